@@ -1,0 +1,29 @@
+# The two commands of the README: `make test` and `make run`.
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= 2
+
+.PHONY: all deps configure build test run bench clean
+
+all: build
+
+deps:
+	bash scripts/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+run: build
+	$(BUILD_DIR)/bin/zeldesk --demo
+
+bench: build
+	$(BUILD_DIR)/bin/zelbench
+
+clean:
+	rm -rf $(BUILD_DIR)

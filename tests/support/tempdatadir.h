@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A private data directory for one test: config.ini and project.db go here,
+// never to the application directory.
+class TempDataDir
+{
+public:
+    TempDataDir();
+    bool isValid() const { return m_dir.isValid(); }
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+};
