@@ -1,0 +1,294 @@
+#include "replyparser.h"
+
+#include <QDebug>
+
+namespace ReplyParser {
+
+namespace {
+
+bool has(const QByteArray &bytes, const char *needle)
+{
+    return bytes.contains(needle);
+}
+
+// Inserts a quote `offset` characters after the first `key`, and another just before
+// the character that precedes the next quote found from one character further on.
+void quoteCaptionValue(QByteArray &text, const char *key, int offset)
+{
+    const int start = text.indexOf(key);
+    if (start < 0 || start + offset > text.size())
+        return;
+    text.insert(start + offset, '"');
+    const int nextQuote = text.indexOf('"', start + offset + 1);
+    if (nextQuote < 1)
+        return;
+    text.insert(nextQuote - 1, '"');
+}
+
+void repairCaption(QByteArray &text)
+{
+    quoteCaptionValue(text, "Switch", 8);
+    quoteCaptionValue(text, "Bg_switch", 11);
+    quoteCaptionValue(text, "Color", 7);
+    quoteCaptionValue(text, "Bg_Color", 10);
+
+    // The direction is the last value that comes unquoted; it ends at a comma or at
+    // the closing brace.
+    const int start = text.indexOf("Move_dir");
+    if (start >= 0 && start + 10 <= text.size()) {
+        const int at = start + 10;
+        text.insert(at, '"');
+        int end = text.indexOf(',', at);
+        if (end < 0)
+            end = text.indexOf('}', at);
+        if (end >= 0)
+            text.insert(end, '"');
+    }
+    qDebug() << "add char osdortitle imf:" << QString::fromLatin1(text);
+}
+
+void quoteAllValues(QByteArray &text)
+{
+    text.replace(":", ":\"");
+    text.replace(",", "\",");
+    text.replace("}", "\"}");
+}
+
+// The window status comes as bare lists: {window1:1,2,...,VIR:1,AUDIO:2}.
+void repairWindowStatus(QByteArray &text)
+{
+    text.replace("\"", "");
+    const int lastComma = text.lastIndexOf(',');
+    if (lastComma >= 0)
+        text.remove(lastComma, 1);
+    const int lastBrace = text.lastIndexOf('}');
+    if (lastBrace >= 0)
+        text.insert(lastBrace, ']');
+
+    int from = text.size();
+    for (int entry = 0; entry < 4; ++entry) {
+        const int p = text.lastIndexOf("window", from);
+        if (p < 0)
+            break;
+        if (p + 8 > text.size())
+            break;
+        text.insert(p + 8, '[');
+        text.insert(p + 7, '"');
+        text.insert(p, '"');
+        if (entry == 3 || p < 1)
+            break;
+        text.insert(p - 1, ']');
+        from = p - 1;
+    }
+
+    const int lastColon = text.lastIndexOf(':');
+    if (lastColon >= 0) {
+        text.insert(lastColon + 1, '[');
+        text.insert(lastColon, '"');
+    }
+    const int lastVir = text.lastIndexOf("VIR");
+    if (lastVir >= 0)
+        text.insert(lastVir, "],\"");
+    text.replace(",]", "]");
+    text.replace("\"VIR:", "\"VIR\":[");
+    text.replace("AUDIO\"", "],\"AUDIO\"");
+}
+
+} // namespace
+
+QByteArray repairRecord(const QByteArray &record)
+{
+    QByteArray text = record;
+    if (!text.startsWith('{'))
+        return text;
+
+    if (has(text, "Color") && !has(text, "change"))
+        repairCaption(text);
+    if (has(text, "in") && !has(text, "change") && has(text, "out"))
+        quoteAllValues(text);
+    if (has(text, "link") && !has(text, "change"))
+        quoteAllValues(text);
+    if (has(text, "window") && has(text, "VIR") && !has(text, "change"))
+        repairWindowStatus(text);
+    if (has(text, "change") && has(text, "=")) {
+        text.replace("}", "\"}");
+        text.replace("{", "{\"");
+        text.replace("=", "\":\"");
+    }
+    return text;
+}
+
+QVector<RecordKind> classify(const QByteArray &r)
+{
+    if (has(r, "change"))
+        return {RecordKind::ChangedByOthers};
+
+    QVector<RecordKind> kinds;
+    if (has(r, "type") && has(r, "MCU") && has(r, "FPGA") && has(r, "device"))
+        kinds << RecordKind::Version;
+    if (has(r, "video") && has(r, "audio") && has(r, "IR"))
+        kinds << RecordKind::VideoAudioIRMap;
+    if (has(r, "window") && has(r, "VIR"))
+        kinds << RecordKind::WindowStatus;
+    if (has(r, "input") && !has(r, "out"))
+        kinds << RecordKind::InputChannelState;
+    if (has(r, "ip") && has(r, "gateway") && has(r, "subnet"))
+        kinds << RecordKind::NetWorkImforamtion;
+    if (has(r, "in") && has(r, "out") && !has(r, "hdcp"))
+        kinds << RecordKind::InOutChannelResolutionMap;
+    if (has(r, "link"))
+        kinds << RecordKind::OutputInfo;
+    if (has(r, "bind") && has(r, "mode"))
+        kinds << RecordKind::BindInfo;
+    if (has(r, "Volume"))
+        kinds << RecordKind::VolumnImformation;
+    if (has(r, "switch"))
+        kinds << RecordKind::TitleImf;
+    if (has(r, "Angle"))
+        kinds << RecordKind::RotateAngle;
+    if (has(r, "hdcp_in"))
+        kinds << RecordKind::HDCPInfo;
+    return kinds;
+}
+
+const char *logLine(RecordKind kind)
+{
+    switch (kind) {
+    case RecordKind::Version: return "******-receive version-******";
+    case RecordKind::VideoAudioIRMap: return "******-receive status normal-******";
+    case RecordKind::WindowStatus: return "******-receive status 0409-******";
+    case RecordKind::InputChannelState: return "******-receive inputInfo-******";
+    case RecordKind::NetWorkImforamtion: return "******-receive netInfo-******";
+    case RecordKind::InOutChannelResolutionMap: return "******-receive Resolution-******";
+    case RecordKind::OutputInfo: return "******-receive outputinfo-******";
+    case RecordKind::BindInfo: return "******-receive bindinfo-******";
+    case RecordKind::VolumnImformation: return "******-receive Get_Volume-******";
+    case RecordKind::TitleImf: return "******-receive Get_OSD Get_Subtitle-******";
+    case RecordKind::RotateAngle: return "******-receive Get_Rotate-******";
+    case RecordKind::HDCPInfo: return "******-receive hdcpinfo-******";
+    case RecordKind::ChangedByOthers: return "******-receive changed by others-******";
+    }
+    return "";
+}
+
+int dhcpSwitch(const QByteArray &repaired)
+{
+    static const QByteArray key("\"DHCP\":");
+    const int at = repaired.indexOf(key);
+    if (at < 0)
+        return -1;
+    const int from = at + key.size();
+    const int comma = repaired.indexOf(',', from);
+    QByteArray value = comma < 0 ? repaired.mid(from) : repaired.mid(from, comma - from);
+    // As the record's last member the value runs into the closing brace.
+    if (comma < 0 && value.endsWith('}'))
+        value.chop(1);
+    if (value == "false" || value == "FALSE")
+        return 0;
+    if (value == "true" || value == "TRUE")
+        return 1;
+    return -1;
+}
+
+QString logText(const QByteArray &bytes)
+{
+    const int nul = bytes.indexOf('\0');
+    QString text = QString::fromUtf8(nul < 0 ? bytes : bytes.left(nul));
+    text.remove(QStringLiteral("\r\n"));
+    return text;
+}
+
+RawResult analyseRaw(const QByteArray &raw)
+{
+    RawResult result;
+    if (raw.isEmpty())
+        return result;
+    result.text = logText(raw);
+    qDebug() << "Version 2 Analysis - " << result.text;
+
+    QString &text = result.text;
+    if (text.contains(QLatin1String("Chn_change")) && text.contains(QLatin1String("Mode_change"))
+        && text.contains(QLatin1String("Color_change"))) {
+        text.remove(QStringLiteral("_change"));
+    }
+    // The no-signal and the scaling-mode answers are forwarded each on their own test,
+    // so a text holding both goes out twice.
+    const bool chn = text.contains(QLatin1String("\"Chn\":"));
+    if (chn && text.contains(QLatin1String("\"Mode\":")) && text.contains(QLatin1String("\"Color\":")))
+        ++result.forwardCount;
+    if (chn && text.contains(QLatin1String("\"Scaler_Mode\":")))
+        ++result.forwardCount;
+    result.http200 = text.contains(QLatin1String("HTTP")) && text.contains(QLatin1String("200"))
+                     && text.contains(QLatin1String("Length:2OK"));
+    return result;
+}
+
+// ---------------------------------------------------------------------------------
+
+void RecordBuffer::append(const QByteArray &bytes)
+{
+    // Spaces and line feeds never matter inside a record; drop them as they arrive
+    // so no pass has to sweep the whole buffer again.
+    m_data.reserve(m_data.size() + bytes.size());
+    for (const char c : bytes) {
+        if (c != ' ' && c != '\n')
+            m_data.append(c);
+    }
+}
+
+void RecordBuffer::clear()
+{
+    m_data.clear();
+    m_pos = 0;
+    m_braceFrom = 0;
+}
+
+QByteArray RecordBuffer::takeRecord()
+{
+    const int open = m_data.indexOf('{', m_pos);
+    if (open < 0)
+        return QByteArray();
+    const int close = m_data.indexOf('}', qMax(open, m_braceFrom));
+    if (close < 0) {
+        // Remember how far we looked, so a record arriving in many small reads is
+        // not rescanned from its start each time.
+        m_braceFrom = m_data.size();
+        return QByteArray();
+    }
+    QByteArray record = m_data.mid(open, close - open + 1);
+    m_pos = close + 1;
+    m_braceFrom = m_pos;
+    compact();
+    return record;
+}
+
+int RecordBuffer::boundTail()
+{
+    const int pending = pendingSize();
+    if (pending <= MaxUnframed)
+        return 0;
+    const int drop = pending - MaxUnframed;
+    m_pos += drop;
+    if (m_braceFrom < m_pos)
+        m_braceFrom = m_pos;
+    compact();
+    return drop;
+}
+
+void RecordBuffer::compact()
+{
+    // Consumed bytes are cut off in one go once they outweigh what is left.
+    if (m_pos == m_data.size()) {
+        m_data.clear();
+        m_braceFrom -= m_pos;
+        m_pos = 0;
+    } else if (m_pos > 4096 && m_pos * 2 > m_data.size()) {
+        m_data.remove(0, m_pos);
+        m_braceFrom -= m_pos;
+        m_pos = 0;
+    }
+    if (m_braceFrom < 0)
+        m_braceFrom = 0;
+}
+
+} // namespace ReplyParser
