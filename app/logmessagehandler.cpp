@@ -26,10 +26,10 @@ namespace LogFile {
 
 QString formatLine(const QString &message, const char *file, int line, const QDateTime &when)
 {
+    // One replacement pass: a "%3" inside a message must stay as it was written.
     return QStringLiteral("[%4][File:%2  Line:%3]:%1")
-        .arg(message, QString::fromUtf8(file ? file : ""))
-        .arg(line)
-        .arg(when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+        .arg(message, QString::fromUtf8(file ? file : ""), QString::number(line),
+             when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
 }
 
 QString fileNameFor(const QDateTime &when)

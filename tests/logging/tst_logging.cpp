@@ -1,0 +1,174 @@
+#include "logmessagehandler.h"
+#include "testtimeouts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+namespace {
+QDateTime s_fakeNow;
+int s_clockCalls = 0;
+// First call answers 23:59:59, every later one the next day.
+QDateTime midnightClock()
+{
+    return s_clockCalls++ == 0 ? s_fakeNow : s_fakeNow.addSecs(1);
+}
+} // namespace
+
+class TestLogging : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void lineFormat_data();
+    void lineFormat();
+    void writesCrLfLinesToTheDailyFile();
+    void midnightLineLandsInTheNextDaysFile();
+    void twoThreadsNeverMixLines();
+    void missingLogDirectoryLosesTheLineQuietly();
+
+private:
+    QByteArray readLog(const QString &name) const;
+    QTemporaryDir *m_dir = nullptr;
+    QString m_oldCwd;
+};
+
+void TestLogging::init()
+{
+    m_dir = new QTemporaryDir;
+    QVERIFY(m_dir->isValid());
+    m_oldCwd = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    QVERIFY(QDir().mkpath(QStringLiteral("log")));
+}
+
+void TestLogging::cleanup()
+{
+    qInstallMessageHandler(nullptr);
+    LogFile::setClockForTesting(nullptr);
+    QDir::setCurrent(m_oldCwd);
+    delete m_dir;
+}
+
+QByteArray TestLogging::readLog(const QString &name) const
+{
+    QFile file(QDir(m_dir->path()).filePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+void TestLogging::lineFormat_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("expected");
+    QTest::addRow("full context") << "send: {param=version}" << QByteArray("device/messagedistance.cpp") << 42
+                                  << "[2026-12-07 09:05:03][File:device/messagedistance.cpp  Line:42]:send: {param=version}";
+    QTest::addRow("no context") << "hello" << QByteArray() << 0 << "[2026-12-07 09:05:03][File:  Line:0]:hello";
+    // The message must not be taken for a placeholder.
+    QTest::addRow("percent signs") << "%1 %2 %3 %4" << QByteArray("a.cpp") << 1
+                                   << "[2026-12-07 09:05:03][File:a.cpp  Line:1]:%1 %2 %3 %4";
+}
+
+void TestLogging::lineFormat()
+{
+    QFETCH(QString, message);
+    QFETCH(QByteArray, file);
+    QFETCH(int, line);
+    QFETCH(QString, expected);
+    const QDateTime when(QDate(2026, 12, 7), QTime(9, 5, 3));
+    QCOMPARE(LogFile::formatLine(message, file.isEmpty() ? nullptr : file.constData(), line, when), expected);
+}
+
+void TestLogging::writesCrLfLinesToTheDailyFile()
+{
+    qInstallMessageHandler(logMessageHandler);
+    qWarning("first");
+    qWarning() << QStringLiteral("第二 line");
+    qInstallMessageHandler(nullptr);
+    const QString name = LogFile::fileNameFor(QDateTime::currentDateTime());
+    const QByteArray log = readLog(name);
+    const QList<QByteArray> lines = log.split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines.at(0).endsWith("]:first\r"));
+    QVERIFY(lines.at(1).endsWith(QStringLiteral("]:\"第二 line\"\r").toUtf8()));
+    QVERIFY(lines.at(0).contains("[File:"));
+    QVERIFY(lines.at(0).contains("tst_logging.cpp  Line:") || lines.at(0).contains("[File:  Line:0]"));
+    QVERIFY(lines.at(2).isEmpty());
+}
+
+void TestLogging::midnightLineLandsInTheNextDaysFile()
+{
+    s_fakeNow = QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59));
+    s_clockCalls = 0;
+    LogFile::setClockForTesting(midnightClock);
+    qInstallMessageHandler(logMessageHandler);
+    qWarning("at midnight");
+    qInstallMessageHandler(nullptr);
+    QCOMPARE(readLog(QStringLiteral("log/2026-12-31.log")), QByteArray());
+    const QByteArray next = readLog(QStringLiteral("log/2027-01-01.log"));
+    QVERIFY(next.startsWith("[2026-12-31 23:59:59]"));
+    QVERIFY(next.endsWith("at midnight\r\n"));
+}
+
+void TestLogging::twoThreadsNeverMixLines()
+{
+    qInstallMessageHandler(logMessageHandler);
+    const int perThread = 300;
+    auto writer = [perThread](char tag) {
+        return QThread::create([perThread, tag] {
+            const QByteArray body(200, tag);
+            for (int i = 0; i < perThread; ++i)
+                qWarning("%s", body.constData());
+        });
+    };
+    QThread *a = writer('a');
+    QThread *b = writer('b');
+    a->start();
+    b->start();
+    QVERIFY(a->wait(TestTimeouts::Long));
+    QVERIFY(b->wait(TestTimeouts::Long));
+    delete a;
+    delete b;
+    qInstallMessageHandler(nullptr);
+
+    const QList<QByteArray> lines = readLog(LogFile::fileNameFor(QDateTime::currentDateTime())).split('\n');
+    int countA = 0, countB = 0;
+    for (const QByteArray &line : lines) {
+        if (line.isEmpty())
+            continue;
+        const QByteArray body = line.mid(line.indexOf("]:", line.indexOf("Line:")) + 2);
+        if (body == QByteArray(200, 'a') + '\r')
+            ++countA;
+        else if (body == QByteArray(200, 'b') + '\r')
+            ++countB;
+        else
+            QFAIL(line.left(80).constData());
+    }
+    QCOMPARE(countA, perThread);
+    QCOMPARE(countB, perThread);
+}
+
+void TestLogging::missingLogDirectoryLosesTheLineQuietly()
+{
+    QVERIFY(QDir(QStringLiteral("log")).removeRecursively());
+    qInstallMessageHandler(logMessageHandler);
+    qWarning("lost");
+    qInstallMessageHandler(nullptr);
+    QVERIFY(!QFile::exists(LogFile::fileNameFor(QDateTime::currentDateTime())));
+    // The next message finds the directory again once it exists.
+    QVERIFY(QDir().mkpath(QStringLiteral("log")));
+    qInstallMessageHandler(logMessageHandler);
+    qWarning("found");
+    qInstallMessageHandler(nullptr);
+    QVERIFY(readLog(LogFile::fileNameFor(QDateTime::currentDateTime())).endsWith("found\r\n"));
+}
+
+QTEST_GUILESS_MAIN(TestLogging)
+#include "tst_logging.moc"
