@@ -1,6 +1,6 @@
 #include "benchregistry.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QTextStream>
 
 #include <cstdio>
@@ -46,7 +46,10 @@ void printFigure(const QString &name, double value, const QString &unit)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // Window benchmarks render offscreen unless told otherwise.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
         int rc = 0;

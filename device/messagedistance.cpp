@@ -235,7 +235,7 @@ void MessageDistance::receiveDataSlot(QByteArray array)
         QMutexLocker rawLocker(&m_rawLock);
         m_rawBuffer.append(array);
     }
-    m_workPending = true;
+    ++m_appends;
     m_dataArrived.wakeOne();
 }
 
@@ -243,9 +243,9 @@ bool MessageDistance::waitUntilDrained(unsigned long timeoutMs)
 {
     QDeadlineTimer deadline(static_cast<qint64>(timeoutMs));
     QMutexLocker locker(&m_recordLock);
-    while (m_workPending) {
+    while (m_appends != m_appendsSeen || m_moreRecords) {
         if (!m_drained.wait(&m_recordLock, deadline))
-            return !m_workPending;
+            return m_appends == m_appendsSeen && !m_moreRecords;
     }
     return true;
 }
@@ -255,26 +255,29 @@ void MessageDistance::run()
     QMutexLocker locker(&m_recordLock);
     for (;;) {
         // Sleep until bytes arrive instead of polling the buffer length.
-        while (!m_stop && !m_workPending)
+        while (!m_stop && m_appends == m_appendsSeen && !m_moreRecords)
             m_dataArrived.wait(&m_recordLock);
         if (m_stop)
             return;
-        runPass();
-        if (!m_workPending)
+        runPass(locker);
+        if (m_appends == m_appendsSeen && !m_moreRecords)
             m_drained.wakeAll();
     }
 }
 
-// One pass, with the record lock held: the raw analysis over everything that arrived,
-// then at most one record dispatched. A record that fails to parse is dropped and the
-// next complete one still gets its turn in the same pass.
-void MessageDistance::runPass()
+// One pass: the raw analysis over everything that arrived, then at most one record
+// dispatched. A record that fails to parse is dropped and the next complete one still
+// gets its turn in the same pass. Records are taken under the record lock and handled
+// outside it, so the GUI thread never waits for a parse to append bytes.
+void MessageDistance::runPass(QMutexLocker &locker)
 {
+    m_appendsSeen = m_appends;
     QByteArray raw;
     {
         QMutexLocker rawLocker(&m_rawLock);
         raw.swap(m_rawBuffer);
     }
+    locker.unlock();
     const ReplyParser::RawResult rawResult = ReplyParser::analyseRaw(raw);
     for (int i = 0; i < rawResult.forwardCount; ++i)
         emit si_ForwardAnalysis(rawResult.text);
@@ -282,16 +285,18 @@ void MessageDistance::runPass()
         emit si_http200Analysis();
         emit si_requestCloseOsdSocket();
     }
+    locker.relock();
 
     bool dispatched = false;
     for (;;) {
         const QByteArray record = m_recordBuffer.takeRecord();
         if (record.isEmpty())
             break;
-        if (processRecord(record)) {
-            dispatched = true;
+        locker.unlock();
+        dispatched = processRecord(record);
+        locker.relock();
+        if (dispatched)
             break;
-        }
     }
     if (!dispatched) {
         const int dropped = m_recordBuffer.boundTail();
@@ -303,7 +308,7 @@ void MessageDistance::runPass()
         }
     }
     // After a dispatched record the next pass follows at once; otherwise wait for bytes.
-    m_workPending = dispatched;
+    m_moreRecords = dispatched;
 }
 
 bool MessageDistance::processRecord(const QByteArray &record)

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QMutex>
+#include <QMutexLocker>
 #include <QPair>
 #include <QString>
 #include <QThread>
@@ -185,7 +186,7 @@ private:
     void writeUploadPiece(const QByteArray &piece, bool countProgress);
     bool processRecord(const QByteArray &record);
     void emitKind(ReplyParser::RecordKind kind, const QJsonObject &obj);
-    void runPass();
+    void runPass(QMutexLocker &locker);
 
     ReplyParser::RecordBuffer m_recordBuffer;
     QByteArray m_rawBuffer;
@@ -197,7 +198,9 @@ private:
     QMutex m_rawLock;
     QWaitCondition m_dataArrived; // receiveDataSlot -> worker
     QWaitCondition m_drained;     // worker -> waitUntilDrained
-    bool m_workPending = false;   // under the record lock
+    quint64 m_appends = 0;        // reads appended so far, under the record lock
+    quint64 m_appendsSeen = 0;    // reads the worker has taken into a pass
+    bool m_moreRecords = false;   // the last pass dispatched, so look again
     QTimer *m_reconnectTimer = nullptr;
     QVector<QPair<QString, QByteArray>> m_uploadQueue;
     bool m_stop = false;          // under the record lock

@@ -2,20 +2,39 @@
 
 #include <QDebug>
 
+#include <string_view>
+
 namespace ReplyParser {
 
 namespace {
 
-bool has(const QByteArray &bytes, const char *needle)
+// Plain byte search; QByteArray::contains(const char *) builds a matcher table per call.
+bool has(const QByteArray &bytes, std::string_view needle)
 {
-    return bytes.contains(needle);
+    return std::string_view(bytes.constData(), size_t(bytes.size())).find(needle) != std::string_view::npos;
+}
+
+int find(const QByteArray &bytes, std::string_view needle, int from = 0)
+{
+    if (from < 0 || from > bytes.size())
+        return -1;
+    const size_t at = std::string_view(bytes.constData(), size_t(bytes.size())).find(needle, size_t(from));
+    return at == std::string_view::npos ? -1 : int(at);
+}
+
+int findLast(const QByteArray &bytes, std::string_view needle, int from)
+{
+    if (from < 0)
+        return -1;
+    const size_t at = std::string_view(bytes.constData(), size_t(bytes.size())).rfind(needle, size_t(from));
+    return at == std::string_view::npos ? -1 : int(at);
 }
 
 // Inserts a quote `offset` characters after the first `key`, and another just before
 // the character that precedes the next quote found from one character further on.
 void quoteCaptionValue(QByteArray &text, const char *key, int offset)
 {
-    const int start = text.indexOf(key);
+    const int start = find(text, key);
     if (start < 0 || start + offset > text.size())
         return;
     text.insert(start + offset, '"');
@@ -34,7 +53,7 @@ void repairCaption(QByteArray &text)
 
     // The direction is the last value that comes unquoted; it ends at a comma or at
     // the closing brace.
-    const int start = text.indexOf("Move_dir");
+    const int start = find(text, "Move_dir");
     if (start >= 0 && start + 10 <= text.size()) {
         const int at = start + 10;
         text.insert(at, '"');
@@ -44,20 +63,33 @@ void repairCaption(QByteArray &text)
         if (end >= 0)
             text.insert(end, '"');
     }
-    qDebug() << "add char osdortitle imf:" << QString::fromLatin1(text);
+    qDebug().noquote() << "add char osdortitle imf:" << QString::fromLatin1(text);
 }
 
+// ":" -> ":\"", then "," -> "\",", then "}" -> "\"}". The quotes put in by one step are
+// never matched by the next, so one pass does all three.
 void quoteAllValues(QByteArray &text)
 {
-    text.replace(":", ":\"");
-    text.replace(",", "\",");
-    text.replace("}", "\"}");
+    QByteArray out;
+    out.reserve(text.size() * 2);
+    for (const char c : qAsConst(text)) {
+        if (c == ':') {
+            out += ":\"";
+        } else if (c == ',') {
+            out += "\",";
+        } else if (c == '}') {
+            out += "\"}";
+        } else {
+            out += c;
+        }
+    }
+    text.swap(out);
 }
 
 // The window status comes as bare lists: {window1:1,2,...,VIR:1,AUDIO:2}.
 void repairWindowStatus(QByteArray &text)
 {
-    text.replace("\"", "");
+    text.replace('"', QByteArray());
     const int lastComma = text.lastIndexOf(',');
     if (lastComma >= 0)
         text.remove(lastComma, 1);
@@ -67,7 +99,7 @@ void repairWindowStatus(QByteArray &text)
 
     int from = text.size();
     for (int entry = 0; entry < 4; ++entry) {
-        const int p = text.lastIndexOf("window", from);
+        const int p = findLast(text, "window", from);
         if (p < 0)
             break;
         if (p + 8 > text.size())
@@ -86,7 +118,7 @@ void repairWindowStatus(QByteArray &text)
         text.insert(lastColon + 1, '[');
         text.insert(lastColon, '"');
     }
-    const int lastVir = text.lastIndexOf("VIR");
+    const int lastVir = findLast(text, "VIR", text.size());
     if (lastVir >= 0)
         text.insert(lastVir, "],\"");
     text.replace(",]", "]");
@@ -203,23 +235,26 @@ RawResult analyseRaw(const QByteArray &raw)
     RawResult result;
     if (raw.isEmpty())
         return result;
-    result.text = logText(raw);
-    qDebug() << "Version 2 Analysis - " << result.text;
+    const int nul = raw.indexOf('\0');
+    QByteArray text = nul < 0 ? raw : raw.left(nul);
+    if (has(text, "\r\n"))
+        text.replace("\r\n", "");
+    result.text = QString::fromUtf8(text);
+    qDebug().noquote() << "Version 2 Analysis - " << result.text;
 
-    QString &text = result.text;
-    if (text.contains(QLatin1String("Chn_change")) && text.contains(QLatin1String("Mode_change"))
-        && text.contains(QLatin1String("Color_change"))) {
-        text.remove(QStringLiteral("_change"));
+    // The tests are on the bytes: every key searched for is ASCII.
+    if (has(text, "Chn_change") && has(text, "Mode_change") && has(text, "Color_change")) {
+        text.replace("_change", "");
+        result.text.remove(QStringLiteral("_change"));
     }
     // The no-signal and the scaling-mode answers are forwarded each on their own test,
     // so a text holding both goes out twice.
-    const bool chn = text.contains(QLatin1String("\"Chn\":"));
-    if (chn && text.contains(QLatin1String("\"Mode\":")) && text.contains(QLatin1String("\"Color\":")))
+    const bool chn = has(text, "\"Chn\":");
+    if (chn && has(text, "\"Mode\":") && has(text, "\"Color\":"))
         ++result.forwardCount;
-    if (chn && text.contains(QLatin1String("\"Scaler_Mode\":")))
+    if (chn && has(text, "\"Scaler_Mode\":"))
         ++result.forwardCount;
-    result.http200 = text.contains(QLatin1String("HTTP")) && text.contains(QLatin1String("200"))
-                     && text.contains(QLatin1String("Length:2OK"));
+    result.http200 = has(text, "HTTP") && has(text, "200") && has(text, "Length:2OK");
     return result;
 }
 
@@ -229,11 +264,14 @@ void RecordBuffer::append(const QByteArray &bytes)
 {
     // Spaces and line feeds never matter inside a record; drop them as they arrive
     // so no pass has to sweep the whole buffer again.
-    m_data.reserve(m_data.size() + bytes.size());
+    const int old = m_data.size();
+    m_data.resize(old + bytes.size());
+    char *out = m_data.data() + old;
     for (const char c : bytes) {
         if (c != ' ' && c != '\n')
-            m_data.append(c);
+            *out++ = c;
     }
+    m_data.resize(static_cast<int>(out - m_data.constData()));
 }
 
 void RecordBuffer::clear()
