@@ -1,0 +1,178 @@
+#include "storagetestkit.h"
+
+#include "datadir.h"
+
+#include <QFile>
+#include <QLoggingCategory>
+#include <QMutex>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUuid>
+
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#endif
+
+ScopedDataDir::ScopedDataDir()
+{
+    DataDir::set(m_dir.path());
+}
+
+ScopedDataDir::~ScopedDataDir()
+{
+    DataDir::set(QString());
+}
+
+namespace {
+
+template<typename F>
+void withRawConnection(const QString &dbPath, F use)
+{
+    const QString name = QStringLiteral("raw-") + QUuid::createUuid().toString();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(dbPath);
+        if (db.open()) {
+            QSqlQuery query(db);
+            use(query);
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+QMutex s_logMutex;
+QStringList s_messages;
+QtMessageHandler s_previousHandler = nullptr;
+QLoggingCategory::CategoryFilter s_previousFilter = nullptr;
+
+void collect(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    QMutexLocker locker(&s_logMutex);
+    s_messages.append(message);
+}
+
+void enableAll(QLoggingCategory *category)
+{
+    if (s_previousFilter)
+        s_previousFilter(category);
+    category->setEnabled(QtDebugMsg, true);
+    category->setEnabled(QtWarningMsg, true);
+}
+
+} // namespace
+
+QVector<QVariantList> rawRows(const QString &sql, const QString &dbPath)
+{
+    QVector<QVariantList> rows;
+    withRawConnection(dbPath, [&](QSqlQuery &query) {
+        if (!query.exec(sql))
+            return;
+        while (query.next()) {
+            QVariantList row;
+            for (int i = 0; i < query.record().count(); ++i)
+                row.append(query.value(i));
+            rows.append(row);
+        }
+    });
+    return rows;
+}
+
+bool rawExec(const QString &sql, const QString &dbPath)
+{
+    bool ok = false;
+    withRawConnection(dbPath, [&](QSqlQuery &query) { ok = query.exec(sql); });
+    return ok;
+}
+
+MessageLog::MessageLog()
+{
+    {
+        QMutexLocker locker(&s_logMutex);
+        s_messages.clear();
+    }
+    s_previousFilter = QLoggingCategory::installFilter(enableAll);
+    s_previousHandler = qInstallMessageHandler(collect);
+}
+
+MessageLog::~MessageLog()
+{
+    qInstallMessageHandler(s_previousHandler);
+    QLoggingCategory::installFilter(s_previousFilter);
+}
+
+QStringList MessageLog::messages() const
+{
+    QMutexLocker locker(&s_logMutex);
+    return s_messages;
+}
+
+int MessageLog::count(const QString &fragment) const
+{
+    QMutexLocker locker(&s_logMutex);
+    int n = 0;
+    for (const QString &message : qAsConst(s_messages))
+        n += message.contains(fragment) ? 1 : 0;
+    return n;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+#ifdef Q_OS_LINUX
+namespace {
+
+bool setImmutable(const QString &path, bool on)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+#endif
+
+Unwritable::Unwritable(const QString &path)
+    : m_path(path)
+{
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+#ifdef Q_OS_LINUX
+    if (::geteuid() == 0)
+        m_active = m_immutable = setImmutable(path, true);
+    else
+        m_active = true;
+#else
+    m_active = true;
+#endif
+}
+
+Unwritable::~Unwritable()
+{
+#ifdef Q_OS_LINUX
+    if (m_immutable)
+        setImmutable(m_path, false);
+#endif
+    QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                      | QFileDevice::ExeOwner);
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "tempdatadir.h"
+
+#include <QByteArray>
+#include <QStringList>
+#include <QVariantList>
+#include <QVector>
+
+#include <memory>
+
+// Each case gets its own data directory; DataDir points there until the case ends.
+class ScopedDataDir
+{
+public:
+    ScopedDataDir();
+    ~ScopedDataDir();
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString &name) const { return m_dir.filePath(name); }
+
+private:
+    TempDataDir m_dir;
+};
+
+// Reads project.db (or another file) on a connection of its own, bypassing the stores.
+QVector<QVariantList> rawRows(const QString &sql, const QString &dbPath);
+bool rawExec(const QString &sql, const QString &dbPath);
+
+// Collects every message (debug included, whatever QT_LOGGING_RULES says) while alive.
+class MessageLog
+{
+public:
+    MessageLog();
+    ~MessageLog();
+    QStringList messages() const;
+    int count(const QString &fragment) const;
+};
+
+QByteArray fileBytes(const QString &path);
+bool writeFile(const QString &path, const QByteArray &bytes);
+
+// Makes a file or directory unwritable even for root (the immutable flag there); undone
+// by the destructor. isActive() is false when the system does not allow it.
+class Unwritable
+{
+public:
+    explicit Unwritable(const QString &path);
+    ~Unwritable();
+    bool isActive() const { return m_active; }
+
+private:
+    QString m_path;
+    bool m_active = false;
+    bool m_immutable = false;
+};
