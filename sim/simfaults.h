@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+
+// Deliberate misbehaviour of the simulated device, for tests and demos of the client's
+// error paths. The defaults make a well-behaved device.
+struct SimFaults
+{
+    // Close a control connection once it has had this many commands (0: never).
+    int dropAfterCommands = 0;
+    // Hold every answer and notice back this long before it is written.
+    int replyDelayMs = 0;
+    // Write answers in pieces of this many bytes, each flushed on its own (0: whole).
+    int splitReplyBytes = 0;
+    // Put unframed bytes (no braces) before every answer and notice.
+    bool garbageBeforeReplies = false;
+    // Refuse connections on the upload port.
+    bool refuseUpload = false;
+    // Never answer "{param=Done}" with the acknowledgement.
+    bool withholdAck = false;
+    // Queries left unanswered, by name: "status", "Get_Rotate", "Get_Noinput", ...
+    QSet<QString> ignoredQueries;
+
+    // Bytes sent before answers when garbageBeforeReplies is set.
+    static QByteArray garbage() { return QByteArrayLiteral("#~garbage~#\r\n"); }
+};
