@@ -45,8 +45,13 @@ bool CaptionStore::saveRow(const CaptionRow &row)
 {
     return execBound(QStringLiteral("insert or replace into CaptionOrOSDInfo(Port,Content,Font,"
                                     "FontSize,IsBold,IsItalic,IsUnderline) values(?,?,?,?,?,?,?)"),
-                     {row.port, textValue(row.content), textValue(row.font), row.fontSize,
-                      row.bold, row.italic, row.underline});
+                     {row.port,
+                      textValue(row.content),
+                      textValue(row.font),
+                      row.fontSize,
+                      row.bold,
+                      row.italic,
+                      row.underline});
 }
 
 QMap<int, CaptionRow> CaptionStore::loadRows()

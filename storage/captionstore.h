@@ -17,9 +17,8 @@ struct CaptionRow
 
     bool operator==(const CaptionRow &o) const
     {
-        return port == o.port && content == o.content && font == o.font
-               && fontSize == o.fontSize && bold == o.bold && italic == o.italic
-               && underline == o.underline;
+        return port == o.port && content == o.content && font == o.font && fontSize == o.fontSize &&
+               bold == o.bold && italic == o.italic && underline == o.underline;
     }
 };
 

@@ -29,7 +29,8 @@ QMap<int, bool> toMap(const QVector<bool> &rights, int firstKey)
 
 SqlRow rightsRow(int id)
 {
-    const SqlRows rows = querySql(QStringLiteral("select * from PermissionInfo where Id = ?"), {id});
+    const SqlRows rows =
+        querySql(QStringLiteral("select * from PermissionInfo where Id = ?"), {id});
     return rows.isEmpty() ? SqlRow() : rows.first();
 }
 
@@ -37,13 +38,18 @@ SqlRow rightsRow(int id)
 
 PermissionStore::PermissionStore()
 {
-    execSql(QString::fromLatin1(kCreate));
+    createTable();
+}
+
+bool PermissionStore::createTable()
+{
+    return execSql(QString::fromLatin1(kCreate));
 }
 
 bool PermissionStore::userIdOf(const QString &userName, int *id)
 {
-    const SqlRows rows = querySql(QStringLiteral("select id from user where username = ?"),
-                                  {textValue(userName)});
+    const SqlRows rows =
+        querySql(QStringLiteral("select id from user where username = ?"), {textValue(userName)});
     if (rows.isEmpty() || rows.first().isEmpty())
         return false;
     bool ok = false;
@@ -102,20 +108,23 @@ bool PermissionStore::createDefaultRights(const QString &userName)
     return execBound(QStringLiteral("insert or replace into PermissionInfo(Id)values(?)"), {id});
 }
 
-bool PermissionStore::saveRights(int id, const QVector<bool> &inputs, const QVector<bool> &outputs,
-                                 const QVector<bool> &audio, const QVector<bool> &analog,
+bool PermissionStore::saveRights(int id,
+                                 const QVector<bool> &inputs,
+                                 const QVector<bool> &outputs,
+                                 const QVector<bool> &audio,
+                                 const QVector<bool> &analog,
                                  const QVector<bool> &functions)
 {
-    return execBound(QStringLiteral("insert or replace into PermissionInfo(Id,InputInfo,OutputInfo,"
-                                    "AudioInfo,AnalogInfo,ListInfo)values(?,?,?,?,?,?)"),
-                     {id, encode(inputs), encode(outputs), encode(audio), encode(analog),
-                      encode(functions)});
+    return execBound(
+        QStringLiteral("insert or replace into PermissionInfo(Id,InputInfo,OutputInfo,"
+                       "AudioInfo,AnalogInfo,ListInfo)values(?,?,?,?,?,?)"),
+        {id, encode(inputs), encode(outputs), encode(audio), encode(analog), encode(functions)});
 }
 
 bool PermissionStore::saveRights(int id, const PermissionRights &rights)
 {
-    return saveRights(id, rights.inputs, rights.outputs, rights.audio, rights.analog,
-                      rights.functions);
+    return saveRights(
+        id, rights.inputs, rights.outputs, rights.audio, rights.analog, rights.functions);
 }
 
 bool PermissionStore::deleteRights(int id)

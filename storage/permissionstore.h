@@ -15,8 +15,8 @@ struct PermissionRights
 
     bool operator==(const PermissionRights &o) const
     {
-        return inputs == o.inputs && outputs == o.outputs && audio == o.audio
-               && analog == o.analog && functions == o.functions;
+        return inputs == o.inputs && outputs == o.outputs && audio == o.audio &&
+               analog == o.analog && functions == o.functions;
     }
 };
 
@@ -64,6 +64,7 @@ public:
 
     // Creates the table; no rights loaded, user id 1.
     PermissionStore();
+    static bool createTable();
 
     // Loads the rights of userName. An unknown name keeps the stored user id; id 1 (the
     // seeded administrator) never has restrictions loaded.
@@ -77,8 +78,11 @@ public:
     // A row with every right allowed, replacing the user's earlier row. False when the
     // name is unknown.
     bool createDefaultRights(const QString &userName);
-    bool saveRights(int id, const QVector<bool> &inputs, const QVector<bool> &outputs,
-                    const QVector<bool> &audio, const QVector<bool> &analog,
+    bool saveRights(int id,
+                    const QVector<bool> &inputs,
+                    const QVector<bool> &outputs,
+                    const QVector<bool> &audio,
+                    const QVector<bool> &analog,
                     const QVector<bool> &functions);
     bool saveRights(int id, const PermissionRights &rights);
     bool deleteRights(int id);

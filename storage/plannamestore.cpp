@@ -11,8 +11,9 @@ bool PlanNameStore::createTable()
 
 bool PlanNameStore::savePlanName(int index, const QString &name, const QString &ip)
 {
-    return execBound(QStringLiteral("insert or replace into SplitPlanName(Id,Name,Ip)values(?,?,?)"),
-                     {index, textValue(name), textValue(ip)});
+    return execBound(
+        QStringLiteral("insert or replace into SplitPlanName(Id,Name,Ip)values(?,?,?)"),
+        {index, textValue(name), textValue(ip)});
 }
 
 bool PlanNameStore::savePlanName(int index, const QString &name)

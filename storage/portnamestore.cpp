@@ -29,8 +29,8 @@ QMap<int, QString> load(const QString &sql)
 
 bool PortNameStore::createPortNameTables()
 {
-    static const char *const tables[] = {"InPortName", "InAudioName", "OutPortName",
-                                         "OutAudioPortName", "OutInfarePortName"};
+    static const char *const tables[] = {
+        "InPortName", "InAudioName", "OutPortName", "OutAudioPortName", "OutInfarePortName"};
     bool ok = true;
     for (const char *table : tables) {
         const QString sql =

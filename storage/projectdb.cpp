@@ -24,16 +24,16 @@ QString quoted(const QString &text)
 void logExecFailure(const QString &dbPath, const QString &error, const QString &sql)
 {
     const QChar blank = QLatin1Char(' ');
-    qDebug().noquote() << QStringLiteral(" exe sqlstatement failure!\n detail:\ndbPath:") + blank
-                                  + quoted(dbPath) + blank + QStringLiteral("\n error:") + blank
-                                  + quoted(error) + blank + QStringLiteral("\n") + blank
-                                  + QStringLiteral("sql statement:") + blank + quoted(sql);
+    qDebug().noquote() << QStringLiteral(" exe sqlstatement failure!\n detail:\ndbPath:") + blank +
+                              quoted(dbPath) + blank + QStringLiteral("\n error:") + blank +
+                              quoted(error) + blank + QStringLiteral("\n") + blank +
+                              QStringLiteral("sql statement:") + blank + quoted(sql);
 }
 
 void logQueryFailure(const QString &dbPath, const QString &error)
 {
-    qDebug().noquote() << QString::fromUtf8("执行错误") + QLatin1Char(' ') + quoted(dbPath)
-                                  + QStringLiteral("  ") + quoted(error);
+    qDebug().noquote() << QString::fromUtf8("执行错误") + QLatin1Char(' ') + quoted(dbPath) +
+                              QStringLiteral("  ") + quoted(error);
 }
 
 bool runQuery(QSqlQuery &query, const QString &sql, const QVariantList &values)
@@ -47,8 +47,8 @@ bool runQuery(QSqlQuery &query, const QString &sql, const QVariantList &values)
     return query.exec();
 }
 
-bool run(Kind kind, const QString &sql, const QVariantList &values, const QString &path,
-         SqlRows *rows)
+bool run(
+    Kind kind, const QString &sql, const QVariantList &values, const QString &path, SqlRows *rows)
 {
     const QString dbPath = path.isEmpty() ? projectDbPath() : path;
     const QString name = threadConnectionName();

@@ -28,8 +28,10 @@ bool execBound(const QString &sql, const QVariantList &values, const QString &db
 
 // Runs a select with bound values and returns every row, each column in select order.
 // A failed statement is logged and answers no rows (and *ok false).
-SqlRows querySql(const QString &sql, const QVariantList &values = QVariantList(),
-                 const QString &dbPath = QString(), bool *ok = nullptr);
+SqlRows querySql(const QString &sql,
+                 const QVariantList &values = QVariantList(),
+                 const QString &dbPath = QString(),
+                 bool *ok = nullptr);
 
 // A text for binding: a null QString would be stored as NULL, callers mean "".
 QVariant textValue(const QString &text);

@@ -77,8 +77,9 @@ int UserStore::userType(const QString &username)
 
 bool UserStore::setRemember(bool flag)
 {
-    return execBound(QStringLiteral("INSERT OR REPLACE INTO PasswordTable (id,isRemember) values(1,?)"),
-                     {flag ? 1 : 0});
+    return execBound(
+        QStringLiteral("INSERT OR REPLACE INTO PasswordTable (id,isRemember) values(1,?)"),
+        {flag ? 1 : 0});
 }
 
 bool UserStore::setRememberedPassword(const QString &password)
@@ -90,7 +91,8 @@ bool UserStore::setRememberedPassword(const QString &password)
 
 bool UserStore::isRemember()
 {
-    const SqlRows rows = querySql(QStringLiteral("select isRemember from PasswordTable where id=1"));
+    const SqlRows rows =
+        querySql(QStringLiteral("select isRemember from PasswordTable where id=1"));
     return !rows.isEmpty() && !rows.first().isEmpty() && rows.first().first().toInt() != 0;
 }
 

@@ -29,8 +29,7 @@ ScopedDataDir::~ScopedDataDir()
 
 namespace {
 
-template<typename F>
-void withRawConnection(const QString &dbPath, F use)
+template<typename F> void withRawConnection(const QString &dbPath, F use)
 {
     const QString name = QStringLiteral("raw-") + QUuid::createUuid().toString();
     {
@@ -129,7 +128,8 @@ QByteArray fileBytes(const QString &path)
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }
 
 #ifdef Q_OS_LINUX
@@ -173,6 +173,6 @@ Unwritable::~Unwritable()
     if (m_immutable)
         setImmutable(m_path, false);
 #endif
-    QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                      | QFileDevice::ExeOwner);
+    QFile::setPermissions(m_path,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }

@@ -3,6 +3,7 @@
 #include "permissionstore.h"
 #include "plannamestore.h"
 #include "portnamestore.h"
+#include "projecttables.h"
 #include "storagetestkit.h"
 #include "userstore.h"
 
@@ -22,6 +23,7 @@ private slots:
     void init();
     void cleanup();
 
+    void everyTableCreatedOnce();
     void freshPortNameTablesAreEmpty();
     void portNameRoundTrip_data();
     void portNameRoundTrip();
@@ -89,6 +91,34 @@ int TestStorageStores::addUser(const QString &name)
     return -1;
 }
 
+void TestStorageStores::everyTableCreatedOnce()
+{
+    const ScopedDataDir fresh;
+    const QString path = fresh.filePath(QStringLiteral("project.db"));
+    QVERIFY(createProjectTables());
+    QVERIFY(createProjectTables()); // every start runs them again
+    const auto rows = rawRows(QStringLiteral("select name from sqlite_master where type='table' "
+                                             "order by name"),
+                              path);
+    QStringList tables;
+    for (const auto &row : rows)
+        tables << row.value(0).toString();
+    QCOMPARE(tables,
+             (QStringList{"CaptionOrOSDInfo",
+                          "InAudioName",
+                          "InPortName",
+                          "OutAudioPortName",
+                          "OutInfarePortName",
+                          "OutPortName",
+                          "PasswordTable",
+                          "PermissionInfo",
+                          "SplitPlanName",
+                          "loginmodel",
+                          "user"}));
+    QCOMPARE(rawRows(QStringLiteral("select username, type from user"), path),
+             (QVector<QVariantList>{{QStringLiteral("ADMIN"), 0}}));
+}
+
 void TestStorageStores::freshPortNameTablesAreEmpty()
 {
     QVERIFY(PortNameStore::loadPortNames(0).isEmpty());
@@ -96,11 +126,16 @@ void TestStorageStores::freshPortNameTablesAreEmpty()
     QVERIFY(PortNameStore::loadPortNames(2).isEmpty());
     QVERIFY(PortNameStore::loadOutAudioNames().isEmpty());
     QVERIFY(PortNameStore::loadOutInfraredNames().isEmpty());
-    const QStringList tables = {"InPortName", "InAudioName", "OutPortName", "OutAudioPortName",
-                                "OutInfarePortName"};
+    const QStringList tables = {
+        "InPortName", "InAudioName", "OutPortName", "OutAudioPortName", "OutInfarePortName"};
     for (const QString &table : tables) {
-        QCOMPARE(rawRows(QStringLiteral("select count(*) from sqlite_master where name='%1'")
-                             .arg(table), db()).value(0).value(0).toInt(), 1);
+        QCOMPARE(
+            rawRows(QStringLiteral("select count(*) from sqlite_master where name='%1'").arg(table),
+                    db())
+                .value(0)
+                .value(0)
+                .toInt(),
+            1);
     }
 }
 
@@ -131,7 +166,9 @@ void TestStorageStores::portNameIsReplaced()
     QVERIFY(PortNameStore::savePortName(2, QStringLiteral("first"), 1));
     QVERIFY(PortNameStore::savePortName(2, QStringLiteral("second"), 1));
     QCOMPARE(PortNameStore::loadPortNames(1), (Names{{2, "second"}}));
-    QCOMPARE(rawRows(QStringLiteral("select count(*) from OutPortName"), db()).value(0).value(0).toInt(), 1);
+    QCOMPARE(
+        rawRows(QStringLiteral("select count(*) from OutPortName"), db()).value(0).value(0).toInt(),
+        1);
 }
 
 void TestStorageStores::portNamesLoadPerKind_data()
@@ -208,11 +245,10 @@ void TestStorageStores::settingsEdgeValues_data()
                             << 1;
     QTest::addRow("type 0") << QByteArray("[Type]\ntype=0\n") << dip << 80 << "ADMIN" << -1 << 0
                             << 0;
-    QTest::addRow("language 0 type abc")
-        << QByteArray("[Language]\nlanguage=0\n[Type]\ntype=abc\n") << dip << 80 << "ADMIN" << 0
-        << 1 << 1;
-    QTest::addRow("empty user name") << QByteArray("[User]\nUsername=\n") << dip << 80 << "" << -1
-                                     << 1 << 1;
+    QTest::addRow("language 0 type abc") << QByteArray("[Language]\nlanguage=0\n[Type]\ntype=abc\n")
+                                         << dip << 80 << "ADMIN" << 0 << 1 << 1;
+    QTest::addRow("empty user name")
+        << QByteArray("[User]\nUsername=\n") << dip << 80 << "" << -1 << 1 << 1;
     QTest::addRow("garbled") << QByteArray("\x01\xff[[[=\n\x00\x00zz=\n=\n[NetWork\nIp", 27) << dip
                              << 80 << "ADMIN" << -1 << 1 << 1;
 }
@@ -297,7 +333,11 @@ void TestStorageStores::newUserHasEveryRight()
     QCOMPARE(rights.analog, Rights(9, true));
     QCOMPARE(rights.functions, Rights(28, true));
     QVERIFY(!store.createDefaultRights(QStringLiteral("nobody")));
-    QCOMPARE(rawRows(QStringLiteral("select count(*) from PermissionInfo"), db()).value(0).value(0).toInt(), 1);
+    QCOMPARE(rawRows(QStringLiteral("select count(*) from PermissionInfo"), db())
+                 .value(0)
+                 .value(0)
+                 .toInt(),
+             1);
 }
 
 void TestStorageStores::shortListInfoRestrictsOnlyItsKeys()
@@ -305,8 +345,9 @@ void TestStorageStores::shortListInfoRestrictsOnlyItsKeys()
     PermissionStore store;
     const int id = addUser(QStringLiteral("bob"));
     QVERIFY(store.createDefaultRights(QStringLiteral("bob")));
-    QVERIFY(rawExec(QStringLiteral("update PermissionInfo set ListInfo='1/0/abc//0' where Id=%1")
-                        .arg(id), db()));
+    QVERIFY(rawExec(
+        QStringLiteral("update PermissionInfo set ListInfo='1/0/abc//0' where Id=%1").arg(id),
+        db()));
     store.loadForUser(QStringLiteral("bob"));
     QCOMPARE(store.userId(), id);
     const Rights expected = {true, false, false, false, false};
@@ -319,8 +360,8 @@ void TestStorageStores::storedRowsRestrictPorts()
 {
     PermissionStore store;
     const int id = addUser(QStringLiteral("bob"));
-    QVERIFY(store.saveRights(id, {true, false}, {false, true, false}, {false}, {true, true, false},
-                             {}));
+    QVERIFY(store.saveRights(
+        id, {true, false}, {false, true, false}, {false}, {true, true, false}, {}));
     store.loadForUser(QStringLiteral("bob"));
     QVERIFY(store.hasPortRight(1, PermissionStore::Input));
     QVERIFY(!store.hasPortRight(2, PermissionStore::Input));
@@ -339,8 +380,12 @@ void TestStorageStores::administratorBypassesRow()
 {
     PermissionStore store;
     const int id = addUser(QStringLiteral("bob"));
-    QVERIFY(store.saveRights(id, Rights(8, false), Rights(9, false), Rights(8, false),
-                             Rights(9, false), Rights(28, false)));
+    QVERIFY(store.saveRights(id,
+                             Rights(8, false),
+                             Rights(9, false),
+                             Rights(8, false),
+                             Rights(9, false),
+                             Rights(28, false)));
     store.loadForUser(QStringLiteral("bob"));
     QVERIFY(!store.hasFunctionRight(PermissionStore::User));
     QVERIFY(!store.hasPortRight(1, PermissionStore::Output));
@@ -365,8 +410,12 @@ void TestStorageStores::otherPortKindIsAllowed()
 {
     PermissionStore store;
     const int id = addUser(QStringLiteral("bob"));
-    QVERIFY(store.saveRights(id, Rights(8, false), Rights(9, false), Rights(8, false),
-                             Rights(9, false), Rights(28, false)));
+    QVERIFY(store.saveRights(id,
+                             Rights(8, false),
+                             Rights(9, false),
+                             Rights(8, false),
+                             Rights(9, false),
+                             Rights(28, false)));
     store.loadForUser(QStringLiteral("bob"));
     QVERIFY(!store.hasPortRight(5, PermissionStore::Input));
     QVERIFY(store.hasPortRight(5, 7));
@@ -404,7 +453,9 @@ void TestStorageStores::rightsRoundTripAndDelete()
     QVERIFY(store.createDefaultRights(QStringLiteral("eve")));
     QCOMPARE(store.readRights(bob), rights);
     const auto row = rawRows(QStringLiteral("select InputInfo, OutputInfo from PermissionInfo "
-                                            "where Id=%1").arg(bob), db());
+                                            "where Id=%1")
+                                 .arg(bob),
+                             db());
     QCOMPARE(row.value(0).value(0).toString(), QStringLiteral("1/0/1"));
     QCOMPARE(row.value(0).value(1).toString(), QString());
     QVERIFY(store.deleteRights(bob));
@@ -427,7 +478,8 @@ void TestStorageStores::planNameReplacedAndQuoted()
 {
     const QString ip = QStringLiteral("10.0.0.1");
     QVERIFY(PlanNameStore::savePlanName(4, QStringLiteral("old"), ip));
-    QVERIFY(PlanNameStore::savePlanName(4, QStringLiteral("Bob's plan'); delete from SplitPlanName; --"), ip));
+    QVERIFY(PlanNameStore::savePlanName(
+        4, QStringLiteral("Bob's plan'); delete from SplitPlanName; --"), ip));
     QVERIFY(PlanNameStore::savePlanName(5, QStringLiteral("other"), ip));
     QCOMPARE(PlanNameStore::loadPlanNames(ip),
              (Names{{4, "Bob's plan'); delete from SplitPlanName; --"}, {5, "other"}}));
@@ -493,7 +545,9 @@ void TestStorageStores::captionRowRoundTrip()
     QCOMPARE(CaptionStore::row(port), row);
     QCOMPARE(CaptionStore::loadRows(), (QMap<int, CaptionRow>{{7, other}, {port, row}}));
     const auto raw = rawRows(QStringLiteral("select IsBold, IsItalic, IsUnderline from "
-                                            "CaptionOrOSDInfo where Port=%1").arg(port), db());
+                                            "CaptionOrOSDInfo where Port=%1")
+                                 .arg(port),
+                             db());
     QCOMPARE(raw.value(0).value(0).toInt(), bold ? 1 : 0); // what TRUE/FALSE store
     QCOMPARE(raw.value(0).value(2).toInt(), underline ? 1 : 0);
     QCOMPARE(UserStore::allUsers().size(), 1);
@@ -502,7 +556,8 @@ void TestStorageStores::captionRowRoundTrip()
 void TestStorageStores::captionRowReadsStoredWords()
 {
     QVERIFY(rawExec(QStringLiteral("insert into CaptionOrOSDInfo values(4,'Hi','Times',NULL,"
-                                   "'TRUE','false',1)"), db()));
+                                   "'TRUE','false',1)"),
+                    db()));
     const CaptionRow row = CaptionStore::row(4);
     QCOMPARE(row.content, QStringLiteral("Hi"));
     QCOMPARE(row.font, QStringLiteral("Times"));

@@ -67,7 +67,8 @@ void TestStorageUsers::freshDatabaseHoldsOnlyAdmin()
     QCOMPARE(users.first().username, QStringLiteral("ADMIN"));
     QCOMPARE(users.first().type, 0);
     QCOMPARE(users.first().password, QStringLiteral("tiger905"));
-    QCOMPARE(rawRows(QStringLiteral("select count(*) from user"), db()).value(0).value(0).toInt(), 1);
+    QCOMPARE(rawRows(QStringLiteral("select count(*) from user"), db()).value(0).value(0).toInt(),
+             1);
     QCOMPARE(projectDbPath(), db());
 }
 
@@ -98,14 +99,22 @@ void TestStorageUsers::addUser_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<bool>("added");
 
-    QTest::addRow("plain") << "bob" << "secret" << true;
-    QTest::addRow("duplicate name") << "ADMIN" << "other" << false;
-    QTest::addRow("name differs in case") << "admin" << "x" << true;
-    QTest::addRow("empty name") << "" << "secret" << false;
-    QTest::addRow("empty password") << "bob" << "" << false;
-    QTest::addRow("quote in name") << "O'Brien" << "it's" << true;
-    QTest::addRow("statement in name") << "x'); drop table user; --" << "p" << true;
-    QTest::addRow("statement in password") << "eve" << "'),('mallory','p',0); --" << true;
+    QTest::addRow("plain") << "bob"
+                           << "secret" << true;
+    QTest::addRow("duplicate name") << "ADMIN"
+                                    << "other" << false;
+    QTest::addRow("name differs in case") << "admin"
+                                          << "x" << true;
+    QTest::addRow("empty name") << ""
+                                << "secret" << false;
+    QTest::addRow("empty password") << "bob"
+                                    << "" << false;
+    QTest::addRow("quote in name") << "O'Brien"
+                                   << "it's" << true;
+    QTest::addRow("statement in name") << "x'); drop table user; --"
+                                       << "p" << true;
+    QTest::addRow("statement in password") << "eve"
+                                           << "'),('mallory','p',0); --" << true;
     QTest::addRow("chinese name") << QString::fromUtf8("张三") << QString::fromUtf8("密码") << true;
 }
 
@@ -149,12 +158,18 @@ void TestStorageUsers::updateUserKeepsType_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<bool>("updated");
 
-    QTest::addRow("new name and password") << "robert" << "pw2" << true;
-    QTest::addRow("own name") << "bob" << "pw2" << true;
-    QTest::addRow("name of another user") << "ADMIN" << "pw2" << false;
-    QTest::addRow("quotes") << "Bob's" << "'; update user set type=0; --" << true;
-    QTest::addRow("empty name") << "" << "pw2" << false;
-    QTest::addRow("empty password") << "bob" << "" << false;
+    QTest::addRow("new name and password") << "robert"
+                                           << "pw2" << true;
+    QTest::addRow("own name") << "bob"
+                              << "pw2" << true;
+    QTest::addRow("name of another user") << "ADMIN"
+                                          << "pw2" << false;
+    QTest::addRow("quotes") << "Bob's"
+                            << "'; update user set type=0; --" << true;
+    QTest::addRow("empty name") << ""
+                                << "pw2" << false;
+    QTest::addRow("empty password") << "bob"
+                                    << "" << false;
 }
 
 void TestStorageUsers::updateUserKeepsType()
@@ -193,14 +208,22 @@ void TestStorageUsers::checkLogin_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<bool>("match");
 
-    QTest::addRow("right") << "ADMIN" << "tiger905" << true;
-    QTest::addRow("wrong password") << "ADMIN" << "tiger906" << false;
-    QTest::addRow("name in other case") << "admin" << "tiger905" << false;
-    QTest::addRow("password in other case") << "ADMIN" << "TIGER905" << false;
-    QTest::addRow("password with blank") << "ADMIN" << "tiger905 " << false;
-    QTest::addRow("always-true password") << "ADMIN" << "' or '1'='1" << false;
-    QTest::addRow("comment in name") << "ADMIN' --" << "" << false;
-    QTest::addRow("unknown") << "nobody" << "tiger905" << false;
+    QTest::addRow("right") << "ADMIN"
+                           << "tiger905" << true;
+    QTest::addRow("wrong password") << "ADMIN"
+                                    << "tiger906" << false;
+    QTest::addRow("name in other case") << "admin"
+                                        << "tiger905" << false;
+    QTest::addRow("password in other case") << "ADMIN"
+                                            << "TIGER905" << false;
+    QTest::addRow("password with blank") << "ADMIN"
+                                         << "tiger905 " << false;
+    QTest::addRow("always-true password") << "ADMIN"
+                                          << "' or '1'='1" << false;
+    QTest::addRow("comment in name") << "ADMIN' --"
+                                     << "" << false;
+    QTest::addRow("unknown") << "nobody"
+                             << "tiger905" << false;
 }
 
 void TestStorageUsers::checkLogin()
@@ -248,7 +271,8 @@ void TestStorageUsers::rememberedPasswordRows()
     QVERIFY(UserStore::setRemember(false));
     QVERIFY(!UserStore::isRemember());
     QCOMPARE(UserStore::rememberedPassword(), QString());
-    const auto rows = rawRows(QStringLiteral("select id, isRemember, password from PasswordTable"), db());
+    const auto rows =
+        rawRows(QStringLiteral("select id, isRemember, password from PasswordTable"), db());
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows.first().at(0).toInt(), 1);
     QCOMPARE(rows.first().at(1).toInt(), 0);
@@ -291,7 +315,10 @@ void TestStorageUsers::setLoginModel()
     QCOMPARE(UserStore::setLoginModel(second), second == 0 || second == 1);
     QCOMPARE(UserStore::loginModel(), expected);
     QCOMPARE(rawRows(QStringLiteral("select model from loginmodel where id=1"), db())
-                 .value(0).value(0).toInt(), expected);
+                 .value(0)
+                 .value(0)
+                 .toInt(),
+             expected);
 }
 
 void TestStorageUsers::damagedLoginModelShowsLogin()
