@@ -1,0 +1,732 @@
+#include "rawclient.h"
+#include "simdevice.h"
+#include "simrecords.h"
+#include "tempdatadir.h"
+#include "testtimeouts.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QTcpSocket>
+#include <QtTest>
+
+#include <memory>
+
+class TestSim : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void queryAnswers_data();
+    void queryAnswers();
+    void outputAndInputCountsFollowTheModel_data();
+    void outputAndInputCountsFollowTheModel();
+    void settingsReachTheState_data();
+    void settingsReachTheState();
+    void noticesGoToOtherClientsOnly_data();
+    void noticesGoToOtherClientsOnly();
+    void outOfRangeSettingChangesNothing_data();
+    void outOfRangeSettingChangesNothing();
+    void boundOutputsFollowTheirGroup();
+    void plansSaveRecallClear();
+    void recallTellsTheOthers();
+    void http200AfterNetworkAndDefault();
+    void defaultRestoresTheFactoryState();
+    void commandsSplitAtEveryOffset();
+    void panelEventsReachEveryClient();
+    void uploadArrivesByteIdentical_data();
+    void uploadArrivesByteIdentical();
+    void osdAnnouncedOnTheUploadConnection();
+    void stateFileRoundTrip();
+    void stateFileOfAnotherModelIsRefused();
+    void stateFileIsSavedAfterChanges();
+    void faultDropAfterCommands();
+    void faultReplyDelay();
+    void faultSplitReplies();
+    void faultGarbage();
+    void faultRefuseUpload();
+    void faultWithholdAck();
+    void faultIgnoredQuery();
+
+private:
+    std::unique_ptr<SimDevice> start(const QString &model);
+    bool upload(SimDevice &device, RawClient &control, const QString &announce, const QByteArray &data,
+                RawClient &uploader);
+};
+
+std::unique_ptr<SimDevice> TestSim::start(const QString &model)
+{
+    auto device = std::make_unique<SimDevice>(model);
+    if (!device->listen(QHostAddress::LocalHost, 0, 0))
+        return nullptr;
+    return device;
+}
+
+void TestSim::queryAnswers_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::addRow("0809 version") << "0809" << "version"
+        << QByteArray(R"({"type":"ZEL-0809-4K","device":"0809","MCU":"V1.0.7","FPGA":"V2.3.1","audio":true,"bezel_x":"0/0/0/0","bezel_y":"0/0/0/0"})");
+    QTest::addRow("0809-M version carries the splitter") << "0809-M" << "version"
+        << QByteArray(R"({"type":"ZEL-0809-M-4K","device":"0809-M","MCU":"V1.0.7","FPGA":"V2.3.1","audio":true,"bezel_x":"0/0/0/0","bezel_y":"0/0/0/0","Splitter":0})");
+    QTest::addRow("0409-S status is the bare window list") << "0409-S" << "status"
+        << QByteArray("{window1:0,0,0,0,0,0,window2:0,0,0,0,0,0,window3:0,0,0,0,0,0,window4:0,0,0,0,0,0,VIR:0,AUDIO:1}");
+    QTest::addRow("0808 status") << "0808" << "status"
+        << QByteArray(R"({"video1":1,"video2":2,"video3":3,"video4":4,"video5":5,"video6":6,"video7":7,"video8":8,)"
+                      R"("audio1":1,"audio2":2,"audio3":3,"audio4":4,"audio5":5,"audio6":6,"audio7":7,"audio8":8,)"
+                      R"("audio101":101,"audio102":102,"audio103":103,"audio104":104,"audio105":105,"audio106":106,"audio107":107,"audio108":108,)"
+                      R"("IR1":1,"IR2":2,"IR3":3,"IR4":4,"IR5":5,"IR6":6,"IR7":7,"IR8":8,"splice_mode":0})");
+    QTest::addRow("0409-S inputinfo") << "0409-S" << "inputinfo"
+        << QByteArray(R"({"input-1":true,"input-2":true,"input-3":true,"input-4":true})");
+    QTest::addRow("0809 netInfo, DHCP not last") << "0809" << "netInfo"
+        << QByteArray(R"({"ip":"192.168.1.188","gateway":"192.168.1.1","subnet":"255.255.255.0","DHCP":false,"mac":"00:1A:2B:3C:4D:5E"})");
+    QTest::addRow("0409-S resolution unquoted") << "0409-S" << "resolution"
+        << QByteArray(R"({"in1":1920x1080x60Hz,"in2":1920x1080x60Hz,"in3":1920x1080x60Hz,"in4":1920x1080x60Hz,)"
+                      R"("out1":1920x1080x60Hz,"out2":1920x1080x60Hz,"out3":1920x1080x60Hz,"out4":1920x1080x60Hz,"out5":1920x1080x60Hz,)"
+                      R"("out6":1920x1080x60Hz,"out7":1920x1080x60Hz,"out8":1920x1080x60Hz,"out9":1920x1080x60Hz})");
+    QTest::addRow("0808 hdcpinfo") << "0808" << "hdcpinfo"
+        << QByteArray(R"({"hdcp_in1":0,"hdcp_in2":0,"hdcp_in3":0,"hdcp_in4":0,"hdcp_in5":0,"hdcp_in6":0,"hdcp_in7":0,"hdcp_in8":0})");
+    QTest::addRow("0808-S outputinfo unquoted") << "0808-S" << "outputinfo"
+        << QByteArray(R"({"link1":true/false/false/false,"link2":true/false/false/false,"link3":true/false/false/false,)"
+                      R"("link4":true/false/false/false,"link5":true/false/false/false,"link6":true/false/false/false,)"
+                      R"("link7":true/false/false/false,"link8":true/false/false/false})");
+    QTest::addRow("0808 bindinfo") << "0808" << "bindinfo"
+        << QByteArray(R"({"bind1":"1","bind2":"2","bind3":"3","bind4":"4","bind5":"5","bind6":"6","bind7":"7","bind8":"8","mode":0})");
+    QTest::addRow("0809 Get_Rotate") << "0809" << "Get_Rotate"
+        << QByteArray(R"({"Angle1":0,"Angle2":0,"Angle3":0,"Angle4":0,"Angle5":0,"Angle6":0,"Angle7":0,"Angle8":0,"Angle9":0})");
+    QTest::addRow("0409-S Get_Volume") << "0409-S" << "Get_Volume"
+        << QByteArray(R"({"Volume1":50,"Volume2":50,"Volume3":50,"Volume4":50,"Mute1":0,"Mute2":0,"Mute3":0,"Mute4":0})");
+    QTest::addRow("0809 Get_Subtitle unquoted lists") << "0809" << "Get_Subtitle"
+        << QByteArray(R"({"Switch":false,"Speed":3,"Color":255,255,255,"Position_x":0,"Position_y":0,"Bg_switch":false,"Bg_Color":0,0,0,"Move_dir":left})");
+    QTest::addRow("0809 Get_OSD is the caption record") << "0809" << "Get_OSD3"
+        << QByteArray(R"({"Switch":false,"Speed":3,"Color":255,255,255,"Position_x":0,"Position_y":0,"Bg_switch":false,"Bg_Color":0,0,0,"Move_dir":left})");
+    QTest::addRow("0809 Get_Noinput") << "0809" << "Get_Noinput3" << QByteArray(R"({"Chn":3,"Mode":0,"Color":0,0,0})");
+    QTest::addRow("0809 Get_Scaler") << "0809" << "Get_Scaler4" << QByteArray(R"({"Chn":4,"Scaler_Mode":0})");
+}
+
+void TestSim::queryAnswers()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, query);
+    QFETCH(QByteArray, expected);
+    auto device = start(model);
+    QVERIFY(device);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    QCOMPARE(client.ask(query), expected);
+}
+
+void TestSim::outputAndInputCountsFollowTheModel_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("outputs");
+    QTest::addColumn<int>("inputs");
+    QTest::addRow("0808") << "0808" << 8 << 8;
+    QTest::addRow("0809") << "0809" << 9 << 8;
+    QTest::addRow("0409-S") << "0409-S" << 9 << 4;
+    QTest::addRow("0808-S") << "0808-S" << 8 << 8;
+    QTest::addRow("0809-M") << "0809-M" << 9 << 8;
+}
+
+void TestSim::outputAndInputCountsFollowTheModel()
+{
+    QFETCH(QString, model);
+    QFETCH(int, outputs);
+    QFETCH(int, inputs);
+    auto device = start(model);
+    QVERIFY(device);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    const QByteArray links = client.ask("outputinfo");
+    QCOMPARE(links.count("\"link"), outputs);
+    QVERIFY(links.contains(QStringLiteral("\"link%1\"").arg(outputs).toUtf8()));
+    const QByteArray hdcp = client.ask("hdcpinfo");
+    QCOMPARE(hdcp.count("\"hdcp_in"), inputs);
+    QCOMPARE(client.ask("Get_Rotate").count("\"Angle"), outputs);
+}
+
+void TestSim::settingsReachTheState_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::addRow("frozen") << "0809" << QStringList{"Frozen4/1"} << "outputinfo" << QByteArray(R"("link4":true/true/false/false)");
+    QTest::addRow("lock and video mute") << "0809" << QStringList{"Output_Lock2/1", "VideoMuteOn2"} << "outputinfo"
+                                         << QByteArray(R"("link2":true/false/true/true)");
+    QTest::addRow("video mute off") << "0809" << QStringList{"VideoMuteOn2", "VideoMuteOff2"} << "outputinfo"
+                                    << QByteArray(R"("link2":true/false/false/false)");
+    QTest::addRow("hdcp") << "0808" << QStringList{"Input_HDCP3/2"} << "hdcpinfo" << QByteArray(R"("hdcp_in3":2)");
+    QTest::addRow("volume") << "0809" << QStringList{"Volume105/30"} << "Get_Volume" << QByteArray(R"("Volume105":30)");
+    QTest::addRow("multiview volume loses the offset") << "0409-S" << QStringList{"Volume102/70"} << "Get_Volume"
+                                                       << QByteArray(R"("Volume2":70)");
+    QTest::addRow("mute on") << "0809" << QStringList{"MuteOn3"} << "Get_Volume" << QByteArray(R"("Mute3":1)");
+    QTest::addRow("mute off") << "0809" << QStringList{"MuteOn3", "MuteOff3"} << "Get_Volume" << QByteArray(R"("Mute3":0)");
+    QTest::addRow("output resolution") << "0809" << QStringList{"Port3/1280x720x60Hz!"} << "resolution"
+                                       << QByteArray(R"("out3":1280x720x60Hz)");
+    QTest::addRow("caption") << "0809"
+        << QStringList{"Open", "Speed7", "Font_Color10/20/30", "POS5/6", "Bg_Open", "Bg_Color1/2/3", "Right"}
+        << "Get_Subtitle"
+        << QByteArray(R"({"Switch":true,"Speed":7,"Color":10,20,30,"Position_x":5,"Position_y":6,"Bg_switch":true,"Bg_Color":1,2,3,"Move_dir":right})");
+    QTest::addRow("scaler") << "0809" << QStringList{"Scaler_Mode2/3"} << "Get_Scaler2" << QByteArray(R"({"Chn":2,"Scaler_Mode":3})");
+    QTest::addRow("no signal colour") << "0809" << QStringList{"No_Signal2/0/10/20/30"} << "Get_Noinput2"
+                                      << QByteArray(R"({"Chn":2,"Mode":0,"Color":10,20,30})");
+    QTest::addRow("no signal pattern") << "0809" << QStringList{"No_Signal7/5/0/0/0"} << "Get_Noinput7"
+                                       << QByteArray(R"({"Chn":7,"Mode":5,"Color":0,0,0})");
+    QTest::addRow("rotation") << "0409-S" << QStringList{"Rotate1/1"} << "Get_Rotate" << QByteArray(R"("Angle1":1,)");
+    QTest::addRow("dhcp") << "0809" << QStringList{"DHCP_On"} << "netInfo" << QByteArray(R"("DHCP":true,)");
+    QTest::addRow("bezel") << "0809" << QStringList{"Bezel_x1/2/3/4", "Bezel_y5/6/7/8"} << "version"
+                           << QByteArray(R"("bezel_x":"1/2/3/4","bezel_y":"5/6/7/8")");
+    QTest::addRow("splitter layout") << "0809-M" << QStringList{"Splitter3"} << "version" << QByteArray(R"("Splitter":3})");
+    QTest::addRow("splitter area route") << "0809-M" << QStringList{"6VIDEO902"} << "status"
+                                         << QByteArray(R"("video900":"1/6/0/0/0/0/0/0/0")");
+    QTest::addRow("hdmi audio alone") << "0809" << QStringList{"AloneVideo"} << "version" << QByteArray(R"("audio":false)");
+    QTest::addRow("hdmi audio follows video") << "0809" << QStringList{"3VIDEO5"} << "status"
+                                              << QByteArray(R"("audio105":103,)");
+    QTest::addRow("alone keeps hdmi audio") << "0809" << QStringList{"AloneVideo", "3VIDEO5"} << "status"
+                                            << QByteArray(R"("audio105":105,)");
+    QTest::addRow("audio switch") << "0809" << QStringList{"103AUDIO2", "4AUDIO107"} << "status"
+                                  << QByteArray(R"("audio2":103,)");
+    QTest::addRow("ir switch") << "0808" << QStringList{"4IR6"} << "status" << QByteArray(R"("IR6":4,)");
+    QTest::addRow("clear a route") << "0809" << QStringList{"0VIDEO5"} << "status" << QByteArray(R"("video5":0,)");
+    QTest::addRow("splice mode binds its outputs") << "0809" << QStringList{"mode3"} << "bindinfo"
+        << QByteArray(R"({"bind1":"1/2/5/6","bind2":"2","bind3":"3","bind4":"4","bind5":"5","bind6":"6","bind7":"7","bind8":"8","bind9":"9","mode":3})");
+    QTest::addRow("bind") << "0808" << QStringList{"Bind4/5/6"} << "bindinfo" << QByteArray(R"("bind4":"4/5/6",)");
+    QTest::addRow("unbind") << "0808" << QStringList{"Bind4/5/6", "UnBind5"} << "bindinfo" << QByteArray(R"("bind4":"4",)");
+    QTest::addRow("rebinding takes members over") << "0808" << QStringList{"Bind4/5/6", "Bind6/7"} << "bindinfo"
+                                                  << QByteArray(R"("bind4":"4","bind5":"5","bind6":"6/7",)");
+    QTest::addRow("window open and move") << "0409-S" << QStringList{"WindowOpen2/3/1/0/0/1920/1080", "WindowMove2/100/200"}
+                                          << "status" << QByteArray("window2:3,1,100,200,1920,1080,");
+    QTest::addRow("window resize and layer") << "0409-S"
+        << QStringList{"WindowOpen1/2/1/0/0/1920/1080", "WindowResize1/10/20/30/40", "WindowLayer1/4"}
+        << "status" << QByteArray("{window1:2,4,10,20,30,40,");
+    QTest::addRow("window close") << "0409-S" << QStringList{"WindowOpen1/2/1/0/0/1920/1080", "WindowClose1"}
+                                  << "status" << QByteArray("{window1:0,0,0,0,0,0,");
+    QTest::addRow("close all windows") << "0409-S"
+        << QStringList{"WindowOpen1/2/1/0/0/1920/1080", "WindowOpen4/1/2/5/5/50/50", "WindowCloseAll"}
+        << "status" << QByteArray("window4:0,0,0,0,0,0,VIR");
+    QTest::addRow("vir mode") << "0409-S" << QStringList{"VIR2"} << "status" << QByteArray(",VIR:2,");
+    QTest::addRow("window audio") << "0409-S" << QStringList{"3AUDIO1"} << "status" << QByteArray(",AUDIO:3}");
+}
+
+void TestSim::settingsReachTheState()
+{
+    QFETCH(QString, model);
+    QFETCH(QStringList, commands);
+    QFETCH(QString, query);
+    QFETCH(QByteArray, expected);
+    auto device = start(model);
+    QVERIFY(device);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    for (const QString &c : qAsConst(commands))
+        client.command(c);
+    const QByteArray reply = client.ask(query);
+    QVERIFY2(reply.contains(expected), reply.constData());
+    // Setting commands are never answered, so the query's record is all that came.
+    QVERIFY2(reply.startsWith('{') && reply.count('{') == 1, reply.constData());
+}
+
+void TestSim::noticesGoToOtherClientsOnly_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QByteArray>("notice");
+
+    QTest::addRow("video") << "0809" << "3VIDEO5" << QByteArray("{video5_change=3}");
+    QTest::addRow("splitter area") << "0809-M" << "3VIDEO905" << QByteArray("{video905_change=3}");
+    QTest::addRow("audio") << "0809" << "103AUDIO2" << QByteArray("{audio2_change=103}");
+    QTest::addRow("multiview audio") << "0409-S" << "2AUDIO1" << QByteArray("{audio1_change=2}");
+    QTest::addRow("ir") << "0808" << "4IR6" << QByteArray("{IR6_change=4}");
+    QTest::addRow("mode") << "0808-S" << "mode3" << QByteArray("{mode_change=3}");
+    QTest::addRow("bind") << "0809" << "Bind4/5/6" << QByteArray("{Bind4_change=4/5/6}");
+    QTest::addRow("frozen") << "0809" << "Frozen4/1" << QByteArray("{cmd_change=Frozen4/1}");
+    QTest::addRow("output lock") << "0809" << "Output_Lock2/1" << QByteArray("{cmd_change=Output_Lock2/1}");
+    QTest::addRow("hdcp") << "0809" << "Input_HDCP3/2" << QByteArray("{cmd_change=Input_HDCP3/2}");
+    QTest::addRow("volume") << "0809" << "Volume5/30" << QByteArray("{cmd_change=Volume5/30}");
+    QTest::addRow("mute on") << "0809" << "MuteOn3" << QByteArray("{cmd_change=MuteOn3}");
+    QTest::addRow("mute off") << "0809" << "MuteOff3" << QByteArray("{cmd_change=MuteOff3}");
+    QTest::addRow("analog sel") << "0809" << "Analog_sel3/1" << QByteArray("{cmd_change=Analog_sel3/1}");
+    QTest::addRow("port resolution") << "0809" << "Port3/1280x720x60Hz!" << QByteArray("{cmd_change=Port3/1280x720x60Hz!}");
+    QTest::addRow("scaler") << "0809" << "Scaler_Mode2/3" << QByteArray("{cmd_change=Scaler_Mode2/3}");
+    QTest::addRow("no signal") << "0809" << "No_Signal2/0/10/20/30"
+                               << QByteArray(R"({"Chn_change":2,"Mode_change":0,"Color_change":10,20,30})");
+}
+
+void TestSim::noticesGoToOtherClientsOnly()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, command);
+    QFETCH(QByteArray, notice);
+    auto device = start(model);
+    QVERIFY(device);
+    RawClient sender, other, third;
+    QVERIFY(sender.connectTo(device->controlPort()));
+    QVERIFY(other.connectTo(device->controlPort()));
+    QVERIFY(third.connectTo(device->controlPort()));
+    QTRY_COMPARE_WITH_TIMEOUT(device->clientCount(), 3, TestTimeouts::Short);
+
+    sender.command(command);
+    // The sender's next answer is the first thing it hears: no notice of its own change.
+    QCOMPARE(sender.ask("version"), SimRecords::version(device->state()));
+    QCOMPARE(other.takeUntil(notice), notice);
+    QCOMPARE(third.takeUntil(notice), notice);
+    QVERIFY(device->receivedCommands().contains("{param=" + command + "}"));
+}
+
+void TestSim::outOfRangeSettingChangesNothing_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("command");
+    QTest::addRow("video to output 9 of an 8-output model") << "0808" << "3VIDEO9";
+    QTest::addRow("input 9") << "0809" << "9VIDEO1";
+    QTest::addRow("splitter area on a plain matrix") << "0809" << "3VIDEO901";
+    QTest::addRow("frozen output 0") << "0809" << "Frozen0/1";
+    QTest::addRow("hdcp input 5 of the multiview") << "0409-S" << "Input_HDCP5/1";
+    QTest::addRow("window 5") << "0409-S" << "WindowOpen5/1/1/0/0/10/10";
+    QTest::addRow("bind past the last output") << "0808" << "Bind7/8/9";
+    QTest::addRow("unbind an unbound output") << "0809" << "UnBind3";
+    QTest::addRow("plan 10") << "0809" << "Save10";
+    QTest::addRow("scaler mode 4") << "0809" << "Scaler_Mode1/4";
+}
+
+void TestSim::outOfRangeSettingChangesNothing()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, command);
+    auto device = start(model);
+    QVERIFY(device);
+    const QJsonObject before = device->state().toJson();
+    RawClient sender, other;
+    QVERIFY(sender.connectTo(device->controlPort()));
+    QVERIFY(other.connectTo(device->controlPort()));
+    QTRY_COMPARE_WITH_TIMEOUT(device->clientCount(), 2, TestTimeouts::Short);
+    sender.command(command);
+    sender.command("version");
+    QVERIFY(!sender.takeUntil("}").isEmpty());
+    QCOMPARE(device->state().toJson(), before);
+    // Nothing changed, so the other client heard nothing either.
+    other.command("version");
+    QCOMPARE(other.takeUntil("}"), SimRecords::version(device->state()));
+}
+
+void TestSim::boundOutputsFollowTheirGroup()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    client.command("2VIDEO4");
+    client.command("Bind4/5/6");
+    // Binding shows the master's source on the whole group.
+    QByteArray status = client.ask("status");
+    QVERIFY2(status.contains(R"("video4":2,"video5":2,"video6":2,"video7":7)"), status.constData());
+    client.command("7VIDEO5");
+    status = client.ask("status");
+    QVERIFY2(status.contains(R"("video4":7,"video5":7,"video6":7,"video7":7)"), status.constData());
+    client.command("UnBind6");
+    client.command("1VIDEO5");
+    status = client.ask("status");
+    QVERIFY2(status.contains(R"("video4":7,"video5":1,"video6":7)"), status.constData());
+}
+
+void TestSim::plansSaveRecallClear()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    client.command("5VIDEO1");
+    client.command("6IR2");
+    client.command("Bind3/4");
+    client.command("Save0");
+    const QByteArray saved = client.ask("status");
+    const QByteArray savedBinding = client.ask("bindinfo");
+
+    client.command("UnBind3");
+    client.command("8VIDEO1");
+    client.command("1IR2");
+    QVERIFY(client.ask("status") != saved);
+    client.command("Recall0");
+    QCOMPARE(client.ask("status"), saved);
+    QCOMPARE(client.ask("bindinfo"), savedBinding);
+
+    // Recalling an empty plan leaves the routing alone; a cleared plan is empty.
+    client.command("8VIDEO1");
+    const QByteArray changed = client.ask("status");
+    client.command("Recall9");
+    QCOMPARE(client.ask("status"), changed);
+    client.command("Clear0");
+    client.command("Recall0");
+    QCOMPARE(client.ask("status"), changed);
+    QVERIFY(!device->state().plans.at(0).stored);
+}
+
+void TestSim::recallTellsTheOthers()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    RawClient sender, other;
+    QVERIFY(sender.connectTo(device->controlPort()));
+    QVERIFY(other.connectTo(device->controlPort()));
+    QTRY_COMPARE_WITH_TIMEOUT(device->clientCount(), 2, TestTimeouts::Short);
+    sender.command("Save2");
+    sender.command("5VIDEO1");
+    sender.command("6IR2");
+    QCOMPARE(other.takeUntil("{IR2_change=6}"), QByteArray("{video1_change=5}{IR2_change=6}"));
+    sender.command("Recall2");
+    QCOMPARE(other.takeUntil("{IR2_change=2}"), QByteArray("{video1_change=1}{audio101_change=101}{IR2_change=2}"));
+    QCOMPARE(sender.ask("version"), SimRecords::version(device->state()));
+}
+
+void TestSim::http200AfterNetworkAndDefault()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    RawClient sender, other;
+    QVERIFY(sender.connectTo(device->controlPort()));
+    QVERIFY(other.connectTo(device->controlPort()));
+    QTRY_COMPARE_WITH_TIMEOUT(device->clientCount(), 2, TestTimeouts::Short);
+    sender.command("&ip,ip=10.0.0.5,gateway=10.0.0.1,subnet=255.0.0.0,mac=02:00:00:00:00:01");
+    const QByteArray ack = sender.takeUntil("OK\r\nContent-Length:2\r\n\r\nOK");
+    QVERIFY(ack.startsWith("HTTP/1.1 200"));
+    QByteArray flat = ack;
+    flat.replace("\r\n", "");
+    QVERIFY(flat.contains("HTTP") && flat.contains("200") && flat.contains("Length:2OK"));
+    QCOMPARE(sender.ask("netInfo"),
+             QByteArray(R"({"ip":"10.0.0.5","gateway":"10.0.0.1","subnet":"255.0.0.0","DHCP":false,"mac":"02:00:00:00:00:01"})"));
+    sender.command("Default");
+    QCOMPARE(sender.takeUntil("Length:2\r\n\r\nOK"), SimRecords::http200());
+    // The acknowledgement is for the sender alone.
+    other.command("version");
+    QCOMPARE(other.takeUntil("}"), SimRecords::version(device->state()));
+}
+
+void TestSim::defaultRestoresTheFactoryState()
+{
+    auto device = start("0808-S");
+    QVERIFY(device);
+    const QJsonObject factory = device->state().toJson();
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    for (const char *c : {"4VIDEO1", "mode2", "Save3", "Input_HDCP1/3", "Volume1/0", "Open"})
+        client.command(QString::fromLatin1(c));
+    QVERIFY(!client.ask("status").isEmpty());
+    QVERIFY(device->state().toJson() != factory);
+    client.command("Default");
+    QVERIFY(!client.takeUntil("Length:2\r\n\r\nOK").isEmpty());
+    QCOMPARE(device->state().toJson(), factory);
+}
+
+void TestSim::commandsSplitAtEveryOffset()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    const QByteArray bytes = "junk{param=3VIDEO5}{param=Frozen5/1}{param=status}";
+    for (int cut = 1; cut < bytes.size(); ++cut) {
+        client.command("1VIDEO5");
+        client.command("Frozen5/0");
+        client.send(bytes.left(cut));
+        QTRY_VERIFY_WITH_TIMEOUT(device->receivedCommands().size() >= 2, TestTimeouts::Short);
+        client.send(bytes.mid(cut));
+        const QByteArray status = client.takeUntil("}");
+        QVERIFY2(status.contains(R"("video5":3,)"), qPrintable(QStringLiteral("cut at %1").arg(cut)));
+        QVERIFY(device->state().frozen.value(5));
+        QCOMPARE(device->receivedCommands().mid(device->receivedCommands().size() - 3),
+                 (QStringList{"{param=3VIDEO5}", "{param=Frozen5/1}", "{param=status}"}));
+    }
+}
+
+void TestSim::panelEventsReachEveryClient()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    RawClient a, b;
+    QVERIFY(a.connectTo(device->controlPort()));
+    QVERIFY(b.connectTo(device->controlPort()));
+    QTRY_COMPARE_WITH_TIMEOUT(device->clientCount(), 2, TestTimeouts::Short);
+    device->setInputSignal(2, false);
+    device->setOutputLink(7, false);
+    device->applyPanelCommand("4VIDEO3");
+    const QByteArray expected = "{input2_change=false}{link7_change=false}{video3_change=4}";
+    QCOMPARE(a.takeUntil("{video3_change=4}"), expected);
+    QCOMPARE(b.takeUntil("{video3_change=4}"), expected);
+    QVERIFY(a.ask("resolution").contains(R"("in2":noinput,)"));
+    QVERIFY(a.ask("inputinfo").contains(R"("input-2":false,)"));
+    QVERIFY(a.ask("outputinfo").contains(R"("link7":false/false/false/false)"));
+}
+
+bool TestSim::upload(SimDevice &device, RawClient &control, const QString &announce, const QByteArray &data,
+                     RawClient &uploader)
+{
+    // The client's pacing: the first piece at once, each later one after an answer.
+    const int before = device.receivedCommands().size();
+    control.command(announce);
+    QElapsedTimer clock;
+    clock.start();
+    while (device.receivedCommands().size() == before && clock.elapsed() < TestTimeouts::Short)
+        QTest::qWait(5);
+    for (int at = 0; at < data.size(); at += 500) {
+        uploader.send(data.mid(at, 500));
+        if (uploader.takeUntil("<ACK_0>\r\n") != "<ACK_0>\r\n")
+            return false;
+    }
+    control.command("Done");
+    return uploader.takeUntil("<ACK_1>\r\n") == "<ACK_1>\r\n";
+}
+
+void TestSim::uploadArrivesByteIdentical_data()
+{
+    QTest::addColumn<QString>("announce");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("kind");
+    QTest::addRow("one byte caption") << "Upload_Subtitle3" << 1 << "Subtitle";
+    QTest::addRow("exactly one piece") << "Upload_Subtitle1" << 500 << "Subtitle";
+    QTest::addRow("one byte over") << "Upload_OSD2" << 501 << "OSD";
+    QTest::addRow("1200 byte edid") << "Update_EDID2" << 1200 << "EDID";
+    QTest::addRow("bitmap of 7 pieces") << "Upload_Subtitle1" << 3062 << "Subtitle";
+}
+
+void TestSim::uploadArrivesByteIdentical()
+{
+    QFETCH(QString, announce);
+    QFETCH(int, size);
+    QFETCH(QString, kind);
+    auto device = start("0809");
+    QVERIFY(device);
+    RawClient control;
+    QVERIFY(control.connectTo(device->controlPort()));
+    RawClient uploader;
+    QVERIFY(uploader.connectTo(device->uploadPort()));
+
+    QByteArray data("BM");
+    for (int i = 2; i < size; ++i)
+        data += char((i * 37 + i / 7) & 0xff);
+    data.truncate(size);
+    QVERIFY(upload(*device, control, announce, data, uploader));
+
+    QCOMPARE(device->receivedUploads().size(), 1);
+    const SimUpload got = device->receivedUploads().first();
+    QCOMPARE(got.kind, kind);
+    QCOMPARE(got.port, announce.right(1).toInt());
+    QCOMPARE(got.data, data);
+    if (kind == "Subtitle")
+        QCOMPARE(device->state().subtitleBitmaps.value(got.port), data);
+    else if (kind == "OSD")
+        QCOMPARE(device->state().osdBitmaps.value(got.port), data);
+    else
+        QCOMPARE(device->state().edid.value(got.port), QStringLiteral("file"));
+
+    // A second transfer on the same connection starts from nothing.
+    QVERIFY(upload(*device, control, announce, data.left(10), uploader));
+    QCOMPARE(device->receivedUploads().size(), 2);
+    QCOMPARE(device->receivedUploads().last().data, data.left(10));
+}
+
+void TestSim::osdAnnouncedOnTheUploadConnection()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    RawClient control;
+    QVERIFY(control.connectTo(device->controlPort()));
+    RawClient uploader;
+    QVERIFY(uploader.connectTo(device->uploadPort()));
+    uploader.send("{param=Upload_OSD4}");
+    QCOMPARE(uploader.takeUntil("<ACK_0>\r\n"), QByteArray("<ACK_0>\r\n"));
+    QCOMPARE(device->lastCommand(), QStringLiteral("{param=Upload_OSD4}"));
+    uploader.send("BMxyz");
+    QCOMPARE(uploader.takeUntil("<ACK_0>\r\n"), QByteArray("<ACK_0>\r\n"));
+    control.command("Done");
+    QTRY_COMPARE_WITH_TIMEOUT(device->receivedUploads().size(), 1, TestTimeouts::Short);
+    QCOMPARE(device->receivedUploads().first().kind, QStringLiteral("OSD"));
+    QCOMPARE(device->receivedUploads().first().port, 4);
+    QCOMPARE(device->receivedUploads().first().data, QByteArray("BMxyz"));
+}
+
+void TestSim::stateFileRoundTrip()
+{
+    TempDataDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("device.json");
+    auto device = start("0409-S");
+    QVERIFY(device);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    for (const char *c : {"WindowOpen1/3/1/100/200/960/540", "VIR1", "Rotate2/3", "Save4", "Bezel_x9/8/7/6",
+                          "Font_Color1/2/3", "Input_HDCP4/2", "No_Signal3/0/9/8/7", "EDID_Sel2/3"})
+        client.command(QString::fromLatin1(c));
+    QVERIFY(!client.ask("status").isEmpty());
+    QVERIFY(device->saveState(path));
+
+    SimDevice restored("0409-S");
+    QVERIFY(restored.loadState(path));
+    QCOMPARE(restored.state().toJson(), device->state().toJson());
+    QCOMPARE(restored.state().windows.at(0), (SimWindow{3, 1, 100, 200, 960, 540}));
+    QVERIFY(restored.state().plans.at(4).stored);
+    QCOMPARE(restored.state().edid.value(2), QStringLiteral("builtin/3"));
+}
+
+void TestSim::stateFileOfAnotherModelIsRefused()
+{
+    TempDataDir dir;
+    const QString path = dir.filePath("device.json");
+    SimDevice matrix("0808");
+    QVERIFY(matrix.saveState(path));
+    SimDevice multiview("0409-S");
+    const QJsonObject before = multiview.state().toJson();
+    QString error;
+    QVERIFY(!multiview.loadState(path, &error));
+    QVERIFY(error.contains("0808"));
+    QCOMPARE(multiview.state().toJson(), before);
+
+    QFile broken(dir.filePath("broken.json"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("{\"model\":\"0409-S\",");
+    broken.close();
+    QVERIFY(!multiview.loadState(broken.fileName(), &error));
+    QVERIFY(!multiview.loadState(dir.filePath("missing.json"), &error));
+    QCOMPARE(multiview.state().toJson(), before);
+}
+
+void TestSim::stateFileIsSavedAfterChanges()
+{
+    TempDataDir dir;
+    const QString path = dir.filePath("device.json");
+    auto device = start("0809");
+    QVERIFY(device);
+    device->setStateFile(path);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    client.command("7VIDEO2");
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), TestTimeouts::Short);
+    SimDevice restored("0809");
+    QTRY_VERIFY_WITH_TIMEOUT(restored.loadState(path) && restored.state().video.value(2) == 7, TestTimeouts::Short);
+}
+
+void TestSim::faultDropAfterCommands()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    SimFaults faults;
+    faults.dropAfterCommands = 2;
+    device->setFaults(faults);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    QSignalSpy closed(&client.socket, &QTcpSocket::disconnected);
+    client.command("3VIDEO1");
+    QCOMPARE(client.ask("version"), SimRecords::version(device->state()));
+    QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, TestTimeouts::Short);
+    QCOMPARE(device->state().video.value(1), 3);
+    // A new connection gets its own count.
+    RawClient again;
+    QVERIFY(again.connectTo(device->controlPort()));
+    QCOMPARE(again.ask("version"), SimRecords::version(device->state()));
+}
+
+void TestSim::faultReplyDelay()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    SimFaults faults;
+    faults.replyDelayMs = 150;
+    device->setFaults(faults);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    QElapsedTimer clock;
+    clock.start();
+    client.command("version");
+    client.command("status");
+    const QByteArray version = client.takeUntil("}");
+    QVERIFY(clock.elapsed() >= 150);
+    QCOMPARE(version, SimRecords::version(device->state()));
+    QCOMPARE(client.takeUntil("}"), SimRecords::status(device->state()));
+}
+
+void TestSim::faultSplitReplies()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    SimFaults faults;
+    faults.splitReplyBytes = 7;
+    device->setFaults(faults);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    client.command("status");
+    client.command("version");
+    QCOMPARE(client.takeUntil("}"), SimRecords::status(device->state()));
+    QCOMPARE(client.takeUntil("}"), SimRecords::version(device->state()));
+    QVERIFY2(client.reads > 2, qPrintable(QString::number(client.reads)));
+}
+
+void TestSim::faultGarbage()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    SimFaults faults;
+    faults.garbageBeforeReplies = true;
+    device->setFaults(faults);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    const QByteArray reply = client.ask("version");
+    QCOMPARE(reply, SimFaults::garbage() + SimRecords::version(device->state()));
+    QVERIFY(!SimFaults::garbage().contains('{') && !SimFaults::garbage().contains('}'));
+}
+
+void TestSim::faultRefuseUpload()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    const quint16 port = device->uploadPort();
+    SimFaults faults;
+    faults.refuseUpload = true;
+    device->setFaults(faults);
+    QTcpSocket refused;
+    refused.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(!refused.waitForConnected(TestTimeouts::Short));
+    QCOMPARE(refused.error(), QAbstractSocket::ConnectionRefusedError);
+
+    device->setFaults(SimFaults());
+    QTcpSocket accepted;
+    accepted.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(accepted.waitForConnected(TestTimeouts::Short));
+}
+
+void TestSim::faultWithholdAck()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    SimFaults faults;
+    faults.withholdAck = true;
+    device->setFaults(faults);
+    RawClient control;
+    QVERIFY(control.connectTo(device->controlPort()));
+    RawClient uploader;
+    QVERIFY(uploader.connectTo(device->uploadPort()));
+    QVERIFY(!upload(*device, control, "Update_EDID1", QByteArray(600, 'e'), uploader));
+    // The bytes were taken; only the acknowledgement is missing. A further byte is
+    // answered, and nothing before that answer was an acknowledgement.
+    QCOMPARE(device->receivedUploads().size(), 1);
+    uploader.send("x");
+    QCOMPARE(uploader.takeUntil("<ACK_0>\r\n"), QByteArray("<ACK_0>\r\n"));
+}
+
+void TestSim::faultIgnoredQuery()
+{
+    auto device = start("0409-S");
+    QVERIFY(device);
+    SimFaults faults;
+    faults.ignoredQueries = {"Get_Rotate"};
+    device->setFaults(faults);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    client.command("Get_Rotate");
+    QCOMPARE(client.ask("version"), SimRecords::version(device->state()));
+}
+
+QTEST_GUILESS_MAIN(TestSim)
+#include "tst_sim.moc"
