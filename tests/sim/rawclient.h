@@ -9,7 +9,6 @@
 // A bare TCP client of the simulator: writes command bytes, collects what comes back.
 class RawClient : public QObject
 {
-    Q_OBJECT
 public:
     RawClient()
     {
