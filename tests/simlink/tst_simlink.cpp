@@ -83,6 +83,8 @@ private slots:
     void cleanup();
     void versionOfEachModel_data();
     void versionOfEachModel();
+    void everyQueryReachesItsSignalOnly_data();
+    void everyQueryReachesItsSignalOnly();
     void routingStatus();
     void splitterAreasInStatus();
     void windowStatusOfTheMultiview();
@@ -113,7 +115,7 @@ private:
     bool start(const QString &model, const SimFaults &faults = SimFaults());
     // Sends command, then a marker query, and returns what the link emitted before the
     // marker's record: everything the command's answer produced, and nothing later.
-    QList<Emission> exchange(const std::function<void()> &send);
+    QList<Emission> exchange(const std::function<void()> &send, const QString &marker = QStringLiteral("rotate"));
     Emission only(const QString &signal, const std::function<void()> &send);
 
     std::unique_ptr<SimDevice> m_device;
@@ -147,20 +149,23 @@ void TestSimLink::cleanup()
     m_device.reset();
 }
 
-QList<Emission> TestSimLink::exchange(const std::function<void()> &send)
+QList<Emission> TestSimLink::exchange(const std::function<void()> &send, const QString &marker)
 {
     m_collector->all.clear();
     send();
     // The marker is a record of its own kind; all emissions of what came before it are
     // out by the time it is parsed.
-    link()->sendGetRotate();
+    if (marker == QLatin1String("rotate"))
+        link()->sendGetRotate();
+    else
+        link()->sendVersion();
     QElapsedTimer clock;
     clock.start();
-    while (m_collector->indexOf("rotate") < 0 && clock.elapsed() < TestTimeouts::Short)
+    while (m_collector->indexOf(marker) < 0 && clock.elapsed() < TestTimeouts::Short)
         QTest::qWait(5);
     QList<Emission> before;
     for (const Emission &e : qAsConst(m_collector->all)) {
-        if (e.signal == QLatin1String("rotate"))
+        if (e.signal == marker)
             break;
         before << e;
     }
@@ -202,6 +207,44 @@ void TestSimLink::versionOfEachModel()
     QCOMPARE(valueText(e.obj.value("bezel_x")), QStringLiteral("1/2/3/4"));
     QCOMPARE(valueText(e.obj.value("bezel_y")), QStringLiteral("0/0/0/0"));
     QCOMPARE(e.obj.contains("Splitter"), model == QLatin1String("0809-M"));
+}
+
+void TestSimLink::everyQueryReachesItsSignalOnly_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QStringList>("expected");
+    const QList<QPair<const char *, QStringList>> queries{
+        {"version", {"version"}},         {"inputinfo", {"input"}},   {"netInfo", {"dhcp", "net"}},
+        {"resolution", {"resolution"}},   {"hdcpinfo", {"hdcp"}},     {"outputinfo", {"output"}},
+        {"bindinfo", {"bind"}},           {"Get_Rotate", {"rotate"}}, {"Get_Volume", {"volume"}},
+        {"Get_Subtitle", {"title"}},      {"Get_OSD2", {"title"}},    {"Get_Noinput1", {"forward"}},
+        {"Get_Scaler1", {"forward"}},
+    };
+    for (const QString &model : SimDevice::models()) {
+        QTest::addRow("%s status", qPrintable(model))
+            << model << "status" << QStringList{model == QLatin1String("0409-S") ? "window" : "status"};
+        for (const auto &q : queries)
+            QTest::addRow("%s %s", qPrintable(model), q.first) << model << q.first << q.second;
+    }
+}
+
+void TestSimLink::everyQueryReachesItsSignalOnly()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, query);
+    QFETCH(QStringList, expected);
+    QVERIFY(start(model));
+    const QString marker = query == QLatin1String("Get_Rotate") ? "version" : "rotate";
+    const QList<Emission> got = exchange([&] { link()->sendData("{param=" + query + "}"); }, marker);
+    QStringList names;
+    for (const Emission &e : got)
+        names << e.signal;
+    QCOMPARE(names, expected);
+    for (const Emission &e : got) {
+        if (e.signal != QLatin1String("forward") && e.signal != QLatin1String("dhcp"))
+            QVERIFY(!e.obj.isEmpty());
+    }
 }
 
 void TestSimLink::routingStatus()
