@@ -40,6 +40,10 @@ bool SimClient::isConnected() const
 
 void SimClient::readCommands()
 {
+    if (m_closing) {
+        m_socket->readAll();
+        return;
+    }
     m_in += m_socket->readAll();
     static const QByteArray prefix("{param=");
     for (;;) {
@@ -66,9 +70,11 @@ void SimClient::readCommands()
         }
         ++m_commandCount;
         emit commandReceived(this, QString::fromUtf8(record.mid(prefix.size(), record.size() - prefix.size() - 1)));
-        // The handler may have closed us.
-        if (!m_socket->isOpen())
+        // The handler may have closed us; what follows is never read.
+        if (m_closing || !m_socket->isOpen()) {
+            m_in.clear();
             return;
+        }
     }
 }
 
@@ -116,12 +122,19 @@ void SimClient::write(const QByteArray &bytes)
 {
     if (!isConnected())
         return;
+    if (m_socket->bytesToWrite() > MaxUnsent) {
+        qCWarning(lcSim) << "client" << m_id << "reads nothing;" << m_socket->bytesToWrite()
+                         << "bytes unsent, dropping it";
+        abort();
+        return;
+    }
     m_socket->write(bytes);
     m_socket->flush();
 }
 
 void SimClient::closeWhenFlushed()
 {
+    m_closing = true;
     if (m_out.isEmpty()) {
         m_socket->disconnectFromHost();
         return;
@@ -131,6 +144,7 @@ void SimClient::closeWhenFlushed()
 
 void SimClient::abort()
 {
+    m_closing = true;
     m_out.clear();
     m_socket->abort();
 }

@@ -20,6 +20,8 @@ class SimClient : public QObject
 
 public:
     static constexpr int MaxPending = 64 * 1024;
+    // A client that stops reading is dropped once this much waits to be written.
+    static constexpr qint64 MaxUnsent = 4 * 1024 * 1024;
 
     SimClient(QTcpSocket *socket, int id, const SimFaults *faults, QObject *parent = nullptr);
     ~SimClient() override;
@@ -60,4 +62,5 @@ private:
     QElapsedTimer m_clock;
     int m_commandCount = 0;
     bool m_closePending = false;
+    bool m_closing = false;
 };

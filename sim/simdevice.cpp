@@ -295,6 +295,8 @@ void SimDevice::finishUpload()
                 m_state.edid[upload.port] = QStringLiteral("file");
         }
         m_uploads.append(upload);
+        if (m_uploads.size() > MaxUploadLog)
+            m_uploads.removeFirst();
         markChanged();
         emit uploadReceived(upload);
     }

@@ -76,10 +76,12 @@ public:
     QStringList receivedCommands() const { return m_commands; }
     QString lastCommand() const { return m_commands.isEmpty() ? QString() : m_commands.last(); }
     void clearReceivedCommands() { m_commands.clear(); }
+    // The most recent MaxUploadLog files, oldest first.
     QVector<SimUpload> receivedUploads() const { return m_uploads; }
     void clearReceivedUploads() { m_uploads.clear(); }
 
     static constexpr int MaxCommandLog = 10000;
+    static constexpr int MaxUploadLog = 100;
 
 signals:
     void clientConnected(int clientId, const QString &peer);
