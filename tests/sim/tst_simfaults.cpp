@@ -1,0 +1,317 @@
+#include "rawclient.h"
+#include "simdevice.h"
+#include "simrecords.h"
+#include "tempdatadir.h"
+#include "testtimeouts.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QtTest>
+
+#include <memory>
+
+// The simulator's upload channel, its state file and its deliberate faults.
+class TestSimFaults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void uploadArrivesByteIdentical_data();
+    void uploadArrivesByteIdentical();
+    void osdAnnouncedOnTheUploadConnection();
+    void stateFileRoundTrip();
+    void stateFileOfAnotherModelIsRefused();
+    void stateFileIsSavedAfterChanges();
+    void faultDropAfterCommands();
+    void faultReplyDelay();
+    void faultSplitReplies();
+    void faultGarbage();
+    void faultRefuseUpload();
+    void faultWithholdAck();
+    void faultIgnoredQuery();
+
+private:
+    std::unique_ptr<SimDevice> start(const QString &model);
+    bool upload(SimDevice &device, RawClient &control, const QString &announce, const QByteArray &data,
+                RawClient &uploader);
+};
+
+std::unique_ptr<SimDevice> TestSimFaults::start(const QString &model)
+{
+    auto device = std::make_unique<SimDevice>(model);
+    if (!device->listen(QHostAddress::LocalHost, 0, 0))
+        return nullptr;
+    return device;
+}
+
+bool TestSimFaults::upload(SimDevice &device, RawClient &control, const QString &announce, const QByteArray &data,
+                     RawClient &uploader)
+{
+    // The client's pacing: the first piece at once, each later one after an answer.
+    const int before = device.receivedCommands().size();
+    control.command(announce);
+    QElapsedTimer clock;
+    clock.start();
+    while (device.receivedCommands().size() == before && clock.elapsed() < TestTimeouts::Short)
+        QTest::qWait(5);
+    for (int at = 0; at < data.size(); at += 500) {
+        uploader.send(data.mid(at, 500));
+        if (uploader.takeUntil("<ACK_0>\r\n") != "<ACK_0>\r\n")
+            return false;
+    }
+    control.command("Done");
+    return uploader.takeUntil("<ACK_1>\r\n") == "<ACK_1>\r\n";
+}
+
+void TestSimFaults::uploadArrivesByteIdentical_data()
+{
+    QTest::addColumn<QString>("announce");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("kind");
+    QTest::addRow("one byte caption") << "Upload_Subtitle3" << 1 << "Subtitle";
+    QTest::addRow("exactly one piece") << "Upload_Subtitle1" << 500 << "Subtitle";
+    QTest::addRow("one byte over") << "Upload_OSD2" << 501 << "OSD";
+    QTest::addRow("1200 byte edid") << "Update_EDID2" << 1200 << "EDID";
+    QTest::addRow("bitmap of 7 pieces") << "Upload_Subtitle1" << 3062 << "Subtitle";
+}
+
+void TestSimFaults::uploadArrivesByteIdentical()
+{
+    QFETCH(QString, announce);
+    QFETCH(int, size);
+    QFETCH(QString, kind);
+    auto device = start("0809");
+    QVERIFY(device);
+    RawClient control;
+    QVERIFY(control.connectTo(device->controlPort()));
+    RawClient uploader;
+    QVERIFY(uploader.connectTo(device->uploadPort()));
+
+    QByteArray data("BM");
+    for (int i = 2; i < size; ++i)
+        data += char((i * 37 + i / 7) & 0xff);
+    data.truncate(size);
+    QVERIFY(upload(*device, control, announce, data, uploader));
+
+    QCOMPARE(device->receivedUploads().size(), 1);
+    const SimUpload got = device->receivedUploads().first();
+    QCOMPARE(got.kind, kind);
+    QCOMPARE(got.port, announce.right(1).toInt());
+    QCOMPARE(got.data, data);
+    if (kind == "Subtitle")
+        QCOMPARE(device->state().subtitleBitmaps.value(got.port), data);
+    else if (kind == "OSD")
+        QCOMPARE(device->state().osdBitmaps.value(got.port), data);
+    else
+        QCOMPARE(device->state().edid.value(got.port), QStringLiteral("file"));
+
+    // A second transfer on the same connection starts from nothing.
+    QVERIFY(upload(*device, control, announce, data.left(10), uploader));
+    QCOMPARE(device->receivedUploads().size(), 2);
+    QCOMPARE(device->receivedUploads().last().data, data.left(10));
+}
+
+void TestSimFaults::osdAnnouncedOnTheUploadConnection()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    RawClient control;
+    QVERIFY(control.connectTo(device->controlPort()));
+    RawClient uploader;
+    QVERIFY(uploader.connectTo(device->uploadPort()));
+    uploader.send("{param=Upload_OSD4}");
+    QCOMPARE(uploader.takeUntil("<ACK_0>\r\n"), QByteArray("<ACK_0>\r\n"));
+    QCOMPARE(device->lastCommand(), QStringLiteral("{param=Upload_OSD4}"));
+    uploader.send("BMxyz");
+    QCOMPARE(uploader.takeUntil("<ACK_0>\r\n"), QByteArray("<ACK_0>\r\n"));
+    control.command("Done");
+    QTRY_COMPARE_WITH_TIMEOUT(device->receivedUploads().size(), 1, TestTimeouts::Short);
+    QCOMPARE(device->receivedUploads().first().kind, QStringLiteral("OSD"));
+    QCOMPARE(device->receivedUploads().first().port, 4);
+    QCOMPARE(device->receivedUploads().first().data, QByteArray("BMxyz"));
+}
+
+void TestSimFaults::stateFileRoundTrip()
+{
+    TempDataDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("device.json");
+    auto device = start("0409-S");
+    QVERIFY(device);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    for (const char *c : {"WindowOpen1/3/1/100/200/960/540", "VIR1", "Rotate2/3", "Save4", "Bezel_x9/8/7/6",
+                          "Font_Color1/2/3", "Input_HDCP4/2", "No_Signal3/0/9/8/7", "EDID_Sel2/3"})
+        client.command(QString::fromLatin1(c));
+    QVERIFY(!client.ask("status").isEmpty());
+    QVERIFY(device->saveState(path));
+
+    SimDevice restored("0409-S");
+    QVERIFY(restored.loadState(path));
+    QCOMPARE(restored.state().toJson(), device->state().toJson());
+    QCOMPARE(restored.state().windows.at(0), (SimWindow{3, 1, 100, 200, 960, 540}));
+    QVERIFY(restored.state().plans.at(4).stored);
+    QCOMPARE(restored.state().edid.value(2), QStringLiteral("builtin/3"));
+}
+
+void TestSimFaults::stateFileOfAnotherModelIsRefused()
+{
+    TempDataDir dir;
+    const QString path = dir.filePath("device.json");
+    SimDevice matrix("0808");
+    QVERIFY(matrix.saveState(path));
+    SimDevice multiview("0409-S");
+    const QJsonObject before = multiview.state().toJson();
+    QString error;
+    QVERIFY(!multiview.loadState(path, &error));
+    QVERIFY(error.contains("0808"));
+    QCOMPARE(multiview.state().toJson(), before);
+
+    QFile broken(dir.filePath("broken.json"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("{\"model\":\"0409-S\",");
+    broken.close();
+    QVERIFY(!multiview.loadState(broken.fileName(), &error));
+    QVERIFY(!multiview.loadState(dir.filePath("missing.json"), &error));
+    QCOMPARE(multiview.state().toJson(), before);
+}
+
+void TestSimFaults::stateFileIsSavedAfterChanges()
+{
+    TempDataDir dir;
+    const QString path = dir.filePath("device.json");
+    auto device = start("0809");
+    QVERIFY(device);
+    device->setStateFile(path);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    client.command("7VIDEO2");
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), TestTimeouts::Short);
+    SimDevice restored("0809");
+    QTRY_VERIFY_WITH_TIMEOUT(restored.loadState(path) && restored.state().video.value(2) == 7, TestTimeouts::Short);
+}
+
+void TestSimFaults::faultDropAfterCommands()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    SimFaults faults;
+    faults.dropAfterCommands = 2;
+    device->setFaults(faults);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    QSignalSpy closed(&client.socket, &QTcpSocket::disconnected);
+    // Commands past the second are never read, even when they came in the same read.
+    client.send("{param=3VIDEO1}{param=version}{param=4VIDEO1}");
+    QCOMPARE(client.takeUntil("}"), SimRecords::version(device->state()));
+    QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, TestTimeouts::Short);
+    QCOMPARE(device->state().video.value(1), 3);
+    QCOMPARE(device->receivedCommands().size(), 2);
+    // A new connection gets its own count.
+    RawClient again;
+    QVERIFY(again.connectTo(device->controlPort()));
+    QCOMPARE(again.ask("version"), SimRecords::version(device->state()));
+}
+
+void TestSimFaults::faultReplyDelay()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    SimFaults faults;
+    faults.replyDelayMs = 150;
+    device->setFaults(faults);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    QElapsedTimer clock;
+    clock.start();
+    client.command("version");
+    client.command("status");
+    const QByteArray version = client.takeUntil("}");
+    QVERIFY(clock.elapsed() >= 150);
+    QCOMPARE(version, SimRecords::version(device->state()));
+    QCOMPARE(client.takeUntil("}"), SimRecords::status(device->state()));
+}
+
+void TestSimFaults::faultSplitReplies()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    SimFaults faults;
+    faults.splitReplyBytes = 7;
+    device->setFaults(faults);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    client.command("status");
+    client.command("version");
+    QCOMPARE(client.takeUntil("}"), SimRecords::status(device->state()));
+    QCOMPARE(client.takeUntil("}"), SimRecords::version(device->state()));
+    QVERIFY2(client.reads > 2, qPrintable(QString::number(client.reads)));
+}
+
+void TestSimFaults::faultGarbage()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    SimFaults faults;
+    faults.garbageBeforeReplies = true;
+    device->setFaults(faults);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    const QByteArray reply = client.ask("version");
+    QCOMPARE(reply, SimFaults::garbage() + SimRecords::version(device->state()));
+    QVERIFY(!SimFaults::garbage().contains('{') && !SimFaults::garbage().contains('}'));
+}
+
+void TestSimFaults::faultRefuseUpload()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    const quint16 port = device->uploadPort();
+    SimFaults faults;
+    faults.refuseUpload = true;
+    device->setFaults(faults);
+    QTcpSocket refused;
+    refused.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(!refused.waitForConnected(TestTimeouts::Short));
+    QCOMPARE(refused.error(), QAbstractSocket::ConnectionRefusedError);
+
+    device->setFaults(SimFaults());
+    QTcpSocket accepted;
+    accepted.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(accepted.waitForConnected(TestTimeouts::Short));
+}
+
+void TestSimFaults::faultWithholdAck()
+{
+    auto device = start("0809");
+    QVERIFY(device);
+    SimFaults faults;
+    faults.withholdAck = true;
+    device->setFaults(faults);
+    RawClient control;
+    QVERIFY(control.connectTo(device->controlPort()));
+    RawClient uploader;
+    QVERIFY(uploader.connectTo(device->uploadPort()));
+    QVERIFY(!upload(*device, control, "Update_EDID1", QByteArray(600, 'e'), uploader));
+    // The bytes were taken; only the acknowledgement is missing. A further byte is
+    // answered, and nothing before that answer was an acknowledgement.
+    QCOMPARE(device->receivedUploads().size(), 1);
+    uploader.send("x");
+    QCOMPARE(uploader.takeUntil("<ACK_0>\r\n"), QByteArray("<ACK_0>\r\n"));
+}
+
+void TestSimFaults::faultIgnoredQuery()
+{
+    auto device = start("0409-S");
+    QVERIFY(device);
+    SimFaults faults;
+    faults.ignoredQueries = {"Get_Rotate"};
+    device->setFaults(faults);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    client.command("Get_Rotate");
+    QCOMPARE(client.ask("version"), SimRecords::version(device->state()));
+}
+
+QTEST_GUILESS_MAIN(TestSimFaults)
+#include "tst_simfaults.moc"
