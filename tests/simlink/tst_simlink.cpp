@@ -106,9 +106,12 @@ private slots:
     void noSignalChangeByOthersIsForwarded();
     void uploadThroughTheLink_data();
     void uploadThroughTheLink();
+    void osdAnnouncementOnTheUploadSocket();
     void recordsSurviveFaults_data();
     void recordsSurviveFaults();
     void linkComesBackAfterADrop();
+    void aBurstOfAnswersArrivesWhole_data();
+    void aBurstOfAnswersArrivesWhole();
 
 private:
     MessageDistance *link() const { return MessageDistance::instance(); }
@@ -543,6 +546,7 @@ void TestSimLink::uploadThroughTheLink_data()
     QTest::addRow("caption, one piece") << "{param=Upload_Subtitle1}" << 500;
     QTest::addRow("osd, 501 bytes") << "{param=Upload_OSD3}" << 501;
     QTest::addRow("edid, 1200 bytes") << "{param=Update_EDID2}" << 1200;
+    QTest::addRow("edid, two full pieces") << "{param=Update_EDID1}" << 1000;
     QTest::addRow("osd, 4096 bytes") << "{param=Upload_OSD1}" << 4096;
 }
 
@@ -578,6 +582,23 @@ void TestSimLink::uploadThroughTheLink()
     for (const Emission &e : qAsConst(m_collector->all))
         progress += e.signal == QLatin1String("progress");
     QCOMPARE(progress, pieces - 1);
+}
+
+void TestSimLink::osdAnnouncementOnTheUploadSocket()
+{
+    QVERIFY(start("0809"));
+    link()->openUploadSocket(true);
+    QVERIFY(link()->isUploadConnected());
+    link()->sendUploadOsd(4);
+    QTRY_COMPARE_WITH_TIMEOUT(m_device->lastCommand(), QStringLiteral("{param=Upload_OSD4}"), TestTimeouts::Short);
+    // Announced there, the bitmap still goes through the paced path.
+    QByteArray bitmap("BM");
+    bitmap += QByteArray(700, '\x55');
+    link()->uploadData(QString(), bitmap, QStringLiteral("{param=Done}"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_device->receivedUploads().size(), 1, TestTimeouts::Medium);
+    QCOMPARE(m_device->receivedUploads().first().kind, QStringLiteral("OSD"));
+    QCOMPARE(m_device->receivedUploads().first().port, 4);
+    QCOMPARE(m_device->receivedUploads().first().data, bitmap);
 }
 
 void TestSimLink::recordsSurviveFaults_data()
@@ -628,6 +649,41 @@ void TestSimLink::linkComesBackAfterADrop()
     // The link retries every 2 s and the device takes it back.
     QTRY_VERIFY_WITH_TIMEOUT(connected.count() >= 1, TestTimeouts::Medium);
     QTRY_COMPARE_WITH_TIMEOUT(m_device->clientCount(), 1, TestTimeouts::Short);
+}
+
+void TestSimLink::aBurstOfAnswersArrivesWhole_data()
+{
+    QTest::addColumn<int>("split");
+    QTest::addRow("whole") << 0;
+    QTest::addRow("in 64-byte pieces") << 64;
+}
+
+void TestSimLink::aBurstOfAnswersArrivesWhole()
+{
+    QFETCH(int, split);
+    SimFaults faults;
+    faults.splitReplyBytes = split;
+    QVERIFY(start("0809", faults));
+    constexpr int Rounds = 200;
+    for (int i = 0; i < Rounds; ++i) {
+        link()->sendSwitch(i % 8 + 1, 0, 3);
+        link()->sendStatus();
+        link()->sendGetNoinput(i % 9 + 1);
+        link()->sendOutputInfo();
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(m_collector->names().count("output"), Rounds, TestTimeouts::Long);
+    QStringList expected;
+    for (int i = 0; i < Rounds; ++i)
+        expected << "status" << "output";
+    QStringList records = m_collector->names();
+    records.removeAll("forward");
+    QCOMPARE(records, expected);
+    // Each status shows the switch sent just before it.
+    int round = 0;
+    for (const Emission &e : qAsConst(m_collector->all)) {
+        if (e.signal == QLatin1String("status"))
+            QCOMPARE(valueText(e.obj.value("video3")), QString::number(round++ % 8 + 1));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSimLink)
