@@ -1,86 +1,19 @@
 #include "../sim/rawclient.h"
-#include "devicestate.h"
 #include "jsonvalue.h"
-#include "messagedistance.h"
-#include "simdevice.h"
+#include "linkharness.h"
 #include "testtimeouts.h"
 
 #include <QJsonArray>
 #include <QtTest>
 
-#include <memory>
-
-// The client's real link against the simulator: each record kind must reach exactly its
-// signal with the keys and value texts the handlers read.
-
-struct Emission
-{
-    QString signal;
-    QJsonObject obj;
-    QString text;
-    bool flag = false;
-};
-
-// Collects every signal of the link on the test thread (queued from the worker).
-class Collector : public QObject
-{
-    Q_OBJECT
-public:
-    explicit Collector(MessageDistance *link)
-    {
-        using M = MessageDistance;
-        watch(link, &M::receiveVersionSig, "version");
-        watch(link, &M::receiveInputChannelStateSig, "input");
-        watch(link, &M::receiveNetWorkImforamtionSig, "net");
-        watch(link, &M::receiveVolumnImformationSig, "volume");
-        watch(link, &M::receiveVideoAudioIRMapSig, "status");
-        watch(link, &M::receiveInOutChannelResolutionMapSig, "resolution");
-        watch(link, &M::receiveTitleImfSig, "title");
-        watch(link, &M::receiveHDCPInfoSig, "hdcp");
-        watch(link, &M::receiveOutputInfoSig, "output");
-        watch(link, &M::receiveWindowStatusSig, "window");
-        watch(link, &M::receiveRotateAngleSig, "rotate");
-        watch(link, &M::receiveChangedByOthersSig, "changed");
-        watch(link, &M::receiveBindInfoSig, "bind");
-        connect(link, &M::si_ForwardAnalysis, this, [this](const QString &t) { all << Emission{"forward", {}, t}; });
-        connect(link, &M::si_http200Analysis, this, [this] { all << Emission{"http200", {}, {}}; });
-        connect(link, &M::si_SetDhcpSwitch, this, [this](bool on) { all << Emission{"dhcp", {}, {}, on}; });
-        connect(link, &M::si_osdUploadFinish, this, [this] { all << Emission{"uploadFinish", {}, {}}; });
-        connect(link, &M::si_updateProgressVal, this,
-                [this](int left) { all << Emission{"progress", {}, QString::number(left)}; });
-    }
-    int indexOf(const QString &signal) const
-    {
-        for (int i = 0; i < all.size(); ++i) {
-            if (all.at(i).signal == signal)
-                return i;
-        }
-        return -1;
-    }
-    QStringList names() const
-    {
-        QStringList n;
-        for (const Emission &e : all)
-            n << e.signal;
-        return n;
-    }
-    QList<Emission> all;
-
-private:
-    template<typename Signal>
-    void watch(MessageDistance *link, Signal signal, const char *name)
-    {
-        const QString n = QString::fromLatin1(name);
-        connect(link, signal, this, [this, n](const QJsonObject &o) { all << Emission{n, o, {}}; });
-    }
-};
-
-class TestSimLink : public QObject
+// Each record kind through the client's real parser must reach exactly its signal with the
+// keys and value texts the handlers read.
+class TestSimLink : public LinkTestBase
 {
     Q_OBJECT
 
 private slots:
-    void cleanup();
+    void cleanup() { stop(); }
     void versionOfEachModel_data();
     void versionOfEachModel();
     void everyQueryReachesItsSignalOnly_data();
@@ -101,99 +34,16 @@ private slots:
     void noSignalForward();
     void scalerForward();
     void http200AfterNetworkAndDefault();
-    void changesByOthers_data();
-    void changesByOthers();
-    void noSignalChangeByOthersIsForwarded();
-    void uploadThroughTheLink_data();
-    void uploadThroughTheLink();
-    void osdAnnouncementOnTheUploadSocket();
-    void recordsSurviveFaults_data();
-    void recordsSurviveFaults();
-    void linkComesBackAfterADrop();
-    void aBurstOfAnswersArrivesWhole_data();
-    void aBurstOfAnswersArrivesWhole();
-
-private:
-    MessageDistance *link() const { return MessageDistance::instance(); }
-    bool start(const QString &model, const SimFaults &faults = SimFaults());
-    // Sends command, then a marker query, and returns what the link emitted before the
-    // marker's record: everything the command's answer produced, and nothing later.
-    QList<Emission> exchange(const std::function<void()> &send, const QString &marker = QStringLiteral("rotate"));
-    Emission only(const QString &signal, const std::function<void()> &send);
-
-    std::unique_ptr<SimDevice> m_device;
-    std::unique_ptr<Collector> m_collector;
 };
 
-bool TestSimLink::start(const QString &model, const SimFaults &faults)
-{
-    m_device = std::make_unique<SimDevice>(model);
-    m_device->setFaults(faults);
-    if (!m_device->listen(QHostAddress::LocalHost, 0, 0))
-        return false;
-    DeviceState::instance()->setDeviceType(SimDevice::models().indexOf(model));
-    m_collector = std::make_unique<Collector>(link());
-    link()->setUploadPort(m_device->uploadPort());
-    QSignalSpy connected(link(), &MessageDistance::connectSuccessFulSig);
-    link()->connectToDevice(QStringLiteral("127.0.0.1"), m_device->controlPort());
-    if (!connected.wait(TestTimeouts::Short))
-        return false;
-    QElapsedTimer clock;
-    clock.start();
-    while (m_device->clientCount() < 1 && clock.elapsed() < TestTimeouts::Short)
-        QTest::qWait(5);
-    return m_device->clientCount() == 1;
-}
-
-void TestSimLink::cleanup()
-{
-    link()->disconnectFromDevice();
-    m_collector.reset();
-    m_device.reset();
-}
-
-QList<Emission> TestSimLink::exchange(const std::function<void()> &send, const QString &marker)
-{
-    m_collector->all.clear();
-    send();
-    // The marker is a record of its own kind; all emissions of what came before it are
-    // out by the time it is parsed.
-    if (marker == QLatin1String("rotate"))
-        link()->sendGetRotate();
-    else
-        link()->sendVersion();
-    QElapsedTimer clock;
-    clock.start();
-    while (m_collector->indexOf(marker) < 0 && clock.elapsed() < TestTimeouts::Short)
-        QTest::qWait(5);
-    QList<Emission> before;
-    for (const Emission &e : qAsConst(m_collector->all)) {
-        if (e.signal == marker)
-            break;
-        before << e;
-    }
-    return before;
-}
-
-Emission TestSimLink::only(const QString &signal, const std::function<void()> &send)
-{
-    const QList<Emission> got = exchange(send);
-    QStringList names;
-    for (const Emission &e : got)
-        names << e.signal;
-    if (names != QStringList{signal}) {
-        qWarning().noquote() << "expected only" << signal << "got" << names.join(',');
-        return Emission();
-    }
-    return got.first();
-}
-
+// clang-format off
 void TestSimLink::versionOfEachModel_data()
 {
     QTest::addColumn<QString>("model");
     for (const QString &m : SimDevice::models())
         QTest::addRow("%s", qPrintable(m)) << m;
 }
+// clang-format on
 
 void TestSimLink::versionOfEachModel()
 {
@@ -212,6 +62,7 @@ void TestSimLink::versionOfEachModel()
     QCOMPARE(e.obj.contains("Splitter"), model == QLatin1String("0809-M"));
 }
 
+// clang-format off
 void TestSimLink::everyQueryReachesItsSignalOnly_data()
 {
     QTest::addColumn<QString>("model");
@@ -231,6 +82,7 @@ void TestSimLink::everyQueryReachesItsSignalOnly_data()
             QTest::addRow("%s %s", qPrintable(model), q.first) << model << q.first << q.second;
     }
 }
+// clang-format on
 
 void TestSimLink::everyQueryReachesItsSignalOnly()
 {
@@ -239,7 +91,8 @@ void TestSimLink::everyQueryReachesItsSignalOnly()
     QFETCH(QStringList, expected);
     QVERIFY(start(model));
     const QString marker = query == QLatin1String("Get_Rotate") ? "version" : "rotate";
-    const QList<Emission> got = exchange([&] { link()->sendData("{param=" + query + "}"); }, marker);
+    const QList<Emission> got =
+        exchange([&] { link()->sendData("{param=" + query + "}"); }, marker);
     QStringList names;
     for (const Emission &e : got)
         names << e.signal;
@@ -260,7 +113,7 @@ void TestSimLink::routingStatus()
     const Emission e = only("status", [this] { link()->sendStatus(); });
     QCOMPARE(e.signal, QStringLiteral("status"));
     QCOMPARE(valueText(e.obj.value("video5")), QStringLiteral("3"));
-    QCOMPARE(valueText(e.obj.value("video2")), QStringLiteral("1"));  // bound with 1 by mode 1
+    QCOMPARE(valueText(e.obj.value("video2")), QStringLiteral("1")); // bound with 1 by mode 1
     QCOMPARE(valueText(e.obj.value("audio2")), QStringLiteral("103"));
     QCOMPARE(valueText(e.obj.value("audio105")), QStringLiteral("103"));
     QCOMPARE(valueText(e.obj.value("IR9")), QStringLiteral("4"));
@@ -284,7 +137,7 @@ void TestSimLink::windowStatusOfTheMultiview()
     link()->sendWindowOpen(3, 2, 2, 0, 0, 1920, 1080);
     link()->sendWindowLayer(3, 4);
     link()->sendVir(2);
-    link()->sendSwitch(102, 1, 101);  // the multiview strips both offsets: 2AUDIO1
+    link()->sendSwitch(102, 1, 101); // the multiview strips both offsets: 2AUDIO1
     const Emission e = only("window", [this] { link()->sendStatus(); });
     QCOMPARE(e.signal, QStringLiteral("window"));
     QCOMPARE(e.obj.value("window1").toArray(), (QJsonArray{3, 1, 100, 200, 960, 540}));
@@ -302,7 +155,8 @@ void TestSimLink::inputPresence()
     m_device->setInputSignal(6, true);
     // The device tells every client, this one too.
     QTRY_VERIFY_WITH_TIMEOUT(m_collector->indexOf("changed") >= 0, TestTimeouts::Short);
-    QCOMPARE(valueText(m_collector->all.first().obj.value("input6_change")), QStringLiteral("true"));
+    QCOMPARE(valueText(m_collector->all.first().obj.value("input6_change")),
+             QStringLiteral("true"));
     const Emission e = only("input", [this] { link()->sendInputInfo(); });
     QCOMPARE(e.obj.size(), 8);
     QCOMPARE(valueText(e.obj.value("input-1")), QStringLiteral("true"));
@@ -349,7 +203,8 @@ void TestSimLink::outputLinkStates()
     link()->sendVideoMute(9, true);
     m_device->setOutputLink(7, false);
     QTRY_VERIFY_WITH_TIMEOUT(m_collector->indexOf("changed") >= 0, TestTimeouts::Short);
-    QCOMPARE(valueText(m_collector->all.first().obj.value("link7_change")), QStringLiteral("false"));
+    QCOMPARE(valueText(m_collector->all.first().obj.value("link7_change")),
+             QStringLiteral("false"));
     const Emission e = only("output", [this] { link()->sendOutputInfo(); });
     QCOMPARE(e.obj.size(), 9);
     QCOMPARE(valueText(e.obj.value("link1")), QStringLiteral("true/false/false/false"));
@@ -389,18 +244,21 @@ void TestSimLink::volumes()
     QCOMPARE(valueText(e.obj.value("Mute4")), QStringLiteral("0"));
 }
 
+// clang-format off
 void TestSimLink::captionSettings_data()
 {
     QTest::addColumn<bool>("osd");
     QTest::addRow("caption") << false;
     QTest::addRow("osd") << true;
 }
+// clang-format on
 
 void TestSimLink::captionSettings()
 {
     QFETCH(bool, osd);
     QVERIFY(start("0809"));
-    const Emission defaults = only("title", [this, osd] { osd ? link()->sendGetOsd(2) : link()->sendGetSubtitle(); });
+    const Emission defaults =
+        only("title", [this, osd] { osd ? link()->sendGetOsd(2) : link()->sendGetSubtitle(); });
     QCOMPARE(valueText(defaults.obj.value("Switch")), QStringLiteral("false"));
     QCOMPARE(valueText(defaults.obj.value("Color")), QStringLiteral("255,255,255"));
     QCOMPARE(valueText(defaults.obj.value("Move_dir")), QStringLiteral("left"));
@@ -412,7 +270,8 @@ void TestSimLink::captionSettings()
     link()->sendBgOpen(true);
     link()->sendBgColor(1, 2, 3);
     link()->sendDirection(1);
-    const Emission e = only("title", [this, osd] { osd ? link()->sendGetOsd(2) : link()->sendGetSubtitle(); });
+    const Emission e =
+        only("title", [this, osd] { osd ? link()->sendGetOsd(2) : link()->sendGetSubtitle(); });
     QCOMPARE(valueText(e.obj.value("Switch")), QStringLiteral("true"));
     QCOMPARE(valueText(e.obj.value("Speed")), QStringLiteral("7"));
     QCOMPARE(valueText(e.obj.value("Color")), QStringLiteral("10,20,30"));
@@ -481,209 +340,6 @@ void TestSimLink::http200AfterNetworkAndDefault()
     QCOMPARE(got.size(), 1);
     QCOMPARE(got.first().signal, QStringLiteral("http200"));
     QCOMPARE(m_device->state().ip, QStringLiteral("192.168.1.188"));
-}
-
-void TestSimLink::changesByOthers_data()
-{
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("value");
-
-    QTest::addRow("video") << "0809" << "3VIDEO5" << "video5_change" << "3";
-    QTest::addRow("splitter area") << "0809-M" << "4VIDEO902" << "video902_change" << "4";
-    QTest::addRow("audio") << "0809" << "103AUDIO2" << "audio2_change" << "103";
-    QTest::addRow("multiview audio") << "0409-S" << "3AUDIO1" << "audio1_change" << "3";
-    QTest::addRow("ir") << "0808" << "4IR6" << "IR6_change" << "4";
-    QTest::addRow("mode") << "0808-S" << "mode2" << "mode_change" << "2";
-    QTest::addRow("bind") << "0809" << "Bind4/5/6" << "Bind4_change" << "4/5/6";
-    QTest::addRow("frozen") << "0809" << "Frozen4/1" << "cmd_change" << "Frozen4/1";
-    QTest::addRow("output lock") << "0809" << "Output_Lock2/1" << "cmd_change" << "Output_Lock2/1";
-    QTest::addRow("hdcp") << "0809" << "Input_HDCP3/2" << "cmd_change" << "Input_HDCP3/2";
-    QTest::addRow("volume") << "0409-S" << "Volume102/40" << "cmd_change" << "Volume102/40";
-    QTest::addRow("mute on") << "0809" << "MuteOn3" << "cmd_change" << "MuteOn3";
-    QTest::addRow("mute off") << "0809" << "MuteOff103" << "cmd_change" << "MuteOff103";
-    QTest::addRow("resolution") << "0809" << "Port3/1280x720x60Hz!" << "cmd_change" << "Port3/1280x720x60Hz!";
-    QTest::addRow("scaler") << "0809" << "Scaler_Mode2/3" << "cmd_change" << "Scaler_Mode2/3";
-    QTest::addRow("analog") << "0809" << "Analog_sel1/1" << "cmd_change" << "Analog_sel1/1";
-}
-
-void TestSimLink::changesByOthers()
-{
-    QFETCH(QString, model);
-    QFETCH(QString, command);
-    QFETCH(QString, key);
-    QFETCH(QString, value);
-    QVERIFY(start(model));
-    RawClient other;
-    QVERIFY(other.connectTo(m_device->controlPort()));
-    QTRY_COMPARE_WITH_TIMEOUT(m_device->clientCount(), 2, TestTimeouts::Short);
-    const Emission e = only("changed", [&] {
-        other.command(command);
-        QTRY_VERIFY_WITH_TIMEOUT(m_collector->indexOf("changed") >= 0, TestTimeouts::Short);
-    });
-    QCOMPARE(e.obj.keys(), QStringList{key});
-    QCOMPARE(valueText(e.obj.value(key)), value);
-}
-
-void TestSimLink::noSignalChangeByOthersIsForwarded()
-{
-    QVERIFY(start("0809"));
-    RawClient other;
-    QVERIFY(other.connectTo(m_device->controlPort()));
-    QTRY_COMPARE_WITH_TIMEOUT(m_device->clientCount(), 2, TestTimeouts::Short);
-    m_collector->all.clear();
-    other.command("No_Signal1/0/10/20/30");
-    QTRY_VERIFY_WITH_TIMEOUT(m_collector->indexOf("forward") >= 0, TestTimeouts::Short);
-    const QString text = m_collector->all.at(m_collector->indexOf("forward")).text;
-    QVERIFY2(text.contains("{\"Chn\":1,\"Mode\":0,\"Color\":10,20,30}"), qPrintable(text));
-}
-
-void TestSimLink::uploadThroughTheLink_data()
-{
-    QTest::addColumn<QString>("announce");
-    QTest::addColumn<int>("size");
-    QTest::addRow("caption, one piece") << "{param=Upload_Subtitle1}" << 500;
-    QTest::addRow("osd, 501 bytes") << "{param=Upload_OSD3}" << 501;
-    QTest::addRow("edid, 1200 bytes") << "{param=Update_EDID2}" << 1200;
-    QTest::addRow("edid, two full pieces") << "{param=Update_EDID1}" << 1000;
-    QTest::addRow("osd, 4096 bytes") << "{param=Upload_OSD1}" << 4096;
-}
-
-void TestSimLink::uploadThroughTheLink()
-{
-    QFETCH(QString, announce);
-    QFETCH(int, size);
-    QVERIFY(start("0809"));
-    QStringList failures;
-    link()->setUploadFailureHook([&failures](const QString &h, const QString &t) { failures << h + ": " + t; });
-    QByteArray data("BM");
-    while (data.size() < size)
-        data += char((data.size() * 131) & 0xff);
-    QSignalSpy received(m_device.get(), &SimDevice::uploadReceived);
-    link()->openUploadSocket(true);
-    QVERIFY(link()->isUploadConnected());
-    link()->uploadData(announce, data, QStringLiteral("{param=Done}"));
-    QVERIFY(received.count() || received.wait(TestTimeouts::Medium));
-    // The acknowledgement ends the transfer on the client side.
-    QTRY_VERIFY_WITH_TIMEOUT(!link()->isUploadBusy() && m_device->uploadConnectionCount() == 0, TestTimeouts::Medium);
-    link()->setUploadFailureHook(nullptr);
-    QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
-    QCOMPARE(m_device->receivedUploads().size(), 1);
-    const SimUpload got = m_device->receivedUploads().first();
-    QCOMPARE(got.data, data);
-    QCOMPARE(QStringLiteral("{param=%1%2}").arg(got.kind == "Subtitle" ? "Upload_Subtitle"
-                                                : got.kind == "OSD"    ? "Upload_OSD"
-                                                                       : "Update_EDID").arg(got.port),
-             announce);
-    QVERIFY(m_collector->indexOf("uploadFinish") >= 0);
-    const int pieces = (size + 499) / 500;
-    int progress = 0;
-    for (const Emission &e : qAsConst(m_collector->all))
-        progress += e.signal == QLatin1String("progress");
-    QCOMPARE(progress, pieces - 1);
-}
-
-void TestSimLink::osdAnnouncementOnTheUploadSocket()
-{
-    QVERIFY(start("0809"));
-    link()->openUploadSocket(true);
-    QVERIFY(link()->isUploadConnected());
-    link()->sendUploadOsd(4);
-    QTRY_COMPARE_WITH_TIMEOUT(m_device->lastCommand(), QStringLiteral("{param=Upload_OSD4}"), TestTimeouts::Short);
-    // Announced there, the bitmap still goes through the paced path.
-    QByteArray bitmap("BM");
-    bitmap += QByteArray(700, '\x55');
-    link()->uploadData(QString(), bitmap, QStringLiteral("{param=Done}"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_device->receivedUploads().size(), 1, TestTimeouts::Medium);
-    QCOMPARE(m_device->receivedUploads().first().kind, QStringLiteral("OSD"));
-    QCOMPARE(m_device->receivedUploads().first().port, 4);
-    QCOMPARE(m_device->receivedUploads().first().data, bitmap);
-}
-
-void TestSimLink::recordsSurviveFaults_data()
-{
-    QTest::addColumn<int>("split");
-    QTest::addColumn<bool>("garbage");
-    QTest::addColumn<int>("delay");
-    QTest::addRow("split in 3-byte pieces") << 3 << false << 0;
-    QTest::addRow("garbage before each record") << 0 << true << 0;
-    QTest::addRow("split garbage, late") << 5 << true << 50;
-}
-
-void TestSimLink::recordsSurviveFaults()
-{
-    QFETCH(int, split);
-    QFETCH(bool, garbage);
-    QFETCH(int, delay);
-    SimFaults faults;
-    faults.splitReplyBytes = split;
-    faults.garbageBeforeReplies = garbage;
-    faults.replyDelayMs = delay;
-    QVERIFY(start("0809", faults));
-    link()->sendFrozen(2, true);
-    const QList<Emission> got = exchange([this] {
-        link()->sendVersion();
-        link()->sendOutputInfo();
-        link()->sendGetSubtitle();
-    });
-    QStringList names;
-    for (const Emission &e : got)
-        names << e.signal;
-    QCOMPARE(names, (QStringList{"version", "output", "title"}));
-    QCOMPARE(valueText(got.at(0).obj.value("device")), QStringLiteral("0809"));
-    QCOMPARE(valueText(got.at(1).obj.value("link2")), QStringLiteral("true/true/false/false"));
-    QCOMPARE(valueText(got.at(2).obj.value("Color")), QStringLiteral("255,255,255"));
-}
-
-void TestSimLink::linkComesBackAfterADrop()
-{
-    SimFaults faults;
-    faults.dropAfterCommands = 1;
-    QVERIFY(start("0809", faults));
-    QSignalSpy failed(link(), &MessageDistance::connectFailureSig);
-    QSignalSpy connected(link(), &MessageDistance::connectSuccessFulSig);
-    link()->sendVersion();
-    QTRY_VERIFY_WITH_TIMEOUT(m_collector->indexOf("version") >= 0, TestTimeouts::Short);
-    QTRY_VERIFY_WITH_TIMEOUT(failed.count() >= 1, TestTimeouts::Short);
-    // The link retries every 2 s and the device takes it back.
-    QTRY_VERIFY_WITH_TIMEOUT(connected.count() >= 1, TestTimeouts::Medium);
-    QTRY_COMPARE_WITH_TIMEOUT(m_device->clientCount(), 1, TestTimeouts::Short);
-}
-
-void TestSimLink::aBurstOfAnswersArrivesWhole_data()
-{
-    QTest::addColumn<int>("split");
-    QTest::addRow("whole") << 0;
-    QTest::addRow("in 64-byte pieces") << 64;
-}
-
-void TestSimLink::aBurstOfAnswersArrivesWhole()
-{
-    QFETCH(int, split);
-    SimFaults faults;
-    faults.splitReplyBytes = split;
-    QVERIFY(start("0809", faults));
-    constexpr int Rounds = 200;
-    for (int i = 0; i < Rounds; ++i) {
-        link()->sendSwitch(i % 8 + 1, 0, 3);
-        link()->sendStatus();
-        link()->sendGetNoinput(i % 9 + 1);
-        link()->sendOutputInfo();
-    }
-    QTRY_COMPARE_WITH_TIMEOUT(m_collector->names().count("output"), Rounds, TestTimeouts::Long);
-    QStringList expected;
-    for (int i = 0; i < Rounds; ++i)
-        expected << "status" << "output";
-    QStringList records = m_collector->names();
-    records.removeAll("forward");
-    QCOMPARE(records, expected);
-    // Each status shows the switch sent just before it.
-    int round = 0;
-    for (const Emission &e : qAsConst(m_collector->all)) {
-        if (e.signal == QLatin1String("status"))
-            QCOMPARE(valueText(e.obj.value("video3")), QString::number(round++ % 8 + 1));
-    }
 }
 
 QTEST_GUILESS_MAIN(TestSimLink)

@@ -1,0 +1,119 @@
+#include "linkharness.h"
+
+#include "devicestate.h"
+#include "testtimeouts.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QtTest>
+
+Collector::Collector(MessageDistance *link)
+{
+    using M = MessageDistance;
+    watch(link, &M::receiveVersionSig, "version");
+    watch(link, &M::receiveInputChannelStateSig, "input");
+    watch(link, &M::receiveNetWorkImforamtionSig, "net");
+    watch(link, &M::receiveVolumnImformationSig, "volume");
+    watch(link, &M::receiveVideoAudioIRMapSig, "status");
+    watch(link, &M::receiveInOutChannelResolutionMapSig, "resolution");
+    watch(link, &M::receiveTitleImfSig, "title");
+    watch(link, &M::receiveHDCPInfoSig, "hdcp");
+    watch(link, &M::receiveOutputInfoSig, "output");
+    watch(link, &M::receiveWindowStatusSig, "window");
+    watch(link, &M::receiveRotateAngleSig, "rotate");
+    watch(link, &M::receiveChangedByOthersSig, "changed");
+    watch(link, &M::receiveBindInfoSig, "bind");
+    connect(link, &M::si_ForwardAnalysis, this, [this](const QString &t) {
+        all << Emission{"forward", {}, t};
+    });
+    connect(link, &M::si_http200Analysis, this, [this] { all << Emission{"http200", {}, {}}; });
+    connect(link, &M::si_SetDhcpSwitch, this, [this](bool on) {
+        all << Emission{"dhcp", {}, {}, on};
+    });
+    connect(link, &M::si_osdUploadFinish, this, [this] {
+        all << Emission{"uploadFinish", {}, {}};
+    });
+    connect(link, &M::si_updateProgressVal, this, [this](int left) {
+        all << Emission{"progress", {}, QString::number(left)};
+    });
+}
+
+int Collector::indexOf(const QString &signal) const
+{
+    for (int i = 0; i < all.size(); ++i) {
+        if (all.at(i).signal == signal)
+            return i;
+    }
+    return -1;
+}
+
+QStringList Collector::names() const
+{
+    QStringList n;
+    for (const Emission &e : all)
+        n << e.signal;
+    return n;
+}
+
+bool LinkTestBase::start(const QString &model, const SimFaults &faults)
+{
+    m_device = std::make_unique<SimDevice>(model);
+    m_device->setFaults(faults);
+    if (!m_device->listen(QHostAddress::LocalHost, 0, 0))
+        return false;
+    DeviceState::instance()->setDeviceType(SimDevice::models().indexOf(model));
+    m_collector = std::make_unique<Collector>(link());
+    link()->setUploadPort(m_device->uploadPort());
+    QSignalSpy connected(link(), &MessageDistance::connectSuccessFulSig);
+    link()->connectToDevice(QStringLiteral("127.0.0.1"), m_device->controlPort());
+    if (!connected.wait(TestTimeouts::Short))
+        return false;
+    QElapsedTimer clock;
+    clock.start();
+    while (m_device->clientCount() < 1 && clock.elapsed() < TestTimeouts::Short)
+        QTest::qWait(5);
+    return m_device->clientCount() == 1;
+}
+
+void LinkTestBase::stop()
+{
+    link()->disconnectFromDevice();
+    m_collector.reset();
+    m_device.reset();
+}
+
+QList<Emission> LinkTestBase::exchange(const std::function<void()> &send, const QString &marker)
+{
+    m_collector->all.clear();
+    send();
+    // The marker is a record of its own kind; all emissions of what came before it are
+    // out by the time it is parsed.
+    if (marker == QLatin1String("rotate"))
+        link()->sendGetRotate();
+    else
+        link()->sendVersion();
+    QElapsedTimer clock;
+    clock.start();
+    while (m_collector->indexOf(marker) < 0 && clock.elapsed() < TestTimeouts::Short)
+        QTest::qWait(5);
+    QList<Emission> before;
+    for (const Emission &e : qAsConst(m_collector->all)) {
+        if (e.signal == marker)
+            break;
+        before << e;
+    }
+    return before;
+}
+
+Emission LinkTestBase::only(const QString &signal, const std::function<void()> &send)
+{
+    const QList<Emission> got = exchange(send);
+    QStringList names;
+    for (const Emission &e : got)
+        names << e.signal;
+    if (names != QStringList{signal}) {
+        qWarning().noquote() << "expected only" << signal << "got" << names.join(',');
+        return Emission();
+    }
+    return got.first();
+}
