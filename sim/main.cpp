@@ -87,7 +87,8 @@ bool readCount(const QCommandLineParser &parser, const QString &option, int *val
     bool ok = false;
     const int v = parser.value(option).toInt(&ok);
     if (!ok || v < 0) {
-        err() << "zelsim: --" << option << " needs a number >= 0, not \"" << parser.value(option).left(16) << "\"\n";
+        err() << "zelsim: --" << option << " needs a number >= 0, not \""
+              << parser.value(option).left(16) << "\"\n";
         return false;
     }
     *value = v;
@@ -103,7 +104,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("A simulated matrix switcher that speaks the device protocol over TCP."));
+    parser.setApplicationDescription(
+        QStringLiteral("A simulated matrix switcher that speaks the device protocol over TCP."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOptions({
@@ -125,21 +127,23 @@ int main(int argc, char *argv[])
 
     const QString model = parser.value("model");
     if (!SimDevice::models().contains(model)) {
-        err() << "zelsim: unknown model \"" << model.left(16) << "\"; one of " << SimDevice::models().join(", ") << "\n";
+        err() << "zelsim: unknown model \"" << model.left(16) << "\"; one of "
+              << SimDevice::models().join(", ") << "\n";
         return 2;
     }
     const QHostAddress address(parser.value("listen"));
     if (address.isNull()) {
-        err() << "zelsim: --listen needs an IP address, not \"" << parser.value("listen").left(40) << "\"\n";
+        err() << "zelsim: --listen needs an IP address, not \"" << parser.value("listen").left(40)
+              << "\"\n";
         return 2;
     }
     quint16 controlPort = 0;
     quint16 uploadPort = 0;
     SimFaults faults;
-    if (!readPort(parser, "port", &controlPort) || !readPort(parser, "upload-port", &uploadPort)
-        || !readCount(parser, "drop-after", &faults.dropAfterCommands)
-        || !readCount(parser, "delay", &faults.replyDelayMs)
-        || !readCount(parser, "split", &faults.splitReplyBytes)) {
+    if (!readPort(parser, "port", &controlPort) || !readPort(parser, "upload-port", &uploadPort) ||
+        !readCount(parser, "drop-after", &faults.dropAfterCommands) ||
+        !readCount(parser, "delay", &faults.replyDelayMs) ||
+        !readCount(parser, "split", &faults.splitReplyBytes)) {
         return 2;
     }
     faults.garbageBeforeReplies = parser.isSet("garbage");
@@ -163,30 +167,35 @@ int main(int argc, char *argv[])
 
     const bool verbose = parser.isSet("verbose");
     if (verbose) {
-        QObject::connect(&device, &SimDevice::clientConnected, &app, [](int id, const QString &peer) {
-            out() << "client " << id << " connected from " << peer << Qt::endl;
+        QObject::connect(
+            &device, &SimDevice::clientConnected, &app, [](int id, const QString &peer) {
+                out() << "client " << id << " connected from " << peer << Qt::endl;
+            });
+        QObject::connect(&device, &SimDevice::clientDisconnected, &app, [](int id) {
+            out() << "client " << id << " disconnected" << Qt::endl;
         });
-        QObject::connect(&device, &SimDevice::clientDisconnected, &app,
-                         [](int id) { out() << "client " << id << " disconnected" << Qt::endl; });
-        QObject::connect(&device, &SimDevice::uploadConnected, &app,
-                         [](const QString &peer) { out() << "upload connection from " << peer << Qt::endl; });
-        QObject::connect(&device, &SimDevice::commandReceived, &app, [](int id, const QString &command) {
-            out() << "client " << id << ": " << command << Qt::endl;
+        QObject::connect(&device, &SimDevice::uploadConnected, &app, [](const QString &peer) {
+            out() << "upload connection from " << peer << Qt::endl;
         });
+        QObject::connect(
+            &device, &SimDevice::commandReceived, &app, [](int id, const QString &command) {
+                out() << "client " << id << ": " << command << Qt::endl;
+            });
         QObject::connect(&device, &SimDevice::uploadReceived, &app, [](const SimUpload &upload) {
-            out() << "upload " << (upload.kind.isEmpty() ? QStringLiteral("(unannounced)") : upload.kind)
+            out() << "upload "
+                  << (upload.kind.isEmpty() ? QStringLiteral("(unannounced)") : upload.kind)
                   << " port " << upload.port << ": " << upload.data.size() << " bytes" << Qt::endl;
         });
     }
 
     if (!device.listen(address, controlPort, uploadPort)) {
-        err() << "zelsim: cannot listen on " << address.toString() << " ports " << controlPort << "/"
-              << uploadPort << "\n";
+        err() << "zelsim: cannot listen on " << address.toString() << " ports " << controlPort
+              << "/" << uploadPort << "\n";
         return 1;
     }
     // One line a script can read the ports from.
-    out() << "zelsim " << model << " listening on " << address.toString() << " control " << device.controlPort()
-          << " upload " << device.uploadPort() << Qt::endl;
+    out() << "zelsim " << model << " listening on " << address.toString() << " control "
+          << device.controlPort() << " upload " << device.uploadPort() << Qt::endl;
 
     quitOnSignals(app);
     const int code = app.exec();

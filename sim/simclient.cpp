@@ -30,7 +30,9 @@ SimClient::~SimClient() = default;
 
 QString SimClient::peer() const
 {
-    return QStringLiteral("%1:%2").arg(m_socket->peerAddress().toString()).arg(m_socket->peerPort());
+    return QStringLiteral("%1:%2")
+        .arg(m_socket->peerAddress().toString())
+        .arg(m_socket->peerPort());
 }
 
 bool SimClient::isConnected() const
@@ -69,7 +71,8 @@ void SimClient::readCommands()
             continue;
         }
         ++m_commandCount;
-        emit commandReceived(this, QString::fromUtf8(record.mid(prefix.size(), record.size() - prefix.size() - 1)));
+        emit commandReceived(
+            this, QString::fromUtf8(record.mid(prefix.size(), record.size() - prefix.size() - 1)));
         // The handler may have closed us; what follows is never read.
         if (m_closing || !m_socket->isOpen()) {
             m_in.clear();
@@ -82,7 +85,8 @@ void SimClient::send(const QByteArray &bytes)
 {
     if (bytes.isEmpty())
         return;
-    const QByteArray payload = m_faults->garbageBeforeReplies ? SimFaults::garbage() + bytes : bytes;
+    const QByteArray payload =
+        m_faults->garbageBeforeReplies ? SimFaults::garbage() + bytes : bytes;
     const int piece = m_faults->splitReplyBytes;
     if (m_faults->replyDelayMs <= 0 && piece <= 0 && m_out.isEmpty()) {
         write(payload);

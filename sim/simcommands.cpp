@@ -42,7 +42,9 @@ int clampColour(int v)
 QString colourText(const Ctx &c, int from)
 {
     return QStringLiteral("%1,%2,%3")
-        .arg(clampColour(c.n(from))).arg(clampColour(c.n(from + 1))).arg(clampColour(c.n(from + 2)));
+        .arg(clampColour(c.n(from)))
+        .arg(clampColour(c.n(from + 1)))
+        .arg(clampColour(c.n(from + 2)));
 }
 
 bool answer(Ctx &c, const char *query, const QByteArray &record)
@@ -111,7 +113,8 @@ bool isAudioOutput(const SimState &s, int out)
 
 bool isAudioSource(const SimState &s, int in)
 {
-    return (in >= 0 && in <= 8) || in == SimState::HdmiAudioBase || s.isInput(in - SimState::HdmiAudioBase);
+    return (in >= 0 && in <= 8) || in == SimState::HdmiAudioBase ||
+           s.isInput(in - SimState::HdmiAudioBase);
 }
 
 bool switchRoute(Ctx &c)
@@ -216,8 +219,11 @@ bool planIndexValid(int index)
     return index >= 0 && index < SimState::PlanCount;
 }
 
-void notifyRouteChanges(Ctx &c, const QString &word, const QMap<int, int> &before,
-                        const QMap<int, int> &after, int keyOffset = 0)
+void notifyRouteChanges(Ctx &c,
+                        const QString &word,
+                        const QMap<int, int> &before,
+                        const QMap<int, int> &after,
+                        int keyOffset = 0)
 {
     for (auto it = after.cbegin(); it != after.cend(); ++it) {
         if (before.value(it.key(), -1) != it.value())
@@ -248,7 +254,8 @@ bool recallPlan(Ctx &c)
         }
     }
     notifyRouteChanges(c, QStringLiteral("video"), before.video, s.video);
-    notifyRouteChanges(c, QStringLiteral("video"), before.splitter, s.splitter, SimState::SplitterBase);
+    notifyRouteChanges(
+        c, QStringLiteral("video"), before.splitter, s.splitter, SimState::SplitterBase);
     notifyRouteChanges(c, QStringLiteral("audio"), before.audio, s.audio);
     notifyRouteChanges(c, QStringLiteral("IR"), before.ir, s.ir);
     if (s.isMultiview() && before.windowAudio != s.windowAudio)
@@ -351,11 +358,14 @@ bool setNoSignal(Ctx &c)
     const int port = c.n(0);
     if (!c.s.isOutput(port) || c.n(1) < 0 || c.n(1) > 10)
         return false;
-    c.s.noSignal[port] = SimNoSignal{c.n(1), clampColour(c.n(2)), clampColour(c.n(3)), clampColour(c.n(4))};
+    c.s.noSignal[port] =
+        SimNoSignal{c.n(1), clampColour(c.n(2)), clampColour(c.n(3)), clampColour(c.n(4))};
     c.e.notices << SimRecords::noSignalNotice(c.s, port);
     return true;
 }
 
+// One table row per command; kept one line each where it fits.
+// clang-format off
 #define INT "(-?\\d+)"
 
 const Entry s_entries[] = {
@@ -493,6 +503,7 @@ const Entry s_entries[] = {
 };
 
 #undef INT
+// clang-format on
 
 struct CompiledEntry
 {
@@ -505,7 +516,8 @@ const QVector<CompiledEntry> &compiled()
     static const QVector<CompiledEntry> table = [] {
         QVector<CompiledEntry> t;
         for (const Entry &e : s_entries) {
-            QRegularExpression re(QRegularExpression::anchoredPattern(QString::fromLatin1(e.pattern)));
+            QRegularExpression re(
+                QRegularExpression::anchoredPattern(QString::fromLatin1(e.pattern)));
             re.optimize();
             t.append({re, &e});
         }

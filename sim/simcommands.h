@@ -14,12 +14,12 @@ struct SimEffect
 {
     bool recognised = false;
     bool changed = false;
-    QString query;                 // name of the query answered ("status", "Get_Noinput", ...)
-    QByteArray reply;              // to the sender
-    QVector<QByteArray> notices;   // to every other client
-    bool http200 = false;          // the sender gets the HTTP 200 notice
+    QString query;               // name of the query answered ("status", "Get_Noinput", ...)
+    QByteArray reply;            // to the sender
+    QVector<QByteArray> notices; // to every other client
+    bool http200 = false;        // the sender gets the HTTP 200 notice
     SimUploadStep upload = SimUploadStep::None;
-    QString uploadKind;            // "Subtitle", "OSD" or "EDID" for an announcement
+    QString uploadKind; // "Subtitle", "OSD" or "EDID" for an announcement
     int uploadPort = 0;
 };
 

@@ -50,11 +50,13 @@ bool SimDevice::listen(const QHostAddress &address, quint16 controlPort, quint16
     close();
     m_address = address;
     if (!m_controlServer->listen(address, controlPort)) {
-        qCWarning(lcSim) << "cannot listen on control port" << controlPort << m_controlServer->errorString();
+        qCWarning(lcSim) << "cannot listen on control port" << controlPort
+                         << m_controlServer->errorString();
         return false;
     }
     if (!m_uploadServer->listen(address, uploadPort)) {
-        qCWarning(lcSim) << "cannot listen on upload port" << uploadPort << m_uploadServer->errorString();
+        qCWarning(lcSim) << "cannot listen on upload port" << uploadPort
+                         << m_uploadServer->errorString();
         m_controlServer->close();
         return false;
     }
@@ -110,9 +112,10 @@ void SimDevice::applyRefuseUpload()
     // Not listening is what makes the client's connect fail outright.
     if (m_faults.refuseUpload && m_uploadServer->isListening())
         m_uploadServer->close();
-    else if (!m_faults.refuseUpload && !m_uploadServer->isListening()
-             && !m_uploadServer->listen(m_address, m_uploadPort))
-        qCWarning(lcSim) << "cannot listen on upload port" << m_uploadPort << m_uploadServer->errorString();
+    else if (!m_faults.refuseUpload && !m_uploadServer->isListening() &&
+             !m_uploadServer->listen(m_address, m_uploadPort))
+        qCWarning(lcSim) << "cannot listen on upload port" << m_uploadPort
+                         << m_uploadServer->errorString();
 }
 
 void SimDevice::setState(const SimState &state)
@@ -143,7 +146,9 @@ bool SimDevice::loadState(const QString &path, QString *error)
     const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
     if (parseError.error != QJsonParseError::NoError || !doc.isObject()) {
         if (error)
-            *error = QStringLiteral("not a state file: %1 at offset %2").arg(parseError.errorString()).arg(parseError.offset);
+            *error = QStringLiteral("not a state file: %1 at offset %2")
+                         .arg(parseError.errorString())
+                         .arg(parseError.offset);
         return false;
     }
     SimState loaded = SimState::defaults(m_state.model);
@@ -211,8 +216,9 @@ void SimDevice::acceptUpload()
     while (QTcpSocket *socket = m_uploadServer->nextPendingConnection()) {
         auto *session = new SimUploadSession(socket, ++m_sessionSerial, this);
         m_sessions.append(session);
-        connect(session, &SimUploadSession::announced, this,
-                [this](const QString &command) { handleCommand(nullptr, command); });
+        connect(session, &SimUploadSession::announced, this, [this](const QString &command) {
+            handleCommand(nullptr, command);
+        });
         connect(session, &SimUploadSession::closed, this, [this](SimUploadSession *s) {
             m_sessions.removeOne(s);
             s->deleteLater();
@@ -255,7 +261,8 @@ void SimDevice::handleCommand(SimClient *from, const QString &command)
     if (effect.changed)
         markChanged();
 
-    if (from && m_faults.dropAfterCommands > 0 && from->commandCount() >= m_faults.dropAfterCommands)
+    if (from && m_faults.dropAfterCommands > 0 &&
+        from->commandCount() >= m_faults.dropAfterCommands)
         from->closeWhenFlushed();
 }
 
@@ -313,9 +320,10 @@ void SimDevice::setInputSignal(int input, bool present, const QString &resolutio
         m_state.inputResolution[input] = resolution;
     else if (present && m_state.inputResolution.value(input) == QLatin1String("noinput"))
         m_state.inputResolution[input] = QStringLiteral("1920x1080x60Hz");
-    broadcast({SimRecords::changeNotice(QStringLiteral("input%1_change").arg(input),
-                                        present ? QStringLiteral("true") : QStringLiteral("false"))},
-              nullptr);
+    broadcast(
+        {SimRecords::changeNotice(QStringLiteral("input%1_change").arg(input),
+                                  present ? QStringLiteral("true") : QStringLiteral("false"))},
+        nullptr);
     markChanged();
 }
 
@@ -324,8 +332,9 @@ void SimDevice::setOutputLink(int output, bool connected)
     if (!m_state.isOutput(output))
         return;
     m_state.link[output] = connected;
-    broadcast({SimRecords::changeNotice(QStringLiteral("link%1_change").arg(output),
-                                        connected ? QStringLiteral("true") : QStringLiteral("false"))},
-              nullptr);
+    broadcast(
+        {SimRecords::changeNotice(QStringLiteral("link%1_change").arg(output),
+                                  connected ? QStringLiteral("true") : QStringLiteral("false"))},
+        nullptr);
     markChanged();
 }

@@ -19,7 +19,7 @@ class SimUploadSession;
 // A file that arrived on the upload connection, with what its announcement said.
 struct SimUpload
 {
-    QString kind;  // "Subtitle", "OSD", "EDID"; empty when nothing was announced
+    QString kind; // "Subtitle", "OSD", "EDID"; empty when nothing was announced
     int port = 0;
     QByteArray data;
 };

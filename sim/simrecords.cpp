@@ -38,8 +38,10 @@ QByteArray boolText(bool on)
 QString bezelText(const SimState &s, int from)
 {
     return QStringLiteral("%1/%2/%3/%4")
-        .arg(s.bezel.value(from)).arg(s.bezel.value(from + 1))
-        .arg(s.bezel.value(from + 2)).arg(s.bezel.value(from + 3));
+        .arg(s.bezel.value(from))
+        .arg(s.bezel.value(from + 1))
+        .arg(s.bezel.value(from + 2))
+        .arg(s.bezel.value(from + 3));
 }
 
 } // namespace
@@ -92,15 +94,16 @@ QByteArray windowStatus(const SimState &s)
         const SimWindow w = s.windows.value(i);
         out += "window" + QByteArray::number(i + 1) + ':';
         if (w.isOpen()) {
-            out += QByteArray::number(w.input) + ',' + QByteArray::number(w.layer) + ','
-                + QByteArray::number(w.x) + ',' + QByteArray::number(w.y) + ','
-                + QByteArray::number(w.w) + ',' + QByteArray::number(w.h);
+            out += QByteArray::number(w.input) + ',' + QByteArray::number(w.layer) + ',' +
+                   QByteArray::number(w.x) + ',' + QByteArray::number(w.y) + ',' +
+                   QByteArray::number(w.w) + ',' + QByteArray::number(w.h);
         } else {
             out += "0,0,0,0,0,0";
         }
         out += ',';
     }
-    out += "VIR:" + QByteArray::number(s.virMode) + ",AUDIO:" + QByteArray::number(s.windowAudio) + '}';
+    out += "VIR:" + QByteArray::number(s.virMode) + ",AUDIO:" + QByteArray::number(s.windowAudio) +
+           '}';
     return out;
 }
 
@@ -130,7 +133,8 @@ QByteArray resolution(const SimState &s)
     // record holding "in" and "out".
     Record r;
     for (int in = 1; in <= s.inputs; ++in) {
-        const QString text = s.inputPresent.value(in) ? s.inputResolution.value(in) : QStringLiteral("noinput");
+        const QString text =
+            s.inputPresent.value(in) ? s.inputResolution.value(in) : QStringLiteral("noinput");
         r.raw(QStringLiteral("in%1").arg(in), text.toUtf8());
     }
     for (int out = 1; out <= s.outputs; ++out)
@@ -152,8 +156,8 @@ QByteArray outputInfo(const SimState &s)
     Record r;
     for (int out = 1; out <= s.outputs; ++out) {
         r.raw(QStringLiteral("link%1").arg(out),
-              boolText(s.link.value(out)) + '/' + boolText(s.frozen.value(out)) + '/'
-                  + boolText(s.outputLock.value(out)) + '/' + boolText(s.videoMute.value(out)));
+              boolText(s.link.value(out)) + '/' + boolText(s.frozen.value(out)) + '/' +
+                  boolText(s.outputLock.value(out)) + '/' + boolText(s.videoMute.value(out)));
     }
     return r.done();
 }
@@ -221,8 +225,9 @@ QByteArray noSignal(const SimState &s, int port)
     return Record()
         .number("Chn", port)
         .number("Mode", n.mode)
-        .raw("Color", QByteArray::number(n.red) + ',' + QByteArray::number(n.green) + ','
-                          + QByteArray::number(n.blue))
+        .raw("Color",
+             QByteArray::number(n.red) + ',' + QByteArray::number(n.green) + ',' +
+                 QByteArray::number(n.blue))
         .done();
 }
 
@@ -253,8 +258,9 @@ QByteArray noSignalNotice(const SimState &s, int port)
     return Record()
         .number("Chn_change", port)
         .number("Mode_change", n.mode)
-        .raw("Color_change", QByteArray::number(n.red) + ',' + QByteArray::number(n.green) + ','
-                                 + QByteArray::number(n.blue))
+        .raw("Color_change",
+             QByteArray::number(n.red) + ',' + QByteArray::number(n.green) + ',' +
+                 QByteArray::number(n.blue))
         .done();
 }
 

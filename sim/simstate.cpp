@@ -6,8 +6,11 @@
 
 QStringList SimState::models()
 {
-    return {QStringLiteral("0808"), QStringLiteral("0809"), QStringLiteral("0409-S"),
-            QStringLiteral("0808-S"), QStringLiteral("0809-M")};
+    return {QStringLiteral("0808"),
+            QStringLiteral("0809"),
+            QStringLiteral("0409-S"),
+            QStringLiteral("0808-S"),
+            QStringLiteral("0809-M")};
 }
 
 bool SimState::isKnownModel(const QString &model)
@@ -18,12 +21,18 @@ bool SimState::isKnownModel(const QString &model)
 QVector<int> spliceModeOutputs(int mode)
 {
     switch (mode) {
-    case 1: return {1, 2};
-    case 2: return {1, 5};
-    case 3: return {1, 2, 5, 6};
-    case 4: return {1, 2, 3, 5, 6, 7};
-    case 5: return {1, 2, 3, 4, 5, 6, 7, 8};
-    default: return {1};
+    case 1:
+        return {1, 2};
+    case 2:
+        return {1, 5};
+    case 3:
+        return {1, 2, 5, 6};
+    case 4:
+        return {1, 2, 3, 5, 6, 7};
+    case 5:
+        return {1, 2, 3, 4, 5, 6, 7, 8};
+    default:
+        return {1};
     }
 }
 
@@ -171,8 +180,7 @@ void SimState::applyPlan(const SimPlan &p)
 
 namespace {
 
-template<typename T, typename F>
-QJsonObject mapToJson(const QMap<int, T> &map, F toValue)
+template<typename T, typename F> QJsonObject mapToJson(const QMap<int, T> &map, F toValue)
 {
     QJsonObject o;
     for (auto it = map.cbegin(); it != map.cend(); ++it)
@@ -180,8 +188,7 @@ QJsonObject mapToJson(const QMap<int, T> &map, F toValue)
     return o;
 }
 
-template<typename T, typename F>
-QMap<int, T> mapFromJson(const QJsonValue &value, F fromValue)
+template<typename T, typename F> QMap<int, T> mapFromJson(const QJsonValue &value, F fromValue)
 {
     QMap<int, T> map;
     const QJsonObject o = value.toObject();
@@ -194,14 +201,38 @@ QMap<int, T> mapFromJson(const QJsonValue &value, F fromValue)
     return map;
 }
 
-QJsonValue intValue(int v) { return v; }
-QJsonValue boolValue(bool v) { return v; }
-QJsonValue stringValue(const QString &v) { return v; }
-QJsonValue bytesValue(const QByteArray &v) { return QString::fromLatin1(v.toBase64()); }
-int toInt(const QJsonValue &v) { return v.toInt(); }
-bool toBool(const QJsonValue &v) { return v.toBool(); }
-QString toText(const QJsonValue &v) { return v.toString(); }
-QByteArray toBytes(const QJsonValue &v) { return QByteArray::fromBase64(v.toString().toLatin1()); }
+QJsonValue intValue(int v)
+{
+    return v;
+}
+QJsonValue boolValue(bool v)
+{
+    return v;
+}
+QJsonValue stringValue(const QString &v)
+{
+    return v;
+}
+QJsonValue bytesValue(const QByteArray &v)
+{
+    return QString::fromLatin1(v.toBase64());
+}
+int toInt(const QJsonValue &v)
+{
+    return v.toInt();
+}
+bool toBool(const QJsonValue &v)
+{
+    return v.toBool();
+}
+QString toText(const QJsonValue &v)
+{
+    return v.toString();
+}
+QByteArray toBytes(const QJsonValue &v)
+{
+    return QByteArray::fromBase64(v.toString().toLatin1());
+}
 
 QJsonValue listValue(const QVector<int> &list)
 {
@@ -342,12 +373,19 @@ QJsonObject SimState::toJson() const
     o.insert("osdShown", mapToJson(osdShown, boolValue));
     o.insert("subtitleShown", subtitleShown);
     o.insert("bell", bell);
-    o.insert("caption", QJsonObject{{"on", caption.on}, {"speed", caption.speed},
-                                    {"color", caption.color}, {"x", caption.x}, {"y", caption.y},
-                                    {"bgOn", caption.bgOn}, {"bgColor", caption.bgColor},
-                                    {"direction", caption.direction}});
-    o.insert("network", QJsonObject{{"ip", ip}, {"gateway", gateway}, {"subnet", subnet},
-                                    {"mac", mac}, {"dhcp", dhcp}});
+    o.insert("caption",
+             QJsonObject{{"on", caption.on},
+                         {"speed", caption.speed},
+                         {"color", caption.color},
+                         {"x", caption.x},
+                         {"y", caption.y},
+                         {"bgOn", caption.bgOn},
+                         {"bgColor", caption.bgColor},
+                         {"direction", caption.direction}});
+    o.insert(
+        "network",
+        QJsonObject{
+            {"ip", ip}, {"gateway", gateway}, {"subnet", subnet}, {"mac", mac}, {"dhcp", dhcp}});
     o.insert("groups", mapToJson(groups, listValue));
     o.insert("spliceMode", spliceMode);
     o.insert("virMode", virMode);
@@ -374,7 +412,8 @@ bool SimState::fromJson(const QJsonObject &o, QString *error)
     const QString fileModel = o.value("model").toString();
     if (fileModel != model) {
         if (error)
-            *error = QStringLiteral("state is for model \"%1\", not \"%2\"").arg(fileModel.left(16), model);
+            *error = QStringLiteral("state is for model \"%1\", not \"%2\"")
+                         .arg(fileModel.left(16), model);
         return false;
     }
     // Start from the model's defaults so a file from an older simulator fills only what it has.

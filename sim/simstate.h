@@ -100,10 +100,10 @@ struct SimState
     int inputs = 8;
     int outputs = 9;
 
-    QMap<int, int> video;     // output -> input
-    QMap<int, int> audio;     // audio output (1.., 101..) -> source (1..8, 101..)
-    QMap<int, int> ir;        // output -> input
-    QMap<int, int> splitter;  // splitter area 1..9 -> input
+    QMap<int, int> video;    // output -> input
+    QMap<int, int> audio;    // audio output (1.., 101..) -> source (1..8, 101..)
+    QMap<int, int> ir;       // output -> input
+    QMap<int, int> splitter; // splitter area 1..9 -> input
 
     QMap<int, bool> inputPresent;
     QMap<int, QString> inputResolution;
@@ -121,7 +121,7 @@ struct SimState
     QMap<int, int> outPattern;
     QMap<int, int> analogSel;
     QMap<int, int> rotation;
-    QMap<int, QString> edid;  // input -> "builtin/<code>", "copy/<output>" or "file"
+    QMap<int, QString> edid; // input -> "builtin/<code>", "copy/<output>" or "file"
     QMap<int, bool> osdShown;
     bool subtitleShown = false;
     bool bell = false;
@@ -133,12 +133,12 @@ struct SimState
     QString mac = QStringLiteral("00:1A:2B:3C:4D:5E");
     bool dhcp = false;
 
-    QMap<int, QVector<int>> groups;  // master -> members, master first
+    QMap<int, QVector<int>> groups; // master -> members, master first
     int spliceMode = 0;
     int virMode = 0;
     QVector<SimWindow> windows = QVector<SimWindow>(WindowCount);
     int windowAudio = 1;
-    QVector<uint> bezel = QVector<uint>(8, 0u);  // x1..x4, y1..y4
+    QVector<uint> bezel = QVector<uint>(8, 0u); // x1..x4, y1..y4
     int splitterLayout = 0;
     bool hdmiAudioFollowsVideo = true;
 

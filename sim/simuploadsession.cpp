@@ -37,7 +37,9 @@ SimUploadSession::SimUploadSession(QTcpSocket *socket, quint64 serial, QObject *
 
 QString SimUploadSession::peer() const
 {
-    return QStringLiteral("%1:%2").arg(m_socket->peerAddress().toString()).arg(m_socket->peerPort());
+    return QStringLiteral("%1:%2")
+        .arg(m_socket->peerAddress().toString())
+        .arg(m_socket->peerPort());
 }
 
 bool SimUploadSession::isConnected() const

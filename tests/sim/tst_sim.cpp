@@ -43,6 +43,7 @@ std::unique_ptr<SimDevice> TestSim::start(const QString &model)
     return device;
 }
 
+// clang-format off
 void TestSim::queryAnswers_data()
 {
     QTest::addColumn<QString>("model");
@@ -87,6 +88,7 @@ void TestSim::queryAnswers_data()
     QTest::addRow("0809 Get_Noinput") << "0809" << "Get_Noinput3" << QByteArray(R"({"Chn":3,"Mode":0,"Color":0,0,0})");
     QTest::addRow("0809 Get_Scaler") << "0809" << "Get_Scaler4" << QByteArray(R"({"Chn":4,"Scaler_Mode":0})");
 }
+// clang-format on
 
 void TestSim::queryAnswers()
 {
@@ -100,6 +102,7 @@ void TestSim::queryAnswers()
     QCOMPARE(client.ask(query), expected);
 }
 
+// clang-format off
 void TestSim::outputAndInputCountsFollowTheModel_data()
 {
     QTest::addColumn<QString>("model");
@@ -111,6 +114,7 @@ void TestSim::outputAndInputCountsFollowTheModel_data()
     QTest::addRow("0808-S") << "0808-S" << 8 << 8;
     QTest::addRow("0809-M") << "0809-M" << 9 << 8;
 }
+// clang-format on
 
 void TestSim::outputAndInputCountsFollowTheModel()
 {
@@ -129,6 +133,7 @@ void TestSim::outputAndInputCountsFollowTheModel()
     QCOMPARE(client.ask("Get_Rotate").count("\"Angle"), outputs);
 }
 
+// clang-format off
 void TestSim::settingsReachTheState_data()
 {
     QTest::addColumn<QString>("model");
@@ -193,6 +198,7 @@ void TestSim::settingsReachTheState_data()
     QTest::addRow("vir mode") << "0409-S" << QStringList{"VIR2"} << "status" << QByteArray(",VIR:2,");
     QTest::addRow("window audio") << "0409-S" << QStringList{"3AUDIO1"} << "status" << QByteArray(",AUDIO:3}");
 }
+// clang-format on
 
 void TestSim::settingsReachTheState()
 {
@@ -212,6 +218,7 @@ void TestSim::settingsReachTheState()
     QVERIFY2(reply.startsWith('{') && reply.count('{') == 1, reply.constData());
 }
 
+// clang-format off
 void TestSim::noticesGoToOtherClientsOnly_data()
 {
     QTest::addColumn<QString>("model");
@@ -237,6 +244,7 @@ void TestSim::noticesGoToOtherClientsOnly_data()
     QTest::addRow("no signal") << "0809" << "No_Signal2/0/10/20/30"
                                << QByteArray(R"({"Chn_change":2,"Mode_change":0,"Color_change":10,20,30})");
 }
+// clang-format on
 
 void TestSim::noticesGoToOtherClientsOnly()
 {
@@ -259,6 +267,7 @@ void TestSim::noticesGoToOtherClientsOnly()
     QVERIFY(device->receivedCommands().contains("{param=" + command + "}"));
 }
 
+// clang-format off
 void TestSim::outOfRangeSettingChangesNothing_data()
 {
     QTest::addColumn<QString>("model");
@@ -274,6 +283,7 @@ void TestSim::outOfRangeSettingChangesNothing_data()
     QTest::addRow("plan 10") << "0809" << "Save10";
     QTest::addRow("scaler mode 4") << "0809" << "Scaler_Mode1/4";
 }
+// clang-format on
 
 void TestSim::outOfRangeSettingChangesNothing()
 {
@@ -360,7 +370,8 @@ void TestSim::recallTellsTheOthers()
     sender.command("6IR2");
     QCOMPARE(other.takeUntil("{IR2_change=6}"), QByteArray("{video1_change=5}{IR2_change=6}"));
     sender.command("Recall2");
-    QCOMPARE(other.takeUntil("{IR2_change=2}"), QByteArray("{video1_change=1}{audio101_change=101}{IR2_change=2}"));
+    QCOMPARE(other.takeUntil("{IR2_change=2}"),
+             QByteArray("{video1_change=1}{audio101_change=101}{IR2_change=2}"));
     QCOMPARE(sender.ask("version"), SimRecords::version(device->state()));
 }
 
@@ -378,8 +389,10 @@ void TestSim::http200AfterNetworkAndDefault()
     QByteArray flat = ack;
     flat.replace("\r\n", "");
     QVERIFY(flat.contains("HTTP") && flat.contains("200") && flat.contains("Length:2OK"));
-    QCOMPARE(sender.ask("netInfo"),
-             QByteArray(R"({"ip":"10.0.0.5","gateway":"10.0.0.1","subnet":"255.0.0.0","DHCP":false,"mac":"02:00:00:00:00:01"})"));
+    QCOMPARE(
+        sender.ask("netInfo"),
+        QByteArray(
+            R"({"ip":"10.0.0.5","gateway":"10.0.0.1","subnet":"255.0.0.0","DHCP":false,"mac":"02:00:00:00:00:01"})"));
     sender.command("Default");
     QCOMPARE(sender.takeUntil("Length:2\r\n\r\nOK"), SimRecords::http200());
     // The acknowledgement is for the sender alone.
@@ -417,7 +430,8 @@ void TestSim::commandsSplitAtEveryOffset()
         QTRY_VERIFY_WITH_TIMEOUT(device->receivedCommands().size() >= 2, TestTimeouts::Short);
         client.send(bytes.mid(cut));
         const QByteArray status = client.takeUntil("}");
-        QVERIFY2(status.contains(R"("video5":3,)"), qPrintable(QStringLiteral("cut at %1").arg(cut)));
+        QVERIFY2(status.contains(R"("video5":3,)"),
+                 qPrintable(QStringLiteral("cut at %1").arg(cut)));
         QVERIFY(device->state().frozen.value(5));
         QCOMPARE(device->receivedCommands().mid(device->receivedCommands().size() - 3),
                  (QStringList{"{param=3VIDEO5}", "{param=Frozen5/1}", "{param=status}"}));

@@ -32,7 +32,10 @@ private slots:
 
 private:
     std::unique_ptr<SimDevice> start(const QString &model);
-    bool upload(SimDevice &device, RawClient &control, const QString &announce, const QByteArray &data,
+    bool upload(SimDevice &device,
+                RawClient &control,
+                const QString &announce,
+                const QByteArray &data,
                 RawClient &uploader);
 };
 
@@ -44,8 +47,11 @@ std::unique_ptr<SimDevice> TestSimFaults::start(const QString &model)
     return device;
 }
 
-bool TestSimFaults::upload(SimDevice &device, RawClient &control, const QString &announce, const QByteArray &data,
-                     RawClient &uploader)
+bool TestSimFaults::upload(SimDevice &device,
+                           RawClient &control,
+                           const QString &announce,
+                           const QByteArray &data,
+                           RawClient &uploader)
 {
     // The client's pacing: the first piece at once, each later one after an answer.
     const int before = device.receivedCommands().size();
@@ -63,6 +69,7 @@ bool TestSimFaults::upload(SimDevice &device, RawClient &control, const QString 
     return uploader.takeUntil("<ACK_1>\r\n") == "<ACK_1>\r\n";
 }
 
+// clang-format off
 void TestSimFaults::uploadArrivesByteIdentical_data()
 {
     QTest::addColumn<QString>("announce");
@@ -74,6 +81,7 @@ void TestSimFaults::uploadArrivesByteIdentical_data()
     QTest::addRow("1200 byte edid") << "Update_EDID2" << 1200 << "EDID";
     QTest::addRow("bitmap of 7 pieces") << "Upload_Subtitle1" << 3062 << "Subtitle";
 }
+// clang-format on
 
 void TestSimFaults::uploadArrivesByteIdentical()
 {
@@ -140,8 +148,15 @@ void TestSimFaults::stateFileRoundTrip()
     QVERIFY(device);
     RawClient client;
     QVERIFY(client.connectTo(device->controlPort()));
-    for (const char *c : {"WindowOpen1/3/1/100/200/960/540", "VIR1", "Rotate2/3", "Save4", "Bezel_x9/8/7/6",
-                          "Font_Color1/2/3", "Input_HDCP4/2", "No_Signal3/0/9/8/7", "EDID_Sel2/3"})
+    for (const char *c : {"WindowOpen1/3/1/100/200/960/540",
+                          "VIR1",
+                          "Rotate2/3",
+                          "Save4",
+                          "Bezel_x9/8/7/6",
+                          "Font_Color1/2/3",
+                          "Input_HDCP4/2",
+                          "No_Signal3/0/9/8/7",
+                          "EDID_Sel2/3"})
         client.command(QString::fromLatin1(c));
     QVERIFY(!client.ask("status").isEmpty());
     QVERIFY(device->saveState(path));
@@ -188,7 +203,8 @@ void TestSimFaults::stateFileIsSavedAfterChanges()
     client.command("7VIDEO2");
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path), TestTimeouts::Short);
     SimDevice restored("0809");
-    QTRY_VERIFY_WITH_TIMEOUT(restored.loadState(path) && restored.state().video.value(2) == 7, TestTimeouts::Short);
+    QTRY_VERIFY_WITH_TIMEOUT(restored.loadState(path) && restored.state().video.value(2) == 7,
+                             TestTimeouts::Short);
 }
 
 void TestSimFaults::faultDropAfterCommands()

@@ -24,7 +24,10 @@ private:
     bool start(QProcess &process, const QStringList &args, quint16 *control, quint16 *upload);
 };
 
-bool TestZelsim::start(QProcess &process, const QStringList &args, quint16 *control, quint16 *upload)
+bool TestZelsim::start(QProcess &process,
+                       const QStringList &args,
+                       quint16 *control,
+                       quint16 *upload)
 {
     process.start(QStringLiteral(ZELSIM_PATH), args);
     if (!process.waitForStarted(TestTimeouts::Short))
@@ -34,7 +37,8 @@ bool TestZelsim::start(QProcess &process, const QStringList &args, quint16 *cont
     while (!process.canReadLine() && clock.elapsed() < TestTimeouts::Medium)
         process.waitForReadyRead(100);
     const QString line = QString::fromUtf8(process.readLine());
-    const QRegularExpressionMatch m = QRegularExpression(R"(control (\d+) upload (\d+))").match(line);
+    const QRegularExpressionMatch m =
+        QRegularExpression(R"(control (\d+) upload (\d+))").match(line);
     if (!m.hasMatch()) {
         qWarning() << "no port line:" << line << process.readAllStandardError();
         return false;
@@ -48,7 +52,8 @@ void TestZelsim::runsRemembersAndStopsOnSigterm()
 {
     TempDataDir dir;
     const QString state = dir.filePath("demo.json");
-    const QStringList args{"--model", "0808", "--port", "0", "--upload-port", "0", "--state", state, "--verbose"};
+    const QStringList args{
+        "--model", "0808", "--port", "0", "--upload-port", "0", "--state", state, "--verbose"};
     QProcess process;
     quint16 control = 0, upload = 0;
     QVERIFY(start(process, args, &control, &upload));
@@ -108,7 +113,8 @@ void TestZelsim::badOptionsAreRefused()
     QFETCH(QString, message);
     QProcess process;
     // The row's own options come last and win.
-    process.start(QStringLiteral(ZELSIM_PATH), QStringList{"--port", "0", "--upload-port", "0"} + args);
+    process.start(QStringLiteral(ZELSIM_PATH),
+                  QStringList{"--port", "0", "--upload-port", "0"} + args);
     QVERIFY(process.waitForFinished(TestTimeouts::Medium));
     QCOMPARE(process.exitCode(), 2);
     const QString err = QString::fromUtf8(process.readAllStandardError());
