@@ -20,6 +20,8 @@ private slots:
     void uploadThroughTheLink_data();
     void uploadThroughTheLink();
     void osdAnnouncementOnTheUploadSocket();
+    void refusedUploadPortIsSeenAsNotConnected();
+    void withheldAckLeavesTheUploadUnfinished();
     void recordsSurviveFaults_data();
     void recordsSurviveFaults();
     void linkComesBackAfterADrop();
@@ -242,6 +244,38 @@ void TestSimLinkFlow::aBurstOfAnswersArrivesWhole()
         if (e.signal == QLatin1String("status"))
             QCOMPARE(valueText(e.obj.value("video3")), QString::number(round++ % 8 + 1));
     }
+}
+
+void TestSimLinkFlow::refusedUploadPortIsSeenAsNotConnected()
+{
+    SimFaults faults;
+    faults.refuseUpload = true;
+    QVERIFY(start("0809", faults));
+    link()->openUploadSocket(true);
+    QVERIFY(!link()->isUploadConnected());
+    QCOMPARE(m_device->uploadConnectionCount(), 0);
+}
+
+void TestSimLinkFlow::withheldAckLeavesTheUploadUnfinished()
+{
+    SimFaults faults;
+    faults.withholdAck = true;
+    QVERIFY(start("0809", faults));
+    QStringList failures;
+    link()->setUploadFailureHook(
+        [&failures](const QString &h, const QString &t) { failures << h + ": " + t; });
+    link()->openUploadSocket(true);
+    QVERIFY(link()->isUploadConnected());
+    const QByteArray data(900, 'd');
+    link()->uploadData(
+        QStringLiteral("{param=Update_EDID1}"), data, QStringLiteral("{param=Done}"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_device->receivedUploads().size(), 1, TestTimeouts::Medium);
+    QCOMPARE(m_device->receivedUploads().first().data, data);
+    // No answer is not a wrong answer: the client reports nothing, and its close timer
+    // still takes the upload connection down.
+    QTRY_COMPARE_WITH_TIMEOUT(m_device->uploadConnectionCount(), 0, TestTimeouts::Medium);
+    link()->setUploadFailureHook(nullptr);
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
 }
 
 QTEST_GUILESS_MAIN(TestSimLinkFlow)
