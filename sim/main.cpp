@@ -114,12 +114,13 @@ int main(int argc, char *argv[])
         {"port", "Control port; 0 picks a free one.", "port", "8080"},
         {"upload-port", "Upload port; 0 picks a free one.", "port", "6666"},
         {"state", "JSON state file, loaded at start and saved after every change.", "file"},
-        {"drop-after", "Close a control connection after N commands.", "N"},
-        {"delay", "Hold every answer back N milliseconds.", "ms"},
-        {"split", "Write answers in pieces of N bytes.", "N"},
-        {"garbage", "Put unframed bytes before every answer."},
+        {{"drop-every", "drop-after"}, "Close a control connection after N commands.", "N"},
+        {{"reply-delay-ms", "delay"}, "Hold every answer back N milliseconds.", "ms"},
+        {{"fragment", "split"}, "Write answers in pieces of N bytes, a moment apart.", "N"},
+        {"garbage-every", "Put unframed bytes before every Nth answer.", "N"},
+        {"garbage", "Put unframed bytes before every answer (--garbage-every 1)."},
         {"refuse-upload", "Refuse connections on the upload port."},
-        {"no-ack", "Never acknowledge the end of an upload."},
+        {"no-ack", "Answer the end of an upload with something other than the acknowledgement."},
         {"ignore", "Leave this query unanswered (status, Get_Rotate, ...); repeatable.", "query"},
         {"verbose", "Print one line per connection and per command."},
     });
@@ -141,12 +142,14 @@ int main(int argc, char *argv[])
     quint16 uploadPort = 0;
     SimFaults faults;
     if (!readPort(parser, "port", &controlPort) || !readPort(parser, "upload-port", &uploadPort) ||
-        !readCount(parser, "drop-after", &faults.dropAfterCommands) ||
-        !readCount(parser, "delay", &faults.replyDelayMs) ||
-        !readCount(parser, "split", &faults.splitReplyBytes)) {
+        !readCount(parser, "drop-every", &faults.dropAfterCommands) ||
+        !readCount(parser, "reply-delay-ms", &faults.replyDelayMs) ||
+        !readCount(parser, "fragment", &faults.splitReplyBytes) ||
+        !readCount(parser, "garbage-every", &faults.garbageEvery)) {
         return 2;
     }
-    faults.garbageBeforeReplies = parser.isSet("garbage");
+    if (parser.isSet("garbage"))
+        faults.garbageEvery = 1;
     faults.refuseUpload = parser.isSet("refuse-upload");
     faults.withholdAck = parser.isSet("no-ack");
     const QStringList ignored = parser.values("ignore");

@@ -85,8 +85,9 @@ void SimClient::send(const QByteArray &bytes)
 {
     if (bytes.isEmpty())
         return;
-    const QByteArray payload =
-        m_faults->garbageBeforeReplies ? SimFaults::garbage() + bytes : bytes;
+    ++m_answers;
+    const bool garbage = m_faults->garbageEvery > 0 && m_answers % m_faults->garbageEvery == 0;
+    const QByteArray payload = garbage ? SimFaults::garbage() + bytes : bytes;
     const int piece = m_faults->splitReplyBytes;
     if (m_faults->replyDelayMs <= 0 && piece <= 0 && m_out.isEmpty()) {
         write(payload);
@@ -94,8 +95,10 @@ void SimClient::send(const QByteArray &bytes)
     }
     const qint64 due = m_clock.elapsed() + qMax(0, m_faults->replyDelayMs);
     if (piece > 0) {
+        // A short pause between pieces, so they reach the client as separate reads.
+        qint64 at_ms = due;
         for (int at = 0; at < payload.size(); at += piece)
-            m_out.enqueue({due, payload.mid(at, piece)});
+            m_out.enqueue({at_ms++, payload.mid(at, piece)});
     } else {
         m_out.enqueue({due, payload});
     }

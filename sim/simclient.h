@@ -63,4 +63,5 @@ private:
     int m_commandCount = 0;
     bool m_closePending = false;
     bool m_closing = false;
+    quint64 m_answers = 0; // answers and notices sent, for the garbage fault
 };

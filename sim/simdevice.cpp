@@ -309,6 +309,8 @@ void SimDevice::finishUpload()
     }
     if (session && !m_faults.withholdAck)
         session->acknowledge();
+    else if (session)
+        session->refuseAcknowledge();
 }
 
 void SimDevice::setInputSignal(int input, bool present, const QString &resolution)

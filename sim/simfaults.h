@@ -13,15 +13,15 @@ struct SimFaults
     int replyDelayMs = 0;
     // Write answers in pieces of this many bytes, each flushed on its own (0: whole).
     int splitReplyBytes = 0;
-    // Put unframed bytes (no braces) before every answer and notice.
-    bool garbageBeforeReplies = false;
+    // Put unframed bytes (no braces) before every Nth answer and notice (0: never).
+    int garbageEvery = 0;
     // Refuse connections on the upload port.
     bool refuseUpload = false;
-    // Never answer "{param=Done}" with the acknowledgement.
+    // Answer "{param=Done}" with something other than the acknowledgement.
     bool withholdAck = false;
     // Queries left unanswered, by name: "status", "Get_Rotate", "Get_Noinput", ...
     QSet<QString> ignoredQueries;
 
-    // Bytes sent before answers when garbageBeforeReplies is set.
+    // Bytes sent before answers when garbageEvery is due.
     static QByteArray garbage() { return QByteArrayLiteral("#~garbage~#\r\n"); }
 };

@@ -113,3 +113,11 @@ void SimUploadSession::acknowledge()
     m_socket->write(DoneAnswer);
     m_socket->flush();
 }
+
+void SimUploadSession::refuseAcknowledge()
+{
+    if (!isConnected())
+        return;
+    m_socket->write(QByteArrayLiteral("<NAK_1>\r\n"));
+    m_socket->flush();
+}

@@ -30,6 +30,8 @@ public:
     quint64 lastActivity() const { return m_lastActivity; }
     QByteArray takeData();
     void acknowledge();
+    // The answer of a device whose flash write failed: anything but the acknowledgement.
+    void refuseAcknowledge();
 
 signals:
     // An OSD announcement written on the upload connection itself.

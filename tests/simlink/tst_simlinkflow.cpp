@@ -21,7 +21,7 @@ private slots:
     void uploadThroughTheLink();
     void osdAnnouncementOnTheUploadSocket();
     void refusedUploadPortIsSeenAsNotConnected();
-    void withheldAckLeavesTheUploadUnfinished();
+    void wrongAckFailsTheUpload();
     void recordsSurviveFaults_data();
     void recordsSurviveFaults();
     void linkComesBackAfterADrop();
@@ -175,7 +175,7 @@ void TestSimLinkFlow::recordsSurviveFaults()
     QFETCH(int, delay);
     SimFaults faults;
     faults.splitReplyBytes = split;
-    faults.garbageBeforeReplies = garbage;
+    faults.garbageEvery = garbage ? 1 : 0;
     faults.replyDelayMs = delay;
     QVERIFY(start("0809", faults));
     link()->sendFrozen(2, true);
@@ -256,7 +256,7 @@ void TestSimLinkFlow::refusedUploadPortIsSeenAsNotConnected()
     QCOMPARE(m_device->uploadConnectionCount(), 0);
 }
 
-void TestSimLinkFlow::withheldAckLeavesTheUploadUnfinished()
+void TestSimLinkFlow::wrongAckFailsTheUpload()
 {
     SimFaults faults;
     faults.withholdAck = true;
@@ -271,11 +271,13 @@ void TestSimLinkFlow::withheldAckLeavesTheUploadUnfinished()
         QStringLiteral("{param=Update_EDID1}"), data, QStringLiteral("{param=Done}"));
     QTRY_COMPARE_WITH_TIMEOUT(m_device->receivedUploads().size(), 1, TestTimeouts::Medium);
     QCOMPARE(m_device->receivedUploads().first().data, data);
-    // No answer is not a wrong answer: the client reports nothing, and its close timer
-    // still takes the upload connection down.
-    QTRY_COMPARE_WITH_TIMEOUT(m_device->uploadConnectionCount(), 0, TestTimeouts::Medium);
+    // A wrong answer after Done: the user is told, and the link sends Done once more.
+    QTRY_COMPARE_WITH_TIMEOUT(failures.size(), 1, TestTimeouts::Medium);
+    QCOMPARE(failures.first(), QStringLiteral("NetWork Error: 传输文件过程网络发生错误！请重新上传"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_device->receivedCommands().count(QStringLiteral("{param=Done}")), 2,
+                              TestTimeouts::Medium);
+    QCOMPARE(link()->uploadQueueSize(), 0);
     link()->setUploadFailureHook(nullptr);
-    QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
 }
 
 QTEST_GUILESS_MAIN(TestSimLinkFlow)
