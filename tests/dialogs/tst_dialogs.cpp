@@ -1,0 +1,190 @@
+#include "dialogconfirm.h"
+#include "messagedistance.h"
+#include "msgdlg.h"
+#include "renamedialog.h"
+#include "switchcontrol.h"
+#include "testtimeouts.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void confirmResults_data();
+    void confirmResults();
+    void renameEmitsOnlyARealChange_data();
+    void renameEmitsOnlyARealChange();
+    void messageBoxWidensForLongText_data();
+    void messageBoxWidensForLongText();
+    void uploadFailureShowsTheMessage();
+    void switchSlidesToTheEnd();
+    void switchReversesMidWay();
+    void screenshots();
+};
+
+void TestDialogs::confirmResults_data()
+{
+    QTest::addColumn<bool>("three");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("result");
+    QTest::addRow("ok") << false << "btn_ok" << 1;
+    QTest::addRow("cancel") << false << "btn_cancel" << 0;
+    QTest::addRow("close") << false << "btn_close" << 0;
+    QTest::addRow("yes") << true << "btn_yes" << 0;
+    QTest::addRow("no") << true << "btn_no" << 1;
+    QTest::addRow("3 cancel") << true << "btn_cancel" << 2;
+    QTest::addRow("3 close answers like cancel") << true << "btn_close" << 2;
+}
+
+void TestDialogs::confirmResults()
+{
+    QFETCH(bool, three);
+    QFETCH(QString, button);
+    QFETCH(int, result);
+    QScopedPointer<QDialog> dialog(three ? static_cast<QDialog *>(new DialogConfirm3Btn(nullptr, "t", "x"))
+                                         : new DialogConfirm(nullptr, "t", "x"));
+    dialog->setResult(-1);
+    dialog->open();
+    auto *b = dialog->findChild<QPushButton *>(button);
+    QVERIFY(b);
+    b->click();
+    QCOMPARE(dialog->result(), result);
+    QVERIFY(!dialog->isVisible());
+}
+
+void TestDialogs::renameEmitsOnlyARealChange_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("emitted");
+    QTest::addRow("new name") << "Lobby" << true;
+    QTest::addRow("same name") << "Input 3" << false;
+    QTest::addRow("empty") << "" << false;
+    QTest::addRow("quote kept") << "O'Brien" << true;
+}
+
+void TestDialogs::renameEmitsOnlyARealChange()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, emitted);
+    RenameDialog dialog(QStringLiteral("Input 3"));
+    QCOMPARE(dialog.lineEdit()->objectName(), QStringLiteral("RenameLineedit"));
+    QCOMPARE(dialog.lineEdit()->text(), QStringLiteral("Input 3"));
+    QSignalSpy spy(&dialog, &RenameDialog::Sig_SetNewName);
+    dialog.open();
+    dialog.lineEdit()->setText(typed);
+    dialog.findChild<QPushButton *>("btnOk")->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(spy.count(), emitted ? 1 : 0);
+    if (emitted)
+        QCOMPARE(spy.at(0).at(0).toString(), typed);
+}
+
+void TestDialogs::messageBoxWidensForLongText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addRow("short") << "传输文件端口连接发生错误！";
+    QTest::addRow("long") << QString(60, QLatin1Char('W'));
+}
+
+void TestDialogs::messageBoxWidensForLongText()
+{
+    QFETCH(QString, text);
+    MsgDlg dialog;
+    const int designed = dialog.width();
+    dialog.setMessage(QStringLiteral("NetWork Error"), text);
+    auto *label = dialog.findChild<QLabel *>("lb_text");
+    const QRect bounds = QFontMetrics(label->font()).boundingRect(text);
+    const int w = bounds.right() - bounds.left();
+    if (w + 21 > MsgDlg::DesignedFrameWidth) {
+        QCOMPARE(dialog.width(), w + 96);
+        QCOMPARE(dialog.frame()->width(), w + 21);
+        QCOMPARE(label->width(), w + 1);
+        QCOMPARE(dialog.findChild<QPushButton *>("btnOk")->x(), w - 50);
+        QCOMPARE(dialog.findChild<QPushButton *>("btnClose")->x(), w - 6);
+    } else {
+        QCOMPARE(dialog.width(), designed);
+    }
+    QCOMPARE(dialog.titleLabel()->text(), QStringLiteral("NetWork Error"));
+}
+
+void TestDialogs::uploadFailureShowsTheMessage()
+{
+    installUploadFailureDialog();
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        auto *dialog = qobject_cast<MsgDlg *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        shown = dialog->titleLabel()->text() + '|' + dialog->findChild<QLabel *>("lb_text")->text();
+        dialog->findChild<QPushButton *>("btnOk")->click();
+    });
+    // No upload connection: the port failure is shown and the queue stays empty.
+    MessageDistance::instance()->uploadData(QStringLiteral("{param=Update_EDID1}"), QByteArray(10, 'x'),
+                                            QStringLiteral("{param=Done}"));
+    QCOMPARE(shown, QStringLiteral("NetWork Error|传输文件端口连接发生错误！"));
+    QCOMPARE(MessageDistance::instance()->uploadQueueSize(), 0);
+    MessageDistance::instance()->setUploadFailureHook(nullptr);
+}
+
+void TestDialogs::switchSlidesToTheEnd()
+{
+    SwitchControl control;
+    control.resize(control.sizeHint());
+    QSignalSpy toggled(&control, &SwitchControl::toggled);
+    QSignalSpy after(&control, &SwitchControl::toggledAfter);
+    const int start = control.thumbPosition();
+    QTest::mouseClick(&control, Qt::LeftButton);
+    QCOMPARE(toggled.count(), 1);
+    QCOMPARE(toggled.at(0).at(0).toBool(), true);
+    QVERIFY(after.wait(TestTimeouts::Short));
+    QCOMPARE(after.at(0).at(0).toBool(), true);
+    QCOMPARE(control.thumbPosition(), control.endPosition(true));
+    QVERIFY(control.thumbPosition() > start);
+}
+
+void TestDialogs::switchReversesMidWay()
+{
+    SwitchControl control;
+    control.resize(control.sizeHint());
+    QSignalSpy after(&control, &SwitchControl::toggledAfter);
+    QTest::mouseClick(&control, Qt::LeftButton);
+    const int off = control.endPosition(false);
+    QTRY_VERIFY_WITH_TIMEOUT(control.thumbPosition() > off, TestTimeouts::Short);
+    QVERIFY(control.thumbPosition() < control.endPosition(true));
+    QTest::mouseClick(&control, Qt::LeftButton);
+    QVERIFY(after.wait(TestTimeouts::Short));
+    // Only the second toggle arrives: the thumb turned back before reaching "on".
+    QCOMPARE(after.count(), 1);
+    QCOMPARE(after.at(0).at(0).toBool(), false);
+    QCOMPARE(control.thumbPosition(), off);
+}
+
+void TestDialogs::screenshots()
+{
+    const QString dir = qEnvironmentVariable("ZEL_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        QSKIP("set ZEL_SCREENSHOT_DIR to render the dialogs");
+    MsgDlg msg;
+    msg.setMessage(QStringLiteral("NetWork Error"), QStringLiteral("传输文件过程网络发生错误！请重新上传"));
+    DialogConfirm confirm(nullptr, QStringLiteral("Warning"), QStringLiteral("No Permission!"));
+    DialogConfirm3Btn three(nullptr, QStringLiteral("Save"), QStringLiteral("Save the changes to plan 3?"));
+    RenameDialog rename(QStringLiteral("Input 3"));
+    const QList<QPair<QString, QWidget *>> shots{{"msgdlg", &msg}, {"confirm", &confirm}, {"confirm3", &three},
+                                                 {"rename", &rename}};
+    for (const auto &shot : shots) {
+        shot.second->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shot.second));
+        QVERIFY(shot.second->grab().save(dir + '/' + shot.first + ".png"));
+    }
+}
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
