@@ -6,9 +6,17 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+// The images live in a static library; naming the initialiser keeps it linked in.
+static void initImages()
+{
+    Q_INIT_RESOURCE(images);
+}
+
 FramelessDialog::FramelessDialog(QWidget *parent, Kind kind, int shadowBlur)
     : QDialog(parent)
 {
+    static const bool imagesReady = (initImages(), true);
+    Q_UNUSED(imagesReady)
     setWindowFlags(Qt::FramelessWindowHint | (kind == Kind::Tool ? Qt::Tool : Qt::Dialog));
     setAttribute(Qt::WA_TranslucentBackground);
 

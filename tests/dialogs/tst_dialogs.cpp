@@ -3,6 +3,9 @@
 #include "msgdlg.h"
 #include "renamedialog.h"
 #include "switchcontrol.h"
+#include "svgwidgets.h"
+#include "volumnsettingdialog.h"
+#include "devicestate.h"
 #include "testtimeouts.h"
 
 #include <QApplication>
@@ -10,6 +13,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSlider>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QtTest>
 
@@ -25,6 +31,8 @@ private slots:
     void messageBoxWidensForLongText_data();
     void messageBoxWidensForLongText();
     void uploadFailureShowsTheMessage();
+    void volumeDialogSendsItsCommands();
+    void svgCheckBoxFollowsItsState();
     void switchSlidesToTheEnd();
     void switchReversesMidWay();
     void screenshots();
@@ -134,6 +142,58 @@ void TestDialogs::uploadFailureShowsTheMessage()
     MessageDistance::instance()->setUploadFailureHook(nullptr);
 }
 
+void TestDialogs::volumeDialogSendsItsCommands()
+{
+    QTcpServer device;
+    QVERIFY(device.listen(QHostAddress::LocalHost));
+    MessageDistance *link = MessageDistance::instance();
+    QSignalSpy connected(link, &MessageDistance::connectSuccessFulSig);
+    link->connectToDevice(QStringLiteral("127.0.0.1"), device.serverPort());
+    QVERIFY(connected.wait(TestTimeouts::Short));
+    QTRY_VERIFY_WITH_TIMEOUT(device.hasPendingConnections(), TestTimeouts::Short);
+    QTcpSocket *peer = device.nextPendingConnection();
+    QByteArray received;
+    connect(peer, &QTcpSocket::readyRead, peer, [&] { received += peer->readAll(); });
+
+    DeviceState::instance()->setVolume(3, 40);
+    DeviceState::instance()->setAudioMuted(3, 0);
+    VolumnSettingDialog dialog(3);
+    // The mute images come from the resources linked in with the dialogs.
+    QVERIFY(!QIcon(QStringLiteral(":/Images/vol_unmute.png")).pixmap(16, 16).isNull());
+    QCOMPARE(dialog.slider()->value(), 40);
+    QCOMPARE(dialog.findChild<QLabel *>("volumnLabel")->text(), QStringLiteral("40"));
+    QVERIFY(!dialog.isMuted());
+    QTest::qWait(0);
+    QCOMPARE(received, QByteArray()); // opening sends nothing
+
+    dialog.slider()->setValue(0);
+    emit dialog.slider()->sliderReleased();
+    auto *mute = dialog.findChild<QPushButton *>("btn_mute");
+    mute->click();
+    QVERIFY(dialog.isMuted());
+    mute->click();
+    QVERIFY(!dialog.isMuted());
+    QTRY_COMPARE_WITH_TIMEOUT(received, QByteArray("{param=Volume3/0}{param=MuteOn3}{param=MuteOff3}"),
+                              TestTimeouts::Short);
+    dialog.findChild<QPushButton *>("btnApply")->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    link->disconnectFromDevice();
+}
+
+void TestDialogs::svgCheckBoxFollowsItsState()
+{
+    SvgCheckBox box;
+    box.resize(120, 24);
+    QCOMPARE(box.currentImage(), QStringLiteral(":/Images/off2.svg"));
+    QTest::mouseClick(&box, Qt::LeftButton);
+    QVERIFY(box.isChecked());
+    QCOMPARE(box.currentImage(), QStringLiteral(":/Images/on2.svg"));
+    box.setImages(QStringLiteral(":/Images/on.svg"), QStringLiteral(":/Images/off.svg"));
+    QCOMPARE(box.currentImage(), QStringLiteral(":/Images/on.svg"));
+    QTest::mouseClick(&box, Qt::LeftButton);
+    QCOMPARE(box.currentImage(), QStringLiteral(":/Images/off.svg"));
+}
+
 void TestDialogs::switchSlidesToTheEnd()
 {
     SwitchControl control;
@@ -177,8 +237,10 @@ void TestDialogs::screenshots()
     DialogConfirm confirm(nullptr, QStringLiteral("Warning"), QStringLiteral("No Permission!"));
     DialogConfirm3Btn three(nullptr, QStringLiteral("Save"), QStringLiteral("Save the changes to plan 3?"));
     RenameDialog rename(QStringLiteral("Input 3"));
+    DeviceState::instance()->setVolume(2, 65);
+    VolumnSettingDialog volume(2);
     const QList<QPair<QString, QWidget *>> shots{{"msgdlg", &msg}, {"confirm", &confirm}, {"confirm3", &three},
-                                                 {"rename", &rename}};
+                                                 {"rename", &rename}, {"volume", &volume}};
     for (const auto &shot : shots) {
         shot.second->show();
         QVERIFY(QTest::qWaitForWindowExposed(shot.second));

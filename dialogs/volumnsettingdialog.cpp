@@ -1,0 +1,80 @@
+#include "volumnsettingdialog.h"
+
+#include "devicestate.h"
+#include "messagedistance.h"
+#include "sigmanager.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+
+VolumnSettingDialog::VolumnSettingDialog(int port, QWidget *parent)
+    : FramelessDialog(parent, Kind::Tool, 25)
+    , m_port(port)
+{
+    setTitle(tr("Volumn Setting"));
+    setFrameSize(QSize(340, 170));
+    closeButton()->setObjectName(QStringLiteral("btnClose"));
+
+    m_mute = new QPushButton(frame());
+    m_mute->setObjectName(QStringLiteral("btn_mute"));
+    m_mute->setFlat(true);
+    m_mute->setIconSize(QSize(28, 28));
+    m_mute->setStyleSheet(QStringLiteral("QPushButton{border:none;background:transparent;}"));
+    m_mute->setCursor(Qt::PointingHandCursor);
+    m_mute->setGeometry(14, 58, 36, 36);
+
+    m_slider = new QSlider(Qt::Horizontal, frame());
+    m_slider->setObjectName(QStringLiteral("volumnSplider"));
+    m_slider->setRange(0, 100);
+    m_slider->setPageStep(1);
+    m_slider->setGeometry(58, 64, 220, 24);
+    m_slider->setStyleSheet(QStringLiteral(
+        "QSlider::groove:horizontal{height:6px;background:#dfe6e2;border-radius:3px;}"
+        "QSlider::sub-page:horizontal{background:#338c56;border-radius:3px;}"
+        "QSlider::handle:horizontal{background:#ffffff;border:2px solid #338c56;width:14px;margin:-6px 0;"
+        "border-radius:9px;}"));
+
+    m_value = new QLabel(frame());
+    m_value->setObjectName(QStringLiteral("volumnLabel"));
+    m_value->setAlignment(Qt::AlignCenter);
+    m_value->setGeometry(284, 60, 44, 30);
+
+    auto *apply = new QPushButton(tr("Apply"), frame());
+    apply->setObjectName(QStringLiteral("btnApply"));
+    apply->setStyleSheet(DialogStyle::primaryButton());
+    apply->setGeometry(250, 124, 76, 30);
+
+    connect(m_slider, &QSlider::sliderReleased, this, [this] {
+        m_value->setText(QString::number(m_slider->value()));
+        MessageDistance::instance()->sendVolume(m_port, m_slider->value());
+    });
+    connect(m_slider, &QSlider::valueChanged, this, [this](int value) { m_value->setText(QString::number(value)); });
+    connect(m_mute, &QPushButton::clicked, this, [this] {
+        MessageDistance::instance()->sendAudioMute(m_port, !m_muted);
+        showMuted(!m_muted);
+    });
+    connect(apply, &QPushButton::clicked, this, &QDialog::accept);
+    // Another client may change the volume while the dialog is open.
+    connect(SigManager::instance(), &SigManager::Sig_UpdateVolumes, this, &VolumnSettingDialog::refresh);
+    refresh();
+}
+
+void VolumnSettingDialog::refresh()
+{
+    const DeviceState *state = DeviceState::instance();
+    {
+        const QSignalBlocker blocker(m_slider);
+        m_slider->setValue(state->volume(m_port));
+    }
+    m_value->setText(QString::number(state->volume(m_port)));
+    showMuted(state->audioMuted(m_port) != 0);
+}
+
+void VolumnSettingDialog::showMuted(bool muted)
+{
+    m_muted = muted;
+    m_mute->setIcon(QIcon(muted ? QStringLiteral(":/Images/vol_mute.png") : QStringLiteral(":/Images/vol_unmute.png")));
+}
