@@ -418,7 +418,7 @@ void MessageDistance::uploadData(const QString &startCommand, const QByteArray &
     if (!isUploadConnected()) {
         m_uploadSocket->abort();
         if (m_uploadFailureHook)
-            m_uploadFailureHook(QStringLiteral("NetWork Error"), tr("传输文件端口连接发生错误！"));
+            m_uploadFailureHook(tr("NetWork Error"), tr("传输文件端口连接发生错误！"));
         else
             qWarning() << "upload: file transfer port is not connected";
         m_uploadQueue.clear();
@@ -500,7 +500,7 @@ void MessageDistance::uploadReadyRead()
 void MessageDistance::failUpload(const QString &text)
 {
     if (m_uploadFailureHook)
-        m_uploadFailureHook(QStringLiteral("NetWork Error"), text);
+        m_uploadFailureHook(tr("NetWork Error"), text);
     else
         qWarning().noquote() << "upload failed:" << text;
     sendDone();

@@ -17,6 +17,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 class TestDialogs : public QObject
@@ -227,13 +228,11 @@ void TestDialogs::switchReversesMidWay()
     QCOMPARE(control.thumbPosition(), off);
 }
 
-void TestDialogs::screenshots()
+static void renderDialogs(const QString &dir, const QString &suffix)
 {
-    const QString dir = qEnvironmentVariable("ZEL_SCREENSHOT_DIR");
-    if (dir.isEmpty())
-        QSKIP("set ZEL_SCREENSHOT_DIR to render the dialogs");
     MsgDlg msg;
-    msg.setMessage(QStringLiteral("NetWork Error"), QStringLiteral("传输文件过程网络发生错误！请重新上传"));
+    msg.setMessage(QCoreApplication::translate("MessageDistance", "NetWork Error"),
+                   QCoreApplication::translate("MessageDistance", "传输文件过程网络发生错误！请重新上传"));
     DialogConfirm confirm(nullptr, QStringLiteral("Warning"), QStringLiteral("No Permission!"));
     DialogConfirm3Btn three(nullptr, QStringLiteral("Save"), QStringLiteral("Save the changes to plan 3?"));
     RenameDialog rename(QStringLiteral("Input 3"));
@@ -244,7 +243,22 @@ void TestDialogs::screenshots()
     for (const auto &shot : shots) {
         shot.second->show();
         QVERIFY(QTest::qWaitForWindowExposed(shot.second));
-        QVERIFY(shot.second->grab().save(dir + '/' + shot.first + ".png"));
+        QVERIFY(shot.second->grab().save(dir + '/' + shot.first + suffix + ".png"));
+    }
+}
+
+void TestDialogs::screenshots()
+{
+    const QString dir = qEnvironmentVariable("ZEL_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        QSKIP("set ZEL_SCREENSHOT_DIR to render the dialogs");
+    Q_INIT_RESOURCE(translations);
+    for (const char *language : {"English", "Chinese"}) {
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/") + QLatin1String(language)));
+        QCoreApplication::installTranslator(&translator);
+        renderDialogs(dir, QStringLiteral("_") + QLatin1String(language));
+        QCoreApplication::removeTranslator(&translator);
     }
 }
 

@@ -12,6 +12,7 @@ class TestResources : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { Q_INIT_RESOURCE(images); }
     void everyShippedImageLoads();
     void everyNameInTheCodeExists();
 

@@ -1,0 +1,82 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>DialogConfirm</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DialogConfirm3Btn</name>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDistance</name>
+    <message>
+        <source>NetWork Error</source>
+        <translation>NetWork Error</translation>
+    </message>
+    <message>
+        <source>传输文件端口连接发生错误！</source>
+        <translation>The file transfer port could not be connected!</translation>
+    </message>
+    <message>
+        <source>传输文件过程网络发生错误！请重新上传</source>
+        <translation>A network error occurred during the transfer! Please upload again.</translation>
+    </message>
+</context>
+<context>
+    <name>MsgDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>RenameDialog</name>
+    <message>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>新名称:</source>
+        <translation>New name:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>VolumnSettingDialog</name>
+    <message>
+        <source>Volumn Setting</source>
+        <translation>Volumn Setting</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,82 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>DialogConfirm</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DialogConfirm3Btn</name>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>MessageDistance</name>
+    <message>
+        <source>NetWork Error</source>
+        <translation>网络错误</translation>
+    </message>
+    <message>
+        <source>传输文件端口连接发生错误！</source>
+        <translation>传输文件端口连接发生错误！</translation>
+    </message>
+    <message>
+        <source>传输文件过程网络发生错误！请重新上传</source>
+        <translation>传输文件过程网络发生错误！请重新上传</translation>
+    </message>
+</context>
+<context>
+    <name>MsgDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>RenameDialog</name>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>新名称:</source>
+        <translation>新名称:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>VolumnSettingDialog</name>
+    <message>
+        <source>Volumn Setting</source>
+        <translation>音量设置</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+</context>
+</TS>
