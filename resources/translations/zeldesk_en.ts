@@ -28,6 +28,68 @@
     </message>
 </context>
 <context>
+    <name>LoginDialog</name>
+    <message>
+        <source>LOGIN</source>
+        <translation>LOGIN</translation>
+    </message>
+    <message>
+        <source>系列视频切换软件</source>
+        <translation> Series Video Switcher</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>UserName</translation>
+    </message>
+    <message>
+        <source>PassWord</source>
+        <translation>PassWord</translation>
+    </message>
+    <message>
+        <source>Remember Password</source>
+        <translation>Remember Password</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>connect fail!</source>
+        <translation>connect fail!</translation>
+    </message>
+    <message>
+        <source>connect successful but software error!</source>
+        <translation>connect successful but software error!</translation>
+    </message>
+    <message>
+        <source>username or password error!</source>
+        <translation>username or password error!</translation>
+    </message>
+</context>
+<context>
+    <name>LoginSettingDialog</name>
+    <message>
+        <source>Setting</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>Device IP:</source>
+        <translation>Device IP:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>OFFLINE:</source>
+        <translation>OFFLINE:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>MessageDistance</name>
     <message>
         <source>NetWork Error</source>

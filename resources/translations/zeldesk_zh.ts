@@ -28,6 +28,68 @@
     </message>
 </context>
 <context>
+    <name>LoginDialog</name>
+    <message>
+        <source>LOGIN</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>系列视频切换软件</source>
+        <translation>系列视频切换软件</translation>
+    </message>
+    <message>
+        <source>UserName</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>PassWord</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>Remember Password</source>
+        <translation>记住密码</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>connect fail!</source>
+        <translation>连接失败！</translation>
+    </message>
+    <message>
+        <source>connect successful but software error!</source>
+        <translation>连接成功，但软件出错！</translation>
+    </message>
+    <message>
+        <source>username or password error!</source>
+        <translation>用户名或密码错误！</translation>
+    </message>
+</context>
+<context>
+    <name>LoginSettingDialog</name>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Device IP:</source>
+        <translation>设备 IP:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>端口:</translation>
+    </message>
+    <message>
+        <source>OFFLINE:</source>
+        <translation>离线:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
     <name>MessageDistance</name>
     <message>
         <source>NetWork Error</source>
