@@ -1,3 +1,4 @@
+#include "basewidgets.h"
 #include "dialogconfirm.h"
 #include "messagedistance.h"
 #include "msgdlg.h"
@@ -34,6 +35,7 @@ private slots:
     void uploadFailureShowsTheMessage();
     void volumeDialogSendsItsCommands();
     void svgCheckBoxFollowsItsState();
+    void dialogsDragWithTheLeftButton();
     void switchSlidesToTheEnd();
     void switchReversesMidWay();
     void screenshots();
@@ -193,6 +195,30 @@ void TestDialogs::svgCheckBoxFollowsItsState()
     QCOMPARE(box.currentImage(), QStringLiteral(":/Images/on.svg"));
     QTest::mouseClick(&box, Qt::LeftButton);
     QCOMPARE(box.currentImage(), QStringLiteral(":/Images/off.svg"));
+}
+
+void TestDialogs::dialogsDragWithTheLeftButton()
+{
+    DialogConfirm dialog(nullptr, "t", "x");
+    BaseWidget panel;
+    panel.resize(200, 100);
+    for (QWidget *w : {static_cast<QWidget *>(&dialog), static_cast<QWidget *>(&panel)}) {
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        w->move(100, 100);
+        const QPoint start = w->frameGeometry().topLeft();
+        QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+        QMouseEvent move(QEvent::MouseMove, QPointF(40, 30), QPointF(w->mapToGlobal(QPoint(40, 30))), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &move);
+        QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, QPoint(40, 30));
+        QCOMPARE(w->frameGeometry().topLeft() - start, QPoint(30, 20));
+        // A move with no button held after the release does nothing.
+        QMouseEvent stray(QEvent::MouseMove, QPointF(90, 90), QPointF(w->mapToGlobal(QPoint(90, 90))), Qt::NoButton,
+                          Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &stray);
+        QCOMPARE(w->frameGeometry().topLeft() - start, QPoint(30, 20));
+    }
 }
 
 void TestDialogs::switchSlidesToTheEnd()
