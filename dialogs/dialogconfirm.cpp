@@ -1,5 +1,8 @@
 #include "dialogconfirm.h"
 
+#include "ui_dialogconfirm.h"
+#include "ui_dialogconfirm3btn.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -8,51 +11,44 @@ namespace {
 constexpr int FrameWidth = 340;
 constexpr int FrameHeight = 170;
 
-QLabel *contentLabel(QFrame *frame, const QString &text)
+void styleButtons(QPushButton *primary, std::initializer_list<QPushButton *> others)
 {
-    auto *label = new QLabel(text, frame);
-    label->setObjectName(QStringLiteral("lb_content"));
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setGeometry(18, 46, FrameWidth - 36, 70);
-    return label;
-}
-
-QPushButton *button(QFrame *frame, const char *name, const QString &text, bool primary, int right)
-{
-    auto *b = new QPushButton(text, frame);
-    b->setObjectName(QLatin1String(name));
-    b->setStyleSheet(primary ? DialogStyle::primaryButton() : DialogStyle::secondaryButton());
-    b->setCursor(Qt::PointingHandCursor);
-    b->setGeometry(FrameWidth - right, FrameHeight - 46, 76, 30);
-    return b;
+    primary->setStyleSheet(DialogStyle::primaryButton());
+    primary->setCursor(Qt::PointingHandCursor);
+    for (QPushButton *b : others) {
+        b->setStyleSheet(DialogStyle::secondaryButton());
+        b->setCursor(Qt::PointingHandCursor);
+    }
 }
 } // namespace
 
 DialogConfirm::DialogConfirm(QWidget *parent, const QString &title, const QString &text)
     : FramelessDialog(parent, Kind::Tool, 25)
 {
+    Ui::DialogConfirm ui;
+    ui.setupUi(frame());
     setTitle(title);
     setFrameSize(QSize(FrameWidth, FrameHeight));
-    m_content = contentLabel(frame(), text);
-    QPushButton *ok = button(frame(), "btn_ok", tr("OK"), true, 178);
-    QPushButton *cancel = button(frame(), "btn_cancel", tr("Cancel"), false, 94);
-    connect(ok, &QPushButton::clicked, this, [this] { done(1); });
-    connect(cancel, &QPushButton::clicked, this, [this] { done(0); });
+    m_content = ui.lb_content;
+    m_content->setText(text);
+    styleButtons(ui.btn_ok, {ui.btn_cancel});
+    connect(ui.btn_ok, &QPushButton::clicked, this, [this] { done(1); });
+    connect(ui.btn_cancel, &QPushButton::clicked, this, [this] { done(0); });
 }
 
 DialogConfirm3Btn::DialogConfirm3Btn(QWidget *parent, const QString &title, const QString &text)
     : FramelessDialog(parent, Kind::Tool, 25)
 {
+    Ui::DialogConfirm3Btn ui;
+    ui.setupUi(frame());
     setTitle(title);
     setFrameSize(QSize(FrameWidth, FrameHeight));
-    m_content = contentLabel(frame(), text);
-    QPushButton *yes = button(frame(), "btn_yes", tr("Yes"), true, 262);
-    QPushButton *no = button(frame(), "btn_no", tr("No"), false, 178);
-    QPushButton *cancel = button(frame(), "btn_cancel", tr("Cancel"), false, 94);
-    connect(yes, &QPushButton::clicked, this, [this] { done(Yes); });
-    connect(no, &QPushButton::clicked, this, [this] { done(No); });
-    connect(cancel, &QPushButton::clicked, this, [this] { done(Cancel); });
+    m_content = ui.lb_content;
+    m_content->setText(text);
+    styleButtons(ui.btn_yes, {ui.btn_no, ui.btn_cancel});
+    connect(ui.btn_yes, &QPushButton::clicked, this, [this] { done(Yes); });
+    connect(ui.btn_no, &QPushButton::clicked, this, [this] { done(No); });
+    connect(ui.btn_cancel, &QPushButton::clicked, this, [this] { done(Cancel); });
     // The close button answers like Cancel, not like "No".
     disconnect(closeButton(), nullptr, this, nullptr);
     connect(closeButton(), &QPushButton::clicked, this, [this] { done(Cancel); });

@@ -1,6 +1,7 @@
 #include "msgdlg.h"
 
 #include "messagedistance.h"
+#include "ui_msgdlg.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -9,28 +10,21 @@
 
 namespace {
 constexpr int FrameHeight = 150;
-constexpr int TextX = 10;
-constexpr int TextY = 50;
-constexpr int ButtonY = 108;
 } // namespace
 
 MsgDlg::MsgDlg(QWidget *parent)
     : FramelessDialog(parent, Kind::Tool, 25)
 {
     closeButton()->setObjectName(QStringLiteral("btnClose"));
-    m_text = new QLabel(frame());
-    m_text->setObjectName(QStringLiteral("lb_text"));
-    m_text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_ok = new QPushButton(tr("OK"), frame());
-    m_ok->setObjectName(QStringLiteral("btnOk"));
+    Ui::MsgDlg ui;
+    ui.setupUi(frame());
+    m_text = ui.lb_text;
+    m_ok = ui.btnOk;
     m_ok->setStyleSheet(DialogStyle::primaryButton());
     m_ok->setCursor(Qt::PointingHandCursor);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 
     setFrameSize(QSize(DesignedFrameWidth, FrameHeight));
-    const int w = DesignedFrameWidth - 21;
-    m_text->setGeometry(TextX, TextY, w + 1, 48);
-    m_ok->setGeometry(w - 50, ButtonY, 60, 30);
 }
 
 void MsgDlg::setMessage(const QString &title, const QString &text)

@@ -3,6 +3,7 @@
 #include "devicestate.h"
 #include "messagedistance.h"
 #include "sigmanager.h"
+#include "ui_volumnsettingdialog.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -15,37 +16,24 @@ VolumnSettingDialog::VolumnSettingDialog(int port, QWidget *parent)
     , m_port(port)
 {
     setTitle(tr("Volumn Setting"));
-    setFrameSize(QSize(340, 170));
     closeButton()->setObjectName(QStringLiteral("btnClose"));
 
-    m_mute = new QPushButton(frame());
-    m_mute->setObjectName(QStringLiteral("btn_mute"));
-    m_mute->setFlat(true);
+    Ui::VolumnSettingDialog ui;
+    ui.setupUi(frame());
+    m_mute = ui.btn_mute;
     m_mute->setIconSize(QSize(28, 28));
     m_mute->setStyleSheet(QStringLiteral("QPushButton{border:none;background:transparent;}"));
     m_mute->setCursor(Qt::PointingHandCursor);
-    m_mute->setGeometry(14, 58, 36, 36);
-
-    m_slider = new QSlider(Qt::Horizontal, frame());
-    m_slider->setObjectName(QStringLiteral("volumnSplider"));
-    m_slider->setRange(0, 100);
-    m_slider->setPageStep(1);
-    m_slider->setGeometry(58, 64, 220, 24);
+    m_slider = ui.volumnSplider;
     m_slider->setStyleSheet(QStringLiteral(
         "QSlider::groove:horizontal{height:6px;background:#dfe6e2;border-radius:3px;}"
         "QSlider::sub-page:horizontal{background:#338c56;border-radius:3px;}"
         "QSlider::handle:horizontal{background:#ffffff;border:2px solid #338c56;width:14px;margin:-6px 0;"
         "border-radius:9px;}"));
-
-    m_value = new QLabel(frame());
-    m_value->setObjectName(QStringLiteral("volumnLabel"));
-    m_value->setAlignment(Qt::AlignCenter);
-    m_value->setGeometry(284, 60, 44, 30);
-
-    auto *apply = new QPushButton(tr("Apply"), frame());
-    apply->setObjectName(QStringLiteral("btnApply"));
+    m_value = ui.volumnLabel;
+    QPushButton *apply = ui.btnApply;
     apply->setStyleSheet(DialogStyle::primaryButton());
-    apply->setGeometry(250, 124, 76, 30);
+    setFrameSize(QSize(340, 170));
 
     connect(m_slider, &QSlider::sliderReleased, this, [this] {
         m_value->setText(QString::number(m_slider->value()));

@@ -5,6 +5,7 @@
 #include "loginsettingdialog.h"
 #include "messagedistance.h"
 #include "svgwidgets.h"
+#include "ui_logindialog.h"
 #include "userstore.h"
 
 #include <QFrame>
@@ -17,7 +18,6 @@
 namespace {
 constexpr int FrameWidth = 600;
 constexpr int FrameHeight = 340;
-constexpr int FormX = 300;
 constexpr int FormWidth = 270;
 
 QString fieldStyle()
@@ -35,7 +35,6 @@ LoginDialog::LoginDialog(QWidget *parent)
                    | Qt::WindowMaximizeButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/Images/applogo.png")));
     setTitle(tr("LOGIN"));
-    setFrameSize(QSize(FrameWidth, FrameHeight));
     closeButton()->setObjectName(QStringLiteral("btnClose"));
     disconnect(closeButton(), nullptr, this, nullptr);
     connect(closeButton(), &QPushButton::clicked, this, &LoginDialog::on_btnClose_clicked);
@@ -47,41 +46,21 @@ LoginDialog::LoginDialog(QWidget *parent)
     mini->setGeometry(FrameWidth - 53, 6, 24, 24);
     connect(mini, &QPushButton::clicked, this, &LoginDialog::on_mini_clicked);
 
-    auto *background = new SvgLabel(frame());
-    background->setObjectName(QStringLiteral("labelBackground"));
-    background->setSvg(QStringLiteral(":/Images/Loginbackgound.svg"));
-    background->setGeometry(0, TitleHeight, 270, FrameHeight - TitleHeight - 6);
+    Ui::LoginDialog ui;
+    ui.setupUi(frame());
+    setFrameSize(QSize(FrameWidth, FrameHeight));
+    ui.labelBackground->setSvg(QStringLiteral(":/Images/Loginbackgound.svg"));
+    ui.labelTitle->setText(QStringLiteral("%1%2").arg(QStringLiteral("ZEL"), tr("系列视频切换软件")));
+    ui.labelTitle->setStyleSheet(QStringLiteral("color:#338c56;font-size:18px;font-weight:bold;"));
+    ui.labelSetting->setSvg(QStringLiteral(":/Images/debugandroidQtViewconfig.svg"));
+    ui.settingBtn->setCursor(Qt::PointingHandCursor);
+    ui.settingBtn->setStyleSheet(QStringLiteral("QPushButton{border:none;background:transparent;}"));
+    connect(ui.settingBtn, &QPushButton::clicked, this, &LoginDialog::on_settingBtn_clicked);
 
-    auto *heading = new QLabel(QStringLiteral("%1%2").arg(QStringLiteral("ZEL"), tr("系列视频切换软件")), frame());
-    heading->setObjectName(QStringLiteral("labelTitle"));
-    heading->setStyleSheet(QStringLiteral("color:#338c56;font-size:18px;font-weight:bold;"));
-    heading->setGeometry(FormX, 56, FormWidth, 32);
-
-    auto *gear = new SvgLabel(frame());
-    gear->setObjectName(QStringLiteral("labelSetting"));
-    gear->setSvg(QStringLiteral(":/Images/debugandroidQtViewconfig.svg"));
-    gear->setGeometry(FormX + FormWidth - 22, 62, 20, 20);
-    auto *settings = new QPushButton(frame());
-    settings->setObjectName(QStringLiteral("settingBtn"));
-    settings->setFlat(true);
-    settings->setAutoDefault(false);
-    settings->setCursor(Qt::PointingHandCursor);
-    settings->setStyleSheet(QStringLiteral("QPushButton{border:none;background:transparent;}"));
-    settings->setGeometry(FormX + FormWidth - 24, 60, 24, 24);
-    connect(settings, &QPushButton::clicked, this, &LoginDialog::on_settingBtn_clicked);
-
-    m_user = new QLineEdit(frame());
-    m_user->setObjectName(QStringLiteral("usernameEdit"));
-    m_user->setPlaceholderText(tr("UserName"));
+    m_user = ui.usernameEdit;
     m_user->setStyleSheet(fieldStyle());
-    m_user->setGeometry(FormX, 104, FormWidth, 36);
-
-    m_password = new QLineEdit(frame());
-    m_password->setObjectName(QStringLiteral("passwordEdit"));
-    m_password->setPlaceholderText(tr("PassWord"));
-    m_password->setEchoMode(QLineEdit::Password);
+    m_password = ui.passwordEdit;
     m_password->setStyleSheet(fieldStyle());
-    m_password->setGeometry(FormX, 152, FormWidth, 36);
     m_password->setTextMargins(0, 0, 30, 0);
 
     m_showPassword = new QPushButton(m_password);
@@ -94,25 +73,16 @@ LoginDialog::LoginDialog(QWidget *parent)
         "QPushButton:hover{image:url(:/Images/login/Show_Pass.png);}"));
     connect(m_showPassword, &QPushButton::clicked, this, &LoginDialog::togglePasswordShown);
 
-    m_remember = new SvgCheckBox(frame());
-    m_remember->setObjectName(QStringLiteral("checkBox_memory"));
+    m_remember = ui.checkBox_memory;
     m_remember->setSvgIconSize(QSize(24, 24));
     m_remember->setLabelText(tr("Remember Password"));
-    m_remember->setGeometry(FormX, 198, 180, 26);
 
-    auto *login = new QPushButton(tr("Login"), frame());
-    login->setObjectName(QStringLiteral("btnLogin"));
-    login->setAutoDefault(false);
-    login->setCursor(Qt::PointingHandCursor);
-    login->setStyleSheet(DialogStyle::primaryButton() + QStringLiteral("QPushButton{font-size:15px;}"));
-    login->setGeometry(FormX, 236, FormWidth, 38);
-    connect(login, &QPushButton::clicked, this, &LoginDialog::on_btnLogin_clicked);
+    ui.btnLogin->setCursor(Qt::PointingHandCursor);
+    ui.btnLogin->setStyleSheet(DialogStyle::primaryButton() + QStringLiteral("QPushButton{font-size:15px;}"));
+    connect(ui.btnLogin, &QPushButton::clicked, this, &LoginDialog::on_btnLogin_clicked);
 
-    m_tip = new QLabel(frame());
-    m_tip->setObjectName(QStringLiteral("labelTip"));
+    m_tip = ui.labelTip;
     m_tip->setStyleSheet(QStringLiteral("color:#d9534f;font-size:13px;"));
-    m_tip->setAlignment(Qt::AlignCenter);
-    m_tip->setGeometry(FormX, 284, FormWidth, 26);
 
     m_messageTimer = new QTimer(this);
     m_messageTimer->setSingleShot(true);

@@ -1,6 +1,7 @@
 #include "loginsettingdialog.h"
 
 #include "devicestate.h"
+#include "ui_loginsettingdialog.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -17,12 +18,6 @@ QString fieldStyle()
                           "QLineEdit:focus,QComboBox:focus{border-color:#338c56;}");
 }
 
-QLabel *label(QFrame *frame, const QString &text, int y)
-{
-    auto *l = new QLabel(text, frame);
-    l->setGeometry(20, y, 100, 32);
-    return l;
-}
 } // namespace
 
 QStringList LoginSettingDialog::typeNames()
@@ -37,28 +32,21 @@ LoginSettingDialog::LoginSettingDialog(QWidget *parent, bool lockType)
     : FramelessDialog(parent, Kind::Tool, 35)
 {
     setTitle(tr("Setting"));
-    setFrameSize(QSize(340, 236));
     closeButton()->setObjectName(QStringLiteral("btnClose"));
     disconnect(closeButton(), nullptr, this, nullptr);
     connect(closeButton(), &QPushButton::clicked, this, &LoginSettingDialog::on_btnClose_clicked);
 
+    Ui::LoginSettingDialog ui;
+    ui.setupUi(frame());
+    setFrameSize(QSize(340, 236));
     const DeviceState *state = DeviceState::instance();
-    label(frame(), tr("Device IP:"), 52);
-    m_ip = new QLineEdit(state->deviceAddress(), frame());
-    m_ip->setObjectName(QStringLiteral("DeviceIP"));
-    m_ip->setMaxLength(20);
+    m_ip = ui.DeviceIP;
+    m_ip->setText(state->deviceAddress());
     m_ip->setStyleSheet(fieldStyle());
-    m_ip->setGeometry(124, 52, 196, 32);
-
-    label(frame(), tr("Port:"), 96);
-    m_port = new QLineEdit(QString::number(state->devicePort()), frame());
-    m_port->setObjectName(QStringLiteral("DevicePort"));
+    m_port = ui.DevicePort;
+    m_port->setText(QString::number(state->devicePort()));
     m_port->setStyleSheet(fieldStyle());
-    m_port->setGeometry(124, 96, 196, 32);
-
-    label(frame(), tr("OFFLINE:"), 140);
-    m_type = new QComboBox(frame());
-    m_type->setObjectName(QStringLiteral("cbb_type"));
+    m_type = ui.cbb_type;
     m_type->setView(new QListView(m_type));
     m_type->setStyleSheet(fieldStyle());
     const QStringList names = typeNames();
@@ -66,13 +54,8 @@ LoginSettingDialog::LoginSettingDialog(QWidget *parent, bool lockType)
         m_type->addItem(names.at(i), i);
     m_type->setCurrentIndex(state->deviceType());
     m_type->setEnabled(!lockType);
-    m_type->setGeometry(124, 140, 196, 32);
-
-    auto *ok = new QPushButton(tr("OK"), frame());
-    ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setStyleSheet(DialogStyle::primaryButton());
-    ok->setGeometry(244, 190, 76, 30);
-    connect(ok, &QPushButton::clicked, this, &LoginSettingDialog::on_btnOK_clicked);
+    ui.btnOK->setStyleSheet(DialogStyle::primaryButton());
+    connect(ui.btnOK, &QPushButton::clicked, this, &LoginSettingDialog::on_btnOK_clicked);
 }
 
 void LoginSettingDialog::on_btnOK_clicked()
