@@ -51,7 +51,7 @@ LoginDialog::LoginDialog(QWidget *parent)
     setFrameSize(QSize(FrameWidth, FrameHeight));
     ui.labelBackground->setSvg(QStringLiteral(":/Images/Loginbackgound.svg"));
     ui.labelTitle->setText(QStringLiteral("%1%2").arg(QStringLiteral("ZEL"), tr("系列视频切换软件")));
-    ui.labelTitle->setStyleSheet(QStringLiteral("color:#338c56;font-size:18px;font-weight:bold;"));
+    ui.labelTitle->setStyleSheet(QStringLiteral("color:#338c56;font-size:15px;font-weight:bold;"));
     ui.labelSetting->setSvg(QStringLiteral(":/Images/debugandroidQtViewconfig.svg"));
     ui.settingBtn->setCursor(Qt::PointingHandCursor);
     ui.settingBtn->setStyleSheet(QStringLiteral("QPushButton{border:none;background:transparent;}"));
