@@ -1,3 +1,5 @@
+#include "zelresources.h"
+
 #include <QDirIterator>
 #include <QGuiApplication>
 #include <QImage>
@@ -12,7 +14,7 @@ class TestResources : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Q_INIT_RESOURCE(images); }
+    void initTestCase() { initZelResources(); }
     void everyShippedImageLoads();
     void everyNameInTheCodeExists();
 
