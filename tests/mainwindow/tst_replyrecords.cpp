@@ -1,0 +1,214 @@
+#include "appsettings.h"
+#include "datadir.h"
+#include "devicestate.h"
+#include "messagedistance.h"
+#include "replyrecords.h"
+#include "sigmanager.h"
+#include "simdevice.h"
+#include "tempdatadir.h"
+#include "testtimeouts.h"
+
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace ReplyRecords;
+using Schedule = QList<QPair<int, QString>>;
+Q_DECLARE_METATYPE(Schedule)
+
+class TestReplyRecords : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void version_data();
+    void version();
+    void startUpSchedule_data();
+    void startUpSchedule();
+    void routingKeepsTheWallWindowsApart();
+    void inputPresenceNeedsADash();
+    void resolutionsTestInFirst();
+    void outputInfoNeedsFourParts();
+    void portZeroIsCleaned();
+    void rotationReadsOneDigit();
+    void captionDefaults();
+    void simulatorRecordsFillTheStore();
+
+private:
+    TempDataDir *m_dir = nullptr;
+};
+
+void TestReplyRecords::initTestCase()
+{
+    m_dir = new TempDataDir;
+    DataDir::set(m_dir->path());
+}
+
+void TestReplyRecords::cleanupTestCase()
+{
+    DataDir::set(QString());
+    delete m_dir;
+}
+
+void TestReplyRecords::version_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("storedType");
+    QTest::addColumn<int>("settingsType");
+    QTest::addRow("0809") << "0809" << 1 << 1 << 1;
+    QTest::addRow("0409-S") << "0409-S" << 2 << 2 << 2;
+    QTest::addRow("0808-S") << "0808-S" << 3 << 3 << 3;
+    QTest::addRow("unknown keeps the type, writes 1") << "9999" << -1 << 3 << 1;
+}
+
+void TestReplyRecords::version()
+{
+    QFETCH(QString, device);
+    QFETCH(int, code);
+    QFETCH(int, storedType);
+    QFETCH(int, settingsType);
+    const Version v = applyVersion(QJsonObject{{"device", device}, {"type", "ZEL-X"}, {"MCU", "1.2"},
+                                               {"FPGA", "3.4"}, {"audio", true}, {"bezel_x", "1/2/3/4"},
+                                               {"bezel_y", "1/2/3"}});
+    QCOMPARE(v.code, code);
+    QVERIFY(v.hdmiAudioFollowsVideo);
+    DeviceState *state = DeviceState::instance();
+    QCOMPARE(state->deviceType(), storedType);
+    QCOMPARE(AppSettings::instance()->type(), settingsType);
+    QCOMPARE(state->mcuVersion(), QStringLiteral("MCU : 1.2"));
+    QCOMPARE(state->fpgaVersion(), QStringLiteral("FPGA: 3.4"));
+    QCOMPARE(state->deviceModel(), QStringLiteral("ZEL-X"));
+    const BezelValues bezel = state->bezel();
+    QCOMPARE(bezel.x, (std::array<uint, 4>{{1, 2, 3, 4}}));
+    QCOMPARE(bezel.y, (std::array<uint, 4>{{0, 0, 0, 0}})); // three parts read as zeros
+}
+
+void TestReplyRecords::startUpSchedule_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<Schedule>("schedule");
+    const Schedule common{{0, "{param=status}"}, {100, "{param=inputinfo}"}, {200, "{param=netInfo}"},
+                          {300, "{param=resolution}"}};
+    QTest::addRow("0809") << 1 << (common + Schedule{{400, "{param=hdcpinfo}"}, {425, "{param=outputinfo}"},
+                                                     {450, "{param=bindinfo}"}});
+    QTest::addRow("0808-S without bindinfo")
+        << 3 << (common + Schedule{{400, "{param=hdcpinfo}"}, {425, "{param=outputinfo}"}});
+    QTest::addRow("0409-S with Get_Rotate only") << 2 << (common + Schedule{{400, "{param=Get_Rotate}"}});
+}
+
+void TestReplyRecords::startUpSchedule()
+{
+    QFETCH(int, code);
+    QFETCH(Schedule, schedule);
+    QCOMPARE(startUpQueries(code), schedule);
+}
+
+void TestReplyRecords::routingKeepsTheWallWindowsApart()
+{
+    DeviceState::instance()->setVideoRouting(QMap<int, int>());
+    const Routing r = applyRouting(QJsonObject{{"video900", "1/2/3/4"}, {"video2", 5}, {"audio3", "6"},
+                                               {"IR1", 7}, {"splice_mode", 9}});
+    QCOMPARE(r.wallWindows, (QMap<int, int>{{1, 1}, {2, 2}, {3, 3}, {4, 4}}));
+    QCOMPARE(DeviceState::instance()->videoRouting(), (QMap<int, int>{{2, 5}}));
+    QCOMPARE(DeviceState::instance()->audioRouting(), (QMap<int, int>{{3, 6}}));
+    QCOMPARE(DeviceState::instance()->irRouting(), (QMap<int, int>{{1, 7}}));
+    QCOMPARE(r.spliceMode, 0); // 9 is no splice mode
+}
+
+void TestReplyRecords::inputPresenceNeedsADash()
+{
+    applyInputPresence(QJsonObject{{"input-1", "true"}, {"input-2", true}, {"input3", "true"}, {"a-b-c", "true"}});
+    QCOMPARE(DeviceState::instance()->inputPresent(), (QMap<int, bool>{{1, true}, {2, true}}));
+}
+
+void TestReplyRecords::resolutionsTestInFirst()
+{
+    applyResolutions(QJsonObject{{"in1", "1920x1080"}, {"in2", "noinput"}, {"out3", "3840x2160"}});
+    DeviceState *state = DeviceState::instance();
+    QCOMPARE(state->inputPresent(1), true);
+    QCOMPARE(state->inputPresent(2), false);
+    QCOMPARE(state->inputPresent().size(), 8);
+    QCOMPARE(state->inputResolutions(1), QStringLiteral("1920x1080"));
+    QCOMPARE(state->outputResolutions(), (QMap<int, QString>{{3, "3840x2160"}}));
+}
+
+void TestReplyRecords::outputInfoNeedsFourParts()
+{
+    QSignalSpy updated(SigManager::instance(), &SigManager::Sig_UpdateOutputInfo);
+    applyOutputInfo(QJsonObject{{"link1", "true/false/true/false"}, {"link2", "true/true/true"}});
+    DeviceState *state = DeviceState::instance();
+    QCOMPARE(state->outputLinked(), (QMap<int, bool>{{1, true}}));
+    QCOMPARE(state->outputLocked(1), true);
+    QCOMPARE(state->outputFrozen(1), false);
+    QCOMPARE(updated.count(), 1);
+}
+
+void TestReplyRecords::portZeroIsCleaned()
+{
+    QSignalSpy updated(SigManager::instance(), &SigManager::Sig_UpdateVolumes);
+    applyVolumes(QJsonObject{{"Volume0", 5}, {"Volume1", 40}, {"Mute0", 1}, {"Mute2", 1}});
+    QCOMPARE(DeviceState::instance()->volume(), (QMap<int, int>{{1, 40}}));
+    QCOMPARE(DeviceState::instance()->audioMuted(), (QMap<int, int>{{2, 1}}));
+    QCOMPARE(updated.count(), 1);
+    applyOutputInfo(QJsonObject{{"link0", "true/true/true/true"}});
+    QVERIFY(DeviceState::instance()->outputLinked().isEmpty());
+}
+
+void TestReplyRecords::rotationReadsOneDigit()
+{
+    applyRotation(QJsonObject{{"Angle1", 2}, {"Angle12", 3}});
+    QCOMPARE(DeviceState::instance()->rotation(), (QMap<int, int>{{1, 2}, {2, 3}}));
+}
+
+void TestReplyRecords::captionDefaults()
+{
+    applyCaption(QJsonObject{{"Switch", "true"}, {"Speed", 3}});
+    const CaptionSettings c = DeviceState::instance()->captionSettings();
+    QVERIFY(c.switchOn);
+    QCOMPARE(c.speed, 3);
+    QCOMPARE(c.color, QStringLiteral("255,255,255"));
+    QCOMPARE(c.direction, QStringLiteral("left"));
+    applyCaption(QJsonObject{{"Switch", "false"}, {"Color", "1,2,3"}, {"Move_dir", "right"}});
+    QCOMPARE(DeviceState::instance()->captionSettings().color, QStringLiteral("1,2,3"));
+    QCOMPARE(DeviceState::instance()->captionSettings().direction, QStringLiteral("right"));
+}
+
+void TestReplyRecords::simulatorRecordsFillTheStore()
+{
+    // The whole road: the simulator's records, through the real link, into the store.
+    SimDevice device(QStringLiteral("0808-S"));
+    QVERIFY(device.listen(QHostAddress::LocalHost, 0, 0));
+    MessageDistance *link = MessageDistance::instance();
+    QObject context;
+    int version = -2;
+    connect(link, &MessageDistance::receiveVersionSig, &context,
+            [&version](const QJsonObject &r) { version = applyVersion(r).code; });
+    int handled = 0;
+    connect(link, &MessageDistance::receiveVideoAudioIRMapSig, &context,
+            [&handled](const QJsonObject &r) { applyRouting(r); ++handled; });
+    connect(link, &MessageDistance::receiveOutputInfoSig, &context,
+            [&handled](const QJsonObject &r) { applyOutputInfo(r); ++handled; });
+    connect(link, &MessageDistance::receiveVolumnImformationSig, &context,
+            [&handled](const QJsonObject &r) { applyVolumes(r); ++handled; });
+    QSignalSpy connected(link, &MessageDistance::connectSuccessFulSig);
+    link->connectToDevice(QStringLiteral("127.0.0.1"), device.controlPort());
+    QVERIFY(connected.wait(TestTimeouts::Short));
+    link->sendVersion();
+    QTRY_COMPARE_WITH_TIMEOUT(version, 3, TestTimeouts::Short);
+    link->sendStatus();
+    link->sendOutputInfo();
+    link->sendGetVolume();
+    QTRY_COMPARE_WITH_TIMEOUT(handled, 3, TestTimeouts::Short);
+    DeviceState *state = DeviceState::instance();
+    QCOMPARE(state->deviceType(), 3);
+    QCOMPARE(state->videoRouting().size(), 8);
+    QCOMPARE(state->outputLinked().size(), 8);
+    QVERIFY(!state->volume().isEmpty());
+    link->disconnectFromDevice();
+}
+
+QTEST_GUILESS_MAIN(TestReplyRecords)
+#include "tst_replyrecords.moc"
