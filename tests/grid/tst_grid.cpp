@@ -1,4 +1,7 @@
 #include "gridlayout.h"
+#include "listwidget.h"
+
+#include <QMimeData>
 
 #include <QtTest>
 
@@ -20,6 +23,11 @@ private slots:
     void reportedSource();
     void dropRights_data();
     void dropRights();
+    void signalListItems();
+    void dragText_data();
+    void dragText();
+    void audioItemsPerMode_data();
+    void audioItemsPerMode();
 };
 
 void tst_Grid::shapes_data()
@@ -162,5 +170,69 @@ void tst_Grid::dropRights()
     QVERIFY(!GridLayout::dropRights(1, 1, 1).checked);
 }
 
-QTEST_GUILESS_MAIN(tst_Grid)
+void tst_Grid::signalListItems()
+{
+    ListWidget list;
+    list.rebuild({{2, QStringLiteral("Mic")}}, {{8, QStringLiteral("Camera")}});
+    QCOMPARE(list.count(), 16);
+    QCOMPARE(list.item(1)->text(), QStringLiteral(" [2] Mic"));
+    QCOMPARE(list.item(0)->text(), QStringLiteral(" [1] Audio 1"));
+    QCOMPARE(list.item(8)->text(), QStringLiteral(" [1] Input 1"));
+    QCOMPARE(list.item(15)->text(), QStringLiteral(" [8] Camera"));
+    QCOMPARE(list.item(15)->data(Qt::UserRole).toString(), QStringLiteral("8"));
+    QCOMPARE(list.item(15)->data(Qt::UserRole + 1).toString(), QStringLiteral("Camera"));
+    QCOMPARE(list.item(15)->data(Qt::UserRole + 2).toInt(), 1);
+    QCOMPARE(list.item(3)->data(Qt::UserRole + 2).toInt(), 0);
+}
+
+void tst_Grid::dragText_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("typed");
+    QTest::addRow("audio 3") << 2 << "3" << false;
+    QTest::addRow("input 3") << 10 << "103" << true;
+    QTest::addRow("input 8") << 15 << "108" << true;
+}
+
+void tst_Grid::dragText()
+{
+    QFETCH(int, row);
+    ListWidget list;
+    list.rebuild({}, {});
+    list.setCurrentRow(row);
+    const QModelIndex index = list.model()->index(row, 0);
+    QScopedPointer<QMimeData> data(list.model()->mimeData({index}));
+    QVERIFY(data);
+    QTEST(data->text(), "text");
+    QVERIFY(data->hasFormat(QStringLiteral("application/x-qabstractitemmodeldatalist")));
+    QFETCH(bool, typed);
+    QCOMPARE(data->data(QStringLiteral("application/type")), typed ? QByteArray("1") : QByteArray());
+}
+
+void tst_Grid::audioItemsPerMode_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("audioShown");
+    QTest::addRow("video") << 0 << 1 << false;
+    QTest::addRow("audio 0809") << 1 << 1 << true;
+    QTest::addRow("audio 0409-S") << 1 << 2 << false;
+    QTest::addRow("audio 0808-S") << 1 << 3 << false;
+    QTest::addRow("infrared") << 2 << 0 << false;
+}
+
+void tst_Grid::audioItemsPerMode()
+{
+    QFETCH(int, mode);
+    QFETCH(int, code);
+    ListWidget list;
+    list.rebuild({}, {});
+    list.setDisplayMode(ListWidget::DisplayMode(mode), code);
+    for (int i = 0; i < 8; ++i)
+        QTEST(!list.item(i)->isHidden(), "audioShown");
+    QVERIFY(!list.item(8)->isHidden());
+}
+
+QTEST_MAIN(tst_Grid)
 #include "tst_grid.moc"

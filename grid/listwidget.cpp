@@ -1,0 +1,91 @@
+#include "listwidget.h"
+
+#include <QMimeData>
+#include <QPainter>
+#include <QPixmap>
+
+namespace {
+
+constexpr int PortRole = Qt::UserRole;
+constexpr int NameRole = Qt::UserRole + 1;
+constexpr int KindRole = Qt::UserRole + 2;
+
+QIcon roundIcon(const QColor &colour)
+{
+    QPixmap pixmap(40, 40);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(0, 0, 39, 39);
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+ListWidget::ListWidget(QWidget *parent)
+    : QListWidget(parent)
+{
+    setIconSize(QSize(8, 8));
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
+}
+
+void ListWidget::rebuild(const QMap<int, QString> &audioNames, const QMap<int, QString> &inputNames)
+{
+    clear();
+    const QColor dark(QStringLiteral("#2c3e50"));
+    for (int kind = 0; kind < 2; ++kind) {
+        for (int n = 1; n <= 8; ++n) {
+            const QString stored = (kind == 0 ? audioNames : inputNames).value(n);
+            const QString name = !stored.isEmpty()
+                    ? stored
+                    : (kind == 0 ? tr("Audio %1") : tr("Input %1")).arg(n);
+            auto *item = new QListWidgetItem(QStringLiteral(" [%1] %2").arg(n).arg(name));
+            item->setData(PortRole, QString::number(n));
+            item->setData(NameRole, name);
+            item->setData(KindRole, kind);
+            item->setSizeHint(QSize(0, 30));
+            item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            item->setForeground(dark);
+            item->setIcon(roundIcon(dark));
+            addItem(item);
+        }
+    }
+}
+
+void ListWidget::setDisplayMode(DisplayMode mode, int deviceCode)
+{
+    const bool showAudio = mode == DisplayMode::Audio && deviceCode != 2 && deviceCode != 3;
+    for (int i = 0; i < count() && i < 8; ++i)
+        item(i)->setHidden(!showAudio);
+}
+
+void ListWidget::setInputPresence(const QMap<int, bool> &present)
+{
+    for (int i = 8; i < count(); ++i) {
+        QListWidgetItem *it = item(i);
+        const QColor colour(present.value(it->data(PortRole).toInt()) ? QStringLiteral("#338c56")
+                                                                      : QStringLiteral("#2c3e50"));
+        it->setForeground(colour);
+        it->setIcon(roundIcon(colour));
+    }
+}
+
+QMimeData *ListWidget::mimeData(const QList<QListWidgetItem *> items) const
+{
+    QMimeData *data = QListWidget::mimeData(items);
+    const QListWidgetItem *it = currentItem();
+    if (!data || !it)
+        return data;
+    const int port = it->data(PortRole).toInt();
+    if (it->data(KindRole).toInt() == 1) {
+        // Inputs travel as 100 + n so audio grids can tell embedded audio from analogue.
+        data->setData(QStringLiteral("application/type"), QByteArrayLiteral("1"));
+        data->setText(QString::number(port + 100));
+    } else {
+        data->setText(QString::number(port));
+    }
+    return data;
+}

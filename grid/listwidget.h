@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QListWidget>
+#include <QMap>
+
+// The signal list the user drags sources from: eight audio sources (positions 0-7) then
+// eight video inputs (8-15). Role 256 the port as text, 257 the name, 258 0 audio / 1
+// input. GUI thread.
+class ListWidget : public QListWidget
+{
+    Q_OBJECT
+
+public:
+    enum class DisplayMode { Video = 0, Audio = 1, Infrared = 2 };
+
+    explicit ListWidget(QWidget *parent = nullptr);
+
+    // Names missing from the maps read "Audio %1" / "Input %1".
+    void rebuild(const QMap<int, QString> &audioNames, const QMap<int, QString> &inputNames);
+    // Audio items show only in audio mode, and never on device codes 2 and 3.
+    void setDisplayMode(DisplayMode mode, int deviceCode);
+    // Input items green with a signal, dark without.
+    void setInputPresence(const QMap<int, bool> &present);
+
+protected:
+    QMimeData *mimeData(const QList<QListWidgetItem *> items) const override;
+};
