@@ -47,24 +47,18 @@ void BaseWidget::paintEvent(QPaintEvent *)
 
 void BaseWidget::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
-        m_dragging = true;
-        m_pressGlobal = event->globalPos();
-        m_pressTopLeft = frameGeometry().topLeft();
-    }
+    m_drag.press(this, event);
     QWidget::mousePressEvent(event);
 }
 
 void BaseWidget::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_dragging && (event->buttons() & Qt::LeftButton))
-        move(m_pressTopLeft + event->globalPos() - m_pressGlobal);
+    m_drag.move(this, event);
     QWidget::mouseMoveEvent(event);
 }
 
 void BaseWidget::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_dragging = false;
+    m_drag.release(event);
     QWidget::mouseReleaseEvent(event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windowdrag.h"
+
 #include <QPoint>
 #include <QPushButton>
 #include <QWidget>
@@ -33,7 +35,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    bool m_dragging = false;
-    QPoint m_pressGlobal;
-    QPoint m_pressTopLeft;
+    WindowDrag m_drag;
 };

@@ -62,25 +62,19 @@ void FramelessDialog::setFrameSize(const QSize &size)
 
 void FramelessDialog::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton) {
-        m_dragging = true;
-        m_pressGlobal = event->globalPos();
-        m_pressTopLeft = frameGeometry().topLeft();
-    }
+    m_drag.press(this, event);
     QDialog::mousePressEvent(event);
 }
 
 void FramelessDialog::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_dragging && (event->buttons() & Qt::LeftButton))
-        move(m_pressTopLeft + event->globalPos() - m_pressGlobal);
+    m_drag.move(this, event);
     QDialog::mouseMoveEvent(event);
 }
 
 void FramelessDialog::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_dragging = false;
+    m_drag.release(event);
     QDialog::mouseReleaseEvent(event);
 }
 

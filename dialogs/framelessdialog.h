@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include "windowdrag.h"
+
 #include <QPoint>
 
 class QFrame;
@@ -40,9 +42,7 @@ private:
     QFrame *m_titleBar = nullptr;
     QLabel *m_title = nullptr;
     QPushButton *m_close = nullptr;
-    bool m_dragging = false;
-    QPoint m_pressGlobal;
-    QPoint m_pressTopLeft;
+    WindowDrag m_drag;
 };
 
 // Styles shared by the dialogs' buttons.
