@@ -1,5 +1,8 @@
 #include "gridlayout.h"
 #include "listwidget.h"
+#include "tableitemwidget.h"
+
+#include <QLabel>
 
 #include <QMimeData>
 
@@ -28,6 +31,9 @@ private slots:
     void dragText();
     void audioItemsPerMode_data();
     void audioItemsPerMode();
+    void cellIconClicks_data();
+    void cellIconClicks();
+    void cellStateIcons();
 };
 
 void tst_Grid::shapes_data()
@@ -232,6 +238,65 @@ void tst_Grid::audioItemsPerMode()
     for (int i = 0; i < 8; ++i)
         QTEST(!list.item(i)->isHidden(), "audioShown");
     QVERIFY(!list.item(8)->isHidden());
+}
+
+void tst_Grid::cellIconClicks_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<bool>("allowed");
+    QTest::addColumn<bool>("cellLocked");
+    QTest::addColumn<QList<bool>>("pauses");
+    QTest::addColumn<QList<bool>>("mutes");
+    QTest::addRow("pause twice") << "pauseIcon" << true << false << QList<bool>{true, false}
+                                 << QList<bool>{};
+    QTest::addRow("mute twice") << "muteIcon" << true << false << QList<bool>{}
+                                << QList<bool>{true, false};
+    QTest::addRow("pause refused") << "pauseIcon" << false << false << QList<bool>{}
+                                   << QList<bool>{};
+    QTest::addRow("locked cell") << "muteIcon" << true << true << QList<bool>{} << QList<bool>{};
+}
+
+void tst_Grid::cellIconClicks()
+{
+    QFETCH(QString, label);
+    QFETCH(bool, allowed);
+    QFETCH(bool, cellLocked);
+    TableItemWidget cell;
+    cell.setPauseAllowed(allowed);
+    cell.setMuteAllowed(allowed);
+    cell.setCellLocked(cellLocked);
+    QSignalSpy pause(&cell, &TableItemWidget::si_click_pause);
+    QSignalSpy mute(&cell, &TableItemWidget::si_click_mute);
+    auto *icon = cell.findChild<QLabel *>(label);
+    QVERIFY(icon);
+    QTest::mouseClick(icon, Qt::LeftButton);
+    QTest::mouseClick(icon, Qt::LeftButton);
+    QList<bool> pauses, mutes;
+    for (const auto &args : qAsConst(pause))
+        pauses << args.at(0).toBool();
+    for (const auto &args : qAsConst(mute))
+        mutes << args.at(0).toBool();
+    QTEST(pauses, "pauses");
+    QTEST(mutes, "mutes");
+    QCOMPARE(cell.isEnabled(), !cellLocked);
+}
+
+void tst_Grid::cellStateIcons()
+{
+    TableItemWidget cell;
+    auto path = [&](const char *name) {
+        return cell.findChild<QLabel *>(QLatin1String(name))->property("iconPath").toString();
+    };
+    QCOMPARE(path("pauseIcon"), QStringLiteral(":/Images/play_4caf50.svg"));
+    QCOMPARE(path("hdmiIcon"), QStringLiteral(":/Images/hdmi_2c3e50.svg"));
+    QCOMPARE(path("muteIcon"), QStringLiteral(":/Images/unmute_4caf50.svg"));
+    cell.setFrozen(true);
+    cell.setHdmiLink(true);
+    cell.setMuted(true);
+    QCOMPARE(path("pauseIcon"), QStringLiteral(":/Images/pause_2c3e50.svg"));
+    QCOMPARE(path("hdmiIcon"), QStringLiteral(":/Images/hdmi_4caf50.svg"));
+    QCOMPARE(path("muteIcon"), QStringLiteral(":/Images/mute_2c3e50.svg"));
+    QVERIFY(cell.findChild<QLabel *>(QStringLiteral("lockIcon"))->isHidden());
 }
 
 QTEST_MAIN(tst_Grid)

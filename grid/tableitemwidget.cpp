@@ -1,0 +1,145 @@
+#include "tableitemwidget.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <QVariant>
+
+namespace {
+
+void showIcon(QLabel *label, const QString &path)
+{
+    label->setProperty("iconPath", path);
+    label->setPixmap(QIcon(path).pixmap(16, 16));
+}
+
+const char *const cellStyle =
+        "QWidget#outportWidget{background:%1;border:%5px solid rgba(51,140,86,128);border-top:none;} "
+        "QWidget#outportWidget:disabled { background:rgb(159,159,159); } "
+        "QLabel#OutputName{color:%2;font-family:\"Microsoft YaHei\";font-weight:bold;} "
+        "QWidget#widget_2{ background:%3;border:%5px solid rgba(51,140,86,128);border-bottom:none;} "
+        "QWidget#widget_2:disabled { background:rgb(221,222,219); } "
+        "QLabel#InputName{color:%4;font-family:\"Microsoft YaHei\";font-weight:bold;}";
+
+} // namespace
+
+TableItemWidget::TableItemWidget(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *top = new QWidget(this);
+    top->setObjectName(QStringLiteral("widget_2"));
+    top->setAttribute(Qt::WA_StyledBackground);
+    m_inputName = new QLabel(top);
+    m_inputName->setObjectName(QStringLiteral("InputName"));
+    m_inputName->setAlignment(Qt::AlignCenter);
+    auto *topLayout = new QVBoxLayout(top);
+    topLayout->setContentsMargins(2, 2, 2, 2);
+    topLayout->addWidget(m_inputName);
+
+    auto *bottom = new QWidget(this);
+    bottom->setObjectName(QStringLiteral("outportWidget"));
+    bottom->setAttribute(Qt::WA_StyledBackground);
+    m_outputName = new QLabel(bottom);
+    m_outputName->setObjectName(QStringLiteral("OutputName"));
+    m_outputName->setAlignment(Qt::AlignCenter);
+    m_pauseIcon = new QLabel(bottom);
+    m_lockIcon = new QLabel(bottom);
+    m_hdmiIcon = new QLabel(bottom);
+    m_muteIcon = new QLabel(bottom);
+    m_pauseIcon->setObjectName(QStringLiteral("pauseIcon"));
+    m_lockIcon->setObjectName(QStringLiteral("lockIcon"));
+    m_hdmiIcon->setObjectName(QStringLiteral("hdmiIcon"));
+    m_muteIcon->setObjectName(QStringLiteral("muteIcon"));
+    // The lock is driven from the port menu only.
+    m_lockIcon->hide();
+    m_lockIcon->setEnabled(false);
+    auto *icons = new QHBoxLayout;
+    icons->addStretch();
+    for (QLabel *l : {m_pauseIcon, m_lockIcon, m_hdmiIcon, m_muteIcon})
+        icons->addWidget(l);
+    icons->addStretch();
+    auto *bottomLayout = new QVBoxLayout(bottom);
+    bottomLayout->setContentsMargins(2, 2, 2, 2);
+    bottomLayout->addWidget(m_outputName);
+    bottomLayout->addLayout(icons);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(top);
+    layout->addWidget(bottom);
+
+    m_pauseIcon->installEventFilter(this);
+    m_muteIcon->installEventFilter(this);
+    setFrozen(false);
+    setHdmiLink(false);
+    setMuted(false);
+    applyColours(QStringLiteral("rgb(240,241,236)"), QStringLiteral("#2c3e50"),
+                 QStringLiteral("rgb(239,239,239)"), QStringLiteral("#2c3e50"), 1);
+}
+
+void TableItemWidget::setOutputText(const QString &text) { m_outputName->setText(text); }
+void TableItemWidget::setInputText(const QString &text) { m_inputName->setText(text); }
+QString TableItemWidget::outputText() const { return m_outputName->text(); }
+QString TableItemWidget::inputText() const { return m_inputName->text(); }
+
+void TableItemWidget::setFrozen(bool frozen)
+{
+    m_frozen = frozen;
+    showIcon(m_pauseIcon, frozen ? QStringLiteral(":/Images/pause_2c3e50.svg")
+                                 : QStringLiteral(":/Images/play_4caf50.svg"));
+}
+
+void TableItemWidget::setHdmiLink(bool link)
+{
+    m_hdmiLink = link;
+    showIcon(m_hdmiIcon, link ? QStringLiteral(":/Images/hdmi_4caf50.svg")
+                              : QStringLiteral(":/Images/hdmi_2c3e50.svg"));
+}
+
+void TableItemWidget::setMuted(bool muted)
+{
+    m_muted = muted;
+    showIcon(m_muteIcon, muted ? QStringLiteral(":/Images/mute_2c3e50.svg")
+                               : QStringLiteral(":/Images/unmute_4caf50.svg"));
+}
+
+void TableItemWidget::setCellLocked(bool locked)
+{
+    m_cellLocked = locked;
+    setEnabled(!locked);
+}
+
+void TableItemWidget::setPauseAllowed(bool allowed) { m_pauseIcon->setEnabled(allowed); }
+void TableItemWidget::setMuteAllowed(bool allowed) { m_muteIcon->setEnabled(allowed); }
+
+void TableItemWidget::applyColours(const QString &outputBackground, const QString &outputText,
+                                   const QString &inputBackground, const QString &inputText,
+                                   int border)
+{
+    setStyleSheet(QString::fromLatin1(cellStyle)
+                          .arg(outputBackground, outputText, inputBackground, inputText)
+                          .arg(border));
+}
+
+bool TableItemWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto *label = qobject_cast<QLabel *>(watched);
+        if (label && label->isEnabled() && isEnabled()) {
+            if (label == m_pauseIcon) {
+                setFrozen(!m_frozen);
+                emit si_click_pause(m_frozen);
+                return true;
+            }
+            if (label == m_muteIcon) {
+                setMuted(!m_muted);
+                emit si_click_mute(m_muted);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
