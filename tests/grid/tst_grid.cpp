@@ -1,6 +1,10 @@
 #include "gridlayout.h"
 #include "listwidget.h"
 #include "tableitemwidget.h"
+#include "tablewidget.h"
+
+#include <QApplication>
+#include <QDropEvent>
 
 #include <QLabel>
 
@@ -34,7 +38,34 @@ private slots:
     void cellIconClicks_data();
     void cellIconClicks();
     void cellStateIcons();
+    void gridCells_data();
+    void gridCells();
+    void drops_data();
+    void drops();
 };
+
+namespace {
+
+// Delivers drops straight to the grid, as the drag manager would at the end of a drag.
+class DropGrid : public TableWidget
+{
+public:
+    using TableWidget::dropEvent;
+};
+
+// Drops `text` on the centre of the cell at row/column.
+bool dropText(DropGrid &grid, int row, int column, const QString &text)
+{
+    const QRect rect = grid.visualRect(grid.model()->index(row, column));
+    auto *data = new QMimeData;
+    data->setText(text);
+    QDropEvent event(rect.center(), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    grid.dropEvent(&event);
+    delete data;
+    return event.isAccepted();
+}
+
+} // namespace
 
 void tst_Grid::shapes_data()
 {
@@ -297,6 +328,99 @@ void tst_Grid::cellStateIcons()
     QCOMPARE(path("hdmiIcon"), QStringLiteral(":/Images/hdmi_4caf50.svg"));
     QCOMPARE(path("muteIcon"), QStringLiteral(":/Images/mute_2c3e50.svg"));
     QVERIFY(cell.findChild<QLabel *>(QStringLiteral("lockIcon"))->isHidden());
+}
+
+void tst_Grid::gridCells_data()
+{
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("base");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QList<int>>("cellPorts");
+    QTest::addRow("5x2 0809") << 5 << 2 << 0 << 1 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9};
+    QTest::addRow("3x3 0808") << 3 << 3 << 0 << 0 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8};
+    QTest::addRow("hdmi 1x1") << 1 << 1 << 100 << 2 << QList<int>{101};
+}
+
+void tst_Grid::gridCells()
+{
+    QFETCH(int, columns);
+    QFETCH(int, rows);
+    QFETCH(int, base);
+    QFETCH(int, code);
+    TableWidget grid;
+    grid.setPortBase(base);
+    QSignalSpy changed(&grid, &TableWidget::layoutChangedSig);
+    grid.setNames({{base + 1, QStringLiteral("Hall")}});
+    grid.setGridShape(columns, rows, code);
+    QCOMPARE(changed.count(), 1);
+    QList<int> ports;
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            if (auto *cell = qobject_cast<TableItemWidget *>(grid.cellWidget(r, c)))
+                ports << grid.item(r, c)->data(Qt::UserRole).toInt(), Q_UNUSED(cell);
+    QTEST(ports, "cellPorts");
+    QCOMPARE(grid.cellForPort(base + 1)->outputText(), QStringLiteral("[%1] Hall").arg(base + 1));
+}
+
+void tst_Grid::drops_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("reduce");
+    QTest::addColumn<bool>("allowed");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<int>>("reported"); // source, output; empty for none
+    QTest::addColumn<int>("warnings");
+    QTest::addColumn<QString>("label");
+
+    QTest::addRow("input 3 on video 5") << 0 << true << true << 1 << 0 << "103"
+                                        << QList<int>{3, 5} << 0 << "[3] Input 3";
+    QTest::addRow("input 3 on audio 2") << 2 << false << true << 0 << 1 << "103"
+                                        << QList<int>{103, 2} << 0 << "[3] Input 3";
+    QTest::addRow("audio 3 on audio 2") << 2 << false << true << 0 << 1 << "3"
+                                        << QList<int>{3, 2} << 0 << "[3] Audio 3";
+    QTest::addRow("refused") << 0 << true << false << 1 << 0 << "103" << QList<int>{} << 1 << "";
+    QTest::addRow("empty fifth cell") << 0 << true << true << 0 << 4 << "103" << QList<int>{}
+                                      << 0 << "";
+    QTest::addRow("not a number") << 0 << true << true << 1 << 0 << "x" << QList<int>{} << 0 << "";
+}
+
+void tst_Grid::drops()
+{
+    QFETCH(int, kind);
+    QFETCH(bool, reduce);
+    QFETCH(bool, allowed);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    DropGrid grid;
+    grid.resize(500, 200);
+    grid.setGridKind(kind);
+    grid.setReduceHdmiSource(reduce);
+    grid.setSourceNames([](int n) { return QStringLiteral("Audio %1").arg(n); },
+                        [](int n) { return QStringLiteral("Input %1").arg(n); });
+    GridLayout::DropRights asked;
+    grid.setDropCheck([&](const GridLayout::DropRights &r, int) { asked = r; return allowed; });
+    grid.setGridShape(5, 2, 1);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QSignalSpy dropped(&grid, &TableWidget::dropPortToItemSig);
+    QSignalSpy warned(&grid, &TableWidget::si_showPermissionWarningDialog);
+    dropText(grid, row, column, text);
+    QFETCH(QList<int>, reported);
+    if (reported.isEmpty()) {
+        QCOMPARE(dropped.count(), 0);
+    } else {
+        QCOMPARE(dropped.count(), 1);
+        QCOMPARE((QList<int>{dropped.at(0).at(0).toInt(), dropped.at(0).at(1).toInt()}), reported);
+        QCOMPARE(grid.itemForPort(reported.at(1))->data(Qt::UserRole + 1).toInt(), text.toInt());
+        QTEST(grid.cellForPort(reported.at(1))->inputText(), "label");
+    }
+    QTEST(int(warned.count()), "warnings");
+    if (!allowed)
+        QCOMPARE(asked.functionRight, 22);
 }
 
 QTEST_MAIN(tst_Grid)

@@ -1,0 +1,181 @@
+#include "tablewidget.h"
+
+#include "tableitemwidget.h"
+
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QMimeData>
+
+namespace {
+constexpr int PortRole = Qt::UserRole;
+constexpr int SourceRole = Qt::UserRole + 1;
+} // namespace
+
+TableWidget::TableWidget(QWidget *parent)
+    : QTableWidget(parent)
+{
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+void TableWidget::setSourceNames(NameLookup audioName, NameLookup inputName)
+{
+    m_audioName = std::move(audioName);
+    m_inputName = std::move(inputName);
+}
+
+void TableWidget::setGridShape(int columns, int rows, int deviceCode)
+{
+    clear();
+    setColumnCount(columns);
+    setRowCount(rows);
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            const int port = GridLayout::cellPort(m_portBase, columns, rows, column, row);
+            if (port == 0)
+                continue; // the empty fifth cell of a 5 x 2 grid
+            auto *item = new QTableWidgetItem(QString());
+            item->setTextAlignment(Qt::AlignCenter);
+            item->setData(PortRole, port);
+            item->setData(SourceRole, 0);
+            setItem(row, column, item);
+            if (!GridLayout::hasCellWidget(port, m_portBase, deviceCode))
+                continue;
+            auto *cell = new TableItemWidget;
+            connect(cell, &TableItemWidget::si_click_pause, this,
+                    [this, port](bool on) { emit si_orderToPause(port, on); });
+            connect(cell, &TableItemWidget::si_click_lock, this,
+                    [this, port](bool on) { emit si_orderToLock(port, on); });
+            connect(cell, &TableItemWidget::si_click_mute, this,
+                    [this, port](bool on) { emit si_orderToMute(port, on); });
+            setCellWidget(row, column, cell);
+        }
+    }
+    writeNames();
+    fitCells();
+    emit layoutChangedSig();
+    if (m_kind == int(GridLayout::Kind::Video))
+        emit si_requsetCheckPermissionLabelClicked();
+}
+
+void TableWidget::setNames(const QMap<int, QString> &names)
+{
+    m_names = names;
+    writeNames();
+}
+
+void TableWidget::writeNames()
+{
+    for (auto it = m_names.cbegin(); it != m_names.cend(); ++it) {
+        if (TableItemWidget *cell = cellForPort(it.key()))
+            cell->setOutputText(QStringLiteral("[%1] %2").arg(it.key()).arg(it.value()));
+    }
+}
+
+QTableWidgetItem *TableWidget::itemForPort(int port) const
+{
+    for (int row = 0; row < rowCount(); ++row) {
+        for (int column = 0; column < columnCount(); ++column) {
+            QTableWidgetItem *it = item(row, column);
+            if (it && it->data(PortRole).toInt() == port)
+                return it;
+        }
+    }
+    return nullptr;
+}
+
+TableItemWidget *TableWidget::cellForPort(int port) const
+{
+    QTableWidgetItem *it = itemForPort(port);
+    return it ? qobject_cast<TableItemWidget *>(cellWidget(it->row(), it->column())) : nullptr;
+}
+
+QString TableWidget::sourceLabel(int source) const
+{
+    if (source <= 0 || source == 100 || source == m_portBase)
+        return QString();
+    if (source < 100)
+        return QStringLiteral("[%1] %2").arg(source).arg(m_audioName ? m_audioName(source)
+                                                                     : QString());
+    const int input = source - 100;
+    return QStringLiteral("[%1] %2").arg(input).arg(m_inputName ? m_inputName(input) : QString());
+}
+
+void TableWidget::showSource(int port, int source)
+{
+    QTableWidgetItem *it = itemForPort(port);
+    if (!it)
+        return;
+    it->setData(SourceRole, source);
+    if (TableItemWidget *cell = cellForPort(port))
+        cell->setInputText(sourceLabel(source));
+}
+
+void TableWidget::dragEnterEvent(QDragEnterEvent *event)
+{
+    event->acceptProposedAction();
+}
+
+void TableWidget::dragMoveEvent(QDragMoveEvent *event)
+{
+    event->acceptProposedAction();
+}
+
+void TableWidget::dropEvent(QDropEvent *event)
+{
+    QTableWidgetItem *it = itemAt(event->pos());
+    auto *cell = it ? qobject_cast<TableItemWidget *>(cellWidget(it->row(), it->column()))
+                    : nullptr;
+    // No item (the empty fifth cell) or no cell widget: there is no output to switch.
+    if (!it || !cell || cell->isCellLocked()) {
+        event->ignore();
+        return;
+    }
+    const int output = it->data(PortRole).toInt();
+    bool ok = false;
+    const int source = event->mimeData()->text().toInt(&ok);
+    if (!ok || source <= 0) {
+        event->ignore();
+        return;
+    }
+    if (m_dropCheck && !m_dropCheck(GridLayout::dropRights(m_kind, output, source), output)) {
+        event->acceptProposedAction();
+        emit si_showPermissionWarningDialog();
+        return;
+    }
+    showSource(output, source);
+    if (!m_reduceHdmiSource) {
+        emit dropPortToItemSig(source, output);
+        event->acceptProposedAction();
+        return;
+    }
+    emit dropPortToItemSig(GridLayout::reportedSource(source, true), output);
+}
+
+void TableWidget::resizeEvent(QResizeEvent *event)
+{
+    QTableWidget::resizeEvent(event);
+    fitCells();
+}
+
+void TableWidget::fitCells()
+{
+    if (rowCount() == 0 || columnCount() == 0)
+        return;
+    const int height = viewport()->height() / rowCount();
+    int width = viewport()->width() / columnCount();
+    if (m_kind != int(GridLayout::Kind::Video))
+        width -= 1;
+    for (int row = 0; row < rowCount(); ++row) {
+        for (int column = 0; column < columnCount(); ++column) {
+            if (QWidget *w = cellWidget(row, column))
+                w->setFixedSize(width, height);
+        }
+    }
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "gridlayout.h"
+
+#include <QMap>
+#include <QTableWidget>
+
+#include <functional>
+
+class TableItemWidget;
+
+// A routing grid: one item per output (role 256 output port, 257 routed source) with
+// a TableItemWidget per real output. Drops are checked against the rights and reported
+// as (source, output). GUI thread.
+class TableWidget : public QTableWidget
+{
+    Q_OBJECT
+
+public:
+    // Answers whether the drop may happen; unset lets every drop through.
+    using DropCheck = std::function<bool(const GridLayout::DropRights &, int output)>;
+    using NameLookup = std::function<QString(int port)>;
+
+    explicit TableWidget(QWidget *parent = nullptr);
+
+    void setGridKind(int kind) { m_kind = kind; }
+    int gridKind() const { return m_kind; }
+    void setPortBase(int base) { m_portBase = base; }
+    void setReduceHdmiSource(bool reduce) { m_reduceHdmiSource = reduce; }
+    void setDropCheck(DropCheck check) { m_dropCheck = std::move(check); }
+    // Names of audio sources and of inputs, for the source labels.
+    void setSourceNames(NameLookup audioName, NameLookup inputName);
+
+    void setGridShape(int columns, int rows, int deviceCode);
+    void setNames(const QMap<int, QString> &names);
+    QString portName(int port) const { return m_names.value(port); }
+    TableItemWidget *cellForPort(int port) const;
+    QTableWidgetItem *itemForPort(int port) const;
+    // Shows a source in a cell; 0 (and the port base) clears the label.
+    void showSource(int port, int source);
+    void fitCells();
+
+signals:
+    void dropPortToItemSig(int iInput, int iOutput);
+    void layoutChangedSig();
+    void si_requsetCheckPermissionLabelClicked();
+    void si_showPermissionWarningDialog();
+    void si_orderToLock(int port, bool isToLock);
+    void si_orderToPause(int port, bool isToPause);
+    void si_orderToMute(int port, bool isToMute);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QString sourceLabel(int source) const;
+    void writeNames();
+
+    int m_kind = 0;
+    int m_portBase = 0;
+    bool m_reduceHdmiSource = true;
+    QMap<int, QString> m_names;
+    DropCheck m_dropCheck;
+    NameLookup m_audioName;
+    NameLookup m_inputName;
+};
