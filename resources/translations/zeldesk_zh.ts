@@ -28,6 +28,17 @@
     </message>
 </context>
 <context>
+    <name>ListWidget</name>
+    <message>
+        <source>Audio %1</source>
+        <translation>音频 %1</translation>
+    </message>
+    <message>
+        <source>Input %1</source>
+        <translation>输入 %1</translation>
+    </message>
+</context>
+<context>
     <name>LoginDialog</name>
     <message>
         <source>LOGIN</source>
