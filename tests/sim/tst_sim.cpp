@@ -1,4 +1,5 @@
 #include "rawclient.h"
+#include "simtestkit.h"
 #include "simdevice.h"
 #include "simrecords.h"
 #include "testtimeouts.h"
@@ -32,16 +33,7 @@ private slots:
     void panelEventsReachEveryClient();
 
 private:
-    std::unique_ptr<SimDevice> start(const QString &model);
 };
-
-std::unique_ptr<SimDevice> TestSim::start(const QString &model)
-{
-    auto device = std::make_unique<SimDevice>(model);
-    if (!device->listen(QHostAddress::LocalHost, 0, 0))
-        return nullptr;
-    return device;
-}
 
 // clang-format off
 void TestSim::queryAnswers_data()
@@ -95,7 +87,7 @@ void TestSim::queryAnswers()
     QFETCH(QString, model);
     QFETCH(QString, query);
     QFETCH(QByteArray, expected);
-    auto device = start(model);
+    auto device = startSim(model);
     QVERIFY(device);
     RawClient client;
     QVERIFY(client.connectTo(device->controlPort()));
@@ -121,7 +113,7 @@ void TestSim::outputAndInputCountsFollowTheModel()
     QFETCH(QString, model);
     QFETCH(int, outputs);
     QFETCH(int, inputs);
-    auto device = start(model);
+    auto device = startSim(model);
     QVERIFY(device);
     RawClient client;
     QVERIFY(client.connectTo(device->controlPort()));
@@ -206,7 +198,7 @@ void TestSim::settingsReachTheState()
     QFETCH(QStringList, commands);
     QFETCH(QString, query);
     QFETCH(QByteArray, expected);
-    auto device = start(model);
+    auto device = startSim(model);
     QVERIFY(device);
     RawClient client;
     QVERIFY(client.connectTo(device->controlPort()));
@@ -251,7 +243,7 @@ void TestSim::noticesGoToOtherClientsOnly()
     QFETCH(QString, model);
     QFETCH(QString, command);
     QFETCH(QByteArray, notice);
-    auto device = start(model);
+    auto device = startSim(model);
     QVERIFY(device);
     RawClient sender, other, third;
     QVERIFY(sender.connectTo(device->controlPort()));
@@ -289,7 +281,7 @@ void TestSim::outOfRangeSettingChangesNothing()
 {
     QFETCH(QString, model);
     QFETCH(QString, command);
-    auto device = start(model);
+    auto device = startSim(model);
     QVERIFY(device);
     const QJsonObject before = device->state().toJson();
     RawClient sender, other;
@@ -307,7 +299,7 @@ void TestSim::outOfRangeSettingChangesNothing()
 
 void TestSim::boundOutputsFollowTheirGroup()
 {
-    auto device = start("0809");
+    auto device = startSim("0809");
     QVERIFY(device);
     RawClient client;
     QVERIFY(client.connectTo(device->controlPort()));
@@ -327,7 +319,7 @@ void TestSim::boundOutputsFollowTheirGroup()
 
 void TestSim::plansSaveRecallClear()
 {
-    auto device = start("0809");
+    auto device = startSim("0809");
     QVERIFY(device);
     RawClient client;
     QVERIFY(client.connectTo(device->controlPort()));
@@ -359,7 +351,7 @@ void TestSim::plansSaveRecallClear()
 
 void TestSim::recallTellsTheOthers()
 {
-    auto device = start("0809");
+    auto device = startSim("0809");
     QVERIFY(device);
     RawClient sender, other;
     QVERIFY(sender.connectTo(device->controlPort()));
@@ -377,7 +369,7 @@ void TestSim::recallTellsTheOthers()
 
 void TestSim::http200AfterNetworkAndDefault()
 {
-    auto device = start("0809");
+    auto device = startSim("0809");
     QVERIFY(device);
     RawClient sender, other;
     QVERIFY(sender.connectTo(device->controlPort()));
@@ -402,7 +394,7 @@ void TestSim::http200AfterNetworkAndDefault()
 
 void TestSim::defaultRestoresTheFactoryState()
 {
-    auto device = start("0808-S");
+    auto device = startSim("0808-S");
     QVERIFY(device);
     const QJsonObject factory = device->state().toJson();
     RawClient client;
@@ -418,7 +410,7 @@ void TestSim::defaultRestoresTheFactoryState()
 
 void TestSim::commandsSplitAtEveryOffset()
 {
-    auto device = start("0809");
+    auto device = startSim("0809");
     QVERIFY(device);
     RawClient client;
     QVERIFY(client.connectTo(device->controlPort()));
@@ -440,7 +432,7 @@ void TestSim::commandsSplitAtEveryOffset()
 
 void TestSim::panelEventsReachEveryClient()
 {
-    auto device = start("0809");
+    auto device = startSim("0809");
     QVERIFY(device);
     RawClient a, b;
     QVERIFY(a.connectTo(device->controlPort()));

@@ -1,4 +1,5 @@
 #include "rawclient.h"
+#include "simtestkit.h"
 #include "simdevice.h"
 #include "simrecords.h"
 #include "tempdatadir.h"
@@ -31,21 +32,12 @@ private slots:
     void faultIgnoredQuery();
 
 private:
-    std::unique_ptr<SimDevice> start(const QString &model);
     bool upload(SimDevice &device,
                 RawClient &control,
                 const QString &announce,
                 const QByteArray &data,
                 RawClient &uploader);
 };
-
-std::unique_ptr<SimDevice> TestSimFaults::start(const QString &model)
-{
-    auto device = std::make_unique<SimDevice>(model);
-    if (!device->listen(QHostAddress::LocalHost, 0, 0))
-        return nullptr;
-    return device;
-}
 
 bool TestSimFaults::upload(SimDevice &device,
                            RawClient &control,
@@ -88,7 +80,7 @@ void TestSimFaults::uploadArrivesByteIdentical()
     QFETCH(QString, announce);
     QFETCH(int, size);
     QFETCH(QString, kind);
-    auto device = start("0809");
+    auto device = startSim("0809");
     QVERIFY(device);
     RawClient control;
     QVERIFY(control.connectTo(device->controlPort()));
@@ -121,7 +113,7 @@ void TestSimFaults::uploadArrivesByteIdentical()
 
 void TestSimFaults::osdAnnouncedOnTheUploadConnection()
 {
-    auto device = start("0809");
+    auto device = startSim("0809");
     QVERIFY(device);
     RawClient control;
     QVERIFY(control.connectTo(device->controlPort()));
@@ -144,7 +136,7 @@ void TestSimFaults::stateFileRoundTrip()
     TempDataDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("device.json");
-    auto device = start("0409-S");
+    auto device = startSim("0409-S");
     QVERIFY(device);
     RawClient client;
     QVERIFY(client.connectTo(device->controlPort()));
@@ -195,7 +187,7 @@ void TestSimFaults::stateFileIsSavedAfterChanges()
 {
     TempDataDir dir;
     const QString path = dir.filePath("device.json");
-    auto device = start("0809");
+    auto device = startSim("0809");
     QVERIFY(device);
     device->setStateFile(path);
     RawClient client;
@@ -209,11 +201,10 @@ void TestSimFaults::stateFileIsSavedAfterChanges()
 
 void TestSimFaults::faultDropAfterCommands()
 {
-    auto device = start("0809");
-    QVERIFY(device);
     SimFaults faults;
     faults.dropAfterCommands = 2;
-    device->setFaults(faults);
+    auto device = startSim("0809", faults);
+    QVERIFY(device);
     RawClient client;
     QVERIFY(client.connectTo(device->controlPort()));
     QSignalSpy closed(&client.socket, &QTcpSocket::disconnected);
@@ -231,11 +222,10 @@ void TestSimFaults::faultDropAfterCommands()
 
 void TestSimFaults::faultReplyDelay()
 {
-    auto device = start("0809");
-    QVERIFY(device);
     SimFaults faults;
     faults.replyDelayMs = 150;
-    device->setFaults(faults);
+    auto device = startSim("0809", faults);
+    QVERIFY(device);
     RawClient client;
     QVERIFY(client.connectTo(device->controlPort()));
     QElapsedTimer clock;
@@ -250,11 +240,10 @@ void TestSimFaults::faultReplyDelay()
 
 void TestSimFaults::faultSplitReplies()
 {
-    auto device = start("0809");
-    QVERIFY(device);
     SimFaults faults;
     faults.splitReplyBytes = 7;
-    device->setFaults(faults);
+    auto device = startSim("0809", faults);
+    QVERIFY(device);
     RawClient client;
     QVERIFY(client.connectTo(device->controlPort()));
     client.command("status");
@@ -266,11 +255,10 @@ void TestSimFaults::faultSplitReplies()
 
 void TestSimFaults::faultGarbage()
 {
-    auto device = start("0809");
-    QVERIFY(device);
     SimFaults faults;
     faults.garbageEvery = 1;
-    device->setFaults(faults);
+    auto device = startSim("0809", faults);
+    QVERIFY(device);
     RawClient client;
     QVERIFY(client.connectTo(device->controlPort()));
     const QByteArray reply = client.ask("version");
@@ -280,7 +268,7 @@ void TestSimFaults::faultGarbage()
 
 void TestSimFaults::faultRefuseUpload()
 {
-    auto device = start("0809");
+    auto device = startSim("0809");
     QVERIFY(device);
     const quint16 port = device->uploadPort();
     SimFaults faults;
@@ -299,11 +287,10 @@ void TestSimFaults::faultRefuseUpload()
 
 void TestSimFaults::faultWithholdAck()
 {
-    auto device = start("0809");
-    QVERIFY(device);
     SimFaults faults;
     faults.withholdAck = true;
-    device->setFaults(faults);
+    auto device = startSim("0809", faults);
+    QVERIFY(device);
     RawClient control;
     QVERIFY(control.connectTo(device->controlPort()));
     RawClient uploader;
@@ -317,11 +304,10 @@ void TestSimFaults::faultWithholdAck()
 
 void TestSimFaults::faultIgnoredQuery()
 {
-    auto device = start("0409-S");
-    QVERIFY(device);
     SimFaults faults;
     faults.ignoredQueries = {"Get_Rotate"};
-    device->setFaults(faults);
+    auto device = startSim("0409-S", faults);
+    QVERIFY(device);
     RawClient client;
     QVERIFY(client.connectTo(device->controlPort()));
     client.command("Get_Rotate");

@@ -61,6 +61,8 @@ private slots:
 private:
     QString db() const { return m_dir->filePath(QStringLiteral("project.db")); }
     int addUser(const QString &name);
+    // A new user whose every right is denied, loaded into `store`.
+    bool loadUserWithoutRights(PermissionStore &store, const QString &name);
     std::unique_ptr<ScopedDataDir> m_dir;
 };
 
@@ -78,6 +80,16 @@ void TestStorageStores::cleanup()
 {
     AppSettings::instance()->setCurrentUserType(1);
     m_dir.reset();
+}
+
+bool TestStorageStores::loadUserWithoutRights(PermissionStore &store, const QString &name)
+{
+    const int id = addUser(name);
+    if (!store.saveRights(id, Rights(8, false), Rights(9, false), Rights(8, false), Rights(9, false),
+                          Rights(28, false)))
+        return false;
+    store.loadForUser(name);
+    return true;
 }
 
 int TestStorageStores::addUser(const QString &name)
@@ -379,14 +391,7 @@ void TestStorageStores::storedRowsRestrictPorts()
 void TestStorageStores::administratorBypassesRow()
 {
     PermissionStore store;
-    const int id = addUser(QStringLiteral("bob"));
-    QVERIFY(store.saveRights(id,
-                             Rights(8, false),
-                             Rights(9, false),
-                             Rights(8, false),
-                             Rights(9, false),
-                             Rights(28, false)));
-    store.loadForUser(QStringLiteral("bob"));
+    QVERIFY(loadUserWithoutRights(store, QStringLiteral("bob")));
     QVERIFY(!store.hasFunctionRight(PermissionStore::User));
     QVERIFY(!store.hasPortRight(1, PermissionStore::Output));
     AppSettings::instance()->setCurrentUserType(0);
@@ -409,14 +414,7 @@ void TestStorageStores::seededIdLoadsNoRestrictions()
 void TestStorageStores::otherPortKindIsAllowed()
 {
     PermissionStore store;
-    const int id = addUser(QStringLiteral("bob"));
-    QVERIFY(store.saveRights(id,
-                             Rights(8, false),
-                             Rights(9, false),
-                             Rights(8, false),
-                             Rights(9, false),
-                             Rights(28, false)));
-    store.loadForUser(QStringLiteral("bob"));
+    QVERIFY(loadUserWithoutRights(store, QStringLiteral("bob")));
     QVERIFY(!store.hasPortRight(5, PermissionStore::Input));
     QVERIFY(store.hasPortRight(5, 7));
     QVERIFY(store.hasPortRight(5, -1));
