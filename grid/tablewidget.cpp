@@ -117,6 +117,18 @@ void TableWidget::showSource(int port, int source)
         cell->setInputText(sourceLabel(source));
 }
 
+void TableWidget::showInput(int port, int input)
+{
+    QTableWidgetItem *it = itemForPort(port);
+    if (!it)
+        return;
+    it->setData(SourceRole, input);
+    if (TableItemWidget *cell = cellForPort(port))
+        cell->setInputText(input > 0 ? QStringLiteral("[%1] %2").arg(input).arg(
+                                           m_inputName ? m_inputName(input) : QString())
+                                     : QString());
+}
+
 void TableWidget::dragEnterEvent(QDragEnterEvent *event)
 {
     event->acceptProposedAction();

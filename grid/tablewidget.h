@@ -38,6 +38,8 @@ public:
     QTableWidgetItem *itemForPort(int port) const;
     // Shows a source in a cell; 0 (and the port base) clears the label.
     void showSource(int port, int source);
+    // Video and infrared grids: the routed input itself; 0 clears the label.
+    void showInput(int port, int input);
     void fitCells();
 
 signals:

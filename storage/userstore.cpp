@@ -108,7 +108,10 @@ bool UserStore::setLoginModel(int model)
 {
     if (model != 0 && model != 1)
         return false;
-    return execBound(QStringLiteral("update loginmodel set model=? where id=1"), {model});
+    // The row may not exist yet on a new file; an update alone would change nothing and
+    // still report success.
+    return execBound(QStringLiteral("insert or replace into loginmodel(id,model) values(1,?)"),
+                     {model});
 }
 
 int UserStore::loginModel()

@@ -289,6 +289,11 @@ void TestStorageUsers::loginModelCreatesItsRow()
     QCOMPARE(rows.first().at(1).toInt(), 0);
     QCOMPARE(UserStore::loginModel(), 0);
     QCOMPARE(rawRows(QStringLiteral("select * from loginmodel"), db()).size(), 1);
+
+    // On a new file the choice is kept even before anything read the mode.
+    QVERIFY(execSql(QStringLiteral("delete from loginmodel")));
+    QVERIFY(UserStore::setLoginModel(1));
+    QCOMPARE(UserStore::loginModel(), 1);
 }
 
 void TestStorageUsers::setLoginModel_data()

@@ -1,0 +1,74 @@
+#include "datadir.h"
+#include "demomode.h"
+#include "logmessagehandler.h"
+#include "widget.h"
+#include "zelresources.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDir>
+#include <QFontDatabase>
+#include <QScreen>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+void centreOnCursorScreen(QWidget *window)
+{
+    const QRect frame = window->frameGeometry();
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QPoint centre = screen->availableGeometry().center();
+    window->move(centre - QPoint((frame.width() - 1) / 2, (frame.height() - 1) / 2));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(1));
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+    auto app = std::make_unique<QApplication>(argc, argv);
+
+    QFont font = QApplication::font();
+    // Keeps the toolkit's family where the font is not installed.
+    if (QFontDatabase().families().contains(QStringLiteral("Microsoft YaHei")))
+        font.setFamily(QStringLiteral("Microsoft YaHei"));
+    QApplication::setFont(font);
+
+    QDir().mkpath(QStringLiteral("log"));
+    qInstallMessageHandler(logMessageHandler);
+    initZelResources();
+
+    const QStringList args = QApplication::arguments();
+    DataDir::applyCommandLine(args);
+    bool demo = false;
+    const QString model = DemoMode::requestedModel(args, &demo);
+    DemoMode demoMode;
+    if (demo) {
+        QString error;
+        if (!demoMode.start(model, &error)) {
+            qWarning().noquote() << "Demo:" << error;
+            std::fprintf(stderr, "zeldesk --demo: %s\n", qPrintable(error));
+            return 2;
+        }
+    }
+
+    auto window = std::make_unique<Widget>();
+    if (window->loginCancelled())
+        return 0;
+    g_mainWindow = window.get();
+    centreOnCursorScreen(window.get());
+
+    const int code = app->exec();
+    g_mainWindow = nullptr;
+    window.reset();
+    app.reset();
+    return code;
+}

@@ -1,0 +1,397 @@
+#include "appsettings.h"
+#include "devicestate.h"
+#include "listwidget.h"
+#include "logindialog.h"
+#include "messagedistance.h"
+#include "permissionstore.h"
+#include "simdevice.h"
+#include "tableitemwidget.h"
+#include "tempdatadir.h"
+#include "testtimeouts.h"
+#include "userstore.h"
+#include "videosplitmanager.h"
+#include "videotablewidget.h"
+#include "widget.h"
+#include "zelresources.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <memory>
+
+// Delivers drops straight to a grid, as the drag manager would at the end of a drag.
+class DropGrid : public TableWidget
+{
+public:
+    using TableWidget::dropEvent;
+};
+
+class tst_Widget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startUpQueries_data();
+    void startUpQueries();
+    void pagesPerModel_data();
+    void pagesPerModel();
+    void videoDropRoutesBindGroup();
+    void audioDrops_data();
+    void audioDrops();
+    void refusedDropWarns();
+    void routingRecordFillsGrids();
+    void networkRecordAndConfirmation();
+    void lostConnectionComesBack();
+    void languageSwitch();
+    void screenshots_data();
+    void screenshots();
+
+private:
+    void startDevice(const QString &model);
+    void openWindow();
+    bool waitForCommand(const QString &command, int timeout = TestTimeouts::Medium);
+    bool dropOn(TableWidget *grid, int port, const QString &text);
+    template <typename T> T *child(const char *name) { return m_window->findChild<T *>(QLatin1String(name)); }
+
+    std::unique_ptr<TempDataDir> m_dir;
+    std::unique_ptr<SimDevice> m_device;
+    std::unique_ptr<Widget> m_window;
+    QStringList m_dialogs; // titles of the dialogs the window ran
+};
+
+void tst_Widget::initTestCase()
+{
+    initZelResources();
+}
+
+void tst_Widget::init()
+{
+    m_dir = std::make_unique<TempDataDir>();
+    QVERIFY(m_dir->isValid());
+    m_dialogs.clear();
+    DeviceState *state = DeviceState::instance();
+    state->setSpliceMode(0);
+    state->setSplitterLayout(0);
+    state->setVideoRouting(QMap<int, int>());
+    state->setAudioRouting(QMap<int, int>());
+    state->setIrRouting(QMap<int, int>());
+    AppSettings::instance()->setLanguage(1);
+    UserStore::initTables();
+    UserStore::setLoginModel(1);
+}
+
+void tst_Widget::cleanup()
+{
+    m_window.reset();
+    MessageDistance::instance()->disconnectFromDevice();
+    m_device.reset();
+    m_dir.reset();
+}
+
+void tst_Widget::startDevice(const QString &model)
+{
+    m_device = std::make_unique<SimDevice>(model);
+    QVERIFY(m_device->listen(QHostAddress::LocalHost, 0, 0));
+    AppSettings::instance()->setNetwork(QStringLiteral("127.0.0.1"), m_device->controlPort());
+    MessageDistance::instance()->setUploadPort(m_device->uploadPort());
+}
+
+void tst_Widget::openWindow()
+{
+    m_window = std::make_unique<Widget>(nullptr, [](LoginDialog &) { return int(QDialog::Rejected); }, [this](QDialog &dialog) {
+        m_dialogs << dialog.windowTitle() + QLatin1Char('|') +
+                         [&dialog] {
+                             QStringList texts;
+                             for (QLabel *label : dialog.findChildren<QLabel *>())
+                                 texts << label->text();
+                             return texts.join(QLatin1Char('|'));
+                         }();
+        return int(QDialog::Accepted);
+    });
+    m_window->resize(1280, 800);
+}
+
+bool tst_Widget::waitForCommand(const QString &command, int timeout)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!m_device->receivedCommands().contains(command)) {
+        if (clock.elapsed() > timeout)
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+bool tst_Widget::dropOn(TableWidget *grid, int port, const QString &text)
+{
+    QTableWidgetItem *item = grid->itemForPort(port);
+    if (!item)
+        return false;
+    auto *data = new QMimeData;
+    data->setText(text);
+    QDropEvent event(grid->visualItemRect(item).center(), Qt::CopyAction, data, Qt::LeftButton,
+                     Qt::NoModifier);
+    static_cast<DropGrid *>(grid)->dropEvent(&event);
+    delete data;
+    return true;
+}
+
+void tst_Widget::startUpQueries_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList common{"{param=version}", "{param=status}", "{param=inputinfo}",
+                             "{param=netInfo}", "{param=resolution}"};
+    QTest::newRow("0808") << "0808" << common + QStringList{"{param=hdcpinfo}", "{param=outputinfo}", "{param=bindinfo}"};
+    QTest::newRow("0809") << "0809" << common + QStringList{"{param=hdcpinfo}", "{param=outputinfo}", "{param=bindinfo}"};
+    QTest::newRow("0808-S") << "0808-S" << common + QStringList{"{param=hdcpinfo}", "{param=outputinfo}"};
+    QTest::newRow("0409-S") << "0409-S" << common + QStringList{"{param=Get_Rotate}"};
+    QTest::newRow("0809-M") << "0809-M" << common + QStringList{"{param=hdcpinfo}", "{param=outputinfo}", "{param=bindinfo}"};
+}
+
+// Login-free start: version on connection, then the schedule the version record names.
+void tst_Widget::startUpQueries()
+{
+    QFETCH(QString, model);
+    QFETCH(QStringList, expected);
+    startDevice(model);
+    openWindow();
+    QVERIFY(!m_window->loginCancelled());
+    QVERIFY(waitForCommand(expected.last()));
+    QTest::qWait(150); // nothing else is scheduled after the last query
+    QCOMPARE(m_device->receivedCommands(), expected);
+    QVERIFY(child<QLabel>("connectState")->text().endsWith(QLatin1String(" connected")));
+}
+
+void tst_Widget::pagesPerModel_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("jointText");
+    QTest::addColumn<bool>("jointEnabled");
+    QTest::addColumn<bool>("videoEnabled");
+    QTest::addColumn<int>("videoColumns");
+    QTest::addColumn<int>("videoRows");
+    QTest::newRow("0808") << "0808" << "Splice" << false << true << 3 << 3;
+    QTest::newRow("0809") << "0809" << "Splice" << false << true << 3 << 3;
+    QTest::newRow("0808-S") << "0808-S" << "Splice" << false << true << 4 << 2;
+    QTest::newRow("0809-M") << "0809-M" << "Multiview" << true << true << 3 << 3;
+    QTest::newRow("0409-S") << "0409-S" << "Multiview" << true << false << 3 << 3;
+}
+
+void tst_Widget::pagesPerModel()
+{
+    QFETCH(QString, model);
+    startDevice(model);
+    openWindow();
+    QVERIFY(waitForCommand(QStringLiteral("{param=resolution}")));
+    QTRY_COMPARE(AppSettings::instance()->type(), DeviceState::instance()->deviceType());
+    auto *tabs = child<QTabWidget>("tabWidget");
+    QTEST(tabs->tabText(1), "jointText");
+    QTEST(tabs->isTabEnabled(1), "jointEnabled");
+    QTEST(tabs->isTabEnabled(0), "videoEnabled");
+    auto *video = child<VideoTableWidget>("videoTableWidget");
+    QTRY_COMPARE(video->columnCount(), [] { QFETCH(int, videoColumns); return videoColumns; }());
+    QTEST(video->rowCount(), "videoRows");
+    QCOMPARE(child<QLabel>("softwareLabel")->text(), QStringLiteral("V2.1.0(241212)"));
+    QVERIFY(child<QLabel>("deviceFPGA_label")->text().startsWith(QLatin1String("FPGA: ")));
+    if (model == QLatin1String("0808-S")) {
+        // The wall of two rows of four: 1-4 above 5-8, no ninth cell.
+        QCOMPARE(video->itemForPort(5)->row(), 1);
+        QVERIFY(!video->cellForPort(9));
+        QVERIFY(!child<QWidget>("widget_audio_0808S")->isHidden());
+        QVERIFY(child<QWidget>("widget_audio_normal")->isHidden());
+    }
+}
+
+// Input 3 onto video output 5 with outputs 5 and 6 bound: one switch, both cells follow.
+void tst_Widget::videoDropRoutesBindGroup()
+{
+    startDevice(QStringLiteral("0809"));
+    openWindow();
+    QVERIFY(waitForCommand(QStringLiteral("{param=bindinfo}")));
+    QTest::qWait(100);
+    auto *video = child<VideoTableWidget>("videoTableWidget");
+    m_window->bindManager()->setGroups({{5, {5, 6}}});
+    QVERIFY(dropOn(video, 5, QStringLiteral("103")));
+    QVERIFY(waitForCommand(QStringLiteral("{param=3VIDEO5}")));
+    QCOMPARE(m_device->receivedCommands().count(QStringLiteral("{param=3VIDEO5}")), 1);
+    QVERIFY(!m_device->receivedCommands().contains(QStringLiteral("{param=3VIDEO6}")));
+    QCOMPARE(DeviceState::instance()->videoRouting(5), 3);
+    QCOMPARE(DeviceState::instance()->videoRouting(6), 3);
+    QVERIFY(video->cellForPort(6)->inputText().startsWith(QLatin1String("[3] ")));
+
+    // A drop on a wall-group-free output leaves the others alone.
+    QVERIFY(dropOn(video, 1, QStringLiteral("102")));
+    QVERIFY(waitForCommand(QStringLiteral("{param=2VIDEO1}")));
+    QCOMPARE(DeviceState::instance()->videoRouting(5), 3);
+}
+
+void tst_Widget::audioDrops_data()
+{
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("input onto audio") << "AudioTable" << 2 << "103" << "{param=103AUDIO2}";
+    QTest::newRow("audio onto audio") << "AudioTable" << 4 << "6" << "{param=6AUDIO4}";
+    QTest::newRow("audio onto HDMI audio") << "audioHDMITable" << 102 << "3" << "{param=3AUDIO102}";
+    QTest::newRow("input onto infrared") << "InfaredTable" << 7 << "104" << "{param=4IR7}";
+}
+
+void tst_Widget::audioDrops()
+{
+    QFETCH(QString, grid);
+    QFETCH(int, port);
+    QFETCH(QString, text);
+    QFETCH(QString, command);
+    startDevice(QStringLiteral("0809"));
+    openWindow();
+    QVERIFY(waitForCommand(QStringLiteral("{param=status}")));
+    auto *table = m_window->findChild<TableWidget *>(grid);
+    QVERIFY(table);
+    QVERIFY(dropOn(table, port, text));
+    QVERIFY(waitForCommand(command));
+}
+
+// A user without the output right: nothing is sent, the warning is shown.
+void tst_Widget::refusedDropWarns()
+{
+    startDevice(QStringLiteral("0809"));
+    QVERIFY(UserStore::addUser(QStringLiteral("guest"), QStringLiteral("pw")));
+    PermissionStore store;
+    QVERIFY(store.createDefaultRights(QStringLiteral("guest")));
+    PermissionStore probe;
+    probe.loadForUser(QStringLiteral("guest"));
+    PermissionRights rights = store.readRights(probe.userId());
+    rights.outputs[4] = false; // output 5
+    QVERIFY(store.saveRights(probe.userId(), rights));
+    AppSettings::instance()->setUsername(QStringLiteral("guest"));
+    openWindow();
+    QVERIFY(waitForCommand(QStringLiteral("{param=status}")));
+    auto *video = child<VideoTableWidget>("videoTableWidget");
+    QVERIFY(dropOn(video, 5, QStringLiteral("103")));
+    QCOMPARE(m_dialogs.size(), 1);
+    QVERIFY(m_dialogs.first().contains(QLatin1String("does not have permission")));
+    QVERIFY(dropOn(video, 4, QStringLiteral("103")));
+    QVERIFY(waitForCommand(QStringLiteral("{param=3VIDEO4}")));
+    QVERIFY(!m_device->receivedCommands().contains(QStringLiteral("{param=3VIDEO5}")));
+    AppSettings::instance()->setUsername(QStringLiteral("ADMIN"));
+}
+
+// A change made on the device's panel reaches the grids through the notice and status.
+void tst_Widget::routingRecordFillsGrids()
+{
+    startDevice(QStringLiteral("0809"));
+    openWindow();
+    QVERIFY(waitForCommand(QStringLiteral("{param=bindinfo}")));
+    auto *video = child<VideoTableWidget>("videoTableWidget");
+    const int routed = m_device->state().video.value(2);
+    QTRY_VERIFY(video->cellForPort(2)->inputText().startsWith(QStringLiteral("[%1] ").arg(routed)));
+    m_device->applyPanelCommand(QStringLiteral("7VIDEO2"));
+    QTRY_VERIFY_WITH_TIMEOUT(video->cellForPort(2)->inputText().startsWith(QLatin1String("[7] ")),
+                             TestTimeouts::Medium);
+}
+
+void tst_Widget::networkRecordAndConfirmation()
+{
+    startDevice(QStringLiteral("0809"));
+    openWindow();
+    auto *ip = child<QLineEdit>("IpEdit");
+    QTRY_VERIFY_WITH_TIMEOUT(!ip->text().isEmpty(), TestTimeouts::Medium);
+    auto *mac = child<QLineEdit>("MacEdit");
+    int pos = 0;
+    QString hyphens = QStringLiteral("00-1A-2B-3C-4D-5E");
+    QCOMPARE(mac->validator()->validate(hyphens, pos), QValidator::Acceptable);
+    QString fivePairs = QStringLiteral("00:1A:2B:3C:4D");
+    QVERIFY(mac->validator()->validate(fivePairs, pos) != QValidator::Acceptable);
+
+    child<QPushButton>("netWorkConfirmBtn")->click();
+    const QString command = QStringLiteral("{param=&ip,ip=%1,gateway=%2,subnet=%3,mac=%4}")
+                                .arg(ip->text(), child<QLineEdit>("GateWayEdit")->text(),
+                                     child<QLineEdit>("SubnetEdit")->text(), mac->text());
+    QVERIFY(waitForCommand(command));
+    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs.size(), 1, TestTimeouts::Medium);
+    QVERIFY(m_dialogs.first().contains(QLatin1String("please reboot the device immediately")));
+    emit m_window->si_http200Analysis(); // a second acknowledgement shows nothing
+    QCOMPARE(m_dialogs.size(), 1);
+}
+
+void tst_Widget::lostConnectionComesBack()
+{
+    startDevice(QStringLiteral("0809"));
+    openWindow();
+    auto *title = child<QLabel>("connectState");
+    QTRY_VERIFY_WITH_TIMEOUT(title->text().endsWith(QLatin1String(" connected")), TestTimeouts::Medium);
+    const quint16 port = m_device->controlPort();
+    m_device->close();
+    QTRY_VERIFY_WITH_TIMEOUT(title->text().endsWith(QLatin1String(" disconnected")), TestTimeouts::Medium);
+    QCOMPARE(AppSettings::instance()->connectionStatus(), 0);
+    QVERIFY(m_device->listen(QHostAddress::LocalHost, port, 0));
+    QTRY_VERIFY_WITH_TIMEOUT(title->text().endsWith(QLatin1String(" connected")), TestTimeouts::Long);
+    QVERIFY(waitForCommand(QStringLiteral("{param=version}")));
+}
+
+void tst_Widget::languageSwitch()
+{
+    startDevice(QStringLiteral("0809-M"));
+    openWindow();
+    auto *tabs = child<QTabWidget>("tabWidget");
+    QTRY_COMPARE(tabs->tabText(1), QStringLiteral("Multiview"));
+    child<QComboBox>("languageComboBox")->setCurrentIndex(0);
+    QCOMPARE(AppSettings::instance()->language(), 0);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("视频"));
+    QVERIFY(child<QLabel>("connectState")->text().contains(QLatin1String("Ip:127.0.0.1")));
+    child<QComboBox>("languageComboBox")->setCurrentIndex(1);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("Video"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("Multiview"));
+}
+
+void tst_Widget::screenshots_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("tab");
+    for (const char *model : {"0809", "0808-S", "0409-S"}) {
+        for (int language : {0, 1})
+            QTest::addRow("%s-%s", model, language ? "en" : "zh") << model << language << -1;
+    }
+    QTest::newRow("0809-en-setting") << "0809" << 1 << 4;
+    QTest::newRow("0809-zh-audio") << "0809" << 0 << 2;
+}
+
+// Renders the window when ZEL_SCREENSHOT_DIR names a directory to write to.
+void tst_Widget::screenshots()
+{
+    const QString dir = qEnvironmentVariable("ZEL_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        QSKIP("set ZEL_SCREENSHOT_DIR to render the main window");
+    QFETCH(QString, model);
+    QFETCH(int, language);
+    QFETCH(int, tab);
+    AppSettings::instance()->setLanguage(language);
+    startDevice(model);
+    openWindow();
+    QVERIFY(waitForCommand(model == QLatin1String("0409-S") ? QStringLiteral("{param=Get_Rotate}")
+                                                            : QStringLiteral("{param=outputinfo}")));
+    QTest::qWait(300);
+    if (tab >= 0)
+        child<QTabWidget>("tabWidget")->setCurrentIndex(tab);
+    QTest::qWait(50);
+    const QString file = QStringLiteral("%1/main-%2.png").arg(dir, QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(m_window->grab().save(file));
+}
+
+QTEST_MAIN(tst_Widget)
+#include "tst_widget.moc"
