@@ -52,7 +52,7 @@ QString tabStyle(bool shifted)
 const char *const WindowStyle =
     "QWidget#titleBar{background:#338c56;border-top-left-radius:8px;border-top-right-radius:8px;}"
     "QLabel#connectState{color:white;font:bold 14px \"Microsoft YaHei\";}"
-    "QWidget#titleBar QPushButton{color:white;border:none;border-radius:4px;font:16px;}"
+    "QWidget#titleBar QPushButton{color:white;background:transparent;border:none;border-radius:4px;font:16px;}"
     "QWidget#titleBar QPushButton:hover{background:rgba(255,255,255,40);}"
     "QPushButton#btnClose:hover{background:#e05545;}"
     "QLabel#lb_signals,QLabel#lb_plan,QLabel#lb_sg,QLabel#lb_audioTable,QLabel#lb_audioHDMITable"
@@ -75,6 +75,12 @@ const char *const WindowStyle =
     "QLineEdit:focus,QComboBox:focus{border-color:#338c56;}"
     "QWidget#About QLabel{color:#2c3e50;font:15px \"Microsoft YaHei\";}"
     "QLabel#typeLabel{font:bold 20px \"Microsoft YaHei\";color:#338c56;}";
+
+// With its signals blocked a switch keeps its old image; this draws the state it has.
+void showSwitchImage(SvgCheckBox *box)
+{
+    box->setImages(QStringLiteral(":/Images/on.svg"), QStringLiteral(":/Images/off.svg"));
+}
 
 } // namespace
 
@@ -351,6 +357,7 @@ void Widget::logIn(const LoginFlow::Runner &login)
         const QSignalBlocker blocker(ui->IsNotNeedLoginCheck);
         ui->IsNotNeedLoginCheck->setChecked(UserStore::loginModel() == 1);
     }
+    showSwitchImage(ui->IsNotNeedLoginCheck);
     m_logo = new SvgLabel(ui->titleBar);
     m_logo->setGeometry(10, 3, 194, 39);
     m_logo->setSvg(QStringLiteral(":/Images/logo.svg"));
@@ -878,6 +885,7 @@ void Widget::sl_SetDhcpSwitch(bool on)
 {
     const QSignalBlocker blocker(ui->DhcpSwitchCheck);
     ui->DhcpSwitchCheck->setChecked(on);
+    showSwitchImage(ui->DhcpSwitchCheck);
 }
 
 void Widget::sl_confirmHttpOK()

@@ -152,4 +152,226 @@
         <translation>应用</translation>
     </message>
 </context>
+<context>
+    <name>WallGroupButton</name>
+    <message>
+        <source>Outputs %1</source>
+        <translation>输出 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Widget</name>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Signal Source</source>
+        <translation>信号源</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>Plans</source>
+        <translation>预案</translation>
+    </message>
+    <message>
+        <source>Wall Group</source>
+        <translation>拼接组</translation>
+    </message>
+    <message>
+        <source>Splice</source>
+        <translation>拼接</translation>
+    </message>
+    <message>
+        <source>Layout 1</source>
+        <translation>布局 1</translation>
+    </message>
+    <message>
+        <source>Layout 2</source>
+        <translation>布局 2</translation>
+    </message>
+    <message>
+        <source>Layout 3</source>
+        <translation>布局 3</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Lock All</source>
+        <translation>全部锁定</translation>
+    </message>
+    <message>
+        <source>Close All</source>
+        <translation>全部关闭</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>字幕</translation>
+    </message>
+    <message>
+        <source>Splicing Settings</source>
+        <translation>拼接设置</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>音频</translation>
+    </message>
+    <message>
+        <source>Audio Output</source>
+        <translation>音频输出</translation>
+    </message>
+    <message>
+        <source>HDMI Audio Output</source>
+        <translation>HDMI 音频输出</translation>
+    </message>
+    <message>
+        <source>Infared</source>
+        <translation>红外</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>网络</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP 地址</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>网关</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC 地址</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>恢复出厂设置</translation>
+    </message>
+    <message>
+        <source>confirm</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>HDMI Audio</source>
+        <translation>HDMI 音频</translation>
+    </message>
+    <message>
+        <source>Follow Video</source>
+        <translation>跟随视频</translation>
+    </message>
+    <message>
+        <source>Independently</source>
+        <translation>独立切换</translation>
+    </message>
+    <message>
+        <source>Login-free</source>
+        <translation>免登录</translation>
+    </message>
+    <message>
+        <source>Bezel</source>
+        <translation>边框补偿</translation>
+    </message>
+    <message>
+        <source>User Management</source>
+        <translation>用户管理</translation>
+    </message>
+    <message>
+        <source>Re-Login</source>
+        <translation>重新登录</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Multiview</source>
+        <translation>多画面</translation>
+    </message>
+    <message>
+        <source>Output %1</source>
+        <translation>输出 %1</translation>
+    </message>
+    <message>
+        <source>Audio %1</source>
+        <translation>音频 %1</translation>
+    </message>
+    <message>
+        <source>Not available in this version</source>
+        <translation>此版本暂不可用</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The current operation involves one or more ports that the current user does not have permission to use.</source>
+        <translation>当前操作涉及一个或多个当前用户无权使用的端口。</translation>
+    </message>
+    <message>
+        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connected</source>
+        <translation>%4Vantor  用户:%3  Ip:%1  端口:%2 已连接</translation>
+    </message>
+    <message>
+        <source>%4Vantor  User:%3  Ip:%1  Port:%2 disconnected</source>
+        <translation>%4Vantor  用户:%3  Ip:%1  端口:%2 已断开</translation>
+    </message>
+    <message>
+        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connecting</source>
+        <translation>%4Vantor  用户:%3  Ip:%1  端口:%2 正在连接</translation>
+    </message>
+    <message>
+        <source>Network Changed</source>
+        <translation>网络已更改</translation>
+    </message>
+    <message>
+        <source>The network has changed, please reboot the device immediately</source>
+        <translation>网络已更改，请立即重启设备</translation>
+    </message>
+    <message>
+        <source>Input %1</source>
+        <translation>输入 %1</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,5 @@
 #include "appsettings.h"
+#include "datadir.h"
 #include "devicestate.h"
 #include "listwidget.h"
 #include "logindialog.h"
@@ -79,6 +80,7 @@ void tst_Widget::init()
 {
     m_dir = std::make_unique<TempDataDir>();
     QVERIFY(m_dir->isValid());
+    DataDir::set(m_dir->path());
     m_dialogs.clear();
     DeviceState *state = DeviceState::instance();
     state->setSpliceMode(0);
@@ -96,6 +98,7 @@ void tst_Widget::cleanup()
     m_window.reset();
     MessageDistance::instance()->disconnectFromDevice();
     m_device.reset();
+    DataDir::set(QString());
     m_dir.reset();
 }
 
@@ -287,7 +290,6 @@ void tst_Widget::refusedDropWarns()
     QVERIFY(dropOn(video, 4, QStringLiteral("103")));
     QVERIFY(waitForCommand(QStringLiteral("{param=3VIDEO4}")));
     QVERIFY(!m_device->receivedCommands().contains(QStringLiteral("{param=3VIDEO5}")));
-    AppSettings::instance()->setUsername(QStringLiteral("ADMIN"));
 }
 
 // A change made on the device's panel reaches the grids through the notice and status.
