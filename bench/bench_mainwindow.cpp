@@ -1,0 +1,103 @@
+// Main-window figures: process start to the window shown, and a change on the device
+// until the store holds it.
+#include "benchregistry.h"
+
+#include "datadir.h"
+#include "appsettings.h"
+#include "devicestate.h"
+#include "messagedistance.h"
+#include "simdevice.h"
+#include "userstore.h"
+#include "widget.h"
+#include "zelresources.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+double startupMs()
+{
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/zeldesk");
+    QTemporaryDir work;
+    std::vector<double> runs;
+    for (int i = 0; i < 5; ++i) {
+        QProcess process;
+        process.setWorkingDirectory(work.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("ZELDESK_QUIT_WHEN_SHOWN"), QStringLiteral("1"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(env);
+        QElapsedTimer clock;
+        clock.start();
+        process.start(program, {QStringLiteral("--demo")});
+        if (!process.waitForReadyRead(10000))
+            return -1;
+        runs.push_back(clock.nsecsElapsed() / 1e6);
+        process.waitForFinished(5000);
+    }
+    std::sort(runs.begin(), runs.end());
+    return runs[runs.size() / 2];
+}
+
+double changeToStoreP99(int notices)
+{
+    QTemporaryDir dir;
+    DataDir::set(dir.path());
+    SimDevice device(QStringLiteral("0809"));
+    if (!device.listen(QHostAddress::LocalHost, 0, 0))
+        return -1;
+    AppSettings::instance()->setNetwork(QStringLiteral("127.0.0.1"), device.controlPort());
+    UserStore::initTables();
+    UserStore::setLoginModel(1);
+    MessageDistance::instance()->setUploadPort(device.uploadPort());
+    Widget window;
+    QElapsedTimer wait;
+    wait.start();
+    while (!device.receivedCommands().contains(QStringLiteral("{param=bindinfo}")) &&
+           wait.elapsed() < 5000)
+        QTest::qWait(5);
+    QTest::qWait(100);
+
+    std::vector<double> samples;
+    DeviceState *state = DeviceState::instance();
+    for (int i = 0; i < notices; ++i) {
+        const int input = 1 + i % 8;
+        const int output = 1 + (i / 8) % 9;
+        if (state->videoRouting(output) == input)
+            continue;
+        QElapsedTimer clock;
+        clock.start();
+        device.applyPanelCommand(QStringLiteral("%1VIDEO%2").arg(input).arg(output));
+        while (state->videoRouting(output) != input && clock.elapsed() < 2000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        samples.push_back(clock.nsecsElapsed() / 1e3);
+    }
+    MessageDistance::instance()->disconnectFromDevice();
+    DataDir::set(QString());
+    if (samples.empty())
+        return -1;
+    std::sort(samples.begin(), samples.end());
+    return samples[size_t(samples.size() * 0.99)];
+}
+
+int runMainWindowBench(const QStringList &)
+{
+    initZelResources();
+    qputenv("ZELDESK_QUIT_WHEN_SHOWN", QByteArray());
+    printFigure(QStringLiteral("startup_to_window_ms"), startupMs(), QStringLiteral("ms"));
+    printFigure(QStringLiteral("change_to_store_us_p99"), changeToStoreP99(1000), QStringLiteral("us"));
+    return 0;
+}
+
+const BenchRegistration reg("mainwindow",
+                            "zeldesk --demo start to window shown; device change to store, p99",
+                            &runMainWindowBench);
+
+} // namespace
