@@ -280,18 +280,12 @@ void Widget::connectGrids()
         link->sendSwitch(i, 0, o);
         routeVideoLocally(i, o, true);
     });
-    connect(ui->AudioTable, &TableWidget::dropPortToItemSig, this, [link](int i, int o) {
-        link->sendSwitch(i, 1, o);
-        DeviceState::instance()->setAudioRouting(o, i);
-    });
-    connect(ui->audioHDMITable, &TableWidget::dropPortToItemSig, this, [link](int i, int o) {
-        link->sendSwitch(i, 1, o);
-        DeviceState::instance()->setAudioRouting(o, i);
-    });
-    connect(ui->audioTable0808S, &TableWidget::dropPortToItemSig, this, [link](int i, int o) {
-        link->sendSwitch(i, 1, o);
-        DeviceState::instance()->setAudioRouting(o, i);
-    });
+    for (TableWidget *audio : {ui->AudioTable, ui->audioHDMITable, ui->audioTable0808S}) {
+        connect(audio, &TableWidget::dropPortToItemSig, this, [link](int i, int o) {
+            link->sendSwitch(i, 1, o);
+            DeviceState::instance()->setAudioRouting(o, i);
+        });
+    }
     connect(ui->InfaredTable, &TableWidget::dropPortToItemSig, this, [link](int i, int o) {
         link->sendSwitch(i, 2, o);
         DeviceState::instance()->setIrRouting(o, i);
