@@ -11,6 +11,10 @@ namespace {
 
 void showIcon(QLabel *label, const QString &path)
 {
+    // Redrawing a cell happens on every routing change; rendering the SVG again is the
+    // costly part, so an unchanged icon is left as it is.
+    if (label->property("iconPath").toString() == path)
+        return;
     label->setProperty("iconPath", path);
     label->setPixmap(QIcon(path).pixmap(16, 16));
 }

@@ -2,6 +2,7 @@
 #include "ui_widget.h"
 
 #include "appsettings.h"
+#include "changenotice.h"
 #include "dialogconfirm.h"
 #include "devicestate.h"
 #include "languagechoice.h"
@@ -1012,9 +1013,86 @@ void Widget::receiveWindowStatusSlot(QJsonObject obj)
 
 void Widget::receiveChangedByOthersSlot(QJsonObject obj)
 {
-    // Another client changed the device: read its state again rather than guess.
-    Q_UNUSED(obj)
-    QTimer::singleShot(0, this, [] { MessageDistance::instance()->sendStatus(); });
+    qDebug() << "*** Status Changed by Others ***";
+    DeviceState *state = DeviceState::instance();
+    const int code = state->deviceType();
+    using ChangeNotice::Kind;
+    // Applied here without a word back to the device: it already holds the change.
+    for (const ChangeNotice::Change &c : ChangeNotice::read(obj, code)) {
+        switch (c.kind) {
+        case Kind::SpliceMode:
+            if (code == 3) {
+                applySpliceMode(LocalRouting::spliceModeOf(c.value), false);
+            } else {
+                state->setSpliceMode(c.value);
+                if (m_bindManager)
+                    m_bindManager->setSpliceLayout(true, state->spliceMode());
+            }
+            break;
+        case Kind::Audio:
+            state->setAudioRouting(c.port, c.value);
+            refreshGrid(1);
+            refreshGrid(4);
+            refreshGrid(5);
+            break;
+        case Kind::Infrared:
+            state->setIrRouting(c.port, c.value);
+            refreshGrid(3);
+            break;
+        case Kind::Video:
+            routeVideoLocally(c.value, c.port, true);
+            break;
+        case Kind::Splitter:
+            state->setSplitterRouting(c.port, c.value);
+            break;
+        case Kind::Link:
+            state->setOutputLinked(c.port, c.flag);
+            updateVideoWidgetOutputInfoByPort(c.port);
+            break;
+        case Kind::InputPresence:
+            state->setInputPresent(c.port, c.flag);
+            refreshListDisplay();
+            break;
+        case Kind::Unbind:
+            if (m_bindManager)
+                m_bindManager->removeGroup(c.port);
+            break;
+        case Kind::Bind:
+            if (m_bindManager)
+                m_bindManager->toggleGroup(c.outputs, false);
+            break;
+        case Kind::OutputResolution:
+            state->setOutputResolutions(c.port, c.text);
+            emit si_outResoluChangedByOthers(c.port, c.text);
+            break;
+        case Kind::Frozen:
+            state->setOutputFrozen(c.port, c.flag);
+            updateVideoWidgetOutputInfoByPort(c.port);
+            break;
+        case Kind::OutputLock:
+            state->setOutputLocked(c.port, c.flag);
+            updateVideoWidgetOutputInfoByPort(c.port);
+            break;
+        case Kind::InputHdcp:
+            state->setInputHdcp(c.port, c.value);
+            emit si_hdcpChangedByOthers(c.port);
+            break;
+        case Kind::Volume:
+            state->setVolume(c.port, c.value);
+            emit SigManager::instance()->Sig_UpdateVolumes();
+            break;
+        case Kind::Mute:
+            state->setAudioMuted(c.port, c.flag ? 1 : 0);
+            emit SigManager::instance()->Sig_UpdateVolumes();
+            break;
+        case Kind::ScalingMode:
+            state->setScalingMode(c.port, c.value);
+            emit si_ForwardAnalysis(QStringLiteral("{\"Chn\":%1,\"Scaler_Mode\":%2}")
+                                        .arg(c.port)
+                                        .arg(c.value));
+            break;
+        }
+    }
 }
 
 void Widget::receiveBindInfoSlot(QJsonObject obj)

@@ -52,6 +52,8 @@ private slots:
     void audioDrops();
     void refusedDropWarns();
     void routingRecordFillsGrids();
+    void changesByOthersApplyWithoutSending();
+    void wallChangesByOthers();
     void networkRecordAndConfirmation();
     void lostConnectionComesBack();
     void languageSwitch();
@@ -292,7 +294,7 @@ void tst_Widget::refusedDropWarns()
     QVERIFY(!m_device->receivedCommands().contains(QStringLiteral("{param=3VIDEO5}")));
 }
 
-// A change made on the device's panel reaches the grids through the notice and status.
+// A change made on the device's panel reaches the grids through its notice.
 void tst_Widget::routingRecordFillsGrids()
 {
     startDevice(QStringLiteral("0809"));
@@ -304,6 +306,66 @@ void tst_Widget::routingRecordFillsGrids()
     m_device->applyPanelCommand(QStringLiteral("7VIDEO2"));
     QTRY_VERIFY_WITH_TIMEOUT(video->cellForPort(2)->inputText().startsWith(QLatin1String("[7] ")),
                              TestTimeouts::Medium);
+}
+
+// Notices from another client land in the store and the cells directly; the bind
+// group follows and nothing goes back to the device.
+void tst_Widget::changesByOthersApplyWithoutSending()
+{
+    startDevice(QStringLiteral("0809"));
+    openWindow();
+    QVERIFY(waitForCommand(QStringLiteral("{param=bindinfo}")));
+    QTest::qWait(100);
+    auto *video = child<VideoTableWidget>("videoTableWidget");
+    m_window->bindManager()->setGroups({{3, {3, 4}}});
+    DeviceState *state = DeviceState::instance();
+    m_device->clearReceivedCommands();
+
+    m_device->applyPanelCommand(QStringLiteral("5VIDEO3"));
+    QTRY_COMPARE_WITH_TIMEOUT(state->videoRouting(4), 5, TestTimeouts::Medium);
+    QCOMPARE(state->videoRouting(3), 5);
+    QVERIFY(video->cellForPort(4)->inputText().startsWith(QLatin1String("[5] ")));
+
+    m_device->applyPanelCommand(QStringLiteral("Frozen4/1"));
+    QTRY_VERIFY_WITH_TIMEOUT(video->cellForPort(4)->isFrozen(), TestTimeouts::Medium);
+    m_device->applyPanelCommand(QStringLiteral("Output_Lock2/1"));
+    QTRY_VERIFY_WITH_TIMEOUT(state->outputLocked(2), TestTimeouts::Medium);
+    m_device->applyPanelCommand(QStringLiteral("Output_Lock2/0"));
+    QTRY_VERIFY_WITH_TIMEOUT(!state->outputLocked(2), TestTimeouts::Medium);
+    m_device->setInputSignal(6, false);
+    QTRY_VERIFY_WITH_TIMEOUT(!state->inputPresent(6), TestTimeouts::Medium);
+    m_device->applyPanelCommand(QStringLiteral("2IR7"));
+    QTRY_COMPARE_WITH_TIMEOUT(state->irRouting(7), 2, TestTimeouts::Medium);
+
+    // The device logs its own panel commands; the client added none.
+    QTest::qWait(50);
+    QCOMPARE(m_device->receivedCommands(),
+             QStringList({"{param=5VIDEO3}", "{param=Frozen4/1}", "{param=Output_Lock2/1}",
+                          "{param=Output_Lock2/0}", "{param=2IR7}"}));
+}
+
+// On the splicer another client's wall layout, bindings and unbindings show here.
+void tst_Widget::wallChangesByOthers()
+{
+    startDevice(QStringLiteral("0808-S"));
+    openWindow();
+    QVERIFY(waitForCommand(QStringLiteral("{param=status}")));
+    QTest::qWait(100);
+    VideoSplitManager *bind = m_window->bindManager();
+    QVERIFY(bind);
+
+    m_device->applyPanelCommand(QStringLiteral("mode3"));
+    QTRY_COMPARE_WITH_TIMEOUT(DeviceState::instance()->spliceMode(), 3, TestTimeouts::Medium);
+    QCOMPARE(bind->groupOf(6), QList<int>({1, 2, 5, 6}));
+
+    m_device->applyPanelCommand(QStringLiteral("UnBind1"));
+    QTRY_VERIFY_WITH_TIMEOUT(bind->groups().isEmpty(), TestTimeouts::Medium);
+    m_device->applyPanelCommand(QStringLiteral("Bind3/4"));
+    QTRY_COMPARE_WITH_TIMEOUT(bind->groupOf(4), QList<int>({3, 4}), TestTimeouts::Medium);
+    // Unbinding an output that is no master changes nothing here.
+    bind->setGroups({{3, {3, 4}}});
+    m_window->receiveChangedByOthersSlot(QJsonObject{{QStringLiteral("UnBind4_change"), QStringLiteral("4")}});
+    QCOMPARE(bind->groupOf(3), QList<int>({3, 4}));
 }
 
 void tst_Widget::networkRecordAndConfirmation()

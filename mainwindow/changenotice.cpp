@@ -1,0 +1,180 @@
+#include "changenotice.h"
+
+#include "jsonvalue.h"
+
+namespace ChangeNotice {
+
+namespace {
+
+// "video3_change" with "video": 3. Whatever follows the first "_" is not read.
+int keyPort(const QString &key, const QString &word)
+{
+    QString left = key.section(QLatin1Char('_'), 0, 0);
+    return left.remove(word).toInt();
+}
+
+// An echoed command "Frozen4/1": the port left of the first "/" without the word,
+// the value right of it.
+struct Echo
+{
+    int port = 0;
+    QString value;
+};
+
+Echo echoOf(const QString &text, const QString &word)
+{
+    const int slash = text.indexOf(QLatin1Char('/'));
+    QString left = slash < 0 ? text : text.left(slash);
+    Echo echo;
+    echo.port = left.remove(word).toInt();
+    echo.value = slash < 0 ? QString() : text.mid(slash + 1).remove(QLatin1Char('/'));
+    return echo;
+}
+
+// The multiview device numbers its input audio 101..104 in echoes.
+int audioPort(int port, int deviceCode)
+{
+    return deviceCode == 2 && port >= 101 && port <= 104 ? port - 100 : port;
+}
+
+enum class Read { Change, Skip, Stop };
+
+Read readMember(const QString &key, const QString &value, int members, int deviceCode,
+                Change *c)
+{
+    auto keyHas = [&key](const char *word) { return key.contains(QLatin1String(word)); };
+    auto valueHas = [&value](const char *word) { return value.contains(QLatin1String(word)); };
+
+    if (keyHas("mode") && members == 1) {
+        c->kind = Kind::SpliceMode;
+        c->value = value.toInt();
+        return Read::Change;
+    }
+    if ((keyHas("Chn") || keyHas("Mode") || keyHas("Color")) && members == 3)
+        return Read::Skip; // the no-signal dialog reads it from the raw forward
+    if (keyHas("audio")) {
+        c->kind = Kind::Audio;
+        c->port = keyPort(key, QStringLiteral("audio"));
+        c->value = value.toInt();
+        if (deviceCode == 2) {
+            if (c->port != 1)
+                return Read::Stop;
+            c->port = 101;
+            c->value = c->value >= 1 && c->value <= 4 ? 100 + c->value : 0;
+        }
+        return Read::Change;
+    }
+    if (keyHas("IR")) {
+        c->kind = Kind::Infrared;
+        c->port = keyPort(key, QStringLiteral("IR"));
+        c->value = value.toInt();
+        return Read::Change;
+    }
+    if (keyHas("video")) {
+        c->port = keyPort(key, QStringLiteral("video"));
+        c->value = value.toInt();
+        c->kind = c->port > 900 ? Kind::Splitter : Kind::Video;
+        if (c->kind == Kind::Splitter)
+            c->port -= 900;
+        return Read::Change;
+    }
+    if (keyHas("link") || keyHas("input")) {
+        const bool link = keyHas("link");
+        c->kind = link ? Kind::Link : Kind::InputPresence;
+        c->port = keyPort(key, link ? QStringLiteral("link") : QStringLiteral("input"));
+        c->flag = value == QLatin1String("true");
+        return Read::Change;
+    }
+    if (keyHas("UnBind")) {
+        c->kind = Kind::Unbind;
+        c->port = value.toInt();
+        return Read::Change;
+    }
+    if (keyHas("Bind")) {
+        const QStringList parts = value.split(QLatin1Char('/'));
+        if (parts.size() < 2)
+            return Read::Skip;
+        c->kind = Kind::Bind;
+        for (const QString &part : parts) {
+            const int output = part.toInt();
+            if (output > 0)
+                c->outputs << output;
+        }
+        // A part that is no output cannot be bound; what is left must still be a group.
+        return c->outputs.size() >= 2 ? Read::Change : Read::Skip;
+    }
+
+    if (valueHas("Port")) {
+        const Echo e = echoOf(value, QStringLiteral("Port"));
+        c->kind = Kind::OutputResolution;
+        c->port = e.port;
+        c->text = QString(e.value).remove(QLatin1Char('!'));
+        return Read::Change;
+    }
+    if (valueHas("Frozen") || valueHas("Output_Lock")) {
+        const bool frozen = valueHas("Frozen");
+        const Echo e = echoOf(value, frozen ? QStringLiteral("Frozen") : QStringLiteral("Output_Lock"));
+        c->kind = frozen ? Kind::Frozen : Kind::OutputLock;
+        c->port = e.port;
+        c->flag = e.value.toInt() == 1;
+        return Read::Change;
+    }
+    if (valueHas("Input_HDCP")) {
+        const Echo e = echoOf(value, QStringLiteral("Input_HDCP"));
+        c->kind = Kind::InputHdcp;
+        c->port = e.port;
+        c->value = e.value.toInt();
+        return Read::Change;
+    }
+    if (valueHas("Volume")) {
+        const Echo e = echoOf(value, QStringLiteral("Volume"));
+        c->kind = Kind::Volume;
+        c->port = audioPort(e.port, deviceCode);
+        c->value = e.value.toInt();
+        return Read::Change;
+    }
+    if (valueHas("Analog_sel"))
+        return Read::Skip;
+    if (valueHas("MuteOn") || valueHas("MuteOff")) {
+        const bool on = valueHas("MuteOn");
+        c->kind = Kind::Mute;
+        c->port = audioPort(
+            QString(value).remove(on ? QStringLiteral("MuteOn") : QStringLiteral("MuteOff")).toInt(),
+            deviceCode);
+        c->flag = on;
+        return Read::Change;
+    }
+    if (valueHas("Scaler_Mode")) {
+        const Echo e = echoOf(value, QStringLiteral("Scaler_Mode"));
+        c->kind = Kind::ScalingMode;
+        c->port = e.port;
+        c->value = e.value.toInt();
+        return Read::Change;
+    }
+    return Read::Skip;
+}
+
+bool needsPort(Kind kind)
+{
+    return kind != Kind::SpliceMode && kind != Kind::Bind;
+}
+
+} // namespace
+
+QList<Change> read(const QJsonObject &notice, int deviceCode)
+{
+    QList<Change> changes;
+    const int members = notice.size();
+    for (auto it = notice.begin(); it != notice.end(); ++it) {
+        Change c;
+        const Read r = readMember(it.key(), valueText(it.value()), members, deviceCode, &c);
+        if (r == Read::Stop)
+            break;
+        // A port that is not a number would land on port 0, which no view shows.
+        if (r == Read::Change && (!needsPort(c.kind) || c.port > 0))
+            changes << c;
+    }
+    return changes;
+}
+
+} // namespace ChangeNotice
