@@ -46,13 +46,19 @@ double startupMs()
     return runs[runs.size() / 2];
 }
 
-double changeToStoreP99(int notices)
+struct Latency
+{
+    double median = -1;
+    double p99 = -1;
+};
+
+Latency changeToStore(int notices)
 {
     QTemporaryDir dir;
     DataDir::set(dir.path());
     SimDevice device(QStringLiteral("0809"));
     if (!device.listen(QHostAddress::LocalHost, 0, 0))
-        return -1;
+        return {};
     AppSettings::instance()->setNetwork(QStringLiteral("127.0.0.1"), device.controlPort());
     UserStore::initTables();
     UserStore::setLoginModel(1);
@@ -82,9 +88,9 @@ double changeToStoreP99(int notices)
     MessageDistance::instance()->disconnectFromDevice();
     DataDir::set(QString());
     if (samples.empty())
-        return -1;
+        return {};
     std::sort(samples.begin(), samples.end());
-    return samples[size_t(samples.size() * 0.99)];
+    return {samples[samples.size() / 2], samples[size_t(samples.size() * 0.99)]};
 }
 
 int runMainWindowBench(const QStringList &)
@@ -92,7 +98,9 @@ int runMainWindowBench(const QStringList &)
     initZelResources();
     qputenv("ZELDESK_QUIT_WHEN_SHOWN", QByteArray());
     printFigure(QStringLiteral("startup_to_window_ms"), startupMs(), QStringLiteral("ms"));
-    printFigure(QStringLiteral("change_to_store_us_p99"), changeToStoreP99(1000), QStringLiteral("us"));
+    const Latency change = changeToStore(1000);
+    printFigure(QStringLiteral("change_to_store_us_median"), change.median, QStringLiteral("us"));
+    printFigure(QStringLiteral("change_to_store_us_p99"), change.p99, QStringLiteral("us"));
     return 0;
 }
 
