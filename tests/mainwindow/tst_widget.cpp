@@ -51,6 +51,8 @@ private slots:
     void audioDrops_data();
     void audioDrops();
     void refusedDropWarns();
+    void iconClicksSend_data();
+    void iconClicksSend();
     void routingRecordFillsGrids();
     void changesByOthersApplyWithoutSending();
     void wallChangesByOthers();
@@ -292,6 +294,35 @@ void tst_Widget::refusedDropWarns()
     QVERIFY(dropOn(video, 4, QStringLiteral("103")));
     QVERIFY(waitForCommand(QStringLiteral("{param=3VIDEO4}")));
     QVERIFY(!m_device->receivedCommands().contains(QStringLiteral("{param=3VIDEO5}")));
+}
+
+void tst_Widget::iconClicksSend_data()
+{
+    QTest::addColumn<QString>("icon");
+    QTest::addColumn<QStringList>("commands");
+    QTest::newRow("pause") << "pauseIcon" << QStringList{"{param=Frozen3/1}", "{param=Frozen3/0}"};
+    QTest::newRow("mute") << "muteIcon" << QStringList{"{param=VideoMuteOn3}", "{param=VideoMuteOff3}"};
+}
+
+// Clicking a cell's icon twice turns the state on and off again on the device.
+void tst_Widget::iconClicksSend()
+{
+    QFETCH(QString, icon);
+    QFETCH(QStringList, commands);
+    startDevice(QStringLiteral("0809"));
+    openWindow();
+    QVERIFY(waitForCommand(QStringLiteral("{param=bindinfo}")));
+    QTest::qWait(100);
+    TableItemWidget *cell = child<VideoTableWidget>("videoTableWidget")->cellForPort(3);
+    QVERIFY(cell);
+    auto *label = cell->findChild<QLabel *>(icon);
+    QVERIFY(label);
+    for (const QString &command : qAsConst(commands)) {
+        QTest::mouseClick(label, Qt::LeftButton);
+        QVERIFY2(waitForCommand(command), qPrintable(command));
+    }
+    QVERIFY(!DeviceState::instance()->outputFrozen(3));
+    QVERIFY(!DeviceState::instance()->outputVideoMuted(3));
 }
 
 // A change made on the device's panel reaches the grids through its notice.
