@@ -39,6 +39,9 @@ int audioPort(int port, int deviceCode)
 
 enum class Read { Change, Skip, Stop };
 
+// The largest output of any of the models; bind groups hold nothing beyond it.
+constexpr int MaxOutput = 9;
+
 Read readMember(const QString &key, const QString &value, int members, int deviceCode,
                 Change *c)
 {
@@ -97,10 +100,11 @@ Read readMember(const QString &key, const QString &value, int members, int devic
         c->kind = Kind::Bind;
         for (const QString &part : parts) {
             const int output = part.toInt();
-            if (output > 0)
+            if (output >= 1 && output <= MaxOutput && !c->outputs.contains(output))
                 c->outputs << output;
         }
-        // A part that is no output cannot be bound; what is left must still be a group.
+        // A part that is no output of these devices cannot be bound; what is left must
+        // still be a group.
         return c->outputs.size() >= 2 ? Read::Change : Read::Skip;
     }
 

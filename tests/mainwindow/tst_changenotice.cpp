@@ -115,6 +115,8 @@ void tst_ChangeNotice::bindGroups_data()
     QTest::newRow("one output is no group") << "3" << QList<int>();
     QTest::newRow("junk parts dropped") << "2//x/3" << QList<int>{2, 3};
     QTest::newRow("too little left") << "2/x" << QList<int>();
+    QTest::newRow("no such outputs") << "1/10/99999/-3" << QList<int>();
+    QTest::newRow("repeats once") << "4/4/5" << QList<int>{4, 5};
 }
 
 void tst_ChangeNotice::bindGroups()

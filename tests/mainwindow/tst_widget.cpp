@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDropEvent>
+#include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -56,6 +57,7 @@ private slots:
     void routingRecordFillsGrids();
     void changesByOthersApplyWithoutSending();
     void wallChangesByOthers();
+    void hostileNoticesChangeNothingElse();
     void networkRecordAndConfirmation();
     void lostConnectionComesBack();
     void languageSwitch();
@@ -397,6 +399,36 @@ void tst_Widget::wallChangesByOthers()
     bind->setGroups({{3, {3, 4}}});
     m_window->receiveChangedByOthersSlot(QJsonObject{{QStringLiteral("UnBind4_change"), QStringLiteral("4")}});
     QCOMPARE(bind->groupOf(3), QList<int>({3, 4}));
+}
+
+// A misbehaving device's notices neither crash the window nor bind outputs it lacks.
+void tst_Widget::hostileNoticesChangeNothingElse()
+{
+    startDevice(QStringLiteral("0808-S"));
+    openWindow();
+    QVERIFY(waitForCommand(QStringLiteral("{param=status}")));
+    QTest::qWait(100);
+    const QList<QJsonObject> notices{
+        {{"mode_change", "99"}},
+        {{"video-4_change", "3"}},
+        {{"video2147483647_change", "-1"}},
+        {{"audio_change", ""}},
+        {{"Bind1_change", "1/99999/-3"}},
+        {{"Bind1_change", QJsonArray{1, 2}}},
+        {{"UnBind_change", QJsonObject{{"a", 1}}}},
+        {{"cmd_change", "Port/!"}},
+        {{"cmd_change", "Frozen"}},
+        {{"cmd_change", "MuteOn"}},
+        {{"Chn_change", "1"}, {"Mode_change", "x"}, {"Color_change", QJsonValue()}},
+    };
+    for (const QJsonObject &n : notices)
+        m_window->receiveChangedByOthersSlot(n);
+    QVERIFY(m_window->bindManager()->groups().isEmpty());
+    QCOMPARE(DeviceState::instance()->spliceMode(), 0);
+
+    auto *video = child<VideoTableWidget>("videoTableWidget");
+    QVERIFY(dropOn(video, 2, QStringLiteral("104")));
+    QVERIFY(waitForCommand(QStringLiteral("{param=4VIDEO2}")));
 }
 
 void tst_Widget::networkRecordAndConfirmation()
