@@ -108,51 +108,48 @@ Read readMember(const QString &key, const QString &value, int members, int devic
         return c->outputs.size() >= 2 ? Read::Change : Read::Skip;
     }
 
-    if (valueHas("Port")) {
-        const Echo e = echoOf(value, QStringLiteral("Port"));
-        c->kind = Kind::OutputResolution;
+    // Echoed commands, the words tested in this order. Analog_sel has no view here.
+    struct EchoWord
+    {
+        const char *word;
+        Kind kind;
+        bool shown;
+    };
+    static const EchoWord words[] = {
+        {"Port", Kind::OutputResolution, true}, {"Frozen", Kind::Frozen, true},
+        {"Output_Lock", Kind::OutputLock, true}, {"Input_HDCP", Kind::InputHdcp, true},
+        {"Volume", Kind::Volume, true},         {"Analog_sel", Kind::Volume, false},
+        {"MuteOn", Kind::Mute, true},           {"MuteOff", Kind::Mute, true},
+        {"Scaler_Mode", Kind::ScalingMode, true},
+    };
+    for (const EchoWord &w : words) {
+        if (!valueHas(w.word))
+            continue;
+        if (!w.shown)
+            return Read::Skip;
+        const Echo e = echoOf(value, QLatin1String(w.word));
+        c->kind = w.kind;
         c->port = e.port;
-        c->text = QString(e.value).remove(QLatin1Char('!'));
-        return Read::Change;
-    }
-    if (valueHas("Frozen") || valueHas("Output_Lock")) {
-        const bool frozen = valueHas("Frozen");
-        const Echo e = echoOf(value, frozen ? QStringLiteral("Frozen") : QStringLiteral("Output_Lock"));
-        c->kind = frozen ? Kind::Frozen : Kind::OutputLock;
-        c->port = e.port;
-        c->flag = e.value.toInt() == 1;
-        return Read::Change;
-    }
-    if (valueHas("Input_HDCP")) {
-        const Echo e = echoOf(value, QStringLiteral("Input_HDCP"));
-        c->kind = Kind::InputHdcp;
-        c->port = e.port;
-        c->value = e.value.toInt();
-        return Read::Change;
-    }
-    if (valueHas("Volume")) {
-        const Echo e = echoOf(value, QStringLiteral("Volume"));
-        c->kind = Kind::Volume;
-        c->port = audioPort(e.port, deviceCode);
-        c->value = e.value.toInt();
-        return Read::Change;
-    }
-    if (valueHas("Analog_sel"))
-        return Read::Skip;
-    if (valueHas("MuteOn") || valueHas("MuteOff")) {
-        const bool on = valueHas("MuteOn");
-        c->kind = Kind::Mute;
-        c->port = audioPort(
-            QString(value).remove(on ? QStringLiteral("MuteOn") : QStringLiteral("MuteOff")).toInt(),
-            deviceCode);
-        c->flag = on;
-        return Read::Change;
-    }
-    if (valueHas("Scaler_Mode")) {
-        const Echo e = echoOf(value, QStringLiteral("Scaler_Mode"));
-        c->kind = Kind::ScalingMode;
-        c->port = e.port;
-        c->value = e.value.toInt();
+        switch (w.kind) {
+        case Kind::OutputResolution:
+            c->text = QString(e.value).remove(QLatin1Char('!'));
+            break;
+        case Kind::Frozen:
+        case Kind::OutputLock:
+            c->flag = e.value.toInt() == 1;
+            break;
+        case Kind::Volume:
+            c->port = audioPort(e.port, deviceCode);
+            c->value = e.value.toInt();
+            break;
+        case Kind::Mute:
+            c->port = audioPort(e.port, deviceCode);
+            c->flag = w.word == QLatin1String("MuteOn");
+            break;
+        default:
+            c->value = e.value.toInt();
+            break;
+        }
         return Read::Change;
     }
     return Read::Skip;

@@ -67,6 +67,7 @@ private slots:
 private:
     void startDevice(const QString &model);
     void openWindow();
+    bool openSettled(const QString &model);
     bool waitForCommand(const QString &command, int timeout = TestTimeouts::Medium);
     bool dropOn(TableWidget *grid, int port, const QString &text);
     template <typename T> T *child(const char *name) { return m_window->findChild<T *>(QLatin1String(name)); }
@@ -129,6 +130,30 @@ void tst_Widget::openWindow()
         return int(QDialog::Accepted);
     });
     m_window->resize(1280, 800);
+}
+
+// Opens the window on a simulated model and returns once the record answering the last
+// start-up query has been applied.
+bool tst_Widget::openSettled(const QString &model)
+{
+    startDevice(model);
+    openWindow();
+    auto lastRecord = &MessageDistance::receiveBindInfoSig;
+    if (model == QLatin1String("0808-S"))
+        lastRecord = &MessageDistance::receiveOutputInfoSig;
+    else if (model == QLatin1String("0409-S"))
+        lastRecord = &MessageDistance::receiveRotateAngleSig;
+    // Made after the window, so the window's queued slot is posted before the spy counts.
+    QSignalSpy last(MessageDistance::instance(), lastRecord);
+    QElapsedTimer clock;
+    clock.start();
+    while (last.isEmpty()) {
+        if (clock.elapsed() > TestTimeouts::Medium)
+            return false;
+        QTest::qWait(10);
+    }
+    QCoreApplication::processEvents();
+    return true;
 }
 
 bool tst_Widget::waitForCommand(const QString &command, int timeout)
@@ -227,10 +252,7 @@ void tst_Widget::pagesPerModel()
 // Input 3 onto video output 5 with outputs 5 and 6 bound: one switch, both cells follow.
 void tst_Widget::videoDropRoutesBindGroup()
 {
-    startDevice(QStringLiteral("0809"));
-    openWindow();
-    QVERIFY(waitForCommand(QStringLiteral("{param=bindinfo}")));
-    QTest::qWait(100);
+    QVERIFY(openSettled(QStringLiteral("0809")));
     auto *video = child<VideoTableWidget>("videoTableWidget");
     m_window->bindManager()->setGroups({{5, {5, 6}}});
     QVERIFY(dropOn(video, 5, QStringLiteral("103")));
@@ -311,10 +333,7 @@ void tst_Widget::iconClicksSend()
 {
     QFETCH(QString, icon);
     QFETCH(QStringList, commands);
-    startDevice(QStringLiteral("0809"));
-    openWindow();
-    QVERIFY(waitForCommand(QStringLiteral("{param=bindinfo}")));
-    QTest::qWait(100);
+    QVERIFY(openSettled(QStringLiteral("0809")));
     TableItemWidget *cell = child<VideoTableWidget>("videoTableWidget")->cellForPort(3);
     QVERIFY(cell);
     auto *label = cell->findChild<QLabel *>(icon);
@@ -345,10 +364,7 @@ void tst_Widget::routingRecordFillsGrids()
 // group follows and nothing goes back to the device.
 void tst_Widget::changesByOthersApplyWithoutSending()
 {
-    startDevice(QStringLiteral("0809"));
-    openWindow();
-    QVERIFY(waitForCommand(QStringLiteral("{param=bindinfo}")));
-    QTest::qWait(100);
+    QVERIFY(openSettled(QStringLiteral("0809")));
     auto *video = child<VideoTableWidget>("videoTableWidget");
     m_window->bindManager()->setGroups({{3, {3, 4}}});
     DeviceState *state = DeviceState::instance();
@@ -370,7 +386,8 @@ void tst_Widget::changesByOthersApplyWithoutSending()
     m_device->applyPanelCommand(QStringLiteral("2IR7"));
     QTRY_COMPARE_WITH_TIMEOUT(state->irRouting(7), 2, TestTimeouts::Medium);
 
-    // The device logs its own panel commands; the client added none.
+    // The device logs its own panel commands; the client added none (a short grace for
+    // anything it might still send).
     QTest::qWait(50);
     QCOMPARE(m_device->receivedCommands(),
              QStringList({"{param=5VIDEO3}", "{param=Frozen4/1}", "{param=Output_Lock2/1}",
@@ -380,10 +397,7 @@ void tst_Widget::changesByOthersApplyWithoutSending()
 // On the splicer another client's wall layout, bindings and unbindings show here.
 void tst_Widget::wallChangesByOthers()
 {
-    startDevice(QStringLiteral("0808-S"));
-    openWindow();
-    QVERIFY(waitForCommand(QStringLiteral("{param=status}")));
-    QTest::qWait(100);
+    QVERIFY(openSettled(QStringLiteral("0808-S")));
     VideoSplitManager *bind = m_window->bindManager();
     QVERIFY(bind);
 
@@ -404,10 +418,7 @@ void tst_Widget::wallChangesByOthers()
 // A misbehaving device's notices neither crash the window nor bind outputs it lacks.
 void tst_Widget::hostileNoticesChangeNothingElse()
 {
-    startDevice(QStringLiteral("0808-S"));
-    openWindow();
-    QVERIFY(waitForCommand(QStringLiteral("{param=status}")));
-    QTest::qWait(100);
+    QVERIFY(openSettled(QStringLiteral("0808-S")));
     const QList<QJsonObject> notices{
         {{"mode_change", "99"}},
         {{"video-4_change", "3"}},
@@ -508,14 +519,10 @@ void tst_Widget::screenshots()
     QFETCH(int, language);
     QFETCH(int, tab);
     AppSettings::instance()->setLanguage(language);
-    startDevice(model);
-    openWindow();
-    QVERIFY(waitForCommand(model == QLatin1String("0409-S") ? QStringLiteral("{param=Get_Rotate}")
-                                                            : QStringLiteral("{param=outputinfo}")));
-    QTest::qWait(300);
+    QVERIFY(openSettled(model));
     if (tab >= 0)
         child<QTabWidget>("tabWidget")->setCurrentIndex(tab);
-    QTest::qWait(50);
+    QCoreApplication::processEvents();
     const QString file = QStringLiteral("%1/main-%2.png").arg(dir, QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(m_window->grab().save(file));
 }
