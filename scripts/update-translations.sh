@@ -1,20 +1,27 @@
 #!/usr/bin/env bash
-# Collects every translatable text of the client into the two catalogues, keeping what
-# is translated already. Run after adding texts, then translate the unfinished ones:
+# Collects every translatable text of the client into the catalogues, keeping what is
+# translated already. There is one catalogue pair per source folder
+# (resources/translations/<folder>_zh.ts and _en.ts, forms under "forms"); all of one
+# language are compiled into one ":/Chinese" or ":/English". Run after adding texts,
+# then translate the unfinished ones:
 #   bash scripts/update-translations.sh [OUTPUT_DIR]
 # With OUTPUT_DIR the catalogues are updated there (a copy), not in the tree.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
-out="${1:-$top/resources/translations}"
+src="$top/resources/translations"
+out="${1:-$src}"
 lupdate="${LUPDATE:-$(command -v lupdate || echo /usr/lib/qt5/bin/lupdate)}"
-dirs=()
 for d in app device dialogs grid login mainwindow multiview upload users wall resources/forms; do
-    [ -d "$top/$d" ] && dirs+=("$top/$d")
-done
-for lang in zh en; do
-    if [ "$out" != "$top/resources/translations" ]; then
-        cp "$top/resources/translations/zeldesk_$lang.ts" "$out/zeldesk_$lang.ts"
-    fi
-    "$lupdate" -silent -no-obsolete -locations none -extensions cpp,h,ui "${dirs[@]}" \
-        -ts "$out/zeldesk_$lang.ts"
+    [ -d "$top/$d" ] || continue
+    name="$(basename "$d")"
+    for lang in zh en; do
+        ts="$out/${name}_$lang.ts"
+        if [ "$out" != "$src" ] && [ -f "$src/${name}_$lang.ts" ]; then
+            cp "$src/${name}_$lang.ts" "$ts"
+        fi
+        "$lupdate" -silent -no-obsolete -locations none -extensions cpp,h,ui "$top/$d" \
+            -target-language "$([ "$lang" = zh ] && echo zh_CN || echo en_US)" -ts "$ts"
+        # A folder without texts needs no catalogue.
+        grep -q '<message' "$ts" || rm -f "$ts"
+    done
 done

@@ -28,26 +28,7 @@
     </message>
 </context>
 <context>
-    <name>ListWidget</name>
-    <message>
-        <source>Audio %1</source>
-        <translation>音频 %1</translation>
-    </message>
-    <message>
-        <source>Input %1</source>
-        <translation>输入 %1</translation>
-    </message>
-</context>
-<context>
     <name>LoginDialog</name>
-    <message>
-        <source>LOGIN</source>
-        <translation>登录</translation>
-    </message>
-    <message>
-        <source>系列视频切换软件</source>
-        <translation>系列视频切换软件</translation>
-    </message>
     <message>
         <source>UserName</source>
         <translation>用户名</translation>
@@ -57,32 +38,12 @@
         <translation>密码</translation>
     </message>
     <message>
-        <source>Remember Password</source>
-        <translation>记住密码</translation>
-    </message>
-    <message>
         <source>Login</source>
         <translation>登录</translation>
-    </message>
-    <message>
-        <source>connect fail!</source>
-        <translation>连接失败！</translation>
-    </message>
-    <message>
-        <source>connect successful but software error!</source>
-        <translation>连接成功，但软件出错！</translation>
-    </message>
-    <message>
-        <source>username or password error!</source>
-        <translation>用户名或密码错误！</translation>
     </message>
 </context>
 <context>
     <name>LoginSettingDialog</name>
-    <message>
-        <source>Setting</source>
-        <translation>设置</translation>
-    </message>
     <message>
         <source>Device IP:</source>
         <translation>设备 IP:</translation>
@@ -101,21 +62,6 @@
     </message>
 </context>
 <context>
-    <name>MessageDistance</name>
-    <message>
-        <source>NetWork Error</source>
-        <translation>网络错误</translation>
-    </message>
-    <message>
-        <source>传输文件端口连接发生错误！</source>
-        <translation>传输文件端口连接发生错误！</translation>
-    </message>
-    <message>
-        <source>传输文件过程网络发生错误！请重新上传</source>
-        <translation>传输文件过程网络发生错误！请重新上传</translation>
-    </message>
-</context>
-<context>
     <name>MsgDlg</name>
     <message>
         <source>OK</source>
@@ -124,10 +70,6 @@
 </context>
 <context>
     <name>RenameDialog</name>
-    <message>
-        <source>Rename</source>
-        <translation>重命名</translation>
-    </message>
     <message>
         <source>新名称:</source>
         <translation>新名称:</translation>
@@ -144,19 +86,8 @@
 <context>
     <name>VolumnSettingDialog</name>
     <message>
-        <source>Volumn Setting</source>
-        <translation>音量设置</translation>
-    </message>
-    <message>
         <source>Apply</source>
         <translation>应用</translation>
-    </message>
-</context>
-<context>
-    <name>WallGroupButton</name>
-    <message>
-        <source>Outputs %1</source>
-        <translation>输出 %1</translation>
     </message>
 </context>
 <context>
@@ -324,54 +255,6 @@
     <message>
         <source>About</source>
         <translation>关于</translation>
-    </message>
-    <message>
-        <source>Multiview</source>
-        <translation>多画面</translation>
-    </message>
-    <message>
-        <source>Output %1</source>
-        <translation>输出 %1</translation>
-    </message>
-    <message>
-        <source>Audio %1</source>
-        <translation>音频 %1</translation>
-    </message>
-    <message>
-        <source>Not available in this version</source>
-        <translation>此版本暂不可用</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
-        <source>The current operation involves one or more ports that the current user does not have permission to use.</source>
-        <translation>当前操作涉及一个或多个当前用户无权使用的端口。</translation>
-    </message>
-    <message>
-        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connected</source>
-        <translation>%4Vantor  用户:%3  Ip:%1  端口:%2 已连接</translation>
-    </message>
-    <message>
-        <source>%4Vantor  User:%3  Ip:%1  Port:%2 disconnected</source>
-        <translation>%4Vantor  用户:%3  Ip:%1  端口:%2 已断开</translation>
-    </message>
-    <message>
-        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connecting</source>
-        <translation>%4Vantor  用户:%3  Ip:%1  端口:%2 正在连接</translation>
-    </message>
-    <message>
-        <source>Network Changed</source>
-        <translation>网络已更改</translation>
-    </message>
-    <message>
-        <source>The network has changed, please reboot the device immediately</source>
-        <translation>网络已更改，请立即重启设备</translation>
-    </message>
-    <message>
-        <source>Input %1</source>
-        <translation>输入 %1</translation>
     </message>
 </context>
 </TS>

@@ -28,26 +28,7 @@
     </message>
 </context>
 <context>
-    <name>ListWidget</name>
-    <message>
-        <source>Audio %1</source>
-        <translation>Audio %1</translation>
-    </message>
-    <message>
-        <source>Input %1</source>
-        <translation>Input %1</translation>
-    </message>
-</context>
-<context>
     <name>LoginDialog</name>
-    <message>
-        <source>LOGIN</source>
-        <translation>LOGIN</translation>
-    </message>
-    <message>
-        <source>系列视频切换软件</source>
-        <translation> Series Video Switcher</translation>
-    </message>
     <message>
         <source>UserName</source>
         <translation>UserName</translation>
@@ -57,32 +38,12 @@
         <translation>PassWord</translation>
     </message>
     <message>
-        <source>Remember Password</source>
-        <translation>Remember Password</translation>
-    </message>
-    <message>
         <source>Login</source>
         <translation>Login</translation>
-    </message>
-    <message>
-        <source>connect fail!</source>
-        <translation>connect fail!</translation>
-    </message>
-    <message>
-        <source>connect successful but software error!</source>
-        <translation>connect successful but software error!</translation>
-    </message>
-    <message>
-        <source>username or password error!</source>
-        <translation>username or password error!</translation>
     </message>
 </context>
 <context>
     <name>LoginSettingDialog</name>
-    <message>
-        <source>Setting</source>
-        <translation>Setting</translation>
-    </message>
     <message>
         <source>Device IP:</source>
         <translation>Device IP:</translation>
@@ -101,21 +62,6 @@
     </message>
 </context>
 <context>
-    <name>MessageDistance</name>
-    <message>
-        <source>NetWork Error</source>
-        <translation>NetWork Error</translation>
-    </message>
-    <message>
-        <source>传输文件端口连接发生错误！</source>
-        <translation>The file transfer port could not be connected!</translation>
-    </message>
-    <message>
-        <source>传输文件过程网络发生错误！请重新上传</source>
-        <translation>A network error occurred during the transfer! Please upload again.</translation>
-    </message>
-</context>
-<context>
     <name>MsgDlg</name>
     <message>
         <source>OK</source>
@@ -124,10 +70,6 @@
 </context>
 <context>
     <name>RenameDialog</name>
-    <message>
-        <source>Rename</source>
-        <translation>Rename</translation>
-    </message>
     <message>
         <source>新名称:</source>
         <translation>New name:</translation>
@@ -144,19 +86,8 @@
 <context>
     <name>VolumnSettingDialog</name>
     <message>
-        <source>Volumn Setting</source>
-        <translation>Volumn Setting</translation>
-    </message>
-    <message>
         <source>Apply</source>
         <translation>Apply</translation>
-    </message>
-</context>
-<context>
-    <name>WallGroupButton</name>
-    <message>
-        <source>Outputs %1</source>
-        <translation>Outputs %1</translation>
     </message>
 </context>
 <context>
@@ -324,54 +255,6 @@
     <message>
         <source>About</source>
         <translation>About</translation>
-    </message>
-    <message>
-        <source>Multiview</source>
-        <translation>Multiview</translation>
-    </message>
-    <message>
-        <source>Output %1</source>
-        <translation>Output %1</translation>
-    </message>
-    <message>
-        <source>Audio %1</source>
-        <translation>Audio %1</translation>
-    </message>
-    <message>
-        <source>Not available in this version</source>
-        <translation>Not available in this version</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
-        <source>The current operation involves one or more ports that the current user does not have permission to use.</source>
-        <translation>The current operation involves one or more ports that the current user does not have permission to use.</translation>
-    </message>
-    <message>
-        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connected</source>
-        <translation>%4Vantor  User:%3  Ip:%1  Port:%2 connected</translation>
-    </message>
-    <message>
-        <source>%4Vantor  User:%3  Ip:%1  Port:%2 disconnected</source>
-        <translation>%4Vantor  User:%3  Ip:%1  Port:%2 disconnected</translation>
-    </message>
-    <message>
-        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connecting</source>
-        <translation>%4Vantor  User:%3  Ip:%1  Port:%2 connecting</translation>
-    </message>
-    <message>
-        <source>Network Changed</source>
-        <translation>Network Changed</translation>
-    </message>
-    <message>
-        <source>The network has changed, please reboot the device immediately</source>
-        <translation>The network has changed, please reboot the device immediately</translation>
-    </message>
-    <message>
-        <source>Input %1</source>
-        <translation>Input %1</translation>
     </message>
 </context>
 </TS>
