@@ -380,6 +380,8 @@ void InputSignalWidget0409::resizeEvent(QResizeEvent *event)
     QFont font = m_info->font();
     font.setPixelSize(qBound(8, qMin(width() / 16, height() / 9), 14));
     m_info->setFont(font);
+    // A sliver of a window (a one-row wall zoomed out) shows its title only.
+    m_info->setVisible(height() >= 80);
 }
 
 void InputSignalWidget0409::mousePressEvent(QMouseEvent *event)

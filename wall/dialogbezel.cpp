@@ -26,6 +26,7 @@ DialogBezel::DialogBezel(QWidget *parent)
     setTitle(tr("Bezel Pixel Setting"));
     setModal(true);
     auto *body = new QWidget(frame());
+    body->setStyleSheet(QStringLiteral("QLineEdit{font-size:13px;padding:2px 4px;}"));
     body->setGeometry(0, TitleHeight, FrameWidth, FrameHeight - TitleHeight);
     auto *layout = new QVBoxLayout(body);
     layout->setContentsMargins(18, 14, 18, 14);

@@ -491,7 +491,8 @@ void tst_Multiview::screenshots()
     QCoreApplication::installTranslator(&translator);
     openCanvas(vir);
     const QSize wall = m_canvas->realResolution();
-    m_canvas->resize(QSize(900, 900 * wall.height() / wall.width()).boundedTo(QSize(900, 1200)));
+    const int width = vir == 1 ? 2400 : 900;
+    m_canvas->resize(width, qMin(1200, width * wall.height() / wall.width()));
     const QSize s = m_canvas->size();
     const QRect rects[] = {{0, 0, s.width() / 2, s.height() / 2},
                            {s.width() / 3, s.height() / 4, s.width() / 2, s.height() / 2},
