@@ -5,6 +5,10 @@
 #include "outputwidget0409.h"
 #include "wallgeometry.h"
 #include "windowlayers.h"
+#include "windowstatusrecord.h"
+#include "replyparser.h"
+
+#include <QJsonDocument>
 #include "zelresources.h"
 
 #include <QComboBox>
@@ -61,6 +65,7 @@ private slots:
     void layerToTopSendsOneCommand();
     void propertyDialog_data();
     void propertyDialog();
+    void windowStatusRecord();
     void loadsDeviceWindows();
     void statusTimeoutEmptiesCanvas();
     void screenshots_data();
@@ -436,6 +441,19 @@ void tst_Multiview::propertyDialog()
     dialog.findChild<QComboBox *>("cbb_source")->setCurrentIndex(source);
     dialog.apply();
     QTEST(m_sent.join(QLatin1Char(' ')), "sent");
+}
+
+// The device's bare-list form, repaired as the link does: closed windows are left out.
+void tst_Multiview::windowStatusRecord()
+{
+    const QByteArray raw = "{window1:2,1,0,0,1920,1080,window2:0,0,0,0,0,0,window3:0,0,0,0,0,0,"
+                           "window4:4,2,960,540,2880,1620,VIR:3,AUDIO:2}";
+    const QJsonObject obj = QJsonDocument::fromJson(ReplyParser::repairRecord(raw)).object();
+    const WindowStatusRecord record = WindowStatusRecord::read(obj);
+    QCOMPARE(record.windows.keys(), (QList<int>{1, 4}));
+    QCOMPARE(record.windows.value(4), (WindowGeometry{4, 2, 960, 540, 2880, 1620}));
+    QCOMPARE(record.virMode, std::optional<int>(3));
+    QVERIFY(record.unknownKeys.isEmpty());
 }
 
 void tst_Multiview::loadsDeviceWindows()
