@@ -157,4 +157,16 @@ QRectF keptInside(const QRectF &rect, const QSizeF &canvas)
     return r;
 }
 
+std::optional<CanvasFit> fitCanvas(const QSize &viewport, const QSize &wall, int virMode)
+{
+    if (wall.isEmpty() || viewport.isEmpty())
+        return std::nullopt;
+    const double scale = qMin(double(viewport.width()) / wall.width(), double(viewport.height()) / wall.height());
+    // Halves round up.
+    const int iw = int(std::floor(wall.width() * scale + 0.5));
+    const int ih = int(std::floor(wall.height() * scale + 0.5));
+    const int most = virMode == 1 ? 12 : 2;
+    return CanvasFit{QSize(iw, ih), QSize(iw / 2, ih / 2), QSize(most * iw, most * ih)};
+}
+
 } // namespace CanvasMath

@@ -59,4 +59,15 @@ QRectF resizeEdges(const QRectF &rect, int edges, const QPointF &pos);
 // Limits the size to the canvas and pulls the rectangle inside.
 QRectF keptInside(const QRectF &rect, const QSizeF &canvas);
 
+struct CanvasFit
+{
+    QSize size;
+    QSize minimum;
+    QSize maximum;
+};
+// The canvas fitted into a viewport with the wall's aspect: half that size at least,
+// twice at most (twelve times for the one-row wall, VIR mode 1). None for a wall or
+// viewport without a size.
+std::optional<CanvasFit> fitCanvas(const QSize &viewport, const QSize &wall, int virMode);
+
 } // namespace CanvasMath

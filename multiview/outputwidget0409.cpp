@@ -299,7 +299,11 @@ void OutputWidget0409::loadWindowsFromDevice()
 {
     m_statusTimer->stop();
     resetPending();
-    if (!m_resolutionReady || !m_windowsReady) {
+    const bool complete = m_resolutionReady && m_windowsReady;
+    // Loaded once per wait: a later resolution or rotation answer must not bring back
+    // windows the user has closed since.
+    m_resolutionReady = m_windowsReady = m_rotationReady = false;
+    if (!complete) {
         clearWindows();
         recalculate();
         showError(tr("Timeout for Reading The last Window status!"));

@@ -472,6 +472,11 @@ void tst_Multiview::loadsDeviceWindows()
     // The next window drawn takes the lowest free ID.
     addCellWindow(4, QPoint(850, 450));
     QVERIFY(m_canvas->window(1));
+    // A later answer does not bring back a window closed since the load.
+    m_canvas->window(2)->runAction(Item::Action::Close);
+    m_canvas->markRotationReady();
+    m_canvas->markResolutionReady();
+    QCOMPARE(m_canvas->windows().keys(), (QList<int>{1, 4}));
 }
 
 void tst_Multiview::statusTimeoutEmptiesCanvas()
