@@ -54,4 +54,9 @@ int hitTest(const QMap<int, QRectF> &areas, const QPointF &point, const QSizeF &
     return -1;
 }
 
+int deviceOutput(int area)
+{
+    return area >= 900 ? area : area + 900;
+}
+
 } // namespace SplitterLayout

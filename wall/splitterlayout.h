@@ -16,5 +16,7 @@ QMap<int, QRectF> areas(int mode);
 // point; -1 when none does.
 int hitTest(const QMap<int, QRectF> &areas, const QPointF &point, const QSizeF &size);
 QRectF scaled(const QRectF &fraction, const QSizeF &size);
+// The output number the device knows an area by: area + 900 (900 and above unchanged).
+int deviceOutput(int area);
 
 } // namespace SplitterLayout
