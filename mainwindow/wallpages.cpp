@@ -5,6 +5,7 @@
 #include "messagedistance.h"
 #include "multiviewpage.h"
 #include "outputwidget0409.h"
+#include "permissionstore.h"
 #include "singlesplitterwidget.h"
 #include "splitterlayout.h"
 #include "ui_widget.h"
@@ -119,4 +120,13 @@ void WallPages::openBezel()
     const int result = m_hooks.runDialog ? m_hooks.runDialog(dialog) : dialog.exec();
     if (result == 1)
         DialogBezel::sendStored(this, sendToDevice);
+}
+
+void WallPages::applyRights(const PermissionStore &rights)
+{
+    m_ui->btn_splicing_set->setEnabled(rights.hasFunctionRight(PermissionStore::SplicingSetting));
+    const bool wall = rights.hasFunctionRight(PermissionStore::SplicingWall);
+    m_ui->btn_0409_close_all->setEnabled(wall);
+    m_ui->widget_out_0409->setEnabled(wall);
+    m_ui->bezelBtn->setEnabled(rights.hasFunctionRight(PermissionStore::Bezel));
 }

@@ -8,6 +8,7 @@
 #include <functional>
 
 class MultiviewPage;
+class PermissionStore;
 class OutputWidget0409;
 class QDialog;
 class SingleSplitterWidget;
@@ -49,6 +50,8 @@ public:
     void applySplitterAreas(const QMap<int, int> &areas);
     void refreshSplitter();
     void openBezel();
+    // Splicing settings (right 0), the canvas and close-all (right 1), bezel (right 18).
+    void applyRights(const PermissionStore &rights);
 
 private:
     Widget *m_window;

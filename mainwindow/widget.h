@@ -22,6 +22,7 @@ class QDialog;
 class SettingPage;
 class TableWidget;
 class TitleBar;
+class WallPages;
 class VideoSplitManager;
 
 namespace Ui {
@@ -114,6 +115,7 @@ private:
     void applyPermissions();
     void disableLaterControls();
     void showPermissionWarning();
+    void splitterLayoutChanged(int mode);
     void retranslate();
     void scheduleStartUpQueries(int deviceCode);
 
@@ -124,6 +126,7 @@ private:
     SettingPage *m_settingPage = nullptr;
     TitleBar *m_title = nullptr;
     ChangeApplier *m_changes = nullptr;
+    WallPages *m_wall = nullptr;
     QButtonGroup *m_splitterGroup = nullptr;
     QButtonGroup *m_multiviewGroup = nullptr;
     QButtonGroup *m_planGroup = nullptr;
