@@ -28,6 +28,9 @@ MultiviewPage::MultiviewPage(const Controls &controls, CommandSink sink, QObject
     m_c.lockAll->setCheckable(true);
     connect(m_c.lockAll, &QAbstractButton::toggled, canvas, &OutputWidget0409::setAllLocked);
     connect(m_c.closeAll, &QAbstractButton::clicked, canvas, [canvas] { canvas->closeAllWindows(false); });
+    // The canvas starts on the first join button.
+    if (m_c.layoutButtons[0] && m_c.layoutButtons[0]->isCheckable())
+        m_c.layoutButtons[0]->setChecked(true);
     updateLayoutButtonIcons();
 }
 
