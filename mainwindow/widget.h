@@ -23,6 +23,7 @@ class SettingPage;
 class TableWidget;
 class TitleBar;
 class VideoSplitManager;
+class WallControls;
 
 namespace Ui {
 class Widget;
@@ -102,7 +103,6 @@ protected:
 
 private:
     void buildForm();
-    void buildButtonGroups();
     void connectLink();
     void connectControls();
     void connectChanges();
@@ -124,11 +124,7 @@ private:
     SettingPage *m_settingPage = nullptr;
     TitleBar *m_title = nullptr;
     ChangeApplier *m_changes = nullptr;
-    QButtonGroup *m_splitterGroup = nullptr;
-    QButtonGroup *m_multiviewGroup = nullptr;
-    QButtonGroup *m_planGroup = nullptr;
-    QButtonGroup *m_planGroup2 = nullptr;
-    QButtonGroup *m_wallGroup = nullptr;
+    WallControls *m_wall = nullptr;
     QStringList m_bindColours;
     QTranslator m_translator;
     LoginFlow::Runner m_login;
