@@ -18,16 +18,15 @@
 #include "replyrecords.h"
 #include "settingpage.h"
 #include "sigmanager.h"
-#include "splicemodes.h"
 #include "svgwidgets.h"
 #include "tablewidget.h"
 #include "titlebar.h"
+#include "wallcontrols.h"
 #include "userstore.h"
 #include "videosplitmanager.h"
 #include "videotablewidget.h"
 #include "singlesplitterwidget.h"
 #include "wallpages.h"
-#include "wallgroupbutton.h"
 #include "windowrules.h"
 
 #include <QApplication>
@@ -95,7 +94,7 @@ void Widget::buildForm()
     };
     wallHooks.permissionWarning = [this] { showPermissionWarning(); };
     wallHooks.inputName = [](int input) { return AppSettings::instance()->inputNames().value(input); };
-    m_wall = new WallPages(this, ui.get(), wallHooks);
+    m_wallPages = new WallPages(this, ui.get(), wallHooks);
 
     ui->AudioTable->setReduceHdmiSource(false);
     ui->audioHDMITable->setReduceHdmiSource(false);
@@ -111,43 +110,7 @@ void Widget::buildForm()
                               ui->audioTable0808S}) {
         grid->setSelectionMode(QAbstractItemView::NoSelection);
     }
-    buildButtonGroups();
-}
-
-void Widget::buildButtonGroups()
-{
-    m_splitterGroup = new QButtonGroup(this);
-    QPushButton *splitters[] = {ui->btn_splitter_0, ui->btn_splitter_1, ui->btn_splitter_2,
-                                ui->btn_splitter_3, ui->btn_splitter_4, ui->btn_splitter_5,
-                                ui->btn_splitter_6};
-    for (int i = 0; i < 7; ++i)
-        m_splitterGroup->addButton(splitters[i], i);
-    ui->btn_splitter_0->setChecked(true);
-
-    m_multiviewGroup = new QButtonGroup(this);
-    m_multiviewGroup->addButton(ui->btn_vir_1, 0);
-    m_multiviewGroup->addButton(ui->btn_vir_2, 1);
-    m_multiviewGroup->addButton(ui->btn_vir_3, 2);
-
-    m_planGroup = new QButtonGroup(this);
-    m_planGroup2 = new QButtonGroup(this);
-    for (int i = 1; i <= 10; ++i) {
-        auto *plan = findChild<QPushButton *>(QStringLiteral("btn_plan%1").arg(i));
-        auto *plan2 = findChild<QPushButton *>(QStringLiteral("btn_plan%1_2").arg(i));
-        m_planGroup->addButton(plan, i - 1);
-        m_planGroup2->addButton(plan2, i - 1);
-        plan->setText(QString::number(i));
-        plan2->setText(QString::number(i));
-    }
-
-    m_wallGroup = new QButtonGroup(this);
-    WallGroupButton *walls[] = {ui->btn_spliceMode0, ui->btn_spliceMode1, ui->btn_spliceMode2,
-                                ui->btn_spliceMode3, ui->btn_spliceMode4, ui->btn_spliceMode5};
-    for (int i = 0; i < 6; ++i) {
-        walls[i]->setOutputs(VideoSplitManager::presetOutputs(i));
-        m_wallGroup->addButton(walls[i], i);
-    }
-    ui->btn_spliceMode0->setChecked(true);
+    m_wall = new WallControls(m_context, m_grids, this);
 }
 
 void Widget::connectLink()
@@ -195,15 +158,17 @@ void Widget::connectControls()
     connect(ui->btnReLogin, &QPushButton::clicked, this, &Widget::reLogin);
     connect(ui->HdmiAudioComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &Widget::on_hdmiAudioComboBox_currentIndexChanged);
-    connect(m_splitterGroup, &QButtonGroup::idClicked, this,
+    connect(m_wall->splitterGroup(), &QButtonGroup::idClicked, this,
             &Widget::SingleSplitterButtonChangeSlot);
-    connect(m_wallGroup, &QButtonGroup::idClicked, this, &Widget::sl_spliceGroupBtnClicked);
+    connect(m_wall->wallGroup(), &QButtonGroup::idClicked, this,
+            &Widget::sl_spliceGroupBtnClicked);
+    connect(m_wall, &WallControls::permissionWarning, this, &Widget::showPermissionWarning);
     connect(ui->tabWidget, &QTabWidget::currentChanged, m_pages, &PageConfigurator::onTabChanged);
     connect(ui->listWidget, &QListWidget::currentItemChanged, m_pages,
             [this](QListWidgetItem *item) {
                 m_pages->refreshListDisplay();
                 const bool input = item && item->data(258).toInt() == 1;
-                m_wall->setCurrentInput(input ? item->data(256).toInt() : 0);
+                m_wallPages->setCurrentInput(input ? item->data(256).toInt() : 0);
             });
     connect(ui->wid_ss, &SingleSplitterWidget::si_layout_change, this, &Widget::splitterLayoutChanged);
     connect(m_grids, &GridWiring::permissionWarning, this, &Widget::showPermissionWarning);
@@ -223,7 +188,7 @@ void Widget::connectChanges()
             &Widget::si_outResoluChangedByOthers);
     connect(m_changes, &ChangeApplier::hdcpChanged, this, &Widget::si_hdcpChangedByOthers);
     connect(m_changes, &ChangeApplier::forwarded, this, &Widget::si_ForwardAnalysis);
-    connect(m_changes, &ChangeApplier::splitterChanged, m_wall, &WallPages::refreshSplitter);
+    connect(m_changes, &ChangeApplier::splitterChanged, m_wallPages, &WallPages::refreshSplitter);
 }
 
 // ---- login ----------------------------------------------------------------------------
@@ -304,7 +269,7 @@ void Widget::applyPermissions()
     ui->wid_spliceGroups->setEnabled(rights.hasFunctionRight(PermissionStore::VideoSwitch) &&
                                      rights.hasFunctionRight(PermissionStore::Splice));
     ui->lb_sg->setEnabled(ui->wid_spliceGroups->isEnabled());
-    m_wall->applyRights(rights);
+    m_wallPages->applyRights(rights);
     disableLaterControls();
     m_grids->applyIconRights();
 }
@@ -314,9 +279,7 @@ void Widget::disableLaterControls()
     // Plans, caption and users have no dialogs in this version: their buttons stay
     // visible but cannot be pressed.
     QList<QWidget *> later = {ui->CaptionBtn, ui->btn_caption_0409, ui->usermanageBtn};
-    for (QAbstractButton *b : m_planGroup->buttons())
-        later << b;
-    for (QAbstractButton *b : m_planGroup2->buttons())
+    for (QAbstractButton *b : m_wall->planButtons())
         later << b;
     for (QWidget *w : later) {
         w->setEnabled(false);
@@ -355,7 +318,7 @@ void Widget::retranslate()
     m_pages->writeJointTabText();
     m_title->showStoredState();
     AboutPage::write(ui.get());
-    if (m_planGroup && m_context.bind)
+    if (m_wall && m_context.bind)
         disableLaterControls();
 }
 
@@ -388,8 +351,7 @@ void Widget::on_refrenshBtn_clicked()
 void Widget::SingleSplitterButtonChangeSlot(int id)
 {
     ui->wid_ss->setLayout(id);
-    DeviceState::instance()->selectSplitterLayout(id);
-    MessageDistance::instance()->sendSplitter(id);
+    m_wall->selectSplitterLayout(id);
 }
 
 void Widget::splitterLayoutChanged(int mode)
@@ -408,27 +370,7 @@ void Widget::sl_spliceGroupBtnClicked(int id)
 
 void Widget::applySpliceMode(int mode, bool send)
 {
-    DeviceState *state = DeviceState::instance();
-    if (send) {
-        const QList<int> asked = SpliceModes::outputsAsked(mode, m_context.bind);
-        if (!WindowRules::outputsPermitted(m_context.permissions, asked)) {
-            showPermissionWarning();
-            if (QAbstractButton *b = m_wallGroup->button(state->spliceMode()))
-                b->setChecked(true);
-            return;
-        }
-        MessageDistance::instance()->sendMode(mode);
-    }
-    SpliceModes::apply(mode, *state, m_context.bind);
-    if (send) {
-        const QList<int> touched = SpliceModes::resetWallOutputs(mode, *state);
-        for (int o : touched)
-            m_grids->updateVideoCell(o);
-        if (!touched.isEmpty())
-            m_grids->refreshGrid(0);
-    }
-    if (QAbstractButton *b = m_wallGroup->button(mode))
-        b->setChecked(true);
+    m_wall->applySpliceMode(mode, send);
 }
 
 // ---- connection -----------------------------------------------------------------------
@@ -479,7 +421,7 @@ void Widget::refrenshSignalSlot()
     }
     AppSettings::instance()->setAudioNames(audio);
     AppSettings::instance()->setInputNames(inputs);
-    m_wall->setInputNames(inputs);
+    m_wallPages->setInputNames(inputs);
     m_pages->refreshListDisplay();
 }
 
@@ -492,13 +434,14 @@ void Widget::receiveVersionSlot(QJsonObject obj)
         if (code == 4) {
             const int layout = DeviceState::instance()->splitterLayout();
             ui->wid_ss->setLayout(layout);
-            const QSignalBlocker blocker(m_splitterGroup);
-            if (QAbstractButton *b = m_splitterGroup->button(layout))
+            QButtonGroup *splitters = m_wall->splitterGroup();
+            const QSignalBlocker blocker(splitters);
+            if (QAbstractButton *b = splitters->button(layout))
                 b->setChecked(true);
         }
         configurePages();
         if (code == 2)
-            m_wall->restartMultiview();
+            m_wallPages->restartMultiview();
     } else {
         m_pages->rebuildOutputNamesAndGrids();
         AboutPage::write(ui.get());
@@ -540,7 +483,7 @@ void Widget::receiveVideoAudioIRMapSlot(QJsonObject obj)
     const ReplyRecords::Routing routing = ReplyRecords::applyRouting(obj);
     if (routing.spliceMode >= 0)
         applySpliceMode(LocalRouting::spliceModeOf(routing.spliceMode), false);
-    m_wall->applySplitterAreas(routing.wallWindows);
+    m_wallPages->applySplitterAreas(routing.wallWindows);
     m_grids->refreshAllGrids();
 }
 
@@ -579,7 +522,7 @@ void Widget::receiveRotateAngleSlot(QJsonObject obj)
 
 void Widget::receiveWindowStatusSlot(QJsonObject obj)
 {
-    m_wall->applyWindowStatus(obj);
+    m_wallPages->applyWindowStatus(obj);
     emit si_windows_ready();
 }
 

@@ -24,6 +24,7 @@ class TableWidget;
 class TitleBar;
 class WallPages;
 class VideoSplitManager;
+class WallControls;
 
 namespace Ui {
 class Widget;
@@ -103,7 +104,6 @@ protected:
 
 private:
     void buildForm();
-    void buildButtonGroups();
     void connectLink();
     void connectControls();
     void connectChanges();
@@ -126,12 +126,8 @@ private:
     SettingPage *m_settingPage = nullptr;
     TitleBar *m_title = nullptr;
     ChangeApplier *m_changes = nullptr;
-    WallPages *m_wall = nullptr;
-    QButtonGroup *m_splitterGroup = nullptr;
-    QButtonGroup *m_multiviewGroup = nullptr;
-    QButtonGroup *m_planGroup = nullptr;
-    QButtonGroup *m_planGroup2 = nullptr;
-    QButtonGroup *m_wallGroup = nullptr;
+    WallControls *m_wall = nullptr;
+    WallPages *m_wallPages = nullptr;
     QStringList m_bindColours;
     QTranslator m_translator;
     LoginFlow::Runner m_login;
