@@ -20,6 +20,7 @@ struct LogState
     QFile file;
     QString fileName;  // relative name the open file was opened under
     QString directory; // working directory at that time
+    bool recheck = true; // look at the working directory again (once a second)
     // The local time of the last second asked for, formatted once per second.
     qint64 second = std::numeric_limits<qint64>::min();
     QString stamp;
@@ -50,6 +51,7 @@ Moment now()
     LogState &s = state();
     const qint64 second = QDateTime::currentSecsSinceEpoch();
     if (second != s.second) {
+        s.recheck = true;
         const QDateTime when = QDateTime::fromSecsSinceEpoch(second);
         s.second = second;
         s.stamp = when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
@@ -66,6 +68,10 @@ QString lineText(const QString &message, const char *file, int line, const QStri
 
 bool ensureOpen(LogState &s, const QString &fileName)
 {
+    // Asking for the working directory is a system call; once a second is enough.
+    if (s.file.isOpen() && s.fileName == fileName && !s.recheck && !s_clock)
+        return true;
+    s.recheck = false;
     const QString directory = QDir::currentPath();
     if (s.file.isOpen() && s.fileName == fileName && s.directory == directory)
         return true;
@@ -97,6 +103,8 @@ void setClockForTesting(QDateTime (*clock)())
 {
     QMutexLocker locker(&state().mutex);
     s_clock = clock;
+    // A test may move to another working directory within the same second.
+    state().recheck = true;
 }
 
 } // namespace LogFile

@@ -265,6 +265,17 @@ bool MessageDistance::waitUntilDrained(unsigned long timeoutMs)
     return true;
 }
 
+bool MessageDistance::waitUntilBacklogAtMost(quint64 reads, unsigned long timeoutMs)
+{
+    QDeadlineTimer deadline(static_cast<qint64>(timeoutMs));
+    QMutexLocker locker(&m_recordLock);
+    while (m_appends - m_appendsDone > reads) {
+        if (!m_drained.wait(&m_recordLock, deadline))
+            return m_appends - m_appendsDone <= reads;
+    }
+    return true;
+}
+
 void MessageDistance::run()
 {
     QMutexLocker locker(&m_recordLock);
@@ -276,8 +287,7 @@ void MessageDistance::run()
         if (m_stop)
             return;
         more = runPass(locker);
-        if (!more && m_appends == m_appendsDone)
-            m_drained.wakeAll();
+        m_drained.wakeAll();
     }
 }
 

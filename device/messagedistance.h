@@ -135,6 +135,8 @@ public:
     // Blocks until the worker has finished with everything received so far. The
     // signals it raised reach their receivers when this thread's event loop runs.
     bool waitUntilDrained(unsigned long timeoutMs);
+    // Blocks until at most `reads` reads wait for the worker (benchmarks pace with it).
+    bool waitUntilBacklogAtMost(quint64 reads, unsigned long timeoutMs);
     // Records framed, parsed and matched by at least one rule since start.
     quint64 recordsParsed() const { return m_recordsParsed.load(); }
     quint64 recordsFailed() const { return m_recordsFailed.load(); }
