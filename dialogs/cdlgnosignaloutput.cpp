@@ -77,7 +77,7 @@ CDlgnosignaloutput::CDlgnosignaloutput(QWidget *parent)
     layout->addLayout(grid);
     layout->addStretch();
     layout->addLayout(buttons);
-    const QSize size(380, 320);
+    const QSize size(380, 292);
     body->setGeometry(0, TitleHeight, size.width(), size.height() - TitleHeight);
     setFrameSize(size);
 
