@@ -75,6 +75,14 @@ void TableWidgetAudioMix::setHdmiIndependent(bool independent)
         setColumnHidden(i, single);
     }
     m_singleCell = single;
+    // Cell widgets of hidden rows would otherwise linger until the next layout pass.
+    for (int row = 0; row < rowCount(); ++row) {
+        for (int column = 0; column < columnCount(); ++column) {
+            if (QWidget *cell = cellWidget(row, column))
+                cell->setVisible(!single || (row == 0 && column == 0));
+        }
+    }
+    updateEditorGeometries();
     fitCells();
 }
 

@@ -20,6 +20,7 @@ private slots:
     void sourcesFromTheAudioMap();
     void dropOnHdmiCellReportsTheHdmiOutput_data();
     void dropOnHdmiCellReportsTheHdmiOutput();
+    void screenshots();
 
 private:
     QString sourceText(int row, int column) const
@@ -103,6 +104,7 @@ void tst_AudioMix::singleCellModeAndBack()
         QCOMPARE(m_grid->isRowHidden(i), single);
         QCOMPARE(m_grid->isColumnHidden(i), single);
     }
+    QCOMPARE(m_grid->cellWidget(1, 1)->isVisible(), !single);
     const QSize viewport = m_grid->viewport()->size();
     const QSize expected = single ? viewport : QSize(viewport.width() / 3 - 1, viewport.height() / 3);
     QCOMPARE(m_grid->cellWidget(0, 0)->size(), expected);
@@ -173,6 +175,17 @@ void tst_AudioMix::dropOnHdmiCellReportsTheHdmiOutput()
     // HDMI cells ask for the output right of the video output and right 24.
     QCOMPARE(asked.functionRight, output > 100 ? 24 : 23);
     QCOMPARE(asked.outputPort, output > 100 ? output - 100 : output);
+}
+
+void tst_AudioMix::screenshots()
+{
+    const QString dir = qEnvironmentVariable("ZEL_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        QSKIP("set ZEL_SCREENSHOT_DIR to render the grid");
+    m_grid->showRoutes({{1, 3}, {101, 102}, {104, 100}, {105, 5}});
+    QVERIFY(m_grid->grab().save(dir + QStringLiteral("/audiomix.png")));
+    m_grid->setHdmiIndependent(false);
+    QVERIFY(m_grid->grab().save(dir + QStringLiteral("/audiomix_single.png")));
 }
 
 QTEST_MAIN(tst_AudioMix)
