@@ -9,6 +9,8 @@
 #include "listwidget.h"
 #include "localrouting.h"
 #include "messagedistance.h"
+#include "planbar.h"
+#include "planpushbutton.h"
 #include "portnamestore.h"
 #include "projecttables.h"
 #include "replyrecords.h"
@@ -16,6 +18,7 @@
 #include "svgwidgets.h"
 #include "tableitemwidget.h"
 #include "tablewidget.h"
+#include "tablewidgetaudiomix.h"
 #include "userstore.h"
 #include "videosplitmanager.h"
 #include "videotablewidget.h"
@@ -154,7 +157,7 @@ void Widget::buildForm()
     ui->audioTable0808S->setGridKind(int(GridLayout::Kind::Audio0808S));
     ui->videoTableWidget->setBindColours(m_bindColours);
     for (TableWidget *grid : {ui->InfaredTable, ui->AudioTable, ui->audioHDMITable,
-                              ui->audioTable0808S}) {
+                              static_cast<TableWidget *>(ui->audioTable0808S)}) {
         grid->setSelectionMode(QAbstractItemView::NoSelection);
     }
 
@@ -175,13 +178,19 @@ void Widget::buildForm()
 
     m_planGroup = new QButtonGroup(this);
     m_planGroup2 = new QButtonGroup(this);
+    QList<PlanPushButton *> plans, plans2;
     for (int i = 1; i <= 10; ++i) {
-        auto *plan = findChild<QPushButton *>(QStringLiteral("btn_plan%1").arg(i));
-        auto *plan2 = findChild<QPushButton *>(QStringLiteral("btn_plan%1_2").arg(i));
-        m_planGroup->addButton(plan, i - 1);
-        m_planGroup2->addButton(plan2, i - 1);
-        plan->setText(QString::number(i));
-        plan2->setText(QString::number(i));
+        plans << findChild<PlanPushButton *>(QStringLiteral("btn_plan%1").arg(i));
+        plans2 << findChild<PlanPushButton *>(QStringLiteral("btn_plan%1_2").arg(i));
+        m_planGroup->addButton(plans.last(), i - 1);
+        m_planGroup2->addButton(plans2.last(), i - 1);
+    }
+    m_plans = new PlanController(this);
+    m_planBar = new PlanBar(m_plans, PlanController::Page::Video, plans, this);
+    m_planBar2 = new PlanBar(m_plans, PlanController::Page::Joint, plans2, this);
+    for (PlanBar *bar : {m_planBar, m_planBar2}) {
+        bar->setAllowed([this](int right) { return m_permissions.hasFunctionRight(right); });
+        bar->setDialogRunner([this](QDialog &dialog) { return runDialog(dialog); });
     }
 
     m_wallGroup = new QButtonGroup(this);
@@ -281,7 +290,7 @@ void Widget::connectGrids()
         link->sendSwitch(i, 0, o);
         routeVideoLocally(i, o, true);
     });
-    for (TableWidget *audio : {ui->AudioTable, ui->audioHDMITable, ui->audioTable0808S}) {
+    for (TableWidget *audio : {ui->AudioTable, ui->audioHDMITable, static_cast<TableWidget *>(ui->audioTable0808S)}) {
         connect(audio, &TableWidget::dropPortToItemSig, this, [link](int i, int o) {
             link->sendSwitch(i, 1, o);
             DeviceState::instance()->setAudioRouting(o, i);
@@ -381,6 +390,8 @@ void Widget::createBindManager()
     if (m_bindManager)
         return;
     m_bindManager = new VideoSplitManager(this);
+    // The plan names live beside the bind manager's table; plans work from now on.
+    m_plans->setAvailable(true);
     m_bindManager->attachGrid(ui->videoTableWidget);
     MessageDistance *link = MessageDistance::instance();
     connect(m_bindManager, &VideoSplitManager::si_sendNewBindMsg, this,
@@ -442,6 +453,7 @@ void Widget::configureMatrix()
         bottom->setColumnStretch(1, 40);
     }
     ui->tabWidget->setTabText(JointTab, code == 4 ? tr("Multiview") : tr("Splice"));
+    m_plans->loadNames();
 }
 
 void Widget::configureMultiview()
@@ -457,6 +469,7 @@ void Widget::configureMultiview()
     ui->widget_audio_0808S->hide();
     ui->tabWidget->setTabText(JointTab, tr("Multiview"));
     ui->tabWidget->setCurrentIndex(JointTab);
+    m_plans->loadNames();
     applyHdmiAudioLayout();
 }
 
@@ -481,7 +494,9 @@ void Widget::rebuildOutputNamesAndGrids()
     ui->InfaredTable->setNames(ir);
     ui->AudioTable->setNames(audio);
     ui->audioHDMITable->setNames(hdmi);
-    ui->audioTable0808S->setNames(audio);
+    QMap<int, QString> mix = hdmi;
+    mix.insert(1, audio.value(1));
+    ui->audioTable0808S->setNames(mix);
 
     ui->videoTableWidget->setDeviceCode(code);
     ui->videoTableWidget->rebuildForSpliceMode(DeviceState::instance()->spliceMode());
@@ -490,14 +505,14 @@ void Widget::rebuildOutputNamesAndGrids()
         GridLayout::Kind kind;
     } others[] = {{ui->AudioTable, GridLayout::Kind::Audio},
                   {ui->audioHDMITable, GridLayout::Kind::HdmiAudio},
-                  {ui->InfaredTable, GridLayout::Kind::Infrared},
-                  {ui->audioTable0808S, GridLayout::Kind::Audio0808S}};
+                  {ui->InfaredTable, GridLayout::Kind::Infrared}};
     for (const auto &g : others) {
         const GridLayout::Shape shape = GridLayout::shapeFor(g.kind, code, 0);
         g.grid->setVisible(shape.visible);
         if (shape.visible)
             g.grid->setGridShape(shape.columns, shape.rows, code);
     }
+    ui->audioTable0808S->build();
     ui->lb_audioTable->setVisible(ui->AudioTable->isVisibleTo(ui->AudioWidget));
     applyHdmiAudioLayout();
 }
@@ -534,16 +549,17 @@ void Widget::refreshGrid(int kind)
         }
         break;
     }
-    case 1:
-    case 5: {
-        TableWidget *grid = kind == 1 ? ui->AudioTable : ui->audioTable0808S;
+    case 1: {
         const QMap<int, int> routes = state->audioRouting();
         for (auto it = routes.cbegin(); it != routes.cend(); ++it) {
             if (it.key() <= 100)
-                grid->showSource(it.key(), it.value());
+                ui->AudioTable->showSource(it.key(), it.value());
         }
         break;
     }
+    case 5:
+        ui->audioTable0808S->showRoutes(state->audioRouting());
+        break;
     case 4: {
         const QMap<int, int> routes = state->audioRouting();
         for (auto it = routes.cbegin(); it != routes.cend(); ++it) {
@@ -596,16 +612,12 @@ void Widget::applyPermissions()
 
 void Widget::disableLaterControls()
 {
-    // Plans, the multiview canvas, caption, users, bezel and the splicing settings have
+    // The multiview canvas, caption, users, bezel and the splicing settings have
     // no dialogs in this version: their buttons stay visible but cannot be pressed.
     QList<QWidget *> later = {ui->CaptionBtn, ui->btn_caption_0409, ui->usermanageBtn,
                               ui->bezelBtn, ui->btn_splicing_set, ui->btn_vir_1, ui->btn_vir_2,
                               ui->btn_vir_3, ui->btn_0409_zoom_in, ui->btn_0409_zoom_out,
                               ui->btn_0409_lock_all, ui->btn_0409_close_all, ui->widget_out_0409};
-    for (QAbstractButton *b : m_planGroup->buttons())
-        later << b;
-    for (QAbstractButton *b : m_planGroup2->buttons())
-        later << b;
     for (QWidget *w : later) {
         w->setEnabled(false);
         w->setToolTip(tr("Not available in this version"));
@@ -772,6 +784,7 @@ void Widget::applyHdmiAudioLayout()
         layout->setRowStretch(row, 10);
     for (int column : {1, 2})
         layout->setColumnStretch(column, 10);
+    ui->audioTable0808S->setHdmiIndependent(!m_hdmiAudioFollowsVideo);
 }
 
 void Widget::on_hdmiAudioComboBox_currentIndexChanged(int index)

@@ -13,6 +13,8 @@
 #include <functional>
 #include <memory>
 
+class PlanBar;
+class PlanController;
 class QButtonGroup;
 class QDialog;
 class SvgLabel;
@@ -140,6 +142,9 @@ private:
     QStringList m_bindColours;
     QButtonGroup *m_planGroup = nullptr;
     QButtonGroup *m_planGroup2 = nullptr;
+    PlanController *m_plans = nullptr;
+    PlanBar *m_planBar = nullptr;
+    PlanBar *m_planBar2 = nullptr;
     QButtonGroup *m_wallGroup = nullptr;
     bool m_hdmiAudioFollowsVideo = false;
     bool m_networkChangePending = false;
