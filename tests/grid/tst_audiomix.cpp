@@ -1,8 +1,6 @@
 #include "tableitemwidget.h"
 #include "tablewidgetaudiomix.h"
 
-#include <QDropEvent>
-#include <QMimeData>
 #include <QtTest>
 
 // The 0808-S "Audio" page grid.
@@ -18,9 +16,6 @@ private slots:
     void singleCellModeAndBack();
     void sourcesFromTheAudioMap_data();
     void sourcesFromTheAudioMap();
-    void dropOnHdmiCellReportsTheHdmiOutput_data();
-    void dropOnHdmiCellReportsTheHdmiOutput();
-    void screenshots();
 
 private:
     QString sourceText(int row, int column) const
@@ -30,19 +25,9 @@ private:
     TableWidgetAudioMix *m_grid = nullptr;
 };
 
-namespace {
-
-class DropMix : public TableWidgetAudioMix
-{
-public:
-    using TableWidgetAudioMix::dropEvent;
-};
-
-} // namespace
-
 void tst_AudioMix::init()
 {
-    m_grid = new DropMix;
+    m_grid = new TableWidgetAudioMix;
     m_grid->resize(600, 300);
     m_grid->setSourceNames([](int n) { return QStringLiteral("Mic %1").arg(n); },
                            [](int n) { return QStringLiteral("Camera %1").arg(n); });
@@ -138,54 +123,6 @@ void tst_AudioMix::sourcesFromTheAudioMap()
     m_grid->showRoutes({{port, source}});
     QTEST(sourceText(row, column), "label");
     QCOMPARE(m_grid->item(row, column)->data(Qt::UserRole + 1).toInt(), source);
-}
-
-void tst_AudioMix::dropOnHdmiCellReportsTheHdmiOutput_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("output");
-    QTest::addRow("camera 3 on HDMI 2") << 0 << 2 << "103" << 102;
-    QTest::addRow("mic 4 on the analogue output") << 0 << 0 << "4" << 1;
-    QTest::addRow("camera 1 on HDMI 8") << 2 << 2 << "101" << 108;
-}
-
-void tst_AudioMix::dropOnHdmiCellReportsTheHdmiOutput()
-{
-    QFETCH(int, row);
-    QFETCH(int, column);
-    QFETCH(QString, text);
-    QFETCH(int, output);
-    GridLayout::DropRights asked;
-    m_grid->setDropCheck([&](const GridLayout::DropRights &r, int) {
-        asked = r;
-        return true;
-    });
-    QSignalSpy dropped(m_grid, &TableWidget::dropPortToItemSig);
-    QMimeData data;
-    data.setText(text);
-    const QRect rect = m_grid->visualRect(m_grid->model()->index(row, column));
-    QDropEvent event(rect.center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    static_cast<DropMix *>(m_grid)->dropEvent(&event);
-    QCOMPARE(dropped.count(), 1);
-    // The source keeps its 100 offset: the audio switch carries it.
-    QCOMPARE(dropped.at(0).at(0).toInt(), text.toInt());
-    QCOMPARE(dropped.at(0).at(1).toInt(), output);
-    // HDMI cells ask for the output right of the video output and right 24.
-    QCOMPARE(asked.functionRight, output > 100 ? 24 : 23);
-    QCOMPARE(asked.outputPort, output > 100 ? output - 100 : output);
-}
-
-void tst_AudioMix::screenshots()
-{
-    const QString dir = qEnvironmentVariable("ZEL_SCREENSHOT_DIR");
-    if (dir.isEmpty())
-        QSKIP("set ZEL_SCREENSHOT_DIR to render the grid");
-    m_grid->showRoutes({{1, 3}, {101, 102}, {104, 100}, {105, 5}});
-    QVERIFY(m_grid->grab().save(dir + QStringLiteral("/audiomix.png")));
-    m_grid->setHdmiIndependent(false);
-    QVERIFY(m_grid->grab().save(dir + QStringLiteral("/audiomix_single.png")));
 }
 
 QTEST_MAIN(tst_AudioMix)

@@ -1,6 +1,7 @@
 #include "wirepeer.h"
 
 #include <QTcpSocket>
+#include <QTest>
 
 WirePeer::WirePeer(QObject *parent)
     : QObject(parent)
@@ -21,4 +22,11 @@ QByteArray WirePeer::take()
     const QByteArray bytes = m_received;
     m_received.clear();
     return bytes;
+}
+
+QByteArray WirePeer::takeBefore(const QByteArray &marker, int timeoutMs)
+{
+    if (!QTest::qWaitFor([&] { return m_received.endsWith(marker); }, timeoutMs))
+        return take() + " (no marker)";
+    return take().chopped(marker.size());
 }

@@ -19,6 +19,9 @@ public:
     bool hasPeer() const { return m_peer != nullptr; }
     QByteArray received() const { return m_received; }
     QByteArray take();
+    // Waits until the bytes end with `marker` (sent last by the caller) and returns
+    // what came before it, so that "nothing" is seen as well as "something".
+    QByteArray takeBefore(const QByteArray &marker, int timeoutMs);
 
 private:
     QTcpServer m_server;
