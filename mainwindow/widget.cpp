@@ -12,6 +12,7 @@
 #include "localrouting.h"
 #include "mainstyle.h"
 #include "messagedistance.h"
+#include "outputdialogs.h"
 #include "pageconfigurator.h"
 #include "planbar.h"
 #include "planpushbutton.h"
@@ -444,6 +445,22 @@ void Widget::disConnectedSlot()
 void Widget::sl_SetDhcpSwitch(bool on)
 {
     m_settingPage->setDhcpSwitch(on);
+}
+
+void Widget::sl_NoSignalOut(int output, int mode)
+{
+    Q_UNUSED(mode) // the one dialog serves every mode the menus name
+    OutputDialogs::openNoSignal(this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog);
+}
+
+void Widget::sl_Scalingmode(int output)
+{
+    OutputDialogs::openScalingMode(this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog);
+}
+
+void Widget::sl_GraphicsTest(int port, bool isInput)
+{
+    OutputDialogs::openGraphicsTest(this, port, isInput, m_context.runDialog);
 }
 
 void Widget::sl_confirmHttpOK()

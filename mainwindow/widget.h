@@ -67,6 +67,10 @@ signals:
 
 public slots:
     void sl_SetDhcpSwitch(bool on);
+    // The output setting dialogs of the port menus; each asks the device first.
+    void sl_NoSignalOut(int output, int mode = 2);
+    void sl_Scalingmode(int output);
+    void sl_GraphicsTest(int port, bool isInput);
     void refrenshSignalSlot();
     void receiveVersionSlot(QJsonObject obj);
     void receiveInputChannelStateSlot(QJsonObject obj);

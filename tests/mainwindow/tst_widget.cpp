@@ -56,6 +56,7 @@ private slots:
     void refusedDropWarns();
     void audioGrid0808S();
     void planButtonsRecall();
+    void outputDialogsAskFirst();
     void iconClicksSend_data();
     void iconClicksSend();
     void routingRecordFillsGrids();
@@ -369,6 +370,21 @@ void tst_Widget::planButtonsRecall()
     QTRY_COMPARE_WITH_TIMEOUT(m_device->receivedCommands().mid(before),
                               (QStringList{"{param=Recall2}", "{param=status}", "{param=bindinfo}"}),
                               TestTimeouts::Short);
+}
+
+// The port menus' output dialogs: the query goes out, then the dialog runs.
+void tst_Widget::outputDialogsAskFirst()
+{
+    QVERIFY(openSettled(QStringLiteral("0809")));
+    m_window->sl_Scalingmode(3);
+    m_window->sl_NoSignalOut(4);
+    m_window->sl_GraphicsTest(5, true);
+    QVERIFY(waitForCommand(QStringLiteral("{param=Get_Noinput4}")));
+    QVERIFY(m_device->receivedCommands().contains(QStringLiteral("{param=Get_Scaler3}")));
+    QCOMPARE(m_dialogs.size(), 3);
+    QVERIFY(m_dialogs.at(0).startsWith(QLatin1String("Scaling Mode|")));
+    QVERIFY(m_dialogs.at(1).startsWith(QLatin1String("No Signal Output|")));
+    QVERIFY(m_dialogs.at(2).startsWith(QLatin1String("Input Graphics test|")));
 }
 
 void tst_Widget::iconClicksSend_data()
