@@ -23,15 +23,34 @@ inline int run(QDialog &dialog, const Runner &runner)
     return runner ? runner(dialog) : dialog.exec();
 }
 
-// Asks the device for the output's scaling mode, then shows the dialog.
+// Shows the scaling mode dialog of the output (its query already sent).
 template<typename Source>
-int openScalingMode(QWidget *parent, int output, Source *forwarder, void (Source::*forwarded)(QString),
+int showScalingMode(QWidget *parent, int output, Source *forwarder, void (Source::*forwarded)(QString),
                     const Runner &runner = Runner())
 {
     CDlgScalingmode dialog(parent);
     dialog.setPort(output);
     QObject::connect(forwarder, forwarded, &dialog, &CDlgScalingmode::sl_StateUpdate);
+    return run(dialog, runner);
+}
+
+// Asks the device for the output's scaling mode, then shows the dialog.
+template<typename Source>
+int openScalingMode(QWidget *parent, int output, Source *forwarder, void (Source::*forwarded)(QString),
+                    const Runner &runner = Runner())
+{
     MessageDistance::instance()->sendGetScaler(output);
+    return showScalingMode(parent, output, forwarder, forwarded, runner);
+}
+
+// Shows the no-signal output dialog of the output (its query already sent).
+template<typename Source>
+int showNoSignal(QWidget *parent, int output, Source *forwarder, void (Source::*forwarded)(QString),
+                 const Runner &runner = Runner())
+{
+    CDlgnosignaloutput dialog(parent);
+    dialog.setPort(output);
+    QObject::connect(forwarder, forwarded, &dialog, &CDlgnosignaloutput::sl_StateUpdate);
     return run(dialog, runner);
 }
 
@@ -41,10 +60,7 @@ int openNoSignal(QWidget *parent, int output, Source *forwarder, void (Source::*
                  const Runner &runner = Runner())
 {
     MessageDistance::instance()->sendGetNoinput(output);
-    CDlgnosignaloutput dialog(parent);
-    dialog.setPort(output);
-    QObject::connect(forwarder, forwarded, &dialog, &CDlgnosignaloutput::sl_StateUpdate);
-    return run(dialog, runner);
+    return showNoSignal(parent, output, forwarder, forwarded, runner);
 }
 
 // The test pattern dialog of an input or an output.
