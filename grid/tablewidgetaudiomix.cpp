@@ -24,6 +24,15 @@ int TableWidgetAudioMix::portAt(int row, int column)
 
 void TableWidgetAudioMix::build()
 {
+    // Every version record builds the grid again; its shape never changes, so the
+    // cells are made once.
+    if (rowCount() == Side && columnCount() == Side && cellWidget(0, 0)) {
+        writeNames();
+        restyleCells();
+        fitCells();
+        emit layoutChangedSig();
+        return;
+    }
     clear();
     setColumnCount(Side);
     setRowCount(Side);

@@ -21,14 +21,13 @@
 #include "replyrecords.h"
 #include "settingpage.h"
 #include "sigmanager.h"
-#include "splicemodes.h"
 #include "svgwidgets.h"
 #include "tablewidget.h"
 #include "titlebar.h"
+#include "wallcontrols.h"
 #include "userstore.h"
 #include "videosplitmanager.h"
 #include "videotablewidget.h"
-#include "wallgroupbutton.h"
 #include "windowrules.h"
 
 #include <QApplication>
@@ -104,32 +103,16 @@ void Widget::buildForm()
                               static_cast<TableWidget *>(ui->audioTable0808S)}) {
         grid->setSelectionMode(QAbstractItemView::NoSelection);
     }
-    buildButtonGroups();
+    m_wall = new WallControls(m_context, m_grids, this);
+    buildPlanBars();
 }
 
-void Widget::buildButtonGroups()
+void Widget::buildPlanBars()
 {
-    m_splitterGroup = new QButtonGroup(this);
-    QPushButton *splitters[] = {ui->btn_splitter_0, ui->btn_splitter_1, ui->btn_splitter_2,
-                                ui->btn_splitter_3, ui->btn_splitter_4, ui->btn_splitter_5,
-                                ui->btn_splitter_6};
-    for (int i = 0; i < 7; ++i)
-        m_splitterGroup->addButton(splitters[i], i);
-    ui->btn_splitter_0->setChecked(true);
-
-    m_multiviewGroup = new QButtonGroup(this);
-    m_multiviewGroup->addButton(ui->btn_vir_1, 0);
-    m_multiviewGroup->addButton(ui->btn_vir_2, 1);
-    m_multiviewGroup->addButton(ui->btn_vir_3, 2);
-
-    m_planGroup = new QButtonGroup(this);
-    m_planGroup2 = new QButtonGroup(this);
     QList<PlanPushButton *> plans, plans2;
     for (int i = 1; i <= 10; ++i) {
         plans << findChild<PlanPushButton *>(QStringLiteral("btn_plan%1").arg(i));
         plans2 << findChild<PlanPushButton *>(QStringLiteral("btn_plan%1_2").arg(i));
-        m_planGroup->addButton(plans.last(), i - 1);
-        m_planGroup2->addButton(plans2.last(), i - 1);
     }
     m_plans = new PlanController(this);
     for (PlanBar *bar : {new PlanBar(m_plans, PlanController::Page::Video, plans, this),
@@ -137,15 +120,6 @@ void Widget::buildButtonGroups()
         bar->setAllowed([this](int right) { return m_context.permissions.hasFunctionRight(right); });
         bar->setDialogRunner([this](QDialog &dialog) { return m_context.run(dialog); });
     }
-
-    m_wallGroup = new QButtonGroup(this);
-    WallGroupButton *walls[] = {ui->btn_spliceMode0, ui->btn_spliceMode1, ui->btn_spliceMode2,
-                                ui->btn_spliceMode3, ui->btn_spliceMode4, ui->btn_spliceMode5};
-    for (int i = 0; i < 6; ++i) {
-        walls[i]->setOutputs(VideoSplitManager::presetOutputs(i));
-        m_wallGroup->addButton(walls[i], i);
-    }
-    ui->btn_spliceMode0->setChecked(true);
 }
 
 void Widget::connectLink()
@@ -193,9 +167,11 @@ void Widget::connectControls()
     connect(ui->btnReLogin, &QPushButton::clicked, this, &Widget::reLogin);
     connect(ui->HdmiAudioComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &Widget::on_hdmiAudioComboBox_currentIndexChanged);
-    connect(m_splitterGroup, &QButtonGroup::idClicked, this,
+    connect(m_wall->splitterGroup(), &QButtonGroup::idClicked, this,
             &Widget::SingleSplitterButtonChangeSlot);
-    connect(m_wallGroup, &QButtonGroup::idClicked, this, &Widget::sl_spliceGroupBtnClicked);
+    connect(m_wall->wallGroup(), &QButtonGroup::idClicked, this,
+            &Widget::sl_spliceGroupBtnClicked);
+    connect(m_wall, &WallControls::permissionWarning, this, &Widget::showPermissionWarning);
     connect(ui->tabWidget, &QTabWidget::currentChanged, m_pages, &PageConfigurator::onTabChanged);
     connect(ui->listWidget, &QListWidget::currentItemChanged, m_pages,
             [this] { m_pages->refreshListDisplay(); });
@@ -348,7 +324,7 @@ void Widget::retranslate()
     m_pages->writeJointTabText();
     m_title->showStoredState();
     AboutPage::write(ui.get());
-    if (m_planGroup && m_context.bind)
+    if (m_wall && m_context.bind)
         disableLaterControls();
 }
 
@@ -380,11 +356,7 @@ void Widget::on_refrenshBtn_clicked()
 
 void Widget::SingleSplitterButtonChangeSlot(int id)
 {
-    DeviceState::instance()->selectSplitterLayout(id);
-    MessageDistance::instance()->sendSplitter(id);
-    ui->videoTableWidget->setOutput9Locked(id != 0);
-    m_grids->refreshGrid(0);
-    ui->videoTableWidget->restyleCells();
+    m_wall->selectSplitterLayout(id);
 }
 
 void Widget::sl_spliceGroupBtnClicked(int id)
@@ -396,27 +368,7 @@ void Widget::sl_spliceGroupBtnClicked(int id)
 
 void Widget::applySpliceMode(int mode, bool send)
 {
-    DeviceState *state = DeviceState::instance();
-    if (send) {
-        const QList<int> asked = SpliceModes::outputsAsked(mode, m_context.bind);
-        if (!WindowRules::outputsPermitted(m_context.permissions, asked)) {
-            showPermissionWarning();
-            if (QAbstractButton *b = m_wallGroup->button(state->spliceMode()))
-                b->setChecked(true);
-            return;
-        }
-        MessageDistance::instance()->sendMode(mode);
-    }
-    SpliceModes::apply(mode, *state, m_context.bind);
-    if (send) {
-        const QList<int> touched = SpliceModes::resetWallOutputs(mode, *state);
-        for (int o : touched)
-            m_grids->updateVideoCell(o);
-        if (!touched.isEmpty())
-            m_grids->refreshGrid(0);
-    }
-    if (QAbstractButton *b = m_wallGroup->button(mode))
-        b->setChecked(true);
+    m_wall->applySpliceMode(mode, send);
 }
 
 // ---- connection -----------------------------------------------------------------------
@@ -493,8 +445,9 @@ void Widget::receiveVersionSlot(QJsonObject obj)
     if (version.code >= 0) {
         code = version.code;
         if (code == 4) {
-            const QSignalBlocker blocker(m_splitterGroup);
-            if (QAbstractButton *b = m_splitterGroup->button(DeviceState::instance()->splitterLayout()))
+            QButtonGroup *splitters = m_wall->splitterGroup();
+            const QSignalBlocker blocker(splitters);
+            if (QAbstractButton *b = splitters->button(DeviceState::instance()->splitterLayout()))
                 b->setChecked(true);
         }
         configurePages();

@@ -24,6 +24,7 @@ class SettingPage;
 class TableWidget;
 class TitleBar;
 class VideoSplitManager;
+class WallControls;
 
 namespace Ui {
 class Widget;
@@ -107,7 +108,7 @@ protected:
 
 private:
     void buildForm();
-    void buildButtonGroups();
+    void buildPlanBars();
     void connectLink();
     void connectControls();
     void connectChanges();
@@ -129,12 +130,8 @@ private:
     SettingPage *m_settingPage = nullptr;
     TitleBar *m_title = nullptr;
     ChangeApplier *m_changes = nullptr;
-    QButtonGroup *m_splitterGroup = nullptr;
-    QButtonGroup *m_multiviewGroup = nullptr;
-    QButtonGroup *m_planGroup = nullptr;
-    QButtonGroup *m_planGroup2 = nullptr;
+    WallControls *m_wall = nullptr;
     PlanController *m_plans = nullptr;
-    QButtonGroup *m_wallGroup = nullptr;
     QStringList m_bindColours;
     QTranslator m_translator;
     LoginFlow::Runner m_login;
