@@ -67,6 +67,11 @@ void tst_AudioMix::ninePortsWithTheirLabels()
     QCOMPARE(qobject_cast<TableItemWidget *>(m_grid->cellWidget(1, 2))->outputText(),
              QStringLiteral("[5] Stage"));
     QCOMPARE(m_grid->portName(109), QString());
+    // Built again (every version record does), the grid keeps its cells.
+    QWidget *middle = m_grid->cellWidget(1, 1);
+    m_grid->build();
+    QCOMPARE(m_grid->cellWidget(1, 1), middle);
+    QCOMPARE(qobject_cast<TableItemWidget *>(middle)->outputText(), QStringLiteral("[4] Screen 4"));
 }
 
 void tst_AudioMix::singleCellModeAndBack_data()
