@@ -23,6 +23,7 @@ class QDialog;
 class SettingPage;
 class TableWidget;
 class TitleBar;
+class WallPages;
 class VideoSplitManager;
 class WallControls;
 
@@ -120,6 +121,7 @@ private:
     void applyPermissions();
     void disableLaterControls();
     void showPermissionWarning();
+    void splitterLayoutChanged(int mode);
     void retranslate();
     void scheduleStartUpQueries(int deviceCode);
 
@@ -132,6 +134,7 @@ private:
     ChangeApplier *m_changes = nullptr;
     WallControls *m_wall = nullptr;
     PlanController *m_plans = nullptr;
+    WallPages *m_wallPages = nullptr;
     QStringList m_bindColours;
     QTranslator m_translator;
     LoginFlow::Runner m_login;
