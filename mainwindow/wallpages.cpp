@@ -1,6 +1,7 @@
 #include "wallpages.h"
 
 #include "devicestate.h"
+#include "dialogconfirm.h"
 #include "dialogbezel.h"
 #include "messagedistance.h"
 #include "multiviewpage.h"
@@ -120,6 +121,20 @@ void WallPages::openBezel()
     const int result = m_hooks.runDialog ? m_hooks.runDialog(dialog) : dialog.exec();
     if (result == 1)
         DialogBezel::sendStored(this, sendToDevice);
+}
+
+bool WallPages::jointRecallAllowed()
+{
+    const RecallCheck::Received received = canvas()->received();
+    if (DeviceState::instance()->deviceType() != 2 || RecallCheck::complete(received))
+        return true;
+    DialogConfirm dialog(m_window, tr("Warning"), RecallCheck::warningText(received));
+    dialog.resize(m_window->width() * 3 / 2, dialog.height());
+    if (m_hooks.runDialog)
+        m_hooks.runDialog(dialog);
+    else
+        dialog.exec();
+    return false;
 }
 
 void WallPages::applyRights(const PermissionStore &rights)

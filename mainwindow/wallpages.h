@@ -50,6 +50,9 @@ public:
     void applySplitterAreas(const QMap<int, int> &areas);
     void refreshSplitter();
     void openBezel();
+    // A "Joint" page plan may be recalled on the multiview model only once the windows,
+    // resolutions and rotation have arrived; otherwise says what is missing.
+    bool jointRecallAllowed();
     // Splicing settings (right 0), the canvas and close-all (right 1), bezel (right 18).
     void applyRights(const PermissionStore &rights);
 

@@ -125,6 +125,9 @@ void Widget::buildPlanBars()
         plans2 << findChild<PlanPushButton *>(QStringLiteral("btn_plan%1_2").arg(i));
     }
     m_plans = new PlanController(this);
+    m_plans->setRecallGate([this](PlanController::Page page, int) {
+        return page != PlanController::Page::Joint || m_wallPages->jointRecallAllowed();
+    });
     for (PlanBar *bar : {new PlanBar(m_plans, PlanController::Page::Video, plans, this),
                          new PlanBar(m_plans, PlanController::Page::Joint, plans2, this)}) {
         bar->setAllowed([this](int right) { return m_context.permissions.hasFunctionRight(right); });

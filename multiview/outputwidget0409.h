@@ -2,6 +2,7 @@
 
 #include "canvasmath.h"
 #include "inputsignalwidget0409.h"
+#include "recallcheck.h"
 
 #include <QList>
 #include <QLoggingCategory>
@@ -59,6 +60,11 @@ public:
     InputSignalWidget0409 *window(int id) const { return m_windows.value(id); }
     int currentInput() const { return m_currentInput; }
     bool isResizeQueueBusy() const { return m_queueBusy; }
+    // What has arrived since the last (re)connection or refresh.
+    RecallCheck::Received received() const
+    {
+        return {m_windowsReady, m_resolutionReady, m_rotationReady};
+    }
 
     bool addWindow(const NewWindow &request);
 

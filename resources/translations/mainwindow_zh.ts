@@ -28,6 +28,13 @@
     </message>
 </context>
 <context>
+    <name>WallPages</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
     <name>Widget</name>
     <message>
         <source>Splice</source>

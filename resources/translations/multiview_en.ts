@@ -150,4 +150,31 @@
         <translation>Confirm to close all windows</translation>
     </message>
 </context>
+<context>
+    <name>RecallCheck</name>
+    <message>
+        <source>Received</source>
+        <translation>Received</translation>
+    </message>
+    <message>
+        <source>Not Received</source>
+        <translation>Not Received</translation>
+    </message>
+    <message>
+        <source>Since logging in or since the last time you clicked refresh, the program needs to receive the following three types of information firstly to recall plan correctly: </source>
+        <translation>Since logging in or since the last time you clicked refresh, the program needs to receive the following three types of information firstly to recall plan correctly: </translation>
+    </message>
+    <message>
+        <source>(1) Current Windows Property And VIR Mode: %1</source>
+        <translation>(1) Current Windows Property And VIR Mode: %1</translation>
+    </message>
+    <message>
+        <source>(2) Current Reasolution: %1</source>
+        <translation>(2) Current Reasolution: %1</translation>
+    </message>
+    <message>
+        <source>(3) Current Rotate Degree: %1</source>
+        <translation>(3) Current Rotate Degree: %1</translation>
+    </message>
+</context>
 </TS>

@@ -150,4 +150,31 @@
         <translation>确认关闭所有窗口</translation>
     </message>
 </context>
+<context>
+    <name>RecallCheck</name>
+    <message>
+        <source>Received</source>
+        <translation>已接收</translation>
+    </message>
+    <message>
+        <source>Not Received</source>
+        <translation>未接收</translation>
+    </message>
+    <message>
+        <source>Since logging in or since the last time you clicked refresh, the program needs to receive the following three types of information firstly to recall plan correctly: </source>
+        <translation>自登录或上次点击刷新以来，程序需要先收到以下三类信息才能正确调用预案：</translation>
+    </message>
+    <message>
+        <source>(1) Current Windows Property And VIR Mode: %1</source>
+        <translation>(1) 当前窗口属性与拼接模式：%1</translation>
+    </message>
+    <message>
+        <source>(2) Current Reasolution: %1</source>
+        <translation>(2) 当前分辨率：%1</translation>
+    </message>
+    <message>
+        <source>(3) Current Rotate Degree: %1</source>
+        <translation>(3) 当前旋转角度：%1</translation>
+    </message>
+</context>
 </TS>

@@ -3,6 +3,7 @@
 #include "dialogwindowproperty.h"
 #include "inputsignalwidget0409.h"
 #include "outputwidget0409.h"
+#include "recallcheck.h"
 #include "wallgeometry.h"
 #include "windowlayers.h"
 #include "windowstatusrecord.h"
@@ -66,6 +67,8 @@ private slots:
     void propertyDialog_data();
     void propertyDialog();
     void windowStatusRecord();
+    void jointRecallWarning_data();
+    void jointRecallWarning();
     void loadsDeviceWindows();
     void statusTimeoutEmptiesCanvas();
     void screenshots_data();
@@ -444,6 +447,35 @@ void tst_Multiview::propertyDialog()
 }
 
 // The device's bare-list form, repaired as the link does: closed windows are left out.
+void tst_Multiview::jointRecallWarning_data()
+{
+    QTest::addColumn<bool>("windows");
+    QTest::addColumn<bool>("resolution");
+    QTest::addColumn<bool>("rotation");
+    QTest::addColumn<QString>("missingLine");
+    QTest::addRow("all received") << true << true << true << QString();
+    QTest::addRow("no windows") << false << true << true << "(1) Current Windows Property And VIR Mode: ";
+    QTest::addRow("no resolution") << true << false << true << "(2) Current Reasolution: ";
+    QTest::addRow("no rotation") << true << true << false << "(3) Current Rotate Degree: ";
+}
+
+void tst_Multiview::jointRecallWarning()
+{
+    QFETCH(bool, windows);
+    QFETCH(bool, resolution);
+    QFETCH(bool, rotation);
+    QFETCH(QString, missingLine);
+    const RecallCheck::Received received{windows, resolution, rotation};
+    QCOMPARE(RecallCheck::complete(received), missingLine.isEmpty());
+    if (missingLine.isEmpty())
+        return;
+    const QString text = RecallCheck::warningText(received);
+    QVERIFY(text.startsWith("<br>Since logging in or since the last time you clicked refresh"));
+    QVERIFY(text.contains(missingLine + "<font color='red'>Not Received</font>"));
+    QCOMPARE(text.count("<font color='red'>"), 1);
+    QCOMPARE(text.count(": Received"), 2);
+}
+
 void tst_Multiview::windowStatusRecord()
 {
     const QByteArray raw = "{window1:2,1,0,0,1920,1080,window2:0,0,0,0,0,0,window3:0,0,0,0,0,0,"
