@@ -116,6 +116,13 @@ void TableItemWidget::setCellLocked(bool locked)
     setEnabled(!locked);
 }
 
+void TableItemWidget::setIconsVisible(bool visible)
+{
+    m_iconsVisible = visible;
+    for (QLabel *l : {m_pauseIcon, m_hdmiIcon, m_muteIcon})
+        l->setVisible(visible);
+}
+
 void TableItemWidget::setPauseAllowed(bool allowed) { m_pauseIcon->setEnabled(allowed); }
 void TableItemWidget::setMuteAllowed(bool allowed) { m_muteIcon->setEnabled(allowed); }
 
@@ -132,7 +139,7 @@ bool TableItemWidget::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease) {
         auto *label = qobject_cast<QLabel *>(watched);
-        if (label && label->isEnabled() && isEnabled()) {
+        if (label && label->isEnabled() && isEnabled() && m_iconsVisible) {
             if (label == m_pauseIcon) {
                 setFrozen(!m_frozen);
                 emit si_click_pause(m_frozen);

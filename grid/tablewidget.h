@@ -34,6 +34,8 @@ public:
     void setGridShape(int columns, int rows, int deviceCode);
     void setNames(const QMap<int, QString> &names);
     QString portName(int port) const { return m_names.value(port); }
+    QMap<int, QString> names() const { return m_names; }
+    void setPortName(int port, const QString &name);
     TableItemWidget *cellForPort(int port) const;
     QTableWidgetItem *itemForPort(int port) const;
     // Shows a source in a cell; 0 (and the port base) clears the label.
@@ -41,6 +43,9 @@ public:
     // Video and infrared grids: the routed input itself; 0 clears the label.
     void showInput(int port, int input);
     void fitCells();
+    // Routes nothing to the port, as a double click does: a locked cell stays as it
+    // is, a refused check warns. False when nothing was cleared.
+    bool clearRoute(int port);
 
 signals:
     void dropPortToItemSig(int iInput, int iOutput);
@@ -55,6 +60,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

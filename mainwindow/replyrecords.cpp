@@ -7,6 +7,7 @@
 #include "sigmanager.h"
 
 #include <QDebug>
+#include <QJsonArray>
 
 namespace ReplyRecords {
 
@@ -151,6 +152,9 @@ Routing applyRouting(const QJsonObject &record)
     state->setVideoRouting(video);
     state->setAudioRouting(audio);
     state->setIrRouting(ir);
+    // Positions of the wall window are the outputs of the splitter view.
+    if (!routing.wallWindows.isEmpty())
+        state->setSplitterRouting(routing.wallWindows);
     return routing;
 }
 
@@ -259,6 +263,23 @@ void applyRotation(const QJsonObject &record)
         rotation.insert(output, valueText(it.value()).toInt());
     }
     DeviceState::instance()->setRotation(rotation);
+}
+
+void applyWindowStatus(const QJsonObject &record)
+{
+    for (auto it = record.begin(); it != record.end(); ++it) {
+        const QString &key = it.key();
+        if (key.contains(QLatin1String("window")) || key == QLatin1String("VIR"))
+            continue;
+        if (key != QLatin1String("AUDIO")) {
+            qDebug().noquote() << QStringLiteral("Unknow Window Status Key: ") + key;
+            continue;
+        }
+        // One HDMI audio output, fed by the audio of one of the four inputs.
+        const QJsonValue value = it.value().isArray() ? it.value().toArray().first() : it.value();
+        const int input = valueText(value).toInt();
+        DeviceState::instance()->setAudioRouting(101, input >= 1 && input <= 4 ? 100 + input : 0);
+    }
 }
 
 } // namespace ReplyRecords

@@ -9,6 +9,7 @@
 #include "listwidget.h"
 #include "localrouting.h"
 #include "messagedistance.h"
+#include "portmenus.h"
 #include "portnamestore.h"
 #include "projecttables.h"
 #include "replyrecords.h"
@@ -102,6 +103,7 @@ Widget::Widget(QWidget *parent, LoginFlow::Runner login, DialogRunner dialogs)
     connectLink();
     connectControls();
     connectGrids();
+    connectPortMenus();
 
     ui->tabWidget->setCurrentIndex(VideoTab);
     DeviceState::instance()->setDeviceType(AppSettings::instance()->deviceType());
@@ -329,6 +331,26 @@ void Widget::connectGrids()
             });
 }
 
+void Widget::connectPortMenus()
+{
+    PortMenus::Host host;
+    host.window = this;
+    host.runDialog = m_runDialog;
+    host.rights = &m_permissions;
+    host.bindManager = [this] { return m_bindManager; };
+    host.infraredPage = [this] { return ui->tabWidget->currentIndex() == InfaredTab; };
+    host.refreshList = [this] { refrenshSignalSlot(); };
+    host.refreshSources = [this] { refreshAllGrids(); };
+    m_portMenus = new PortMenus(host, this);
+    for (TableWidget *grid : {static_cast<TableWidget *>(ui->videoTableWidget), ui->AudioTable,
+                              ui->audioHDMITable, ui->InfaredTable, ui->audioTable0808S})
+        m_portMenus->attachGrid(grid);
+    m_portMenus->attachList(ui->listWidget);
+    connect(this, &Widget::si_outResoluChangedByOthers, m_portMenus,
+            &PortMenus::outputResolutionChanged);
+    connect(this, &Widget::si_hdcpChangedByOthers, m_portMenus, &PortMenus::hdcpChanged);
+}
+
 // ---- login ----------------------------------------------------------------------------
 
 void Widget::logIn(const LoginFlow::Runner &login)
@@ -484,6 +506,8 @@ void Widget::rebuildOutputNamesAndGrids()
     ui->audioTable0808S->setNames(audio);
 
     ui->videoTableWidget->setDeviceCode(code);
+    // The splitter view holds output 9 whenever a layout is set, also one the device reports.
+    ui->videoTableWidget->setOutput9Locked(code == 4 && DeviceState::instance()->splitterLayout() != 0);
     ui->videoTableWidget->rebuildForSpliceMode(DeviceState::instance()->spliceMode());
     const struct {
         TableWidget *grid;
@@ -651,10 +675,7 @@ bool Widget::outputsPermitted(const QList<int> &outputs) const
 
 void Widget::showPermissionWarning()
 {
-    DialogConfirm dialog(this, tr("Warning"),
-                         tr("The current operation involves one or more ports that the current "
-                            "user does not have permission to use."));
-    runDialog(dialog);
+    PortRights(&m_permissions, this, m_runDialog).showPermissionWarning();
 }
 
 int Widget::runDialog(QDialog &dialog)
@@ -1007,7 +1028,8 @@ void Widget::receiveRotateAngleSlot(QJsonObject obj)
 void Widget::receiveWindowStatusSlot(QJsonObject obj)
 {
     // The window model belongs to the multiview canvas; it reads the record itself.
-    Q_UNUSED(obj)
+    ReplyRecords::applyWindowStatus(obj);
+    refreshGrid(4);
     emit si_windows_ready();
 }
 

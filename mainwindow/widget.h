@@ -14,6 +14,7 @@
 #include <memory>
 
 class QButtonGroup;
+class PortMenus;
 class QDialog;
 class SvgLabel;
 class TableWidget;
@@ -44,6 +45,8 @@ public:
     bool loginCancelled() const { return m_loginCancelled; }
     bool hdmiAudioFollowsVideo() const { return m_hdmiAudioFollowsVideo; }
     VideoSplitManager *bindManager() const { return m_bindManager; }
+    // The port menus; dialogs of other windows plug in with setDialogOpener.
+    PortMenus *portMenus() const { return m_portMenus; }
     // Applies a splice mode (0..5) as the wall-group buttons, the status record and
     // change notices do; with sending the rights are checked and the command sent.
     void applySpliceMode(int mode, bool send);
@@ -102,6 +105,7 @@ private:
     void connectLink();
     void connectControls();
     void connectGrids();
+    void connectPortMenus();
     void logIn(const LoginFlow::Runner &login);
     void reLogin();
     void createBindManager();
@@ -146,6 +150,7 @@ private:
     QTranslator m_translator;
     VideoSplitManager *m_bindManager = nullptr;
     SvgLabel *m_logo = nullptr;
+    PortMenus *m_portMenus = nullptr;
 
     DialogRunner m_runDialog;
     LoginFlow::Runner m_login;
