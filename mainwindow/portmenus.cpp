@@ -62,7 +62,7 @@ QString PortMenus::menuStyle()
     return QStringLiteral(
         "QMenu {border-radius: 2px;padding:2px;margin:0px;background-color:rgba(255,255,255,255);"
         "border:1px solid QColor(50,50,50,102);}"
-        "QMenu::item{padding:6px 28px 6px 26px;color:#2c3e50;font:14px \"Microsoft YaHei\";"
+        "QMenu::item{padding:4px 28px 4px 26px;color:#2c3e50;font:14px \"Microsoft YaHei\";"
         "background:transparent;}"
         "QMenu::item:selected{background:#e3f1e8;color:#338c56;}"
         "QMenu::item:disabled{color:#a9aea6;}"
