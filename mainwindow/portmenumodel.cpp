@@ -101,6 +101,29 @@ MenuEntry choice(MenuAction action, const char *text, int value, bool checked, b
     return e;
 }
 
+QVector<MenuEntry> resolutionChoices(int port, bool allowed)
+{
+    const QString stored = DeviceState::instance()->outputResolutions(port);
+    QVector<MenuEntry> entries;
+    for (const QString &r : PortMenuModel::resolutions()) {
+        MenuEntry item = choice(MenuAction::Resolution, "", -1, r == stored, allowed,
+                                Commands::portResolution(port, r));
+        item.text = r;
+        entries << item;
+    }
+    return entries;
+}
+
+// "No Standby" is the output lock.
+QVector<MenuEntry> standbyChoices(int port, bool allowed)
+{
+    const bool locked = DeviceState::instance()->outputLocked(port);
+    return {choice(MenuAction::NoSignalInput, standbyTexts[0], 1, locked, allowed,
+                   Commands::outputLock(port, true)),
+            choice(MenuAction::NoSignalInput, standbyTexts[1], 0, !locked, allowed,
+                   Commands::outputLock(port, false))};
+}
+
 } // namespace
 
 const QVector<QString> &PortMenuModel::resolutions()
@@ -148,41 +171,26 @@ QVector<MenuEntry> PortMenuModel::videoMenu(int port, const Context &c)
             if (c.isBound && c.isBound(port))
                 e.text = QString::fromUtf8(unsplice);
             break;
-        case MenuAction::Resolution: {
+        case MenuAction::Resolution:
             e.action = MenuAction::Submenu;
-            const QString stored = state->outputResolutions(port);
-            const bool allowed = outputRight && functionAllowed(c, PS::Resolution);
-            for (const QString &r : resolutions()) {
-                MenuEntry item = choice(MenuAction::Resolution, "", -1, r == stored, allowed,
-                                        Commands::portResolution(port, r));
-                item.text = r;
-                e.children << item;
-            }
+            e.children = resolutionChoices(port, outputRight && functionAllowed(c, PS::Resolution));
             break;
-        }
-        case MenuAction::SwitchLayout: {
+        case MenuAction::SwitchLayout:
             e.action = MenuAction::Submenu;
-            const bool allowed = functionAllowed(c, PS::Splice) &&
-                                 functionAllowed(c, PS::SwitchLayout) && code != 3;
-            const bool threeByThree = state->spliceMode() == 0;
             for (int mode = 0; mode < 2; ++mode)
                 e.children << choice(MenuAction::SwitchLayout, layoutTexts[mode], mode,
-                                     threeByThree == (mode == 0), allowed, Commands::mode(mode));
+                                     (state->spliceMode() == 0) == (mode == 0),
+                                     functionAllowed(c, PS::Splice) &&
+                                         functionAllowed(c, PS::SwitchLayout) && code != 3,
+                                     Commands::mode(mode));
             break;
-        }
         case MenuAction::Freeze:
             e.command = Commands::frozen(port, !state->outputFrozen(port));
             break;
-        case MenuAction::NoSignalInput: {
+        case MenuAction::NoSignalInput:
             e.action = MenuAction::Submenu;
-            const bool allowed = outputRight && functionAllowed(c, PS::NoSignalInput);
-            const bool locked = state->outputLocked(port);
-            e.children << choice(MenuAction::NoSignalInput, standbyTexts[0], 1, locked, allowed,
-                                 Commands::outputLock(port, true))
-                       << choice(MenuAction::NoSignalInput, standbyTexts[1], 0, !locked, allowed,
-                                 Commands::outputLock(port, false));
+            e.children = standbyChoices(port, outputRight && functionAllowed(c, PS::NoSignalInput));
             break;
-        }
         case MenuAction::NoSignalOut:
             e.command = Commands::getNoinput(port);
             break;

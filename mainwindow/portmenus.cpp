@@ -36,6 +36,18 @@ void send(const QString &command)
         MessageDistance::instance()->sendData(command);
 }
 
+PortDialog dialogOf(MenuAction action)
+{
+    switch (action) {
+    case MenuAction::NoSignalOut: return PortDialog::NoSignalOut;
+    case MenuAction::ScalingMode: return PortDialog::ScalingMode;
+    case MenuAction::OutputGraphicsTest: return PortDialog::OutputGraphicsTest;
+    case MenuAction::InputGraphicsTest: return PortDialog::InputGraphicsTest;
+    case MenuAction::Osd: return PortDialog::Osd;
+    default: return PortDialog::Edid;
+    }
+}
+
 } // namespace
 
 PortMenus::PortMenus(Host host, QObject *parent)
@@ -212,22 +224,12 @@ void PortMenus::trigger(const MenuEntry &entry, int port, TableWidget *grid, Lis
         state->setOutputResolutions(port, entry.text);
         break;
     case MenuAction::NoSignalOut:
-        openDialog(PortDialog::NoSignalOut, port, entry.command);
-        break;
     case MenuAction::ScalingMode:
-        openDialog(PortDialog::ScalingMode, port, entry.command);
-        break;
     case MenuAction::OutputGraphicsTest:
-        openDialog(PortDialog::OutputGraphicsTest, port, QString());
-        break;
     case MenuAction::InputGraphicsTest:
-        openDialog(PortDialog::InputGraphicsTest, port, QString());
-        break;
     case MenuAction::Osd:
-        openDialog(PortDialog::Osd, port, entry.command);
-        break;
     case MenuAction::Edid:
-        openDialog(PortDialog::Edid, port, QString());
+        openDialog(dialogOf(entry.action), port, entry.command);
         break;
     case MenuAction::Clear:
         grid->clearRoute(port);

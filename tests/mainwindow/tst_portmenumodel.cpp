@@ -1,6 +1,5 @@
 #include "devicestate.h"
 #include "portmenumodel.h"
-#include "portrename.h"
 
 #include <QtTest>
 
@@ -49,8 +48,6 @@ private slots:
     void commands_data();
     void commands();
     void checkMarksShowTheStore();
-    void renameTargets_data();
-    void renameTargets();
 };
 
 void tst_PortMenuModel::init()
@@ -238,33 +235,6 @@ void tst_PortMenuModel::checkMarksShowTheStore()
     QCOMPARE(checked(find(input, {"Resolution"})), QStringLiteral("1920x1080x60Hz"));
     const QVector<MenuEntry> idle = PortMenuModel::listMenu(ListItem::Input, 3, false, {});
     QCOMPARE(checked(find(idle, {"Resolution"})), QStringLiteral("No Input"));
-}
-
-void tst_PortMenuModel::renameTargets_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("port");
-    QTest::addColumn<int>("target");
-    QTest::addColumn<int>("storePort");
-    using K = GridLayout::Kind;
-    using T = PortRename::Target;
-    QTest::addRow("video output") << int(K::Video) << 4 << int(T::VideoOutput) << 4;
-    QTest::addRow("audio output") << int(K::Audio) << 4 << int(T::AudioOutput) << 4;
-    QTest::addRow("HDMI audio 103 is output 3") << int(K::HdmiAudio) << 103 << int(T::HdmiAudioOutput) << 3;
-    QTest::addRow("infrared output") << int(K::Infrared) << 4 << int(T::InfraredOutput) << 4;
-    QTest::addRow("0808-S analogue") << int(K::Audio0808S) << 2 << int(T::AudioOutput) << 2;
-    QTest::addRow("0808-S HDMI 102") << int(K::Audio0808S) << 102 << int(T::HdmiAudioOutput) << 2;
-}
-
-void tst_PortMenuModel::renameTargets()
-{
-    QFETCH(int, kind);
-    QFETCH(int, port);
-    QFETCH(int, target);
-    QFETCH(int, storePort);
-    const PortRename::Target t = PortRename::targetFor(GridLayout::Kind(kind), port);
-    QCOMPARE(int(t), target);
-    QCOMPARE(PortRename::storePort(t, port), storePort);
 }
 
 QTEST_APPLESS_MAIN(tst_PortMenuModel)
