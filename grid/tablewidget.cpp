@@ -5,7 +5,6 @@
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QMimeData>
-#include <QMouseEvent>
 
 namespace {
 constexpr int PortRole = Qt::UserRole;
@@ -199,13 +198,6 @@ bool TableWidget::clearRoute(int port)
     it->setData(SourceRole, 0);
     cell->setInputText(QString());
     return true;
-}
-
-void TableWidget::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    QTableWidget::mouseDoubleClickEvent(event);
-    if (QTableWidgetItem *it = itemAt(event->pos()))
-        clearRoute(it->data(PortRole).toInt());
 }
 
 void TableWidget::resizeEvent(QResizeEvent *event)

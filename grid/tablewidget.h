@@ -43,8 +43,8 @@ public:
     // Video and infrared grids: the routed input itself; 0 clears the label.
     void showInput(int port, int input);
     void fitCells();
-    // Routes nothing to the port, as a double click does: a locked cell stays as it
-    // is, a refused check warns. False when nothing was cleared.
+    // Routes nothing to the port (the double click and "Clear"): a locked cell stays
+    // as it is, a refused check warns. False when nothing was cleared.
     bool clearRoute(int port);
 
 signals:
@@ -60,7 +60,6 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:

@@ -84,17 +84,7 @@ QString PortMenus::menuStyle()
 void PortMenus::attachGrid(TableWidget *grid)
 {
     m_grids << grid;
-    grid->setContextMenuPolicy(Qt::CustomContextMenu);
     grid->installEventFilter(this);
-    connect(grid, &QWidget::customContextMenuRequested, this, [this, grid](const QPoint &pos) {
-        QTableWidgetItem *item = grid->itemAt(pos);
-        if (!item)
-            item = grid->currentItem();
-        if (!item)
-            return;
-        grid->setCurrentItem(item, QItemSelectionModel::NoUpdate);
-        showGridMenu(grid, item->data(PortRole).toInt());
-    });
 }
 
 void PortMenus::attachList(ListWidget *list)
@@ -135,6 +125,8 @@ void PortMenus::showGridMenu(TableWidget *grid, int port)
     TableItemWidget *cell = grid ? grid->cellForPort(port) : nullptr;
     if (!cell)
         return;
+    // F2 afterwards renames the port the menu was for.
+    grid->setCurrentItem(grid->itemForPort(port), QItemSelectionModel::NoUpdate);
     const QVector<MenuEntry> entries = PortMenuModel::gridMenu(
         GridLayout::Kind(grid->gridKind()), port, cell->isCellLocked(), context());
     if (entries.isEmpty())

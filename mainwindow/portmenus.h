@@ -45,6 +45,7 @@ public:
     explicit PortMenus(Host host, QObject *parent = nullptr);
     ~PortMenus() override;
 
+    // F2 rename on the grid; its menus come through showGridMenu.
     void attachGrid(TableWidget *grid);
     void attachList(ListWidget *list);
     // The opener shows the dialog for the port; the menu has already sent the dialog's
