@@ -272,7 +272,7 @@ void applyWindowStatus(const QJsonObject &record)
         if (key.contains(QLatin1String("window")) || key == QLatin1String("VIR"))
             continue;
         if (key != QLatin1String("AUDIO")) {
-            qDebug().noquote() << QStringLiteral("Unknow Window Status Key: ") + key;
+            qWarning().noquote() << QStringLiteral("Unknow Window Status Key: ") + key;
             continue;
         }
         // One HDMI audio output, fed by the audio of one of the four inputs.

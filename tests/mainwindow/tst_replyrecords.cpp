@@ -139,7 +139,7 @@ void TestReplyRecords::windowStatus()
     QFETCH(QJsonValue, audio);
     QFETCH(int, route);
     DeviceState::instance()->setAudioRouting(101, 999);
-    QTest::ignoreMessage(QtDebugMsg, "Unknow Window Status Key: extra");
+    QTest::ignoreMessage(QtWarningMsg, "Unknow Window Status Key: extra");
     applyWindowStatus(QJsonObject{{"window1", QJsonArray{1, 0, 0, 0, 960, 540}}, {"VIR", QJsonArray{1}},
                                   {"AUDIO", audio}, {"extra", 1}});
     QCOMPARE(DeviceState::instance()->audioRouting(101), route);
