@@ -23,6 +23,7 @@ public:
         setFrameSize(size);
         m_content->setGeometry(18, 46, size.width() - 36, size.height() - 100);
         m_content->setAlignment(Qt::AlignCenter);
+        m_content->setStyleSheet(QStringLiteral("font:16px \"Microsoft YaHei\";color:#2c3e50;"));
         auto *ok = findChild<QPushButton *>(QStringLiteral("btn_ok"));
         auto *cancel = findChild<QPushButton *>(QStringLiteral("btn_cancel"));
         if (ok && cancel) {

@@ -5,7 +5,6 @@
 #include "appsettings.h"
 #include "changeapplier.h"
 #include "devicestate.h"
-#include "dialogconfirm.h"
 #include "gridwiring.h"
 #include "languagechoice.h"
 #include "listwidget.h"

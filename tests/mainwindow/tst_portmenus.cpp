@@ -7,6 +7,7 @@
 #include "permissionstore.h"
 #include "portmenus.h"
 #include "portnamestore.h"
+#include "portrights.h"
 #include "renamedialog.h"
 #include "simdevice.h"
 #include "tableitemwidget.h"
@@ -46,6 +47,7 @@ private slots:
     void renameFollowsEverywhere();
     void otherClientMovesTheCheckMark_data();
     void otherClientMovesTheCheckMark();
+    void rightsWarnOnlyWhenAsked();
     void iconsOnlyWhereTheyCommand();
     void splitterLayoutFromVersionLocksOutput9();
     void windowStatusShowsHdmiAudio();
@@ -363,6 +365,36 @@ void tst_PortMenus::otherClientMovesTheCheckMark()
     QCOMPARE(before.size(), 1);
     QVERIFY(!before.contains(checked));
     QCOMPARE(after, QStringList{QCoreApplication::translate("PortMenus", checked.toUtf8().constData())});
+}
+
+// A refused check warns "No Permission!" only when asked to, over three quarters of
+// the window; an administrator passes whatever his row says.
+void tst_PortMenus::rightsWarnOnlyWhenAsked()
+{
+    denyRight(PermissionStore::Edid);
+    PermissionStore store;
+    store.loadForUser(QStringLiteral("guest"));
+    QWidget window;
+    window.resize(800, 600);
+    QStringList shown;
+    QSize size;
+    PortRights rights(&store, &window, [&](QDialog &dialog) {
+        shown << dialog.findChild<QLabel *>(QStringLiteral("lb_content"))->text();
+        size = dialog.size();
+        if (!qEnvironmentVariableIsEmpty("ZEL_SCREENSHOT_DIR"))
+            dialog.grab().save(qEnvironmentVariable("ZEL_SCREENSHOT_DIR") + "/warning-no-permission.png");
+        return 1;
+    });
+    AppSettings::instance()->setCurrentUserType(1);
+    QVERIFY(!rights.functionAllowed(PermissionStore::Edid));
+    QVERIFY(shown.isEmpty());
+    QVERIFY(!rights.functionAllowed(PermissionStore::Edid, true));
+    QCOMPARE(shown, QStringList{QStringLiteral("No Permission!")});
+    QCOMPARE(size, QSize(600 + 74, 450 + 74));
+    QVERIFY(rights.functionAllowed(PermissionStore::Osd, true));
+    AppSettings::instance()->setCurrentUserType(0);
+    QVERIFY(rights.functionAllowed(PermissionStore::Edid, true));
+    QCOMPARE(shown.size(), 1);
 }
 
 void tst_PortMenus::iconsOnlyWhereTheyCommand()
