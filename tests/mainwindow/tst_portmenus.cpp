@@ -55,7 +55,8 @@ private slots:
     void screenshots();
 
 private:
-    bool openSettled(const QString &model);
+    // `panel` runs on the simulator before the window connects.
+    bool openSettled(const QString &model, const QString &panel = QString());
     bool waitForCommand(const QString &command);
     void denyRight(int functionKey);
     TableWidget *grid(const QString &name) { return m_window->findChild<TableWidget *>(name); }
@@ -105,7 +106,7 @@ void tst_PortMenus::cleanup()
 
 // Opens the window on the simulator (started once per case) and returns once the
 // last start-up record has been applied.
-bool tst_PortMenus::openSettled(const QString &model)
+bool tst_PortMenus::openSettled(const QString &model, const QString &panel)
 {
     if (!m_device) {
         m_device = std::make_unique<SimDevice>(model);
@@ -113,6 +114,8 @@ bool tst_PortMenus::openSettled(const QString &model)
             return false;
         AppSettings::instance()->setNetwork(QStringLiteral("127.0.0.1"), m_device->controlPort());
         MessageDistance::instance()->setUploadPort(m_device->uploadPort());
+        if (!panel.isEmpty())
+            m_device->applyPanelCommand(panel);
     }
     m_window = std::make_unique<Widget>(
         nullptr, [](LoginDialog &) { return int(QDialog::Rejected); }, [this](QDialog &dialog) {
@@ -419,12 +422,7 @@ void tst_PortMenus::iconsOnlyWhereTheyCommand()
 
 void tst_PortMenus::splitterLayoutFromVersionLocksOutput9()
 {
-    m_device = std::make_unique<SimDevice>(QStringLiteral("0809-M"));
-    QVERIFY(m_device->listen(QHostAddress::LocalHost, 0, 0));
-    AppSettings::instance()->setNetwork(QStringLiteral("127.0.0.1"), m_device->controlPort());
-    MessageDistance::instance()->setUploadPort(m_device->uploadPort());
-    m_device->applyPanelCommand(QStringLiteral("Splitter2"));
-    QVERIFY(openSettled(QStringLiteral("0809-M")));
+    QVERIFY(openSettled(QStringLiteral("0809-M"), QStringLiteral("Splitter2")));
     auto *video = static_cast<VideoTableWidget *>(grid(QStringLiteral("videoTableWidget")));
     QVERIFY(video->isOutput9Locked());
     QVERIFY(video->cellForPort(9)->isCellLocked());
@@ -433,12 +431,7 @@ void tst_PortMenus::splitterLayoutFromVersionLocksOutput9()
 
 void tst_PortMenus::windowStatusShowsHdmiAudio()
 {
-    m_device = std::make_unique<SimDevice>(QStringLiteral("0409-S"));
-    QVERIFY(m_device->listen(QHostAddress::LocalHost, 0, 0));
-    AppSettings::instance()->setNetwork(QStringLiteral("127.0.0.1"), m_device->controlPort());
-    MessageDistance::instance()->setUploadPort(m_device->uploadPort());
-    m_device->applyPanelCommand(QStringLiteral("3AUDIO1"));
-    QVERIFY(openSettled(QStringLiteral("0409-S")));
+    QVERIFY(openSettled(QStringLiteral("0409-S"), QStringLiteral("3AUDIO1")));
     QTRY_COMPARE_WITH_TIMEOUT(grid(QStringLiteral("audioHDMITable"))->cellForPort(101)->inputText(),
                               QStringLiteral("[3] Input 3"), TestTimeouts::Medium);
 }
