@@ -152,9 +152,6 @@ Routing applyRouting(const QJsonObject &record)
     state->setVideoRouting(video);
     state->setAudioRouting(audio);
     state->setIrRouting(ir);
-    // Positions of the wall window are the outputs of the splitter view.
-    if (!routing.wallWindows.isEmpty())
-        state->setSplitterRouting(routing.wallWindows);
     return routing;
 }
 
@@ -265,21 +262,14 @@ void applyRotation(const QJsonObject &record)
     DeviceState::instance()->setRotation(rotation);
 }
 
-void applyWindowStatus(const QJsonObject &record)
+void applyWindowAudio(const QJsonObject &record)
 {
-    for (auto it = record.begin(); it != record.end(); ++it) {
-        const QString &key = it.key();
-        if (key.contains(QLatin1String("window")) || key == QLatin1String("VIR"))
-            continue;
-        if (key != QLatin1String("AUDIO")) {
-            qWarning().noquote() << QStringLiteral("Unknow Window Status Key: ") + key;
-            continue;
-        }
-        // One HDMI audio output, fed by the audio of one of the four inputs.
-        const QJsonValue value = it.value().isArray() ? it.value().toArray().first() : it.value();
-        const int input = valueText(value).toInt();
-        DeviceState::instance()->setAudioRouting(101, input >= 1 && input <= 4 ? 100 + input : 0);
-    }
+    const QJsonValue audio = record.value(QLatin1String("AUDIO"));
+    if (audio.isUndefined())
+        return;
+    // One HDMI audio output, fed by the audio of one of the four inputs.
+    const int input = valueText(audio.isArray() ? audio.toArray().first() : audio).toInt();
+    DeviceState::instance()->setAudioRouting(101, input >= 1 && input <= 4 ? 100 + input : 0);
 }
 
 } // namespace ReplyRecords

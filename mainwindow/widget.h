@@ -23,6 +23,7 @@ class QDialog;
 class SettingPage;
 class TableWidget;
 class TitleBar;
+class WallPages;
 class VideoSplitManager;
 class WallControls;
 
@@ -118,6 +119,7 @@ private:
     void applyPermissions();
     void disableLaterControls();
     void showPermissionWarning();
+    void splitterLayoutChanged(int mode);
     void retranslate();
     void scheduleStartUpQueries(int deviceCode);
 
@@ -130,6 +132,7 @@ private:
     ChangeApplier *m_changes = nullptr;
     PortMenus *m_portMenus = nullptr;
     WallControls *m_wall = nullptr;
+    WallPages *m_wallPages = nullptr;
     QStringList m_bindColours;
     QTranslator m_translator;
     LoginFlow::Runner m_login;
