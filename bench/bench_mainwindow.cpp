@@ -1,5 +1,5 @@
-// Main-window figures: process start to the window shown, and a change on the device
-// until the store holds it.
+// Main-window figures: process start to the window shown, a change on the device until
+// the store holds it, and until the affected cell has been repainted.
 #include "benchregistry.h"
 
 #include "datadir.h"
@@ -7,11 +7,14 @@
 #include "devicestate.h"
 #include "messagedistance.h"
 #include "simdevice.h"
+#include "tableitemwidget.h"
+#include "tablewidget.h"
 #include "userstore.h"
 #include "widget.h"
 #include "zelresources.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -93,6 +96,77 @@ Latency changeToStore(int notices)
     return {samples[samples.size() / 2], samples[size_t(samples.size() * 0.99)]};
 }
 
+// Notes when a source label is painted with the text it waits for.
+class PaintProbe : public QObject
+{
+public:
+    QString expected;
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !expected.isEmpty()) {
+            auto *label = static_cast<QLabel *>(watched);
+            if (label->text().startsWith(expected))
+                painted = true;
+        }
+        return false;
+    }
+};
+
+Latency changeToCell(int notices)
+{
+    QTemporaryDir dir;
+    DataDir::set(dir.path());
+    SimDevice device(QStringLiteral("0809"));
+    if (!device.listen(QHostAddress::LocalHost, 0, 0))
+        return {};
+    AppSettings::instance()->setNetwork(QStringLiteral("127.0.0.1"), device.controlPort());
+    UserStore::initTables();
+    UserStore::setLoginModel(1);
+    MessageDistance::instance()->setUploadPort(device.uploadPort());
+    Widget window;
+    window.resize(1280, 800);
+    QElapsedTimer wait;
+    wait.start();
+    while (!device.receivedCommands().contains(QStringLiteral("{param=bindinfo}")) &&
+           wait.elapsed() < 5000)
+        QTest::qWait(5);
+    QTest::qWait(200);
+
+    auto *video = window.findChild<TableWidget *>(QStringLiteral("videoTableWidget"));
+    if (!video)
+        return {};
+    std::vector<double> samples;
+    PaintProbe probe;
+    DeviceState *state = DeviceState::instance();
+    for (int i = 0; i < notices; ++i) {
+        const int output = 1 + i % 9;
+        const int input = 1 + (state->videoRouting(output) % 8);
+        TableItemWidget *cell = video->cellForPort(output);
+        auto *label = cell ? cell->findChild<QLabel *>(QStringLiteral("InputName")) : nullptr;
+        if (!label)
+            continue;
+        label->installEventFilter(&probe);
+        probe.expected = QStringLiteral("[%1] ").arg(input);
+        probe.painted = false;
+        QElapsedTimer clock;
+        clock.start();
+        device.applyPanelCommand(QStringLiteral("%1VIDEO%2").arg(input).arg(output));
+        while (!probe.painted && clock.elapsed() < 2000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        samples.push_back(clock.nsecsElapsed() / 1e6);
+        label->removeEventFilter(&probe);
+    }
+    MessageDistance::instance()->disconnectFromDevice();
+    DataDir::set(QString());
+    if (samples.empty())
+        return {};
+    std::sort(samples.begin(), samples.end());
+    return {samples[samples.size() / 2], samples[size_t(samples.size() * 0.99)]};
+}
+
 int runMainWindowBench(const QStringList &)
 {
     initZelResources();
@@ -101,11 +175,14 @@ int runMainWindowBench(const QStringList &)
     const Latency change = changeToStore(1000);
     printFigure(QStringLiteral("change_to_store_us_median"), change.median, QStringLiteral("us"));
     printFigure(QStringLiteral("change_to_store_us_p99"), change.p99, QStringLiteral("us"));
+    const Latency cell = changeToCell(1000);
+    printFigure(QStringLiteral("change_to_cell_ms_median"), cell.median, QStringLiteral("ms"));
+    printFigure(QStringLiteral("change_to_cell_ms_p99"), cell.p99, QStringLiteral("ms"));
     return 0;
 }
 
 const BenchRegistration reg("mainwindow",
-                            "zeldesk --demo start to window shown; device change to store, p99",
+                            "zeldesk --demo start to window shown; device change to store and to the repainted cell, p99",
                             &runMainWindowBench);
 
 } // namespace

@@ -123,8 +123,9 @@ void TableItemWidget::setCellLocked(bool locked)
     setEnabled(!locked);
 }
 
-void TableItemWidget::setIconRowVisible(bool visible)
+void TableItemWidget::setIconsVisible(bool visible)
 {
+    m_iconsVisible = visible;
     for (QLabel *l : {m_pauseIcon, m_hdmiIcon, m_muteIcon})
         l->setVisible(visible);
 }
@@ -145,7 +146,7 @@ bool TableItemWidget::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease) {
         auto *label = qobject_cast<QLabel *>(watched);
-        if (label && label->isEnabled() && isEnabled()) {
+        if (label && label->isEnabled() && isEnabled() && m_iconsVisible) {
             if (label == m_pauseIcon) {
                 setFrozen(!m_frozen);
                 emit si_click_pause(m_frozen);

@@ -32,8 +32,10 @@ public:
 
     // Icon rights: a label the user may not use stays visible but ignores clicks.
     // Cells whose states the grid does not drive show no icons at all.
-    void setIconRowVisible(bool visible);
     void setPauseAllowed(bool allowed);
+    // The frozen / link / mute row; hidden where no command stands behind it.
+    void setIconsVisible(bool visible);
+    bool iconsVisible() const { return m_iconsVisible; }
     void setMuteAllowed(bool allowed);
     void applyColours(const QString &outputBackground, const QString &outputText,
                       const QString &inputBackground, const QString &inputText, int border);
@@ -58,4 +60,5 @@ private:
     bool m_hdmiLink = false;
     bool m_muted = false;
     bool m_cellLocked = false;
+    bool m_iconsVisible = true;
 };

@@ -63,6 +63,13 @@ void TableWidget::buildCells(int columns, int rows, int deviceCode)
             if (!GridLayout::hasCellWidget(port, m_portBase, deviceCode))
                 continue;
             auto *cell = new TableItemWidget;
+            // Only video outputs can be frozen or muted; the other grids have no
+            // command behind those icons, so they do not show them.
+            if (m_kind != int(GridLayout::Kind::Video)) {
+                cell->setIconsVisible(false);
+                setCellWidget(row, column, cell);
+                continue;
+            }
             connect(cell, &TableItemWidget::si_click_pause, this,
                     [this, port](bool on) { emit si_orderToPause(port, on); });
             connect(cell, &TableItemWidget::si_click_lock, this,
@@ -77,6 +84,12 @@ void TableWidget::buildCells(int columns, int rows, int deviceCode)
 void TableWidget::setNames(const QMap<int, QString> &names)
 {
     m_names = names;
+    writeNames();
+}
+
+void TableWidget::setPortName(int port, const QString &name)
+{
+    m_names.insert(port, name);
     writeNames();
 }
 
@@ -178,6 +191,23 @@ void TableWidget::dropEvent(QDropEvent *event)
         return;
     }
     emit dropPortToItemSig(GridLayout::reportedSource(source, true), output);
+}
+
+bool TableWidget::clearRoute(int port)
+{
+    QTableWidgetItem *it = itemForPort(port);
+    TableItemWidget *cell = cellForPort(port);
+    if (!it || !cell || cell->isCellLocked())
+        return false;
+    if (m_dropCheck && !m_dropCheck(GridLayout::dropRights(m_kind, port, 0), port)) {
+        emit si_showPermissionWarningDialog();
+        return false;
+    }
+    emit dropPortToItemSig(0, port);
+    it->setText(QString());
+    it->setData(SourceRole, 0);
+    cell->setInputText(QString());
+    return true;
 }
 
 void TableWidget::resizeEvent(QResizeEvent *event)

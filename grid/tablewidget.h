@@ -36,6 +36,7 @@ public:
     void setNames(const QMap<int, QString> &names);
     const QMap<int, QString> &names() const { return m_names; }
     QString portName(int port) const { return m_names.value(port); }
+    void setPortName(int port, const QString &name);
     TableItemWidget *cellForPort(int port) const;
     QTableWidgetItem *itemForPort(int port) const;
     // Shows a source in a cell; 0 (and the port base) clears the label.
@@ -43,6 +44,9 @@ public:
     // Video and infrared grids: the routed input itself; 0 clears the label.
     void showInput(int port, int input);
     virtual void fitCells();
+    // Routes nothing to the port (the double click and "Clear"): a locked cell stays
+    // as it is, a refused check warns. False when nothing was cleared.
+    bool clearRoute(int port);
 
 signals:
     void dropPortToItemSig(int iInput, int iOutput);

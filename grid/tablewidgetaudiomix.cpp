@@ -43,7 +43,7 @@ void TableWidgetAudioMix::build()
             item->setData(PortRole, portAt(row, column));
             setItem(row, column, item);
             auto *cell = new TableItemWidget;
-            cell->setIconRowVisible(false);
+            cell->setIconsVisible(false);
             setCellWidget(row, column, cell);
         }
     }

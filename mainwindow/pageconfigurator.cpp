@@ -114,6 +114,8 @@ void PageConfigurator::rebuildOutputNamesAndGrids()
     ui->audioTable0808S->setNames(mixed);
 
     ui->videoTableWidget->setDeviceCode(code);
+    // The splitter view holds output 9 whenever a layout is set, also one the device reports.
+    ui->videoTableWidget->setOutput9Locked(code == 4 && DeviceState::instance()->splitterLayout() != 0);
     ui->videoTableWidget->rebuildForSpliceMode(DeviceState::instance()->spliceMode());
     for (TableWidget *grid : {ui->AudioTable, ui->audioHDMITable, ui->InfaredTable}) {
         const auto kind = GridLayout::Kind(grid->gridKind());

@@ -7,6 +7,7 @@
 #include "sigmanager.h"
 
 #include <QDebug>
+#include <QJsonArray>
 
 namespace ReplyRecords {
 
@@ -259,6 +260,16 @@ void applyRotation(const QJsonObject &record)
         rotation.insert(output, valueText(it.value()).toInt());
     }
     DeviceState::instance()->setRotation(rotation);
+}
+
+void applyWindowAudio(const QJsonObject &record)
+{
+    const QJsonValue audio = record.value(QLatin1String("AUDIO"));
+    if (audio.isUndefined())
+        return;
+    // One HDMI audio output, fed by the audio of one of the four inputs.
+    const int input = valueText(audio.isArray() ? audio.toArray().first() : audio).toInt();
+    DeviceState::instance()->setAudioRouting(101, input >= 1 && input <= 4 ? 100 + input : 0);
 }
 
 } // namespace ReplyRecords

@@ -41,6 +41,9 @@ void applyVolumes(const QJsonObject &record);    // raises Sig_UpdateVolumes
 void applyOutputInfo(const QJsonObject &record); // raises Sig_UpdateOutputInfo
 void applyHdcp(const QJsonObject &record);
 void applyRotation(const QJsonObject &record);
+// The audio part of the multiview window status: "AUDIO" gives the source of HDMI
+// audio output 101 (100 + input, 0 for none); a record without it changes nothing.
+void applyWindowAudio(const QJsonObject &record);
 
 // The port a key names after `word`: the key split at the word, empty parts dropped,
 // must leave exactly one part. False when it does not.

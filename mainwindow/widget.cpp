@@ -5,7 +5,6 @@
 #include "appsettings.h"
 #include "changeapplier.h"
 #include "devicestate.h"
-#include "dialogconfirm.h"
 #include "gridwiring.h"
 #include "languagechoice.h"
 #include "listwidget.h"
@@ -16,6 +15,7 @@
 #include "pageconfigurator.h"
 #include "planbar.h"
 #include "planpushbutton.h"
+#include "portmenus.h"
 #include "portnamestore.h"
 #include "projecttables.h"
 #include "replyrecords.h"
@@ -62,6 +62,7 @@ Widget::Widget(QWidget *parent, LoginFlow::Runner login, DialogRunner dialogs)
     connectControls();
     m_grids->connectGrids();
     connectChanges();
+    connectPortMenus();
 
     ui->tabWidget->setCurrentIndex(PageConfigurator::VideoTab);
     DeviceState::instance()->setDeviceType(AppSettings::instance()->deviceType());
@@ -213,6 +214,44 @@ void Widget::connectChanges()
     connect(m_changes, &ChangeApplier::splitterChanged, m_wallPages, &WallPages::refreshSplitter);
 }
 
+void Widget::connectPortMenus()
+{
+    PortMenus::Host host;
+    host.window = this;
+    host.runDialog = m_context.runDialog;
+    host.rights = &m_context.permissions;
+    host.bindManager = [this] { return m_context.bind; };
+    host.infraredPage = [this] {
+        return ui->tabWidget->currentIndex() == PageConfigurator::InfaredTab;
+    };
+    host.refreshList = [this] { refrenshSignalSlot(); };
+    host.refreshSources = [this] { m_grids->refreshAllGrids(); };
+    m_portMenus = new PortMenus(host, this);
+    for (TableWidget *grid : m_grids->grids())
+        m_portMenus->attachGrid(grid);
+    m_portMenus->attachList(ui->listWidget);
+    connect(m_grids, &GridWiring::cellMenuRequested, m_portMenus,
+            [this](TableWidget *grid, int port) { m_portMenus->showGridMenu(grid, port); });
+    connect(m_grids, &GridWiring::cellDoubleClicked, m_portMenus,
+            [](TableWidget *grid, int port) { grid->clearRoute(port); });
+    connect(this, &Widget::si_outResoluChangedByOthers, m_portMenus,
+            &PortMenus::outputResolutionChanged);
+    connect(this, &Widget::si_hdcpChangedByOthers, m_portMenus, &PortMenus::hdcpChanged);
+    // The menu has sent the dialog's query already: the openers only show the dialog.
+    m_portMenus->setDialogOpener(PortDialog::ScalingMode, [this](int output) {
+        OutputDialogs::showScalingMode(this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog);
+    });
+    m_portMenus->setDialogOpener(PortDialog::NoSignalOut, [this](int output) {
+        OutputDialogs::showNoSignal(this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog);
+    });
+    m_portMenus->setDialogOpener(PortDialog::OutputGraphicsTest, [this](int output) {
+        OutputDialogs::openGraphicsTest(this, output, false, m_context.runDialog);
+    });
+    m_portMenus->setDialogOpener(PortDialog::InputGraphicsTest, [this](int input) {
+        OutputDialogs::openGraphicsTest(this, input, true, m_context.runDialog);
+    });
+}
+
 // ---- login ----------------------------------------------------------------------------
 
 void Widget::logIn(const LoginFlow::Runner &login)
@@ -312,10 +351,7 @@ void Widget::disableLaterControls()
 
 void Widget::showPermissionWarning()
 {
-    DialogConfirm dialog(this, tr("Warning"),
-                         tr("The current operation involves one or more ports that the current "
-                            "user does not have permission to use."));
-    m_context.run(dialog);
+    PortRights(&m_context.permissions, this, m_context.runDialog).showPermissionWarning();
 }
 
 // ---- title, language ------------------------------------------------------------------
@@ -562,6 +598,9 @@ void Widget::receiveRotateAngleSlot(QJsonObject obj)
 void Widget::receiveWindowStatusSlot(QJsonObject obj)
 {
     m_wallPages->applyWindowStatus(obj);
+    // The HDMI audio source; the windows and the layout are the wall pages'.
+    ReplyRecords::applyWindowAudio(obj);
+    m_grids->refreshGrid(4);
     emit si_windows_ready();
 }
 

@@ -19,6 +19,7 @@ class GridWiring;
 class PageConfigurator;
 class PlanController;
 class QButtonGroup;
+class PortMenus;
 class QDialog;
 class SettingPage;
 class TableWidget;
@@ -53,6 +54,8 @@ public:
     bool loginCancelled() const { return m_loginCancelled; }
     bool hdmiAudioFollowsVideo() const { return m_context.hdmiAudioFollowsVideo; }
     VideoSplitManager *bindManager() const { return m_context.bind; }
+    // The port menus; dialogs of other windows plug in with setDialogOpener.
+    PortMenus *portMenus() const { return m_portMenus; }
     // Applies a splice mode (0..5) as the wall-group buttons, the status record and
     // change notices do; with sending the rights are checked and the command sent.
     void applySpliceMode(int mode, bool send);
@@ -113,6 +116,7 @@ private:
     void connectLink();
     void connectControls();
     void connectChanges();
+    void connectPortMenus();
     void logIn(const LoginFlow::Runner &login);
     void reLogin();
     void createBindManager();
@@ -132,6 +136,7 @@ private:
     SettingPage *m_settingPage = nullptr;
     TitleBar *m_title = nullptr;
     ChangeApplier *m_changes = nullptr;
+    PortMenus *m_portMenus = nullptr;
     WallControls *m_wall = nullptr;
     PlanController *m_plans = nullptr;
     WallPages *m_wallPages = nullptr;

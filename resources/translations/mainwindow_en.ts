@@ -21,6 +21,137 @@
     </message>
 </context>
 <context>
+    <name>PortMenus</name>
+    <message>
+        <source>Splice</source>
+        <translation>Splice</translation>
+    </message>
+    <message>
+        <source>Rename(F2)</source>
+        <translation>Rename(F2)</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>无信号输出</source>
+        <translation>No Signal Output</translation>
+    </message>
+    <message>
+        <source>缩放模式</source>
+        <translation>Scaling Mode</translation>
+    </message>
+    <message>
+        <source>Graphics Test</source>
+        <translation>Graphics Test</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Switch Layout</source>
+        <translation>Switch Layout</translation>
+    </message>
+    <message>
+        <source>Freeze / Unfreeze</source>
+        <translation>Freeze / Unfreeze</translation>
+    </message>
+    <message>
+        <source>No Signal Input</source>
+        <translation>No Signal Input</translation>
+    </message>
+    <message>
+        <source>GraphicsTest</source>
+        <translation>GraphicsTest</translation>
+    </message>
+    <message>
+        <source>OSD Setting</source>
+        <translation>OSD Setting</translation>
+    </message>
+    <message>
+        <source>Edid</source>
+        <translation>Edid</translation>
+    </message>
+    <message>
+        <source>Volume Setting</source>
+        <translation>Volume Setting</translation>
+    </message>
+    <message>
+        <source>HDCP Setting</source>
+        <translation>HDCP Setting</translation>
+    </message>
+    <message>
+        <source>3 x 3</source>
+        <translation>3 x 3</translation>
+    </message>
+    <message>
+        <source>2 x 4</source>
+        <translation>2 x 4</translation>
+    </message>
+    <message>
+        <source>No Standby</source>
+        <translation>No Standby</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>Standby</translation>
+    </message>
+    <message>
+        <source>数字音频</source>
+        <translation>Digital Audio</translation>
+    </message>
+    <message>
+        <source>模拟音频</source>
+        <translation>Analog Audio</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Not Support</source>
+        <translation>Not Support</translation>
+    </message>
+    <message>
+        <source>HDCP 1.4 Only</source>
+        <translation>HDCP 1.4 Only</translation>
+    </message>
+    <message>
+        <source>HDCP 2.2 Only</source>
+        <translation>HDCP 2.2 Only</translation>
+    </message>
+    <message>
+        <source>Unsplice</source>
+        <translation>Unsplice</translation>
+    </message>
+    <message>
+        <source>音频模式</source>
+        <translation>Audio Mode</translation>
+    </message>
+    <message>
+        <source>No Input</source>
+        <translation>No Input</translation>
+    </message>
+    <message>
+        <source>Not available in this version</source>
+        <translation>Not available in this version</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>The current operation involves one or more ports that the current user does not have permission to use.</source>
+        <translation>The current operation involves one or more ports that the current user does not have permission to use.</translation>
+    </message>
+    <message>
+        <source>No Permission!</source>
+        <translation>No Permission!</translation>
+    </message>
+</context>
+<context>
     <name>WallGroupButton</name>
     <message>
         <source>Outputs %1</source>
@@ -55,14 +186,6 @@
     <message>
         <source>Not available in this version</source>
         <translation>Not available in this version</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
-        <source>The current operation involves one or more ports that the current user does not have permission to use.</source>
-        <translation>The current operation involves one or more ports that the current user does not have permission to use.</translation>
     </message>
     <message>
         <source>%4Vantor  User:%3  Ip:%1  Port:%2 connected</source>

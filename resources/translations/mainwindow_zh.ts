@@ -21,6 +21,137 @@
     </message>
 </context>
 <context>
+    <name>PortMenus</name>
+    <message>
+        <source>Splice</source>
+        <translation>拼接</translation>
+    </message>
+    <message>
+        <source>Rename(F2)</source>
+        <translation>重命名(F2)</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>无信号输出</source>
+        <translation>无信号输出</translation>
+    </message>
+    <message>
+        <source>缩放模式</source>
+        <translation>缩放模式</translation>
+    </message>
+    <message>
+        <source>Graphics Test</source>
+        <translation>图形测试</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Switch Layout</source>
+        <translation>切换布局</translation>
+    </message>
+    <message>
+        <source>Freeze / Unfreeze</source>
+        <translation>冻结 / 解冻</translation>
+    </message>
+    <message>
+        <source>No Signal Input</source>
+        <translation>无信号输入</translation>
+    </message>
+    <message>
+        <source>GraphicsTest</source>
+        <translation>图形测试</translation>
+    </message>
+    <message>
+        <source>OSD Setting</source>
+        <translation>OSD设置</translation>
+    </message>
+    <message>
+        <source>Edid</source>
+        <translation>EDID</translation>
+    </message>
+    <message>
+        <source>Volume Setting</source>
+        <translation>音量设置</translation>
+    </message>
+    <message>
+        <source>HDCP Setting</source>
+        <translation>HDCP设置</translation>
+    </message>
+    <message>
+        <source>3 x 3</source>
+        <translation>3 x 3</translation>
+    </message>
+    <message>
+        <source>2 x 4</source>
+        <translation>2 x 4</translation>
+    </message>
+    <message>
+        <source>No Standby</source>
+        <translation>不待机</translation>
+    </message>
+    <message>
+        <source>Standby</source>
+        <translation>待机</translation>
+    </message>
+    <message>
+        <source>数字音频</source>
+        <translation>数字音频</translation>
+    </message>
+    <message>
+        <source>模拟音频</source>
+        <translation>模拟音频</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>Not Support</source>
+        <translation>不支持</translation>
+    </message>
+    <message>
+        <source>HDCP 1.4 Only</source>
+        <translation>仅HDCP 1.4</translation>
+    </message>
+    <message>
+        <source>HDCP 2.2 Only</source>
+        <translation>仅HDCP 2.2</translation>
+    </message>
+    <message>
+        <source>Unsplice</source>
+        <translation>取消拼接</translation>
+    </message>
+    <message>
+        <source>音频模式</source>
+        <translation>音频模式</translation>
+    </message>
+    <message>
+        <source>No Input</source>
+        <translation>无输入</translation>
+    </message>
+    <message>
+        <source>Not available in this version</source>
+        <translation>此版本暂不可用</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The current operation involves one or more ports that the current user does not have permission to use.</source>
+        <translation>当前操作涉及一个或多个当前用户无权使用的端口。</translation>
+    </message>
+    <message>
+        <source>No Permission!</source>
+        <translation>没有权限！</translation>
+    </message>
+</context>
+<context>
     <name>WallGroupButton</name>
     <message>
         <source>Outputs %1</source>
@@ -55,14 +186,6 @@
     <message>
         <source>Not available in this version</source>
         <translation>此版本暂不可用</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
-        <source>The current operation involves one or more ports that the current user does not have permission to use.</source>
-        <translation>当前操作涉及一个或多个当前用户无权使用的端口。</translation>
     </message>
     <message>
         <source>%4Vantor  User:%3  Ip:%1  Port:%2 connected</source>

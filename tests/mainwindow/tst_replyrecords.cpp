@@ -8,6 +8,7 @@
 #include "tempdatadir.h"
 #include "testtimeouts.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QSignalSpy>
 #include <QtTest>
@@ -28,6 +29,8 @@ private slots:
     void startUpSchedule_data();
     void startUpSchedule();
     void routingKeepsTheWallWindowsApart();
+    void windowStatus_data();
+    void windowStatus();
     void inputPresenceNeedsADash();
     void resolutionsTestInFirst();
     void outputInfoNeedsFourParts();
@@ -116,6 +119,28 @@ void TestReplyRecords::routingKeepsTheWallWindowsApart()
     QCOMPARE(DeviceState::instance()->audioRouting(), (QMap<int, int>{{3, 6}}));
     QCOMPARE(DeviceState::instance()->irRouting(), (QMap<int, int>{{1, 7}}));
     QCOMPARE(r.spliceMode, 0); // 9 is no splice mode
+}
+
+void TestReplyRecords::windowStatus_data()
+{
+    QTest::addColumn<QJsonValue>("audio");
+    QTest::addColumn<int>("route");
+    QTest::addRow("input 3") << QJsonValue(QJsonArray{3}) << 103;
+    QTest::addRow("no input") << QJsonValue(QJsonArray{0}) << 0;
+    QTest::addRow("beyond the four inputs") << QJsonValue(QJsonArray{5}) << 0;
+    QTest::addRow("empty list") << QJsonValue(QJsonArray{}) << 0;
+    QTest::addRow("a bare number") << QJsonValue(2) << 102;
+}
+
+// "AUDIO" feeds HDMI audio output 101.
+void TestReplyRecords::windowStatus()
+{
+    QFETCH(QJsonValue, audio);
+    QFETCH(int, route);
+    DeviceState::instance()->setAudioRouting(101, 999);
+    applyWindowAudio(QJsonObject{{"window1", QJsonArray{1, 0, 0, 0, 960, 540}}, {"VIR", QJsonArray{1}},
+                                 {"AUDIO", audio}});
+    QCOMPARE(DeviceState::instance()->audioRouting(101), route);
 }
 
 void TestReplyRecords::inputPresenceNeedsADash()

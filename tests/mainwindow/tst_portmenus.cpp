@@ -1,0 +1,487 @@
+#include "appsettings.h"
+#include "datadir.h"
+#include "devicestate.h"
+#include "listwidget.h"
+#include "logindialog.h"
+#include "messagedistance.h"
+#include "permissionstore.h"
+#include "portmenus.h"
+#include "portnamestore.h"
+#include "portrights.h"
+#include "renamedialog.h"
+#include "simdevice.h"
+#include "tableitemwidget.h"
+#include "tempdatadir.h"
+#include "testtimeouts.h"
+#include "userstore.h"
+#include "videotablewidget.h"
+#include "widget.h"
+#include "zelresources.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTcpSocket>
+#include <QtTest>
+
+#include <memory>
+
+// The port menus on a real main window against the simulator: what each entry puts on
+// the wire, rename in every view, and check marks that follow other clients.
+class tst_PortMenus : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void entriesSend_data();
+    void entriesSend();
+    void doubleClickClears_data();
+    void doubleClickClears();
+    void renameFollowsEverywhere_data();
+    void renameFollowsEverywhere();
+    void otherClientMovesTheCheckMark_data();
+    void otherClientMovesTheCheckMark();
+    void rightsWarnOnlyWhenAsked();
+    void iconsOnlyWhereTheyCommand();
+    void splitterLayoutFromVersionLocksOutput9();
+    void windowStatusShowsHdmiAudio();
+    void screenshots_data();
+    void screenshots();
+
+private:
+    // `panel` runs on the simulator before the window connects.
+    bool openSettled(const QString &model, const QString &panel = QString());
+    bool waitForCommand(const QString &command);
+    void denyRight(int functionKey);
+    TableWidget *grid(const QString &name) { return m_window->findChild<TableWidget *>(name); }
+    ListWidget *list() { return m_window->findChild<ListWidget *>(QStringLiteral("listWidget")); }
+    void openMenu(const QString &where, int port);
+    static QAction *action(QMenu *menu, const QStringList &path);
+
+    std::unique_ptr<TempDataDir> m_dir;
+    std::unique_ptr<SimDevice> m_device;
+    std::unique_ptr<Widget> m_window;
+    QStringList m_dialogs;
+    QSize m_dialogSize;
+    QString m_newName;
+    std::function<void(QMenu &)> m_onMenu;
+};
+
+void tst_PortMenus::initTestCase()
+{
+    initZelResources();
+}
+
+void tst_PortMenus::init()
+{
+    m_dir = std::make_unique<TempDataDir>();
+    QVERIFY(m_dir->isValid());
+    DataDir::set(m_dir->path());
+    m_dialogs.clear();
+    m_newName.clear();
+    m_onMenu = nullptr;
+    DeviceState *state = DeviceState::instance();
+    state->setSpliceMode(0);
+    state->setSplitterLayout(0);
+    AppSettings::instance()->setLanguage(1);
+    AppSettings::instance()->setUsername(QStringLiteral("ADMIN"));
+    UserStore::initTables();
+    UserStore::setLoginModel(1);
+}
+
+void tst_PortMenus::cleanup()
+{
+    m_window.reset();
+    MessageDistance::instance()->disconnectFromDevice();
+    m_device.reset();
+    DataDir::set(QString());
+    m_dir.reset();
+}
+
+// Opens the window on the simulator (started once per case) and returns once the
+// last start-up record has been applied.
+bool tst_PortMenus::openSettled(const QString &model, const QString &panel)
+{
+    if (!m_device) {
+        m_device = std::make_unique<SimDevice>(model);
+        if (!m_device->listen(QHostAddress::LocalHost, 0, 0))
+            return false;
+        AppSettings::instance()->setNetwork(QStringLiteral("127.0.0.1"), m_device->controlPort());
+        MessageDistance::instance()->setUploadPort(m_device->uploadPort());
+        if (!panel.isEmpty())
+            m_device->applyPanelCommand(panel);
+    }
+    m_window = std::make_unique<Widget>(
+        nullptr, [](LoginDialog &) { return int(QDialog::Rejected); }, [this](QDialog &dialog) {
+            m_dialogSize = dialog.size();
+            QStringList texts{dialog.windowTitle()};
+            for (QLabel *label : dialog.findChildren<QLabel *>())
+                texts << label->text();
+            m_dialogs << texts.join(QLatin1Char('|'));
+            if (auto *rename = qobject_cast<RenameDialog *>(&dialog)) {
+                rename->lineEdit()->setText(m_newName);
+                rename->findChild<QPushButton *>(QStringLiteral("btnOk"))->click();
+            }
+            return int(QDialog::Accepted);
+        });
+    m_window->resize(1280, 800);
+    m_window->portMenus()->setMenuRunner([this](QMenu &menu) {
+        if (m_onMenu)
+            m_onMenu(menu);
+    });
+    auto last = model == QLatin1String("0409-S") ? &MessageDistance::receiveRotateAngleSig
+                : model == QLatin1String("0808-S") ? &MessageDistance::receiveOutputInfoSig
+                                                   : &MessageDistance::receiveBindInfoSig;
+    QSignalSpy spy(MessageDistance::instance(), last);
+    if (!spy.wait(TestTimeouts::Medium))
+        return false;
+    QCoreApplication::processEvents();
+    return true;
+}
+
+bool tst_PortMenus::waitForCommand(const QString &command)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!m_device->receivedCommands().contains(command)) {
+        if (clock.elapsed() > TestTimeouts::Medium)
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+void tst_PortMenus::denyRight(int functionKey)
+{
+    QVERIFY(UserStore::addUser(QStringLiteral("guest"), QStringLiteral("pw")));
+    PermissionStore store;
+    QVERIFY(store.createDefaultRights(QStringLiteral("guest")));
+    PermissionStore probe;
+    probe.loadForUser(QStringLiteral("guest"));
+    PermissionRights rights = store.readRights(probe.userId());
+    rights.functions[functionKey] = false;
+    QVERIFY(store.saveRights(probe.userId(), rights));
+    AppSettings::instance()->setUsername(QStringLiteral("guest"));
+}
+
+// Right-clicks the port's cell (on its name) or input item, as the operator does.
+void tst_PortMenus::openMenu(const QString &where, int port)
+{
+    m_window->findChild<QTabWidget *>(QStringLiteral("tabWidget"))
+        ->setCurrentIndex(where == "AudioTable" ? 2 : where == "InfaredTable" ? 3 : 0);
+    QWidget *target = list()->viewport();
+    QPoint at = list()->visualItemRect(list()->item(7 + port)).center(); // inputs: rows 8-15
+    if (where != QLatin1String("listWidget")) {
+        target = grid(where)->cellForPort(port)->findChild<QLabel *>(QStringLiteral("OutputName"));
+        at = target->rect().center();
+    }
+    if (!target->isVisible()) // the HDMI audio grid while HDMI audio follows video
+        return m_window->portMenus()->showGridMenu(grid(where), port);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &event);
+}
+
+QAction *tst_PortMenus::action(QMenu *menu, const QStringList &path)
+{
+    const QString text = QCoreApplication::translate("PortMenus", path.first().toUtf8().constData());
+    for (QAction *a : menu->actions()) {
+        if (a->text() != text)
+            continue;
+        if (path.size() == 1)
+            return a;
+        return a->menu() ? action(a->menu(), path.mid(1)) : nullptr;
+    }
+    return nullptr;
+}
+
+void tst_PortMenus::entriesSend_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("command");
+    QTest::addRow("resolution") << "videoTableWidget" << 5 << "Resolution>1920x1080x60Hz" << "{param=Port5/1920x1080x60Hz!}";
+    QTest::addRow("no standby") << "videoTableWidget" << 4 << "No Signal Input>No Standby" << "{param=Output_Lock4/1}";
+    QTest::addRow("freeze") << "videoTableWidget" << 4 << "Freeze / Unfreeze" << "{param=Frozen4/1}";
+    QTest::addRow("clear") << "videoTableWidget" << 5 << "清除" << "{param=0VIDEO5}";
+    QTest::addRow("analogue audio") << "AudioTable" << 3 << "音频模式>模拟音频" << "{param=Analog_sel3/1}";
+    QTest::addRow("HDCP") << "listWidget" << 2 << "HDCP Setting>HDCP 2.2 Only" << "{param=Input_HDCP2/3}";
+}
+
+void tst_PortMenus::entriesSend()
+{
+    QFETCH(QString, where);
+    QFETCH(int, port);
+    QFETCH(QString, path);
+    QFETCH(QString, command);
+    QVERIFY(openSettled(QStringLiteral("0809")));
+    bool found = false;
+    m_onMenu = [&](QMenu &menu) {
+        QAction *a = action(&menu, path.split('>'));
+        found = a && a->isEnabled();
+        if (found)
+            a->trigger();
+    };
+    openMenu(where, port);
+    QVERIFY(found);
+    QVERIFY(waitForCommand(command));
+    if (path == QLatin1String("Freeze / Unfreeze"))
+        QVERIFY(grid(where)->cellForPort(port)->isFrozen());
+}
+
+void tst_PortMenus::doubleClickClears_data()
+{
+    QTest::addColumn<bool>("allowed");
+    QTest::addRow("administrator") << true;
+    QTest::addRow("user without video switching") << false;
+}
+
+void tst_PortMenus::doubleClickClears()
+{
+    QFETCH(bool, allowed);
+    if (!allowed)
+        denyRight(PermissionStore::VideoSwitch);
+    QVERIFY(openSettled(QStringLiteral("0809")));
+    TableWidget *video = grid(QStringLiteral("videoTableWidget"));
+    QCOMPARE(video->cellForPort(5)->inputText(), QStringLiteral("[5] Input 5"));
+    const QRect cell = video->visualItemRect(video->itemForPort(5));
+    // A real double click starts with a click; the view needs that press.
+    QTest::mouseClick(video->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    QTest::mouseDClick(video->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    if (allowed) {
+        QVERIFY(waitForCommand(QStringLiteral("{param=0VIDEO5}")));
+        QCOMPARE(video->cellForPort(5)->inputText(), QString());
+        QVERIFY(m_dialogs.isEmpty());
+        return;
+    }
+    QCOMPARE(m_dialogs.size(), 1);
+    QVERIFY(m_dialogs.first().contains(QLatin1String("does not have permission")));
+    // Three quarters of the main window, plus the shadow around the frame.
+    QCOMPARE(m_dialogSize, QSize(960 + 74, 600 + 74));
+    QCOMPARE(video->cellForPort(5)->inputText(), QStringLiteral("[5] Input 5"));
+    QVERIFY(!m_device->receivedCommands().contains(QStringLiteral("{param=0VIDEO5}")));
+}
+
+void tst_PortMenus::renameFollowsEverywhere_data()
+{
+    QTest::addColumn<QString>("where"); // the view F2 is pressed in
+    QTest::addColumn<int>("row");       // list row, or grid port
+    QTest::addColumn<QString>("shownIn");
+    QTest::addColumn<int>("shownPort");
+    QTest::addColumn<QString>("shown"); // that cell's output or source label
+    QTest::addColumn<int>("kind");      // stored as
+    QTest::addColumn<int>("storedPort");
+    // Rows 0-7 of the list are the audio sources, 8-15 the inputs.
+    QTest::addRow("input 3 in the video cells") << "listWidget" << 10 << "videoTableWidget" << 3 << "in:[3] Lobby" << 0 << 3;
+    QTest::addRow("audio source 2 in the audio cells") << "listWidget" << 1 << "AudioTable" << 2 << "in:[2] Lobby" << 2 << 2;
+    QTest::addRow("video output 4, HDMI audio too") << "videoTableWidget" << 4 << "audioHDMITable" << 104 << "out:[104] Lobby" << 1 << 4;
+    QTest::addRow("audio output 2") << "AudioTable" << 2 << "AudioTable" << 2 << "out:[2] Lobby" << 3 << 2;
+    QTest::addRow("HDMI audio 103 is output 3") << "audioHDMITable" << 103 << "videoTableWidget" << 3 << "out:[3] Lobby" << 1 << 3;
+    QTest::addRow("infrared output 5") << "InfaredTable" << 5 << "InfaredTable" << 5 << "out:[5] Lobby" << 4 << 5;
+}
+
+void tst_PortMenus::renameFollowsEverywhere()
+{
+    QFETCH(QString, where);
+    QFETCH(int, row);
+    QFETCH(QString, shownIn);
+    QFETCH(int, shownPort);
+    QFETCH(QString, shown);
+    QFETCH(int, kind);
+    QFETCH(int, storedPort);
+    QVERIFY(openSettled(QStringLiteral("0809")));
+    QWidget *view = where == QLatin1String("listWidget") ? static_cast<QWidget *>(list()) : grid(where);
+    if (auto *l = qobject_cast<ListWidget *>(view))
+        l->setCurrentRow(row);
+    else
+        grid(where)->setCurrentItem(grid(where)->itemForPort(row), QItemSelectionModel::NoUpdate);
+    m_newName = QStringLiteral("Lobby");
+    QTest::keyClick(view, Qt::Key_F2);
+    QCOMPARE(m_dialogs.size(), 1);
+
+    const QMap<int, QString> stored = kind == 3 ? PortNameStore::loadOutAudioNames()
+                                      : kind == 4 ? PortNameStore::loadOutInfraredNames()
+                                                  : PortNameStore::loadPortNames(kind);
+    QCOMPARE(stored, (QMap<int, QString>{{storedPort, QStringLiteral("Lobby")}}));
+    auto label = [&] {
+        TableItemWidget *cell = grid(shownIn)->cellForPort(shownPort);
+        return shown.startsWith("in:") ? "in:" + cell->inputText() : "out:" + cell->outputText();
+    };
+    QCOMPARE(label(), shown);
+    if (where == QLatin1String("listWidget"))
+        QVERIFY(list()->item(row)->text().endsWith(QLatin1String("Lobby")));
+
+    // The next start shows the stored name.
+    m_window.reset();
+    MessageDistance::instance()->disconnectFromDevice();
+    QVERIFY(openSettled(QStringLiteral("0809")));
+    QCOMPARE(label(), shown);
+}
+
+void tst_PortMenus::otherClientMovesTheCheckMark_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QString>("submenu");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("checked");
+    QTest::addRow("resolution") << "videoTableWidget" << 5 << "Resolution" << "{param=Port5/1280x720x60Hz!}" << "1280x720x60Hz";
+    QTest::addRow("HDCP") << "listWidget" << 2 << "HDCP Setting" << "{param=Input_HDCP2/3}" << "HDCP 2.2 Only";
+}
+
+// Client A changes the setting while client B (the window) has the menu open.
+void tst_PortMenus::otherClientMovesTheCheckMark()
+{
+    QFETCH(QString, where);
+    QFETCH(int, port);
+    QFETCH(QString, submenu);
+    QFETCH(QString, command);
+    QFETCH(QString, checked);
+    QVERIFY(openSettled(QStringLiteral("0809")));
+    QTcpSocket clientA;
+    clientA.connectToHost(QHostAddress::LocalHost, m_device->controlPort());
+    QVERIFY(clientA.waitForConnected(TestTimeouts::Medium));
+    QStringList before, after;
+    m_onMenu = [&](QMenu &menu) {
+        QAction *target = action(&menu, {submenu, checked});
+        if (!target)
+            return;
+        auto marks = [&] {
+            QStringList on;
+            for (QAction *a : target->parentWidget()->actions())
+                if (a->isChecked())
+                    on << a->text();
+            return on;
+        };
+        before = marks();
+        clientA.write(command.toUtf8());
+        QTRY_VERIFY_WITH_TIMEOUT(target->isChecked(), TestTimeouts::Medium);
+        after = marks();
+    };
+    openMenu(where, port);
+    QCOMPARE(before.size(), 1);
+    QVERIFY(!before.contains(checked));
+    QCOMPARE(after, QStringList{QCoreApplication::translate("PortMenus", checked.toUtf8().constData())});
+}
+
+// A refused check warns "No Permission!" only when asked to, over three quarters of
+// the window; an administrator passes whatever his row says.
+void tst_PortMenus::rightsWarnOnlyWhenAsked()
+{
+    denyRight(PermissionStore::Edid);
+    PermissionStore store;
+    store.loadForUser(QStringLiteral("guest"));
+    QWidget window;
+    window.resize(800, 600);
+    QStringList shown;
+    QSize size;
+    PortRights rights(&store, &window, [&](QDialog &dialog) {
+        shown << dialog.findChild<QLabel *>(QStringLiteral("lb_content"))->text();
+        size = dialog.size();
+        if (!qEnvironmentVariableIsEmpty("ZEL_SCREENSHOT_DIR"))
+            dialog.grab().save(qEnvironmentVariable("ZEL_SCREENSHOT_DIR") + "/warning-no-permission.png");
+        return 1;
+    });
+    AppSettings::instance()->setCurrentUserType(1);
+    QVERIFY(!rights.functionAllowed(PermissionStore::Edid));
+    QVERIFY(shown.isEmpty());
+    QVERIFY(!rights.functionAllowed(PermissionStore::Edid, true));
+    QCOMPARE(shown, QStringList{QStringLiteral("No Permission!")});
+    QCOMPARE(size, QSize(600 + 74, 450 + 74));
+    QVERIFY(rights.functionAllowed(PermissionStore::Osd, true));
+    AppSettings::instance()->setCurrentUserType(0);
+    QVERIFY(rights.functionAllowed(PermissionStore::Edid, true));
+    QCOMPARE(shown.size(), 1);
+}
+
+void tst_PortMenus::iconsOnlyWhereTheyCommand()
+{
+    QVERIFY(openSettled(QStringLiteral("0809")));
+    for (const char *name : {"videoTableWidget", "AudioTable", "audioHDMITable", "InfaredTable"}) {
+        TableWidget *g = grid(QLatin1String(name));
+        const int port = g->gridKind() == int(GridLayout::Kind::HdmiAudio) ? 102 : 2;
+        TableItemWidget *cell = g->cellForPort(port);
+        auto *pause = cell->findChild<QLabel *>(QStringLiteral("pauseIcon"));
+        const bool video = g->gridKind() == int(GridLayout::Kind::Video);
+        QCOMPARE(pause->isVisibleTo(cell), video);
+        if (!video) {
+            QTest::mouseClick(pause, Qt::LeftButton);
+            QVERIFY2(!cell->isFrozen(), name);
+        }
+    }
+    QTest::qWait(50);
+    for (const QString &c : m_device->receivedCommands())
+        QVERIFY2(!c.contains(QLatin1String("Frozen")), qPrintable(c));
+}
+
+void tst_PortMenus::splitterLayoutFromVersionLocksOutput9()
+{
+    QVERIFY(openSettled(QStringLiteral("0809-M"), QStringLiteral("Splitter2")));
+    auto *video = static_cast<VideoTableWidget *>(grid(QStringLiteral("videoTableWidget")));
+    QVERIFY(video->isOutput9Locked());
+    QVERIFY(video->cellForPort(9)->isCellLocked());
+    QVERIFY(!video->clearRoute(9));
+}
+
+void tst_PortMenus::windowStatusShowsHdmiAudio()
+{
+    QVERIFY(openSettled(QStringLiteral("0409-S"), QStringLiteral("3AUDIO1")));
+    QTRY_COMPARE_WITH_TIMEOUT(grid(QStringLiteral("audioHDMITable"))->cellForPort(101)->inputText(),
+                              QStringLiteral("[3] Input 3"), TestTimeouts::Medium);
+}
+
+void tst_PortMenus::screenshots_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QString>("submenu");
+    for (int language : {0, 1}) {
+        const char *l = language ? "en" : "zh";
+        QTest::addRow("%s-video", l) << language << "videoTableWidget" << 5 << "";
+        QTest::addRow("%s-video-resolution", l) << language << "videoTableWidget" << 5 << "Resolution";
+        QTest::addRow("%s-audio", l) << language << "AudioTable" << 2 << "音频模式";
+        QTest::addRow("%s-hdmi-audio", l) << language << "audioHDMITable" << 102 << "";
+        QTest::addRow("%s-infrared", l) << language << "InfaredTable" << 2 << "";
+        QTest::addRow("%s-input", l) << language << "listWidget" << 2 << "";
+        QTest::addRow("%s-input-hdcp", l) << language << "listWidget" << 2 << "HDCP Setting";
+    }
+}
+
+void tst_PortMenus::screenshots()
+{
+    const QString dir = qEnvironmentVariable("ZEL_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        QSKIP("set ZEL_SCREENSHOT_DIR to render the port menus");
+    QFETCH(int, language);
+    QFETCH(QString, where);
+    QFETCH(int, port);
+    QFETCH(QString, submenu);
+    AppSettings::instance()->setLanguage(language);
+    QVERIFY(openSettled(QStringLiteral("0809")));
+    const QString file = QStringLiteral("%1/menu-%2.png").arg(dir, QString::fromLatin1(QTest::currentDataTag()));
+    bool saved = false;
+    m_onMenu = [&](QMenu &menu) {
+        QMenu *shown = &menu;
+        if (!submenu.isEmpty()) {
+            QAction *a = action(&menu, {submenu});
+            shown = a ? a->menu() : nullptr;
+        }
+        if (!shown)
+            return;
+        shown->ensurePolished();
+        shown->adjustSize();
+        saved = shown->grab().save(file);
+    };
+    openMenu(where, port);
+    QVERIFY(saved);
+}
+
+QTEST_MAIN(tst_PortMenus)
+#include "tst_portmenus.moc"
