@@ -82,7 +82,7 @@ void checkBound(const QVector<QByteArray> &reads)
 {
     ReplyParser::RecordBuffer buffer;
     int fed = 0;
-    while (fed < 2 * ReplyParser::RecordBuffer::MaxUnframed) {
+    while (fed < ReplyParser::RecordBuffer::MaxUnframed + 4096) {
         for (const QByteArray &read : reads) {
             buffer.append(read);
             fed += read.size();

@@ -23,8 +23,9 @@ for t in "${targets[@]}"; do
     artifacts="$build/artifacts/$t/"
     mkdir -p "$work" "$artifacts"
     log="$build/fuzz_$t.log"
-    # A hang is any input taking over 10 s; inputs stay small so a run covers many.
-    "$build/bin/fuzz_$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    # A hang is any input taking over FUZZ_TIMEOUT s (wall clock: raise it on a busy
+    # machine); inputs stay small so a run covers many.
+    "$build/bin/fuzz_$t" -max_total_time="$seconds" -timeout="${FUZZ_TIMEOUT:-10}" -rss_limit_mb=2048 \
         -max_len=4096 -dict="$here/zel.dict" -print_final_stats=1 \
         -artifact_prefix="$artifacts" "$work" "$seeds" >"$log" 2>&1
     rc=$?
