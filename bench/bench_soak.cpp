@@ -190,7 +190,8 @@ int compareStates(const SimState &device, const DeviceState *store, int *fields)
 }
 
 // The faults stopped: one new connection, its start-up queries and the volume query
-// the volume dialog makes, all answered.
+// the volume dialog makes, all answered. The limits are for a starved machine; an idle
+// one needs about a second.
 bool requery(SimDevice *device)
 {
     MessageDistance *link = MessageDistance::instance();
@@ -198,17 +199,17 @@ bool requery(SimDevice *device)
     QSignalSpy bound(link, &MessageDistance::receiveBindInfoSig);
     QSignalSpy volumes(link, &MessageDistance::receiveVolumnImformationSig);
     link->connectToDevice(QStringLiteral("127.0.0.1"), device->controlPort());
-    if (!connected.wait(5000))
+    if (!connected.wait(30000))
         return false;
     QElapsedTimer clock;
     clock.start();
-    while (bound.isEmpty() && clock.elapsed() < 10000)
+    while (bound.isEmpty() && clock.elapsed() < 60000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     link->sendGetVolume();
-    while (volumes.isEmpty() && clock.elapsed() < 15000)
+    while (volumes.isEmpty() && clock.elapsed() < 90000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    link->waitUntilDrained(2000);
-    spin(300);
+    link->waitUntilDrained(10000);
+    spin(1000);
     return !bound.isEmpty() && !volumes.isEmpty();
 }
 
@@ -283,7 +284,8 @@ int runSoak(const QStringList &args)
     printFigure(QStringLiteral("soak_reconnects"), connectsDuringFaults - 1, QStringLiteral("reconnects"));
     printFigure(QStringLiteral("soak_records_parsed"), double(link->recordsParsed() - parsed0), QStringLiteral("records"));
     printFigure(QStringLiteral("soak_fields_compared"), fields, QStringLiteral("fields"));
-    printFigure(QStringLiteral("soak_mismatches"), mismatches + (requeried ? 0 : 1), QStringLiteral("fields"));
+    printFigure(QStringLiteral("soak_requery_complete"), requeried ? 1 : 0, QStringLiteral("bool"));
+    printFigure(QStringLiteral("soak_mismatches"), mismatches, QStringLiteral("fields"));
     printFigure(QStringLiteral("soak_rss_growth_kb"), double(rssEnd - rssStart), QStringLiteral("kB"));
     DataDir::set(QString());
     return mismatches == 0 && requeried ? 0 : 1;
