@@ -3,7 +3,13 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run bench clean sanitize fuzz
+
+SANITIZE_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+# Seconds each fuzz target runs.
+FUZZ_SECONDS ?= 60
+CCACHE := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 all: build
 
@@ -25,5 +31,23 @@ run: build
 bench: build
 	$(BUILD_DIR)/bin/zelbench
 
+# The whole suite with AddressSanitizer and UndefinedBehaviorSanitizer; the first
+# report stops the test that made it.
+sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DZEL_SANITIZE=ON $(CCACHE)
+	cmake --build $(SANITIZE_DIR) -j$(JOBS)
+	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:abort_on_error=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-qt-offscreen.supp:print_suppressions=0 \
+		UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+		ctest --output-on-failure -j$(JOBS)
+
+# Every fuzz target for FUZZ_SECONDS; fails on any crash, leak, hang or report.
+fuzz:
+	bash scripts/install-fuzz-deps.sh
+	cmake -S fuzz -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ $(CCACHE)
+	cmake --build $(FUZZ_DIR) -j$(JOBS)
+	bash fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -1,6 +1,10 @@
+#include "databaseprompt.h"
 #include "datadir.h"
 #include "demomode.h"
+#include "languagechoice.h"
 #include "logmessagehandler.h"
+#include "projectdb.h"
+#include "projectdbcheck.h"
 #include "widget.h"
 #include "zelresources.h"
 
@@ -9,6 +13,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QScreen>
+#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -58,6 +63,17 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "zeldesk --demo: %s\n", qPrintable(error));
             return 2;
         }
+    }
+
+    // Before the login reads users from it: a damaged file would only fail statement
+    // after statement. The window installs its own catalogue later.
+    {
+        QTranslator early;
+        LanguageChoice::apply(&early);
+        const bool usable = ProjectDbCheck::resolve(projectDbPath(), &DatabasePrompt::ask);
+        QCoreApplication::removeTranslator(&early);
+        if (!usable)
+            return 1;
     }
 
     auto window = std::make_unique<Widget>();

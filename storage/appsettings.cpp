@@ -1,6 +1,7 @@
 #include "appsettings.h"
 
 #include "datadir.h"
+#include "storagelog.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -52,6 +53,7 @@ QSettings *AppSettings::file() const
         if (m_file)
             m_file->sync();
         m_file.reset(new QSettings(path, QSettings::IniFormat));
+        m_cutLogged.clear();
         m_file->setIniCodec("UTF-8");
     }
     return m_file.get();
@@ -69,6 +71,30 @@ QVariant AppSettings::read(const QString &key) const
 {
     QMutexLocker locker(&m_mutex);
     return file()->value(key);
+}
+
+QVariant AppSettings::readBounded(const QString &key, int maxLength, bool drop) const
+{
+    QMutexLocker locker(&m_mutex);
+    const QVariant value = file()->value(key);
+    if (!value.isValid())
+        return value;
+    // A list (a value with commas) reads as its text, so it is bounded like one.
+    const QString text = value.type() == QVariant::StringList
+                             ? value.toStringList().join(QLatin1Char(','))
+                             : value.toString();
+    if (text.size() <= maxLength)
+        return text;
+    if (!m_cutLogged.contains(key)) {
+        m_cutLogged.insert(key);
+        qCWarning(lcStorage).noquote()
+            << QStringLiteral("%1: %2 holds %3 characters, %4")
+                   .arg(m_file->fileName(), key)
+                   .arg(text.size())
+                   .arg(drop ? QStringLiteral("ignored")
+                             : QStringLiteral("read only the first %1").arg(maxLength));
+    }
+    return drop ? QVariant() : QVariant(text.left(maxLength));
 }
 
 void AppSettings::setNetwork(const QString &ip, int port)
@@ -97,30 +123,30 @@ void AppSettings::setType(int value)
 
 QString AppSettings::ip() const
 {
-    const QString ip = read(kIp).toString().trimmed();
+    const QString ip = readBounded(kIp, MaxAddressLength).toString().trimmed();
     return ip.isEmpty() ? QString::fromLatin1(DefaultIp) : ip;
 }
 
 int AppSettings::port() const
 {
-    const int port = intOr(read(kPort), 0);
+    const int port = intOr(readBounded(kPort, MaxNumberLength, true), 0);
     return port >= 1 && port <= 65535 ? port : DefaultPort;
 }
 
 QString AppSettings::username() const
 {
-    const QVariant value = read(kUsername);
+    const QVariant value = readBounded(kUsername, MaxUsernameLength);
     return value.isValid() ? value.toString() : QStringLiteral("ADMIN");
 }
 
 int AppSettings::language() const
 {
-    return intOr(read(kLanguage), -1);
+    return intOr(readBounded(kLanguage, MaxNumberLength, true), -1);
 }
 
 int AppSettings::type() const
 {
-    return intOr(read(kType), 1);
+    return intOr(readBounded(kType, MaxNumberLength, true), 1);
 }
 
 int AppSettings::deviceType() const

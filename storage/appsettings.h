@@ -2,6 +2,7 @@
 
 #include <QMap>
 #include <QMutex>
+#include <QSet>
 #include <QString>
 
 #include <memory>
@@ -23,6 +24,11 @@ public:
 
     static constexpr const char *DefaultIp = "192.168.1.188";
     static constexpr int DefaultPort = 80;
+    // What is read from the file is cut to these lengths (a host name has at most 253
+    // characters); numbers longer than MaxNumberLength read as missing.
+    static constexpr int MaxAddressLength = 253;
+    static constexpr int MaxUsernameLength = 64;
+    static constexpr int MaxNumberLength = 16;
 
     // Writes go to the file at once.
     void setNetwork(const QString &ip, int port);
@@ -73,9 +79,13 @@ private:
     QSettings *file() const; // m_mutex held
     void write(const QString &key, const QVariant &value);
     QVariant read(const QString &key) const;
+    // The value's text cut to maxLength (or dropped when `drop`), logged once per key
+    // and file.
+    QVariant readBounded(const QString &key, int maxLength, bool drop = false) const;
 
     mutable QMutex m_mutex;
     mutable std::unique_ptr<QSettings> m_file;
+    mutable QSet<QString> m_cutLogged; // keys of m_file already reported as cut
     QString m_currentUser;
     int m_currentUserType = 1;
     int m_connectionStatus = 1;

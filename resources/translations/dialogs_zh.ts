@@ -36,6 +36,53 @@
     </message>
 </context>
 <context>
+    <name>DatabasePrompt</name>
+    <message>
+        <source>The project database %1 is damaged and cannot be used (%2).
+
+Start with a fresh database? The damaged file is kept beside it, renamed, and is not changed.</source>
+        <translation>项目数据库 %1 已损坏，无法使用（%2）。
+
+是否使用新的数据库启动？损坏的文件会改名后保留在原目录中，内容不会被改动。</translation>
+    </message>
+    <message>
+        <source>The project database %1 is in use by another program (%2).
+
+Close that program and try again.</source>
+        <translation>项目数据库 %1 正被其他程序占用（%2）。
+
+请关闭该程序后重试。</translation>
+    </message>
+    <message>
+        <source>The project database %1 cannot be read (%2).
+
+Check the file&apos;s permissions and start again.</source>
+        <translation>无法读取项目数据库 %1（%2）。
+
+请检查文件权限后重新启动。</translation>
+    </message>
+    <message>
+        <source>The project database %1 is read-only: users, rights and names you change will not be saved.</source>
+        <translation>项目数据库 %1 为只读：对用户、权限和名称的修改将无法保存。</translation>
+    </message>
+    <message>
+        <source>Project database</source>
+        <translation>项目数据库</translation>
+    </message>
+    <message>
+        <source>Start fresh</source>
+        <translation>使用新数据库</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>重试</translation>
+    </message>
+</context>
+<context>
     <name>GraphicsTestDialog</name>
     <message>
         <source>图形测试模式</source>

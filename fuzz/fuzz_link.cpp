@@ -1,0 +1,142 @@
+// The link's receive path: the input's first byte seeds how the rest is split into
+// reads. Whatever the split, the link must frame, parse and signal exactly the records
+// one unsplit buffer holds, and no buffer may outgrow its bound.
+#include "fuzzsupport.h"
+#include "messagedistance.h"
+#include "replyparser.h"
+
+#include <QDeadlineTimer>
+#include <QJsonDocument>
+#include <QThread>
+
+#include <atomic>
+
+namespace {
+
+std::atomic<quint64> s_recordSignals{0};
+
+void countRecordSignals(MessageDistance *link)
+{
+    const auto count = [](QJsonObject) { ++s_recordSignals; };
+    const auto direct = Qt::DirectConnection;
+    QObject::connect(link, &MessageDistance::receiveVersionSig, link, count, direct);
+    QObject::connect(link, &MessageDistance::receiveInputChannelStateSig, link, count, direct);
+    QObject::connect(link, &MessageDistance::receiveNetWorkImforamtionSig, link, count, direct);
+    QObject::connect(link, &MessageDistance::receiveVolumnImformationSig, link, count, direct);
+    QObject::connect(link, &MessageDistance::receiveVideoAudioIRMapSig, link, count, direct);
+    QObject::connect(link, &MessageDistance::receiveInOutChannelResolutionMapSig, link, count, direct);
+    QObject::connect(link, &MessageDistance::receiveTitleImfSig, link, count, direct);
+    QObject::connect(link, &MessageDistance::receiveHDCPInfoSig, link, count, direct);
+    QObject::connect(link, &MessageDistance::receiveOutputInfoSig, link, count, direct);
+    QObject::connect(link, &MessageDistance::receiveWindowStatusSig, link, count, direct);
+    QObject::connect(link, &MessageDistance::receiveRotateAngleSig, link, count, direct);
+    QObject::connect(link, &MessageDistance::receiveChangedByOthersSig, link, count, direct);
+    QObject::connect(link, &MessageDistance::receiveBindInfoSig, link, count, direct);
+}
+
+QVector<QByteArray> splitReads(const QByteArray &bytes, quint8 seed)
+{
+    QVector<QByteArray> reads;
+    quint32 state = seed + 1u;
+    for (int at = 0; at < bytes.size();) {
+        state = state * 1103515245u + 12345u;
+        const int length = 1 + int((state >> 16) % 64u);
+        reads.append(bytes.mid(at, length));
+        at += length;
+    }
+    return reads;
+}
+
+struct Expected
+{
+    quint64 records = 0; // framed, parsed or not
+    quint64 parsed = 0;
+    quint64 recordSignals = 0;
+    bool repeatedKey = false;
+};
+
+Expected expectedOf(const QByteArray &bytes)
+{
+    Expected e;
+    ReplyParser::RecordBuffer buffer;
+    buffer.append(bytes);
+    for (QByteArray record = buffer.takeRecord(); !record.isEmpty(); record = buffer.takeRecord()) {
+        ++e.records;
+        const QByteArray repaired = ReplyParser::repairRecord(record);
+        if (FuzzSupport::hasRepeatedKey(repaired)) {
+            e.repeatedKey = true;
+            continue;
+        }
+        QJsonParseError error;
+        QJsonDocument::fromJson(repaired, &error);
+        if (error.error != QJsonParseError::NoError)
+            continue;
+        ++e.parsed;
+        e.recordSignals += quint64(ReplyParser::classify(repaired).size());
+    }
+    return e;
+}
+
+// The bound holds for the buffer alone too, fed far past it in the same reads.
+void checkBound(const QVector<QByteArray> &reads)
+{
+    ReplyParser::RecordBuffer buffer;
+    int fed = 0;
+    while (fed < ReplyParser::RecordBuffer::MaxUnframed + 4096) {
+        for (const QByteArray &read : reads) {
+            buffer.append(read);
+            fed += read.size();
+            while (!buffer.takeRecord().isEmpty()) {
+            }
+            buffer.boundTail();
+            if (buffer.pendingSize() > ReplyParser::RecordBuffer::MaxUnframed)
+                FuzzSupport::fail("record buffer outgrew its bound");
+        }
+        if (fed == 0)
+            return;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size < 1)
+        return 0;
+    FuzzSupport::init();
+    MessageDistance *link = MessageDistance::instance();
+    static const bool once = (countRecordSignals(link), true);
+    Q_UNUSED(once)
+
+    const QByteArray bytes(reinterpret_cast<const char *>(data) + 1, int(size - 1));
+    const QVector<QByteArray> reads = splitReads(bytes, data[0]);
+    const Expected expected = expectedOf(bytes);
+    link->disconnectFromDevice();
+    const quint64 done0 = link->recordsParsed() + link->recordsFailed();
+    const quint64 parsed0 = link->recordsParsed();
+    const quint64 signals0 = s_recordSignals.load();
+    const quint64 dropped0 = link->bytesDropped();
+
+    for (const QByteArray &read : reads)
+        link->feedReceivedData(read);
+    link->waitUntilDrained(2000);
+    const auto settled = [&] {
+        return link->recordsParsed() + link->recordsFailed() - done0 == expected.records &&
+               link->recordsParsed() - parsed0 == expected.parsed &&
+               s_recordSignals.load() - signals0 == expected.recordSignals;
+    };
+    // Drained may be reported a little early; wait for the counts themselves.
+    if (!expected.repeatedKey) {
+        QDeadlineTimer deadline(2000);
+        while (!settled() && !deadline.hasExpired())
+            QThread::yieldCurrentThread();
+        if (link->recordsParsed() + link->recordsFailed() - done0 != expected.records)
+            FuzzSupport::fail("the split changed how many records were framed");
+        if (!settled())
+            FuzzSupport::fail("records parsed or signalled differ from one unsplit buffer");
+    }
+    if (link->bytesDropped() != dropped0 && bytes.size() <= ReplyParser::RecordBuffer::MaxUnframed)
+        FuzzSupport::fail("bytes dropped below the bound");
+    checkBound(reads);
+    return 0;
+}

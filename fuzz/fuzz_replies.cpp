@@ -1,0 +1,49 @@
+// Every reply handler of the main window applied to the device-state store with one
+// record, as if the device had sent it in answer to each query.
+#include "devicestate.h"
+#include "fuzzsupport.h"
+#include "replyrecords.h"
+
+#include "datadir.h"
+
+#include <QTemporaryDir>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    FuzzSupport::init();
+    // The version record writes the device type to config.ini.
+    static QTemporaryDir dir;
+    static const bool once = (DataDir::set(dir.path()), true);
+    Q_UNUSED(once)
+    QJsonObject record;
+    if (!FuzzSupport::readRecord(data, size, &record))
+        return 0;
+
+    DeviceState *state = DeviceState::instance();
+    const ReplyRecords::Version version = ReplyRecords::applyVersion(record);
+    if (version.code < -1 || version.code > 4)
+        FuzzSupport::fail("device code outside -1..4");
+    ReplyRecords::startUpQueries(version.code);
+    ReplyRecords::applyInputPresence(record);
+    ReplyRecords::applyNetwork(record);
+    const ReplyRecords::Routing routing = ReplyRecords::applyRouting(record);
+    for (auto it = routing.wallWindows.cbegin(); it != routing.wallWindows.cend(); ++it) {
+        if (it.key() < 1)
+            FuzzSupport::fail("a wall window position below 1");
+    }
+    ReplyRecords::applyResolutions(record);
+    ReplyRecords::applyCaption(record);
+    ReplyRecords::applyVolumes(record);
+    ReplyRecords::applyOutputInfo(record);
+    ReplyRecords::applyHdcp(record);
+    ReplyRecords::applyRotation(record);
+    for (auto it = record.constBegin(); it != record.constEnd(); ++it) {
+        int port = 0;
+        ReplyRecords::portAfter(it.key(), QStringLiteral("video"), &port);
+    }
+    if (state->deviceType() < 0 || state->deviceType() > 4)
+        FuzzSupport::fail("stored device type outside 0..4");
+    if (state->virMode() < 0 || state->virMode() > 3)
+        FuzzSupport::fail("multiview layout outside 0..3");
+    return 0;
+}

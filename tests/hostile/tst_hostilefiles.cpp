@@ -1,0 +1,273 @@
+// The client started on broken project.db and config.ini files: it comes up or says
+// why not, the log names the file, and the user's files are never deleted or changed.
+#include "appsettings.h"
+#include "databaseprompt.h"
+#include "datadir.h"
+#include "projectdbcheck.h"
+#include "tempdatadir.h"
+#include "testtimeouts.h"
+#include "userstore.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QtTest>
+
+#include <cstdio>
+#include <random>
+
+using ProjectDbCheck::Choice;
+using ProjectDbCheck::Verdict;
+
+namespace {
+
+QStringList s_log;
+
+void capture(QtMsgType, const QMessageLogContext &, const QString &text)
+{
+    s_log << text;
+}
+
+QByteArray randomBytes(int size)
+{
+    std::mt19937 random(16);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char &c : bytes)
+        c = char(random());
+    return bytes;
+}
+
+// Every file of the directory by name, with the hash of its bytes.
+QMap<QString, QByteArray> hashes(const QString &dir)
+{
+    QMap<QString, QByteArray> out;
+    for (const QFileInfo &info : QDir(dir).entryInfoList(QDir::Files)) {
+        QFile file(info.filePath());
+        if (file.open(QIODevice::ReadOnly))
+            out.insert(info.fileName(), QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256));
+    }
+    return out;
+}
+
+// Run as a child: holds an exclusive lock on the database until stdin closes.
+int holdLock(const QString &path)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    db.setDatabaseName(path);
+    if (!db.open() || !QSqlQuery(db).exec(QStringLiteral("BEGIN EXCLUSIVE")))
+        return 1;
+    std::printf("locked\n");
+    std::fflush(stdout);
+    while (std::getchar() != EOF) {
+    }
+    return 0;
+}
+
+} // namespace
+
+class tst_HostileFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void brokenDatabase_data();
+    void brokenDatabase();
+    void lockedDatabaseWaitsForItsOwner();
+    void garbledSettings_data();
+    void garbledSettings();
+
+private:
+    void writeValidDatabase();
+    std::unique_ptr<TempDataDir> m_dir;
+    QString m_db;
+};
+
+void tst_HostileFiles::init()
+{
+    m_dir = std::make_unique<TempDataDir>();
+    DataDir::set(m_dir->path());
+    m_db = m_dir->filePath(QStringLiteral("project.db"));
+    s_log.clear();
+    qInstallMessageHandler(capture);
+}
+
+void tst_HostileFiles::cleanup()
+{
+    qInstallMessageHandler(nullptr);
+    DataDir::set(QString());
+    m_dir.reset();
+}
+
+void tst_HostileFiles::writeValidDatabase()
+{
+    QVERIFY(UserStore::initTables());
+    QVERIFY(UserStore::addUser(QStringLiteral("anna"), QStringLiteral("pw")));
+}
+
+void tst_HostileFiles::brokenDatabase_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<int>("verdict");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("comesUp");
+
+    QTest::addRow("random bytes, start fresh") << "random" << int(Verdict::Damaged) << int(Choice::StartFresh) << true;
+    QTest::addRow("random bytes, quit") << "random" << int(Verdict::Damaged) << int(Choice::Quit) << false;
+    QTest::addRow("truncated, start fresh") << "truncate" << int(Verdict::Damaged) << int(Choice::StartFresh) << true;
+    QTest::addRow("read-only comes up") << "readonly" << int(Verdict::ReadOnly) << int(Choice::Continue) << true;
+    QTest::addRow("a directory, quit") << "directory" << int(Verdict::Unreadable) << int(Choice::Quit) << false;
+    QTest::addRow("sound file asks nothing") << "none" << int(Verdict::Usable) << int(Choice::Quit) << true;
+}
+
+void tst_HostileFiles::brokenDatabase()
+{
+    QFETCH(QString, damage);
+    QFETCH(int, verdict);
+    QFETCH(int, answer);
+    QFETCH(bool, comesUp);
+
+    if (damage == QLatin1String("directory")) {
+        QVERIFY(QDir().mkpath(m_db));
+    } else if (damage == QLatin1String("random")) {
+        QFile file(m_db);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(randomBytes(16384));
+    } else {
+        writeValidDatabase();
+        if (damage == QLatin1String("truncate"))
+            QVERIFY(QFile::resize(m_db, QFileInfo(m_db).size() / 2));
+        else if (damage == QLatin1String("readonly"))
+            QVERIFY(QFile::setPermissions(m_db, QFile::ReadOwner | QFile::ReadGroup));
+    }
+    const QMap<QString, QByteArray> before = hashes(m_dir->path());
+    s_log.clear();
+
+    QList<Verdict> asked;
+    QString shown;
+    const bool up = ProjectDbCheck::resolve(m_db, [&](const QString &path, const ProjectDbCheck::Result &r) {
+        asked << r.verdict;
+        shown = DatabasePrompt::message(path, r);
+        return Choice(answer);
+    });
+    QCOMPARE(up, comesUp);
+    if (verdict == int(Verdict::Usable)) {
+        QVERIFY(asked.isEmpty());
+        QVERIFY(s_log.isEmpty());
+    } else {
+        QCOMPARE(asked, QList<Verdict>{Verdict(verdict)});
+        QVERIFY2(shown.contains(QDir::toNativeSeparators(m_db)), qPrintable(shown));
+        QVERIFY2(s_log.filter(m_db).size() >= 1, qPrintable(s_log.join('\n')));
+    }
+    // Every byte the user had is still there, under its own name or moved aside.
+    const QMap<QString, QByteArray> after = hashes(m_dir->path());
+    for (auto it = before.cbegin(); it != before.cend(); ++it) {
+        const QString kept = after.key(it.value());
+        QVERIFY2(!kept.isEmpty(), qPrintable(it.key()));
+        if (answer != int(Choice::StartFresh))
+            QCOMPARE(kept, it.key());
+    }
+    if (answer == int(Choice::StartFresh)) {
+        QVERIFY(UserStore::initTables());
+        QCOMPARE(UserStore::userType(QStringLiteral("ADMIN")), 0);
+        QCOMPARE(hashes(m_dir->path()).size(), before.size() + 1);
+    }
+    QFile::setPermissions(m_db, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+void tst_HostileFiles::lockedDatabaseWaitsForItsOwner()
+{
+    writeValidDatabase();
+    const QMap<QString, QByteArray> before = hashes(m_dir->path());
+    QProcess holder;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("ZEL_HOLD_LOCK"), m_db);
+    holder.setProcessEnvironment(env);
+    holder.start(QCoreApplication::applicationFilePath(), QStringList());
+    QVERIFY(holder.waitForReadyRead(TestTimeouts::Medium));
+    QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
+
+    QList<Verdict> asked;
+    const bool up = ProjectDbCheck::resolve(m_db, [&](const QString &, const ProjectDbCheck::Result &r) {
+        asked << r.verdict;
+        holder.closeWriteChannel(); // the other program lets go; the user tries again
+        holder.waitForFinished(TestTimeouts::Medium);
+        return Choice::Retry;
+    });
+    QVERIFY(up);
+    QCOMPARE(asked, QList<Verdict>{Verdict::Locked});
+    QVERIFY(s_log.filter(m_db).size() >= 1);
+    QCOMPARE(hashes(m_dir->path()), before);
+}
+
+void tst_HostileFiles::garbledSettings_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QString>("ip");
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QString>("logged"); // the key the log names, or empty
+
+    const QByteArray huge(1 << 20, 'a');
+    QTest::addRow("1 MiB address cut")
+        << "[NetWork]\nIp=" + huge + "\nPort=8080\n" << QString(AppSettings::MaxAddressLength, 'a')
+        << "ADMIN" << 8080 << "NetWork/Ip";
+    QTest::addRow("1 MiB user name cut")
+        << "[User]\nUsername=" + huge + "\n" << "192.168.1.188"
+        << QString(AppSettings::MaxUsernameLength, 'a') << 80 << "User/Username";
+    QTest::addRow("long number ignored")
+        << QByteArray("[NetWork]\nPort=0000000000000000000000000000008080\n") << "192.168.1.188" << "ADMIN" << 80
+        << "NetWork/Port";
+    QTest::addRow("list address cut")
+        << "[NetWork]\nIp=" + huge.left(200) + "," + huge.left(200) + "\n"
+        << QString(AppSettings::MaxAddressLength - 201, 'a').prepend(QString(200, 'a') + ',')
+        << "ADMIN" << 80 << "NetWork/Ip";
+    QTest::addRow("random bytes read as defaults")
+        << randomBytes(4096).replace('\n', 'x').replace('[', 'x').replace('=', 'x')
+        << "192.168.1.188" << "ADMIN" << 80 << "";
+}
+
+void tst_HostileFiles::garbledSettings()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QString, ip);
+    QFETCH(QString, user);
+    QFETCH(int, port);
+    QFETCH(QString, logged);
+
+    QFile file(m_dir->filePath(QStringLiteral("config.ini")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(ini);
+    file.close();
+    const QMap<QString, QByteArray> before = hashes(m_dir->path());
+
+    AppSettings *settings = AppSettings::instance();
+    for (int read = 0; read < 3; ++read) {
+        QCOMPARE(settings->ip(), ip);
+        QCOMPARE(settings->username(), user);
+        QCOMPARE(settings->port(), port);
+    }
+    const QStringList lines = s_log.filter(QStringLiteral("config.ini"));
+    QCOMPARE(lines.size(), logged.isEmpty() ? 0 : 1); // once, however often it is read
+    if (!logged.isEmpty())
+        QVERIFY2(lines.first().contains(logged), qPrintable(lines.first()));
+    QCOMPARE(hashes(m_dir->path()), before);
+}
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsSet("ZEL_HOLD_LOCK")) {
+        QCoreApplication app(argc, argv);
+        return holdLock(qEnvironmentVariable("ZEL_HOLD_LOCK"));
+    }
+    QApplication app(argc, argv);
+    tst_HostileFiles test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_hostilefiles.moc"
