@@ -241,13 +241,14 @@ void MessageDistance::receiveDataSlot(QByteArray array)
 {
     // Formatted outside the lock, and only when someone receives the line.
     qCDebug(lcLink).noquote() << "TCP Receive" << ReplyParser::logText(array);
-    QMutexLocker locker(&m_recordLock);
-    m_recordBuffer.append(array);
     {
+        QMutexLocker locker(&m_recordLock);
+        m_recordBuffer.append(array);
         QMutexLocker rawLocker(&m_rawLock);
         m_rawBuffer.append(array);
+        ++m_appends;
     }
-    ++m_appends;
+    // Woken after the unlock, so the worker does not wake only to wait for the lock.
     m_dataArrived.wakeOne();
 }
 

@@ -33,7 +33,7 @@ Shape shapeFor(Kind kind, int deviceCode, int spliceMode)
     if (deviceCode == 2)
         return kind == Kind::HdmiAudio ? Shape{1, 1, true} : Shape{};
     if (kind == Kind::Audio0808S)
-        return deviceCode == 3 ? Shape{4, 2, true} : Shape{};
+        return deviceCode == 3 ? Shape{3, 3, true} : Shape{};
     return eightOutputs(deviceCode) ? Shape{4, 2, true} : Shape{3, 3, true};
 }
 

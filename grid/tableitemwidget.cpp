@@ -123,6 +123,12 @@ void TableItemWidget::setCellLocked(bool locked)
     setEnabled(!locked);
 }
 
+void TableItemWidget::setIconRowVisible(bool visible)
+{
+    for (QLabel *l : {m_pauseIcon, m_hdmiIcon, m_muteIcon})
+        l->setVisible(visible);
+}
+
 void TableItemWidget::setPauseAllowed(bool allowed) { m_pauseIcon->setEnabled(allowed); }
 void TableItemWidget::setMuteAllowed(bool allowed) { m_muteIcon->setEnabled(allowed); }
 

@@ -31,6 +31,8 @@ public:
     bool isCellLocked() const { return m_cellLocked; }
 
     // Icon rights: a label the user may not use stays visible but ignores clicks.
+    // Cells whose states the grid does not drive show no icons at all.
+    void setIconRowVisible(bool visible);
     void setPauseAllowed(bool allowed);
     void setMuteAllowed(bool allowed);
     void applyColours(const QString &outputBackground, const QString &outputText,

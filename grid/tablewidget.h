@@ -34,6 +34,7 @@ public:
 
     void setGridShape(int columns, int rows, int deviceCode);
     void setNames(const QMap<int, QString> &names);
+    const QMap<int, QString> &names() const { return m_names; }
     QString portName(int port) const { return m_names.value(port); }
     TableItemWidget *cellForPort(int port) const;
     QTableWidgetItem *itemForPort(int port) const;
@@ -41,7 +42,7 @@ public:
     void showSource(int port, int source);
     // Video and infrared grids: the routed input itself; 0 clears the label.
     void showInput(int port, int input);
-    void fitCells();
+    virtual void fitCells();
 
 signals:
     void dropPortToItemSig(int iInput, int iOutput);
@@ -58,9 +59,12 @@ protected:
     void dropEvent(QDropEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
+protected:
+    // Writes every cell's output label from the names.
+    virtual void writeNames();
+
 private:
     QString sourceLabel(int source) const;
-    void writeNames();
     void buildCells(int columns, int rows, int deviceCode);
 
     int m_kind = 0;

@@ -73,7 +73,8 @@ void GridWiring::connectDrops()
         link->sendSwitch(i, 0, o);
         routeVideoLocally(i, o, true);
     });
-    for (TableWidget *audio : {ui->AudioTable, ui->audioHDMITable, ui->audioTable0808S}) {
+    for (TableWidget *audio : {ui->AudioTable, ui->audioHDMITable,
+                               static_cast<TableWidget *>(ui->audioTable0808S)}) {
         connect(audio, &TableWidget::dropPortToItemSig, this, [link](int i, int o) {
             link->sendSwitch(i, 1, o);
             DeviceState::instance()->setAudioRouting(o, i);

@@ -109,18 +109,20 @@ void PageConfigurator::rebuildOutputNamesAndGrids()
     ui->InfaredTable->setNames(names.infrared);
     ui->AudioTable->setNames(names.audio);
     ui->audioHDMITable->setNames(names.hdmiAudio);
-    ui->audioTable0808S->setNames(names.audio);
+    QMap<int, QString> mixed = names.hdmiAudio;
+    mixed.insert(1, names.audio.value(1));
+    ui->audioTable0808S->setNames(mixed);
 
     ui->videoTableWidget->setDeviceCode(code);
     ui->videoTableWidget->rebuildForSpliceMode(DeviceState::instance()->spliceMode());
-    for (TableWidget *grid : {ui->AudioTable, ui->audioHDMITable, ui->InfaredTable,
-                              ui->audioTable0808S}) {
+    for (TableWidget *grid : {ui->AudioTable, ui->audioHDMITable, ui->InfaredTable}) {
         const auto kind = GridLayout::Kind(grid->gridKind());
         const GridLayout::Shape shape = GridLayout::shapeFor(kind, code, 0);
         grid->setVisible(shape.visible);
         if (shape.visible)
             grid->setGridShape(shape.columns, shape.rows, code);
     }
+    ui->audioTable0808S->build();
     ui->lb_audioTable->setVisible(ui->AudioTable->isVisibleTo(ui->AudioWidget));
     applyHdmiAudioLayout();
 }
@@ -158,6 +160,7 @@ void PageConfigurator::applyHdmiAudioLayout()
         layout->setRowStretch(row, 10);
     for (int column : {1, 2})
         layout->setColumnStretch(column, 10);
+    ui->audioTable0808S->setHdmiIndependent(!follows);
 }
 
 void PageConfigurator::applyTabStyle(bool shifted)

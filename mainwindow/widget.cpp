@@ -12,7 +12,10 @@
 #include "localrouting.h"
 #include "mainstyle.h"
 #include "messagedistance.h"
+#include "outputdialogs.h"
 #include "pageconfigurator.h"
+#include "planbar.h"
+#include "planpushbutton.h"
 #include "portnamestore.h"
 #include "projecttables.h"
 #include "replyrecords.h"
@@ -107,10 +110,26 @@ void Widget::buildForm()
     ui->audioTable0808S->setGridKind(int(GridLayout::Kind::Audio0808S));
     ui->videoTableWidget->setBindColours(m_bindColours);
     for (TableWidget *grid : {ui->InfaredTable, ui->AudioTable, ui->audioHDMITable,
-                              ui->audioTable0808S}) {
+                              static_cast<TableWidget *>(ui->audioTable0808S)}) {
         grid->setSelectionMode(QAbstractItemView::NoSelection);
     }
     m_wall = new WallControls(m_context, m_grids, this);
+    buildPlanBars();
+}
+
+void Widget::buildPlanBars()
+{
+    QList<PlanPushButton *> plans, plans2;
+    for (int i = 1; i <= 10; ++i) {
+        plans << findChild<PlanPushButton *>(QStringLiteral("btn_plan%1").arg(i));
+        plans2 << findChild<PlanPushButton *>(QStringLiteral("btn_plan%1_2").arg(i));
+    }
+    m_plans = new PlanController(this);
+    for (PlanBar *bar : {new PlanBar(m_plans, PlanController::Page::Video, plans, this),
+                         new PlanBar(m_plans, PlanController::Page::Joint, plans2, this)}) {
+        bar->setAllowed([this](int right) { return m_context.permissions.hasFunctionRight(right); });
+        bar->setDialogRunner([this](QDialog &dialog) { return m_context.run(dialog); });
+    }
 }
 
 void Widget::connectLink()
@@ -236,6 +255,8 @@ void Widget::createBindManager()
     if (m_context.bind)
         return;
     m_context.bind = new VideoSplitManager(this);
+    // The plan names live beside the bind manager's table; plans work from now on.
+    m_plans->setAvailable(true);
     m_context.bind->attachGrid(ui->videoTableWidget);
     m_changes->setBindManager(m_context.bind);
     MessageDistance *link = MessageDistance::instance();
@@ -254,6 +275,7 @@ void Widget::createBindManager()
 void Widget::configurePages()
 {
     m_pages->configurePages();
+    m_plans->loadNames();
     AboutPage::write(ui.get());
 }
 
@@ -276,11 +298,9 @@ void Widget::applyPermissions()
 
 void Widget::disableLaterControls()
 {
-    // Plans, caption and users have no dialogs in this version: their buttons stay
-    // visible but cannot be pressed.
+    // Caption and users have no dialogs in this version: their buttons stay visible
+    // but cannot be pressed.
     QList<QWidget *> later = {ui->CaptionBtn, ui->btn_caption_0409, ui->usermanageBtn};
-    for (QAbstractButton *b : m_wall->planButtons())
-        later << b;
     for (QWidget *w : later) {
         w->setEnabled(false);
         w->setToolTip(tr("Not available in this version"));
@@ -399,6 +419,22 @@ void Widget::disConnectedSlot()
 void Widget::sl_SetDhcpSwitch(bool on)
 {
     m_settingPage->setDhcpSwitch(on);
+}
+
+void Widget::sl_NoSignalOut(int output, int mode)
+{
+    Q_UNUSED(mode) // the one dialog serves every mode the menus name
+    OutputDialogs::openNoSignal(this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog);
+}
+
+void Widget::sl_Scalingmode(int output)
+{
+    OutputDialogs::openScalingMode(this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog);
+}
+
+void Widget::sl_GraphicsTest(int port, bool isInput)
+{
+    OutputDialogs::openGraphicsTest(this, port, isInput, m_context.runDialog);
 }
 
 void Widget::sl_confirmHttpOK()

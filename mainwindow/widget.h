@@ -17,6 +17,7 @@
 class ChangeApplier;
 class GridWiring;
 class PageConfigurator;
+class PlanController;
 class QButtonGroup;
 class QDialog;
 class SettingPage;
@@ -68,6 +69,10 @@ signals:
 
 public slots:
     void sl_SetDhcpSwitch(bool on);
+    // The output setting dialogs of the port menus; each asks the device first.
+    void sl_NoSignalOut(int output, int mode = 2);
+    void sl_Scalingmode(int output);
+    void sl_GraphicsTest(int port, bool isInput);
     void refrenshSignalSlot();
     void receiveVersionSlot(QJsonObject obj);
     void receiveInputChannelStateSlot(QJsonObject obj);
@@ -104,6 +109,7 @@ protected:
 
 private:
     void buildForm();
+    void buildPlanBars();
     void connectLink();
     void connectControls();
     void connectChanges();
@@ -127,6 +133,7 @@ private:
     TitleBar *m_title = nullptr;
     ChangeApplier *m_changes = nullptr;
     WallControls *m_wall = nullptr;
+    PlanController *m_plans = nullptr;
     WallPages *m_wallPages = nullptr;
     QStringList m_bindColours;
     QTranslator m_translator;

@@ -61,8 +61,9 @@ QMap<int, int> gridRoutes(int kind, const DeviceState &state)
     case 5:
         all = state.audioRouting();
         for (auto it = all.cbegin(); it != all.cend(); ++it) {
-            // Output 100 shows on both audio grids, as it always has.
-            if ((kind == 4 && it.key() >= 100) || (kind != 4 && it.key() <= 100))
+            // Output 100 shows on both audio grids, as it always has; the 0808-S grid
+            // holds analogue output 1 and the HDMI audio outputs alike.
+            if (kind == 5 || (kind == 4 && it.key() >= 100) || (kind == 1 && it.key() <= 100))
                 shown.insert(it.key(), it.value());
         }
         break;

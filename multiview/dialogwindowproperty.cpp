@@ -43,37 +43,8 @@ DialogWindowProperty::DialogWindowProperty(InputSignalWidget0409 *window,
     auto *layout = new QVBoxLayout(body);
     layout->setContentsMargins(16, 12, 16, 14);
 
-    auto *info = new QGroupBox(tr("Window Infomation"), body);
-    auto *infoForm = new QFormLayout(info);
-    m_id = new QLineEdit(QString::number(window->id()), info);
-    m_id->setObjectName(QStringLiteral("le_id"));
-    m_id->setReadOnly(true);
-    m_layer = new QLineEdit(QString::number(window->layer()), info);
-    m_layer->setObjectName(QStringLiteral("le_layer"));
-    m_layer->setReadOnly(true);
-    m_source = new QComboBox(info);
-    m_source->setObjectName(QStringLiteral("cbb_source"));
-    for (const QString &name : inputNames)
-        m_source->addItem(name);
-    m_source->setCurrentIndex(window->input() - 1);
-    infoForm->addRow(tr("ID"), m_id);
-    infoForm->addRow(tr("Layer"), m_layer);
-    infoForm->addRow(tr("Source"), m_source);
-
-    auto *position = new QGroupBox(tr("Window Position"), body);
-    auto *positionForm = new QFormLayout(position);
-    m_x = spinBox("sb_x", device.x());
-    m_y = spinBox("sb_y", device.y());
-    positionForm->addRow(QStringLiteral("X"), m_x);
-    positionForm->addRow(QStringLiteral("Y"), m_y);
-
-    auto *size = new QGroupBox(tr("Window Size"), body);
-    auto *sizeForm = new QFormLayout(size);
-    m_width = spinBox("sb_width", device.width());
-    m_height = spinBox("sb_height", device.height());
-    sizeForm->addRow(tr("Width"), m_width);
-    sizeForm->addRow(tr("Height"), m_height);
-
+    layout->addWidget(infoGroup(window, inputNames, body));
+    layout->addWidget(geometryGroup(device, body));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     QPushButton *applyButton = button(tr("Apply"), "btn_apply", false, body);
@@ -83,9 +54,6 @@ DialogWindowProperty::DialogWindowProperty(InputSignalWidget0409 *window,
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
 
-    layout->addWidget(info);
-    layout->addWidget(position);
-    layout->addWidget(size);
     layout->addStretch(1);
     layout->addLayout(buttons);
     setFrameSize(QSize(FrameWidth, FrameHeight));
@@ -121,4 +89,48 @@ void DialogWindowProperty::apply()
     }
     m_window->setInput(input, m_source->itemText(index));
     m_window->sendOpen();
+}
+
+QGroupBox *DialogWindowProperty::infoGroup(InputSignalWidget0409 *window,
+                                           const QMap<int, QString> &inputNames, QWidget *body)
+{
+    auto *info = new QGroupBox(tr("Window Infomation"), body);
+    auto *infoForm = new QFormLayout(info);
+    m_id = new QLineEdit(QString::number(window->id()), info);
+    m_id->setObjectName(QStringLiteral("le_id"));
+    m_id->setReadOnly(true);
+    m_layer = new QLineEdit(QString::number(window->layer()), info);
+    m_layer->setObjectName(QStringLiteral("le_layer"));
+    m_layer->setReadOnly(true);
+    m_source = new QComboBox(info);
+    m_source->setObjectName(QStringLiteral("cbb_source"));
+    for (const QString &name : inputNames)
+        m_source->addItem(name);
+    m_source->setCurrentIndex(window->input() - 1);
+    infoForm->addRow(tr("ID"), m_id);
+    infoForm->addRow(tr("Layer"), m_layer);
+    infoForm->addRow(tr("Source"), m_source);
+    return info;
+}
+
+QWidget *DialogWindowProperty::geometryGroup(const QRect &device, QWidget *body)
+{
+    auto *box = new QWidget(body);
+    auto *column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto *position = new QGroupBox(tr("Window Position"), box);
+    auto *positionForm = new QFormLayout(position);
+    m_x = spinBox("sb_x", device.x());
+    m_y = spinBox("sb_y", device.y());
+    positionForm->addRow(QStringLiteral("X"), m_x);
+    positionForm->addRow(QStringLiteral("Y"), m_y);
+    auto *size = new QGroupBox(tr("Window Size"), box);
+    auto *sizeForm = new QFormLayout(size);
+    m_width = spinBox("sb_width", device.width());
+    m_height = spinBox("sb_height", device.height());
+    sizeForm->addRow(tr("Width"), m_width);
+    sizeForm->addRow(tr("Height"), m_height);
+    column->addWidget(position);
+    column->addWidget(size);
+    return box;
 }

@@ -7,6 +7,7 @@
 
 class InputSignalWidget0409;
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
 class QSpinBox;
 
@@ -24,6 +25,8 @@ public:
 
 private:
     QSpinBox *spinBox(const char *name, int value);
+    QGroupBox *infoGroup(InputSignalWidget0409 *window, const QMap<int, QString> &inputNames, QWidget *body);
+    QWidget *geometryGroup(const QRect &device, QWidget *body);
 
     QPointer<InputSignalWidget0409> m_window;
     QLineEdit *m_id = nullptr;

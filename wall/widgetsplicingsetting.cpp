@@ -38,7 +38,7 @@ WidgetSplicingSetting::WidgetSplicingSetting(QWidget *parent, CommandSink sink)
     retranslate();
 }
 
-void WidgetSplicingSetting::buildForm()
+QFrame *WidgetSplicingSetting::buildFrame()
 {
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(Margin, Margin, Margin, Margin);
@@ -74,6 +74,11 @@ void WidgetSplicingSetting::buildForm()
     titleRow->addWidget(m_title, 1);
     titleRow->addWidget(m_close);
 
+    return frame;
+}
+
+QGridLayout *WidgetSplicingSetting::buildControls(QFrame *frame)
+{
     auto *controls = new QGridLayout;
     controls->setHorizontalSpacing(10);
     for (int i = 0; i < 4; ++i)
@@ -98,6 +103,14 @@ void WidgetSplicingSetting::buildForm()
     }
     controls->setColumnStretch(8, 1);
 
+    return controls;
+}
+
+void WidgetSplicingSetting::buildForm()
+{
+    QFrame *frame = buildFrame();
+    QGridLayout *controls = buildControls(frame);
+    QWidget *titleBar = m_title->parentWidget();
     m_grid = new QTableWidget(frame);
     m_grid->setObjectName(QStringLiteral("tw_real_screen"));
     m_grid->horizontalHeader()->hide();

@@ -8,6 +8,8 @@
 #include <functional>
 
 class QComboBox;
+class QFrame;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -51,6 +53,8 @@ protected:
 
 private:
     void buildForm();
+    QFrame *buildFrame();
+    QGridLayout *buildControls(QFrame *frame);
     void retranslate();
     void open();
     void buildGrid(int virMode);

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>PlanController</name>
+    <message>
+        <source>Recall Plan %1</source>
+        <translation>Recall Plan %1</translation>
+    </message>
+    <message>
+        <source>Save Plan %1</source>
+        <translation>Save Plan %1</translation>
+    </message>
+    <message>
+        <source>Clear Plan %1</source>
+        <translation>Clear Plan %1</translation>
+    </message>
+    <message>
+        <source>Rename Plan %1</source>
+        <translation>Rename Plan %1</translation>
+    </message>
+</context>
+<context>
     <name>WallGroupButton</name>
     <message>
         <source>Outputs %1</source>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>PlanController</name>
+    <message>
+        <source>Recall Plan %1</source>
+        <translation>调用预案 %1</translation>
+    </message>
+    <message>
+        <source>Save Plan %1</source>
+        <translation>保存预案 %1</translation>
+    </message>
+    <message>
+        <source>Clear Plan %1</source>
+        <translation>清除预案 %1</translation>
+    </message>
+    <message>
+        <source>Rename Plan %1</source>
+        <translation>重命名预案 %1</translation>
+    </message>
+</context>
+<context>
     <name>WallGroupButton</name>
     <message>
         <source>Outputs %1</source>

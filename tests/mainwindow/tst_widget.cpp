@@ -5,8 +5,10 @@
 #include "logindialog.h"
 #include "messagedistance.h"
 #include "permissionstore.h"
+#include "planpushbutton.h"
 #include "simdevice.h"
 #include "tableitemwidget.h"
+#include "tablewidgetaudiomix.h"
 #include "tempdatadir.h"
 #include "testtimeouts.h"
 #include "userstore.h"
@@ -53,6 +55,9 @@ private slots:
     void audioDrops_data();
     void audioDrops();
     void refusedDropWarns();
+    void audioGrid0808S();
+    void planButtonsRecall();
+    void outputDialogsAskFirst();
     void iconClicksSend_data();
     void iconClicksSend();
     void routingRecordFillsGrids();
@@ -277,14 +282,19 @@ void tst_Widget::videoDropRoutesBindGroup()
 
 void tst_Widget::audioDrops_data()
 {
+    QTest::addColumn<QString>("model");
     QTest::addColumn<QString>("grid");
     QTest::addColumn<int>("port");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("command");
-    QTest::newRow("input onto audio") << "AudioTable" << 2 << "103" << "{param=103AUDIO2}";
-    QTest::newRow("audio onto audio") << "AudioTable" << 4 << "6" << "{param=6AUDIO4}";
-    QTest::newRow("audio onto HDMI audio") << "audioHDMITable" << 102 << "3" << "{param=3AUDIO102}";
-    QTest::newRow("input onto infrared") << "InfaredTable" << 7 << "104" << "{param=4IR7}";
+    QTest::newRow("input onto audio") << "0809" << "AudioTable" << 2 << "103" << "{param=103AUDIO2}";
+    QTest::newRow("audio onto audio") << "0809" << "AudioTable" << 4 << "6" << "{param=6AUDIO4}";
+    QTest::newRow("audio onto HDMI audio") << "0809" << "audioHDMITable" << 102 << "3" << "{param=3AUDIO102}";
+    QTest::newRow("input onto infrared") << "0809" << "InfaredTable" << 7 << "104" << "{param=4IR7}";
+    QTest::newRow("input onto 0808-S HDMI audio 2") << "0808-S" << "audioTable0808S" << 102 << "103"
+                                                    << "{param=103AUDIO102}";
+    QTest::newRow("input onto 0808-S analogue output") << "0808-S" << "audioTable0808S" << 1 << "104"
+                                                       << "{param=104AUDIO1}";
 }
 
 void tst_Widget::audioDrops()
@@ -293,11 +303,14 @@ void tst_Widget::audioDrops()
     QFETCH(int, port);
     QFETCH(QString, text);
     QFETCH(QString, command);
-    startDevice(QStringLiteral("0809"));
+    QFETCH(QString, model);
+    startDevice(model);
     openWindow();
     QVERIFY(waitForCommand(QStringLiteral("{param=status}")));
     auto *table = m_window->findChild<TableWidget *>(grid);
     QVERIFY(table);
+    // The 0808-S shows its HDMI audio cells only while that audio is switched on its own.
+    child<QComboBox>("HdmiAudioComboBox")->setCurrentIndex(1);
     QVERIFY(dropOn(table, port, text));
     QVERIFY(waitForCommand(command));
 }
@@ -324,6 +337,60 @@ void tst_Widget::refusedDropWarns()
     QVERIFY(dropOn(video, 4, QStringLiteral("103")));
     QVERIFY(waitForCommand(QStringLiteral("{param=3VIDEO4}")));
     QVERIFY(!m_device->receivedCommands().contains(QStringLiteral("{param=3VIDEO5}")));
+}
+
+// The 0808-S Audio page: HDMI audio routes shown, single cell while they follow video.
+void tst_Widget::audioGrid0808S()
+{
+    QVERIFY(openSettled(QStringLiteral("0808-S")));
+    auto *mix = child<TableWidgetAudioMix>("audioTable0808S");
+    const int source = DeviceState::instance()->audioRouting(102);
+    QVERIFY(source > 100);
+    QCOMPARE(mix->cellForPort(102)->inputText(),
+             QStringLiteral("[%1] %2").arg(source - 100).arg(AppSettings::instance()->inputName(source - 100)));
+    QCOMPARE(mix->cellForPort(102)->outputText().left(4), QStringLiteral("[2] "));
+
+    auto *mode = child<QComboBox>("HdmiAudioComboBox");
+    mode->setCurrentIndex(1);
+    QVERIFY(!mix->isSingleCell());
+    QVERIFY(waitForCommand(QStringLiteral("{param=AloneVideo}")));
+    mode->setCurrentIndex(0);
+    QVERIFY(mix->isSingleCell());
+    QVERIFY(waitForCommand(QStringLiteral("{param=FollowVideo}")));
+    // The version record says how the device runs its HDMI audio.
+    m_window->receiveVersionSlot(QJsonObject{{"device", "0808-S"}, {"audio", false}});
+    QVERIFY(!mix->isSingleCell());
+    QCOMPARE(mix->itemForPort(105)->row(), 1);
+}
+
+// A double click recalls: the recall, then status 50 ms and bindinfo 100 ms later.
+void tst_Widget::planButtonsRecall()
+{
+    QVERIFY(openSettled(QStringLiteral("0809")));
+    auto *plan3 = child<PlanPushButton>("btn_plan3");
+    QVERIFY(plan3->isEnabled());
+    QCOMPARE(plan3->text(), QStringLiteral("[3]"));
+    const int before = m_device->receivedCommands().size();
+    QTest::mouseDClick(plan3, Qt::LeftButton);
+    QVERIFY(waitForCommand(QStringLiteral("{param=Recall2}")));
+    QTRY_COMPARE_WITH_TIMEOUT(m_device->receivedCommands().mid(before),
+                              (QStringList{"{param=Recall2}", "{param=status}", "{param=bindinfo}"}),
+                              TestTimeouts::Short);
+}
+
+// The port menus' output dialogs: the query goes out, then the dialog runs.
+void tst_Widget::outputDialogsAskFirst()
+{
+    QVERIFY(openSettled(QStringLiteral("0809")));
+    m_window->sl_Scalingmode(3);
+    m_window->sl_NoSignalOut(4);
+    m_window->sl_GraphicsTest(5, true);
+    QVERIFY(waitForCommand(QStringLiteral("{param=Get_Noinput4}")));
+    QVERIFY(m_device->receivedCommands().contains(QStringLiteral("{param=Get_Scaler3}")));
+    QCOMPARE(m_dialogs.size(), 3);
+    QVERIFY(m_dialogs.at(0).startsWith(QLatin1String("Scaling Mode|")));
+    QVERIFY(m_dialogs.at(1).startsWith(QLatin1String("No Signal Output|")));
+    QVERIFY(m_dialogs.at(2).startsWith(QLatin1String("Input Graphics test|")));
 }
 
 void tst_Widget::iconClicksSend_data()
@@ -549,6 +616,7 @@ void tst_Widget::screenshots_data()
     }
     QTest::newRow("0809-en-setting") << "0809" << 1 << 4;
     QTest::newRow("0809-zh-audio") << "0809" << 0 << 2;
+    QTest::newRow("0808-S-en-audio") << "0808-S" << 1 << 2;
 }
 
 // Renders the window when ZEL_SCREENSHOT_DIR names a directory to write to.

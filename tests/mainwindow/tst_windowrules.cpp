@@ -88,7 +88,7 @@ void tst_WindowRules::gridRoutes_data()
     QTest::addColumn<QList<int>>("outputs");
     QTest::addRow("video leaves out splitter sources") << 0 << QList<int>{1};
     QTest::addRow("audio up to 100") << 1 << QList<int>{2, 100};
-    QTest::addRow("0808-S audio as audio") << 5 << QList<int>{2, 100};
+    QTest::addRow("0808-S grid: analogue and HDMI audio") << 5 << QList<int>{2, 100, 103};
     QTest::addRow("HDMI audio from 100") << 4 << QList<int>{100, 103};
     QTest::addRow("infrared") << 3 << QList<int>{4};
     QTest::addRow("unknown kind") << 2 << QList<int>{};

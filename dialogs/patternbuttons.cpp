@@ -1,0 +1,46 @@
+#include "patternbuttons.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QRadioButton>
+
+namespace PatternButtons {
+
+QButtonGroup *add(QWidget *owner, QGridLayout *grid, const QVector<Entry> &entries, int columns)
+{
+    auto *group = new QButtonGroup(owner);
+    group->setExclusive(true);
+    for (int i = 0; i < entries.size(); ++i) {
+        const Entry &e = entries.at(i);
+        auto *button = new QRadioButton(QCoreApplication::translate("PatternButtons", e.text), owner);
+        button->setObjectName(QLatin1String(e.objectName));
+        button->setCursor(Qt::PointingHandCursor);
+        group->addButton(button, e.code);
+        grid->addWidget(button, i / columns, i % columns);
+    }
+    return group;
+}
+
+void uncheckAll(QButtonGroup *group)
+{
+    const bool exclusive = group->exclusive();
+    group->setExclusive(false);
+    for (QAbstractButton *b : group->buttons())
+        b->setChecked(false);
+    group->setExclusive(exclusive);
+}
+
+QString style()
+{
+    return QStringLiteral(
+        "QRadioButton{color:#2c3e50;font-size:13px;spacing:8px;}"
+        "QRadioButton::indicator{width:14px;height:14px;border-radius:8px;border:2px solid #9fb3a8;"
+        "background:#ffffff;}"
+        "QRadioButton::indicator:hover{border-color:#338c56;}"
+        "QRadioButton::indicator:checked{border:2px solid #338c56;background:qradialgradient(cx:0.5,"
+        "cy:0.5,radius:0.5,fx:0.5,fy:0.5,stop:0 #338c56,stop:0.55 #338c56,stop:0.6 #ffffff);}");
+}
+
+} // namespace PatternButtons

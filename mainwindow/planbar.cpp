@@ -1,0 +1,82 @@
+#include "planbar.h"
+
+#include "planpushbutton.h"
+#include "renamedialog.h"
+
+#include <QCursor>
+#include <QMenu>
+
+namespace {
+
+const char *const MenuStyle =
+    "QMenu {border-radius: 2px;padding:2px;margin:0px;background-color:rgba(255,255,255,255);"
+    "border:1px solid rgba(50,50,50,102);}"
+    "QMenu::item {padding:6px 28px 6px 16px;color:#2c3e50;font-size:13px;}"
+    "QMenu::item:selected {background-color:#338c56;color:#ffffff;}"
+    "QMenu::item:disabled {color:#a0a8a4;}";
+
+} // namespace
+
+PlanBar::PlanBar(PlanController *plans, PlanController::Page page, const QList<PlanPushButton *> &buttons,
+                 QObject *parent)
+    : QObject(parent)
+    , m_plans(plans)
+    , m_page(page)
+    , m_buttons(buttons)
+{
+    for (int i = 0; i < m_buttons.size(); ++i) {
+        PlanPushButton *button = m_buttons.at(i);
+        button->setNumber(i + 1);
+        connect(button, &PlanPushButton::si_singleClick, this, [this, i] { showMenu(i); });
+        connect(button, &PlanPushButton::si_doubleClick, this, [this, i] { m_plans->recall(m_page, i); });
+    }
+    connect(m_plans, &PlanController::si_namesChanged, this, &PlanBar::showNames);
+}
+
+void PlanBar::showNames()
+{
+    for (int i = 0; i < m_buttons.size(); ++i)
+        m_buttons.at(i)->setPlanName(m_plans->name(i));
+}
+
+QMenu *PlanBar::buildMenu(int index, QWidget *parent)
+{
+    auto *menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("planMenu"));
+    menu->setStyleSheet(QLatin1String(MenuStyle));
+    menu->setAttribute(Qt::WA_TranslucentBackground);
+    menu->setWindowFlags(menu->windowFlags() | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
+    const Allowed allowed = m_allowed ? m_allowed : Allowed([](int) { return true; });
+    for (const PlanController::MenuEntry &entry : m_plans->menuEntries(index, allowed)) {
+        QAction *action = menu->addAction(entry.text);
+        action->setEnabled(entry.enabled);
+        const PlanController::Action what = entry.action;
+        connect(action, &QAction::triggered, this, [this, what, index] {
+            if (what == PlanController::Action::Rename)
+                rename(index);
+            else
+                m_plans->trigger(what, index, m_page);
+        });
+    }
+    return menu;
+}
+
+void PlanBar::showMenu(int index)
+{
+    if (index < 0 || index >= m_buttons.size())
+        return;
+    QMenu *menu = buildMenu(index, m_buttons.at(index));
+    menu->exec(QCursor::pos());
+    delete menu;
+}
+
+void PlanBar::rename(int index)
+{
+    RenameDialog dialog(m_plans->name(index), m_buttons.value(index));
+    connect(&dialog, &RenameDialog::Sig_SetNewName, this,
+            [this, index](const QString &name) { m_plans->rename(index, name); });
+    if (m_run)
+        m_run(dialog);
+    else
+        dialog.exec();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QPushButton>
+#include <QTimer>
+
+// A plan button: shows "[n]" or "[n]name" (elided to fit, the full name as tool tip).
+// A single click is reported only once no second click followed, so a double click
+// recalls the plan without opening the plan menu first. GUI thread.
+class PlanPushButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    explicit PlanPushButton(QWidget *parent = nullptr);
+
+    void setNumber(int number);
+    int number() const { return m_number; }
+    void setPlanName(const QString &name);
+    QString planName() const { return m_name; }
+    // The text the button is meant to show, before eliding.
+    QString fullText() const;
+
+signals:
+    void si_singleClick();
+    void si_doubleClick();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void updateText();
+
+    int m_number = 0;
+    QString m_name;
+    QTimer m_clickTimer;
+};

@@ -1,0 +1,274 @@
+#include "appsettings.h"
+#include "datadir.h"
+#include "devicestate.h"
+#include "messagedistance.h"
+#include "planbar.h"
+#include "plannamestore.h"
+#include "planpushbutton.h"
+#include "renamedialog.h"
+#include "tempdatadir.h"
+#include "testtimeouts.h"
+#include "wirepeer.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTranslator>
+#include <QtTest>
+
+// The plan buttons, their menu and the plan commands, against a listening peer.
+class tst_Plans : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void cleanupTestCase();
+    void menuEntries_data();
+    void menuEntries();
+    void menuCommands_data();
+    void menuCommands();
+    void recallSequence_data();
+    void recallSequence();
+    void namesKeptPerAddress();
+    void screenshots();
+
+private:
+    QByteArray wire();
+    QAction *entry(QMenu *menu, const QString &text) const;
+
+    WirePeer m_peer;
+    TempDataDir m_dir;
+    QWidget *m_page = nullptr;
+    QList<PlanPushButton *> m_buttons;
+    PlanController *m_plans = nullptr;
+    PlanBar *m_bar = nullptr;
+};
+
+void tst_Plans::initTestCase()
+{
+    DataDir::set(m_dir.path());
+    QVERIFY(PlanNameStore::createTable());
+    QVERIFY(m_peer.listen());
+    MessageDistance *link = MessageDistance::instance();
+    QSignalSpy connected(link, &MessageDistance::connectSuccessFulSig);
+    link->connectToDevice(QStringLiteral("127.0.0.1"), m_peer.port());
+    QVERIFY(connected.wait(TestTimeouts::Short));
+    QTRY_VERIFY_WITH_TIMEOUT(m_peer.hasPeer(), TestTimeouts::Short);
+}
+
+void tst_Plans::init()
+{
+    AppSettings::instance()->setNetwork(QStringLiteral("10.0.0.1"), 5000);
+    DeviceState::instance()->setDeviceType(0);
+    m_page = new QWidget;
+    auto *layout = new QHBoxLayout(m_page);
+    m_buttons.clear();
+    for (int i = 0; i < 10; ++i) {
+        m_buttons << new PlanPushButton(m_page);
+        layout->addWidget(m_buttons.last());
+    }
+    m_plans = new PlanController(m_page);
+    m_plans->setAvailable(true);
+    m_bar = new PlanBar(m_plans, PlanController::Page::Video, m_buttons, m_page);
+    m_page->resize(900, 40);
+    m_page->show();
+}
+
+void tst_Plans::cleanup()
+{
+    delete m_page;
+    wire();
+}
+
+void tst_Plans::cleanupTestCase()
+{
+    MessageDistance::instance()->disconnectFromDevice();
+    DataDir::set(QString());
+}
+
+QByteArray tst_Plans::wire()
+{
+    MessageDistance::instance()->sendVersion();
+    return m_peer.takeBefore("{param=version}", TestTimeouts::Short);
+}
+
+QAction *tst_Plans::entry(QMenu *menu, const QString &text) const
+{
+    for (QAction *a : menu->actions())
+        if (a->text() == text)
+            return a;
+    return nullptr;
+}
+
+void tst_Plans::menuEntries_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QList<int>>("missing"); // function rights the user lacks
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QList<bool>>("enabled");
+    const QStringList first{"Recall Plan 1", "Save Plan 1", "Clear Plan 1", "Rename Plan 1"};
+    QTest::addRow("administrator") << 0 << QList<int>{} << first << QList<bool>{true, true, true, true};
+    QTest::addRow("tenth button counts from 1")
+        << 9 << QList<int>{} << QStringList{"Recall Plan 10", "Save Plan 10", "Clear Plan 10", "Rename Plan 10"}
+        << QList<bool>{true, true, true, true};
+    QTest::addRow("no video switching: no recall") << 0 << QList<int>{22} << first
+                                                   << QList<bool>{false, true, true, true};
+    QTest::addRow("no plan right: rename only") << 0 << QList<int>{11} << first
+                                                << QList<bool>{false, false, false, true};
+}
+
+void tst_Plans::menuEntries()
+{
+    QFETCH(int, index);
+    QFETCH(QList<int>, missing);
+    m_bar->setAllowed([missing](int right) { return !missing.contains(right); });
+    QScopedPointer<QMenu> menu(m_bar->buildMenu(index, m_page));
+    QStringList texts;
+    QList<bool> enabled;
+    for (QAction *a : menu->actions()) {
+        texts << a->text();
+        enabled << a->isEnabled();
+    }
+    QTEST(texts, "texts");
+    QTEST(enabled, "enabled");
+}
+
+void tst_Plans::menuCommands_data()
+{
+    QTest::addColumn<bool>("available");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addRow("save plan 1") << true << 0 << "Save Plan 1" << QByteArray("{param=Save0}");
+    QTest::addRow("clear plan 10") << true << 9 << "Clear Plan 10" << QByteArray("{param=Clear9}");
+    QTest::addRow("save before login does nothing") << false << 0 << "Save Plan 1" << QByteArray();
+    QTest::addRow("recall before login does nothing") << false << 2 << "Recall Plan 3" << QByteArray();
+}
+
+void tst_Plans::menuCommands()
+{
+    QFETCH(bool, available);
+    QFETCH(int, index);
+    QFETCH(QString, text);
+    m_plans->setAvailable(available);
+    QScopedPointer<QMenu> menu(m_bar->buildMenu(index, m_page));
+    QAction *action = entry(menu.data(), text);
+    QVERIFY(action);
+    action->trigger();
+    QTEST(wire(), "sent");
+}
+
+void tst_Plans::recallSequence_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("joint");
+    QTest::addColumn<bool>("gateOpen");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addRow("0808 video page") << 0 << false << true
+                                     << QByteArray("{param=Recall2}{param=status}{param=bindinfo}");
+    QTest::addRow("0809 video page") << 1 << false << true
+                                     << QByteArray("{param=Recall2}{param=status}{param=bindinfo}");
+    QTest::addRow("0808-S has no bindings") << 3 << false << true << QByteArray("{param=Recall2}{param=status}");
+    QTest::addRow("multiview joint page") << 2 << true << true << QByteArray("{param=Recall2}{param=status}");
+    QTest::addRow("joint page check refuses") << 2 << true << false << QByteArray();
+}
+
+void tst_Plans::recallSequence()
+{
+    QFETCH(int, code);
+    QFETCH(bool, joint);
+    QFETCH(bool, gateOpen);
+    DeviceState::instance()->setDeviceType(code);
+    const auto page = joint ? PlanController::Page::Joint : PlanController::Page::Video;
+    delete m_bar; // one bar per row of buttons
+    m_bar = new PlanBar(m_plans, page, m_buttons, m_page);
+    QList<PlanController::Page> asked;
+    m_plans->setRecallGate([&](PlanController::Page p, int) {
+        asked << p;
+        return gateOpen;
+    });
+    QSignalSpy single(m_buttons.at(2), &PlanPushButton::si_singleClick);
+    QSignalSpy done(m_plans, &PlanController::si_recallDone);
+    QTest::mouseDClick(m_buttons.at(2), Qt::LeftButton);
+    QCOMPARE(asked, QList<PlanController::Page>{page});
+    if (gateOpen) {
+        QVERIFY(done.wait(TestTimeouts::Short));
+        QCOMPARE(done.at(0).at(0).toInt(), 2);
+    }
+    QTEST(wire(), "sent");
+    // The double click did not also open the menu.
+    QCOMPARE(single.count(), 0);
+    QVERIFY(!QTest::qWaitFor([&] { return single.count() > 0; }, QApplication::doubleClickInterval() + 50));
+}
+
+// Names per device address, given through the rename dialog of the plan menu.
+void tst_Plans::namesKeptPerAddress()
+{
+    QString offered, typed = QStringLiteral("Gala's night");
+    m_bar->setDialogRunner([&](QDialog &dialog) {
+        auto *edit = dialog.findChild<QLineEdit *>(QStringLiteral("RenameLineedit"));
+        offered = edit->text();
+        edit->setText(typed);
+        dialog.findChild<QPushButton *>(QStringLiteral("btnOk"))->click();
+        return dialog.result();
+    });
+    auto renameThroughMenu = [this](int index) {
+        QScopedPointer<QMenu> menu(m_bar->buildMenu(index, m_page));
+        entry(menu.data(), QStringLiteral("Rename Plan %1").arg(index + 1))->trigger();
+    };
+    QCOMPARE(m_buttons.at(2)->text(), QStringLiteral("[3]"));
+    renameThroughMenu(2);
+    QCOMPARE(offered, QString());
+    QCOMPARE(m_buttons.at(2)->fullText(), QStringLiteral("[3]Gala's night"));
+
+    AppSettings::instance()->setNetwork(QStringLiteral("10.0.0.2"), 5000);
+    m_plans->loadNames();
+    QCOMPARE(m_buttons.at(2)->fullText(), QStringLiteral("[3]"));
+    typed = QStringLiteral("Hall");
+    renameThroughMenu(2);
+
+    AppSettings::instance()->setNetwork(QStringLiteral("10.0.0.1"), 5000);
+    m_plans->loadNames();
+    QCOMPARE(m_buttons.at(2)->fullText(), QStringLiteral("[3]Gala's night"));
+    QCOMPARE(PlanNameStore::loadPlanNames(QStringLiteral("10.0.0.2")).value(2), QStringLiteral("Hall"));
+    // An empty name keeps the old one.
+    typed.clear();
+    renameThroughMenu(2);
+    QCOMPARE(offered, QStringLiteral("Gala's night"));
+    QCOMPARE(PlanNameStore::loadPlanNames().value(2), QStringLiteral("Gala's night"));
+
+    // Before login the names are neither shown nor stored.
+    m_plans->setAvailable(false);
+    m_bar->showNames();
+    QCOMPARE(m_buttons.at(2)->fullText(), QStringLiteral("[3]"));
+    QVERIFY(!m_plans->rename(4, QStringLiteral("Stage")));
+    QVERIFY(!PlanNameStore::loadPlanNames().contains(4));
+}
+
+void tst_Plans::screenshots()
+{
+    const QString dir = qEnvironmentVariable("ZEL_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        QSKIP("set ZEL_SCREENSHOT_DIR to render the plan menu");
+    Q_INIT_RESOURCE(translations);
+    m_plans->rename(0, QStringLiteral("Morning news"));
+    m_bar->setAllowed([](int right) { return right != 22; });
+    for (const char *language : {"English", "Chinese"}) {
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/") + QLatin1String(language)));
+        QCoreApplication::installTranslator(&translator);
+        QScopedPointer<QMenu> menu(m_bar->buildMenu(0, m_page));
+        menu->popup(m_page->mapToGlobal(QPoint(10, 40)));
+        QVERIFY(QTest::qWaitForWindowExposed(menu.data()));
+        QVERIFY(menu->grab().save(QStringLiteral("%1/planmenu_%2.png").arg(dir, QLatin1String(language))));
+        QVERIFY(m_page->grab().save(QStringLiteral("%1/planbuttons_%2.png").arg(dir, QLatin1String(language))));
+        QCoreApplication::removeTranslator(&translator);
+    }
+}
+
+QTEST_MAIN(tst_Plans)
+#include "tst_plans.moc"
