@@ -61,6 +61,8 @@ void TestReplyParser::repairs_data()
                       "\"window4\":[0,0,0,0,0,0],\"VIR\":[0],\"AUDIO\":[1]}");
     QTest::addRow("change notice")
         << QByteArray("{Output_Lock_change=3}") << QByteArray("{\"Output_Lock_change\":\"3\"}");
+    QTest::addRow("change notice naming in and out, no value quoting")
+        << QByteArray("{input2_change=out3}") << QByteArray("{\"input2_change\":\"out3\"}");
     QTest::addRow("plain JSON untouched")
         << QByteArray("{\"type\":\"0809\",\"MCU\":\"1.0\",\"FPGA\":\"2.0\",\"device\":\"matrix\"}")
         << QByteArray("{\"type\":\"0809\",\"MCU\":\"1.0\",\"FPGA\":\"2.0\",\"device\":\"matrix\"}");
@@ -128,6 +130,7 @@ void TestReplyParser::dhcp_data()
     QTest::addRow("quoted value is not a switch") << QByteArray("{\"DHCP\":\"true\"}") << -1;
     QTest::addRow("other text") << QByteArray("{\"DHCP\":1}") << -1;
     QTest::addRow("absent") << QByteArray("{\"ip\":\"1\"}") << -1;
+    QTest::addRow("record that fails to parse") << QByteArray("{\"DHCP\":false,broken}") << 0;
 }
 
 void TestReplyParser::dhcp()

@@ -35,14 +35,16 @@ class TestUpload : public QObject
 private slots:
     void init();
     void cleanup();
-    void worked1200ByteSequence();
-    void pieceEdges_data();
-    void pieceEdges();
-    void emptyDataQueuesTheEndCommand();
+    void piecesFollowTheAnswers_data();
+    void piecesFollowTheAnswers();
     void secondUploadWaitsItsTurn();
-    void wrongAcknowledgementFailsTheTransfer();
+    void wrongAcknowledgementFailsThisAndTheNextTransfer();
     void notConnectedReportsThePortFailure();
-    void uploadSocketClosesAfterDone();
+    void queuedPieceGoesOutWhenTheUploadSocketReconnects();
+    void answerWithHangUpKeepsTheRestForTheNextConnection();
+    void uploadSocketClosesASecondAfterDone();
+    void http200ClosesTheUploadSocketAtOnce();
+    void closeCountdownClosesThreeTimes();
 
 private:
     MessageDistance *link() const { return MessageDistance::instance(); }
@@ -92,81 +94,43 @@ static QByteArray fileBytes(int size)
     return data;
 }
 
-void TestUpload::worked1200ByteSequence()
-{
-    openUpload();
-    const QByteArray data = fileBytes(1200);
-    QSignalSpy progress(link(), &MessageDistance::si_updateProgressVal);
-    QSignalSpy finished(link(), &MessageDistance::si_osdUploadFinish);
-
-    link()->uploadData(QStringLiteral("{param=Update_EDID2}"), data, QStringLiteral("{param=Done}"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_control->received, QByteArray("{param=Update_EDID2}"), TestTimeouts::Short);
-    QTRY_COMPARE_WITH_TIMEOUT(m_upload->received, data.left(500), TestTimeouts::Short);
-    QVERIFY(link()->isUploadBusy());
-    QCOMPARE(link()->uploadQueueSize(), 3);
-
-    m_upload->answer("ok");
-    QTRY_COMPARE_WITH_TIMEOUT(m_upload->received, data.left(1000), TestTimeouts::Short);
-    QCOMPARE(progress.count(), 1);
-    QCOMPARE(progress.at(0).at(0).toInt(), 2);
-
-    m_upload->answer("ok");
-    QTRY_COMPARE_WITH_TIMEOUT(m_upload->received, data, TestTimeouts::Short);
-    QCOMPARE(progress.at(1).at(0).toInt(), 1);
-
-    m_upload->answer("ok");
-    QTRY_COMPARE_WITH_TIMEOUT(m_control->received, QByteArray("{param=Update_EDID2}{param=Done}"), TestTimeouts::Short);
-    QCOMPARE(finished.count(), 1);
-    QCOMPARE(link()->uploadQueueSize(), 0);
-    QVERIFY(!link()->isUploadBusy());
-
-    m_upload->answer("<ACK_1>\r\n");
-    QTest::qWait(0);
-    QTRY_VERIFY_WITH_TIMEOUT(m_upload->socket.isNull() || m_upload->socket->bytesAvailable() == 0, TestTimeouts::Short);
-    QVERIFY(m_failures.isEmpty());
-    QCOMPARE(m_upload->received, data); // nothing after the last piece
-}
-
-void TestUpload::pieceEdges_data()
+void TestUpload::piecesFollowTheAnswers_data()
 {
     QTest::addColumn<int>("size");
-    QTest::addColumn<int>("queued");
-    QTest::addColumn<int>("lastPiece");
-    QTest::addRow("exactly 500") << 500 << 1 << 0;
-    QTest::addRow("501") << 501 << 2 << 1;
-    QTest::addRow("1000") << 1000 << 2 << 500;
-    QTest::addRow("1") << 1 << 1 << 0;
+    QTest::addRow("one byte") << 1;
+    QTest::addRow("exactly one piece") << 500;
+    QTest::addRow("one byte over") << 501;
+    QTest::addRow("1200 bytes") << 1200;
 }
 
-void TestUpload::pieceEdges()
+// The first piece goes out at once, every answer releases the next, and the
+// answer to the last one sends Done on the control connection.
+void TestUpload::piecesFollowTheAnswers()
 {
     QFETCH(int, size);
-    QFETCH(int, queued);
-    QFETCH(int, lastPiece);
     openUpload();
     const QByteArray data = fileBytes(size);
-    link()->uploadData(QString(), data, QStringLiteral("{param=Done}"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_upload->received, data.left(500), TestTimeouts::Short);
-    QCOMPARE(link()->uploadQueueSize(), queued);
-    if (lastPiece > 0) {
-        m_upload->answer("go");
-        QTRY_COMPARE_WITH_TIMEOUT(m_upload->received.size(), size, TestTimeouts::Short);
-        QCOMPARE(m_upload->received, data);
+    QSignalSpy progress(link(), &MessageDistance::si_updateProgressVal);
+    QSignalSpy finished(link(), &MessageDistance::si_osdUploadFinish);
+    link()->uploadData(QStringLiteral("{param=Update_EDID2}"), data, QStringLiteral("{param=Done}"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_control->received, QByteArray("{param=Update_EDID2}"), TestTimeouts::Short);
+    const int pieces = (size + 499) / 500;
+    for (int piece = 1; piece <= pieces; ++piece) {
+        QTRY_COMPARE_WITH_TIMEOUT(m_upload->received, data.left(piece * 500), TestTimeouts::Short);
+        QCOMPARE(progress.count(), piece - 1);
+        if (piece > 1)
+            QCOMPARE(progress.last().at(0).toInt(), pieces - piece + 1); // entries still waiting
+        m_upload->answer("ok");
     }
-    m_upload->answer("go");
-    QTRY_VERIFY_WITH_TIMEOUT(m_control->received.endsWith("{param=Done}"), TestTimeouts::Short);
+    QTRY_COMPARE_WITH_TIMEOUT(m_control->received, QByteArray("{param=Update_EDID2}{param=Done}"), TestTimeouts::Short);
+    QCOMPARE(finished.count(), 1);
     QVERIFY(!link()->isUploadBusy());
-}
-
-void TestUpload::emptyDataQueuesTheEndCommand()
-{
-    openUpload();
-    link()->uploadData(QStringLiteral("{param=Upload_Subtitle1}"), QByteArray(), QStringLiteral("{param=Done}"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_control->received, QByteArray("{param=Upload_Subtitle1}"), TestTimeouts::Short);
-    QVERIFY(!link()->isUploadBusy());
-    QCOMPARE(link()->uploadQueueSize(), 1);
-    m_upload->answer("x");
-    QTRY_COMPARE_WITH_TIMEOUT(m_control->received, QByteArray("{param=Upload_Subtitle1}{param=Done}"), TestTimeouts::Short);
+    m_upload->answer("<ACK_1>\r\n");
+    // A query after the acknowledgement: nothing but its answer follows.
+    link()->sendStatus();
+    QTRY_VERIFY_WITH_TIMEOUT(m_control->received.endsWith("{param=status}"), TestTimeouts::Short);
+    QVERIFY(m_failures.isEmpty());
+    QCOMPARE(m_upload->received, data);
 }
 
 void TestUpload::secondUploadWaitsItsTurn()
@@ -194,7 +158,7 @@ void TestUpload::secondUploadWaitsItsTurn()
     QVERIFY(m_failures.isEmpty());
 }
 
-void TestUpload::wrongAcknowledgementFailsTheTransfer()
+void TestUpload::wrongAcknowledgementFailsThisAndTheNextTransfer()
 {
     openUpload();
     link()->uploadData(QStringLiteral("{param=Update_EDID3}"), fileBytes(10), QStringLiteral("{param=Done}"));
@@ -209,7 +173,15 @@ void TestUpload::wrongAcknowledgementFailsTheTransfer()
                               TestTimeouts::Short);
     QVERIFY(!link()->isUploadConnected());
     QCOMPARE(link()->uploadQueueSize(), 0);
-    QVERIFY(!link()->isUploadBusy());
+
+    // The acknowledgement is still awaited: the next transfer's first answer must carry it.
+    openUpload();
+    const QByteArray next = fileBytes(900);
+    link()->uploadData(QStringLiteral("{param=Update_EDID1}"), next, QStringLiteral("{param=Done}"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_upload->received, next.left(500), TestTimeouts::Short);
+    m_upload->answer("ok");
+    QTRY_COMPARE_WITH_TIMEOUT(m_failures.size(), 2, TestTimeouts::Short);
+    QCOMPARE(m_upload->received, next.left(500));
 }
 
 void TestUpload::notConnectedReportsThePortFailure()
@@ -223,15 +195,83 @@ void TestUpload::notConnectedReportsThePortFailure()
     QCOMPARE(m_control->received, QByteArray()); // not even the announcement
 }
 
-void TestUpload::uploadSocketClosesAfterDone()
+// The upload socket is dropped after a transfer was cut off; the entry that was
+// due goes out first when it is opened again.
+void TestUpload::queuedPieceGoesOutWhenTheUploadSocketReconnects()
+{
+    openUpload();
+    const QByteArray data = fileBytes(1200);
+    link()->uploadData(QStringLiteral("{param=Update_EDID2}"), data, QStringLiteral("{param=Done}"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_upload->received, data.left(500), TestTimeouts::Short);
+    link()->openUploadSocket(false);
+    QTRY_VERIFY_WITH_TIMEOUT(m_upload->socket.isNull() || m_upload->socket->state() != QAbstractSocket::ConnectedState,
+                             TestTimeouts::Short);
+    link()->openUploadSocket(true);
+    QTRY_COMPARE_WITH_TIMEOUT(m_upload->received, data.mid(500, 500), TestTimeouts::Short);
+}
+
+// The device answers a piece and hangs up at once: the pieces still due are kept
+// and the next upload connection carries on with them.
+void TestUpload::answerWithHangUpKeepsTheRestForTheNextConnection()
+{
+    openUpload();
+    const QByteArray data = fileBytes(1600);
+    link()->uploadData(QStringLiteral("{param=Update_EDID2}"), data, QStringLiteral("{param=Done}"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_upload->received, data.left(500), TestTimeouts::Short);
+    m_upload->answer("ok");
+    m_upload->socket->disconnectFromHost();
+    QTRY_VERIFY_WITH_TIMEOUT(!link()->isUploadConnected(), TestTimeouts::Short);
+    QVERIFY(link()->uploadQueueSize() > 0);
+    link()->openUploadSocket(true);
+    QTRY_VERIFY_WITH_TIMEOUT(m_upload->received.size() == 500 && data.contains(m_upload->received), TestTimeouts::Short);
+}
+
+// Delays are measured from outside: when the device sees the upload connection end.
+static qint64 msUntilClosed(Peer *upload, const QElapsedTimer &clock)
+{
+    QTcpSocket *socket = upload->socket;
+    if (!socket)
+        return -1;
+    if (socket->state() == QAbstractSocket::ConnectedState)
+        QSignalSpy(socket, &QTcpSocket::disconnected).wait(TestTimeouts::Medium);
+    return clock.elapsed();
+}
+
+void TestUpload::uploadSocketClosesASecondAfterDone()
 {
     openUpload();
     QSignalSpy disabled(link(), &MessageDistance::si_setDisableUiObject);
+    QElapsedTimer clock;
+    clock.start();
     link()->sendDoneCommand();
-    QVERIFY(link()->isUploadConnected());
-    QTRY_VERIFY_WITH_TIMEOUT(!link()->isUploadConnected(), TestTimeouts::Medium);
-    QVERIFY(disabled.count() >= 1);
+    const qint64 ms = msUntilClosed(m_upload, clock);
+    QVERIFY2(ms > 700 && ms < 2000, qPrintable(QString::number(ms)));
+    QVERIFY(!link()->isUploadConnected());
+    QCOMPARE(disabled.count(), 1);
     QCOMPARE(disabled.at(0).at(0).toBool(), false);
+}
+
+void TestUpload::http200ClosesTheUploadSocketAtOnce()
+{
+    openUpload();
+    QElapsedTimer clock;
+    clock.start();
+    link()->sendDoneCommand();
+    m_control->answer("HTTP/1.1 200 OK\r\nContent-Length:2OK");
+    const qint64 ms = msUntilClosed(m_upload, clock);
+    QVERIFY2(ms >= 0 && ms < 600, qPrintable(QString::number(ms)));
+}
+
+// The countdown aborts the upload socket once a second, three times.
+void TestUpload::closeCountdownClosesThreeTimes()
+{
+    openUpload();
+    link()->setUploadCloseCountdown(true);
+    for (int tick = 1; tick <= 3; ++tick) {
+        QTRY_VERIFY_WITH_TIMEOUT(!link()->isUploadConnected(), TestTimeouts::Short);
+        link()->openUploadSocket(true);
+        QVERIFY2(link()->isUploadConnected(), qPrintable(QString::number(tick)));
+    }
 }
 
 QTEST_MAIN(TestUpload)

@@ -30,7 +30,6 @@ void TestLanguage::choose_data()
     QTest::addRow("1") << 1 << int(QLocale::Chinese) << ":/English" << -1;
     QTest::addRow("absent, Chinese system") << -1 << int(QLocale::Chinese) << ":/Chinese" << 0;
     QTest::addRow("absent, German system") << -1 << int(QLocale::German) << ":/English" << 1;
-    QTest::addRow("7") << 7 << int(QLocale::Chinese) << ":/English" << -1;
 }
 
 void TestLanguage::choose()
@@ -55,8 +54,6 @@ void TestLanguage::startUp_data()
     const QString enUpload = QStringLiteral("The file transfer port could not be connected!");
     QTest::addRow("no file, Chinese system") << "" << int(QLocale::Chinese) << "确定" << zhUpload << "0";
     QTest::addRow("no file, other system") << "" << int(QLocale::French) << "OK" << enUpload << "1";
-    QTest::addRow("Chinese stored") << "[Language]\nlanguage=0\n" << int(QLocale::English) << "确定" << zhUpload
-                                    << "0";
     QTest::addRow("garbage stored") << "[Language]\nlanguage=abc\n" << int(QLocale::Chinese) << "确定" << zhUpload
                                     << "0";
     QTest::addRow("other value") << "[Language]\nlanguage=5\n" << int(QLocale::Chinese) << "OK" << enUpload << "5";

@@ -215,8 +215,10 @@ void tst_Widget::startUpQueries()
     openWindow();
     QVERIFY(!m_window->loginCancelled());
     QVERIFY(waitForCommand(expected.last()));
-    QTest::qWait(150); // nothing else is scheduled after the last query
-    QCOMPARE(m_device->receivedCommands(), expected);
+    // A marker query after the last one: anything else the window sends shows up before it.
+    MessageDistance::instance()->sendGetVolume();
+    QVERIFY(waitForCommand(QStringLiteral("{param=Get_Volume}")));
+    QCOMPARE(m_device->receivedCommands(), expected << QStringLiteral("{param=Get_Volume}"));
     QVERIFY(child<QLabel>("connectState")->text().endsWith(QLatin1String(" connected")));
 }
 
@@ -268,8 +270,6 @@ void tst_Widget::videoDropRoutesBindGroup()
     m_window->bindManager()->setGroups({{5, {5, 6}}});
     QVERIFY(dropOn(video, 5, QStringLiteral("103")));
     QVERIFY(waitForCommand(QStringLiteral("{param=3VIDEO5}")));
-    QCOMPARE(m_device->receivedCommands().count(QStringLiteral("{param=3VIDEO5}")), 1);
-    QVERIFY(!m_device->receivedCommands().contains(QStringLiteral("{param=3VIDEO6}")));
     QCOMPARE(DeviceState::instance()->videoRouting(5), 3);
     QCOMPARE(DeviceState::instance()->videoRouting(6), 3);
     QVERIFY(video->cellForPort(6)->inputText().startsWith(QLatin1String("[3] ")));
@@ -278,6 +278,9 @@ void tst_Widget::videoDropRoutesBindGroup()
     QVERIFY(dropOn(video, 1, QStringLiteral("102")));
     QVERIFY(waitForCommand(QStringLiteral("{param=2VIDEO1}")));
     QCOMPARE(DeviceState::instance()->videoRouting(5), 3);
+    // The second drop's command marks the end of what the first one sent.
+    QCOMPARE(m_device->receivedCommands().count(QStringLiteral("{param=3VIDEO5}")), 1);
+    QVERIFY(!m_device->receivedCommands().contains(QStringLiteral("{param=3VIDEO6}")));
 }
 
 void tst_Widget::audioDrops_data()
@@ -459,12 +462,12 @@ void tst_Widget::changesByOthersApplyWithoutSending()
     m_device->applyPanelCommand(QStringLiteral("2IR7"));
     QTRY_COMPARE_WITH_TIMEOUT(state->irRouting(7), 2, TestTimeouts::Medium);
 
-    // The device logs its own panel commands; the client added none (a short grace for
-    // anything it might still send).
-    QTest::qWait(50);
+    // The device logs its own panel commands; the client added none before a marker query.
+    MessageDistance::instance()->sendGetVolume();
+    QVERIFY(waitForCommand(QStringLiteral("{param=Get_Volume}")));
     QCOMPARE(m_device->receivedCommands(),
              QStringList({"{param=5VIDEO3}", "{param=Frozen4/1}", "{param=Output_Lock2/1}",
-                          "{param=Output_Lock2/0}", "{param=2IR7}"}));
+                          "{param=Output_Lock2/0}", "{param=2IR7}", "{param=Get_Volume}"}));
 }
 
 // On the splicer another client's wall layout, bindings and unbindings show here.
