@@ -318,7 +318,7 @@ void TitleOrOsdDialog::pickColour(QToolButton *button, bool background)
     dialog.setWindowTitle(tr("Select Color"));
     if (runDialog(dialog) != QDialog::Accepted)
         return;
-    const QColor c = dialog.selectedColor();
+    const QColor c = dialog.currentColor();
     button->setStyleSheet(colourStyle(c.red(), c.green(), c.blue()));
     if (background)
         MessageDistance::instance()->sendBgColor(c.red(), c.green(), c.blue());
