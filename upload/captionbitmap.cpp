@@ -28,6 +28,12 @@ const char *relativePath(CaptionBitmap::WorkingFile which)
 
 } // namespace
 
+void CaptionBitmap::enableLargeGlyphCache()
+{
+    if (qEnvironmentVariableIsEmpty("QT_MAX_CACHED_GLYPH_SIZE"))
+        qputenv("QT_MAX_CACHED_GLYPH_SIZE", QByteArray::number(LargestCachedGlyphPx));
+}
+
 QImage CaptionBitmap::renderText(const QString &text, const QFont &font, QString *error)
 {
     const QString padded = QLatin1Char(' ') + text + QLatin1Char(' ');

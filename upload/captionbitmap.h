@@ -16,6 +16,11 @@ class CaptionBitmap
 public:
     enum class WorkingFile { RenderedText, ConvertedImage };
 
+    // Lets the painter keep glyphs of caption sizes in its cache instead of filling
+    // each one as a path on every render (a 200-point caption: ~115 ms down to ~11 ms).
+    // Must run before the application object exists; a value already set is kept.
+    static void enableLargeGlyphCache();
+
     // The text with a blank either side, white on black, centred in its bounding
     // rectangle grown by 8 x 5 pixels. Null (and *error set) when the text is too large.
     static QImage renderText(const QString &text, const QFont &font, QString *error = nullptr);
@@ -40,6 +45,8 @@ public:
     static bool isTruncated(const QByteArray &format, const QByteArray &bytes);
 
     static constexpr int MaxSide = 16384;
+    // A 500-point glyph is about 670 pixels high.
+    static constexpr int LargestCachedGlyphPx = 700;
     static constexpr qint64 MaxFileBytes = 256LL * 1024 * 1024;
     static constexpr qint64 MaxPixels = 32LL * 1024 * 1024;
 };
