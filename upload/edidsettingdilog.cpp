@@ -49,6 +49,9 @@ EdidSettingDilog::~EdidSettingDilog()
 void EdidSettingDilog::buildForm()
 {
     auto *content = new QWidget(frame());
+    content->setStyleSheet(QStringLiteral(
+        "QLineEdit,QComboBox,QCheckBox,QRadioButton,QTableWidget,QHeaderView,QProgressBar{font-size:13px;}"
+        "QGroupBox{font-size:13px;font-weight:bold;}"));
     content->setGeometry(0, TitleHeight, FrameWidth, FrameHeight - TitleHeight);
     auto *grid = new QGridLayout(content);
     grid->setContentsMargins(18, 14, 18, 16);

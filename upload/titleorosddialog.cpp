@@ -31,7 +31,7 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int FrameWidth = 600;
+constexpr int FrameWidth = 700;
 constexpr int FrameHeight = 560;
 
 QString colourStyle(int r, int g, int b)
@@ -74,6 +74,9 @@ TitleOrOsdDialog::~TitleOrOsdDialog()
 void TitleOrOsdDialog::buildForm()
 {
     auto *content = new QWidget(frame());
+    content->setStyleSheet(QStringLiteral(
+        "QLineEdit,QComboBox,QCheckBox,QRadioButton,QTableWidget,QHeaderView,QProgressBar{font-size:13px;}"
+        "QGroupBox{font-size:13px;font-weight:bold;}"));
     content->setGeometry(0, TitleHeight, FrameWidth, FrameHeight - TitleHeight);
     auto *layout = new QVBoxLayout(content);
     layout->setContentsMargins(16, 10, 16, 14);
@@ -207,8 +210,10 @@ QWidget *TitleOrOsdDialog::buildDisplayGroup()
     grid->addWidget(new QLabel(tr("Background Colour"), group), 0, 4);
     grid->addWidget(m_bgColour, 0, 5);
     grid->addWidget(new QLabel(tr("Direction"), group), 1, 0);
-    grid->addWidget(m_left, 1, 1);
-    grid->addWidget(m_right, 1, 2);
+    auto *direction = new QHBoxLayout;
+    direction->addWidget(m_left);
+    direction->addWidget(m_right);
+    grid->addLayout(direction, 1, 1, 1, 2);
     grid->addWidget(new QLabel(tr("Speed"), group), 1, 3);
     auto *speed = new QHBoxLayout;
     speed->addWidget(m_speed, 1);
@@ -219,6 +224,7 @@ QWidget *TitleOrOsdDialog::buildDisplayGroup()
     grid->addWidget(new QLabel(tr("Position Y"), group), 2, 3);
     grid->addWidget(m_y, 2, 4);
     grid->addWidget(m_erase, 2, 5);
+    grid->setColumnStretch(4, 1);
 
     connect(m_show, &QCheckBox::toggled, this, &TitleOrOsdDialog::on_IsShowCheck_toggled);
     connect(m_bgSwitch, &QCheckBox::toggled, this, &TitleOrOsdDialog::on_BgColorSwitch_toggled);

@@ -14,9 +14,9 @@
 
 namespace {
 constexpr int FrameWidth = 980;
-constexpr int FrameHeight = 660;
+constexpr int FrameHeight = 800;
 constexpr int BoxWidth = 104;
-constexpr int BoxHeight = 36;
+constexpr int BoxHeight = 38;
 } // namespace
 
 PermissionDialog::PermissionDialog(const QString &userIdText, const QString &userName,
@@ -32,6 +32,9 @@ PermissionDialog::PermissionDialog(const QString &userIdText, const QString &use
     setTitle(tr("%1  User: %2").arg(tr("Permissions Management"), userName));
 
     auto *content = new QWidget(frame());
+    content->setStyleSheet(QStringLiteral(
+        "QLineEdit,QComboBox,QCheckBox,QRadioButton,QTableWidget,QHeaderView,QProgressBar{font-size:13px;}"
+        "QGroupBox{font-size:13px;font-weight:bold;}"));
     content->setGeometry(0, TitleHeight, FrameWidth, FrameHeight - TitleHeight);
     auto *columns = new QHBoxLayout(content);
     columns->setContentsMargins(14, 10, 14, 12);

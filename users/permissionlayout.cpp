@@ -58,7 +58,9 @@ QVector<PermissionLayout::Group> PermissionLayout::groups()
          {6, 7, 8, 9, 10, 11, 26, 27, 12, 13}, 4},
         {QStringLiteral("gb_signal"), tr("Signal Entry Menu"), tr("All (Signal Menu)"), K::Function,
          {2, 3, 4, 5, 14}, 4},
-        {QStringLiteral("gb_0409"), tr("%10409").arg(series), tr("All (%10409)").arg(series),
+        // "%10409" would read as placeholder %10 to arg(); the name goes in as text.
+        {QStringLiteral("gb_0409"), tr("%10409").replace(QLatin1String("%1"), series),
+         tr("All (%10409)").replace(QLatin1String("%1"), series),
          K::Function, {0, 1}, 4},
         {QStringLiteral("gb_input"), tr("HDMI Input Port"), tr("All (HDMI Input)"), K::Input, ports(8), 4},
         {QStringLiteral("gb_audio"), tr("Audio Signal Port"), tr("All (Audio Signal)"), K::Audio, ports(8), 4},

@@ -48,6 +48,9 @@ Usermanagerdialog::Usermanagerdialog(QWidget *parent)
 void Usermanagerdialog::buildForm()
 {
     auto *content = new QWidget(frame());
+    content->setStyleSheet(QStringLiteral(
+        "QLineEdit,QComboBox,QCheckBox,QRadioButton,QTableWidget,QHeaderView,QProgressBar{font-size:13px;}"
+        "QGroupBox{font-size:13px;font-weight:bold;}"));
     content->setGeometry(0, TitleHeight, FrameWidth, FrameHeight - TitleHeight);
     auto *layout = new QHBoxLayout(content);
     layout->setContentsMargins(16, 12, 16, 14);

@@ -5,6 +5,7 @@
 #include "storagetestkit.h"
 #include "testtimeouts.h"
 #include "titleorosddialog.h"
+#include "zelresources.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTranslator>
 #include <QtTest>
 
 // The caption/OSD and EDID dialogs against the simulated device, through the real link.
@@ -42,6 +44,7 @@ private slots:
     void edidCommands();
     void edidFile_data();
     void edidFile();
+    void screenshots();
 
 private:
     template<typename T> static T *child(QWidget *w, const char *name)
@@ -395,6 +398,32 @@ void TestUploadDialogs::edidFile()
     QCOMPARE(m_device->receivedUploads().first().data, edid);
     QCOMPARE(uploadCommands(), (QStringList{"{param=Update_EDID2}", "{param=Done}"}));
     QCOMPARE(m_collector->indexOf("progress"), -1);
+}
+
+// Renders the dialogs in both languages when ZEL_SCREENSHOT_DIR names a directory.
+void TestUploadDialogs::screenshots()
+{
+    const QString dir = qEnvironmentVariable("ZEL_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        QSKIP("set ZEL_SCREENSHOT_DIR to render the dialogs");
+    initZelResources();
+    for (const char *language : {"English", "Chinese"}) {
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/%1").arg(language)));
+        QCoreApplication::installTranslator(&translator);
+        TitleOrOsdDialog caption(-1);
+        caption.setTitle(QCoreApplication::translate("Widget", "Caption Setting"));
+        TitleOrOsdDialog osd(3);
+        osd.setTitle(QStringLiteral("[Input3]"));
+        EdidSettingDilog edid(3);
+        const QVector<QPair<QDialog *, const char *>> shots = {{&caption, "caption"}, {&osd, "osd"}, {&edid, "edid"}};
+        for (const auto &shot : shots) {
+            shot.first->show();
+            QVERIFY(QTest::qWaitForWindowExposed(shot.first));
+            QVERIFY(shot.first->grab().save(QStringLiteral("%1/%2-%3.png").arg(dir, shot.second, language)));
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
 }
 
 QTEST_MAIN(TestUploadDialogs)

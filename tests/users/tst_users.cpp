@@ -5,11 +5,13 @@
 #include "svgwidgets.h"
 #include "usermanagerdialog.h"
 #include "userstore.h"
+#include "zelresources.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTranslator>
 #include <QtTest>
 
 // User management and the rights dialog on a private project.db.
@@ -34,6 +36,7 @@ private slots:
     void selectAllToggles();
     void closing_data();
     void closing();
+    void screenshots();
 
 private:
     // Runs a small script: "select NAME", "add", "edit", "name TEXT", "pw A|B", "save", "delete".
@@ -332,6 +335,31 @@ void TestUsers::closing()
     QCOMPARE(dialog.isVisible(), stillOpen);
     QCOMPARE(input1->isChecked(), !edit);
     QCOMPARE(m_store->readRights(bob).inputs.value(0, true), !saved);
+}
+
+// Renders the dialogs in both languages when ZEL_SCREENSHOT_DIR names a directory.
+void TestUsers::screenshots()
+{
+    const QString dir = qEnvironmentVariable("ZEL_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        QSKIP("set ZEL_SCREENSHOT_DIR to render the dialogs");
+    initZelResources();
+    for (const char *language : {"English", "Chinese"}) {
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/%1").arg(language)));
+        QCoreApplication::installTranslator(&translator);
+        Usermanagerdialog users;
+        users.loadUsers();
+        run(users, {"select bob"});
+        PermissionDialog rights(QString::number(idOf("bob")), "bob", m_store.get());
+        const QVector<QPair<QDialog *, const char *>> shots = {{&users, "users"}, {&rights, "rights"}};
+        for (const auto &shot : shots) {
+            shot.first->show();
+            QVERIFY(QTest::qWaitForWindowExposed(shot.first));
+            QVERIFY(shot.first->grab().save(QStringLiteral("%1/%2-%3.png").arg(dir, shot.second, language)));
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
 }
 
 QTEST_MAIN(TestUsers)
