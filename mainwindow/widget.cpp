@@ -5,6 +5,7 @@
 #include "appsettings.h"
 #include "changeapplier.h"
 #include "devicestate.h"
+#include "dialoglauncher.h"
 #include "dialogconfirm.h"
 #include "gridwiring.h"
 #include "languagechoice.h"
@@ -82,6 +83,7 @@ void Widget::buildForm()
     m_grids = new GridWiring(m_context, this);
     m_pages = new PageConfigurator(m_context, this);
     m_settingPage = new SettingPage(m_context, this);
+    m_dialogs = new DialogLauncher(m_context, this);
     m_title = new TitleBar(m_context, this);
     m_changes = new ChangeApplier(DeviceState::instance(), this);
     m_changes->setHdmiAudioFollowsVideo([this] { return m_context.hdmiAudioFollowsVideo; });
@@ -182,6 +184,7 @@ void Widget::connectControls()
     connect(ui->mini, &QPushButton::clicked, this, &QWidget::showMinimized);
     connect(ui->btnClose, &QPushButton::clicked, this, &QWidget::close);
     m_settingPage->connectControls();
+    m_dialogs->connectControls();
     connect(ui->btnReLogin, &QPushButton::clicked, this, &Widget::reLogin);
     connect(ui->HdmiAudioComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &Widget::on_hdmiAudioComboBox_currentIndexChanged);
@@ -289,15 +292,15 @@ void Widget::applyPermissions()
                                      rights.hasFunctionRight(PermissionStore::Splice));
     ui->lb_sg->setEnabled(ui->wid_spliceGroups->isEnabled());
     disableLaterControls();
+    m_dialogs->applyRights();
     m_grids->applyIconRights();
 }
 
 void Widget::disableLaterControls()
 {
-    // Plans, the multiview canvas, caption, users, bezel and the splicing settings have
-    // no dialogs in this version: their buttons stay visible but cannot be pressed.
-    QList<QWidget *> later = {ui->CaptionBtn, ui->btn_caption_0409, ui->usermanageBtn,
-                              ui->bezelBtn, ui->btn_splicing_set, ui->btn_vir_1, ui->btn_vir_2,
+    // Plans, the multiview canvas, bezel and the splicing settings have no dialogs in
+    // this version: their buttons stay visible but cannot be pressed.
+    QList<QWidget *> later = {ui->bezelBtn, ui->btn_splicing_set, ui->btn_vir_1, ui->btn_vir_2,
                               ui->btn_vir_3, ui->btn_0409_zoom_in, ui->btn_0409_zoom_out,
                               ui->btn_0409_lock_all, ui->btn_0409_close_all, ui->widget_out_0409};
     for (QAbstractButton *b : m_planGroup->buttons())
