@@ -4,6 +4,7 @@
 
 #include <QMap>
 #include <QTableWidget>
+#include <QVector>
 
 #include <functional>
 
@@ -60,11 +61,13 @@ protected:
 private:
     QString sourceLabel(int source) const;
     void writeNames();
+    void buildCells(int columns, int rows, int deviceCode);
 
     int m_kind = 0;
     int m_portBase = 0;
     bool m_reduceHdmiSource = true;
     QMap<int, QString> m_names;
+    QVector<int> m_shape; // columns, rows, device code, port base of the cells built
     DropCheck m_dropCheck;
     NameLookup m_audioName;
     NameLookup m_inputName;

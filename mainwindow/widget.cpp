@@ -19,14 +19,13 @@
 #include "replyrecords.h"
 #include "settingpage.h"
 #include "sigmanager.h"
-#include "splicemodes.h"
 #include "svgwidgets.h"
 #include "tablewidget.h"
 #include "titlebar.h"
+#include "wallcontrols.h"
 #include "userstore.h"
 #include "videosplitmanager.h"
 #include "videotablewidget.h"
-#include "wallgroupbutton.h"
 #include "windowrules.h"
 
 #include <QApplication>
@@ -103,43 +102,7 @@ void Widget::buildForm()
                               ui->audioTable0808S}) {
         grid->setSelectionMode(QAbstractItemView::NoSelection);
     }
-    buildButtonGroups();
-}
-
-void Widget::buildButtonGroups()
-{
-    m_splitterGroup = new QButtonGroup(this);
-    QPushButton *splitters[] = {ui->btn_splitter_0, ui->btn_splitter_1, ui->btn_splitter_2,
-                                ui->btn_splitter_3, ui->btn_splitter_4, ui->btn_splitter_5,
-                                ui->btn_splitter_6};
-    for (int i = 0; i < 7; ++i)
-        m_splitterGroup->addButton(splitters[i], i);
-    ui->btn_splitter_0->setChecked(true);
-
-    m_multiviewGroup = new QButtonGroup(this);
-    m_multiviewGroup->addButton(ui->btn_vir_1, 0);
-    m_multiviewGroup->addButton(ui->btn_vir_2, 1);
-    m_multiviewGroup->addButton(ui->btn_vir_3, 2);
-
-    m_planGroup = new QButtonGroup(this);
-    m_planGroup2 = new QButtonGroup(this);
-    for (int i = 1; i <= 10; ++i) {
-        auto *plan = findChild<QPushButton *>(QStringLiteral("btn_plan%1").arg(i));
-        auto *plan2 = findChild<QPushButton *>(QStringLiteral("btn_plan%1_2").arg(i));
-        m_planGroup->addButton(plan, i - 1);
-        m_planGroup2->addButton(plan2, i - 1);
-        plan->setText(QString::number(i));
-        plan2->setText(QString::number(i));
-    }
-
-    m_wallGroup = new QButtonGroup(this);
-    WallGroupButton *walls[] = {ui->btn_spliceMode0, ui->btn_spliceMode1, ui->btn_spliceMode2,
-                                ui->btn_spliceMode3, ui->btn_spliceMode4, ui->btn_spliceMode5};
-    for (int i = 0; i < 6; ++i) {
-        walls[i]->setOutputs(VideoSplitManager::presetOutputs(i));
-        m_wallGroup->addButton(walls[i], i);
-    }
-    ui->btn_spliceMode0->setChecked(true);
+    m_wall = new WallControls(m_context, m_grids, this);
 }
 
 void Widget::connectLink()
@@ -188,9 +151,11 @@ void Widget::connectControls()
     connect(ui->btnReLogin, &QPushButton::clicked, this, &Widget::reLogin);
     connect(ui->HdmiAudioComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &Widget::on_hdmiAudioComboBox_currentIndexChanged);
-    connect(m_splitterGroup, &QButtonGroup::idClicked, this,
+    connect(m_wall->splitterGroup(), &QButtonGroup::idClicked, this,
             &Widget::SingleSplitterButtonChangeSlot);
-    connect(m_wallGroup, &QButtonGroup::idClicked, this, &Widget::sl_spliceGroupBtnClicked);
+    connect(m_wall->wallGroup(), &QButtonGroup::idClicked, this,
+            &Widget::sl_spliceGroupBtnClicked);
+    connect(m_wall, &WallControls::permissionWarning, this, &Widget::showPermissionWarning);
     connect(ui->tabWidget, &QTabWidget::currentChanged, m_pages, &PageConfigurator::onTabChanged);
     connect(ui->listWidget, &QListWidget::currentItemChanged, m_pages,
             [this] { m_pages->refreshListDisplay(); });
@@ -303,9 +268,7 @@ void Widget::disableLaterControls()
     QList<QWidget *> later = {ui->bezelBtn, ui->btn_splicing_set, ui->btn_vir_1, ui->btn_vir_2,
                               ui->btn_vir_3, ui->btn_0409_zoom_in, ui->btn_0409_zoom_out,
                               ui->btn_0409_lock_all, ui->btn_0409_close_all, ui->widget_out_0409};
-    for (QAbstractButton *b : m_planGroup->buttons())
-        later << b;
-    for (QAbstractButton *b : m_planGroup2->buttons())
+    for (QAbstractButton *b : m_wall->planButtons())
         later << b;
     for (QWidget *w : later) {
         w->setEnabled(false);
@@ -344,7 +307,7 @@ void Widget::retranslate()
     m_pages->writeJointTabText();
     m_title->showStoredState();
     AboutPage::write(ui.get());
-    if (m_planGroup && m_context.bind)
+    if (m_wall && m_context.bind)
         disableLaterControls();
 }
 
@@ -376,11 +339,7 @@ void Widget::on_refrenshBtn_clicked()
 
 void Widget::SingleSplitterButtonChangeSlot(int id)
 {
-    DeviceState::instance()->selectSplitterLayout(id);
-    MessageDistance::instance()->sendSplitter(id);
-    ui->videoTableWidget->setOutput9Locked(id != 0);
-    m_grids->refreshGrid(0);
-    ui->videoTableWidget->restyleCells();
+    m_wall->selectSplitterLayout(id);
 }
 
 void Widget::sl_spliceGroupBtnClicked(int id)
@@ -392,27 +351,7 @@ void Widget::sl_spliceGroupBtnClicked(int id)
 
 void Widget::applySpliceMode(int mode, bool send)
 {
-    DeviceState *state = DeviceState::instance();
-    if (send) {
-        const QList<int> asked = SpliceModes::outputsAsked(mode, m_context.bind);
-        if (!WindowRules::outputsPermitted(m_context.permissions, asked)) {
-            showPermissionWarning();
-            if (QAbstractButton *b = m_wallGroup->button(state->spliceMode()))
-                b->setChecked(true);
-            return;
-        }
-        MessageDistance::instance()->sendMode(mode);
-    }
-    SpliceModes::apply(mode, *state, m_context.bind);
-    if (send) {
-        const QList<int> touched = SpliceModes::resetWallOutputs(mode, *state);
-        for (int o : touched)
-            m_grids->updateVideoCell(o);
-        if (!touched.isEmpty())
-            m_grids->refreshGrid(0);
-    }
-    if (QAbstractButton *b = m_wallGroup->button(mode))
-        b->setChecked(true);
+    m_wall->applySpliceMode(mode, send);
 }
 
 // ---- connection -----------------------------------------------------------------------
@@ -473,8 +412,9 @@ void Widget::receiveVersionSlot(QJsonObject obj)
     if (version.code >= 0) {
         code = version.code;
         if (code == 4) {
-            const QSignalBlocker blocker(m_splitterGroup);
-            if (QAbstractButton *b = m_splitterGroup->button(DeviceState::instance()->splitterLayout()))
+            QButtonGroup *splitters = m_wall->splitterGroup();
+            const QSignalBlocker blocker(splitters);
+            if (QAbstractButton *b = splitters->button(DeviceState::instance()->splitterLayout()))
                 b->setChecked(true);
         }
         configurePages();

@@ -24,6 +24,7 @@ class SettingPage;
 class TableWidget;
 class TitleBar;
 class VideoSplitManager;
+class WallControls;
 
 namespace Ui {
 class Widget;
@@ -105,7 +106,6 @@ protected:
 
 private:
     void buildForm();
-    void buildButtonGroups();
     void connectLink();
     void connectControls();
     void connectChanges();
@@ -128,11 +128,7 @@ private:
     DialogLauncher *m_dialogs = nullptr;
     TitleBar *m_title = nullptr;
     ChangeApplier *m_changes = nullptr;
-    QButtonGroup *m_splitterGroup = nullptr;
-    QButtonGroup *m_multiviewGroup = nullptr;
-    QButtonGroup *m_planGroup = nullptr;
-    QButtonGroup *m_planGroup2 = nullptr;
-    QButtonGroup *m_wallGroup = nullptr;
+    WallControls *m_wall = nullptr;
     QStringList m_bindColours;
     QTranslator m_translator;
     LoginFlow::Runner m_login;
