@@ -26,6 +26,8 @@
 #include "userstore.h"
 #include "videosplitmanager.h"
 #include "videotablewidget.h"
+#include "singlesplitterwidget.h"
+#include "wallpages.h"
 #include "windowrules.h"
 
 #include <QApplication>
@@ -87,6 +89,14 @@ void Widget::buildForm()
     m_changes = new ChangeApplier(DeviceState::instance(), this);
     m_changes->setHdmiAudioFollowsVideo([this] { return m_context.hdmiAudioFollowsVideo; });
     m_pages->applyTabStyle(false);
+    WallPages::Hooks wallHooks;
+    wallHooks.runDialog = [this](QDialog &dialog) { return m_context.run(dialog); };
+    wallHooks.inputAllowed = [this](int input) {
+        return m_context.permissions.hasPortRight(input, PermissionStore::Input);
+    };
+    wallHooks.permissionWarning = [this] { showPermissionWarning(); };
+    wallHooks.inputName = [](int input) { return AppSettings::instance()->inputNames().value(input); };
+    m_wallPages = new WallPages(this, ui.get(), wallHooks);
 
     ui->AudioTable->setReduceHdmiSource(false);
     ui->audioHDMITable->setReduceHdmiSource(false);
@@ -158,7 +168,12 @@ void Widget::connectControls()
     connect(m_wall, &WallControls::permissionWarning, this, &Widget::showPermissionWarning);
     connect(ui->tabWidget, &QTabWidget::currentChanged, m_pages, &PageConfigurator::onTabChanged);
     connect(ui->listWidget, &QListWidget::currentItemChanged, m_pages,
-            [this] { m_pages->refreshListDisplay(); });
+            [this](QListWidgetItem *item) {
+                m_pages->refreshListDisplay();
+                const bool input = item && item->data(258).toInt() == 1;
+                m_wallPages->setCurrentInput(input ? item->data(256).toInt() : 0);
+            });
+    connect(ui->wid_ss, &SingleSplitterWidget::si_layout_change, this, &Widget::splitterLayoutChanged);
     connect(m_grids, &GridWiring::permissionWarning, this, &Widget::showPermissionWarning);
 }
 
@@ -176,6 +191,7 @@ void Widget::connectChanges()
             &Widget::si_outResoluChangedByOthers);
     connect(m_changes, &ChangeApplier::hdcpChanged, this, &Widget::si_hdcpChangedByOthers);
     connect(m_changes, &ChangeApplier::forwarded, this, &Widget::si_ForwardAnalysis);
+    connect(m_changes, &ChangeApplier::splitterChanged, m_wallPages, &WallPages::refreshSplitter);
 }
 
 // ---- login ----------------------------------------------------------------------------
@@ -256,6 +272,7 @@ void Widget::applyPermissions()
     ui->wid_spliceGroups->setEnabled(rights.hasFunctionRight(PermissionStore::VideoSwitch) &&
                                      rights.hasFunctionRight(PermissionStore::Splice));
     ui->lb_sg->setEnabled(ui->wid_spliceGroups->isEnabled());
+    m_wallPages->applyRights(rights);
     disableLaterControls();
     m_dialogs->applyRights();
     m_grids->applyIconRights();
@@ -263,11 +280,9 @@ void Widget::applyPermissions()
 
 void Widget::disableLaterControls()
 {
-    // Plans, the multiview canvas, bezel and the splicing settings have no dialogs in
-    // this version: their buttons stay visible but cannot be pressed.
-    QList<QWidget *> later = {ui->bezelBtn, ui->btn_splicing_set, ui->btn_vir_1, ui->btn_vir_2,
-                              ui->btn_vir_3, ui->btn_0409_zoom_in, ui->btn_0409_zoom_out,
-                              ui->btn_0409_lock_all, ui->btn_0409_close_all, ui->widget_out_0409};
+    // Plans have no dialogs in this version: their buttons stay visible but cannot be
+    // pressed.
+    QList<QWidget *> later;
     for (QAbstractButton *b : m_wall->planButtons())
         later << b;
     for (QWidget *w : later) {
@@ -339,7 +354,15 @@ void Widget::on_refrenshBtn_clicked()
 
 void Widget::SingleSplitterButtonChangeSlot(int id)
 {
+    ui->wid_ss->setLayout(id);
     m_wall->selectSplitterLayout(id);
+}
+
+void Widget::splitterLayoutChanged(int mode)
+{
+    ui->videoTableWidget->setOutput9Locked(mode != 0);
+    m_grids->refreshGrid(0);
+    ui->videoTableWidget->restyleCells();
 }
 
 void Widget::sl_spliceGroupBtnClicked(int id)
@@ -402,6 +425,7 @@ void Widget::refrenshSignalSlot()
     }
     AppSettings::instance()->setAudioNames(audio);
     AppSettings::instance()->setInputNames(inputs);
+    m_wallPages->setInputNames(inputs);
     m_pages->refreshListDisplay();
 }
 
@@ -412,12 +436,16 @@ void Widget::receiveVersionSlot(QJsonObject obj)
     if (version.code >= 0) {
         code = version.code;
         if (code == 4) {
+            const int layout = DeviceState::instance()->splitterLayout();
+            ui->wid_ss->setLayout(layout);
             QButtonGroup *splitters = m_wall->splitterGroup();
             const QSignalBlocker blocker(splitters);
-            if (QAbstractButton *b = splitters->button(DeviceState::instance()->splitterLayout()))
+            if (QAbstractButton *b = splitters->button(layout))
                 b->setChecked(true);
         }
         configurePages();
+        if (code == 2)
+            m_wallPages->restartMultiview();
     } else {
         m_pages->rebuildOutputNamesAndGrids();
         AboutPage::write(ui.get());
@@ -459,6 +487,7 @@ void Widget::receiveVideoAudioIRMapSlot(QJsonObject obj)
     const ReplyRecords::Routing routing = ReplyRecords::applyRouting(obj);
     if (routing.spliceMode >= 0)
         applySpliceMode(LocalRouting::spliceModeOf(routing.spliceMode), false);
+    m_wallPages->applySplitterAreas(routing.wallWindows);
     m_grids->refreshAllGrids();
 }
 
@@ -497,8 +526,7 @@ void Widget::receiveRotateAngleSlot(QJsonObject obj)
 
 void Widget::receiveWindowStatusSlot(QJsonObject obj)
 {
-    // The window model belongs to the multiview canvas; it reads the record itself.
-    Q_UNUSED(obj)
+    m_wallPages->applyWindowStatus(obj);
     emit si_windows_ready();
 }
 

@@ -23,6 +23,7 @@ class QDialog;
 class SettingPage;
 class TableWidget;
 class TitleBar;
+class WallPages;
 class VideoSplitManager;
 class WallControls;
 
@@ -117,6 +118,7 @@ private:
     void applyPermissions();
     void disableLaterControls();
     void showPermissionWarning();
+    void splitterLayoutChanged(int mode);
     void retranslate();
     void scheduleStartUpQueries(int deviceCode);
 
@@ -129,6 +131,7 @@ private:
     TitleBar *m_title = nullptr;
     ChangeApplier *m_changes = nullptr;
     WallControls *m_wall = nullptr;
+    WallPages *m_wallPages = nullptr;
     QStringList m_bindColours;
     QTranslator m_translator;
     LoginFlow::Runner m_login;
