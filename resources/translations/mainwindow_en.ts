@@ -34,6 +34,10 @@
         <translation>Multiview</translation>
     </message>
     <message>
+        <source>Output %1</source>
+        <translation>Output %1</translation>
+    </message>
+    <message>
         <source>Audio %1</source>
         <translation>Audio %1</translation>
     </message>
@@ -48,6 +52,18 @@
     <message>
         <source>The current operation involves one or more ports that the current user does not have permission to use.</source>
         <translation>The current operation involves one or more ports that the current user does not have permission to use.</translation>
+    </message>
+    <message>
+        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connected</source>
+        <translation>%4Vantor  User:%3  Ip:%1  Port:%2 connected</translation>
+    </message>
+    <message>
+        <source>%4Vantor  User:%3  Ip:%1  Port:%2 disconnected</source>
+        <translation>%4Vantor  User:%3  Ip:%1  Port:%2 disconnected</translation>
+    </message>
+    <message>
+        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connecting</source>
+        <translation>%4Vantor  User:%3  Ip:%1  Port:%2 connecting</translation>
     </message>
     <message>
         <source>Network Changed</source>

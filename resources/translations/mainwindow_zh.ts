@@ -34,6 +34,10 @@
         <translation>多画面</translation>
     </message>
     <message>
+        <source>Output %1</source>
+        <translation>输出 %1</translation>
+    </message>
+    <message>
         <source>Audio %1</source>
         <translation>音频 %1</translation>
     </message>
@@ -48,6 +52,18 @@
     <message>
         <source>The current operation involves one or more ports that the current user does not have permission to use.</source>
         <translation>当前操作涉及一个或多个当前用户无权使用的端口。</translation>
+    </message>
+    <message>
+        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connected</source>
+        <translation>%4Vantor  用户:%3  Ip:%1  端口:%2 已连接</translation>
+    </message>
+    <message>
+        <source>%4Vantor  User:%3  Ip:%1  Port:%2 disconnected</source>
+        <translation>%4Vantor  用户:%3  Ip:%1  端口:%2 已断开</translation>
+    </message>
+    <message>
+        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connecting</source>
+        <translation>%4Vantor  用户:%3  Ip:%1  端口:%2 正在连接</translation>
     </message>
     <message>
         <source>Network Changed</source>
