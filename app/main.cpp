@@ -1,3 +1,4 @@
+#include "captionbitmap.h"
 #include "databaseprompt.h"
 #include "datadir.h"
 #include "demomode.h"
@@ -37,6 +38,7 @@ void centreOnCursorScreen(QWidget *window)
 int main(int argc, char *argv[])
 {
     qputenv("QT_SCALE_FACTOR", QByteArray::number(1));
+    CaptionBitmap::enableLargeGlyphCache();
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     auto app = std::make_unique<QApplication>(argc, argv);

@@ -508,6 +508,8 @@ void MessageDistance::uploadData(const QString &startCommand, const QByteArray &
     }
 
     if (!m_uploadBusy) {
+        // A transfer that failed at its acknowledgement must not fail this one too.
+        m_awaitingAck = false;
         if (!startCommand.isEmpty())
             sendData(startCommand);
         if (!data.isEmpty()) {

@@ -5,6 +5,8 @@
 #include "appsettings.h"
 #include "changeapplier.h"
 #include "devicestate.h"
+#include "dialoglauncher.h"
+#include "dialogconfirm.h"
 #include "gridwiring.h"
 #include "languagechoice.h"
 #include "listwidget.h"
@@ -87,6 +89,7 @@ void Widget::buildForm()
     m_grids = new GridWiring(m_context, this);
     m_pages = new PageConfigurator(m_context, this);
     m_settingPage = new SettingPage(m_context, this);
+    m_dialogs = new DialogLauncher(m_context, this);
     m_title = new TitleBar(m_context, this);
     m_changes = new ChangeApplier(DeviceState::instance(), this);
     m_changes->setHdmiAudioFollowsVideo([this] { return m_context.hdmiAudioFollowsVideo; });
@@ -178,6 +181,7 @@ void Widget::connectControls()
     connect(ui->mini, &QPushButton::clicked, this, &QWidget::showMinimized);
     connect(ui->btnClose, &QPushButton::clicked, this, &QWidget::close);
     m_settingPage->connectControls();
+    m_dialogs->connectControls();
     connect(ui->btnReLogin, &QPushButton::clicked, this, &Widget::reLogin);
     connect(ui->HdmiAudioComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &Widget::on_hdmiAudioComboBox_currentIndexChanged);
@@ -250,6 +254,8 @@ void Widget::connectPortMenus()
     m_portMenus->setDialogOpener(PortDialog::InputGraphicsTest, [this](int input) {
         OutputDialogs::openGraphicsTest(this, input, true, m_context.runDialog);
     });
+    m_portMenus->setDialogOpener(PortDialog::Osd, [this](int input) { m_dialogs->openOsd(input, false); });
+    m_portMenus->setDialogOpener(PortDialog::Edid, [this](int input) { m_dialogs->openEdid(input); });
 }
 
 // ---- login ----------------------------------------------------------------------------
@@ -334,19 +340,8 @@ void Widget::applyPermissions()
                                      rights.hasFunctionRight(PermissionStore::Splice));
     ui->lb_sg->setEnabled(ui->wid_spliceGroups->isEnabled());
     m_wallPages->applyRights(rights);
-    disableLaterControls();
+    m_dialogs->applyRights();
     m_grids->applyIconRights();
-}
-
-void Widget::disableLaterControls()
-{
-    // Caption and users have no dialogs in this version: their buttons stay visible
-    // but cannot be pressed.
-    QList<QWidget *> later = {ui->CaptionBtn, ui->btn_caption_0409, ui->usermanageBtn};
-    for (QWidget *w : later) {
-        w->setEnabled(false);
-        w->setToolTip(tr("Not available in this version"));
-    }
 }
 
 void Widget::showPermissionWarning()
@@ -377,8 +372,6 @@ void Widget::retranslate()
     m_pages->writeJointTabText();
     m_title->showStoredState();
     AboutPage::write(ui.get());
-    if (m_wall && m_context.bind)
-        disableLaterControls();
 }
 
 void Widget::on_languageComboBox_currentIndexChanged(int index)

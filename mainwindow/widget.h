@@ -15,6 +15,7 @@
 #include <memory>
 
 class ChangeApplier;
+class DialogLauncher;
 class GridWiring;
 class PageConfigurator;
 class PlanController;
@@ -59,6 +60,8 @@ public:
     // Applies a splice mode (0..5) as the wall-group buttons, the status record and
     // change notices do; with sending the rights are checked and the command sent.
     void applySpliceMode(int mode, bool send);
+    // The caption, OSD, EDID and user dialogs; the port menus open OSD and EDID here.
+    DialogLauncher *dialogs() const { return m_dialogs; }
 
 signals:
     void si_SetDhcpSwitch(bool on);
@@ -123,7 +126,6 @@ private:
 
     void configurePages();
     void applyPermissions();
-    void disableLaterControls();
     void showPermissionWarning();
     void splitterLayoutChanged(int mode);
     void retranslate();
@@ -134,6 +136,7 @@ private:
     GridWiring *m_grids = nullptr;
     PageConfigurator *m_pages = nullptr;
     SettingPage *m_settingPage = nullptr;
+    DialogLauncher *m_dialogs = nullptr;
     TitleBar *m_title = nullptr;
     ChangeApplier *m_changes = nullptr;
     PortMenus *m_portMenus = nullptr;

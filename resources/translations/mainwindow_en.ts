@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>DialogLauncher</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>No Permission!</source>
+        <translation>No Permission!</translation>
+    </message>
+    <message>
+        <source>Caption Setting</source>
+        <translation>Caption Setting</translation>
+    </message>
+</context>
+<context>
     <name>PlanController</name>
     <message>
         <source>Recall Plan %1</source>
@@ -182,10 +197,6 @@
     <message>
         <source>Audio %1</source>
         <translation>Audio %1</translation>
-    </message>
-    <message>
-        <source>Not available in this version</source>
-        <translation>Not available in this version</translation>
     </message>
     <message>
         <source>%4Vantor  User:%3  Ip:%1  Port:%2 connected</source>

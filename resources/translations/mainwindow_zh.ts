@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>DialogLauncher</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>No Permission!</source>
+        <translation>没有权限！</translation>
+    </message>
+    <message>
+        <source>Caption Setting</source>
+        <translation>字幕设置</translation>
+    </message>
+</context>
+<context>
     <name>PlanController</name>
     <message>
         <source>Recall Plan %1</source>
@@ -182,10 +197,6 @@
     <message>
         <source>Audio %1</source>
         <translation>音频 %1</translation>
-    </message>
-    <message>
-        <source>Not available in this version</source>
-        <translation>此版本暂不可用</translation>
     </message>
     <message>
         <source>%4Vantor  User:%3  Ip:%1  Port:%2 connected</source>

@@ -1,0 +1,145 @@
+#include "edidsettingdilog.h"
+
+#include "devicestate.h"
+#include "edidrules.h"
+#include "messagedistance.h"
+#include "msgdlg.h"
+#include "uploadlink.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+constexpr int FrameWidth = 460;
+constexpr int FrameHeight = 230;
+
+QPushButton *button(const QString &name, const QString &text, QWidget *parent)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setMinimumSize(96, 30);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setStyleSheet(DialogStyle::primaryButton());
+    return b;
+}
+} // namespace
+
+EdidSettingDilog::EdidSettingDilog(int inputPort, QWidget *parent)
+    : FramelessDialog(parent, Kind::Normal, 35)
+    , m_input(inputPort)
+{
+    closeButton()->setObjectName(QStringLiteral("btnClose"));
+    disconnect(closeButton(), nullptr, this, nullptr);
+    connect(closeButton(), &QPushButton::clicked, this, &EdidSettingDilog::on_btnClose_clicked);
+    setTitle(tr("EDID Setting [Input%1]").arg(inputPort));
+    buildForm();
+    setFrameSize(QSize(FrameWidth, FrameHeight));
+    UploadLink::dialogOpened();
+}
+
+EdidSettingDilog::~EdidSettingDilog()
+{
+    UploadLink::dialogClosed();
+}
+
+void EdidSettingDilog::buildForm()
+{
+    auto *content = new QWidget(frame());
+    content->setStyleSheet(QStringLiteral(
+        "QLineEdit,QComboBox,QCheckBox,QRadioButton,QTableWidget,QHeaderView,QProgressBar{font-size:13px;}"
+        "QGroupBox{font-size:13px;font-weight:bold;}"));
+    content->setGeometry(0, TitleHeight, FrameWidth, FrameHeight - TitleHeight);
+    auto *grid = new QGridLayout(content);
+    grid->setContentsMargins(18, 14, 18, 16);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(12);
+
+    m_outputs = new QComboBox(content);
+    m_outputs->setObjectName(QStringLiteral("OutputList"));
+    m_outputs->addItems(EdidRules::outputLabels(DeviceState::instance()->deviceType()));
+    m_builtIn = new QComboBox(content);
+    m_builtIn->setObjectName(QStringLiteral("EdidList"));
+    m_builtIn->addItems(EdidRules::builtInNames());
+    m_path = new QLineEdit(content);
+    m_path->setObjectName(QStringLiteral("PathEdit"));
+    m_path->setPlaceholderText(tr("EDID file (.bin)"));
+    auto *browse = new QPushButton(tr("..."), content);
+    browse->setObjectName(QStringLiteral("btnBrowse"));
+    browse->setFixedSize(34, 30);
+    browse->setStyleSheet(DialogStyle::secondaryButton());
+    QPushButton *copy = button(QStringLiteral("btnCopy"), tr("Copy"), content);
+    QPushButton *apply = button(QStringLiteral("btnAppInputEDID"), tr("Apply"), content);
+    QPushButton *upload = button(QStringLiteral("UploadBtn"), tr("Upload"), content);
+
+    grid->addWidget(new QLabel(tr("Copy from output"), content), 0, 0);
+    grid->addWidget(m_outputs, 0, 1, 1, 2);
+    grid->addWidget(copy, 0, 3);
+    grid->addWidget(new QLabel(tr("Built-in EDID"), content), 1, 0);
+    grid->addWidget(m_builtIn, 1, 1, 1, 2);
+    grid->addWidget(apply, 1, 3);
+    grid->addWidget(new QLabel(tr("EDID file"), content), 2, 0);
+    grid->addWidget(m_path, 2, 1);
+    grid->addWidget(browse, 2, 2);
+    grid->addWidget(upload, 2, 3);
+    grid->setColumnStretch(1, 1);
+
+    connect(copy, &QPushButton::clicked, this, &EdidSettingDilog::on_btnCopy_clicked);
+    connect(apply, &QPushButton::clicked, this, &EdidSettingDilog::on_btnAppInputEDID_clicked);
+    connect(upload, &QPushButton::clicked, this, &EdidSettingDilog::on_UploadBtn_clicked);
+    connect(browse, &QPushButton::clicked, this, &EdidSettingDilog::on_btnBrowse_clicked);
+}
+
+void EdidSettingDilog::on_btnClose_clicked()
+{
+    reject();
+}
+
+void EdidSettingDilog::on_btnCopy_clicked()
+{
+    MessageDistance::instance()->sendData(EdidRules::copyCommand(m_input, m_outputs->currentIndex()));
+}
+
+void EdidSettingDilog::on_btnAppInputEDID_clicked()
+{
+    MessageDistance::instance()->sendData(EdidRules::builtInCommand(m_input, m_builtIn->currentIndex()));
+}
+
+void EdidSettingDilog::on_btnBrowse_clicked()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("请选择更新文件"), QStringLiteral("/"),
+                                                      tr("支持文件 (*.bin);; 所有文件(*.*);;"));
+    if (!path.isEmpty())
+        m_path->setText(path);
+}
+
+void EdidSettingDilog::on_UploadBtn_clicked()
+{
+    const QString path = m_path->text();
+    if (path.isEmpty())
+        return;
+    TitleOsdRules::Message refusal;
+    const QByteArray bytes = EdidRules::readFile(path, &refusal);
+    if (!refusal.isEmpty()) {
+        showMessage(refusal);
+        return;
+    }
+    if (!UploadLink::open()) {
+        showMessage(TitleOsdRules::portFailureMessage());
+        return;
+    }
+    UploadLink::send(EdidRules::announce(m_input), bytes);
+}
+
+void EdidSettingDilog::showMessage(const TitleOsdRules::Message &message)
+{
+    MsgDlg box(this);
+    box.setMessage(message.heading, message.text);
+    if (m_runDialog)
+        m_runDialog(box);
+    else
+        box.exec();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "framelessdialog.h"
+#include "titleosdrules.h"
+
+#include <functional>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+// EDID of one input: copied from an output, chosen from the built-in set, or uploaded
+// from a file through the link's upload channel. Created per use, modal. GUI thread.
+class EdidSettingDilog : public FramelessDialog
+{
+    Q_OBJECT
+
+public:
+    using DialogRunner = std::function<int(QDialog &)>;
+
+    explicit EdidSettingDilog(int inputPort, QWidget *parent = nullptr);
+    ~EdidSettingDilog() override;
+
+    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    int inputPort() const { return m_input; }
+
+public slots:
+    void on_btnClose_clicked();
+    void on_UploadBtn_clicked();
+    void on_btnAppInputEDID_clicked();
+    void on_btnCopy_clicked();
+    void on_btnBrowse_clicked();
+
+private:
+    void buildForm();
+    void showMessage(const TitleOsdRules::Message &message);
+
+    int m_input;
+    DialogRunner m_runDialog;
+    QComboBox *m_outputs = nullptr;
+    QComboBox *m_builtIn = nullptr;
+    QLineEdit *m_path = nullptr;
+};
