@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "datadir.h"
 #include "demomode.h"
 #include "logmessagehandler.h"
@@ -34,7 +35,11 @@ int main(int argc, char *argv[])
     qputenv("QT_SCALE_FACTOR", QByteArray::number(1));
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+    if (CommandLine::asksHelpOrVersion(argc, argv))
+        CommandLine::answer(argc, argv);
     auto app = std::make_unique<QApplication>(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zeldesk"));
+    QApplication::setApplicationVersion(CommandLine::version());
 
     QFont font = QApplication::font();
     // Keeps the toolkit's family where the font is not installed.
