@@ -1,9 +1,9 @@
-# The two commands of the README: `make test` and `make run`.
+# The commands of the README: `make test`, `make run`, `make bench` and `make package`.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run bench package clean
 
 all: build
 
@@ -21,6 +21,10 @@ test: build
 
 run: build
 	$(BUILD_DIR)/bin/zeldesk --demo
+
+# A .deb of zeldesk and zelsim in $(BUILD_DIR); install it with `sudo apt install ./build/zeldesk_*.deb`.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	$(BUILD_DIR)/bin/zelbench
