@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QFrame;
 class TableItemWidget;
 
 // A routing grid: one item per output (role 256 output port, 257 routed source) with
@@ -41,6 +42,11 @@ public:
     // Video and infrared grids: the routed input itself; 0 clears the label.
     void showInput(int port, int input);
     void fitCells();
+    // While set (the device is not connected), drops and icon clicks are refused with it.
+    void setOfflineReason(const QString &reason);
+    QString offlineReason() const { return m_offlineReason; }
+    // Why a drop of `source` on the cell at `pos` would be refused; empty when it would not.
+    QString refusalAt(const QPoint &pos, int source) const;
 
 signals:
     void dropPortToItemSig(int iInput, int iOutput);
@@ -50,16 +56,21 @@ signals:
     void si_orderToLock(int port, bool isToLock);
     void si_orderToPause(int port, bool isToPause);
     void si_orderToMute(int port, bool isToMute);
+    // A drop or click that did nothing, with the reason for the message line.
+    void si_refused(const QString &reason);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     QString sourceLabel(int source) const;
     void writeNames();
+    void connectCell(TableItemWidget *cell, int port);
+    void markDropTarget(const QPoint &pos, int source);
 
     int m_kind = 0;
     int m_portBase = 0;
@@ -68,4 +79,6 @@ private:
     DropCheck m_dropCheck;
     NameLookup m_audioName;
     NameLookup m_inputName;
+    QString m_offlineReason;
+    QFrame *m_dropMarker = nullptr;
 };
