@@ -2,6 +2,79 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>ActivityLog</name>
+    <message>
+        <source>sent</source>
+        <translation>sent</translation>
+    </message>
+    <message>
+        <source>received</source>
+        <translation>received</translation>
+    </message>
+</context>
+<context>
+    <name>LinkIndicator</name>
+    <message>
+        <source>Connected</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>Connecting, retry %1</source>
+        <translation>Connecting, retry %1</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Connecting</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Disconnected</translation>
+    </message>
+    <message>
+        <source>The device is not connected: nothing was sent.</source>
+        <translation>The device is not connected: nothing was sent.</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkForm</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>Subnet mask</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC address</translation>
+    </message>
+    <message>
+        <source>Send these network settings to the device?</source>
+        <translation>Send these network settings to the device?</translation>
+    </message>
+    <message>
+        <source>%1: %2 (unchanged)</source>
+        <translation>%1: %2 (unchanged)</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>The device may become reachable only at the new address.</source>
+        <translation>The device may become reachable only at the new address.</translation>
+    </message>
+</context>
+<context>
     <name>WallGroupButton</name>
     <message>
         <source>Outputs %1</source>

@@ -2,6 +2,79 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>ActivityLog</name>
+    <message>
+        <source>sent</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>received</source>
+        <translation>接收</translation>
+    </message>
+</context>
+<context>
+    <name>LinkIndicator</name>
+    <message>
+        <source>Connected</source>
+        <translation>已连接</translation>
+    </message>
+    <message>
+        <source>Connecting, retry %1</source>
+        <translation>正在连接，第 %1 次重试</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>正在连接</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>已断开</translation>
+    </message>
+    <message>
+        <source>The device is not connected: nothing was sent.</source>
+        <translation>设备未连接：未发送任何指令。</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkForm</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP 地址</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>网关</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC 地址</translation>
+    </message>
+    <message>
+        <source>Send these network settings to the device?</source>
+        <translation>是否将以下网络设置发送到设备？</translation>
+    </message>
+    <message>
+        <source>%1: %2 (unchanged)</source>
+        <translation>%1：%2（未更改）</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1：%2 → %3</translation>
+    </message>
+    <message>
+        <source>The device may become reachable only at the new address.</source>
+        <translation>设备之后可能只能通过新地址访问。</translation>
+    </message>
+</context>
+<context>
     <name>WallGroupButton</name>
     <message>
         <source>Outputs %1</source>
