@@ -4,6 +4,7 @@
 #include "gridlayout.h"
 #include "loginflow.h"
 #include "permissionstore.h"
+#include "windowcontext.h"
 
 #include <QJsonObject>
 #include <QMap>
@@ -13,10 +14,14 @@
 #include <functional>
 #include <memory>
 
+class ChangeApplier;
+class GridWiring;
+class PageConfigurator;
 class QButtonGroup;
 class QDialog;
-class SvgLabel;
+class SettingPage;
 class TableWidget;
+class TitleBar;
 class VideoSplitManager;
 
 namespace Ui {
@@ -25,14 +30,15 @@ class Widget;
 
 // The main window: signal list, routing grids, the device's pages and the title bar
 // with the connection state. Constructing it logs in (or skips the login) and connects
-// the device link. GUI thread.
+// the device link. Its slots are the records' entry points; the work is done by
+// GridWiring, PageConfigurator, SettingPage, TitleBar and ChangeApplier. GUI thread.
 class Widget : public BaseWidget
 {
     Q_OBJECT
 
 public:
     // Runs a modal dialog and returns its result; tests answer dialogs themselves.
-    using DialogRunner = std::function<int(QDialog &)>;
+    using DialogRunner = WindowContext::DialogRunner;
 
     explicit Widget(QWidget *parent = nullptr,
                     LoginFlow::Runner login = LoginFlow::modalRunner(),
@@ -42,8 +48,8 @@ public:
     // The login at construction was cancelled: nothing was connected, the caller ends
     // the process with 0.
     bool loginCancelled() const { return m_loginCancelled; }
-    bool hdmiAudioFollowsVideo() const { return m_hdmiAudioFollowsVideo; }
-    VideoSplitManager *bindManager() const { return m_bindManager; }
+    bool hdmiAudioFollowsVideo() const { return m_context.hdmiAudioFollowsVideo; }
+    VideoSplitManager *bindManager() const { return m_context.bind; }
     // Applies a splice mode (0..5) as the wall-group buttons, the status record and
     // change notices do; with sending the rights are checked and the command sent.
     void applySpliceMode(int mode, bool send);
@@ -95,59 +101,36 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    enum TabIndex { VideoTab = 0, JointTab, AudioTab, InfaredTab, SettingTab, AboutTab };
-    enum class TitleState { Disconnected = 0, Connecting = 1, Connected = 2 };
-
     void buildForm();
+    void buildButtonGroups();
     void connectLink();
     void connectControls();
-    void connectGrids();
+    void connectChanges();
     void logIn(const LoginFlow::Runner &login);
     void reLogin();
     void createBindManager();
 
     void configurePages();
-    void configureMatrix();
-    void configureMultiview();
-    void rebuildOutputNamesAndGrids();
-    void refreshListDisplay();
-    void refreshGrid(int kind);
-    void refreshAllGrids();
-    void routeVideoLocally(int input, int output, bool keepFlags);
-    void updateCell(TableWidget *grid, int output);
-
     void applyPermissions();
-    void applyIconRights();
-    bool dropAllowed(int kind, int output, const GridLayout::DropRights &rights) const;
-    bool outputsPermitted(const QList<int> &outputs) const;
-    void showPermissionWarning();
-    int runDialog(QDialog &dialog);
-
-    void showTitle(TitleState state);
-    void retranslate();
-    void writeAboutLabels();
-    void applyHdmiAudioLayout();
-    void applyTabStyle(bool shifted);
-    void onTabChanged(int index);
-    void scheduleStartUpQueries(int deviceCode);
     void disableLaterControls();
+    void showPermissionWarning();
+    void retranslate();
+    void scheduleStartUpQueries(int deviceCode);
 
     std::unique_ptr<Ui::Widget> ui;
-    bool m_maximized = false;
+    WindowContext m_context;
+    GridWiring *m_grids = nullptr;
+    PageConfigurator *m_pages = nullptr;
+    SettingPage *m_settingPage = nullptr;
+    TitleBar *m_title = nullptr;
+    ChangeApplier *m_changes = nullptr;
     QButtonGroup *m_splitterGroup = nullptr;
-    PermissionStore m_permissions;
     QButtonGroup *m_multiviewGroup = nullptr;
-    QStringList m_bindColours;
     QButtonGroup *m_planGroup = nullptr;
     QButtonGroup *m_planGroup2 = nullptr;
     QButtonGroup *m_wallGroup = nullptr;
-    bool m_hdmiAudioFollowsVideo = false;
-    bool m_networkChangePending = false;
+    QStringList m_bindColours;
     QTranslator m_translator;
-    VideoSplitManager *m_bindManager = nullptr;
-    SvgLabel *m_logo = nullptr;
-
-    DialogRunner m_runDialog;
     LoginFlow::Runner m_login;
     bool m_loginCancelled = false;
 };

@@ -7,4 +7,5 @@ void initZelResources()
 {
     Q_INIT_RESOURCE(images);
     Q_INIT_RESOURCE(translations);
+    Q_INIT_RESOURCE(styles);
 }

@@ -1,0 +1,189 @@
+#include "gridwiring.h"
+#include "ui_widget.h"
+
+#include "appsettings.h"
+#include "devicestate.h"
+#include "localrouting.h"
+#include "messagedistance.h"
+#include "tableitemwidget.h"
+#include "tablewidget.h"
+#include "videotablewidget.h"
+#include "windowcontext.h"
+#include "windowrules.h"
+
+namespace {
+constexpr int PortRole = Qt::UserRole;
+} // namespace
+
+GridWiring::GridWiring(WindowContext &context, QObject *parent)
+    : QObject(parent)
+    , m_context(context)
+{
+}
+
+void GridWiring::wireGrid(int refreshKind, TableWidget *grid)
+{
+    if (m_grids.contains(refreshKind))
+        return;
+    m_grids.insert(refreshKind, grid);
+    auto inputName = [](int port) { return AppSettings::instance()->inputName(port); };
+    auto audioName = [](int port) { return AppSettings::instance()->audioName(port); };
+    grid->setSourceNames(audioName, inputName);
+    grid->setDropCheck([this, grid](const GridLayout::DropRights &rights, int output) {
+        return WindowRules::dropAllowed(m_context.permissions, grid->gridKind(), output, rights,
+                                        m_context.bind);
+    });
+    connect(grid, &TableWidget::si_showPermissionWarningDialog, this,
+            &GridWiring::permissionWarning);
+    connect(grid, &QTableWidget::itemDoubleClicked, this, [this, grid](QTableWidgetItem *item) {
+        emit cellDoubleClicked(grid, item->data(PortRole).toInt());
+    });
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid, &QWidget::customContextMenuRequested, this, [this, grid](const QPoint &pos) {
+        if (QTableWidgetItem *item = grid->itemAt(pos))
+            emit cellMenuRequested(grid, item->data(PortRole).toInt(),
+                                   grid->viewport()->mapToGlobal(pos));
+    });
+    connect(grid, &TableWidget::layoutChangedSig, this, [this, refreshKind] {
+        if (refreshKind == 0)
+            updateVideoCells();
+        refreshGrid(refreshKind);
+    });
+}
+
+void GridWiring::connectGrids()
+{
+    Ui::Widget *ui = m_context.ui;
+    wireGrid(0, ui->videoTableWidget);
+    wireGrid(1, ui->AudioTable);
+    wireGrid(4, ui->audioHDMITable);
+    wireGrid(3, ui->InfaredTable);
+    wireGrid(5, ui->audioTable0808S);
+    connectDrops();
+    connectIcons();
+    connect(ui->videoTableWidget, &TableWidget::si_requsetCheckPermissionLabelClicked, this,
+            &GridWiring::applyIconRights);
+}
+
+void GridWiring::connectDrops()
+{
+    Ui::Widget *ui = m_context.ui;
+    MessageDistance *link = MessageDistance::instance();
+    connect(ui->videoTableWidget, &TableWidget::dropPortToItemSig, this, [this, link](int i, int o) {
+        link->sendSwitch(i, 0, o);
+        routeVideoLocally(i, o, true);
+    });
+    for (TableWidget *audio : {ui->AudioTable, ui->audioHDMITable, ui->audioTable0808S}) {
+        connect(audio, &TableWidget::dropPortToItemSig, this, [link](int i, int o) {
+            link->sendSwitch(i, 1, o);
+            DeviceState::instance()->setAudioRouting(o, i);
+        });
+    }
+    connect(ui->InfaredTable, &TableWidget::dropPortToItemSig, this, [link](int i, int o) {
+        link->sendSwitch(i, 2, o);
+        DeviceState::instance()->setIrRouting(o, i);
+    });
+}
+
+void GridWiring::connectIcons()
+{
+    VideoTableWidget *video = m_context.ui->videoTableWidget;
+    MessageDistance *link = MessageDistance::instance();
+    // The icon only changes with its command; without the right it shows the store again.
+    auto permitted = [this](int port, int right) {
+        return WindowRules::outputsPermitted(m_context.permissions, {port}) &&
+               m_context.permissions.hasFunctionRight(right);
+    };
+    connect(video, &TableWidget::si_orderToLock, this, [link](int port, bool on) {
+        link->sendOutputLock(port, on);
+        DeviceState::instance()->setOutputLocked(port, on);
+    });
+    connect(video, &TableWidget::si_orderToPause, this, [this, link, permitted](int port, bool on) {
+        if (!permitted(port, PermissionStore::PausePlayOutput)) {
+            updateVideoCell(port);
+            return;
+        }
+        link->sendFrozen(port, on);
+        DeviceState::instance()->setOutputFrozen(port, on);
+    });
+    connect(video, &TableWidget::si_orderToMute, this, [this, link, permitted](int port, bool on) {
+        if (!permitted(port, PermissionStore::CloseOpenOutput)) {
+            updateVideoCell(port);
+            return;
+        }
+        link->sendVideoMute(port, on);
+        DeviceState::instance()->setOutputVideoMuted(port, on);
+    });
+}
+
+void GridWiring::refreshGrid(int kind)
+{
+    TableWidget *grid = m_grids.value(kind);
+    if (!grid)
+        return;
+    const QMap<int, int> routes = WindowRules::gridRoutes(kind, *DeviceState::instance());
+    const bool input = WindowRules::showsInput(kind);
+    for (auto it = routes.cbegin(); it != routes.cend(); ++it) {
+        if (input)
+            grid->showInput(it.key(), it.value());
+        else
+            grid->showSource(it.key(), it.value());
+    }
+}
+
+void GridWiring::refreshAllGrids()
+{
+    for (int kind : {0, 1, 4, 5, 3})
+        refreshGrid(kind);
+}
+
+void GridWiring::routeVideoLocally(int input, int output, bool keepFlags)
+{
+    const bool follows = m_context.hdmiAudioFollowsVideo;
+    const QList<int> touched =
+        LocalRouting::applyVideoRoute(input, output, m_context.bind, follows, keepFlags);
+    for (int o : touched)
+        updateVideoCell(o);
+    refreshGrid(0);
+    if (follows) {
+        refreshGrid(5);
+        refreshGrid(4);
+    }
+}
+
+void GridWiring::updateVideoCells()
+{
+    for (int port = 1; port <= 9; ++port)
+        updateVideoCell(port);
+}
+
+void GridWiring::updateVideoCell(int output)
+{
+    updateCell(m_context.ui->videoTableWidget, output);
+}
+
+void GridWiring::updateCell(TableWidget *grid, int output)
+{
+    TableItemWidget *cell = grid->cellForPort(output);
+    if (!cell)
+        return;
+    DeviceState *state = DeviceState::instance();
+    cell->setFrozen(state->outputFrozen(output));
+    cell->setOutputLock(state->outputLocked(output));
+    cell->setHdmiLink(state->outputLinked(output));
+    cell->setMuted(state->outputVideoMuted(output));
+}
+
+void GridWiring::applyIconRights()
+{
+    const PermissionStore &rights = m_context.permissions;
+    const bool pause = rights.hasFunctionRight(PermissionStore::PausePlayOutput);
+    const bool mute = rights.hasFunctionRight(PermissionStore::CloseOpenOutput);
+    for (int port = 1; port <= 9; ++port) {
+        if (TableItemWidget *cell = m_context.ui->videoTableWidget->cellForPort(port)) {
+            const bool output = rights.hasPortRight(port, PermissionStore::Output);
+            cell->setPauseAllowed(output && pause);
+            cell->setMuteAllowed(output && mute);
+        }
+    }
+}

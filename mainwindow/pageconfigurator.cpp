@@ -1,0 +1,174 @@
+#include "pageconfigurator.h"
+#include "ui_widget.h"
+
+#include "appsettings.h"
+#include "devicestate.h"
+#include "mainstyle.h"
+#include "portnamestore.h"
+#include "windowcontext.h"
+#include "windowrules.h"
+
+#include <QCoreApplication>
+
+namespace {
+// The texts stay in the window's catalogue context.
+QString jointTabText(int code)
+{
+    return QCoreApplication::translate("Widget", (code == 4 || code == 2)
+                                                     ? QT_TRANSLATE_NOOP("Widget", "Multiview")
+                                                     : QT_TRANSLATE_NOOP("Widget", "Splice"));
+}
+} // namespace
+
+PageConfigurator::PageConfigurator(WindowContext &context, QObject *parent)
+    : QObject(parent)
+    , m_context(context)
+{
+}
+
+void PageConfigurator::configurePages()
+{
+    if (DeviceState::instance()->deviceType() == 2)
+        configureMultiview();
+    else
+        configureMatrix();
+    rebuildOutputNamesAndGrids();
+    refreshListDisplay();
+}
+
+void PageConfigurator::configureMatrix()
+{
+    Ui::Widget *ui = m_context.ui;
+    const int code = DeviceState::instance()->deviceType();
+    ui->HdmiAudioComboBox->setEnabled(
+        m_context.permissions.hasFunctionRight(PermissionStore::AudioSwitch));
+
+    for (int i = 0; i < ui->listWidget->count(); ++i)
+        ui->listWidget->item(i)->setHidden(false);
+    ui->subwidget_joint_0409->hide();
+    ui->subwidget_joint_not_0409->show();
+
+    ui->tabWidget->setTabEnabled(VideoTab, true);
+    ui->tabWidget->setTabEnabled(InfaredTab, true);
+    ui->tabWidget->setTabEnabled(JointTab, code == 4);
+
+    auto *bottom = qobject_cast<QGridLayout *>(ui->vtcWidBottomVideoTable->layout());
+    if (code == 3) {
+        for (int i = 0; i < 8; ++i)
+            ui->listWidget->item(i)->setHidden(true);
+        ui->widget_audio_normal->hide();
+        ui->widget_audio_0808S->show();
+        ui->tabWidget->setTabEnabled(InfaredTab, false);
+        DeviceState::instance()->setSpliceMode(1);
+        ui->wid_spliceGroups->show();
+        ui->lb_sg->show();
+        bottom->setColumnStretch(1, 80);
+    } else {
+        ui->widget_audio_normal->show();
+        ui->widget_audio_0808S->hide();
+        ui->wid_spliceGroups->hide();
+        ui->lb_sg->hide();
+        bottom->setColumnStretch(1, 40);
+    }
+    ui->tabWidget->setTabText(JointTab, jointTabText(code));
+}
+
+void PageConfigurator::configureMultiview()
+{
+    Ui::Widget *ui = m_context.ui;
+    m_context.hdmiAudioFollowsVideo = false;
+    ui->HdmiAudioComboBox->setEnabled(false);
+    ui->tabWidget->setTabEnabled(JointTab, true);
+    ui->tabWidget->setTabEnabled(VideoTab, false);
+    ui->tabWidget->setTabEnabled(InfaredTab, false);
+    ui->subwidget_joint_0409->show();
+    ui->subwidget_joint_not_0409->hide();
+    ui->widget_audio_normal->show();
+    ui->widget_audio_0808S->hide();
+    ui->tabWidget->setTabText(JointTab, jointTabText(2));
+    ui->tabWidget->setCurrentIndex(JointTab);
+    applyHdmiAudioLayout();
+}
+
+void PageConfigurator::writeJointTabText()
+{
+    const int code = DeviceState::instance()->deviceType();
+    m_context.ui->tabWidget->setTabText(JointTab, jointTabText(code));
+}
+
+void PageConfigurator::rebuildOutputNamesAndGrids()
+{
+    Ui::Widget *ui = m_context.ui;
+    const int code = DeviceState::instance()->deviceType();
+    const WindowRules::OutputNames names = WindowRules::outputNames(
+        code, PortNameStore::loadPortNames(PortNameStore::OutputVideo),
+        PortNameStore::loadOutInfraredNames(), PortNameStore::loadOutAudioNames());
+    AppSettings::instance()->setOutputNames(names.video);
+
+    ui->videoTableWidget->setNames(names.video);
+    ui->InfaredTable->setNames(names.infrared);
+    ui->AudioTable->setNames(names.audio);
+    ui->audioHDMITable->setNames(names.hdmiAudio);
+    ui->audioTable0808S->setNames(names.audio);
+
+    ui->videoTableWidget->setDeviceCode(code);
+    ui->videoTableWidget->rebuildForSpliceMode(DeviceState::instance()->spliceMode());
+    for (TableWidget *grid : {ui->AudioTable, ui->audioHDMITable, ui->InfaredTable,
+                              ui->audioTable0808S}) {
+        const auto kind = GridLayout::Kind(grid->gridKind());
+        const GridLayout::Shape shape = GridLayout::shapeFor(kind, code, 0);
+        grid->setVisible(shape.visible);
+        if (shape.visible)
+            grid->setGridShape(shape.columns, shape.rows, code);
+    }
+    ui->lb_audioTable->setVisible(ui->AudioTable->isVisibleTo(ui->AudioWidget));
+    applyHdmiAudioLayout();
+}
+
+void PageConfigurator::refreshListDisplay()
+{
+    Ui::Widget *ui = m_context.ui;
+    const int code = DeviceState::instance()->deviceType();
+    ListWidget::DisplayMode mode = ListWidget::DisplayMode::Video;
+    if (ui->tabWidget->currentIndex() == AudioTab)
+        mode = ListWidget::DisplayMode::Audio;
+    else if (ui->tabWidget->currentIndex() == InfaredTab)
+        mode = ListWidget::DisplayMode::Infrared;
+    ui->listWidget->setDisplayMode(mode, code);
+    ui->listWidget->setInputPresence(DeviceState::instance()->inputPresent());
+    if (code == 2) {
+        // The multiview device has four inputs.
+        for (int i = 12; i < ui->listWidget->count(); ++i)
+            ui->listWidget->item(i)->setHidden(true);
+    }
+}
+
+void PageConfigurator::applyHdmiAudioLayout()
+{
+    Ui::Widget *ui = m_context.ui;
+    const bool follows = m_context.hdmiAudioFollowsVideo;
+    const int stretch = follows ? 4 : 1;
+    ui->wid_audioHdmi->setVisible(!follows || DeviceState::instance()->deviceType() == 2);
+    auto *layout = qobject_cast<QGridLayout *>(ui->AudioWidget->layout());
+    for (int row : {0, 1, 4})
+        layout->setRowStretch(row, stretch);
+    for (int column : {0, 3})
+        layout->setColumnStretch(column, stretch);
+    for (int row : {2, 3})
+        layout->setRowStretch(row, 10);
+    for (int column : {1, 2})
+        layout->setColumnStretch(column, 10);
+}
+
+void PageConfigurator::applyTabStyle(bool shifted)
+{
+    m_context.ui->tabWidget->setStyleSheet(MainStyle::tabs(shifted));
+}
+
+void PageConfigurator::onTabChanged(int index)
+{
+    refreshListDisplay();
+    const bool side = index == SettingTab || index == AboutTab;
+    m_context.ui->leftContentWidget->setVisible(!side);
+    applyTabStyle(side);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+struct WindowContext;
+class SvgLabel;
+
+// The title bar: connection state with user, address and port, the logo and the
+// maximise / restore button. GUI thread.
+class TitleBar : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class State { Disconnected = 0, Connecting = 1, Connected = 2 };
+
+    TitleBar(WindowContext &context, QWidget *window);
+
+    void showState(State state);
+    // The stored state again, e.g. after a language change.
+    void showStoredState();
+    void addLogo();
+    void toggleMaximized();
+
+private:
+    WindowContext &m_context;
+    QWidget *m_window;
+    SvgLabel *m_logo = nullptr;
+    bool m_maximized = false;
+};

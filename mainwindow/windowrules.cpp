@@ -1,0 +1,129 @@
+#include "windowrules.h"
+
+#include "devicestate.h"
+#include "localrouting.h"
+#include "permissionstore.h"
+
+#include <QCoreApplication>
+
+namespace WindowRules {
+
+namespace {
+const char *const ProductWord = "ZEL";
+
+QString tr(const char *text)
+{
+    // The texts stay in the window's catalogue context.
+    return QCoreApplication::translate("Widget", text);
+}
+} // namespace
+
+bool outputsPermitted(const PermissionStore &rights, const QList<int> &outputs)
+{
+    for (int o : outputs) {
+        if (!rights.hasPortRight(o, PermissionStore::Output))
+            return false;
+    }
+    return true;
+}
+
+bool dropAllowed(const PermissionStore &rights, int kind, int output,
+                 const GridLayout::DropRights &asked, const VideoSplitManager *bind)
+{
+    if (!asked.checked)
+        return true;
+    if (asked.outputPort > 0 && !rights.hasPortRight(asked.outputPort, asked.outputCategory))
+        return false;
+    if (asked.functionRight > 0 && !rights.hasFunctionRight(asked.functionRight))
+        return false;
+    if (asked.sourcePort > 0 && !rights.hasPortRight(asked.sourcePort, asked.sourceCategory))
+        return false;
+    if (kind == int(GridLayout::Kind::Video))
+        return outputsPermitted(rights, LocalRouting::outputsReached(output, bind));
+    return true;
+}
+
+QMap<int, int> gridRoutes(int kind, const DeviceState &state)
+{
+    QMap<int, int> shown;
+    QMap<int, int> all;
+    switch (kind) {
+    case 0:
+    case 3:
+        all = kind == 0 ? state.videoRouting() : state.irRouting();
+        for (auto it = all.cbegin(); it != all.cend(); ++it) {
+            if (it.value() < 100)
+                shown.insert(it.key(), it.value());
+        }
+        break;
+    case 1:
+    case 4:
+    case 5:
+        all = state.audioRouting();
+        for (auto it = all.cbegin(); it != all.cend(); ++it) {
+            // Output 100 shows on both audio grids, as it always has.
+            if ((kind == 4 && it.key() >= 100) || (kind != 4 && it.key() <= 100))
+                shown.insert(it.key(), it.value());
+        }
+        break;
+    default:
+        break;
+    }
+    return shown;
+}
+
+bool showsInput(int kind)
+{
+    return kind == 0 || kind == 3;
+}
+
+OutputNames outputNames(int deviceCode, const QMap<int, QString> &storedVideo,
+                        const QMap<int, QString> &storedInfrared,
+                        const QMap<int, QString> &storedAudio)
+{
+    const int outputs = (deviceCode == 0 || deviceCode == 3) ? 8 : 9;
+    OutputNames names;
+    for (int n = 1; n <= outputs; ++n) {
+        const QString fallback = tr(QT_TRANSLATE_NOOP("Widget", "Output %1")).arg(n);
+        const QString video = storedVideo.value(n);
+        const QString ir = storedInfrared.value(n);
+        const QString audio = storedAudio.value(n);
+        names.video.insert(n, video.isEmpty() ? fallback : video);
+        names.infrared.insert(n, ir.isEmpty() ? fallback : ir);
+        names.audio.insert(n, audio.isEmpty() ? tr(QT_TRANSLATE_NOOP("Widget", "Audio %1")).arg(n) : audio);
+        names.hdmiAudio.insert(100 + n, names.video.value(n));
+    }
+    return names;
+}
+
+QString titleText(int connectionState, const QString &ip, int port, const QString &user)
+{
+    QString text;
+    switch (connectionState) {
+    case 2:
+        text = tr(QT_TRANSLATE_NOOP("Widget", "%4Vantor  User:%3  Ip:%1  Port:%2 connected"));
+        break;
+    case 0:
+        text = tr(QT_TRANSLATE_NOOP("Widget", "%4Vantor  User:%3  Ip:%1  Port:%2 disconnected"));
+        break;
+    default:
+        text = tr(QT_TRANSLATE_NOOP("Widget", "%4Vantor  User:%3  Ip:%1  Port:%2 connecting"));
+        break;
+    }
+    const QString portText = QString::number(port);
+    // One pass, so a user name holding "%1" stays as typed.
+    QString out;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('%') && i + 1 < text.size()) {
+            const QChar n = text.at(i + 1);
+            if (n == QLatin1Char('1')) { out += ip; ++i; continue; }
+            if (n == QLatin1Char('2')) { out += portText; ++i; continue; }
+            if (n == QLatin1Char('3')) { out += user; ++i; continue; }
+            if (n == QLatin1Char('4')) { out += QLatin1String(ProductWord); ++i; continue; }
+        }
+        out += text.at(i);
+    }
+    return out;
+}
+
+} // namespace WindowRules
