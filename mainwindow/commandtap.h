@@ -5,7 +5,8 @@
 
 // Hears every command the device link writes. The link logs each one as "send:" plus
 // the command through the debug stream; the tap sits in front of the installed message
-// handler, passes every message on unchanged and raises `commandSent` for those lines.
+// handler, passes every message on unchanged and raises `commandSent` for those lines
+// (also where the logging rules turn debug off: those lines are then heard, not passed on).
 // A process-wide object created on first use; the signal may be raised on any thread.
 class CommandTap : public QObject
 {

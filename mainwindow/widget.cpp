@@ -2,16 +2,20 @@
 #include "ui_widget.h"
 
 #include "aboutpage.h"
+#include "activityview.h"
 #include "appsettings.h"
 #include "changeapplier.h"
 #include "devicestate.h"
 #include "dialogconfirm.h"
 #include "gridwiring.h"
 #include "languagechoice.h"
+#include "linkstatusview.h"
+#include "linkwatch.h"
 #include "listwidget.h"
 #include "localrouting.h"
 #include "mainstyle.h"
 #include "messagedistance.h"
+#include "networkguard.h"
 #include "pageconfigurator.h"
 #include "portnamestore.h"
 #include "projecttables.h"
@@ -57,6 +61,7 @@ Widget::Widget(QWidget *parent, LoginFlow::Runner login, DialogRunner dialogs)
     connectLink();
     connectControls();
     m_grids->connectGrids();
+    m_status->setGrids(m_grids->grids());
     connectChanges();
 
     ui->tabWidget->setCurrentIndex(PageConfigurator::VideoTab);
@@ -86,6 +91,7 @@ void Widget::buildForm()
     m_changes = new ChangeApplier(DeviceState::instance(), this);
     m_changes->setHdmiAudioFollowsVideo([this] { return m_context.hdmiAudioFollowsVideo; });
     m_pages->applyTabStyle(false);
+    buildLinkViews();
 
     ui->AudioTable->setReduceHdmiSource(false);
     ui->audioHDMITable->setReduceHdmiSource(false);
@@ -102,6 +108,18 @@ void Widget::buildForm()
         grid->setSelectionMode(QAbstractItemView::NoSelection);
     }
     buildButtonGroups();
+}
+
+void Widget::buildLinkViews()
+{
+    m_watch = new LinkWatch(this);
+    m_status = new LinkStatusView(ui->titleBar, this, m_watch);
+    m_status->setRefresh([] { MessageDistance::instance()->sendVersion(); });
+    NetworkGuard *guard = m_settingPage->guard();
+    guard->setRefusal([this] { return m_status->refuseWhileOffline(); });
+    guard->setMessage([this](const QString &text) { m_status->showMessage(text); });
+    m_activity = new ActivityView(m_watch, ui->SettingTabWidget);
+    ui->settingLayout->addWidget(m_activity, 1);
 }
 
 void Widget::buildButtonGroups()
@@ -340,6 +358,8 @@ void Widget::retranslate()
     setWindowTitle(QStringLiteral("%1VANTOR DESK").arg(QLatin1String(ProductWord)));
     m_pages->writeJointTabText();
     m_title->showStoredState();
+    if (m_status)
+        m_status->retranslate();
     AboutPage::write(ui.get());
     if (m_planGroup && m_context.bind)
         disableLaterControls();
@@ -354,6 +374,11 @@ void Widget::on_languageComboBox_currentIndexChanged(int index)
 
 void Widget::on_hdmiAudioComboBox_currentIndexChanged(int index)
 {
+    if (m_status->refuseWhileOffline()) {
+        const QSignalBlocker blocker(ui->HdmiAudioComboBox);
+        ui->HdmiAudioComboBox->setCurrentIndex(m_context.hdmiAudioFollowsVideo ? 0 : 1);
+        return;
+    }
     m_context.hdmiAudioFollowsVideo = index == 0;
     m_pages->applyHdmiAudioLayout();
     MessageDistance::instance()->sendFollowVideo(m_context.hdmiAudioFollowsVideo);
@@ -368,11 +393,18 @@ void Widget::on_btn_RestoreOrMax_clicked()
 
 void Widget::on_refrenshBtn_clicked()
 {
+    if (m_status->refuseWhileOffline())
+        return;
     MessageDistance::instance()->sendVersion();
 }
 
 void Widget::SingleSplitterButtonChangeSlot(int id)
 {
+    if (m_status->refuseWhileOffline()) {
+        if (QAbstractButton *b = m_splitterGroup->button(DeviceState::instance()->splitterLayout()))
+            b->setChecked(true);
+        return;
+    }
     DeviceState::instance()->selectSplitterLayout(id);
     MessageDistance::instance()->sendSplitter(id);
     ui->videoTableWidget->setOutput9Locked(id != 0);
@@ -384,6 +416,11 @@ void Widget::sl_spliceGroupBtnClicked(int id)
 {
     if (!m_context.bind)
         return;
+    if (m_status->refuseWhileOffline()) {
+        if (QAbstractButton *b = m_wallGroup->button(DeviceState::instance()->spliceMode()))
+            b->setChecked(true);
+        return;
+    }
     applySpliceMode(LocalRouting::spliceModeOf(id), true);
 }
 

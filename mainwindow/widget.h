@@ -14,8 +14,11 @@
 #include <functional>
 #include <memory>
 
+class ActivityView;
 class ChangeApplier;
 class GridWiring;
+class LinkStatusView;
+class LinkWatch;
 class PageConfigurator;
 class QButtonGroup;
 class QDialog;
@@ -103,6 +106,7 @@ protected:
 private:
     void buildForm();
     void buildButtonGroups();
+    void buildLinkViews();
     void connectLink();
     void connectControls();
     void connectChanges();
@@ -124,6 +128,9 @@ private:
     SettingPage *m_settingPage = nullptr;
     TitleBar *m_title = nullptr;
     ChangeApplier *m_changes = nullptr;
+    LinkWatch *m_watch = nullptr;
+    LinkStatusView *m_status = nullptr;
+    ActivityView *m_activity = nullptr;
     QButtonGroup *m_splitterGroup = nullptr;
     QButtonGroup *m_multiviewGroup = nullptr;
     QButtonGroup *m_planGroup = nullptr;

@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>ActivityView</name>
+    <message>
+        <source>Activity</source>
+        <translation>Activity</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Copy the selected lines, or all when none is selected</source>
+        <translation>Copy the selected lines, or all when none is selected</translation>
+    </message>
+</context>
+<context>
     <name>LinkIndicator</name>
     <message>
         <source>Connected</source>
@@ -33,6 +52,25 @@
     <message>
         <source>The device is not connected: nothing was sent.</source>
         <translation>The device is not connected: nothing was sent.</translation>
+    </message>
+</context>
+<context>
+    <name>LinkStatusView</name>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Offline (%1): drops, clicks and commands are refused until the device answers again.</source>
+        <translation>Offline (%1): drops, clicks and commands are refused until the device answers again.</translation>
+    </message>
+    <message>
+        <source>The device did not answer within 5 s: the picture may be stale (last record %1).</source>
+        <translation>The device did not answer within 5 s: the picture may be stale (last record %1).</translation>
+    </message>
+    <message>
+        <source>The device did not answer within 5 s: the picture may be stale.</source>
+        <translation>The device did not answer within 5 s: the picture may be stale.</translation>
     </message>
 </context>
 <context>
@@ -75,6 +113,25 @@
     </message>
 </context>
 <context>
+    <name>NetworkGuard</name>
+    <message>
+        <source>Network settings</source>
+        <translation>Network settings</translation>
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>Factory Reset</translation>
+    </message>
+    <message>
+        <source>Reset the device to its factory settings? Routes, plans, wall groups and the network settings are lost, and the device may be reachable only at its factory address.</source>
+        <translation>Reset the device to its factory settings? Routes, plans, wall groups and the network settings are lost, and the device may be reachable only at its factory address.</translation>
+    </message>
+    <message>
+        <source>Set by DHCP; turn DHCP off to enter an address.</source>
+        <translation>Set by DHCP; turn DHCP off to enter an address.</translation>
+    </message>
+</context>
+<context>
     <name>WallGroupButton</name>
     <message>
         <source>Outputs %1</source>
@@ -92,10 +149,6 @@
         <translation>Multiview</translation>
     </message>
     <message>
-        <source>Output %1</source>
-        <translation>Output %1</translation>
-    </message>
-    <message>
         <source>Audio %1</source>
         <translation>Audio %1</translation>
     </message>
@@ -110,18 +163,6 @@
     <message>
         <source>The current operation involves one or more ports that the current user does not have permission to use.</source>
         <translation>The current operation involves one or more ports that the current user does not have permission to use.</translation>
-    </message>
-    <message>
-        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connected</source>
-        <translation>%4Vantor  User:%3  Ip:%1  Port:%2 connected</translation>
-    </message>
-    <message>
-        <source>%4Vantor  User:%3  Ip:%1  Port:%2 disconnected</source>
-        <translation>%4Vantor  User:%3  Ip:%1  Port:%2 disconnected</translation>
-    </message>
-    <message>
-        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connecting</source>
-        <translation>%4Vantor  User:%3  Ip:%1  Port:%2 connecting</translation>
     </message>
     <message>
         <source>Network Changed</source>

@@ -13,6 +13,25 @@
     </message>
 </context>
 <context>
+    <name>ActivityView</name>
+    <message>
+        <source>Activity</source>
+        <translation>通信记录</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Copy the selected lines, or all when none is selected</source>
+        <translation>复制选中的行；未选中时复制全部</translation>
+    </message>
+</context>
+<context>
     <name>LinkIndicator</name>
     <message>
         <source>Connected</source>
@@ -33,6 +52,25 @@
     <message>
         <source>The device is not connected: nothing was sent.</source>
         <translation>设备未连接：未发送任何指令。</translation>
+    </message>
+</context>
+<context>
+    <name>LinkStatusView</name>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Offline (%1): drops, clicks and commands are refused until the device answers again.</source>
+        <translation>离线（%1）：在设备重新应答之前，拖放、点击和指令均不会执行。</translation>
+    </message>
+    <message>
+        <source>The device did not answer within 5 s: the picture may be stale (last record %1).</source>
+        <translation>设备 5 秒内未应答：当前显示可能已过时（最后一条记录 %1）。</translation>
+    </message>
+    <message>
+        <source>The device did not answer within 5 s: the picture may be stale.</source>
+        <translation>设备 5 秒内未应答：当前显示可能已过时。</translation>
     </message>
 </context>
 <context>
@@ -75,6 +113,25 @@
     </message>
 </context>
 <context>
+    <name>NetworkGuard</name>
+    <message>
+        <source>Network settings</source>
+        <translation>网络设置</translation>
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>恢复出厂设置</translation>
+    </message>
+    <message>
+        <source>Reset the device to its factory settings? Routes, plans, wall groups and the network settings are lost, and the device may be reachable only at its factory address.</source>
+        <translation>是否将设备恢复为出厂设置？切换关系、预案、拼接组和网络设置都将丢失，之后可能只能通过出厂地址访问设备。</translation>
+    </message>
+    <message>
+        <source>Set by DHCP; turn DHCP off to enter an address.</source>
+        <translation>由 DHCP 分配；关闭 DHCP 后才能输入地址。</translation>
+    </message>
+</context>
+<context>
     <name>WallGroupButton</name>
     <message>
         <source>Outputs %1</source>
@@ -92,10 +149,6 @@
         <translation>多画面</translation>
     </message>
     <message>
-        <source>Output %1</source>
-        <translation>输出 %1</translation>
-    </message>
-    <message>
         <source>Audio %1</source>
         <translation>音频 %1</translation>
     </message>
@@ -110,18 +163,6 @@
     <message>
         <source>The current operation involves one or more ports that the current user does not have permission to use.</source>
         <translation>当前操作涉及一个或多个当前用户无权使用的端口。</translation>
-    </message>
-    <message>
-        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connected</source>
-        <translation>%4Vantor  用户:%3  Ip:%1  端口:%2 已连接</translation>
-    </message>
-    <message>
-        <source>%4Vantor  User:%3  Ip:%1  Port:%2 disconnected</source>
-        <translation>%4Vantor  用户:%3  Ip:%1  端口:%2 已断开</translation>
-    </message>
-    <message>
-        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connecting</source>
-        <translation>%4Vantor  用户:%3  Ip:%1  端口:%2 正在连接</translation>
     </message>
     <message>
         <source>Network Changed</source>
