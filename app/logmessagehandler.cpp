@@ -1,23 +1,88 @@
 #include "logmessagehandler.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QMutex>
-#include <QTextStream>
+
+#include <limits>
 
 namespace {
 
 QDateTime (*s_clock)() = nullptr;
 
-QDateTime now()
+// The day's file stays open between messages: opening and closing it for every line
+// cost far more than the line itself. Reopened when the day or the working directory
+// changes, or after a failed write.
+struct LogState
 {
-    return s_clock ? s_clock() : QDateTime::currentDateTime();
+    QMutex mutex;
+    QFile file;
+    QString fileName;  // relative name the open file was opened under
+    QString directory; // working directory at that time
+    bool recheck = true; // look at the working directory again (once a second)
+    // The local time of the last second asked for, formatted once per second.
+    qint64 second = std::numeric_limits<qint64>::min();
+    QString stamp;
+    QString day;
+};
+
+LogState &state()
+{
+    static LogState s;
+    return s;
 }
 
-QMutex &logMutex()
+struct Moment
 {
-    static QMutex mutex;
-    return mutex;
+    QString stamp; // "yyyy-MM-dd hh:mm:ss"
+    QString day;   // "yyyy-MM-dd"
+};
+
+// One reading of the clock. Formatting a local time is dear, so the real clock's
+// texts are kept for the rest of the second. Called with the mutex held.
+Moment now()
+{
+    if (s_clock) {
+        const QDateTime when = s_clock();
+        return {when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
+                when.date().toString(QStringLiteral("yyyy-MM-dd"))};
+    }
+    LogState &s = state();
+    const qint64 second = QDateTime::currentSecsSinceEpoch();
+    if (second != s.second) {
+        s.recheck = true;
+        const QDateTime when = QDateTime::fromSecsSinceEpoch(second);
+        s.second = second;
+        s.stamp = when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+        s.day = when.date().toString(QStringLiteral("yyyy-MM-dd"));
+    }
+    return {s.stamp, s.day};
+}
+
+QString lineText(const QString &message, const char *file, int line, const QString &stamp)
+{
+    return QLatin1Char('[') + stamp + QLatin1String("][File:") + QString::fromUtf8(file ? file : "")
+           + QLatin1String("  Line:") + QString::number(line) + QLatin1String("]:") + message;
+}
+
+bool ensureOpen(LogState &s, const QString &fileName)
+{
+    // Asking for the working directory is a system call; once a second is enough.
+    if (s.file.isOpen() && s.fileName == fileName && !s.recheck && !s_clock)
+        return true;
+    s.recheck = false;
+    const QString directory = QDir::currentPath();
+    if (s.file.isOpen() && s.fileName == fileName && s.directory == directory)
+        return true;
+    s.file.close();
+    s.file.setFileName(fileName);
+    // Unbuffered: every line reaches the file at once, so a crash loses nothing.
+    if (!s.file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return false;
+    s.fileName = fileName;
+    s.directory = directory;
+    return true;
 }
 
 } // namespace
@@ -26,10 +91,7 @@ namespace LogFile {
 
 QString formatLine(const QString &message, const char *file, int line, const QDateTime &when)
 {
-    // One replacement pass: a "%3" inside a message must stay as it was written.
-    return QStringLiteral("[%4][File:%2  Line:%3]:%1")
-        .arg(message, QString::fromUtf8(file ? file : ""), QString::number(line),
-             when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+    return lineText(message, file, line, when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
 }
 
 QString fileNameFor(const QDateTime &when)
@@ -39,8 +101,10 @@ QString fileNameFor(const QDateTime &when)
 
 void setClockForTesting(QDateTime (*clock)())
 {
-    QMutexLocker locker(&logMutex());
+    QMutexLocker locker(&state().mutex);
     s_clock = clock;
+    // A test may move to another working directory within the same second.
+    state().recheck = true;
 }
 
 } // namespace LogFile
@@ -48,17 +112,16 @@ void setClockForTesting(QDateTime (*clock)())
 void logMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     Q_UNUSED(type)
-    QMutexLocker locker(&logMutex());
+    LogState &s = state();
+    QMutexLocker locker(&s.mutex);
     // The time of the line is taken before the date of the file, so a line stamped
     // 23:59:59 may open the next day's file.
-    const QString line = LogFile::formatLine(message, context.file, context.line, now());
-    QFile file(LogFile::fileNameFor(now()));
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
+    const QString stamp = now().stamp;
+    const QString fileName = QLatin1String("log/") + now().day + QLatin1String(".log");
+    if (!ensureOpen(s, fileName))
         return;
     // Always UTF-8: a message in Chinese must read back the same on every system.
-    QTextStream out(&file);
-    out.setCodec("UTF-8");
-    out << line << "\r\n";
-    out.flush();
-    file.close();
+    const QByteArray bytes = (lineText(message, context.file, context.line, stamp) + QLatin1String("\r\n")).toUtf8();
+    if (s.file.write(bytes) != bytes.size())
+        s.file.close(); // the next message tries again
 }

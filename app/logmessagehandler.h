@@ -14,6 +14,7 @@ namespace LogFile {
 QString formatLine(const QString &message, const char *file, int line, const QDateTime &when);
 // "log/yyyy-MM-dd.log" for the given day.
 QString fileNameFor(const QDateTime &when);
-// Tests only: a fixed clock, so the midnight case can be shown. Null restores the real one.
+// Tests only: a fixed clock, so the midnight case can be shown. Null restores the real
+// one. Either way the next line looks at the working directory again.
 void setClockForTesting(QDateTime (*clock)());
 } // namespace LogFile

@@ -1,14 +1,18 @@
 #include "benchregistry.h"
 
+#include "logmessagehandler.h"
 #include "messagedistance.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLoggingCategory>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QVector>
 
@@ -65,16 +69,90 @@ QByteArray burst(int records)
     return bytes;
 }
 
-// Elapsed ns until the worker has handled everything fed so far.
-qint64 feedAndDrain(MessageDistance *link, const QVector<QByteArray> &reads)
+// Handles this thread's events until the worker has finished with everything fed so
+// far and, with `received`, a receiver here has every signal raised since `signalsBefore`.
+void drain(MessageDistance *link, const std::atomic<quint64> *received, quint64 receivedBefore, quint64 signalsBefore)
 {
+    QTimer tick; // a last pass may raise nothing to wake this thread
+    tick.start(1);
+    for (;;) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (link->waitUntilDrained(0)
+            && (!received || received->load() - receivedBefore >= link->signalsEmitted() - signalsBefore))
+            return;
+    }
+}
+
+// Elapsed ns until the worker has handled everything fed so far.
+qint64 feedAndDrain(MessageDistance *link, const QVector<QByteArray> &reads, const std::atomic<quint64> *received = nullptr)
+{
+    const quint64 receivedBefore = received ? received->load() : 0;
+    const quint64 signalsBefore = link->signalsEmitted();
     QElapsedTimer clock;
     clock.start();
     for (const QByteArray &read : reads)
         link->feedReceivedData(read);
-    if (!link->waitUntilDrained(600000))
-        std::fprintf(stderr, "parser: worker did not drain\n");
+    drain(link, received, receivedBefore, signalsBefore);
     return clock.nsecsElapsed();
+}
+
+double cpuSeconds()
+{
+    return double(std::clock()) / CLOCKS_PER_SEC;
+}
+
+constexpr quint64 PaceReads = 1000; // at most this many reads wait for the worker
+
+struct Run
+{
+    double recordsPerS = 0;
+    double cpuNsPerRecord = 0;
+};
+
+// The reads fed at a bounded pace, so the buffers stay small as with a real socket,
+// and this thread's events handled in between as the client's event loop would.
+// With `received` the run lasts until a receiver on this thread has every signal.
+Run pacedRun(MessageDistance *link, const QVector<QByteArray> &reads, const std::atomic<quint64> *received = nullptr)
+{
+    const quint64 before = link->recordsParsed();
+    const quint64 signalsBefore = link->signalsEmitted();
+    const quint64 receivedBefore = received ? received->load() : 0;
+    const double cpuBefore = cpuSeconds();
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < reads.size(); ++i) {
+        link->feedReceivedData(reads.at(i));
+        if (i % 100 == 99) {
+            link->waitUntilBacklogAtMost(PaceReads, 600000);
+            QCoreApplication::processEvents();
+        }
+    }
+    drain(link, received, receivedBefore, signalsBefore);
+    const double ns = double(clock.nsecsElapsed());
+    const double parsed = double(link->recordsParsed() - before);
+    return {parsed * 1e9 / ns, (cpuSeconds() - cpuBefore) * 1e9 / parsed};
+}
+
+// The client's own log handler writing every line into a temporary directory.
+Run runWithLog(MessageDistance *link, const QVector<QByteArray> &reads)
+{
+    QTemporaryDir dir;
+    const QString cwd = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    QDir().mkpath(QStringLiteral("log"));
+    QLoggingCategory::setFilterRules(QString());
+    const QtMessageHandler previous = qInstallMessageHandler(logMessageHandler);
+    const Run run = pacedRun(link, reads);
+    QElapsedTimer clock;
+    clock.start();
+    const int lines = 20000;
+    for (int i = 0; i < lines; ++i)
+        qDebug() << "******-receive status normal-******";
+    printFigure(QStringLiteral("log_line_ns"), double(clock.nsecsElapsed()) / lines, QStringLiteral("ns"));
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+    QDir::setCurrent(cwd);
+    return run;
 }
 
 double idleCpuPercent(MessageDistance *link)
@@ -119,10 +197,12 @@ int replay(MessageDistance *link, const QString &path)
 
 int runParser(const QStringList &args)
 {
-    // Logging costs are the log handler's business; here only the parse path counts.
+    // The parse path alone: nobody receives the diagnostics, so none are formatted.
     const QtMessageHandler previous = qInstallMessageHandler(discardMessages);
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     MessageDistance *link = MessageDistance::instance();
     std::atomic<quint64> received{0};
+    QObject receiver; // on this thread, like the main window
     auto count = [&received](const QJsonObject &) { ++received; };
     for (auto signal : {&MessageDistance::receiveVersionSig, &MessageDistance::receiveInputChannelStateSig,
                         &MessageDistance::receiveNetWorkImforamtionSig, &MessageDistance::receiveVolumnImformationSig,
@@ -131,7 +211,7 @@ int runParser(const QStringList &args)
                         &MessageDistance::receiveOutputInfoSig, &MessageDistance::receiveWindowStatusSig,
                         &MessageDistance::receiveRotateAngleSig, &MessageDistance::receiveChangedByOthersSig,
                         &MessageDistance::receiveBindInfoSig})
-        QObject::connect(link, signal, link, count, Qt::DirectConnection);
+        QObject::connect(link, signal, &receiver, count);
 
     int rc = 0;
     const int replayAt = args.indexOf(QStringLiteral("--replay"));
@@ -144,17 +224,24 @@ int runParser(const QStringList &args)
         reads.reserve(mixedCount);
         for (int i = 0; i < mixedCount; ++i)
             reads << mix.at(i % mix.size());
-        feedAndDrain(link, reads.mid(0, 2000)); // warm up
-        const quint64 before = link->recordsParsed();
-        const qint64 mixedNs = feedAndDrain(link, reads);
-        const quint64 parsed = link->recordsParsed() - before;
-        printFigure(QStringLiteral("parser_mixed_records_per_s"), double(parsed) * 1e9 / double(mixedNs),
-                    QStringLiteral("records/s"));
+        pacedRun(link, reads.mid(0, 2000)); // warm up
+        QCoreApplication::processEvents();
+        const Run mixed = pacedRun(link, reads);
+        printFigure(QStringLiteral("parser_mixed_records_per_s"), mixed.recordsPerS, QStringLiteral("records/s"));
+        printFigure(QStringLiteral("parser_mixed_cpu_ns_per_record"), mixed.cpuNsPerRecord, QStringLiteral("ns"));
+        QCoreApplication::processEvents();
+        const Run gui = pacedRun(link, reads, &received);
+        printFigure(QStringLiteral("parser_gui_records_per_s"), gui.recordsPerS, QStringLiteral("records/s"));
+        printFigure(QStringLiteral("parser_gui_cpu_ns_per_record"), gui.cpuNsPerRecord, QStringLiteral("ns"));
+        const Run logged = runWithLog(link, reads.mid(0, 30000));
+        QCoreApplication::processEvents();
+        printFigure(QStringLiteral("parser_with_log_records_per_s"), logged.recordsPerS, QStringLiteral("records/s"));
+        printFigure(QStringLiteral("parser_with_log_cpu_ns_per_record"), logged.cpuNsPerRecord, QStringLiteral("ns"));
 
         const QByteArray small = burst(1000);
         const QByteArray large = burst(100000);
-        const double perSmall = double(feedAndDrain(link, {small})) / 1000.0;
-        const double perLarge = double(feedAndDrain(link, {large})) / 100000.0;
+        const double perSmall = double(feedAndDrain(link, {small}, &received)) / 1000.0;
+        const double perLarge = double(feedAndDrain(link, {large}, &received)) / 100000.0;
         printFigure(QStringLiteral("parser_burst_ns_per_record_1000"), perSmall, QStringLiteral("ns"));
         printFigure(QStringLiteral("parser_burst_ns_per_record_100000"), perLarge, QStringLiteral("ns"));
         printFigure(QStringLiteral("parser_burst_scaling"), perLarge / perSmall, QStringLiteral("ratio"));
@@ -165,6 +252,7 @@ int runParser(const QStringList &args)
         for (const QByteArray &record : mix)
             repaired << ReplyParser::repairRecord(record);
         const int rounds = 20000;
+        const double cpuBefore = cpuSeconds();
         QElapsedTimer clock;
         clock.start();
         int members = 0;
@@ -173,10 +261,14 @@ int runParser(const QStringList &args)
                 members += QJsonDocument::fromJson(record).object().size();
         }
         const double jsonNs = double(clock.nsecsElapsed());
+        const double jsonCpuNs = (cpuSeconds() - cpuBefore) * 1e9;
         printFigure(QStringLiteral("parser_json_only_records_per_s"),
                     members >= 0 ? double(rounds) * repaired.size() * 1e9 / jsonNs : 0, QStringLiteral("records/s"));
+        printFigure(QStringLiteral("parser_json_only_cpu_ns_per_record"), jsonCpuNs / (double(rounds) * repaired.size()),
+                    QStringLiteral("ns"));
     }
-    QObject::disconnect(link, nullptr, link, nullptr);
+    QObject::disconnect(link, nullptr, &receiver, nullptr);
+    QLoggingCategory::setFilterRules(QString());
     qInstallMessageHandler(previous);
     return rc;
 }

@@ -1,9 +1,11 @@
 #include "messagedistance.h"
 
 #include "devicestate.h"
+#include "keepalive.h"
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QLoggingCategory>
 #include <QDeadlineTimer>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -11,6 +13,8 @@
 #include <QNetworkProxy>
 #include <QTcpSocket>
 #include <QTimer>
+
+Q_LOGGING_CATEGORY(lcLink, "zel.device.link")
 
 namespace {
 
@@ -159,7 +163,7 @@ bool MessageDistance::isConnected() const
 void MessageDistance::sendData(const QString &command)
 {
     if (command.contains(QLatin1String("param=Done"))) {
-        qDebug() << "Ready To close osdUpdate";
+        qCDebug(lcLink) << "Ready To close osdUpdate";
         emit si_osdUploadFinish();
         m_closePending = true;
         m_uploadCloseTimer->start(UploadCloseDelayMs);
@@ -168,7 +172,7 @@ void MessageDistance::sendData(const QString &command)
     // the next status query after reconnecting brings the views back in line.
     m_socket->write(command.toUtf8());
     m_socket->flush();
-    qDebug().noquote() << "send:" << command;
+    qCDebug(lcLink).noquote() << "send:" << command;
 }
 
 void MessageDistance::sendSwitch(int input, int type, int output)
@@ -185,7 +189,7 @@ void MessageDistance::sendUploadOsd(int port)
     } else {
         m_uploadSocket->abort();
     }
-    qDebug().noquote() << "sendData" << command;
+    qCDebug(lcLink).noquote() << "sendData" << command;
 }
 
 void MessageDistance::controlStateChanged(int state)
@@ -195,10 +199,17 @@ void MessageDistance::controlStateChanged(int state)
     case QAbstractSocket::ConnectingState:
     case QAbstractSocket::BoundState:
     case QAbstractSocket::ListeningState:
+        // An attempt the peer never answers is bounded too: the next tick aborts it
+        // and dials again.
+        if (m_reconnect && !m_reconnectTimer->isActive())
+            m_reconnectTimer->start();
         emit connectingSig();
         break;
     case QAbstractSocket::ConnectedState:
         m_reconnectTimer->stop();
+        // A device that vanishes without closing is noticed in seconds, not hours.
+        if (!KeepAlive::shorten(m_socket->socketDescriptor()))
+            qCDebug(lcLink) << "short keep-alive timings not available here";
         emit connectSuccessFulSig();
         break;
     case QAbstractSocket::UnconnectedState:
@@ -210,7 +221,7 @@ void MessageDistance::controlStateChanged(int state)
     default:
         break;
     }
-    qDebug() << "****** socket stateChanged - " << static_cast<QAbstractSocket::SocketState>(state)
+    qCDebug(lcLink) << "****** socket stateChanged - " << static_cast<QAbstractSocket::SocketState>(state)
              << "******";
 }
 
@@ -228,8 +239,9 @@ void MessageDistance::reconnectTick()
 
 void MessageDistance::receiveDataSlot(QByteArray array)
 {
+    // Formatted outside the lock, and only when someone receives the line.
+    qCDebug(lcLink).noquote() << "TCP Receive" << ReplyParser::logText(array);
     QMutexLocker locker(&m_recordLock);
-    qDebug().noquote() << "TCP Receive" << ReplyParser::logText(array);
     m_recordBuffer.append(array);
     {
         QMutexLocker rawLocker(&m_rawLock);
@@ -243,9 +255,23 @@ bool MessageDistance::waitUntilDrained(unsigned long timeoutMs)
 {
     QDeadlineTimer deadline(static_cast<qint64>(timeoutMs));
     QMutexLocker locker(&m_recordLock);
-    while (m_appends != m_appendsSeen || m_moreRecords) {
+    // Counted when a pass ends, so a read is never reported handled while its
+    // records are still being parsed outside the lock.
+    const quint64 target = m_appends;
+    while (m_appendsDone < target) {
         if (!m_drained.wait(&m_recordLock, deadline))
-            return m_appends == m_appendsSeen && !m_moreRecords;
+            return m_appendsDone >= target;
+    }
+    return true;
+}
+
+bool MessageDistance::waitUntilBacklogAtMost(quint64 reads, unsigned long timeoutMs)
+{
+    QDeadlineTimer deadline(static_cast<qint64>(timeoutMs));
+    QMutexLocker locker(&m_recordLock);
+    while (m_appends - m_appendsDone > reads) {
+        if (!m_drained.wait(&m_recordLock, deadline))
+            return m_appends - m_appendsDone <= reads;
     }
     return true;
 }
@@ -253,78 +279,84 @@ bool MessageDistance::waitUntilDrained(unsigned long timeoutMs)
 void MessageDistance::run()
 {
     QMutexLocker locker(&m_recordLock);
+    bool more = false;
     for (;;) {
         // Sleep until bytes arrive instead of polling the buffer length.
-        while (!m_stop && m_appends == m_appendsSeen && !m_moreRecords)
+        while (!m_stop && !more && m_appends == m_appendsDone)
             m_dataArrived.wait(&m_recordLock);
         if (m_stop)
             return;
-        runPass(locker);
-        if (m_appends == m_appendsSeen && !m_moreRecords)
-            m_drained.wakeAll();
+        more = runPass(locker);
+        m_drained.wakeAll();
     }
 }
 
-// One pass: the raw analysis over everything that arrived, then at most one record
-// dispatched. A record that fails to parse is dropped and the next complete one still
-// gets its turn in the same pass. Records are taken under the record lock and handled
-// outside it, so the GUI thread never waits for a parse to append bytes.
-void MessageDistance::runPass(QMutexLocker &locker)
+// One pass: in one hold of the record lock the raw bytes and the complete records
+// (up to a batch) are taken; outside it the raw analysis runs over the bytes, then
+// every record is parsed and dispatched in arrival order, and the batch's signals go
+// to the link's thread together. A record that fails to parse is dropped; the ones
+// after it still get their turn. Returns true when complete records are left over.
+bool MessageDistance::runPass(QMutexLocker &locker)
 {
-    m_appendsSeen = m_appends;
+    constexpr int MaxBatch = 512; // keeps a burst's temporaries small
+    const quint64 appends = m_appends;
     QByteArray raw;
     {
         QMutexLocker rawLocker(&m_rawLock);
         raw.swap(m_rawBuffer);
     }
-    locker.unlock();
-    const ReplyParser::RawResult rawResult = ReplyParser::analyseRaw(raw);
-    for (int i = 0; i < rawResult.forwardCount; ++i)
-        emit si_ForwardAnalysis(rawResult.text);
-    if (rawResult.http200) {
-        emit si_http200Analysis();
-        emit si_requestCloseOsdSocket();
-    }
-    locker.relock();
-
-    bool dispatched = false;
-    for (;;) {
-        const QByteArray record = m_recordBuffer.takeRecord();
+    m_passRecords.clear();
+    while (m_passRecords.size() < MaxBatch) {
+        QByteArray record = m_recordBuffer.takeRecord();
         if (record.isEmpty())
             break;
-        locker.unlock();
-        dispatched = processRecord(record);
-        locker.relock();
-        if (dispatched)
-            break;
+        m_passRecords.append(std::move(record));
     }
-    if (!dispatched) {
-        const int dropped = m_recordBuffer.boundTail();
-        if (dropped > 0) {
-            m_bytesDropped += static_cast<quint64>(dropped);
-            qWarning() << "record buffer: dropped" << dropped
-                       << "unframed bytes, no closing brace within"
-                       << ReplyParser::RecordBuffer::MaxUnframed << "bytes";
-        }
+    const bool more = m_passRecords.size() == MaxBatch;
+    const int dropped = more ? 0 : m_recordBuffer.boundTail();
+    locker.unlock();
+
+    if (dropped > 0) {
+        m_bytesDropped += static_cast<quint64>(dropped);
+        qCWarning(lcLink) << "record buffer: dropped" << dropped << "unframed bytes, no closing brace within"
+                          << ReplyParser::RecordBuffer::MaxUnframed << "bytes";
     }
-    // After a dispatched record the next pass follows at once; otherwise wait for bytes.
-    m_moreRecords = dispatched;
+    QVector<Emission> emissions;
+    const ReplyParser::RawResult rawResult = ReplyParser::analyseRaw(raw);
+    for (int i = 0; i < rawResult.forwardCount; ++i)
+        emissions.append({Emission::Type::Forward, {}, {}, rawResult.text, false});
+    if (rawResult.http200)
+        emissions.append({Emission::Type::Http200, {}, {}, {}, false});
+    for (const QByteArray &record : qAsConst(m_passRecords))
+        processRecord(record, emissions);
+    post(emissions);
+
+    locker.relock();
+    if (!more)
+        m_appendsDone = appends;
+    return more;
 }
 
-bool MessageDistance::processRecord(const QByteArray &record)
+bool MessageDistance::processRecord(const QByteArray &record, QVector<Emission> &out)
 {
     const QByteArray repaired = ReplyParser::repairRecord(record);
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(repaired, &error);
-
     const int dhcp = ReplyParser::dhcpSwitch(repaired);
     if (dhcp >= 0)
-        emit si_SetDhcpSwitch(dhcp == 1);
+        out.append({Emission::Type::Dhcp, {}, {}, {}, dhcp == 1});
 
+    // Parsing such a record leaks inside the toolkit; a device repeating it would
+    // grow the client without bound.
+    if (ReplyParser::repeatsKeyBesideArray(repaired)) {
+        ++m_recordsFailed;
+        qCWarning(lcLink).noquote() << "record refused, a key repeats:" << QString::fromLatin1(repaired);
+        return false;
+    }
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(repaired, &error);
     if (error.error != QJsonParseError::NoError) {
         ++m_recordsFailed;
-        qDebug().noquote() << "JSON ERROR! ERROR DATA: " << QString::fromLatin1(repaired)
-                           << " ERROR CAUSED: " << error.errorString();
+        qCDebug(lcLink).noquote() << "JSON ERROR! ERROR DATA: " << QString::fromLatin1(repaired)
+                                  << " ERROR CAUSED: " << error.errorString();
         return false;
     }
     ++m_recordsParsed;
@@ -332,18 +364,66 @@ bool MessageDistance::processRecord(const QByteArray &record)
     const QVector<ReplyParser::RecordKind> kinds = ReplyParser::classify(repaired);
     if (!kinds.isEmpty())
         ++m_recordsDispatched;
-    for (const ReplyParser::RecordKind kind : kinds)
-        emitKind(kind, obj);
+    for (const ReplyParser::RecordKind kind : kinds) {
+        if (kind != ReplyParser::RecordKind::ChangedByOthers)
+            qCDebug(lcLink) << ReplyParser::logLine(kind);
+        ++m_signalsEmitted;
+        out.append({Emission::Type::Record, kind, obj, {}, false});
+    }
     return true;
 }
 
-void MessageDistance::emitKind(ReplyParser::RecordKind kind, const QJsonObject &obj)
+// Worker side: queue the batch; wake the link's thread only when no delivery is
+// already on its way (each wake of the GUI thread costs more than a record).
+void MessageDistance::post(QVector<Emission> &emissions)
+{
+    if (emissions.isEmpty())
+        return;
+    bool wake = false;
+    {
+        QMutexLocker locker(&m_outboxLock);
+        for (Emission &e : emissions)
+            m_outbox.push_back(std::move(e));
+        wake = !m_deliveryPosted;
+        m_deliveryPosted = true;
+    }
+    if (wake)
+        QMetaObject::invokeMethod(this, &MessageDistance::deliver, Qt::QueuedConnection);
+}
+
+// One emission at a time from the shared queue: a receiver that runs a nested event
+// loop continues the same queue, so the order holds.
+void MessageDistance::deliver()
+{
+    for (;;) {
+        Emission e;
+        {
+            QMutexLocker locker(&m_outboxLock);
+            if (m_outbox.empty()) {
+                m_deliveryPosted = false;
+                return;
+            }
+            e = std::move(m_outbox.front());
+            m_outbox.pop_front();
+        }
+        emitOne(e);
+    }
+}
+
+void MessageDistance::emitOne(const Emission &e)
 {
     using K = ReplyParser::RecordKind;
-    if (kind != K::ChangedByOthers)
-        qDebug() << ReplyParser::logLine(kind);
-    ++m_signalsEmitted;
-    switch (kind) {
+    switch (e.type) {
+    case Emission::Type::Forward: emit si_ForwardAnalysis(e.text); return;
+    case Emission::Type::Http200:
+        emit si_http200Analysis();
+        emit si_requestCloseOsdSocket();
+        return;
+    case Emission::Type::Dhcp: emit si_SetDhcpSwitch(e.on); return;
+    case Emission::Type::Record: break;
+    }
+    const QJsonObject &obj = e.obj;
+    switch (e.kind) {
     case K::Version: emit receiveVersionSig(obj); break;
     case K::VideoAudioIRMap: emit receiveVideoAudioIRMapSig(obj); break;
     case K::WindowStatus: emit receiveWindowStatusSig(obj); break;
@@ -369,14 +449,14 @@ void MessageDistance::openUploadSocket(bool open)
         m_uploadSocket->connectToHost(m_host, m_uploadPort, QIODevice::ReadWrite,
                                       QAbstractSocket::AnyIPProtocol);
         if (!m_uploadSocket->waitForConnected(UploadConnectTimeoutMs)) {
-            qDebug() << "Failed to connect to Uploading host within timeout";
+            qCDebug(lcLink) << "Failed to connect to Uploading host within timeout";
             openUploadSocket(false);
             return;
         }
     } else {
         m_uploadSocket->abort();
     }
-    qDebug() << "OsdUpdateTcpSocket is Open: " << (m_uploadSocket->isOpen() ? "true" : "false");
+    qCDebug(lcLink) << "OsdUpdateTcpSocket is Open: " << (m_uploadSocket->isOpen() ? "true" : "false");
 }
 
 bool MessageDistance::isUploadConnected() const
@@ -403,11 +483,11 @@ void MessageDistance::sendDone()
     if (!isConnected()) {
         // The control link comes back through its own reconnect timer; pointing it
         // at the upload port would lose it.
-        qWarning() << "send {param=Done} dropped: control connection is down";
+        qCWarning(lcLink) << "send {param=Done} dropped: control connection is down";
         return;
     }
     const QString command = Commands::done();
-    qDebug().noquote() << "send" << command;
+    qCDebug(lcLink).noquote() << "send" << command;
     m_socket->write(command.toUtf8());
     m_socket->flush();
 }
@@ -420,7 +500,7 @@ void MessageDistance::uploadData(const QString &startCommand, const QByteArray &
         if (m_uploadFailureHook)
             m_uploadFailureHook(tr("NetWork Error"), tr("传输文件端口连接发生错误！"));
         else
-            qWarning() << "upload: file transfer port is not connected";
+            qCWarning(lcLink) << "upload: file transfer port is not connected";
         m_uploadQueue.clear();
         m_uploadBusy = false;
         return;
@@ -432,7 +512,7 @@ void MessageDistance::uploadData(const QString &startCommand, const QByteArray &
         if (!data.isEmpty()) {
             m_uploadSocket->write(data.left(PieceSize));
             const bool flushed = m_uploadSocket->flush();
-            qDebug() << "osdUpdateTcpSocket Send byte len" << flushed;
+            qCDebug(lcLink) << "osdUpdateTcpSocket Send byte len" << flushed;
             m_uploadBusy = true;
         }
         for (int at = PieceSize; at < data.size(); at += PieceSize)
@@ -455,7 +535,7 @@ void MessageDistance::writeUploadPiece(const QByteArray &piece, bool countProgre
     const qint64 written = m_uploadSocket->write(piece);
     m_uploadSocket->flush();
     if (countProgress) {
-        qDebug() << "OsdUpdateTcpSocket Send byte len:" << written;
+        qCDebug(lcLink) << "OsdUpdateTcpSocket Send byte len:" << written;
         emit si_updateProgressVal(m_uploadQueue.size());
         m_uploadBusy = true;
     }
@@ -466,7 +546,7 @@ void MessageDistance::uploadReadyRead()
     const QByteArray answer = m_uploadSocket->readAll();
     const int nul = answer.indexOf('\0');
     const QString text = QString::fromUtf8(nul < 0 ? answer : answer.left(nul));
-    qDebug().noquote() << "OsdUploadSocket receive:" << text;
+    qCDebug(lcLink).noquote() << "OsdUploadSocket receive:" << text;
 
     if (m_awaitingAck) {
         if (!text.contains(QLatin1String("<ACK_1>\r\n"))) {
@@ -490,7 +570,7 @@ void MessageDistance::uploadReadyRead()
         }
     }
     if (!isUploadConnected()) {
-        qDebug() << "upload fail! osd upload socket connect fail!";
+        qCDebug(lcLink) << "upload fail! osd upload socket connect fail!";
         m_uploadSocket->abort();
         return;
     }
@@ -502,7 +582,7 @@ void MessageDistance::failUpload(const QString &text)
     if (m_uploadFailureHook)
         m_uploadFailureHook(tr("NetWork Error"), text);
     else
-        qWarning().noquote() << "upload failed:" << text;
+        qCWarning(lcLink).noquote() << "upload failed:" << text;
     sendDone();
     m_uploadSocket->abort();
     m_uploadQueue.clear();

@@ -14,6 +14,7 @@
 #include <QWaitCondition>
 
 #include <atomic>
+#include <deque>
 #include <functional>
 
 class QTcpSocket;
@@ -21,8 +22,8 @@ class QTimer;
 
 // The one link to the device: control socket (commands out, records in), upload
 // socket, receive buffers and the reply worker. Lives on the GUI thread; only run()
-// executes on its own thread, touching nothing but the receive buffers and emitting
-// the reply signals (receivers on the GUI thread get queued copies).
+// executes on its own thread, touching nothing but the receive buffers. The reply
+// signals it raises are emitted here in order, one wake of this thread per batch.
 class MessageDistance : public QThread
 {
     Q_OBJECT
@@ -131,8 +132,11 @@ public:
 
     // Feeds bytes as if the control socket had read them (tests, benchmarks, demo).
     void feedReceivedData(const QByteArray &bytes) { receiveDataSlot(bytes); }
-    // Blocks until the worker has handled everything received so far.
+    // Blocks until the worker has finished with everything received so far. The
+    // signals it raised reach their receivers when this thread's event loop runs.
     bool waitUntilDrained(unsigned long timeoutMs);
+    // Blocks until at most `reads` reads wait for the worker (benchmarks pace with it).
+    bool waitUntilBacklogAtMost(quint64 reads, unsigned long timeoutMs);
     // Records framed, parsed and matched by at least one rule since start.
     quint64 recordsParsed() const { return m_recordsParsed.load(); }
     quint64 recordsFailed() const { return m_recordsFailed.load(); }
@@ -184,9 +188,21 @@ private:
     void uploadStateChanged(int state);
     void failUpload(const QString &text);
     void writeUploadPiece(const QByteArray &piece, bool countProgress);
-    bool processRecord(const QByteArray &record);
-    void emitKind(ReplyParser::RecordKind kind, const QJsonObject &obj);
-    void runPass(QMutexLocker &locker);
+    // A signal raised by the worker, emitted on this object's thread.
+    struct Emission
+    {
+        enum class Type { Record, Forward, Http200, Dhcp };
+        Type type = Type::Record;
+        ReplyParser::RecordKind kind = ReplyParser::RecordKind::Version;
+        QJsonObject obj;
+        QString text;
+        bool on = false;
+    };
+    bool processRecord(const QByteArray &record, QVector<Emission> &out);
+    void emitOne(const Emission &e);
+    void post(QVector<Emission> &emissions);
+    void deliver();
+    bool runPass(QMutexLocker &locker);
 
     ReplyParser::RecordBuffer m_recordBuffer;
     QByteArray m_rawBuffer;
@@ -199,8 +215,11 @@ private:
     QWaitCondition m_dataArrived; // receiveDataSlot -> worker
     QWaitCondition m_drained;     // worker -> waitUntilDrained
     quint64 m_appends = 0;        // reads appended so far, under the record lock
-    quint64 m_appendsSeen = 0;    // reads the worker has taken into a pass
-    bool m_moreRecords = false;   // the last pass dispatched, so look again
+    quint64 m_appendsDone = 0;    // reads whose records a completed pass has handled
+    QVector<QByteArray> m_passRecords; // worker only
+    QMutex m_outboxLock;
+    std::deque<Emission> m_outbox; // worker -> this thread, in order
+    bool m_deliveryPosted = false; // under the outbox lock
     QTimer *m_reconnectTimer = nullptr;
     QVector<QPair<QString, QByteArray>> m_uploadQueue;
     bool m_stop = false;          // under the record lock

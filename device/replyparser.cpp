@@ -1,8 +1,12 @@
 #include "replyparser.h"
 
-#include <QDebug>
+#include <QLoggingCategory>
+#include <QVarLengthArray>
 
+#include <cstring>
 #include <string_view>
+
+Q_LOGGING_CATEGORY(lcReply, "zel.device.reply")
 
 namespace ReplyParser {
 
@@ -63,26 +67,27 @@ void repairCaption(QByteArray &text)
         if (end >= 0)
             text.insert(end, '"');
     }
-    qDebug().noquote() << "add char osdortitle imf:" << QString::fromLatin1(text);
+    qCDebug(lcReply).noquote() << "add char osdortitle imf:" << QString::fromLatin1(text);
 }
 
 // ":" -> ":\"", then "," -> "\",", then "}" -> "\"}". The quotes put in by one step are
 // never matched by the next, so one pass does all three.
 void quoteAllValues(QByteArray &text)
 {
-    QByteArray out;
-    out.reserve(text.size() * 2);
+    QByteArray out(text.size() * 2, Qt::Uninitialized);
+    char *o = out.data();
     for (const char c : qAsConst(text)) {
         if (c == ':') {
-            out += ":\"";
-        } else if (c == ',') {
-            out += "\",";
-        } else if (c == '}') {
-            out += "\"}";
+            *o++ = ':';
+            *o++ = '"';
+        } else if (c == ',' || c == '}') {
+            *o++ = '"';
+            *o++ = c;
         } else {
-            out += c;
+            *o++ = c;
         }
     }
+    out.resize(int(o - out.constData()));
     text.swap(out);
 }
 
@@ -205,21 +210,72 @@ const char *logLine(RecordKind kind)
 
 int dhcpSwitch(const QByteArray &repaired)
 {
-    static const QByteArray key("\"DHCP\":");
-    const int at = repaired.indexOf(key);
-    if (at < 0)
+    constexpr std::string_view key("\"DHCP\":");
+    const std::string_view text(repaired.constData(), size_t(repaired.size()));
+    const size_t at = text.find(key);
+    if (at == std::string_view::npos)
         return -1;
-    const int from = at + key.size();
-    const int comma = repaired.indexOf(',', from);
-    QByteArray value = comma < 0 ? repaired.mid(from) : repaired.mid(from, comma - from);
+    std::string_view value = text.substr(at + key.size());
+    const size_t comma = value.find(',');
+    if (comma != std::string_view::npos)
+        value = value.substr(0, comma);
     // As the record's last member the value runs into the closing brace.
-    if (comma < 0 && value.endsWith('}'))
-        value.chop(1);
+    else if (!value.empty() && value.back() == '}')
+        value.remove_suffix(1);
     if (value == "false" || value == "FALSE")
         return 0;
     if (value == "true" || value == "TRUE")
         return 1;
     return -1;
+}
+
+bool repeatsKeyBesideArray(const QByteArray &json)
+{
+    const std::string_view text(json.constData(), size_t(json.size()));
+    if (text.find('[') == std::string_view::npos)
+        return false;
+    QVarLengthArray<std::string_view, 32> keys; // keys of the open objects, innermost last
+    QVarLengthArray<int, 8> open;                // where each open container's keys start; -1 for arrays
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '{') {
+            open.append(keys.size());
+        } else if (c == '[') {
+            open.append(-1);
+        } else if ((c == '}' || c == ']') && !open.isEmpty()) {
+            if (open.last() >= 0)
+                keys.resize(open.last());
+            open.removeLast();
+        } else if (c == '"') {
+            size_t end = i + 1;
+            bool escaped = false;
+            for (; end < text.size() && text[end] != '"'; ++end) {
+                if (text[end] == '\\') {
+                    escaped = true;
+                    ++end;
+                }
+            }
+            if (end >= text.size())
+                return false; // unterminated: the parser refuses it anyway
+            const std::string_view name = text.substr(i + 1, end - i - 1);
+            i = end;
+            size_t next = end + 1;
+            while (next < text.size() && (text[next] == ' ' || text[next] == '\t' || text[next] == '\r'
+                                          || text[next] == '\n'))
+                ++next;
+            if (next >= text.size() || text[next] != ':' || open.isEmpty() || open.last() < 0)
+                continue;
+            // An escaped name may spell a plain one; it cannot be compared cheaply.
+            if (escaped)
+                return true;
+            for (int k = open.last(); k < keys.size(); ++k) {
+                if (keys.at(k) == name)
+                    return true;
+            }
+            keys.append(name);
+        }
+    }
+    return false;
 }
 
 QString logText(const QByteArray &bytes)
@@ -239,14 +295,11 @@ RawResult analyseRaw(const QByteArray &raw)
     QByteArray text = nul < 0 ? raw : raw.left(nul);
     if (has(text, "\r\n"))
         text.replace("\r\n", "");
-    result.text = QString::fromUtf8(text);
-    qDebug().noquote() << "Version 2 Analysis - " << result.text;
+    qCDebug(lcReply).noquote() << "Version 2 Analysis - " << QString::fromUtf8(text);
 
     // The tests are on the bytes: every key searched for is ASCII.
-    if (has(text, "Chn_change") && has(text, "Mode_change") && has(text, "Color_change")) {
+    if (has(text, "Chn_change") && has(text, "Mode_change") && has(text, "Color_change"))
         text.replace("_change", "");
-        result.text.remove(QStringLiteral("_change"));
-    }
     // The no-signal and the scaling-mode answers are forwarded each on their own test,
     // so a text holding both goes out twice.
     const bool chn = has(text, "\"Chn\":");
@@ -254,6 +307,9 @@ RawResult analyseRaw(const QByteArray &raw)
         ++result.forwardCount;
     if (chn && has(text, "\"Scaler_Mode\":"))
         ++result.forwardCount;
+    // The text is built only for a receiver: most passes forward nothing.
+    if (result.forwardCount > 0)
+        result.text = QString::fromUtf8(text);
     result.http200 = has(text, "HTTP") && has(text, "200") && has(text, "Length:2OK");
     return result;
 }
@@ -263,13 +319,19 @@ RawResult analyseRaw(const QByteArray &raw)
 void RecordBuffer::append(const QByteArray &bytes)
 {
     // Spaces and line feeds never matter inside a record; drop them as they arrive
-    // so no pass has to sweep the whole buffer again.
+    // so no pass has to sweep the whole buffer again. Runs between them are copied whole.
     const int old = m_data.size();
     m_data.resize(old + bytes.size());
     char *out = m_data.data() + old;
-    for (const char c : bytes) {
-        if (c != ' ' && c != '\n')
-            *out++ = c;
+    const char *in = bytes.constData();
+    const char *const end = in + bytes.size();
+    while (in < end) {
+        const char *stop = in;
+        while (stop < end && *stop != ' ' && *stop != '\n')
+            ++stop;
+        std::memcpy(out, in, size_t(stop - in));
+        out += stop - in;
+        in = stop + 1;
     }
     m_data.resize(static_cast<int>(out - m_data.constData()));
 }

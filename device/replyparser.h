@@ -36,9 +36,13 @@ const char *logLine(RecordKind kind);
 // 1 for a DHCP member reading true/TRUE, 0 for false/FALSE, -1 otherwise.
 int dhcpSwitch(const QByteArray &repaired);
 
+// True when a record holding an array repeats a key within one object. The toolkit's
+// JSON parser leaks memory on such records, so they are refused unparsed.
+bool repeatsKeyBesideArray(const QByteArray &json);
+
 struct RawResult
 {
-    QString text;
+    QString text;         // only filled when something is forwarded
     int forwardCount = 0; // how many times the text goes to si_ForwardAnalysis
     bool http200 = false;
 };

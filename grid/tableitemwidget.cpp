@@ -1,6 +1,7 @@
 #include "tableitemwidget.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -16,7 +17,13 @@ void showIcon(QLabel *label, const QString &path)
     if (label->property("iconPath").toString() == path)
         return;
     label->setProperty("iconPath", path);
-    label->setPixmap(QIcon(path).pixmap(16, 16));
+    // One rendering per icon for the whole process: a fresh QIcon per cell filled the
+    // pixmap cache again on every grid rebuild.
+    static QHash<QString, QPixmap> rendered;
+    auto it = rendered.find(path);
+    if (it == rendered.end())
+        it = rendered.insert(path, QIcon(path).pixmap(16, 16));
+    label->setPixmap(it.value());
 }
 
 const char *const cellStyle =

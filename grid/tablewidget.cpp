@@ -76,6 +76,21 @@ void TableWidget::setSourceNames(NameLookup audioName, NameLookup inputName)
 
 void TableWidget::setGridShape(int columns, int rows, int deviceCode)
 {
+    // Every version record asks for the shape again; the same shape keeps its cells
+    // instead of creating them anew each time.
+    const QVector<int> shape{columns, rows, deviceCode, m_portBase};
+    if (shape != m_shape)
+        buildCells(columns, rows, deviceCode);
+    m_shape = shape;
+    writeNames();
+    fitCells();
+    emit layoutChangedSig();
+    if (m_kind == int(GridLayout::Kind::Video))
+        emit si_requsetCheckPermissionLabelClicked();
+}
+
+void TableWidget::buildCells(int columns, int rows, int deviceCode)
+{
     clear();
     setColumnCount(columns);
     setRowCount(rows);
@@ -96,11 +111,6 @@ void TableWidget::setGridShape(int columns, int rows, int deviceCode)
             setCellWidget(row, column, cell);
         }
     }
-    writeNames();
-    fitCells();
-    emit layoutChangedSig();
-    if (m_kind == int(GridLayout::Kind::Video))
-        emit si_requsetCheckPermissionLabelClicked();
 }
 
 void TableWidget::connectCell(TableItemWidget *cell, int port)

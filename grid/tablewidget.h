@@ -4,6 +4,7 @@
 
 #include <QMap>
 #include <QTableWidget>
+#include <QVector>
 
 #include <functional>
 
@@ -71,11 +72,13 @@ private:
     void writeNames();
     void connectCell(TableItemWidget *cell, int port);
     void markDropTarget(const QPoint &pos, int source);
+    void buildCells(int columns, int rows, int deviceCode);
 
     int m_kind = 0;
     int m_portBase = 0;
     bool m_reduceHdmiSource = true;
     QMap<int, QString> m_names;
+    QVector<int> m_shape; // columns, rows, device code, port base of the cells built
     DropCheck m_dropCheck;
     NameLookup m_audioName;
     NameLookup m_inputName;

@@ -47,6 +47,7 @@ void ChangeApplier::applyChange(const ChangeNotice::Change &c, int code)
         break;
     case Kind::Splitter:
         m_state->setSplitterRouting(c.port, c.value);
+        emit splitterChanged();
         break;
     case Kind::Link:
         m_state->setOutputLinked(c.port, c.flag);

@@ -36,6 +36,7 @@ signals:
     void outResolutionChanged(int port, QString resolution);
     void hdcpChanged(int port);
     void forwarded(QString text);
+    void splitterChanged();
 
 private:
     void applyVideo(int input, int output);

@@ -13,33 +13,41 @@ QtMessageHandler s_next = nullptr;
 QLoggingCategory::CategoryFilter s_nextFilter = nullptr;
 QBasicMutex s_installMutex;
 bool s_installed = false;
-// Whether the logging rules want the default category's debug messages passed on.
-std::atomic<bool> s_debugWanted{true};
+// The categories the link writes its "send:" lines to, and whether the logging rules
+// want their debug messages passed on.
+const char *const s_linkCategories[] = {"zel.device.link", "default"};
+std::atomic<bool> s_debugWanted[2] = {{true}, {true}};
 
-bool isDefaultCategory(const char *name)
+int linkCategory(const char *name)
 {
-    return name && std::strcmp(name, "default") == 0;
+    for (int i = 0; name && i < 2; ++i) {
+        if (std::strcmp(name, s_linkCategories[i]) == 0)
+            return i;
+    }
+    return -1;
 }
 
-// The link's "send:" lines are debug messages of the default category: the tap keeps
-// them coming even where the rules turn debug off, and then swallows them itself.
+// The tap keeps the link's debug lines coming even where the rules turn debug off, and
+// then swallows them itself.
 void tapFilter(QLoggingCategory *category)
 {
     if (s_nextFilter)
         s_nextFilter(category);
-    if (isDefaultCategory(category->categoryName())) {
-        s_debugWanted = category->isDebugEnabled();
+    const int link = linkCategory(category->categoryName());
+    if (link >= 0) {
+        s_debugWanted[link] = category->isDebugEnabled();
         category->setEnabled(QtDebugMsg, true);
     }
 }
 
 void tapHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (type == QtDebugMsg && isDefaultCategory(context.category)) {
+    const int link = type == QtDebugMsg ? linkCategory(context.category) : -1;
+    if (link >= 0) {
         const QString command = CommandTap::commandOf(message);
         if (!command.isEmpty())
             emit CommandTap::instance()->commandSent(command);
-        if (!s_debugWanted)
+        if (!s_debugWanted[link])
             return;
     }
     if (s_next)

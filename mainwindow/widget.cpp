@@ -22,14 +22,15 @@
 #include "replyrecords.h"
 #include "settingpage.h"
 #include "sigmanager.h"
-#include "splicemodes.h"
 #include "svgwidgets.h"
 #include "tablewidget.h"
 #include "titlebar.h"
+#include "wallcontrols.h"
 #include "userstore.h"
 #include "videosplitmanager.h"
 #include "videotablewidget.h"
-#include "wallgroupbutton.h"
+#include "singlesplitterwidget.h"
+#include "wallpages.h"
 #include "windowrules.h"
 
 #include <QApplication>
@@ -92,6 +93,14 @@ void Widget::buildForm()
     m_changes->setHdmiAudioFollowsVideo([this] { return m_context.hdmiAudioFollowsVideo; });
     m_pages->applyTabStyle(false);
     buildLinkViews();
+    WallPages::Hooks wallHooks;
+    wallHooks.runDialog = [this](QDialog &dialog) { return m_context.run(dialog); };
+    wallHooks.inputAllowed = [this](int input) {
+        return m_context.permissions.hasPortRight(input, PermissionStore::Input);
+    };
+    wallHooks.permissionWarning = [this] { showPermissionWarning(); };
+    wallHooks.inputName = [](int input) { return AppSettings::instance()->inputNames().value(input); };
+    m_wallPages = new WallPages(this, ui.get(), wallHooks);
 
     ui->AudioTable->setReduceHdmiSource(false);
     ui->audioHDMITable->setReduceHdmiSource(false);
@@ -107,7 +116,7 @@ void Widget::buildForm()
                               ui->audioTable0808S}) {
         grid->setSelectionMode(QAbstractItemView::NoSelection);
     }
-    buildButtonGroups();
+    m_wall = new WallControls(m_context, m_grids, this);
 }
 
 void Widget::buildLinkViews()
@@ -120,42 +129,6 @@ void Widget::buildLinkViews()
     guard->setMessage([this](const QString &text) { m_status->showMessage(text); });
     m_activity = new ActivityView(m_watch, ui->SettingTabWidget);
     ui->settingLayout->addWidget(m_activity, 1);
-}
-
-void Widget::buildButtonGroups()
-{
-    m_splitterGroup = new QButtonGroup(this);
-    QPushButton *splitters[] = {ui->btn_splitter_0, ui->btn_splitter_1, ui->btn_splitter_2,
-                                ui->btn_splitter_3, ui->btn_splitter_4, ui->btn_splitter_5,
-                                ui->btn_splitter_6};
-    for (int i = 0; i < 7; ++i)
-        m_splitterGroup->addButton(splitters[i], i);
-    ui->btn_splitter_0->setChecked(true);
-
-    m_multiviewGroup = new QButtonGroup(this);
-    m_multiviewGroup->addButton(ui->btn_vir_1, 0);
-    m_multiviewGroup->addButton(ui->btn_vir_2, 1);
-    m_multiviewGroup->addButton(ui->btn_vir_3, 2);
-
-    m_planGroup = new QButtonGroup(this);
-    m_planGroup2 = new QButtonGroup(this);
-    for (int i = 1; i <= 10; ++i) {
-        auto *plan = findChild<QPushButton *>(QStringLiteral("btn_plan%1").arg(i));
-        auto *plan2 = findChild<QPushButton *>(QStringLiteral("btn_plan%1_2").arg(i));
-        m_planGroup->addButton(plan, i - 1);
-        m_planGroup2->addButton(plan2, i - 1);
-        plan->setText(QString::number(i));
-        plan2->setText(QString::number(i));
-    }
-
-    m_wallGroup = new QButtonGroup(this);
-    WallGroupButton *walls[] = {ui->btn_spliceMode0, ui->btn_spliceMode1, ui->btn_spliceMode2,
-                                ui->btn_spliceMode3, ui->btn_spliceMode4, ui->btn_spliceMode5};
-    for (int i = 0; i < 6; ++i) {
-        walls[i]->setOutputs(VideoSplitManager::presetOutputs(i));
-        m_wallGroup->addButton(walls[i], i);
-    }
-    ui->btn_spliceMode0->setChecked(true);
 }
 
 void Widget::connectLink()
@@ -203,12 +176,19 @@ void Widget::connectControls()
     connect(ui->btnReLogin, &QPushButton::clicked, this, &Widget::reLogin);
     connect(ui->HdmiAudioComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &Widget::on_hdmiAudioComboBox_currentIndexChanged);
-    connect(m_splitterGroup, &QButtonGroup::idClicked, this,
+    connect(m_wall->splitterGroup(), &QButtonGroup::idClicked, this,
             &Widget::SingleSplitterButtonChangeSlot);
-    connect(m_wallGroup, &QButtonGroup::idClicked, this, &Widget::sl_spliceGroupBtnClicked);
+    connect(m_wall->wallGroup(), &QButtonGroup::idClicked, this,
+            &Widget::sl_spliceGroupBtnClicked);
+    connect(m_wall, &WallControls::permissionWarning, this, &Widget::showPermissionWarning);
     connect(ui->tabWidget, &QTabWidget::currentChanged, m_pages, &PageConfigurator::onTabChanged);
     connect(ui->listWidget, &QListWidget::currentItemChanged, m_pages,
-            [this] { m_pages->refreshListDisplay(); });
+            [this](QListWidgetItem *item) {
+                m_pages->refreshListDisplay();
+                const bool input = item && item->data(258).toInt() == 1;
+                m_wallPages->setCurrentInput(input ? item->data(256).toInt() : 0);
+            });
+    connect(ui->wid_ss, &SingleSplitterWidget::si_layout_change, this, &Widget::splitterLayoutChanged);
     connect(m_grids, &GridWiring::permissionWarning, this, &Widget::showPermissionWarning);
 }
 
@@ -226,6 +206,7 @@ void Widget::connectChanges()
             &Widget::si_outResoluChangedByOthers);
     connect(m_changes, &ChangeApplier::hdcpChanged, this, &Widget::si_hdcpChangedByOthers);
     connect(m_changes, &ChangeApplier::forwarded, this, &Widget::si_ForwardAnalysis);
+    connect(m_changes, &ChangeApplier::splitterChanged, m_wallPages, &WallPages::refreshSplitter);
 }
 
 // ---- login ----------------------------------------------------------------------------
@@ -306,21 +287,17 @@ void Widget::applyPermissions()
     ui->wid_spliceGroups->setEnabled(rights.hasFunctionRight(PermissionStore::VideoSwitch) &&
                                      rights.hasFunctionRight(PermissionStore::Splice));
     ui->lb_sg->setEnabled(ui->wid_spliceGroups->isEnabled());
+    m_wallPages->applyRights(rights);
     disableLaterControls();
     m_grids->applyIconRights();
 }
 
 void Widget::disableLaterControls()
 {
-    // Plans, the multiview canvas, caption, users, bezel and the splicing settings have
-    // no dialogs in this version: their buttons stay visible but cannot be pressed.
-    QList<QWidget *> later = {ui->CaptionBtn, ui->btn_caption_0409, ui->usermanageBtn,
-                              ui->bezelBtn, ui->btn_splicing_set, ui->btn_vir_1, ui->btn_vir_2,
-                              ui->btn_vir_3, ui->btn_0409_zoom_in, ui->btn_0409_zoom_out,
-                              ui->btn_0409_lock_all, ui->btn_0409_close_all, ui->widget_out_0409};
-    for (QAbstractButton *b : m_planGroup->buttons())
-        later << b;
-    for (QAbstractButton *b : m_planGroup2->buttons())
+    // Plans, caption and users have no dialogs in this version: their buttons stay
+    // visible but cannot be pressed.
+    QList<QWidget *> later = {ui->CaptionBtn, ui->btn_caption_0409, ui->usermanageBtn};
+    for (QAbstractButton *b : m_wall->planButtons())
         later << b;
     for (QWidget *w : later) {
         w->setEnabled(false);
@@ -361,7 +338,7 @@ void Widget::retranslate()
     if (m_status)
         m_status->retranslate();
     AboutPage::write(ui.get());
-    if (m_planGroup && m_context.bind)
+    if (m_wall && m_context.bind)
         disableLaterControls();
 }
 
@@ -401,13 +378,17 @@ void Widget::on_refrenshBtn_clicked()
 void Widget::SingleSplitterButtonChangeSlot(int id)
 {
     if (m_status->refuseWhileOffline()) {
-        if (QAbstractButton *b = m_splitterGroup->button(DeviceState::instance()->splitterLayout()))
+        if (QAbstractButton *b = m_wall->splitterGroup()->button(DeviceState::instance()->splitterLayout()))
             b->setChecked(true);
         return;
     }
-    DeviceState::instance()->selectSplitterLayout(id);
-    MessageDistance::instance()->sendSplitter(id);
-    ui->videoTableWidget->setOutput9Locked(id != 0);
+    ui->wid_ss->setLayout(id);
+    m_wall->selectSplitterLayout(id);
+}
+
+void Widget::splitterLayoutChanged(int mode)
+{
+    ui->videoTableWidget->setOutput9Locked(mode != 0);
     m_grids->refreshGrid(0);
     ui->videoTableWidget->restyleCells();
 }
@@ -417,7 +398,7 @@ void Widget::sl_spliceGroupBtnClicked(int id)
     if (!m_context.bind)
         return;
     if (m_status->refuseWhileOffline()) {
-        if (QAbstractButton *b = m_wallGroup->button(DeviceState::instance()->spliceMode()))
+        if (QAbstractButton *b = m_wall->wallGroup()->button(DeviceState::instance()->spliceMode()))
             b->setChecked(true);
         return;
     }
@@ -426,27 +407,7 @@ void Widget::sl_spliceGroupBtnClicked(int id)
 
 void Widget::applySpliceMode(int mode, bool send)
 {
-    DeviceState *state = DeviceState::instance();
-    if (send) {
-        const QList<int> asked = SpliceModes::outputsAsked(mode, m_context.bind);
-        if (!WindowRules::outputsPermitted(m_context.permissions, asked)) {
-            showPermissionWarning();
-            if (QAbstractButton *b = m_wallGroup->button(state->spliceMode()))
-                b->setChecked(true);
-            return;
-        }
-        MessageDistance::instance()->sendMode(mode);
-    }
-    SpliceModes::apply(mode, *state, m_context.bind);
-    if (send) {
-        const QList<int> touched = SpliceModes::resetWallOutputs(mode, *state);
-        for (int o : touched)
-            m_grids->updateVideoCell(o);
-        if (!touched.isEmpty())
-            m_grids->refreshGrid(0);
-    }
-    if (QAbstractButton *b = m_wallGroup->button(mode))
-        b->setChecked(true);
+    m_wall->applySpliceMode(mode, send);
 }
 
 // ---- connection -----------------------------------------------------------------------
@@ -497,6 +458,7 @@ void Widget::refrenshSignalSlot()
     }
     AppSettings::instance()->setAudioNames(audio);
     AppSettings::instance()->setInputNames(inputs);
+    m_wallPages->setInputNames(inputs);
     m_pages->refreshListDisplay();
 }
 
@@ -507,11 +469,16 @@ void Widget::receiveVersionSlot(QJsonObject obj)
     if (version.code >= 0) {
         code = version.code;
         if (code == 4) {
-            const QSignalBlocker blocker(m_splitterGroup);
-            if (QAbstractButton *b = m_splitterGroup->button(DeviceState::instance()->splitterLayout()))
+            const int layout = DeviceState::instance()->splitterLayout();
+            ui->wid_ss->setLayout(layout);
+            QButtonGroup *splitters = m_wall->splitterGroup();
+            const QSignalBlocker blocker(splitters);
+            if (QAbstractButton *b = splitters->button(layout))
                 b->setChecked(true);
         }
         configurePages();
+        if (code == 2)
+            m_wallPages->restartMultiview();
     } else {
         m_pages->rebuildOutputNamesAndGrids();
         AboutPage::write(ui.get());
@@ -553,6 +520,7 @@ void Widget::receiveVideoAudioIRMapSlot(QJsonObject obj)
     const ReplyRecords::Routing routing = ReplyRecords::applyRouting(obj);
     if (routing.spliceMode >= 0)
         applySpliceMode(LocalRouting::spliceModeOf(routing.spliceMode), false);
+    m_wallPages->applySplitterAreas(routing.wallWindows);
     m_grids->refreshAllGrids();
 }
 
@@ -591,8 +559,7 @@ void Widget::receiveRotateAngleSlot(QJsonObject obj)
 
 void Widget::receiveWindowStatusSlot(QJsonObject obj)
 {
-    // The window model belongs to the multiview canvas; it reads the record itself.
-    Q_UNUSED(obj)
+    m_wallPages->applyWindowStatus(obj);
     emit si_windows_ready();
 }
 

@@ -25,7 +25,9 @@ class QDialog;
 class SettingPage;
 class TableWidget;
 class TitleBar;
+class WallPages;
 class VideoSplitManager;
+class WallControls;
 
 namespace Ui {
 class Widget;
@@ -105,7 +107,6 @@ protected:
 
 private:
     void buildForm();
-    void buildButtonGroups();
     void buildLinkViews();
     void connectLink();
     void connectControls();
@@ -118,6 +119,7 @@ private:
     void applyPermissions();
     void disableLaterControls();
     void showPermissionWarning();
+    void splitterLayoutChanged(int mode);
     void retranslate();
     void scheduleStartUpQueries(int deviceCode);
 
@@ -131,11 +133,8 @@ private:
     LinkWatch *m_watch = nullptr;
     LinkStatusView *m_status = nullptr;
     ActivityView *m_activity = nullptr;
-    QButtonGroup *m_splitterGroup = nullptr;
-    QButtonGroup *m_multiviewGroup = nullptr;
-    QButtonGroup *m_planGroup = nullptr;
-    QButtonGroup *m_planGroup2 = nullptr;
-    QButtonGroup *m_wallGroup = nullptr;
+    WallControls *m_wall = nullptr;
+    WallPages *m_wallPages = nullptr;
     QStringList m_bindColours;
     QTranslator m_translator;
     LoginFlow::Runner m_login;

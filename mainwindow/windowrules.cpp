@@ -11,7 +11,7 @@ namespace WindowRules {
 namespace {
 const char *const ProductWord = "ZEL";
 
-QString tr(const char *text)
+QString windowText(const char *text)
 {
     // The texts stay in the window's catalogue context.
     return QCoreApplication::translate("Widget", text);
@@ -84,13 +84,13 @@ OutputNames outputNames(int deviceCode, const QMap<int, QString> &storedVideo,
     const int outputs = (deviceCode == 0 || deviceCode == 3) ? 8 : 9;
     OutputNames names;
     for (int n = 1; n <= outputs; ++n) {
-        const QString fallback = tr(QT_TRANSLATE_NOOP("Widget", "Output %1")).arg(n);
+        const QString fallback = windowText(QT_TRANSLATE_NOOP("Widget", "Output %1")).arg(n);
         const QString video = storedVideo.value(n);
         const QString ir = storedInfrared.value(n);
         const QString audio = storedAudio.value(n);
         names.video.insert(n, video.isEmpty() ? fallback : video);
         names.infrared.insert(n, ir.isEmpty() ? fallback : ir);
-        names.audio.insert(n, audio.isEmpty() ? tr(QT_TRANSLATE_NOOP("Widget", "Audio %1")).arg(n) : audio);
+        names.audio.insert(n, audio.isEmpty() ? windowText(QT_TRANSLATE_NOOP("Widget", "Audio %1")).arg(n) : audio);
         names.hdmiAudio.insert(100 + n, names.video.value(n));
     }
     return names;
@@ -101,13 +101,13 @@ QString titleText(int connectionState, const QString &ip, int port, const QStrin
     QString text;
     switch (connectionState) {
     case 2:
-        text = tr(QT_TRANSLATE_NOOP("Widget", "%4Vantor  User:%3  Ip:%1  Port:%2 connected"));
+        text = windowText(QT_TRANSLATE_NOOP("Widget", "%4Vantor  User:%3  Ip:%1  Port:%2 connected"));
         break;
     case 0:
-        text = tr(QT_TRANSLATE_NOOP("Widget", "%4Vantor  User:%3  Ip:%1  Port:%2 disconnected"));
+        text = windowText(QT_TRANSLATE_NOOP("Widget", "%4Vantor  User:%3  Ip:%1  Port:%2 disconnected"));
         break;
     default:
-        text = tr(QT_TRANSLATE_NOOP("Widget", "%4Vantor  User:%3  Ip:%1  Port:%2 connecting"));
+        text = windowText(QT_TRANSLATE_NOOP("Widget", "%4Vantor  User:%3  Ip:%1  Port:%2 connecting"));
         break;
     }
     const QString portText = QString::number(port);

@@ -176,5 +176,21 @@
         <source>Input %1</source>
         <translation>Input %1</translation>
     </message>
+    <message>
+        <source>Output %1</source>
+        <translation>Output %1</translation>
+    </message>
+    <message>
+        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connected</source>
+        <translation>%4Vantor  User:%3  Ip:%1  Port:%2 connected</translation>
+    </message>
+    <message>
+        <source>%4Vantor  User:%3  Ip:%1  Port:%2 disconnected</source>
+        <translation>%4Vantor  User:%3  Ip:%1  Port:%2 disconnected</translation>
+    </message>
+    <message>
+        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connecting</source>
+        <translation>%4Vantor  User:%3  Ip:%1  Port:%2 connecting</translation>
+    </message>
 </context>
 </TS>

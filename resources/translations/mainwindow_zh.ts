@@ -176,5 +176,21 @@
         <source>Input %1</source>
         <translation>输入 %1</translation>
     </message>
+    <message>
+        <source>Output %1</source>
+        <translation>输出 %1</translation>
+    </message>
+    <message>
+        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connected</source>
+        <translation>%4Vantor  用户:%3  Ip:%1  端口:%2 已连接</translation>
+    </message>
+    <message>
+        <source>%4Vantor  User:%3  Ip:%1  Port:%2 disconnected</source>
+        <translation>%4Vantor  用户:%3  Ip:%1  端口:%2 已断开</translation>
+    </message>
+    <message>
+        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connecting</source>
+        <translation>%4Vantor  用户:%3  Ip:%1  端口:%2 正在连接</translation>
+    </message>
 </context>
 </TS>

@@ -5,8 +5,16 @@
 #include <QTcpSocket>
 #include <QtTest>
 
-// Reply signals come from the worker thread, possibly before a QSignalSpy::wait()
-// would start, so those are awaited with QTRY on the count.
+#ifdef Q_OS_LINUX
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
+// Reply signals reach the test thread through its event loop, possibly before a
+// QSignalSpy::wait() would start, so those are awaited with QTRY on the count.
 
 // The far end: one accepted connection at a time, bytes collected as they come.
 class FakeDevice : public QObject
@@ -47,8 +55,12 @@ private slots:
     void dhcpFollowsTheDeviceAsLastMember();
     void rawAnalysisForwardsAndHttp200();
     void floodWithoutClosingBraceIsBounded();
+    void drainedMeansEveryRecordHandled();
+    void repeatedKeyRecordIsRefused();
     void lostConnectionComesBack();
     void unreachableDeviceKeepsRetrying();
+    void unansweredConnectIsRetried();
+    void vanishedDeviceIsNoticed();
     void connectDiscardsPartialRecord();
     void doneWhileDisconnectedLeavesControlPortAlone();
 
@@ -206,6 +218,32 @@ void TestLink::floodWithoutClosingBraceIsBounded()
     QVERIFY(inputs.at(0).at(0).toJsonObject().contains("input5"));
 }
 
+void TestLink::drainedMeansEveryRecordHandled()
+{
+    QByteArray reads;
+    for (int i = 0; i < 2000; ++i)
+        reads += "{\"input1\":\"true\"}";
+    QSignalSpy inputs(link(), &MessageDistance::receiveInputChannelStateSig);
+    const quint64 before = link()->recordsParsed();
+    link()->feedReceivedData(reads);
+    link()->feedReceivedData("{\"input2\":\"true\"}");
+    QVERIFY(link()->waitUntilDrained(TestTimeouts::Medium));
+    QCOMPARE(link()->recordsParsed() - before, quint64(2001));
+    QTRY_COMPARE_WITH_TIMEOUT(inputs.count(), 2001, TestTimeouts::Short);
+    QVERIFY(inputs.last().at(0).toJsonObject().contains("input2"));
+}
+
+void TestLink::repeatedKeyRecordIsRefused()
+{
+    QSignalSpy inputs(link(), &MessageDistance::receiveInputChannelStateSig);
+    const quint64 failedBefore = link()->recordsFailed();
+    QTest::ignoreMessage(QtWarningMsg, "record refused, a key repeats: {\"input1\":[1],\"input1\":2}");
+    link()->feedReceivedData("{\"input1\":[1],\"input1\":2}{\"input3\":\"true\"}");
+    QTRY_COMPARE_WITH_TIMEOUT(inputs.count(), 1, TestTimeouts::Short);
+    QVERIFY(inputs.at(0).at(0).toJsonObject().contains("input3"));
+    QCOMPARE(link()->recordsFailed() - failedBefore, quint64(1));
+}
+
 void TestLink::lostConnectionComesBack()
 {
     connectTo(*m_device);
@@ -241,6 +279,64 @@ void TestLink::unreachableDeviceKeepsRetrying()
     QVERIFY(m_device->listen(port));
     QSignalSpy connected(link(), &MessageDistance::connectSuccessFulSig);
     QVERIFY(connected.wait(TestTimeouts::Medium));
+}
+
+void TestLink::unansweredConnectIsRetried()
+{
+#ifdef Q_OS_LINUX
+    // A listener whose backlog is full drops the handshake, so an attempt hangs.
+    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    QVERIFY(::bind(listener, reinterpret_cast<sockaddr *>(&address), size) == 0);
+    QVERIFY(::listen(listener, 0) == 0);
+    QVERIFY(::getsockname(listener, reinterpret_cast<sockaddr *>(&address), &size) == 0);
+    const quint16 port = ntohs(address.sin_port);
+    QTcpSocket filler;
+    filler.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(filler.waitForConnected(TestTimeouts::Short));
+
+    QSignalSpy connecting(link(), &MessageDistance::connectingSig);
+    QSignalSpy failed(link(), &MessageDistance::connectFailureSig);
+    link()->connectToDevice(QStringLiteral("127.0.0.1"), port);
+    QTRY_VERIFY_WITH_TIMEOUT(failed.count() >= 1, TestTimeouts::Medium);
+    QVERIFY(!link()->isConnected());
+    const int afterAbort = connecting.count();
+    QTRY_VERIFY_WITH_TIMEOUT(connecting.count() > afterAbort, TestTimeouts::Short);
+    // Once the device takes its queue, a later attempt gets through.
+    QSignalSpy connected(link(), &MessageDistance::connectSuccessFulSig);
+    const int accepted = ::accept(listener, nullptr, nullptr);
+    QVERIFY(accepted >= 0);
+    QVERIFY(connected.wait(TestTimeouts::Medium));
+    link()->disconnectFromDevice();
+    ::close(accepted);
+    ::close(listener);
+#else
+    QSKIP("needs a listener with a full backlog");
+#endif
+}
+
+void TestLink::vanishedDeviceIsNoticed()
+{
+#ifdef Q_OS_LINUX
+    connectTo(*m_device);
+    QSignalSpy failed(link(), &MessageDistance::connectFailureSig);
+    // A socket in repair mode closes without FIN or RST, as a device that loses power:
+    // nothing tells the link until a keep-alive probe finds the connection gone.
+    int on = 1;
+    const int fd = int(m_device->peer->socketDescriptor());
+    if (::setsockopt(fd, IPPROTO_TCP, TCP_REPAIR, &on, sizeof on) != 0)
+        QSKIP("closing a connection silently needs CAP_NET_ADMIN");
+    m_device->peer->abort();
+    m_device->peer = nullptr;
+    QCoreApplication::processEvents();
+    QVERIFY(link()->isConnected());
+    QVERIFY(failed.wait(TestTimeouts::Long));
+#else
+    QSKIP("the silent close needs Linux");
+#endif
 }
 
 void TestLink::connectDiscardsPartialRecord()

@@ -1,6 +1,8 @@
+#include "jsonvalue.h"
 #include "replyparser.h"
 
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QtTest>
 
 using namespace ReplyParser;
@@ -18,6 +20,10 @@ private slots:
     void classify();
     void dhcp_data();
     void dhcp();
+    void repeatedKey_data();
+    void repeatedKey();
+    void valueText_data();
+    void valueText();
     void raw_data();
     void raw();
     void framing();
@@ -131,6 +137,47 @@ void TestReplyParser::dhcp()
     QCOMPARE(dhcpSwitch(record), expected);
 }
 
+void TestReplyParser::repeatedKey_data()
+{
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<bool>("refused");
+    QTest::addRow("array key repeated") << QByteArray("{\"a\":[1],\"a\":2}") << true;
+    QTest::addRow("repeat after an array") << QByteArray("{\"v\":[1],\"b\":1,\"b\":2}") << true;
+    QTest::addRow("repeat in a nested object") << QByteArray("{\"o\":{\"a\":[1],\"a\":2}") << true;
+    QTest::addRow("escaped name") << QByteArray("{\"a\":[1],\"\\u0061\":2}") << true;
+    QTest::addRow("window status") << repairRecord("{window1:1,2,window2:3,4,window3:5,6,window4:7,8,VIR:1,AUDIO:2}")
+                                   << false;
+    QTest::addRow("same name in sibling objects") << QByteArray("{\"l\":[{\"a\":1},{\"a\":2}]}") << false;
+    QTest::addRow("key text as a value") << QByteArray("{\"a\":[\"a\"],\"b\":\"a\"}") << false;
+    // Without an array the parser keeps the last value and leaks nothing.
+    QTest::addRow("no array") << QByteArray("{\"a\":1,\"a\":2}") << false;
+}
+
+void TestReplyParser::repeatedKey()
+{
+    QFETCH(QByteArray, record);
+    QFETCH(bool, refused);
+    QCOMPARE(repeatsKeyBesideArray(record), refused);
+}
+
+void TestReplyParser::valueText_data()
+{
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<QString>("text");
+    QTest::addRow("integer") << QByteArray("{\"v\":5}") << "5";
+    QTest::addRow("fraction") << QByteArray("{\"v\":2.5}") << "2.5";
+    QTest::addRow("largest 64-bit range") << QByteArray("{\"v\":-9223372036854775808}") << "-9223372036854775808";
+    QTest::addRow("beyond 64 bits") << QByteArray("{\"v\":1e19}") << QString();
+    QTest::addRow("far beyond") << QByteArray("{\"v\":-1e300}") << QString();
+}
+
+void TestReplyParser::valueText()
+{
+    QFETCH(QByteArray, record);
+    QFETCH(QString, text);
+    QCOMPARE(::valueText(QJsonDocument::fromJson(record).object().value("v")), text);
+}
+
 void TestReplyParser::raw_data()
 {
     QTest::addColumn<QByteArray>("raw");
@@ -148,9 +195,11 @@ void TestReplyParser::raw_data()
     QTest::addRow("both answers in one read")
         << QByteArray("{\"Chn\":1,\"Mode\":2,\"Color\":3}{\"Chn\":1,\"Scaler_Mode\":2}")
         << "{\"Chn\":1,\"Mode\":2,\"Color\":3}{\"Chn\":1,\"Scaler_Mode\":2}" << 2 << false;
-    QTest::addRow("http 200") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length:2OK")
-                              << "HTTP/1.1 200 OKContent-Length:2OK" << 0 << true;
-    QTest::addRow("after NUL ignored") << QByteArray("{\"a\":1}\0HTTP 200 Length:2OK", 29) << "{\"a\":1}" << 0 << false;
+    // Nothing forwarded, so no text is built.
+    QTest::addRow("http 200") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length:2OK") << QString() << 0 << true;
+    static const char afterNul[] = "{\"Chn\":1,\"Scaler_Mode\":2}\0HTTP 200 Length:2OK";
+    QTest::addRow("after NUL ignored") << QByteArray(afterNul, sizeof afterNul - 1) << "{\"Chn\":1,\"Scaler_Mode\":2}"
+                                       << 1 << false;
 }
 
 void TestReplyParser::raw()

@@ -28,6 +28,7 @@ private slots:
     void lineFormat();
     void writesCrLfLinesToTheDailyFile();
     void midnightLineLandsInTheNextDaysFile();
+    void theOpenFileFollowsTheDate();
     void twoThreadsNeverMixLines();
     void missingLogDirectoryLosesTheLineQuietly();
 
@@ -89,6 +90,7 @@ void TestLogging::lineFormat()
 void TestLogging::writesCrLfLinesToTheDailyFile()
 {
     qInstallMessageHandler(logMessageHandler);
+    const int firstLine = __LINE__ + 1;
     qWarning("first");
     qWarning() << QStringLiteral("第二 line");
     qInstallMessageHandler(nullptr);
@@ -98,8 +100,8 @@ void TestLogging::writesCrLfLinesToTheDailyFile()
     QCOMPARE(lines.size(), 3);
     QVERIFY(lines.at(0).endsWith("]:first\r"));
     QVERIFY(lines.at(1).endsWith(QStringLiteral("]:\"第二 line\"\r").toUtf8()));
-    QVERIFY(lines.at(0).contains("[File:"));
-    QVERIFY(lines.at(0).contains("tst_logging.cpp  Line:") || lines.at(0).contains("[File:  Line:0]"));
+    // Release builds too name the file and line.
+    QVERIFY(lines.at(0).contains("[File:" __FILE__ "  Line:" + QByteArray::number(firstLine) + "]:first"));
     QVERIFY(lines.at(2).isEmpty());
 }
 
@@ -115,6 +117,19 @@ void TestLogging::midnightLineLandsInTheNextDaysFile()
     const QByteArray next = readLog(QStringLiteral("log/2027-01-01.log"));
     QVERIFY(next.startsWith("[2026-12-31 23:59:59]"));
     QVERIFY(next.endsWith("at midnight\r\n"));
+}
+
+void TestLogging::theOpenFileFollowsTheDate()
+{
+    s_fakeNow = QDateTime(QDate(2026, 12, 30), QTime(12, 0));
+    LogFile::setClockForTesting([] { return s_fakeNow; });
+    qInstallMessageHandler(logMessageHandler);
+    qWarning("monday");
+    s_fakeNow = s_fakeNow.addDays(1);
+    qWarning("tuesday");
+    qInstallMessageHandler(nullptr);
+    QVERIFY(readLog(QStringLiteral("log/2026-12-30.log")).endsWith("]:monday\r\n"));
+    QVERIFY(readLog(QStringLiteral("log/2026-12-31.log")).endsWith("]:tuesday\r\n"));
 }
 
 void TestLogging::twoThreadsNeverMixLines()

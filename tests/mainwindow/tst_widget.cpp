@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
@@ -69,6 +70,8 @@ private slots:
     void staleMarkerAfterSilentPeer();
     void reLoginKeepsTheAddressTheDeviceReports();
     void lostConnectionComesBack();
+    void versionRecordsKeepNothing_data();
+    void versionRecordsKeepNothing();
     void languageSwitch();
     void screenshots_data();
     void screenshots();
@@ -629,6 +632,42 @@ void tst_Widget::lostConnectionComesBack()
     QVERIFY(m_device->listen(QHostAddress::LocalHost, port, 0));
     QTRY_VERIFY_WITH_TIMEOUT(title->text().endsWith(QLatin1String(" connected")), TestTimeouts::Long);
     QVERIFY(waitForCommand(QStringLiteral("{param=version}")));
+}
+
+void tst_Widget::versionRecordsKeepNothing_data()
+{
+    QTest::addColumn<QString>("model");
+    for (const char *model : {"0809", "0808-S", "0409-S"})
+        QTest::addRow("%s", model) << QString::fromLatin1(model);
+}
+
+// Every (re)connection brings a version record. Rebuilding the pages from it must keep
+// the cells it has (new ones each time grew the client by megabytes) and add nothing.
+void tst_Widget::versionRecordsKeepNothing()
+{
+    QFETCH(QString, model);
+    QVERIFY(openSettled(model));
+    auto objects = [this] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return m_window->findChildren<QObject *>().size();
+    };
+    QList<QPointer<TableItemWidget>> cells;
+    for (TableWidget *grid : m_window->findChildren<TableWidget *>()) {
+        for (int port : {1, 101}) {
+            if (TableItemWidget *cell = grid->cellForPort(port))
+                cells << cell;
+        }
+    }
+    QVERIFY(cells.size() >= 3);
+    const int before = objects();
+    QSignalSpy versions(MessageDistance::instance(), &MessageDistance::receiveVersionSig);
+    for (int i = 0; i < 20; ++i)
+        child<QPushButton>("refrenshBtn")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(versions.size(), 20, TestTimeouts::Long);
+    QCoreApplication::processEvents();
+    QCOMPARE(objects(), before);
+    for (const QPointer<TableItemWidget> &cell : cells)
+        QVERIFY2(cell, "a grid built its cells anew");
 }
 
 void tst_Widget::languageSwitch()

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QMap>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class MultiviewPage;
+class PermissionStore;
+class OutputWidget0409;
+class QDialog;
+class SingleSplitterWidget;
+class Widget;
+
+namespace Ui {
+class Widget;
+}
+
+// The main window's wall pages: the multiview canvas page, the splitter view, the
+// splicing settings and bezel buttons, and the window status record. Keeps their
+// wiring out of Widget. Owned by the main window; GUI thread.
+class WallPages : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Hooks
+    {
+        std::function<int(QDialog &)> runDialog;
+        std::function<bool(int input)> inputAllowed;
+        std::function<void()> permissionWarning;
+        std::function<QString(int input)> inputName;
+    };
+
+    WallPages(Widget *window, Ui::Widget *ui, Hooks hooks);
+
+    MultiviewPage *multiview() const { return m_multiview; }
+    OutputWidget0409 *canvas() const;
+    SingleSplitterWidget *splitter() const;
+
+    // The multiview model was reported: forget the windows and wait for the device's.
+    void restartMultiview();
+    void setInputNames(const QMap<int, QString> &names);
+    void setCurrentInput(int input);
+    // Stores the windows and the wall layout of a window status record.
+    void applyWindowStatus(const QJsonObject &obj);
+    // The status record's "video900" areas.
+    void applySplitterAreas(const QMap<int, int> &areas);
+    void refreshSplitter();
+    void openBezel();
+    // Splicing settings (right 0), the canvas and close-all (right 1), bezel (right 18).
+    void applyRights(const PermissionStore &rights);
+
+private:
+    Widget *m_window;
+    Ui::Widget *m_ui;
+    Hooks m_hooks;
+    MultiviewPage *m_multiview = nullptr;
+};

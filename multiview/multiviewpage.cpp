@@ -1,0 +1,125 @@
+#include "multiviewpage.h"
+
+#include "canvasmath.h"
+#include "commands.h"
+#include "devicestate.h"
+#include "outputwidget0409.h"
+#include "wallgeometry.h"
+#include "widgetsplicingsetting.h"
+
+#include <QAbstractButton>
+#include <QEventLoop>
+#include <QIcon>
+#include <QScrollArea>
+
+MultiviewPage::MultiviewPage(const Controls &controls, CommandSink sink, QObject *parent)
+    : QObject(parent)
+    , m_c(controls)
+    , m_sink(std::move(sink))
+{
+    OutputWidget0409 *canvas = m_c.canvas;
+    canvas->setCommandSink(m_sink);
+    connect(canvas, &OutputWidget0409::si_orderToOptimiseSizeVis, this, &MultiviewPage::fitCanvas);
+    connect(canvas, &OutputWidget0409::si_resize, this, [this] {
+        m_c.content->resize(m_c.canvas->width() + 2, m_c.canvas->height() + 2);
+    });
+    connect(m_c.zoomIn, &QAbstractButton::clicked, canvas, &OutputWidget0409::zoomIn);
+    connect(m_c.zoomOut, &QAbstractButton::clicked, canvas, &OutputWidget0409::zoomOut);
+    m_c.lockAll->setCheckable(true);
+    connect(m_c.lockAll, &QAbstractButton::toggled, canvas, &OutputWidget0409::setAllLocked);
+    connect(m_c.closeAll, &QAbstractButton::clicked, canvas, [canvas] { canvas->closeAllWindows(false); });
+    // The canvas starts on the first join button.
+    if (m_c.layoutButtons[0] && m_c.layoutButtons[0]->isCheckable())
+        m_c.layoutButtons[0]->setChecked(true);
+    updateLayoutButtonIcons();
+}
+
+void MultiviewPage::restart()
+{
+    m_c.canvas->clearWindows();
+    m_c.canvas->resetReady();
+    m_c.canvas->recalculate();
+    m_c.canvas->refreshLayout();
+    updateLayoutButtonIcons();
+    m_c.canvas->startStatusTimer();
+}
+
+void MultiviewPage::updateLayoutButtonIcons()
+{
+    const QStringList icons = WallGeometry::layoutButtonIcons(DeviceState::instance()->virMode());
+    for (int i = 0; i < 3; ++i) {
+        if (m_c.layoutButtons[i])
+            m_c.layoutButtons[i]->setIcon(QIcon(icons.at(i)));
+    }
+}
+
+void MultiviewPage::chooseJoinButton(int id)
+{
+    if (id < 0 || id > 2)
+        return;
+    m_c.canvas->setJoinButton(id);
+}
+
+void MultiviewPage::fitCanvas(int wallWidth, int wallHeight)
+{
+    const auto fit = CanvasMath::fitCanvas(m_c.area->viewport()->size(), QSize(wallWidth, wallHeight),
+                                           DeviceState::instance()->virMode());
+    if (!fit)
+        return;
+    const QSize frame(2, 2);
+    m_c.canvas->setMinimumSize(fit->minimum);
+    m_c.content->setMinimumSize(fit->minimum + frame);
+    m_c.canvas->setMaximumSize(fit->maximum);
+    m_c.content->setMaximumSize(fit->maximum + frame);
+    m_c.content->resize(fit->size + frame);
+    m_c.canvas->setGeometry(QRect(QPoint(1, 1), fit->size));
+}
+
+void MultiviewPage::resolutionMapArrived()
+{
+    emit si_closeSplicing();
+    m_c.canvas->markResolutionReady();
+}
+
+void MultiviewPage::windowsArrived()
+{
+    emit si_closeSplicing();
+    m_c.canvas->markWindowsReady();
+}
+
+void MultiviewPage::rotationArrived()
+{
+    emit si_closeSplicing();
+    m_c.canvas->markRotationReady();
+}
+
+void MultiviewPage::forwardText(const QString &text)
+{
+    emit si_forwardToSplicing(text);
+}
+
+void MultiviewPage::openSplicingSettings(QWidget *parent)
+{
+    if (m_splicing)
+        return;
+    OutputWidget0409 *canvas = m_c.canvas;
+    canvas->resetPending();
+    auto *settings = new WidgetSplicingSetting(parent, m_sink);
+    m_splicing = settings;
+    connect(settings, &WidgetSplicingSetting::si_orderToRecalculate, canvas, [canvas] {
+        canvas->closeAllWindows(true);
+        canvas->recalculate();
+    });
+    connect(settings, &WidgetSplicingSetting::si_update3BtnLayout, this, [this] {
+        updateLayoutButtonIcons();
+        m_c.canvas->refreshLayout();
+    });
+    connect(this, &MultiviewPage::si_closeSplicing, settings, &QWidget::close);
+    connect(this, &MultiviewPage::si_forwardToSplicing, settings, &WidgetSplicingSetting::sl_forwardAnalysis);
+    m_sink(Commands::getNoinput(1));
+    QEventLoop loop;
+    connect(settings, &WidgetSplicingSetting::si_closed, &loop, &QEventLoop::quit);
+    settings->show();
+    loop.exec();
+    delete settings;
+}

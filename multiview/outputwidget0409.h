@@ -1,0 +1,146 @@
+#pragma once
+
+#include "canvasmath.h"
+#include "inputsignalwidget0409.h"
+
+#include <QList>
+#include <QLoggingCategory>
+#include <QMap>
+#include <QPoint>
+#include <QPointer>
+#include <QRectF>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+Q_DECLARE_LOGGING_CATEGORY(lcMultiview)
+
+class QDialog;
+class QTimer;
+
+// The multiview wall canvas: the wall scaled into a widget, holding up to four window
+// items. Creates windows from drops, drawn rectangles and the device's window status,
+// and carries out the layer and zoom orders the items raise. Owns its items. GUI thread.
+class OutputWidget0409 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using CommandSink = InputSignalWidget0409::CommandSink;
+    using DialogRunner = std::function<int(QDialog &)>;
+
+    struct NewWindow
+    {
+        int input = 0;
+        QString name;
+        QRectF rect; // widget coordinates
+        bool sendOpen = false;
+        std::optional<int> layer;
+        std::optional<int> id;
+    };
+
+    explicit OutputWidget0409(QWidget *parent = nullptr);
+    ~OutputWidget0409() override;
+
+    // Where the window commands go; the device link unless a test says otherwise.
+    void setCommandSink(CommandSink sink);
+    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    // Whether the user may use an input; without a checker every input may be used.
+    void setPermissionChecker(std::function<bool(int input)> checker) { m_inputAllowed = std::move(checker); }
+    void setInputNames(const QMap<int, QString> &names) { m_inputNames = names; }
+    QMap<int, QString> inputNames() const { return m_inputNames; }
+    void setCanvasDisabled(bool disabled) { m_disabled = disabled; }
+
+    QSize realResolution() const { return m_wall; }
+    int viewLayout() const { return m_viewLayout; }
+    CanvasMath::Grid grid() const { return CanvasMath::viewGrid(m_viewLayout); }
+    QMap<int, InputSignalWidget0409 *> windows() const { return m_windows; }
+    InputSignalWidget0409 *window(int id) const { return m_windows.value(id); }
+    int currentInput() const { return m_currentInput; }
+    bool isResizeQueueBusy() const { return m_queueBusy; }
+
+    bool addWindow(const NewWindow &request);
+
+public slots:
+    void recalculate();
+    void setJoinButton(int button);
+    // Re-reads the VIR mode from the store and recomputes the view layout.
+    void refreshLayout();
+    void setCurrentInput(int input);
+    void setAllLocked(bool locked);
+    void closeAllWindows(bool withoutAsking);
+    // Deletes every window without telling the device (a reload or a new connection).
+    void clearWindows();
+    void resetPending();
+    void resetReady();
+    void startStatusTimer();
+    void markResolutionReady();
+    void markWindowsReady();
+    void markRotationReady();
+    void loadWindowsFromDevice();
+    void zoomIn();
+    void zoomOut();
+
+signals:
+    void si_layoutChanged(int rows, int cols);
+    void si_resize(double factor);
+    void si_orderToOptimiseSizeVis(int width, int height);
+    void si_showPermissionWarningDialog();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    void connectItem(InputSignalWidget0409 *item);
+    bool inputAllowed(int input) const;
+    void showError(const QString &text);
+    void restack(int id);
+    void applyLayers(const QMap<int, int> &layers, int id);
+    QMap<int, int> layers() const;
+    void layerUp(int id);
+    void layerDown(int id);
+    void layerTop(int id);
+    void layerBottom(int id);
+    void windowRemoved(int id);
+    bool zoomWindow(int id, bool occupied);
+    void zoomAllSingleScreen();
+    void resizeQueueStep();
+    void showProperty(int id);
+    void zoomBy(double factor);
+    InputSignalWidget0409 *topWindowAt(const QPoint &pos) const;
+    void checkReady();
+    void setViewLayout(int layout);
+
+    QSize m_wall;
+    int m_joinButton = 0;
+    int m_viewLayout = 5;
+    QMap<int, InputSignalWidget0409 *> m_windows;
+    int m_nextId = 1;
+    int m_currentInput = 0;
+    QString m_currentName;
+    QMap<int, QString> m_inputNames;
+    bool m_resolutionReady = false;
+    bool m_windowsReady = false;
+    bool m_rotationReady = false;
+    QTimer *m_statusTimer = nullptr;
+    QTimer *m_queueTimer = nullptr;
+    bool m_queueBusy = false;
+    int m_queueStage = 0;
+    QList<int> m_queue;
+    bool m_disabled = false;
+    bool m_banding = false;
+    QPoint m_bandStart;
+    QPoint m_bandEnd;
+    std::function<bool(int)> m_inputAllowed;
+    CommandSink m_sink;
+    DialogRunner m_runDialog;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QMap>
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+// The splitter model's one output divided into areas: draws the current layout with
+// the input each area carries, takes inputs dropped from the signal list and clears an
+// area on a double click. GUI thread.
+class SingleSplitterWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SingleSplitterWidget(QWidget *parent = nullptr);
+
+    int layoutMode() const { return m_mode; }
+    int selectedArea() const { return m_selected; }
+    QString areaText(int area) const { return m_texts.value(area); }
+    // Input number to name, for the area texts.
+    void setInputNames(std::function<QString(int)> names) { m_names = std::move(names); }
+
+    void setLayout(int mode);
+    // Area texts from the splitter routing of the device-state store.
+    void refreshTexts();
+    int hitTest(const QPointF &point) const;
+
+signals:
+    void si_layout_change(int mode);
+    void si_drop(int input, int output);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    QString textFor(int input) const;
+
+    int m_mode = 0;
+    QMap<int, QRectF> m_areas;
+    QMap<int, QString> m_texts;
+    int m_selected = -1;
+    std::function<QString(int)> m_names;
+};
