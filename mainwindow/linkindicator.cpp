@@ -24,17 +24,18 @@ QString LinkIndicator::word() const
     return tr("Disconnected");
 }
 
+// Read on the dark green title bar, so lighter than the usual status colours.
 QString LinkIndicator::colour() const
 {
     switch (m_state) {
     case State::Connected:
-        return QStringLiteral("#2e9d5b");
+        return QStringLiteral("#7dff9e");
     case State::Connecting:
-        return QStringLiteral("#e69a1e");
+        return QStringLiteral("#ffc233");
     case State::Disconnected:
         break;
     }
-    return QStringLiteral("#d9534f");
+    return QStringLiteral("#ff5c50");
 }
 
 QString LinkIndicator::offlineReason() const
