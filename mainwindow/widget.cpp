@@ -21,6 +21,7 @@
 #include "projecttables.h"
 #include "replyrecords.h"
 #include "settingpage.h"
+#include "signalsearch.h"
 #include "sigmanager.h"
 #include "svgwidgets.h"
 #include "tablewidget.h"
@@ -129,6 +130,7 @@ void Widget::buildLinkViews()
     guard->setMessage([this](const QString &text) { m_status->showMessage(text); });
     m_activity = new ActivityView(m_watch, ui->SettingTabWidget);
     ui->settingLayout->addWidget(m_activity, 1);
+    m_search = new SignalSearch(ui->listWidget);
 }
 
 void Widget::connectLink()
@@ -335,8 +337,10 @@ void Widget::retranslate()
     setWindowTitle(QStringLiteral("%1VANTOR DESK").arg(QLatin1String(ProductWord)));
     m_pages->writeJointTabText();
     m_title->showStoredState();
-    if (m_status)
+    if (m_status) {
         m_status->retranslate();
+        m_search->retranslate();
+    }
     AboutPage::write(ui.get());
     if (m_wall && m_context.bind)
         disableLaterControls();

@@ -23,6 +23,7 @@ class PageConfigurator;
 class QButtonGroup;
 class QDialog;
 class SettingPage;
+class SignalSearch;
 class TableWidget;
 class TitleBar;
 class WallPages;
@@ -133,6 +134,7 @@ private:
     LinkWatch *m_watch = nullptr;
     LinkStatusView *m_status = nullptr;
     ActivityView *m_activity = nullptr;
+    SignalSearch *m_search = nullptr;
     WallControls *m_wall = nullptr;
     WallPages *m_wallPages = nullptr;
     QStringList m_bindColours;

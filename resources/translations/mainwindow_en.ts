@@ -132,6 +132,13 @@
     </message>
 </context>
 <context>
+    <name>SignalSearch</name>
+    <message>
+        <source>Search by number or name</source>
+        <translation>Search by number or name</translation>
+    </message>
+</context>
+<context>
     <name>WallGroupButton</name>
     <message>
         <source>Outputs %1</source>

@@ -3,6 +3,7 @@
 #include "linkindicator.h"
 #include "messagedistance.h"
 #include "networkform.h"
+#include "signalsearch.h"
 #include "staletracker.h"
 #include "takeundo.h"
 #include "testtimeouts.h"
@@ -26,6 +27,8 @@ private slots:
     void networkFields_data();
     void networkFields();
     void networkConfirmationNamesOldAndNew();
+    void signalSearch_data();
+    void signalSearch();
 };
 
 // c: connecting, f: failed, s: connected
@@ -161,6 +164,27 @@ void tst_OperatorLogic::networkConfirmationNamesOldAndNew()
     const QString text = NetworkForm::confirmation(before, after);
     QVERIFY2(text.contains("IP address: 192.168.1.188 → 10.0.0.5"), qPrintable(text));
     QVERIFY2(text.contains("Gateway: 192.168.1.1 (unchanged)"), qPrintable(text));
+}
+
+void tst_OperatorLogic::signalSearch_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<bool>("shown");
+    QTest::addRow("number") << " [3] Camera" << "3" << true;
+    QTest::addRow("number is the port, not a digit in another") << " [13] Input 13" << "3" << false;
+    QTest::addRow("bracketed number") << " [3] Camera" << "[3]" << true;
+    QTest::addRow("name, any case") << " [3] Camera" << "cam" << true;
+    QTest::addRow("a number is never a name") << " [1] Studio 3" << "3" << false;
+    QTest::addRow("other name") << " [3] Camera" << "mic" << false;
+    QTest::addRow("empty") << " [3] Camera" << " " << true;
+}
+
+void tst_OperatorLogic::signalSearch()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, query);
+    QTEST(SignalSearch::matches(item, query), "shown");
 }
 
 QTEST_GUILESS_MAIN(tst_OperatorLogic)
