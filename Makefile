@@ -1,9 +1,9 @@
-# The two commands of the README: `make test` and `make run`.
+# The commands of the README: `make test`, `make run`, `make bench` and `make package`.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
-.PHONY: all deps configure build test run bench clean sanitize fuzz
+.PHONY: all deps configure build test run bench package clean sanitize fuzz
 
 SANITIZE_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
@@ -27,6 +27,10 @@ test: build
 
 run: build
 	$(BUILD_DIR)/bin/zeldesk --demo
+
+# A .deb of zeldesk and zelsim in $(BUILD_DIR); install it with `sudo apt install ./build/zeldesk_*.deb`.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: build
 	$(BUILD_DIR)/bin/zelbench

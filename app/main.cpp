@@ -1,5 +1,6 @@
 #include "captionbitmap.h"
 #include "databaseprompt.h"
+#include "commandline.h"
 #include "datadir.h"
 #include "demomode.h"
 #include "languagechoice.h"
@@ -41,7 +42,11 @@ int main(int argc, char *argv[])
     CaptionBitmap::enableLargeGlyphCache();
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+    if (CommandLine::asksHelpOrVersion(argc, argv))
+        CommandLine::answer(argc, argv);
     auto app = std::make_unique<QApplication>(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zeldesk"));
+    QApplication::setApplicationVersion(CommandLine::version());
 
     QFont font = QApplication::font();
     // Keeps the toolkit's family where the font is not installed.

@@ -68,8 +68,12 @@ TableItemWidget::TableItemWidget(QWidget *parent)
     m_lockIcon->setEnabled(false);
     auto *icons = new QHBoxLayout;
     icons->addStretch();
-    for (QLabel *l : {m_pauseIcon, m_lockIcon, m_hdmiIcon, m_muteIcon})
+    for (QLabel *l : {m_pauseIcon, m_lockIcon, m_hdmiIcon, m_muteIcon}) {
+        // A 16 px icon in a 20 px target: easier to hit than the bare pixmap.
+        l->setFixedSize(20, 20);
+        l->setAlignment(Qt::AlignCenter);
         icons->addWidget(l);
+    }
     icons->addStretch();
     auto *bottomLayout = new QVBoxLayout(bottom);
     bottomLayout->setContentsMargins(2, 2, 2, 2);
@@ -101,6 +105,8 @@ void TableItemWidget::setFrozen(bool frozen)
     m_frozen = frozen;
     showIcon(m_pauseIcon, frozen ? QStringLiteral(":/Images/pause_2c3e50.svg")
                                  : QStringLiteral(":/Images/play_4caf50.svg"));
+    m_pauseIcon->setToolTip(frozen ? tr("Frozen: click to play the picture again")
+                                   : tr("Playing: click to freeze the picture"));
 }
 
 void TableItemWidget::setHdmiLink(bool link)
@@ -108,6 +114,7 @@ void TableItemWidget::setHdmiLink(bool link)
     m_hdmiLink = link;
     showIcon(m_hdmiIcon, link ? QStringLiteral(":/Images/hdmi_4caf50.svg")
                               : QStringLiteral(":/Images/hdmi_2c3e50.svg"));
+    m_hdmiIcon->setToolTip(link ? tr("A display is connected") : tr("No display connected"));
 }
 
 void TableItemWidget::setMuted(bool muted)
@@ -115,6 +122,18 @@ void TableItemWidget::setMuted(bool muted)
     m_muted = muted;
     showIcon(m_muteIcon, muted ? QStringLiteral(":/Images/mute_2c3e50.svg")
                                : QStringLiteral(":/Images/unmute_4caf50.svg"));
+    m_muteIcon->setToolTip(muted ? tr("Muted: click to show the picture again")
+                                 : tr("Click to mute the picture"));
+}
+
+void TableItemWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        setFrozen(m_frozen);
+        setHdmiLink(m_hdmiLink);
+        setMuted(m_muted);
+    }
+    QWidget::changeEvent(event);
 }
 
 void TableItemWidget::setCellLocked(bool locked)

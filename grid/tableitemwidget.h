@@ -46,6 +46,7 @@ signals:
     void si_click_mute(bool mute);
 
 protected:
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -3,6 +3,7 @@
 #include "tableitemwidget.h"
 
 #include <QDropEvent>
+#include <QFrame>
 #include <QHeaderView>
 #include <QMimeData>
 
@@ -22,6 +23,49 @@ TableWidget::TableWidget(QWidget *parent)
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Drawn over the cell widgets while a drag hovers a cell: green takes, red refuses.
+    m_dropMarker = new QFrame(viewport());
+    m_dropMarker->setObjectName(QStringLiteral("dropMarker"));
+    m_dropMarker->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_dropMarker->hide();
+}
+
+void TableWidget::setOfflineReason(const QString &reason)
+{
+    m_offlineReason = reason;
+}
+
+QString TableWidget::refusalAt(const QPoint &pos, int source) const
+{
+    if (!m_offlineReason.isEmpty())
+        return m_offlineReason;
+    QTableWidgetItem *it = itemAt(pos);
+    auto *cell = it ? qobject_cast<TableItemWidget *>(cellWidget(it->row(), it->column()))
+                    : nullptr;
+    if (!it || !cell)
+        return tr("There is no output here.");
+    const int output = it->data(PortRole).toInt();
+    if (cell->isCellLocked())
+        return tr("Output %1 is locked.").arg(output);
+    if (source > 0 && m_dropCheck &&
+        !m_dropCheck(GridLayout::dropRights(m_kind, output, source), output))
+        return tr("You have no right to switch output %1.").arg(output);
+    return QString();
+}
+
+void TableWidget::markDropTarget(const QPoint &pos, int source)
+{
+    QTableWidgetItem *it = itemAt(pos);
+    if (!it) {
+        m_dropMarker->hide();
+        return;
+    }
+    const bool refused = !refusalAt(pos, source).isEmpty();
+    m_dropMarker->setStyleSheet(QStringLiteral("QFrame#dropMarker{border:3px solid %1;background:transparent;}")
+                                    .arg(refused ? QStringLiteral("#d9534f") : QStringLiteral("#338c56")));
+    m_dropMarker->setGeometry(visualItemRect(it));
+    m_dropMarker->show();
+    m_dropMarker->raise();
 }
 
 void TableWidget::setSourceNames(NameLookup audioName, NameLookup inputName)
@@ -70,15 +114,33 @@ void TableWidget::buildCells(int columns, int rows, int deviceCode)
                 setCellWidget(row, column, cell);
                 continue;
             }
-            connect(cell, &TableItemWidget::si_click_pause, this,
-                    [this, port](bool on) { emit si_orderToPause(port, on); });
-            connect(cell, &TableItemWidget::si_click_lock, this,
-                    [this, port](bool on) { emit si_orderToLock(port, on); });
-            connect(cell, &TableItemWidget::si_click_mute, this,
-                    [this, port](bool on) { emit si_orderToMute(port, on); });
+            connectCell(cell, port);
             setCellWidget(row, column, cell);
         }
     }
+}
+
+void TableWidget::connectCell(TableItemWidget *cell, int port)
+{
+    // Offline, a click is put back as it was: nothing would reach the device.
+    connect(cell, &TableItemWidget::si_click_pause, this, [this, cell, port](bool on) {
+        if (!m_offlineReason.isEmpty()) {
+            cell->setFrozen(!on);
+            emit si_refused(m_offlineReason);
+            return;
+        }
+        emit si_orderToPause(port, on);
+    });
+    connect(cell, &TableItemWidget::si_click_lock, this,
+            [this, port](bool on) { emit si_orderToLock(port, on); });
+    connect(cell, &TableItemWidget::si_click_mute, this, [this, cell, port](bool on) {
+        if (!m_offlineReason.isEmpty()) {
+            cell->setMuted(!on);
+            emit si_refused(m_offlineReason);
+            return;
+        }
+        emit si_orderToMute(port, on);
+    });
 }
 
 void TableWidget::setNames(const QMap<int, QString> &names)
@@ -160,16 +222,26 @@ void TableWidget::dragEnterEvent(QDragEnterEvent *event)
 void TableWidget::dragMoveEvent(QDragMoveEvent *event)
 {
     event->acceptProposedAction();
+    markDropTarget(event->pos(), event->mimeData()->text().toInt());
+}
+
+void TableWidget::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    m_dropMarker->hide();
+    QTableWidget::dragLeaveEvent(event);
 }
 
 void TableWidget::dropEvent(QDropEvent *event)
 {
+    m_dropMarker->hide();
     QTableWidgetItem *it = itemAt(event->pos());
     auto *cell = it ? qobject_cast<TableItemWidget *>(cellWidget(it->row(), it->column()))
                     : nullptr;
-    // No item (the empty fifth cell) or no cell widget: there is no output to switch.
-    if (!it || !cell || cell->isCellLocked()) {
+    // Offline, no item (the empty fifth cell), no cell widget or a locked cell: nothing
+    // to switch, and the cell must not show a source the device never got.
+    if (!m_offlineReason.isEmpty() || !it || !cell || cell->isCellLocked()) {
         event->ignore();
+        emit si_refused(refusalAt(event->pos(), 0));
         return;
     }
     const int output = it->data(PortRole).toInt();
@@ -181,6 +253,7 @@ void TableWidget::dropEvent(QDropEvent *event)
     }
     if (m_dropCheck && !m_dropCheck(GridLayout::dropRights(m_kind, output, source), output)) {
         event->acceptProposedAction();
+        emit si_refused(tr("You have no right to switch output %1.").arg(output));
         emit si_showPermissionWarningDialog();
         return;
     }

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QFrame;
 class TableItemWidget;
 
 // A routing grid: one item per output (role 256 output port, 257 routed source) with
@@ -47,6 +48,11 @@ public:
     // Routes nothing to the port (the double click and "Clear"): a locked cell stays
     // as it is, a refused check warns. False when nothing was cleared.
     bool clearRoute(int port);
+    // While set (the device is not connected), drops and icon clicks are refused with it.
+    void setOfflineReason(const QString &reason);
+    QString offlineReason() const { return m_offlineReason; }
+    // Why a drop of `source` on the cell at `pos` would be refused; empty when it would not.
+    QString refusalAt(const QPoint &pos, int source) const;
 
 signals:
     void dropPortToItemSig(int iInput, int iOutput);
@@ -56,10 +62,13 @@ signals:
     void si_orderToLock(int port, bool isToLock);
     void si_orderToPause(int port, bool isToPause);
     void si_orderToMute(int port, bool isToMute);
+    // A drop or click that did nothing, with the reason for the message line.
+    void si_refused(const QString &reason);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -69,6 +78,8 @@ protected:
 
 private:
     QString sourceLabel(int source) const;
+    void connectCell(TableItemWidget *cell, int port);
+    void markDropTarget(const QPoint &pos, int source);
     void buildCells(int columns, int rows, int deviceCode);
 
     int m_kind = 0;
@@ -79,4 +90,6 @@ private:
     DropCheck m_dropCheck;
     NameLookup m_audioName;
     NameLookup m_inputName;
+    QString m_offlineReason;
+    QFrame *m_dropMarker = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "loginsettingdialog.h"
 
+#include "addressvalidator.h"
 #include "devicestate.h"
 #include "ui_loginsettingdialog.h"
 
@@ -15,7 +16,16 @@ QString fieldStyle()
 {
     return QStringLiteral("QLineEdit,QComboBox{border:1px solid #cfd8d4;border-radius:4px;padding:0 8px;"
                           "color:#2c3e50;font-size:13px;background:#ffffff;}"
-                          "QLineEdit:focus,QComboBox:focus{border-color:#338c56;}");
+                          "QLineEdit:focus,QComboBox:focus{border-color:#338c56;}"
+                          "QLineEdit[bad=\"true\"]{border:1px solid #d9534f;background:#fdf0ef;}");
+}
+
+void markBad(QLineEdit *field, bool bad)
+{
+    if (field->property("bad").toBool() == bad)
+        return;
+    field->setProperty("bad", bad);
+    field->setStyleSheet(field->styleSheet()); // re-polishes for the property
 }
 
 } // namespace
@@ -38,7 +48,13 @@ LoginSettingDialog::LoginSettingDialog(QWidget *parent, bool lockType)
 
     Ui::LoginSettingDialog ui;
     ui.setupUi(frame());
-    setFrameSize(QSize(340, 236));
+    setFrameSize(QSize(340, 270));
+    ui.btnOK->move(ui.btnOK->x(), 224);
+    m_problem = new QLabel(frame());
+    m_problem->setObjectName(QStringLiteral("problemLabel"));
+    m_problem->setGeometry(20, 178, 300, 40);
+    m_problem->setWordWrap(true);
+    m_problem->setStyleSheet(QStringLiteral("color:#c0392b;font-size:12px;"));
     const DeviceState *state = DeviceState::instance();
     m_ip = ui.DeviceIP;
     m_ip->setText(state->deviceAddress());
@@ -56,14 +72,35 @@ LoginSettingDialog::LoginSettingDialog(QWidget *parent, bool lockType)
     m_type->setEnabled(!lockType);
     ui.btnOK->setStyleSheet(DialogStyle::primaryButton());
     connect(ui.btnOK, &QPushButton::clicked, this, &LoginSettingDialog::on_btnOK_clicked);
+    for (QLineEdit *field : {m_ip, m_port}) {
+        connect(field, &QLineEdit::textEdited, this, [this, field] {
+            markBad(field, false);
+            m_problem->clear();
+        });
+    }
+}
+
+QString LoginSettingDialog::problem() const
+{
+    return m_problem->text();
 }
 
 void LoginSettingDialog::on_btnOK_clicked()
 {
+    const QString host = m_ip->text().trimmed();
+    const QString port = m_port->text().trimmed();
+    const QString hostProblem = AddressValidator::problem(AddressValidator::Kind::Host, host);
+    const QString portProblem = AddressValidator::problem(AddressValidator::Kind::Port, port);
+    markBad(m_ip, !hostProblem.isEmpty());
+    markBad(m_port, !portProblem.isEmpty());
+    if (!hostProblem.isEmpty() || !portProblem.isEmpty()) {
+        m_problem->setText(hostProblem.isEmpty() ? portProblem : hostProblem);
+        (hostProblem.isEmpty() ? m_port : m_ip)->setFocus();
+        return;
+    }
     DeviceState *state = DeviceState::instance();
-    state->setDeviceAddress(m_ip->text());
-    // Not a number reads as 0 here; config.ini turns it into 80 on the next start.
-    state->setDevicePort(m_port->text().toInt());
+    state->setDeviceAddress(host);
+    state->setDevicePort(port.toInt());
     if (m_type->isEnabled())
         state->setDeviceType(m_type->currentIndex());
     accept();

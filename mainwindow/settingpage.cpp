@@ -1,14 +1,15 @@
 #include "settingpage.h"
 #include "ui_widget.h"
 
+#include "addressvalidator.h"
 #include "devicestate.h"
 #include "dialogconfirm.h"
 #include "messagedistance.h"
+#include "networkguard.h"
 #include "userstore.h"
 #include "windowcontext.h"
 
 #include <QCoreApplication>
-#include <QRegExpValidator>
 
 namespace {
 // With its signals blocked a switch keeps its old image; this draws the state it has.
@@ -24,6 +25,7 @@ SettingPage::SettingPage(WindowContext &context, QWidget *dialogParent)
     , m_dialogParent(dialogParent)
 {
     setUpFields();
+    m_guard = new NetworkGuard(context, dialogParent, this);
 }
 
 void SettingPage::setUpFields()
@@ -33,15 +35,12 @@ void SettingPage::setUpFields()
         showSwitchImage(box);
         box->setSvgIconSize(QSize(48, 24));
     }
-    const QString ipPattern = QStringLiteral(
-        "((25[0-5]|2[0-4][0-9]|1[0-9][0-9]|[1-9][0-9]|[0-9])[\\.]){3}"
-        "(25[0-5]|2[0-4][0-9]|1[0-9][0-9]|[1-9][0-9]|[0-9])");
-    auto *ipValidator = new QRegExpValidator(QRegExp(ipPattern), this);
+    // Typing stops at what can never become an address; sending needs a complete one.
+    auto *ipValidator = new AddressValidator(AddressValidator::Kind::IPv4, this);
     ui->IpEdit->setValidator(ipValidator);
     ui->GateWayEdit->setValidator(ipValidator);
-    ui->SubnetEdit->setValidator(ipValidator);
-    ui->MacEdit->setValidator(new QRegExpValidator(
-        QRegExp(QStringLiteral("^([0-9a-fA-F]{2}(:|-)){5}[0-9a-fA-F]{2}$")), this));
+    ui->SubnetEdit->setValidator(new AddressValidator(AddressValidator::Kind::SubnetMask, this));
+    ui->MacEdit->setValidator(new AddressValidator(AddressValidator::Kind::Mac, this));
 }
 
 void SettingPage::connectControls()
@@ -49,16 +48,26 @@ void SettingPage::connectControls()
     Ui::Widget *ui = m_context.ui;
     MessageDistance *link = MessageDistance::instance();
     connect(ui->factorResetBtn, &QPushButton::clicked, this, [this, link] {
+        if (!m_guard->confirmFactoryReset())
+            return;
         m_networkChangePending = true;
         link->sendDefault();
     });
-    connect(ui->netWorkConfirmBtn, &QPushButton::clicked, this, [this, ui, link] {
+    connect(ui->netWorkConfirmBtn, &QPushButton::clicked, this, [this, link] {
+        const std::optional<NetworkForm::Values> values = m_guard->confirmedValues();
+        if (!values)
+            return;
         m_networkChangePending = true;
-        link->sendSetNetwork(ui->IpEdit->text(), ui->GateWayEdit->text(), ui->SubnetEdit->text(),
-                             ui->MacEdit->text());
+        link->sendSetNetwork(values->ip, values->gateway, values->subnet, values->mac);
     });
-    connect(ui->DhcpSwitchCheck, &QCheckBox::toggled, link,
-            [link](bool checked) { link->sendDhcp(checked); });
+    connect(ui->DhcpSwitchCheck, &QCheckBox::toggled, this, [this, link](bool checked) {
+        if (m_guard->refusedNow()) {
+            setDhcpSwitch(!checked);
+            return;
+        }
+        link->sendDhcp(checked);
+        m_guard->applyDhcp(checked);
+    });
     connect(ui->IsNotNeedLoginCheck, &QCheckBox::toggled, this,
             [](bool checked) { UserStore::setLoginModel(checked ? 1 : 0); });
 }
@@ -71,6 +80,7 @@ void SettingPage::applyRights()
     ui->netWorkConfirmBtn->setEnabled(rights.hasFunctionRight(PermissionStore::NetWork));
     ui->DhcpSwitchCheck->setEnabled(rights.hasFunctionRight(PermissionStore::Dhcp));
     ui->IsNotNeedLoginCheck->setEnabled(rights.hasFunctionRight(PermissionStore::LoginFreeOption));
+    m_guard->applyDhcp(ui->DhcpSwitchCheck->isChecked());
 }
 
 void SettingPage::showNetwork()
@@ -99,6 +109,7 @@ void SettingPage::setDhcpSwitch(bool on)
     const QSignalBlocker blocker(box);
     box->setChecked(on);
     showSwitchImage(box);
+    m_guard->applyDhcp(on);
 }
 
 void SettingPage::confirmHttpOk()

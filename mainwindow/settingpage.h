@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+class NetworkGuard;
 struct WindowContext;
 
 // The network and setting page: address fields, DHCP and login-free switches, factory
@@ -21,6 +22,7 @@ public:
     void setDhcpSwitch(bool on);
     void confirmHttpOk();
     bool changePending() const { return m_networkChangePending; }
+    NetworkGuard *guard() const { return m_guard; }
 
 private:
     void setUpFields();
@@ -28,4 +30,5 @@ private:
     WindowContext &m_context;
     QWidget *m_dialogParent;
     bool m_networkChangePending = false;
+    NetworkGuard *m_guard = nullptr;
 };

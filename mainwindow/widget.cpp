@@ -2,6 +2,7 @@
 #include "ui_widget.h"
 
 #include "aboutpage.h"
+#include "activityview.h"
 #include "appsettings.h"
 #include "changeapplier.h"
 #include "devicestate.h"
@@ -9,11 +10,14 @@
 #include "dialogconfirm.h"
 #include "gridwiring.h"
 #include "languagechoice.h"
+#include "linkstatusview.h"
+#include "linkwatch.h"
 #include "listwidget.h"
 #include "localrouting.h"
 #include "mainstyle.h"
 #include "messagedistance.h"
 #include "outputdialogs.h"
+#include "networkguard.h"
 #include "pageconfigurator.h"
 #include "planbar.h"
 #include "planpushbutton.h"
@@ -22,6 +26,7 @@
 #include "projecttables.h"
 #include "replyrecords.h"
 #include "settingpage.h"
+#include "signalsearch.h"
 #include "sigmanager.h"
 #include "svgwidgets.h"
 #include "tablewidget.h"
@@ -63,6 +68,7 @@ Widget::Widget(QWidget *parent, LoginFlow::Runner login, DialogRunner dialogs)
     connectLink();
     connectControls();
     m_grids->connectGrids();
+    m_status->setGrids(m_grids->grids());
     connectChanges();
     connectPortMenus();
 
@@ -94,6 +100,7 @@ void Widget::buildForm()
     m_changes = new ChangeApplier(DeviceState::instance(), this);
     m_changes->setHdmiAudioFollowsVideo([this] { return m_context.hdmiAudioFollowsVideo; });
     m_pages->applyTabStyle(false);
+    buildLinkViews();
     WallPages::Hooks wallHooks;
     wallHooks.runDialog = [this](QDialog &dialog) { return m_context.run(dialog); };
     wallHooks.inputAllowed = [this](int input) {
@@ -137,6 +144,19 @@ void Widget::buildPlanBars()
         bar->setAllowed([this](int right) { return m_context.permissions.hasFunctionRight(right); });
         bar->setDialogRunner([this](QDialog &dialog) { return m_context.run(dialog); });
     }
+}
+
+void Widget::buildLinkViews()
+{
+    m_watch = new LinkWatch(this);
+    m_status = new LinkStatusView(ui->titleBar, this, m_watch);
+    m_status->setRefresh([] { MessageDistance::instance()->sendVersion(); });
+    NetworkGuard *guard = m_settingPage->guard();
+    guard->setRefusal([this] { return m_status->refuseWhileOffline(); });
+    guard->setMessage([this](const QString &text) { m_status->showMessage(text); });
+    m_activity = new ActivityView(m_watch, ui->SettingTabWidget);
+    ui->settingLayout->addWidget(m_activity, 1);
+    m_search = new SignalSearch(ui->listWidget);
 }
 
 void Widget::connectLink()
@@ -371,6 +391,10 @@ void Widget::retranslate()
     setWindowTitle(QStringLiteral("%1VANTOR DESK").arg(QLatin1String(ProductWord)));
     m_pages->writeJointTabText();
     m_title->showStoredState();
+    if (m_status) {
+        m_status->retranslate();
+        m_search->retranslate();
+    }
     AboutPage::write(ui.get());
 }
 
@@ -383,6 +407,11 @@ void Widget::on_languageComboBox_currentIndexChanged(int index)
 
 void Widget::on_hdmiAudioComboBox_currentIndexChanged(int index)
 {
+    if (m_status->refuseWhileOffline()) {
+        const QSignalBlocker blocker(ui->HdmiAudioComboBox);
+        ui->HdmiAudioComboBox->setCurrentIndex(m_context.hdmiAudioFollowsVideo ? 0 : 1);
+        return;
+    }
     m_context.hdmiAudioFollowsVideo = index == 0;
     m_pages->applyHdmiAudioLayout();
     MessageDistance::instance()->sendFollowVideo(m_context.hdmiAudioFollowsVideo);
@@ -397,11 +426,18 @@ void Widget::on_btn_RestoreOrMax_clicked()
 
 void Widget::on_refrenshBtn_clicked()
 {
+    if (m_status->refuseWhileOffline())
+        return;
     MessageDistance::instance()->sendVersion();
 }
 
 void Widget::SingleSplitterButtonChangeSlot(int id)
 {
+    if (m_status->refuseWhileOffline()) {
+        if (QAbstractButton *b = m_wall->splitterGroup()->button(DeviceState::instance()->splitterLayout()))
+            b->setChecked(true);
+        return;
+    }
     ui->wid_ss->setLayout(id);
     m_wall->selectSplitterLayout(id);
 }
@@ -417,6 +453,11 @@ void Widget::sl_spliceGroupBtnClicked(int id)
 {
     if (!m_context.bind)
         return;
+    if (m_status->refuseWhileOffline()) {
+        if (QAbstractButton *b = m_wall->wallGroup()->button(DeviceState::instance()->spliceMode()))
+            b->setChecked(true);
+        return;
+    }
     applySpliceMode(LocalRouting::spliceModeOf(id), true);
 }
 

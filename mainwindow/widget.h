@@ -14,15 +14,19 @@
 #include <functional>
 #include <memory>
 
+class ActivityView;
 class ChangeApplier;
 class DialogLauncher;
 class GridWiring;
+class LinkStatusView;
+class LinkWatch;
 class PageConfigurator;
 class PlanController;
 class QButtonGroup;
 class PortMenus;
 class QDialog;
 class SettingPage;
+class SignalSearch;
 class TableWidget;
 class TitleBar;
 class WallPages;
@@ -116,6 +120,7 @@ protected:
 private:
     void buildForm();
     void buildPlanBars();
+    void buildLinkViews();
     void connectLink();
     void connectControls();
     void connectChanges();
@@ -140,6 +145,10 @@ private:
     TitleBar *m_title = nullptr;
     ChangeApplier *m_changes = nullptr;
     PortMenus *m_portMenus = nullptr;
+    LinkWatch *m_watch = nullptr;
+    LinkStatusView *m_status = nullptr;
+    ActivityView *m_activity = nullptr;
+    SignalSearch *m_search = nullptr;
     WallControls *m_wall = nullptr;
     PlanController *m_plans = nullptr;
     WallPages *m_wallPages = nullptr;

@@ -28,6 +28,14 @@ SimClient::SimClient(QTcpSocket *socket, int id, const SimFaults *faults, QObjec
 
 SimClient::~SimClient() = default;
 
+QString SimClient::localAddress() const
+{
+    const QHostAddress local = m_socket->localAddress();
+    bool isV4 = false;
+    const quint32 v4 = local.toIPv4Address(&isV4);
+    return isV4 ? QHostAddress(v4).toString() : local.toString();
+}
+
 QString SimClient::peer() const
 {
     return QStringLiteral("%1:%2")

@@ -28,6 +28,8 @@ public:
 
     int id() const { return m_id; }
     QString peer() const;
+    // The address this connection reached the device on, IPv4 where it is one.
+    QString localAddress() const;
     int commandCount() const { return m_commandCount; }
     bool isConnected() const;
 

@@ -16,6 +16,7 @@ struct Ctx
     SimState &s;
     SimEffect &e;
     QStringList args;
+    QString reachedAt;
     int n(int i) const { return args.value(i).toInt(); }
     void notify(const QString &key, int value)
     {
@@ -373,7 +374,7 @@ const Entry s_entries[] = {
     {"version", Echo::No, [](Ctx &c) { return answer(c, "version", SimRecords::version(c.s)); }},
     {"status", Echo::No, [](Ctx &c) { return answer(c, "status", SimRecords::status(c.s)); }},
     {"inputinfo", Echo::No, [](Ctx &c) { return answer(c, "inputinfo", SimRecords::inputInfo(c.s)); }},
-    {"netInfo", Echo::No, [](Ctx &c) { return answer(c, "netInfo", SimRecords::netInfo(c.s)); }},
+    {"netInfo", Echo::No, [](Ctx &c) { return answer(c, "netInfo", SimRecords::netInfo(c.s, c.reachedAt)); }},
     {"resolution", Echo::No, [](Ctx &c) { return answer(c, "resolution", SimRecords::resolution(c.s)); }},
     {"hdcpinfo", Echo::No, [](Ctx &c) { return answer(c, "hdcpinfo", SimRecords::hdcpInfo(c.s)); }},
     {"outputinfo", Echo::No, [](Ctx &c) { return answer(c, "outputinfo", SimRecords::outputInfo(c.s)); }},
@@ -528,7 +529,7 @@ const QVector<CompiledEntry> &compiled()
 
 } // namespace
 
-SimEffect apply(SimState &state, const QString &command)
+SimEffect apply(SimState &state, const QString &command, const QString &reachedAt)
 {
     SimEffect effect;
     for (const CompiledEntry &ce : compiled()) {
@@ -536,7 +537,7 @@ SimEffect apply(SimState &state, const QString &command)
         if (!m.hasMatch())
             continue;
         effect.recognised = true;
-        Ctx c{state, effect, m.capturedTexts().mid(1)};
+        Ctx c{state, effect, m.capturedTexts().mid(1), reachedAt};
         const bool applied = ce.entry->run(c);
         effect.changed = applied;
         if (applied && ce.entry->echo == Echo::Yes) {

@@ -26,6 +26,7 @@ struct SimEffect
 namespace SimCommands {
 
 // Applies one command, given as the text between "{param=" and "}", to the state.
-SimEffect apply(SimState &state, const QString &command);
+// `reachedAt` is the local address of the sender's connection (empty for the panel).
+SimEffect apply(SimState &state, const QString &command, const QString &reachedAt = QString());
 
 } // namespace SimCommands

@@ -240,7 +240,8 @@ void SimDevice::handleCommand(SimClient *from, const QString &command)
         m_commands.removeFirst();
     emit commandReceived(from ? from->id() : 0, text);
 
-    const SimEffect effect = SimCommands::apply(m_state, command);
+    const SimEffect effect =
+        SimCommands::apply(m_state, command, from ? from->localAddress() : QString());
     if (!effect.recognised)
         qCDebug(lcSim) << "unknown command" << text.left(80);
 

@@ -115,11 +115,14 @@ QByteArray inputInfo(const SimState &s)
     return r.done();
 }
 
-QByteArray netInfo(const SimState &s)
+QByteArray netInfo(const SimState &s, const QString &reachedAt)
 {
+    const QString ip = !s.ip.isEmpty()         ? s.ip
+                       : !reachedAt.isEmpty() ? reachedAt
+                                              : QStringLiteral("192.168.1.188");
     // DHCP sits before the last member: the client reads its value up to the next comma.
     return Record()
-        .text("ip", s.ip)
+        .text("ip", ip)
         .text("gateway", s.gateway)
         .text("subnet", s.subnet)
         .flag("DHCP", s.dhcp)

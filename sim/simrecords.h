@@ -16,7 +16,8 @@ QByteArray version(const SimState &s);
 QByteArray status(const SimState &s);
 QByteArray windowStatus(const SimState &s);
 QByteArray inputInfo(const SimState &s);
-QByteArray netInfo(const SimState &s);
+// `reachedAt` is the local address of the connection asking; used while no address was set.
+QByteArray netInfo(const SimState &s, const QString &reachedAt = QString());
 QByteArray resolution(const SimState &s);
 QByteArray hdcpInfo(const SimState &s);
 QByteArray outputInfo(const SimState &s);

@@ -127,7 +127,8 @@ struct SimState
     bool bell = false;
 
     SimCaption caption;
-    QString ip = QStringLiteral("192.168.1.188");
+    // Empty until a client sets one: the device then reports the address it was reached on.
+    QString ip;
     QString gateway = QStringLiteral("192.168.1.1");
     QString subnet = QStringLiteral("255.255.255.0");
     QString mac = QStringLiteral("00:1A:2B:3C:4D:5E");

@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMutex>
+#include <QStandardPaths>
 
 namespace {
 
@@ -44,7 +46,15 @@ QString path()
     // application directory is unknown; the current directory is the next best place.
     if (!QCoreApplication::instance())
         return QDir::currentPath();
-    return QCoreApplication::applicationDirPath();
+    const QString appDir = QCoreApplication::applicationDirPath();
+    // Installed under /usr/bin the program cannot write beside itself: use the user's
+    // data directory instead of losing every setting.
+    if (!QFileInfo(appDir).isWritable()) {
+        const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        if (!user.isEmpty())
+            return prepared(user);
+    }
+    return appDir;
 }
 
 QString filePath(const QString &name)

@@ -59,7 +59,7 @@ Close that program and try again.</translation>
 Check the file&apos;s permissions and start again.</source>
         <translation>The project database %1 cannot be read (%2).
 
-Check the file's permissions and start again.</translation>
+Check the file&apos;s permissions and start again.</translation>
     </message>
     <message>
         <source>The project database %1 is read-only: users, rights and names you change will not be saved.</source>

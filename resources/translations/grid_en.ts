@@ -12,4 +12,46 @@
         <translation>Input %1</translation>
     </message>
 </context>
+<context>
+    <name>TableItemWidget</name>
+    <message>
+        <source>Frozen: click to play the picture again</source>
+        <translation>Frozen: click to play the picture again</translation>
+    </message>
+    <message>
+        <source>Playing: click to freeze the picture</source>
+        <translation>Playing: click to freeze the picture</translation>
+    </message>
+    <message>
+        <source>A display is connected</source>
+        <translation>A display is connected</translation>
+    </message>
+    <message>
+        <source>No display connected</source>
+        <translation>No display connected</translation>
+    </message>
+    <message>
+        <source>Muted: click to show the picture again</source>
+        <translation>Muted: click to show the picture again</translation>
+    </message>
+    <message>
+        <source>Click to mute the picture</source>
+        <translation>Click to mute the picture</translation>
+    </message>
+</context>
+<context>
+    <name>TableWidget</name>
+    <message>
+        <source>There is no output here.</source>
+        <translation>There is no output here.</translation>
+    </message>
+    <message>
+        <source>Output %1 is locked.</source>
+        <translation>Output %1 is locked.</translation>
+    </message>
+    <message>
+        <source>You have no right to switch output %1.</source>
+        <translation>You have no right to switch output %1.</translation>
+    </message>
+</context>
 </TS>

@@ -12,4 +12,46 @@
         <translation>输入 %1</translation>
     </message>
 </context>
+<context>
+    <name>TableItemWidget</name>
+    <message>
+        <source>Frozen: click to play the picture again</source>
+        <translation>已冻结：单击恢复播放画面</translation>
+    </message>
+    <message>
+        <source>Playing: click to freeze the picture</source>
+        <translation>播放中：单击冻结画面</translation>
+    </message>
+    <message>
+        <source>A display is connected</source>
+        <translation>已连接显示设备</translation>
+    </message>
+    <message>
+        <source>No display connected</source>
+        <translation>未连接显示设备</translation>
+    </message>
+    <message>
+        <source>Muted: click to show the picture again</source>
+        <translation>已关闭画面：单击重新显示</translation>
+    </message>
+    <message>
+        <source>Click to mute the picture</source>
+        <translation>单击关闭画面</translation>
+    </message>
+</context>
+<context>
+    <name>TableWidget</name>
+    <message>
+        <source>There is no output here.</source>
+        <translation>此处没有输出口。</translation>
+    </message>
+    <message>
+        <source>Output %1 is locked.</source>
+        <translation>输出 %1 已锁定。</translation>
+    </message>
+    <message>
+        <source>You have no right to switch output %1.</source>
+        <translation>您没有切换输出 %1 的权限。</translation>
+    </message>
+</context>
 </TS>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>ActivityLog</name>
+    <message>
+        <source>sent</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>received</source>
+        <translation>接收</translation>
+    </message>
+</context>
+<context>
+    <name>ActivityView</name>
+    <message>
+        <source>Activity</source>
+        <translation>通信记录</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Copy the selected lines, or all when none is selected</source>
+        <translation>复制选中的行；未选中时复制全部</translation>
+    </message>
+</context>
+<context>
     <name>DialogLauncher</name>
     <message>
         <source>Warning</source>
@@ -14,6 +44,106 @@
     <message>
         <source>Caption Setting</source>
         <translation>字幕设置</translation>
+    </message>
+</context>
+<context>
+    <name>LinkIndicator</name>
+    <message>
+        <source>Connected</source>
+        <translation>已连接</translation>
+    </message>
+    <message>
+        <source>Connecting, retry %1</source>
+        <translation>正在连接，第 %1 次重试</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>正在连接</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>已断开</translation>
+    </message>
+    <message>
+        <source>The device is not connected: nothing was sent.</source>
+        <translation>设备未连接：未发送任何指令。</translation>
+    </message>
+</context>
+<context>
+    <name>LinkStatusView</name>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Offline (%1): drops, clicks and commands are refused until the device answers again.</source>
+        <translation>离线（%1）：在设备重新应答之前，拖放、点击和指令均不会执行。</translation>
+    </message>
+    <message>
+        <source>The device did not answer within 5 s: the picture may be stale (last record %1).</source>
+        <translation>设备 5 秒内未应答：当前显示可能已过时（最后一条记录 %1）。</translation>
+    </message>
+    <message>
+        <source>The device did not answer within 5 s: the picture may be stale.</source>
+        <translation>设备 5 秒内未应答：当前显示可能已过时。</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkForm</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP 地址</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>网关</translation>
+    </message>
+    <message>
+        <source>Subnet mask</source>
+        <translation>子网掩码</translation>
+    </message>
+    <message>
+        <source>MAC address</source>
+        <translation>MAC 地址</translation>
+    </message>
+    <message>
+        <source>Send these network settings to the device?</source>
+        <translation>是否将以下网络设置发送到设备？</translation>
+    </message>
+    <message>
+        <source>%1: %2 (unchanged)</source>
+        <translation>%1：%2（未更改）</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1：%2 → %3</translation>
+    </message>
+    <message>
+        <source>The device may become reachable only at the new address.</source>
+        <translation>设备之后可能只能通过新地址访问。</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkGuard</name>
+    <message>
+        <source>Network settings</source>
+        <translation>网络设置</translation>
+    </message>
+    <message>
+        <source>Factory Reset</source>
+        <translation>恢复出厂设置</translation>
+    </message>
+    <message>
+        <source>Reset the device to its factory settings? Routes, plans, wall groups and the network settings are lost, and the device may be reachable only at its factory address.</source>
+        <translation>是否将设备恢复为出厂设置？切换关系、预案、拼接组和网络设置都将丢失，之后可能只能通过出厂地址访问设备。</translation>
+    </message>
+    <message>
+        <source>Set by DHCP; turn DHCP off to enter an address.</source>
+        <translation>由 DHCP 分配；关闭 DHCP 后才能输入地址。</translation>
     </message>
 </context>
 <context>
@@ -164,6 +294,13 @@
     <message>
         <source>No Permission!</source>
         <translation>没有权限！</translation>
+    </message>
+</context>
+<context>
+    <name>SignalSearch</name>
+    <message>
+        <source>Search by number or name</source>
+        <translation>按编号或名称搜索</translation>
     </message>
 </context>
 <context>

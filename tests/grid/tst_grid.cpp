@@ -42,6 +42,7 @@ private slots:
     void gridCells();
     void drops_data();
     void drops();
+    void offlineIconClicksRefused();
 };
 
 namespace {
@@ -368,23 +369,29 @@ void tst_Grid::drops_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<bool>("reduce");
     QTest::addColumn<bool>("allowed");
+    QTest::addColumn<QString>("offline");
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QList<int>>("reported"); // source, output; empty for none
     QTest::addColumn<int>("warnings");
     QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("reason"); // the refusal told to the message line
 
-    QTest::addRow("input 3 on video 5") << 0 << true << true << 1 << 0 << "103"
-                                        << QList<int>{3, 5} << 0 << "[3] Input 3";
-    QTest::addRow("input 3 on audio 2") << 2 << false << true << 0 << 1 << "103"
-                                        << QList<int>{103, 2} << 0 << "[3] Input 3";
-    QTest::addRow("audio 3 on audio 2") << 2 << false << true << 0 << 1 << "3"
-                                        << QList<int>{3, 2} << 0 << "[3] Audio 3";
-    QTest::addRow("refused") << 0 << true << false << 1 << 0 << "103" << QList<int>{} << 1 << "";
-    QTest::addRow("empty fifth cell") << 0 << true << true << 0 << 4 << "103" << QList<int>{}
-                                      << 0 << "";
-    QTest::addRow("not a number") << 0 << true << true << 1 << 0 << "x" << QList<int>{} << 0 << "";
+    QTest::addRow("input 3 on video 5") << 0 << true << true << "" << 1 << 0 << "103"
+                                        << QList<int>{3, 5} << 0 << "[3] Input 3" << "";
+    QTest::addRow("input 3 on audio 2") << 2 << false << true << "" << 0 << 1 << "103"
+                                        << QList<int>{103, 2} << 0 << "[3] Input 3" << "";
+    QTest::addRow("audio 3 on audio 2") << 2 << false << true << "" << 0 << 1 << "3"
+                                        << QList<int>{3, 2} << 0 << "[3] Audio 3" << "";
+    QTest::addRow("refused") << 0 << true << false << "" << 1 << 0 << "103" << QList<int>{} << 1
+                             << "" << "You have no right to switch output 5.";
+    QTest::addRow("empty fifth cell") << 0 << true << true << "" << 0 << 4 << "103" << QList<int>{}
+                                      << 0 << "" << "There is no output here.";
+    QTest::addRow("not a number") << 0 << true << true << "" << 1 << 0 << "x" << QList<int>{} << 0
+                                  << "" << "";
+    QTest::addRow("offline: the cell keeps its source") << 0 << true << true << "Not connected."
+                                  << 1 << 0 << "103" << QList<int>{} << 0 << "" << "Not connected.";
 }
 
 void tst_Grid::drops()
@@ -392,6 +399,7 @@ void tst_Grid::drops()
     QFETCH(int, kind);
     QFETCH(bool, reduce);
     QFETCH(bool, allowed);
+    QFETCH(QString, offline);
     QFETCH(int, row);
     QFETCH(int, column);
     QFETCH(QString, text);
@@ -404,14 +412,17 @@ void tst_Grid::drops()
     GridLayout::DropRights asked;
     grid.setDropCheck([&](const GridLayout::DropRights &r, int) { asked = r; return allowed; });
     grid.setGridShape(5, 2, 1);
+    grid.setOfflineReason(offline);
     grid.show();
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
     QSignalSpy dropped(&grid, &TableWidget::dropPortToItemSig);
     QSignalSpy warned(&grid, &TableWidget::si_showPermissionWarningDialog);
+    QSignalSpy refused(&grid, &TableWidget::si_refused);
     dropText(grid, row, column, text);
     QFETCH(QList<int>, reported);
     if (reported.isEmpty()) {
         QCOMPARE(dropped.count(), 0);
+        QCOMPARE(grid.cellForPort(5)->inputText(), QString());
     } else {
         QCOMPARE(dropped.count(), 1);
         QCOMPARE((QList<int>{dropped.at(0).at(0).toInt(), dropped.at(0).at(1).toInt()}), reported);
@@ -419,8 +430,28 @@ void tst_Grid::drops()
         QTEST(grid.cellForPort(reported.at(1))->inputText(), "label");
     }
     QTEST(int(warned.count()), "warnings");
+    QFETCH(QString, reason);
+    QCOMPARE(refused.isEmpty() ? QString() : refused.first().first().toString(), reason);
     if (!allowed)
         QCOMPARE(asked.functionRight, 22);
+}
+
+// Offline, a pause or mute click is put back and nothing is ordered.
+void tst_Grid::offlineIconClicksRefused()
+{
+    TableWidget grid;
+    grid.setGridShape(5, 2, 1);
+    grid.setOfflineReason(QStringLiteral("Not connected."));
+    QSignalSpy ordered(&grid, &TableWidget::si_orderToMute);
+    QSignalSpy refused(&grid, &TableWidget::si_refused);
+    TableItemWidget *cell = grid.cellForPort(3);
+    QTest::mouseClick(cell->findChild<QLabel *>("muteIcon"), Qt::LeftButton);
+    QCOMPARE(ordered.count(), 0);
+    QCOMPARE(refused.count(), 1);
+    QVERIFY(!cell->isMuted());
+    grid.setOfflineReason(QString());
+    QTest::mouseClick(cell->findChild<QLabel *>("muteIcon"), Qt::LeftButton);
+    QCOMPARE(ordered.count(), 1);
 }
 
 QTEST_MAIN(tst_Grid)

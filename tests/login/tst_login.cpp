@@ -1,3 +1,4 @@
+#include "addressvalidator.h"
 #include "appsettings.h"
 #include "datadir.h"
 #include "devicestate.h"
@@ -29,7 +30,10 @@ private slots:
     void untickedBoxForgetsThePassword();
     void escapeStaysEnterLogsIn();
     void messageClearsTwoSecondsAfterTheLastFailure();
-    void settingsAreNotTrusted();
+    void settingsRefuseBadAddressOrPort_data();
+    void settingsRefuseBadAddressOrPort();
+    void addressStates_data();
+    void addressStates();
     void startUpOrder_data();
     void startUpOrder();
     void screenshots();
@@ -137,33 +141,83 @@ void TestLogin::messageClearsTwoSecondsAfterTheLastFailure()
     QTRY_COMPARE_WITH_TIMEOUT(dialog.message(), QString(), TestTimeouts::Medium);
 }
 
-void TestLogin::settingsAreNotTrusted()
+void TestLogin::settingsRefuseBadAddressOrPort_data()
 {
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("problem"); // empty: accepted
+    QTest::addRow("address and port") << "10.0.0.7" << "4001" << "";
+    QTest::addRow("host name") << "matrix-2.studio.lan" << "80" << "";
+    QTest::addRow("five numbers and a word") << "999.300.1.1.1 hell" << "80" << "not a host name";
+    QTest::addRow("number over 255") << "10.0.0.256" << "80" << "not an IPv4 address";
+    QTest::addRow("blank in a name") << "my device" << "80" << "not a host name";
+    QTest::addRow("no host") << "" << "80" << "empty";
+    QTest::addRow("port a word") << "10.0.0.7" << "abc" << "not a port";
+    QTest::addRow("port 0") << "10.0.0.7" << "0" << "not a port";
+    QTest::addRow("port too high") << "10.0.0.7" << "65536" << "not a port";
+}
+
+void TestLogin::settingsRefuseBadAddressOrPort()
+{
+    QFETCH(QString, host);
+    QFETCH(QString, port);
+    QFETCH(QString, problem);
     LoginSettingDialog settings(nullptr, false);
     auto *ip = settings.findChild<QLineEdit *>("DeviceIP");
-    auto *port = settings.findChild<QLineEdit *>("DevicePort");
-    auto *type = settings.findChild<QComboBox *>("cbb_type");
     QCOMPARE(ip->text(), QStringLiteral("192.168.1.50"));
-    QCOMPARE(port->text(), QStringLiteral("8080"));
-    QCOMPARE(type->itemText(0), QStringLiteral("ZEL0808"));
-    QCOMPARE(type->itemText(4), QStringLiteral("ZEL0809_M"));
-    QCOMPARE(type->currentIndex(), 1);
+    QCOMPARE(settings.findChild<QComboBox *>("cbb_type")->itemText(4), QStringLiteral("ZEL0809_M"));
     settings.show();
-    ip->clear();
-    ip->setFocus();
-    QTest::keyClicks(ip, QStringLiteral("192.168.100.200:80801234"));
-    QCOMPARE(ip->text().size(), 20);
-    port->setText(QStringLiteral("http"));
-    type->setCurrentIndex(2);
+    ip->setText(host);
+    settings.findChild<QLineEdit *>("DevicePort")->setText(port);
+    settings.findChild<QComboBox *>("cbb_type")->setCurrentIndex(2);
     settings.findChild<QPushButton *>("btnOK")->click();
-    QCOMPARE(DeviceState::instance()->devicePort(), 0);
-    QCOMPARE(DeviceState::instance()->deviceType(), 2);
+    DeviceState *state = DeviceState::instance();
+    if (problem.isEmpty()) {
+        QCOMPARE(settings.result(), int(QDialog::Accepted));
+        QCOMPARE(state->deviceAddress(), host);
+        QCOMPARE(state->devicePort(), port.toInt());
+        QCOMPARE(state->deviceType(), 2);
+        return;
+    }
+    // Refused: the dialog stays open, says why, and the store keeps the old values.
+    QVERIFY(settings.isVisible());
+    QVERIFY2(settings.problem().contains(problem), qPrintable(settings.problem()));
+    QCOMPARE(state->deviceAddress(), QStringLiteral("192.168.1.50"));
+    QCOMPARE(state->devicePort(), 8080);
+    QCOMPARE(state->deviceType(), 1);
+}
 
-    // The next login writes the port; read back it is the default.
-    LoginDialog dialog;
-    dialog.open();
-    login(dialog, "ADMIN", "tiger905");
-    QCOMPARE(AppSettings::instance()->port(), 80);
+void TestLogin::addressStates_data()
+{
+    using K = AddressValidator::Kind;
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("state");
+    const int ok = QValidator::Acceptable, partial = QValidator::Intermediate, bad = QValidator::Invalid;
+    QTest::addRow("ip complete") << int(K::IPv4) << "192.168.1.10" << ok;
+    QTest::addRow("ip half-typed") << int(K::IPv4) << "192.168.1." << partial;
+    QTest::addRow("ip three numbers") << int(K::IPv4) << "99.30.1" << partial;
+    QTest::addRow("ip letters") << int(K::IPv4) << "999.300.1.1abc" << bad;
+    QTest::addRow("ip over 255") << int(K::IPv4) << "99.300.1.1" << bad;
+    QTest::addRow("ip empty") << int(K::IPv4) << "" << partial;
+    QTest::addRow("mask") << int(K::SubnetMask) << "255.255.255.0" << ok;
+    QTest::addRow("mask two numbers") << int(K::SubnetMask) << "255.255" << partial;
+    QTest::addRow("mask with a hole") << int(K::SubnetMask) << "255.0.255.0" << partial;
+    QTest::addRow("mac") << int(K::Mac) << "00:1a:2B:3C:4D:5E" << ok;
+    QTest::addRow("mac two pairs") << int(K::Mac) << "11:22" << partial;
+    QTest::addRow("mac not hex") << int(K::Mac) << "11:2G" << bad;
+    QTest::addRow("host trailing dot") << int(K::Host) << "matrix." << partial;
+    QTest::addRow("host leading hyphen") << int(K::Host) << "-matrix" << partial;
+}
+
+void TestLogin::addressStates()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    QFETCH(int, state);
+    QCOMPARE(int(AddressValidator::check(AddressValidator::Kind(kind), text)), state);
+    QCOMPARE(AddressValidator::problem(AddressValidator::Kind(kind), text).isEmpty(),
+             state == QValidator::Acceptable);
 }
 
 void TestLogin::startUpOrder_data()
@@ -227,6 +281,8 @@ void TestLogin::screenshots()
         LoginSettingDialog settings(nullptr, false);
         settings.show();
         QVERIFY(QTest::qWaitForWindowExposed(&settings));
+        settings.findChild<QLineEdit *>("DeviceIP")->setText("999.300.1.1.1 hell");
+        settings.findChild<QPushButton *>("btnOK")->click();
         QVERIFY(settings.grab().save(dir + "/loginsetting_" + language + ".png"));
         QCoreApplication::removeTranslator(&translator);
     }

@@ -17,6 +17,7 @@
 #include "widget.h"
 #include "zelresources.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDropEvent>
@@ -65,6 +66,14 @@ private slots:
     void wallChangesByOthers();
     void hostileNoticesChangeNothingElse();
     void networkRecordAndConfirmation();
+    void halfTypedNetworkValuesRefused_data();
+    void halfTypedNetworkValuesRefused();
+    void factoryResetAsksFirst_data();
+    void factoryResetAsksFirst();
+    void dhcpMakesStaticFieldsReadOnly();
+    void offlineDropRefused();
+    void staleMarkerAfterSilentPeer();
+    void reLoginKeepsTheAddressTheDeviceReports();
     void lostConnectionComesBack();
     void versionRecordsKeepNothing_data();
     void versionRecordsKeepNothing();
@@ -84,6 +93,7 @@ private:
     std::unique_ptr<SimDevice> m_device;
     std::unique_ptr<Widget> m_window;
     QStringList m_dialogs; // titles of the dialogs the window ran
+    int m_answer = QDialog::Accepted; // what every dialog answers
 };
 
 void tst_Widget::initTestCase()
@@ -97,6 +107,7 @@ void tst_Widget::init()
     QVERIFY(m_dir->isValid());
     DataDir::set(m_dir->path());
     m_dialogs.clear();
+    m_answer = QDialog::Accepted;
     DeviceState *state = DeviceState::instance();
     state->setSpliceMode(0);
     state->setSplitterLayout(0);
@@ -135,7 +146,7 @@ void tst_Widget::openWindow()
                                  texts << label->text();
                              return texts.join(QLatin1Char('|'));
                          }();
-        return int(QDialog::Accepted);
+        return m_answer;
     });
     m_window->resize(1280, 800);
 }
@@ -536,10 +547,149 @@ void tst_Widget::networkRecordAndConfirmation()
                                 .arg(ip->text(), child<QLineEdit>("GateWayEdit")->text(),
                                      child<QLineEdit>("SubnetEdit")->text(), mac->text());
     QVERIFY(waitForCommand(command));
-    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs.size(), 1, TestTimeouts::Medium);
-    QVERIFY(m_dialogs.first().contains(QLatin1String("please reboot the device immediately")));
+    QTRY_COMPARE_WITH_TIMEOUT(m_dialogs.size(), 2, TestTimeouts::Medium);
+    QVERIFY(m_dialogs.first().contains(QLatin1String("Send these network settings")));
+    QVERIFY(m_dialogs.last().contains(QLatin1String("please reboot the device immediately")));
     emit m_window->si_http200Analysis(); // a second acknowledgement shows nothing
+    QCOMPARE(m_dialogs.size(), 2);
+}
+
+void tst_Widget::halfTypedNetworkValuesRefused_data()
+{
+    QTest::addColumn<QStringList>("values"); // ip, gateway, subnet, mac
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("badField"); // empty: the change goes out; "-": nothing marked
+    const QStringList good{"10.0.0.5", "10.0.0.1", "255.255.255.0", "02:00:00:00:00:01"};
+    QTest::addRow("complete and confirmed") << good << int(QDialog::Accepted) << "";
+    QTest::addRow("operator says no") << good << int(QDialog::Rejected) << "-";
+    QTest::addRow("empty gateway") << QStringList{good[0], "", good[2], good[3]} << int(QDialog::Accepted) << "GateWayEdit";
+    QTest::addRow("subnet 255.255") << QStringList{good[0], good[1], "255.255", good[3]} << int(QDialog::Accepted) << "SubnetEdit";
+    QTest::addRow("mac 11:22") << QStringList{good[0], good[1], good[2], "11:22"} << int(QDialog::Accepted) << "MacEdit";
+    QTest::addRow("three numbers") << QStringList{"99.30.1", good[1], good[2], good[3]} << int(QDialog::Accepted) << "IpEdit";
+}
+
+// What went to the device before: "{param=&ip,ip=99.30.1.1,gateway=,subnet=255.255,mac=11:22}".
+void tst_Widget::halfTypedNetworkValuesRefused()
+{
+    QFETCH(QStringList, values);
+    QFETCH(int, answer);
+    QFETCH(QString, badField);
+    QVERIFY(openSettled(QStringLiteral("0809")));
+    const char *names[] = {"IpEdit", "GateWayEdit", "SubnetEdit", "MacEdit"};
+    for (int i = 0; i < 4; ++i)
+        child<QLineEdit>(names[i])->setText(values.at(i));
+    m_answer = answer;
+    m_device->clearReceivedCommands();
+    child<QPushButton>("netWorkConfirmBtn")->click();
+    const QString command = QStringLiteral("{param=&ip,ip=%1,gateway=%2,subnet=%3,mac=%4}")
+                                .arg(values[0], values[1], values[2], values[3]);
+    if (badField.isEmpty()) {
+        QVERIFY(waitForCommand(command));
+        return;
+    }
+    MessageDistance::instance()->sendVersion(); // arrives after anything sent before it
+    QVERIFY(waitForCommand(QStringLiteral("{param=version}")));
+    QCOMPARE(m_device->receivedCommands(), QStringList{"{param=version}"});
+    if (badField != QLatin1String("-")) {
+        QVERIFY(m_dialogs.isEmpty()); // refused before any confirmation
+        QVERIFY(child<QLineEdit>(qPrintable(badField))->property("bad").toBool());
+        QVERIFY(!child<QLabel>("messageLine")->text().isEmpty());
+    }
+}
+
+void tst_Widget::factoryResetAsksFirst_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("sent");
+    QTest::addRow("no") << int(QDialog::Rejected) << false;
+    QTest::addRow("yes") << int(QDialog::Accepted) << true;
+}
+
+void tst_Widget::factoryResetAsksFirst()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, sent);
+    QVERIFY(openSettled(QStringLiteral("0809")));
+    m_answer = answer;
+    m_device->clearReceivedCommands();
+    child<QPushButton>("factorResetBtn")->click();
     QCOMPARE(m_dialogs.size(), 1);
+    QVERIFY(m_dialogs.first().contains(QLatin1String("factory settings")));
+    MessageDistance::instance()->sendVersion();
+    QVERIFY(waitForCommand(QStringLiteral("{param=version}")));
+    QCOMPARE(m_device->receivedCommands().contains(QStringLiteral("{param=Default}")), sent);
+}
+
+void tst_Widget::dhcpMakesStaticFieldsReadOnly()
+{
+    QVERIFY(openSettled(QStringLiteral("0809")));
+    auto *dhcp = child<QCheckBox>("DhcpSwitchCheck");
+    dhcp->click();
+    QVERIFY(waitForCommand(QStringLiteral("{param=DHCP_On}")));
+    QVERIFY(child<QLineEdit>("IpEdit")->isReadOnly());
+    QVERIFY(!child<QPushButton>("netWorkConfirmBtn")->isEnabled());
+    dhcp->click();
+    QVERIFY(waitForCommand(QStringLiteral("{param=DHCP_Off}")));
+    QVERIFY(!child<QLineEdit>("SubnetEdit")->isReadOnly());
+    QVERIFY(child<QPushButton>("netWorkConfirmBtn")->isEnabled());
+}
+
+// Before: the cell showed the new source, nothing was sent, and it reverted after the
+// reconnect without a word.
+void tst_Widget::offlineDropRefused()
+{
+    QVERIFY(openSettled(QStringLiteral("0809")));
+    auto *video = child<VideoTableWidget>("videoTableWidget");
+    const QString before = video->cellForPort(5)->inputText();
+    const quint16 port = m_device->controlPort();
+    m_device->close();
+    auto *word = child<QLabel>("linkWord");
+    QTRY_VERIFY_WITH_TIMEOUT(word->text() != QLatin1String("Connected"), TestTimeouts::Medium);
+    QVERIFY(dropOn(video, 5, QStringLiteral("103")));
+    QCOMPARE(video->cellForPort(5)->inputText(), before);
+    QVERIFY(child<QLabel>("messageLine")->text().contains(QLatin1String("not connected")));
+    QVERIFY(child<QLabel>("linkStripText")->text().startsWith(QLatin1String("Offline")));
+    m_device->clearReceivedCommands();
+    QVERIFY(m_device->listen(QHostAddress::LocalHost, port, 0));
+    QVERIFY(waitForCommand(QStringLiteral("{param=version}"), TestTimeouts::Long));
+    QTRY_COMPARE_WITH_TIMEOUT(word->text(), QStringLiteral("Connected"), TestTimeouts::Medium);
+    QVERIFY(!m_device->receivedCommands().contains(QStringLiteral("{param=3VIDEO5}")));
+}
+
+void tst_Widget::staleMarkerAfterSilentPeer()
+{
+    startDevice(QStringLiteral("0809"));
+    SimFaults faults;
+    faults.ignoredQueries = {QStringLiteral("netInfo")};
+    m_device->setFaults(faults);
+    openWindow();
+    auto *strip = child<QLabel>("linkStripText");
+    QTRY_VERIFY_WITH_TIMEOUT(strip->text().contains(QLatin1String("may be stale (last record")),
+                             TestTimeouts::Long);
+    auto *refresh = child<QPushButton>("staleRefreshBtn");
+    QVERIFY(refresh->isVisibleTo(m_window.get()));
+    m_device->clearReceivedCommands();
+    refresh->click();
+    QVERIFY(waitForCommand(QStringLiteral("{param=version}")));
+    QTRY_COMPARE_WITH_TIMEOUT(strip->text(), QString(), TestTimeouts::Medium);
+}
+
+// The simulator used to report 192.168.1.188 whatever address it was reached on; a
+// Re-Login then wrote that address and connected there.
+void tst_Widget::reLoginKeepsTheAddressTheDeviceReports()
+{
+    startDevice(QStringLiteral("0809"));
+    m_window = std::make_unique<Widget>(nullptr, [](LoginDialog &dialog) {
+        dialog.findChild<QLineEdit *>(QStringLiteral("passwordEdit"))->setText(QStringLiteral("tiger905"));
+        dialog.findChild<QPushButton *>(QStringLiteral("btnLogin"))->click();
+        return dialog.result();
+    });
+    QTRY_COMPARE_WITH_TIMEOUT(child<QLineEdit>("IpEdit")->text(), QStringLiteral("127.0.0.1"),
+                              TestTimeouts::Medium);
+    m_device->clearReceivedCommands();
+    child<QPushButton>("btnReLogin")->click();
+    QCOMPARE(AppSettings::instance()->ip(), QStringLiteral("127.0.0.1"));
+    QVERIFY(waitForCommand(QStringLiteral("{param=version}"), TestTimeouts::Long));
 }
 
 void tst_Widget::lostConnectionComesBack()

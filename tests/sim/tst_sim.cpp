@@ -53,8 +53,8 @@ void TestSim::queryAnswers_data()
                       R"("IR1":1,"IR2":2,"IR3":3,"IR4":4,"IR5":5,"IR6":6,"IR7":7,"IR8":8,"splice_mode":0})");
     QTest::addRow("0409-S inputinfo") << "0409-S" << "inputinfo"
         << QByteArray(R"({"input-1":true,"input-2":true,"input-3":true,"input-4":true})");
-    QTest::addRow("0809 netInfo, DHCP not last") << "0809" << "netInfo"
-        << QByteArray(R"({"ip":"192.168.1.188","gateway":"192.168.1.1","subnet":"255.255.255.0","DHCP":false,"mac":"00:1A:2B:3C:4D:5E"})");
+    QTest::addRow("0809 netInfo: the address it was reached on, DHCP not last") << "0809" << "netInfo"
+        << QByteArray(R"({"ip":"127.0.0.1","gateway":"192.168.1.1","subnet":"255.255.255.0","DHCP":false,"mac":"00:1A:2B:3C:4D:5E"})");
     QTest::addRow("0409-S resolution unquoted") << "0409-S" << "resolution"
         << QByteArray(R"({"in1":1920x1080x60Hz,"in2":1920x1080x60Hz,"in3":1920x1080x60Hz,"in4":1920x1080x60Hz,)"
                       R"("out1":1920x1080x60Hz,"out2":1920x1080x60Hz,"out3":1920x1080x60Hz,"out4":1920x1080x60Hz,"out5":1920x1080x60Hz,)"

@@ -66,7 +66,7 @@ void TestSimLink::recordReachesItsSignalOnly_data()
     QTest::addRow("input presence") << "0809" << QStringList{} << "inputinfo"
         << QStringList{"input"} << QStringList{"input-1=true", "input-5=false"};
     QTest::addRow("network after dhcp") << "0809" << QStringList{"DHCP_On"} << "netInfo"
-        << QStringList{"dhcp", "net"} << QStringList{"ip=192.168.1.188", "subnet=255.255.255.0", "mac=00:1A:2B:3C:4D:5E"};
+        << QStringList{"dhcp", "net"} << QStringList{"ip=127.0.0.1", "subnet=255.255.255.0", "mac=00:1A:2B:3C:4D:5E"};
     QTest::addRow("resolutions") << "0808" << QStringList{"Port3/1280x720x60Hz!"} << "resolution"
         << QStringList{"resolution"} << QStringList{"in1=1920x1080x60Hz", "in5=noinput", "out3=1280x720x60Hz"};
     QTest::addRow("output link states") << "0809" << QStringList{"Frozen4/1", "Output_Lock2/1", "VideoMuteOn9"} << "outputinfo"

@@ -1,0 +1,63 @@
+#include "commandline.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdlib>
+#include <cstring>
+
+QString CommandLine::version()
+{
+    return QStringLiteral(ZELDESK_VERSION);
+}
+
+void CommandLine::describe(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "Control client for ZEL matrix switchers, video-wall splicers and multiview "
+        "processors.\n\n"
+        "Environment:\n"
+        "  ZELDESK_DATA_DIR     where config.ini and project.db live (--data-dir wins)\n"
+        "  ZELDESK_UPLOAD_PORT  the device's upload port (default 6666)\n"
+        "  QT_LOGGING_RULES     turn diagnostics up, e.g. \"zel.*.debug=true\"\n"
+        "Log files go to log/yyyy-MM-dd.log under the working directory."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption({QStringLiteral("data-dir"),
+                      QCoreApplication::translate(
+                          "CommandLine", "Keep config.ini and project.db in <dir>."),
+                      QStringLiteral("dir")});
+    parser.addOption({QStringLiteral("demo"),
+                      QCoreApplication::translate(
+                          "CommandLine",
+                          "Run against a simulated device on loopback, with a data directory of "
+                          "its own. MODEL after it: 0808, 0809 (default), 0409-S, 0808-S or "
+                          "0809-M.")});
+    parser.addPositionalArgument(
+        QStringLiteral("MODEL"),
+        QCoreApplication::translate("CommandLine", "The model for --demo."),
+        QStringLiteral("[MODEL]"));
+}
+
+bool CommandLine::asksHelpOrVersion(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char *flag : {"-h", "--help", "-?", "--help-all", "-v", "--version"}) {
+            if (std::strcmp(argv[i], flag) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+void CommandLine::answer(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zeldesk"));
+    QCoreApplication::setApplicationVersion(version());
+    QCommandLineParser parser;
+    describe(parser);
+    parser.process(app); // prints and exits for help and version
+    std::exit(0);
+}

@@ -1,0 +1,35 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Control client for ZEL matrix switchers, video-wall splicers and multiview processors.
+
+Environment:
+  ZELDESK_DATA_DIR     where config.ini and project.db live (--data-dir wins)
+  ZELDESK_UPLOAD_PORT  the device&apos;s upload port (default 6666)
+  QT_LOGGING_RULES     turn diagnostics up, e.g. &quot;zel.*.debug=true&quot;
+Log files go to log/yyyy-MM-dd.log under the working directory.</source>
+        <translation>ZEL 系列矩阵切换器、拼接处理器和多画面处理器的控制客户端。
+
+环境变量：
+  ZELDESK_DATA_DIR     config.ini 和 project.db 所在目录（--data-dir 优先）
+  ZELDESK_UPLOAD_PORT  设备的上传端口（默认 6666）
+  QT_LOGGING_RULES     打开诊断输出，例如 &quot;zel.*.debug=true&quot;
+日志写入工作目录下的 log/yyyy-MM-dd.log。</translation>
+    </message>
+    <message>
+        <source>Keep config.ini and project.db in &lt;dir&gt;.</source>
+        <translation>将 config.ini 和 project.db 保存在 &lt;dir&gt; 中。</translation>
+    </message>
+    <message>
+        <source>Run against a simulated device on loopback, with a data directory of its own. MODEL after it: 0808, 0809 (default), 0409-S, 0808-S or 0809-M.</source>
+        <translation>连接本机回环上的模拟设备运行，使用独立的数据目录。其后的 MODEL：0808、0809（默认）、0409-S、0808-S 或 0809-M。</translation>
+    </message>
+    <message>
+        <source>The model for --demo.</source>
+        <translation>--demo 使用的型号。</translation>
+    </message>
+</context>
+</TS>
