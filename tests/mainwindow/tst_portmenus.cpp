@@ -415,7 +415,9 @@ void tst_PortMenus::iconsOnlyWhereTheyCommand()
             QVERIFY2(!cell->isFrozen(), name);
         }
     }
-    QTest::qWait(50);
+    // A marker query after the clicks: anything they sent arrives before it.
+    MessageDistance::instance()->sendGetVolume();
+    QVERIFY(waitForCommand(QStringLiteral("{param=Get_Volume}")));
     for (const QString &c : m_device->receivedCommands())
         QVERIFY2(!c.contains(QLatin1String("Frozen")), qPrintable(c));
 }
