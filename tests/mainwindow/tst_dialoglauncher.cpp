@@ -101,14 +101,7 @@ void tst_DialogLauncher::openAs(const QString &user, const QList<int> &deniedKey
 
 bool tst_DialogLauncher::waitForCommand(const QString &command)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (!m_device->receivedCommands().contains(command)) {
-        if (clock.elapsed() > TestTimeouts::Medium)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
+    return QTest::qWaitFor([&] { return m_device->receivedCommands().contains(command); }, TestTimeouts::Medium);
 }
 
 void tst_DialogLauncher::buttonsFollowTheRights_data()

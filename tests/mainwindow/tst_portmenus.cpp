@@ -147,14 +147,7 @@ bool tst_PortMenus::openSettled(const QString &model, const QString &panel)
 
 bool tst_PortMenus::waitForCommand(const QString &command)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (!m_device->receivedCommands().contains(command)) {
-        if (clock.elapsed() > TestTimeouts::Medium)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
+    return QTest::qWaitFor([&] { return m_device->receivedCommands().contains(command); }, TestTimeouts::Medium);
 }
 
 void tst_PortMenus::denyRight(int functionKey)

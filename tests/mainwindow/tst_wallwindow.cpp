@@ -108,14 +108,7 @@ void tst_WallWindow::openWindow()
 
 bool tst_WallWindow::waitForCommand(const QString &command, int timeout)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (!m_device->receivedCommands().contains(command)) {
-        if (clock.elapsed() > timeout)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
+    return QTest::qWaitFor([&] { return m_device->receivedCommands().contains(command); }, timeout);
 }
 
 // Client A opens two windows; client B's start-up reads the window status and shows
@@ -220,7 +213,7 @@ void tst_WallWindow::screenshots()
     openWindow();
     auto *canvas = child<OutputWidget0409>("widget_out_0409");
     QTRY_COMPARE_WITH_TIMEOUT(canvas->windows().size(), 2, TestTimeouts::Long);
-    QTest::qWait(50);
+    QCoreApplication::processEvents();
     QVERIFY(m_window->grab().save(QStringLiteral("%1/main-multiview-%2.png").arg(dir, QTest::currentDataTag())));
 }
 
