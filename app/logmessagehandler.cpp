@@ -1,10 +1,13 @@
 #include "logmessagehandler.h"
 
+#include "logbatch.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QMutex>
 
+#include <atomic>
 #include <limits>
 
 namespace {
@@ -25,6 +28,12 @@ struct LogState
     qint64 second = std::numeric_limits<qint64>::min();
     QString stamp;
     QString day;
+    // Lines held back while a batch is open (see LogBatch), all for `pendingFile`.
+    QByteArray pending;
+    QString pendingFile;
+    std::atomic<bool> hasPending{false};
+
+    ~LogState();
 };
 
 LogState &state()
@@ -77,12 +86,44 @@ bool ensureOpen(LogState &s, const QString &fileName)
         return true;
     s.file.close();
     s.file.setFileName(fileName);
-    // Unbuffered: every line reaches the file at once, so a crash loses nothing.
+    // Unbuffered: what is written reaches the file at once (see logMessageHandler).
     if (!s.file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
     s.fileName = fileName;
     s.directory = directory;
     return true;
+}
+
+void writeOut(LogState &s, const QString &fileName, const QByteArray &bytes)
+{
+    if (!ensureOpen(s, fileName))
+        return;
+    if (s.file.write(bytes) != bytes.size())
+        s.file.close(); // the next message tries again
+}
+
+// Called with the mutex held.
+void writePending(LogState &s)
+{
+    if (s.pending.isEmpty())
+        return;
+    writeOut(s, s.pendingFile, s.pending);
+    s.pending.clear();
+    s.hasPending.store(false, std::memory_order_release);
+}
+
+void flushPending()
+{
+    LogState &s = state();
+    if (!s.hasPending.load(std::memory_order_acquire))
+        return;
+    QMutexLocker locker(&s.mutex);
+    writePending(s);
+}
+
+LogState::~LogState()
+{
+    writePending(*this);
 }
 
 } // namespace
@@ -109,19 +150,37 @@ void setClockForTesting(QDateTime (*clock)())
 
 } // namespace LogFile
 
+// Every line is one write of its own, except the debug and info lines logged inside a
+// LogBatch (the reply worker's pass over a batch of records, and the read that feeds
+// it): those are written together at the end of the batch, one write instead of two or
+// three per record. The price: if the process dies inside a batch, that batch's held
+// lines are lost. Warnings and worse are never held, and they, a line from outside a
+// batch, or 64 KB of held lines write everything held before them, in order.
 void logMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    Q_UNUSED(type)
+    static const bool hooked = (LogBatch::setFlushHook(flushPending), true);
+    Q_UNUSED(hooked)
+    constexpr int MaxPending = 64 * 1024;
     LogState &s = state();
     QMutexLocker locker(&s.mutex);
     // The time of the line is taken before the date of the file, so a line stamped
     // 23:59:59 may open the next day's file.
     const QString stamp = now().stamp;
     const QString fileName = QLatin1String("log/") + now().day + QLatin1String(".log");
-    if (!ensureOpen(s, fileName))
-        return;
     // Always UTF-8: a message in Chinese must read back the same on every system.
-    const QByteArray bytes = (lineText(message, context.file, context.line, stamp) + QLatin1String("\r\n")).toUtf8();
-    if (s.file.write(bytes) != bytes.size())
-        s.file.close(); // the next message tries again
+    const QByteArray bytes =
+        (lineText(message, context.file, context.line, stamp) + QLatin1String("\r\n")).toUtf8();
+    if (!s.pending.isEmpty() && s.pendingFile != fileName)
+        writePending(s);
+    const bool hold = (type == QtDebugMsg || type == QtInfoMsg) && LogBatch::isOpen();
+    if (!hold && s.pending.isEmpty()) {
+        writeOut(s, fileName, bytes);
+        return;
+    }
+    if (s.pending.isEmpty())
+        s.pendingFile = fileName;
+    s.pending += bytes;
+    s.hasPending.store(true, std::memory_order_release);
+    if (!hold || s.pending.size() > MaxPending)
+        writePending(s);
 }

@@ -2,6 +2,7 @@
 
 #include "devicestate.h"
 #include "keepalive.h"
+#include "logbatch.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -239,8 +240,12 @@ void MessageDistance::reconnectTick()
 
 void MessageDistance::receiveDataSlot(QByteArray array)
 {
-    // Formatted outside the lock, and only when someone receives the line.
-    qCDebug(lcLink).noquote() << "TCP Receive" << ReplyParser::logText(array);
+    // Formatted outside the lock, and only when someone receives the line. Written with
+    // the lines of the worker's pass over these bytes, which is sure to follow.
+    {
+        LogBatch batch(LogBatch::Close::LeaveForNextFlush);
+        qCDebug(lcLink).noquote() << "TCP Receive" << ReplyParser::logText(array);
+    }
     {
         QMutexLocker locker(&m_recordLock);
         m_recordBuffer.append(array);
@@ -316,7 +321,18 @@ bool MessageDistance::runPass(QMutexLocker &locker)
     const bool more = m_passRecords.size() == MaxBatch;
     const int dropped = more ? 0 : m_recordBuffer.boundTail();
     locker.unlock();
+    {
+        LogBatch batch; // the pass's lines go to the log in one write
+        handleBatch(raw, dropped);
+    }
+    locker.relock();
+    if (!more)
+        m_appendsDone = appends;
+    return more;
+}
 
+void MessageDistance::handleBatch(const QByteArray &raw, int dropped)
+{
     if (dropped > 0) {
         m_bytesDropped += static_cast<quint64>(dropped);
         qCWarning(lcLink) << "record buffer: dropped" << dropped << "unframed bytes, no closing brace within"
@@ -331,11 +347,6 @@ bool MessageDistance::runPass(QMutexLocker &locker)
     for (const QByteArray &record : qAsConst(m_passRecords))
         processRecord(record, emissions);
     post(emissions);
-
-    locker.relock();
-    if (!more)
-        m_appendsDone = appends;
-    return more;
 }
 
 bool MessageDistance::processRecord(const QByteArray &record, QVector<Emission> &out)

@@ -203,6 +203,7 @@ private:
     void post(QVector<Emission> &emissions);
     void deliver();
     bool runPass(QMutexLocker &locker);
+    void handleBatch(const QByteArray &raw, int dropped);
 
     ReplyParser::RecordBuffer m_recordBuffer;
     QByteArray m_rawBuffer;

@@ -1,3 +1,4 @@
+#include "logbatch.h"
 #include "logmessagehandler.h"
 #include "testtimeouts.h"
 
@@ -31,6 +32,7 @@ private slots:
     void theOpenFileFollowsTheDate();
     void twoThreadsNeverMixLines();
     void missingLogDirectoryLosesTheLineQuietly();
+    void batchedLinesReachTheFileInOrder();
 
 private:
     QByteArray readLog(const QString &name) const;
@@ -183,6 +185,45 @@ void TestLogging::missingLogDirectoryLosesTheLineQuietly()
     qWarning("found");
     qInstallMessageHandler(nullptr);
     QVERIFY(readLog(LogFile::fileNameFor(QDateTime::currentDateTime())).endsWith("found\r\n"));
+}
+
+// A batch holds its info lines back; a warning, a line from another thread or the end
+// of the batch writes them, and the file keeps the order they were logged in.
+void TestLogging::batchedLinesReachTheFileInOrder()
+{
+    const auto bodies = [this] {
+        QByteArray text;
+        for (const QByteArray &line : readLog(LogFile::fileNameFor(QDateTime::currentDateTime())).split('\n'))
+            text += line.mid(line.lastIndexOf("]:") + 2).trimmed();
+        return text;
+    };
+    qInstallMessageHandler(logMessageHandler);
+    {
+        LogBatch batch;
+        qInfo("1");
+        qInfo("2");
+        QCOMPARE(bodies(), QByteArray());
+        qWarning("3");
+        QCOMPARE(bodies(), QByteArray("123"));
+        qInfo("4");
+        QScopedPointer<QThread> other(QThread::create([] { qInfo("5"); }));
+        other->start();
+        QVERIFY(other->wait(TestTimeouts::Long));
+        QCOMPARE(bodies(), QByteArray("12345"));
+        qInfo("6");
+    }
+    QCOMPARE(bodies(), QByteArray("123456"));
+    {
+        LogBatch read(LogBatch::Close::LeaveForNextFlush);
+        qInfo("7");
+    }
+    QCOMPARE(bodies(), QByteArray("123456"));
+    {
+        LogBatch pass;
+        qInfo("8");
+    }
+    qInstallMessageHandler(nullptr);
+    QCOMPARE(bodies(), QByteArray("12345678"));
 }
 
 QTEST_GUILESS_MAIN(TestLogging)
