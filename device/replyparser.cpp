@@ -13,17 +13,34 @@ namespace ReplyParser {
 namespace {
 
 // Plain byte search; QByteArray::contains(const char *) builds a matcher table per call.
+// std::string_view::find stops at every match of the needle's first character, and a
+// quote matches all over a record, so a quoted key is looked for from its second one.
+const char *search(const char *from, size_t size, std::string_view needle)
+{
+    const std::string_view text(from, size);
+    if (needle.size() < 2 || needle.front() != '"') {
+        const size_t at = text.find(needle);
+        return at == std::string_view::npos ? nullptr : from + at;
+    }
+    const std::string_view rest = needle.substr(1);
+    for (size_t at = text.find(rest, 1); at != std::string_view::npos; at = text.find(rest, at + 1)) {
+        if (text[at - 1] == '"')
+            return from + at - 1;
+    }
+    return nullptr;
+}
+
 bool has(const QByteArray &bytes, std::string_view needle)
 {
-    return std::string_view(bytes.constData(), size_t(bytes.size())).find(needle) != std::string_view::npos;
+    return search(bytes.constData(), size_t(bytes.size()), needle) != nullptr;
 }
 
 int find(const QByteArray &bytes, std::string_view needle, int from = 0)
 {
     if (from < 0 || from > bytes.size())
         return -1;
-    const size_t at = std::string_view(bytes.constData(), size_t(bytes.size())).find(needle, size_t(from));
-    return at == std::string_view::npos ? -1 : int(at);
+    const char *at = search(bytes.constData() + from, size_t(bytes.size() - from), needle);
+    return at ? int(at - bytes.constData()) : -1;
 }
 
 int findLast(const QByteArray &bytes, std::string_view needle, int from)
@@ -212,9 +229,10 @@ int dhcpSwitch(const QByteArray &repaired)
 {
     constexpr std::string_view key("\"DHCP\":");
     const std::string_view text(repaired.constData(), size_t(repaired.size()));
-    const size_t at = text.find(key);
-    if (at == std::string_view::npos)
+    const int found = find(repaired, key);
+    if (found < 0)
         return -1;
+    const size_t at = size_t(found);
     std::string_view value = text.substr(at + key.size());
     const size_t comma = value.find(',');
     if (comma != std::string_view::npos)
@@ -319,11 +337,17 @@ RawResult analyseRaw(const QByteArray &raw)
 void RecordBuffer::append(const QByteArray &bytes)
 {
     // Spaces and line feeds never matter inside a record; drop them as they arrive
-    // so no pass has to sweep the whole buffer again. Runs between them are copied whole.
+    // so no pass has to sweep the whole buffer again. Runs between them are copied
+    // whole, and a read without either (the usual case) in one go.
+    const char *in = bytes.constData();
+    const size_t size = size_t(bytes.size());
+    if (!std::memchr(in, ' ', size) && !std::memchr(in, '\n', size)) {
+        m_data.append(bytes);
+        return;
+    }
     const int old = m_data.size();
     m_data.resize(old + bytes.size());
     char *out = m_data.data() + old;
-    const char *in = bytes.constData();
     const char *const end = in + bytes.size();
     while (in < end) {
         const char *stop = in;
