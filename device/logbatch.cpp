@@ -15,10 +15,14 @@ LogBatch::LogBatch(Close close)
 
 LogBatch::~LogBatch()
 {
-    if (--t_depth > 0 || m_close == Close::LeaveForNextFlush)
-        return;
-    if (const FlushHook flush = s_flush.load(std::memory_order_acquire))
+    if (--t_depth == 0 && m_close == Close::Flush)
         flush();
+}
+
+void LogBatch::flush()
+{
+    if (const FlushHook hook = s_flush.load(std::memory_order_acquire))
+        hook();
 }
 
 bool LogBatch::isOpen()

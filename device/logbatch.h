@@ -19,6 +19,8 @@ public:
     ~LogBatch();
 
     static bool isOpen(); // on the calling thread
+    // Writes what is held back now, from any thread.
+    static void flush();
     // Installed by the log handler that holds lines back.
     using FlushHook = void (*)();
     static void setFlushHook(FlushHook hook);

@@ -8,6 +8,7 @@
 #include <QDebug>
 #include <QLoggingCategory>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QMutexLocker>
@@ -282,18 +283,42 @@ bool MessageDistance::waitUntilBacklogAtMost(quint64 reads, unsigned long timeou
     return true;
 }
 
+// The worker's log lines are held back and written together (see LogBatch): at most
+// LogHoldMs after the first of them, so a busy link pays a few writes a second instead
+// of two or three per record. The price is that a crash loses up to that much of the
+// worker's debug lines; warnings are written at once.
 void MessageDistance::run()
 {
+    constexpr int LogHoldMs = 50;
+    LogBatch logBatch;
+    QElapsedTimer sinceFlush;
+    bool holding = false;
+    const auto flushLog = [&](QMutexLocker &locker) {
+        locker.unlock();
+        LogBatch::flush();
+        locker.relock();
+        holding = false;
+    };
     QMutexLocker locker(&m_recordLock);
     bool more = false;
     for (;;) {
         // Sleep until bytes arrive instead of polling the buffer length.
-        while (!m_stop && !more && m_appends == m_appendsDone)
-            m_dataArrived.wait(&m_recordLock);
+        while (!m_stop && !more && m_appends == m_appendsDone) {
+            if (!holding)
+                m_dataArrived.wait(&m_recordLock);
+            else if (!m_dataArrived.wait(&m_recordLock, QDeadlineTimer(qMax<qint64>(0, LogHoldMs - sinceFlush.elapsed()))))
+                flushLog(locker);
+        }
         if (m_stop)
             return;
+        if (!holding) {
+            holding = true;
+            sinceFlush.start();
+        }
         more = runPass(locker);
         m_drained.wakeAll();
+        if (sinceFlush.elapsed() >= LogHoldMs)
+            flushLog(locker);
     }
 }
 
@@ -321,10 +346,7 @@ bool MessageDistance::runPass(QMutexLocker &locker)
     const bool more = m_passRecords.size() == MaxBatch;
     const int dropped = more ? 0 : m_recordBuffer.boundTail();
     locker.unlock();
-    {
-        LogBatch batch; // the pass's lines go to the log in one write
-        handleBatch(raw, dropped);
-    }
+    handleBatch(raw, dropped);
     locker.relock();
     if (!more)
         m_appendsDone = appends;
