@@ -1,9 +1,11 @@
 #include "logbatch.h"
 #include "logmessagehandler.h"
+#include "messagedistance.h"
 #include "testtimeouts.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -33,6 +35,7 @@ private slots:
     void twoThreadsNeverMixLines();
     void missingLogDirectoryLosesTheLineQuietly();
     void batchedLinesReachTheFileInOrder();
+    void linkLinesHeldByTheWorkerReachTheFile();
 
 private:
     QByteArray readLog(const QString &name) const;
@@ -224,6 +227,28 @@ void TestLogging::batchedLinesReachTheFileInOrder()
     }
     qInstallMessageHandler(nullptr);
     QCOMPARE(bodies(), QByteArray("12345678"));
+}
+
+// The reply worker holds its lines back; they still reach the file, in order, once
+// the link goes quiet.
+void TestLogging::linkLinesHeldByTheWorkerReachTheFile()
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("zel.*.debug=true"));
+    qInstallMessageHandler(logMessageHandler);
+    MessageDistance *link = MessageDistance::instance();
+    link->feedReceivedData("{video3_change=5}");
+    link->feedReceivedData("{\"bind1\":\"1/2/3\",\"mode\":1}");
+    QVERIFY(link->waitUntilDrained(TestTimeouts::Short));
+    const QString name = LogFile::fileNameFor(QDateTime::currentDateTime());
+    QTRY_VERIFY_WITH_TIMEOUT(readLog(name).contains("receive bindinfo"), TestTimeouts::Short);
+    qInstallMessageHandler(nullptr);
+    QLoggingCategory::setFilterRules(QString());
+    const QByteArray log = readLog(name);
+    const int change = log.indexOf("]:TCP Receive {video3_change=5}\r\n");
+    const int bind = log.indexOf("]:TCP Receive {\"bind1\"");
+    QVERIFY(change >= 0);
+    QVERIFY(bind > change);
+    QVERIFY(log.indexOf("]:******-receive bindinfo-******\r\n") > bind);
 }
 
 QTEST_GUILESS_MAIN(TestLogging)
