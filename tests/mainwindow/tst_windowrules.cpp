@@ -61,8 +61,6 @@ void tst_WindowRules::outputNames_data()
 {
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("outputs");
-    QTest::addRow("0808 has 8") << 0 << 8;
-    QTest::addRow("0809 has 9") << 1 << 9;
     QTest::addRow("0808-S has 8") << 3 << 8;
 }
 
