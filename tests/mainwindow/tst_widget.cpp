@@ -26,10 +26,8 @@ private slots:
     void init() { QVERIFY(m_kit.init()); }
     void cleanup() { m_kit.cleanup(); }
 
-    void startUpQueries_data();
-    void startUpQueries();
-    void pagesPerModel_data();
-    void pagesPerModel();
+    void startUpPerModel_data();
+    void startUpPerModel();
     void videoDropRoutesBindGroup();
     void audioDrops_data();
     void audioDrops();
@@ -62,19 +60,29 @@ private:
     WindowKit m_kit;
 };
 
-void tst_Widget::startUpQueries_data()
+void tst_Widget::startUpPerModel_data()
 {
     QTest::addColumn<QString>("model");
     QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("jointText");
+    QTest::addColumn<bool>("jointEnabled");
+    QTest::addColumn<bool>("videoEnabled");
+    QTest::addColumn<int>("videoColumns");
+    QTest::addColumn<int>("videoRows");
     const QStringList common{"{param=version}", "{param=status}", "{param=inputinfo}",
                              "{param=netInfo}", "{param=resolution}"};
-    QTest::newRow("0808") << "0808" << common + QStringList{"{param=hdcpinfo}", "{param=outputinfo}", "{param=bindinfo}"};
-    QTest::newRow("0808-S") << "0808-S" << common + QStringList{"{param=hdcpinfo}", "{param=outputinfo}"};
-    QTest::newRow("0409-S") << "0409-S" << common + QStringList{"{param=Get_Rotate}"};
+    const QStringList matrix = common + QStringList{"{param=hdcpinfo}", "{param=outputinfo}", "{param=bindinfo}"};
+    QTest::newRow("0808") << "0808" << matrix << "Splice" << false << true << 3 << 3;
+    QTest::newRow("0808-S") << "0808-S" << common + QStringList{"{param=hdcpinfo}", "{param=outputinfo}"}
+                            << "Splice" << false << true << 4 << 2;
+    QTest::newRow("0809-M") << "0809-M" << matrix << "Multiview" << true << true << 3 << 3;
+    QTest::newRow("0409-S") << "0409-S" << common + QStringList{"{param=Get_Rotate}"} << "Multiview" << true
+                            << false << 3 << 3;
 }
 
-// Login-free start: version on connection, then the schedule the version record names.
-void tst_Widget::startUpQueries()
+// Login-free start: version on connection, then the schedule the version record names,
+// and the pages the model has.
+void tst_Widget::startUpPerModel()
 {
     QFETCH(QString, model);
     QFETCH(QStringList, expected);
@@ -82,33 +90,9 @@ void tst_Widget::startUpQueries()
     m_kit.openWindow();
     QVERIFY(!window()->loginCancelled());
     QVERIFY(waitForCommand(expected.last()));
-    // A marker query after the last one: anything else the window sends shows up before it.
-    MessageDistance::instance()->sendGetVolume();
-    QVERIFY(waitForCommand(QStringLiteral("{param=Get_Volume}")));
-    QCOMPARE(device()->receivedCommands(), expected << QStringLiteral("{param=Get_Volume}"));
+    // Anything else the window sends shows up before a marker query.
+    QCOMPARE(m_kit.sentBeforeMarker(), expected);
     QVERIFY(child<QLabel>("connectState")->text().endsWith(QLatin1String(" connected")));
-}
-
-void tst_Widget::pagesPerModel_data()
-{
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<QString>("jointText");
-    QTest::addColumn<bool>("jointEnabled");
-    QTest::addColumn<bool>("videoEnabled");
-    QTest::addColumn<int>("videoColumns");
-    QTest::addColumn<int>("videoRows");
-    QTest::newRow("0808") << "0808" << "Splice" << false << true << 3 << 3;
-    QTest::newRow("0808-S") << "0808-S" << "Splice" << false << true << 4 << 2;
-    QTest::newRow("0809-M") << "0809-M" << "Multiview" << true << true << 3 << 3;
-    QTest::newRow("0409-S") << "0409-S" << "Multiview" << true << false << 3 << 3;
-}
-
-void tst_Widget::pagesPerModel()
-{
-    QFETCH(QString, model);
-    QVERIFY(m_kit.startDevice(model));
-    m_kit.openWindow();
-    QVERIFY(waitForCommand(QStringLiteral("{param=resolution}")));
     QTRY_COMPARE(AppSettings::instance()->type(), DeviceState::instance()->deviceType());
     auto *tabs = child<QTabWidget>("tabWidget");
     QTEST(tabs->tabText(1), "jointText");
