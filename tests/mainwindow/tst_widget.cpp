@@ -143,8 +143,6 @@ void tst_Widget::audioDrops_data()
     QTest::newRow("input onto audio") << "0809" << "AudioTable" << 2 << "103" << "{param=103AUDIO2}";
     QTest::newRow("audio onto HDMI audio") << "0809" << "audioHDMITable" << 102 << "3" << "{param=3AUDIO102}";
     QTest::newRow("input onto infrared") << "0809" << "InfaredTable" << 7 << "104" << "{param=4IR7}";
-    QTest::newRow("input onto 0808-S HDMI audio 2") << "0808-S" << "audioTable0808S" << 102 << "103"
-                                                    << "{param=103AUDIO102}";
 }
 
 void tst_Widget::audioDrops()
@@ -159,8 +157,7 @@ void tst_Widget::audioDrops()
     QVERIFY(waitForCommand(QStringLiteral("{param=status}")));
     auto *table = window()->findChild<TableWidget *>(grid);
     QVERIFY(table);
-    // The 0808-S shows its HDMI audio cells only while that audio is switched on its own.
-    child<QComboBox>("HdmiAudioComboBox")->setCurrentIndex(1);
+    child<QComboBox>("HdmiAudioComboBox")->setCurrentIndex(1); // HDMI audio cells shown
     QVERIFY(dropOn(table, port, text));
     QVERIFY(waitForCommand(command));
 }
@@ -181,7 +178,8 @@ void tst_Widget::refusedDropWarns()
     QVERIFY(!device()->receivedCommands().contains(QStringLiteral("{param=3VIDEO5}")));
 }
 
-// The 0808-S Audio page: HDMI audio routes shown, single cell while they follow video.
+// The 0808-S Audio page: HDMI audio routes shown and switched on their own, a single
+// cell while they follow video.
 void tst_Widget::audioGrid0808S()
 {
     QVERIFY(openSettled(QStringLiteral("0808-S")));
@@ -196,6 +194,8 @@ void tst_Widget::audioGrid0808S()
     mode->setCurrentIndex(1);
     QVERIFY(!mix->isSingleCell());
     QVERIFY(waitForCommand(QStringLiteral("{param=AloneVideo}")));
+    QVERIFY(dropOn(mix, 102, QStringLiteral("103")));
+    QVERIFY(waitForCommand(QStringLiteral("{param=103AUDIO102}")));
     mode->setCurrentIndex(0);
     QVERIFY(mix->isSingleCell());
     QVERIFY(waitForCommand(QStringLiteral("{param=FollowVideo}")));
