@@ -36,6 +36,7 @@ private slots:
     void doubleClickClears();
     void renameFollowsEverywhere_data();
     void renameFollowsEverywhere();
+    void storedNamesShowAtStart();
     void otherClientMovesTheCheckMark_data();
     void otherClientMovesTheCheckMark();
     void rightsWarnOnlyWhenAsked();
@@ -235,11 +236,25 @@ void tst_PortMenus::renameFollowsEverywhere()
     QCOMPARE(label(), shown);
     if (where == QLatin1String("listWidget"))
         QVERIFY(list()->item(row)->text().endsWith(QLatin1String("Lobby")));
+}
 
-    // The next start shows the stored name.
-    m_kit.closeWindow();
+// Names stored by an earlier run show in every view at start.
+void tst_PortMenus::storedNamesShowAtStart()
+{
+    QVERIFY(PortNameStore::createPortNameTables());
+    QVERIFY(PortNameStore::savePortName(3, QStringLiteral("Cam"), 0));
+    QVERIFY(PortNameStore::savePortName(4, QStringLiteral("Wall"), 1));
+    QVERIFY(PortNameStore::savePortName(2, QStringLiteral("Mic"), 2));
+    QVERIFY(PortNameStore::saveOutAudioName(2, QStringLiteral("Amp")));
+    QVERIFY(PortNameStore::saveOutInfraredName(5, QStringLiteral("IR")));
     QVERIFY(openSettled(QStringLiteral("0809")));
-    QCOMPARE(label(), shown);
+    QCOMPARE(grid(QStringLiteral("videoTableWidget"))->cellForPort(3)->inputText(), QStringLiteral("[3] Cam"));
+    QCOMPARE(grid(QStringLiteral("videoTableWidget"))->cellForPort(4)->outputText(), QStringLiteral("[4] Wall"));
+    QCOMPARE(grid(QStringLiteral("audioHDMITable"))->cellForPort(104)->outputText(), QStringLiteral("[104] Wall"));
+    QCOMPARE(grid(QStringLiteral("AudioTable"))->cellForPort(2)->inputText(), QStringLiteral("[2] Mic"));
+    QCOMPARE(grid(QStringLiteral("AudioTable"))->cellForPort(2)->outputText(), QStringLiteral("[2] Amp"));
+    QCOMPARE(grid(QStringLiteral("InfaredTable"))->cellForPort(5)->outputText(), QStringLiteral("[5] IR"));
+    QVERIFY(list()->item(10)->text().endsWith(QLatin1String("Cam")));
 }
 
 void tst_PortMenus::otherClientMovesTheCheckMark_data()
