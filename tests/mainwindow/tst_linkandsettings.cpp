@@ -26,7 +26,6 @@ private slots:
     void networkRecordAndConfirmation();
     void halfTypedNetworkValuesRefused_data();
     void halfTypedNetworkValuesRefused();
-    void factoryResetAsksFirst_data();
     void factoryResetAsksFirst();
     void dhcpMakesStaticFieldsReadOnly();
     void offlineDropRefusedAndLinkComesBack();
@@ -102,27 +101,19 @@ void tst_LinkAndSettings::halfTypedNetworkValuesRefused()
     }
 }
 
-void tst_LinkAndSettings::factoryResetAsksFirst_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("sent");
-    QTest::addRow("no") << int(QDialog::Rejected) << false;
-    QTest::addRow("yes") << int(QDialog::Accepted) << true;
-}
-
+// Factory Reset asks first: "no" sends nothing, "yes" sends Default.
 void tst_LinkAndSettings::factoryResetAsksFirst()
 {
-    QFETCH(int, answer);
-    QFETCH(bool, sent);
     QVERIFY(openSettled(QStringLiteral("0809")));
-    m_kit.answer = answer;
     device()->clearReceivedCommands();
+    m_kit.answer = QDialog::Rejected;
     child<QPushButton>("factorResetBtn")->click();
     QCOMPARE(m_kit.dialogs.size(), 1);
     QVERIFY(m_kit.dialogs.first().contains(QLatin1String("factory settings")));
-    MessageDistance::instance()->sendVersion();
-    QVERIFY(waitForCommand(QStringLiteral("{param=version}")));
-    QCOMPARE(device()->receivedCommands().contains(QStringLiteral("{param=Default}")), sent);
+    QCOMPARE(m_kit.sentBeforeMarker(), QStringList());
+    m_kit.answer = QDialog::Accepted;
+    child<QPushButton>("factorResetBtn")->click();
+    QVERIFY(waitForCommand(QStringLiteral("{param=Default}")));
 }
 
 void tst_LinkAndSettings::dhcpMakesStaticFieldsReadOnly()

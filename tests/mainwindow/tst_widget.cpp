@@ -35,7 +35,6 @@ private slots:
     void audioGrid0808S();
     void planButtonsRecall();
     void outputDialogsAskFirst();
-    void iconClicksSend_data();
     void iconClicksSend();
     void changesByOthersApplyWithoutSending();
     void wallChangesByOthers();
@@ -235,27 +234,21 @@ void tst_Widget::outputDialogsAskFirst()
     QVERIFY(m_kit.dialogs.at(2).startsWith(QLatin1String("Input Graphics test|")));
 }
 
-void tst_Widget::iconClicksSend_data()
-{
-    QTest::addColumn<QString>("icon");
-    QTest::addColumn<QStringList>("commands");
-    QTest::newRow("pause") << "pauseIcon" << QStringList{"{param=Frozen3/1}", "{param=Frozen3/0}"};
-    QTest::newRow("mute") << "muteIcon" << QStringList{"{param=VideoMuteOn3}", "{param=VideoMuteOff3}"};
-}
-
 // Clicking a cell's icon twice turns the state on and off again on the device.
 void tst_Widget::iconClicksSend()
 {
-    QFETCH(QString, icon);
-    QFETCH(QStringList, commands);
     QVERIFY(openSettled(QStringLiteral("0809")));
     TableItemWidget *cell = child<VideoTableWidget>("videoTableWidget")->cellForPort(3);
     QVERIFY(cell);
-    auto *label = cell->findChild<QLabel *>(icon);
-    QVERIFY(label);
-    for (const QString &command : qAsConst(commands)) {
-        QTest::mouseClick(label, Qt::LeftButton);
-        QVERIFY2(waitForCommand(command), qPrintable(command));
+    const QMap<QString, QStringList> clicks{{"pauseIcon", {"{param=Frozen3/1}", "{param=Frozen3/0}"}},
+                                           {"muteIcon", {"{param=VideoMuteOn3}", "{param=VideoMuteOff3}"}}};
+    for (auto it = clicks.begin(); it != clicks.end(); ++it) {
+        auto *label = cell->findChild<QLabel *>(it.key());
+        QVERIFY(label);
+        for (const QString &command : it.value()) {
+            QTest::mouseClick(label, Qt::LeftButton);
+            QVERIFY2(waitForCommand(command), qPrintable(command));
+        }
     }
     QVERIFY(!DeviceState::instance()->outputFrozen(3));
     QVERIFY(!DeviceState::instance()->outputVideoMuted(3));
