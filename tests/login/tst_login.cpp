@@ -78,9 +78,6 @@ void TestLogin::freshInstallLogsInAsAdmin()
     QCOMPARE(AppSettings::instance()->currentUserType(), 0);
     QSettings ini(DataDir::filePath("config.ini"), QSettings::IniFormat);
     QCOMPARE(ini.value("User/Username").toString(), QStringLiteral("ADMIN"));
-    QCOMPARE(ini.value("NetWork/Ip").toString(), QStringLiteral("192.168.1.50"));
-    QCOMPARE(ini.value("NetWork/Port").toInt(), 8080);
-    QCOMPARE(ini.value("Type/type").toInt(), 1);
 }
 
 void TestLogin::wrongPasswordIsRememberedToo()

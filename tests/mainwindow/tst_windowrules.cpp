@@ -44,7 +44,6 @@ void tst_WindowRules::titleText_data()
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("expected");
     QTest::addRow("connected") << 2 << "admin" << "ZELVantor  User:admin  Ip:10.0.0.5  Port:5000 connected";
-    QTest::addRow("connecting") << 1 << "admin" << "ZELVantor  User:admin  Ip:10.0.0.5  Port:5000 connecting";
     QTest::addRow("user holding placeholders stays as typed")
         << 0 << "%1%2" << "ZELVantor  User:%1%2  Ip:10.0.0.5  Port:5000 disconnected";
 }
