@@ -30,7 +30,6 @@ private slots:
     void init();
     void cleanup() { m_kit.cleanup(); }
 
-    void entriesSend_data();
     void entriesSend();
     void doubleClickClears_data();
     void doubleClickClears();
@@ -123,36 +122,29 @@ QAction *tst_PortMenus::action(QMenu *menu, const QStringList &path)
     return nullptr;
 }
 
-void tst_PortMenus::entriesSend_data()
-{
-    QTest::addColumn<QString>("where");
-    QTest::addColumn<int>("port");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("command");
-    QTest::addRow("resolution") << "videoTableWidget" << 5 << "Resolution>1920x1080x60Hz" << "{param=Port5/1920x1080x60Hz!}";
-    QTest::addRow("freeze") << "videoTableWidget" << 4 << "Freeze / Unfreeze" << "{param=Frozen4/1}";
-    QTest::addRow("HDCP") << "listWidget" << 2 << "HDCP Setting>HDCP 2.2 Only" << "{param=Input_HDCP2/3}";
-}
-
+// A grid cell's menu, a cell submenu and an input's submenu, each on the wire.
 void tst_PortMenus::entriesSend()
 {
-    QFETCH(QString, where);
-    QFETCH(int, port);
-    QFETCH(QString, path);
-    QFETCH(QString, command);
-    QVERIFY(openSettled(QStringLiteral("0809")));
-    bool found = false;
-    m_onMenu = [&](QMenu &menu) {
-        QAction *a = action(&menu, path.split('>'));
-        found = a && a->isEnabled();
-        if (found)
-            a->trigger();
+    struct Entry { const char *where; int port; const char *path; const char *command; };
+    const Entry entries[] = {
+        {"videoTableWidget", 5, "Resolution>1920x1080x60Hz", "{param=Port5/1920x1080x60Hz!}"},
+        {"videoTableWidget", 4, "Freeze / Unfreeze", "{param=Frozen4/1}"},
+        {"listWidget", 2, "HDCP Setting>HDCP 2.2 Only", "{param=Input_HDCP2/3}"},
     };
-    openMenu(where, port);
-    QVERIFY(found);
-    QVERIFY(waitForCommand(command));
-    if (path == QLatin1String("Freeze / Unfreeze"))
-        QVERIFY(grid(where)->cellForPort(port)->isFrozen());
+    QVERIFY(openSettled(QStringLiteral("0809")));
+    for (const Entry &e : entries) {
+        bool found = false;
+        m_onMenu = [&](QMenu &menu) {
+            QAction *a = action(&menu, QString::fromUtf8(e.path).split('>'));
+            found = a && a->isEnabled();
+            if (found)
+                a->trigger();
+        };
+        openMenu(QLatin1String(e.where), e.port);
+        QVERIFY2(found, e.path);
+        QVERIFY2(waitForCommand(QLatin1String(e.command)), e.command);
+    }
+    QVERIFY(grid(QStringLiteral("videoTableWidget"))->cellForPort(4)->isFrozen());
 }
 
 void tst_PortMenus::doubleClickClears_data()

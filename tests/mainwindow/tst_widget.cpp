@@ -29,7 +29,6 @@ private slots:
     void startUpPerModel_data();
     void startUpPerModel();
     void videoDropRoutesBindGroup();
-    void audioDrops_data();
     void audioDrops();
     void refusedDropWarns();
     void audioGrid0808S();
@@ -132,33 +131,25 @@ void tst_Widget::videoDropRoutesBindGroup()
     QVERIFY(!device()->receivedCommands().contains(QStringLiteral("{param=3VIDEO6}")));
 }
 
-void tst_Widget::audioDrops_data()
-{
-    QTest::addColumn<QString>("model");
-    QTest::addColumn<QString>("grid");
-    QTest::addColumn<int>("port");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("command");
-    QTest::newRow("input onto audio") << "0809" << "AudioTable" << 2 << "103" << "{param=103AUDIO2}";
-    QTest::newRow("audio onto HDMI audio") << "0809" << "audioHDMITable" << 102 << "3" << "{param=3AUDIO102}";
-    QTest::newRow("input onto infrared") << "0809" << "InfaredTable" << 7 << "104" << "{param=4IR7}";
-}
-
+// Drops on the audio, HDMI audio and infrared grids, each on the wire.
 void tst_Widget::audioDrops()
 {
-    QFETCH(QString, grid);
-    QFETCH(int, port);
-    QFETCH(QString, text);
-    QFETCH(QString, command);
-    QFETCH(QString, model);
-    QVERIFY(m_kit.startDevice(model));
+    struct Drop { const char *grid; int port; const char *text; const char *command; };
+    const Drop drops[] = {
+        {"AudioTable", 2, "103", "{param=103AUDIO2}"},     // input onto audio
+        {"audioHDMITable", 102, "3", "{param=3AUDIO102}"}, // audio onto HDMI audio
+        {"InfaredTable", 7, "104", "{param=4IR7}"},        // input onto infrared
+    };
+    QVERIFY(m_kit.startDevice(QStringLiteral("0809")));
     m_kit.openWindow();
     QVERIFY(waitForCommand(QStringLiteral("{param=status}")));
-    auto *table = window()->findChild<TableWidget *>(grid);
-    QVERIFY(table);
     child<QComboBox>("HdmiAudioComboBox")->setCurrentIndex(1); // HDMI audio cells shown
-    QVERIFY(dropOn(table, port, text));
-    QVERIFY(waitForCommand(command));
+    for (const Drop &d : drops) {
+        auto *table = window()->findChild<TableWidget *>(QLatin1String(d.grid));
+        QVERIFY2(table, d.grid);
+        QVERIFY(dropOn(table, d.port, QLatin1String(d.text)));
+        QVERIFY2(waitForCommand(QLatin1String(d.command)), d.command);
+    }
 }
 
 // A user without the output right: nothing is sent, the warning is shown.
