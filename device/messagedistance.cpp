@@ -579,7 +579,11 @@ void MessageDistance::writeUploadPiece(const QByteArray &piece, bool countProgre
 
 void MessageDistance::uploadReadyRead()
 {
-    const QByteArray answer = m_uploadSocket->readAll();
+    handleUploadAnswer(m_uploadSocket->readAll());
+}
+
+void MessageDistance::handleUploadAnswer(const QByteArray &answer)
+{
     const int nul = answer.indexOf('\0');
     const QString text = QString::fromUtf8(nul < 0 ? answer : answer.left(nul));
     qCDebug(lcLink).noquote() << "OsdUploadSocket receive:" << text;

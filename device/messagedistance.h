@@ -132,6 +132,8 @@ public:
 
     // Feeds bytes as if the control socket had read them (tests, benchmarks, demo).
     void feedReceivedData(const QByteArray &bytes) { receiveDataSlot(bytes); }
+    // Handles bytes as if the upload socket had read them (tests).
+    void feedUploadAnswer(const QByteArray &bytes) { handleUploadAnswer(bytes); }
     // Blocks until the worker has finished with everything received so far. The
     // signals it raised reach their receivers when this thread's event loop runs.
     bool waitUntilDrained(unsigned long timeoutMs);
@@ -185,6 +187,7 @@ private:
     void controlStateChanged(int state);
     void reconnectTick();
     void uploadReadyRead();
+    void handleUploadAnswer(const QByteArray &answer);
     void uploadStateChanged(int state);
     void failUpload(const QString &text);
     void writeUploadPiece(const QByteArray &piece, bool countProgress);

@@ -47,7 +47,6 @@ void TestDialogs::confirmResults_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("result");
     QTest::addRow("ok") << false << "btn_ok" << 1;
-    QTest::addRow("cancel") << false << "btn_cancel" << 0;
     QTest::addRow("close") << false << "btn_close" << 0;
     QTest::addRow("yes") << true << "btn_yes" << 0;
     QTest::addRow("no") << true << "btn_no" << 1;

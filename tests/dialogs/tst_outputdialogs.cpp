@@ -103,16 +103,10 @@ void tst_OutputDialogs::dialogs_data()
         << "scaling" << 0 << "{\"Chn\":4,\"Mode\":3,\"Color\":1,2,3}{\"Chn\":4,\"Scaler_Mode\":2}"
         << QStringList{} << getScaler << "radioButton_black" << "" << 0;
 
-    QTest::addRow("no-signal: pattern sent at once")
-        << "nosignal" << 0 << "" << QStringList{"radioButton_RedGrid"} << getNoinput + "{param=No_Signal4/5/0/0/0}"
-        << "radioButton_RedGrid" << "" << 0;
     QTest::addRow("no-signal: checked button clicked again sends again")
         << "nosignal" << 0 << "" << QStringList{"radioButton_WhiteGrid", "radioButton_WhiteGrid", "pushButton_2"}
         << getNoinput + "{param=No_Signal4/8/0/0/0}{param=No_Signal4/8/0/0/0}" << "radioButton_WhiteGrid" << ""
         << 1;
-    QTest::addRow("no-signal: pure colour sends black before a pick")
-        << "nosignal" << 0 << "" << QStringList{"radioButton_SolidColor"}
-        << getNoinput + "{param=No_Signal4/0/0/0/0}" << "radioButton_SolidColor" << "rgb(0, 0, 0)" << 0;
     QTest::addRow("no-signal: picked colour sent and painted")
         << "nosignal" << 0 << "" << QStringList{"radioButton_SolidColor", "toolButton_ColorPalette"}
         << getNoinput + "{param=No_Signal4/0/0/0/0}{param=No_Signal4/0/10/20/30}" << "radioButton_SolidColor"

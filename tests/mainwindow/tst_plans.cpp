@@ -112,9 +112,6 @@ void tst_Plans::menuEntries_data()
     QTest::addColumn<QList<bool>>("enabled");
     const QStringList first{"Recall Plan 1", "Save Plan 1", "Clear Plan 1", "Rename Plan 1"};
     QTest::addRow("administrator") << 0 << QList<int>{} << first << QList<bool>{true, true, true, true};
-    QTest::addRow("tenth button counts from 1")
-        << 9 << QList<int>{} << QStringList{"Recall Plan 10", "Save Plan 10", "Clear Plan 10", "Rename Plan 10"}
-        << QList<bool>{true, true, true, true};
     QTest::addRow("no video switching: no recall") << 0 << QList<int>{22} << first
                                                    << QList<bool>{false, true, true, true};
     QTest::addRow("no plan right: rename only") << 0 << QList<int>{11} << first
@@ -168,8 +165,6 @@ void tst_Plans::recallSequence_data()
     QTest::addColumn<bool>("joint");
     QTest::addColumn<bool>("gateOpen");
     QTest::addColumn<QByteArray>("sent");
-    QTest::addRow("0808 video page") << 0 << false << true
-                                     << QByteArray("{param=Recall2}{param=status}{param=bindinfo}");
     QTest::addRow("0809 video page") << 1 << false << true
                                      << QByteArray("{param=Recall2}{param=status}{param=bindinfo}");
     QTest::addRow("0808-S has no bindings") << 3 << false << true << QByteArray("{param=Recall2}{param=status}");

@@ -1,21 +1,14 @@
 #include "appsettings.h"
-#include "datadir.h"
-#include "devicestate.h"
 #include "listwidget.h"
-#include "logindialog.h"
 #include "messagedistance.h"
 #include "permissionstore.h"
 #include "portmenus.h"
 #include "portnamestore.h"
 #include "portrights.h"
 #include "renamedialog.h"
-#include "simdevice.h"
 #include "tableitemwidget.h"
-#include "tempdatadir.h"
-#include "testtimeouts.h"
-#include "userstore.h"
 #include "videotablewidget.h"
-#include "widget.h"
+#include "windowkit.h"
 #include "zelresources.h"
 
 #include <QLabel>
@@ -26,8 +19,6 @@
 #include <QTcpSocket>
 #include <QtTest>
 
-#include <memory>
-
 // The port menus on a real main window against the simulator: what each entry puts on
 // the wire, rename in every view, and check marks that follow other clients.
 class tst_PortMenus : public QObject
@@ -35,16 +26,16 @@ class tst_PortMenus : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { initZelResources(); }
     void init();
-    void cleanup();
+    void cleanup() { m_kit.cleanup(); }
 
-    void entriesSend_data();
     void entriesSend();
     void doubleClickClears_data();
     void doubleClickClears();
     void renameFollowsEverywhere_data();
     void renameFollowsEverywhere();
+    void storedNamesShowAtStart();
     void otherClientMovesTheCheckMark_data();
     void otherClientMovesTheCheckMark();
     void rightsWarnOnlyWhenAsked();
@@ -57,116 +48,54 @@ private slots:
 private:
     // `panel` runs on the simulator before the window connects.
     bool openSettled(const QString &model, const QString &panel = QString());
-    bool waitForCommand(const QString &command);
-    void denyRight(int functionKey);
-    TableWidget *grid(const QString &name) { return m_window->findChild<TableWidget *>(name); }
-    ListWidget *list() { return m_window->findChild<ListWidget *>(QStringLiteral("listWidget")); }
+    bool waitForCommand(const QString &command) { return m_kit.waitForCommand(command); }
+    static void denyRight(int functionKey) { QVERIFY(WindowKit::setRights(QStringLiteral("guest"), {functionKey})); }
+    TableWidget *grid(const QString &name) { return m_kit.window()->findChild<TableWidget *>(name); }
+    ListWidget *list() { return m_kit.child<ListWidget>("listWidget"); }
     void openMenu(const QString &where, int port);
     static QAction *action(QMenu *menu, const QStringList &path);
 
-    std::unique_ptr<TempDataDir> m_dir;
-    std::unique_ptr<SimDevice> m_device;
-    std::unique_ptr<Widget> m_window;
-    QStringList m_dialogs;
+    WindowKit m_kit;
     QSize m_dialogSize;
     QString m_newName;
     std::function<void(QMenu &)> m_onMenu;
 };
 
-void tst_PortMenus::initTestCase()
-{
-    initZelResources();
-}
-
 void tst_PortMenus::init()
 {
-    m_dir = std::make_unique<TempDataDir>();
-    QVERIFY(m_dir->isValid());
-    DataDir::set(m_dir->path());
-    m_dialogs.clear();
+    QVERIFY(m_kit.init());
     m_newName.clear();
     m_onMenu = nullptr;
-    DeviceState *state = DeviceState::instance();
-    state->setSpliceMode(0);
-    state->setSplitterLayout(0);
-    AppSettings::instance()->setLanguage(1);
-    AppSettings::instance()->setUsername(QStringLiteral("ADMIN"));
-    UserStore::initTables();
-    UserStore::setLoginModel(1);
+    m_kit.onDialog = [this](QDialog &dialog) {
+        m_dialogSize = dialog.size();
+        if (auto *rename = qobject_cast<RenameDialog *>(&dialog)) {
+            rename->lineEdit()->setText(m_newName);
+            rename->findChild<QPushButton *>(QStringLiteral("btnOk"))->click();
+        }
+    };
 }
 
-void tst_PortMenus::cleanup()
-{
-    m_window.reset();
-    MessageDistance::instance()->disconnectFromDevice();
-    m_device.reset();
-    DataDir::set(QString());
-    m_dir.reset();
-}
-
-// Opens the window on the simulator (started once per case) and returns once the
-// last start-up record has been applied.
 bool tst_PortMenus::openSettled(const QString &model, const QString &panel)
 {
-    if (!m_device) {
-        m_device = std::make_unique<SimDevice>(model);
-        if (!m_device->listen(QHostAddress::LocalHost, 0, 0))
+    if (!m_kit.device()) {
+        if (!m_kit.startDevice(model))
             return false;
-        AppSettings::instance()->setNetwork(QStringLiteral("127.0.0.1"), m_device->controlPort());
-        MessageDistance::instance()->setUploadPort(m_device->uploadPort());
         if (!panel.isEmpty())
-            m_device->applyPanelCommand(panel);
+            m_kit.device()->applyPanelCommand(panel);
     }
-    m_window = std::make_unique<Widget>(
-        nullptr, [](LoginDialog &) { return int(QDialog::Rejected); }, [this](QDialog &dialog) {
-            m_dialogSize = dialog.size();
-            QStringList texts{dialog.windowTitle()};
-            for (QLabel *label : dialog.findChildren<QLabel *>())
-                texts << label->text();
-            m_dialogs << texts.join(QLatin1Char('|'));
-            if (auto *rename = qobject_cast<RenameDialog *>(&dialog)) {
-                rename->lineEdit()->setText(m_newName);
-                rename->findChild<QPushButton *>(QStringLiteral("btnOk"))->click();
-            }
-            return int(QDialog::Accepted);
-        });
-    m_window->resize(1280, 800);
-    m_window->portMenus()->setMenuRunner([this](QMenu &menu) {
+    if (!m_kit.openSettled(model))
+        return false;
+    m_kit.window()->portMenus()->setMenuRunner([this](QMenu &menu) {
         if (m_onMenu)
             m_onMenu(menu);
     });
-    auto last = model == QLatin1String("0409-S") ? &MessageDistance::receiveRotateAngleSig
-                : model == QLatin1String("0808-S") ? &MessageDistance::receiveOutputInfoSig
-                                                   : &MessageDistance::receiveBindInfoSig;
-    QSignalSpy spy(MessageDistance::instance(), last);
-    if (!spy.wait(TestTimeouts::Medium))
-        return false;
-    QCoreApplication::processEvents();
     return true;
-}
-
-bool tst_PortMenus::waitForCommand(const QString &command)
-{
-    return QTest::qWaitFor([&] { return m_device->receivedCommands().contains(command); }, TestTimeouts::Medium);
-}
-
-void tst_PortMenus::denyRight(int functionKey)
-{
-    QVERIFY(UserStore::addUser(QStringLiteral("guest"), QStringLiteral("pw")));
-    PermissionStore store;
-    QVERIFY(store.createDefaultRights(QStringLiteral("guest")));
-    PermissionStore probe;
-    probe.loadForUser(QStringLiteral("guest"));
-    PermissionRights rights = store.readRights(probe.userId());
-    rights.functions[functionKey] = false;
-    QVERIFY(store.saveRights(probe.userId(), rights));
-    AppSettings::instance()->setUsername(QStringLiteral("guest"));
 }
 
 // Right-clicks the port's cell (on its name) or input item, as the operator does.
 void tst_PortMenus::openMenu(const QString &where, int port)
 {
-    m_window->findChild<QTabWidget *>(QStringLiteral("tabWidget"))
+    m_kit.window()->findChild<QTabWidget *>(QStringLiteral("tabWidget"))
         ->setCurrentIndex(where == "AudioTable" ? 2 : where == "InfaredTable" ? 3 : 0);
     QWidget *target = list()->viewport();
     QPoint at = list()->visualItemRect(list()->item(7 + port)).center(); // inputs: rows 8-15
@@ -175,7 +104,7 @@ void tst_PortMenus::openMenu(const QString &where, int port)
         at = target->rect().center();
     }
     if (!target->isVisible()) // the HDMI audio grid while HDMI audio follows video
-        return m_window->portMenus()->showGridMenu(grid(where), port);
+        return m_kit.window()->portMenus()->showGridMenu(grid(where), port);
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
     QApplication::sendEvent(target, &event);
 }
@@ -193,39 +122,29 @@ QAction *tst_PortMenus::action(QMenu *menu, const QStringList &path)
     return nullptr;
 }
 
-void tst_PortMenus::entriesSend_data()
-{
-    QTest::addColumn<QString>("where");
-    QTest::addColumn<int>("port");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("command");
-    QTest::addRow("resolution") << "videoTableWidget" << 5 << "Resolution>1920x1080x60Hz" << "{param=Port5/1920x1080x60Hz!}";
-    QTest::addRow("no standby") << "videoTableWidget" << 4 << "No Signal Input>No Standby" << "{param=Output_Lock4/1}";
-    QTest::addRow("freeze") << "videoTableWidget" << 4 << "Freeze / Unfreeze" << "{param=Frozen4/1}";
-    QTest::addRow("clear") << "videoTableWidget" << 5 << "清除" << "{param=0VIDEO5}";
-    QTest::addRow("analogue audio") << "AudioTable" << 3 << "音频模式>模拟音频" << "{param=Analog_sel3/1}";
-    QTest::addRow("HDCP") << "listWidget" << 2 << "HDCP Setting>HDCP 2.2 Only" << "{param=Input_HDCP2/3}";
-}
-
+// A grid cell's menu, a cell submenu and an input's submenu, each on the wire.
 void tst_PortMenus::entriesSend()
 {
-    QFETCH(QString, where);
-    QFETCH(int, port);
-    QFETCH(QString, path);
-    QFETCH(QString, command);
-    QVERIFY(openSettled(QStringLiteral("0809")));
-    bool found = false;
-    m_onMenu = [&](QMenu &menu) {
-        QAction *a = action(&menu, path.split('>'));
-        found = a && a->isEnabled();
-        if (found)
-            a->trigger();
+    struct Entry { const char *where; int port; const char *path; const char *command; };
+    const Entry entries[] = {
+        {"videoTableWidget", 5, "Resolution>1920x1080x60Hz", "{param=Port5/1920x1080x60Hz!}"},
+        {"videoTableWidget", 4, "Freeze / Unfreeze", "{param=Frozen4/1}"},
+        {"listWidget", 2, "HDCP Setting>HDCP 2.2 Only", "{param=Input_HDCP2/3}"},
     };
-    openMenu(where, port);
-    QVERIFY(found);
-    QVERIFY(waitForCommand(command));
-    if (path == QLatin1String("Freeze / Unfreeze"))
-        QVERIFY(grid(where)->cellForPort(port)->isFrozen());
+    QVERIFY(openSettled(QStringLiteral("0809")));
+    for (const Entry &e : entries) {
+        bool found = false;
+        m_onMenu = [&](QMenu &menu) {
+            QAction *a = action(&menu, QString::fromUtf8(e.path).split('>'));
+            found = a && a->isEnabled();
+            if (found)
+                a->trigger();
+        };
+        openMenu(QLatin1String(e.where), e.port);
+        QVERIFY2(found, e.path);
+        QVERIFY2(waitForCommand(QLatin1String(e.command)), e.command);
+    }
+    QVERIFY(grid(QStringLiteral("videoTableWidget"))->cellForPort(4)->isFrozen());
 }
 
 void tst_PortMenus::doubleClickClears_data()
@@ -250,15 +169,15 @@ void tst_PortMenus::doubleClickClears()
     if (allowed) {
         QVERIFY(waitForCommand(QStringLiteral("{param=0VIDEO5}")));
         QCOMPARE(video->cellForPort(5)->inputText(), QString());
-        QVERIFY(m_dialogs.isEmpty());
+        QVERIFY(m_kit.dialogs.isEmpty());
         return;
     }
-    QCOMPARE(m_dialogs.size(), 1);
-    QVERIFY(m_dialogs.first().contains(QLatin1String("does not have permission")));
+    QCOMPARE(m_kit.dialogs.size(), 1);
+    QVERIFY(m_kit.dialogs.first().contains(QLatin1String("does not have permission")));
     // Three quarters of the main window, plus the shadow around the frame.
     QCOMPARE(m_dialogSize, QSize(960 + 74, 600 + 74));
     QCOMPARE(video->cellForPort(5)->inputText(), QStringLiteral("[5] Input 5"));
-    QVERIFY(!m_device->receivedCommands().contains(QStringLiteral("{param=0VIDEO5}")));
+    QVERIFY(!m_kit.device()->receivedCommands().contains(QStringLiteral("{param=0VIDEO5}")));
 }
 
 void tst_PortMenus::renameFollowsEverywhere_data()
@@ -296,7 +215,7 @@ void tst_PortMenus::renameFollowsEverywhere()
         grid(where)->setCurrentItem(grid(where)->itemForPort(row), QItemSelectionModel::NoUpdate);
     m_newName = QStringLiteral("Lobby");
     QTest::keyClick(view, Qt::Key_F2);
-    QCOMPARE(m_dialogs.size(), 1);
+    QCOMPARE(m_kit.dialogs.size(), 1);
 
     const QMap<int, QString> stored = kind == 3 ? PortNameStore::loadOutAudioNames()
                                       : kind == 4 ? PortNameStore::loadOutInfraredNames()
@@ -309,12 +228,25 @@ void tst_PortMenus::renameFollowsEverywhere()
     QCOMPARE(label(), shown);
     if (where == QLatin1String("listWidget"))
         QVERIFY(list()->item(row)->text().endsWith(QLatin1String("Lobby")));
+}
 
-    // The next start shows the stored name.
-    m_window.reset();
-    MessageDistance::instance()->disconnectFromDevice();
+// Names stored by an earlier run show in every view at start.
+void tst_PortMenus::storedNamesShowAtStart()
+{
+    QVERIFY(PortNameStore::createPortNameTables());
+    QVERIFY(PortNameStore::savePortName(3, QStringLiteral("Cam"), 0));
+    QVERIFY(PortNameStore::savePortName(4, QStringLiteral("Wall"), 1));
+    QVERIFY(PortNameStore::savePortName(2, QStringLiteral("Mic"), 2));
+    QVERIFY(PortNameStore::saveOutAudioName(2, QStringLiteral("Amp")));
+    QVERIFY(PortNameStore::saveOutInfraredName(5, QStringLiteral("IR")));
     QVERIFY(openSettled(QStringLiteral("0809")));
-    QCOMPARE(label(), shown);
+    QCOMPARE(grid(QStringLiteral("videoTableWidget"))->cellForPort(3)->inputText(), QStringLiteral("[3] Cam"));
+    QCOMPARE(grid(QStringLiteral("videoTableWidget"))->cellForPort(4)->outputText(), QStringLiteral("[4] Wall"));
+    QCOMPARE(grid(QStringLiteral("audioHDMITable"))->cellForPort(104)->outputText(), QStringLiteral("[104] Wall"));
+    QCOMPARE(grid(QStringLiteral("AudioTable"))->cellForPort(2)->inputText(), QStringLiteral("[2] Mic"));
+    QCOMPARE(grid(QStringLiteral("AudioTable"))->cellForPort(2)->outputText(), QStringLiteral("[2] Amp"));
+    QCOMPARE(grid(QStringLiteral("InfaredTable"))->cellForPort(5)->outputText(), QStringLiteral("[5] IR"));
+    QVERIFY(list()->item(10)->text().endsWith(QLatin1String("Cam")));
 }
 
 void tst_PortMenus::otherClientMovesTheCheckMark_data()
@@ -338,7 +270,7 @@ void tst_PortMenus::otherClientMovesTheCheckMark()
     QFETCH(QString, checked);
     QVERIFY(openSettled(QStringLiteral("0809")));
     QTcpSocket clientA;
-    clientA.connectToHost(QHostAddress::LocalHost, m_device->controlPort());
+    clientA.connectToHost(QHostAddress::LocalHost, m_kit.device()->controlPort());
     QVERIFY(clientA.waitForConnected(TestTimeouts::Medium));
     QStringList before, after;
     m_onMenu = [&](QMenu &menu) {
@@ -409,9 +341,7 @@ void tst_PortMenus::iconsOnlyWhereTheyCommand()
         }
     }
     // A marker query after the clicks: anything they sent arrives before it.
-    MessageDistance::instance()->sendGetVolume();
-    QVERIFY(waitForCommand(QStringLiteral("{param=Get_Volume}")));
-    for (const QString &c : m_device->receivedCommands())
+    for (const QString &c : m_kit.sentBeforeMarker())
         QVERIFY2(!c.contains(QLatin1String("Frozen")), qPrintable(c));
 }
 

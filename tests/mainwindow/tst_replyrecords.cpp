@@ -14,8 +14,6 @@
 #include <QtTest>
 
 using namespace ReplyRecords;
-using Schedule = QList<QPair<int, QString>>;
-Q_DECLARE_METATYPE(Schedule)
 
 class TestReplyRecords : public QObject
 {
@@ -26,8 +24,6 @@ private slots:
     void cleanupTestCase();
     void version_data();
     void version();
-    void startUpSchedule_data();
-    void startUpSchedule();
     void routingKeepsTheWallWindowsApart();
     void windowStatus_data();
     void windowStatus();
@@ -36,7 +32,6 @@ private slots:
     void outputInfoNeedsFourParts();
     void portZeroIsCleaned();
     void rotationReadsOneDigit();
-    void captionDefaults();
     void simulatorRecordsFillTheStore();
 
 private:
@@ -87,26 +82,6 @@ void TestReplyRecords::version()
     const BezelValues bezel = state->bezel();
     QCOMPARE(bezel.x, (std::array<uint, 4>{{1, 2, 3, 4}}));
     QCOMPARE(bezel.y, (std::array<uint, 4>{{0, 0, 0, 0}})); // three parts read as zeros
-}
-
-void TestReplyRecords::startUpSchedule_data()
-{
-    QTest::addColumn<int>("code");
-    QTest::addColumn<Schedule>("schedule");
-    const Schedule common{{0, "{param=status}"}, {100, "{param=inputinfo}"}, {200, "{param=netInfo}"},
-                          {300, "{param=resolution}"}};
-    QTest::addRow("0809") << 1 << (common + Schedule{{400, "{param=hdcpinfo}"}, {425, "{param=outputinfo}"},
-                                                     {450, "{param=bindinfo}"}});
-    QTest::addRow("0808-S without bindinfo")
-        << 3 << (common + Schedule{{400, "{param=hdcpinfo}"}, {425, "{param=outputinfo}"}});
-    QTest::addRow("0409-S with Get_Rotate only") << 2 << (common + Schedule{{400, "{param=Get_Rotate}"}});
-}
-
-void TestReplyRecords::startUpSchedule()
-{
-    QFETCH(int, code);
-    QFETCH(Schedule, schedule);
-    QCOMPARE(startUpQueries(code), schedule);
 }
 
 void TestReplyRecords::routingKeepsTheWallWindowsApart()
@@ -186,19 +161,6 @@ void TestReplyRecords::rotationReadsOneDigit()
 {
     applyRotation(QJsonObject{{"Angle1", 2}, {"Angle12", 3}});
     QCOMPARE(DeviceState::instance()->rotation(), (QMap<int, int>{{1, 2}, {2, 3}}));
-}
-
-void TestReplyRecords::captionDefaults()
-{
-    applyCaption(QJsonObject{{"Switch", "true"}, {"Speed", 3}});
-    const CaptionSettings c = DeviceState::instance()->captionSettings();
-    QVERIFY(c.switchOn);
-    QCOMPARE(c.speed, 3);
-    QCOMPARE(c.color, QStringLiteral("255,255,255"));
-    QCOMPARE(c.direction, QStringLiteral("left"));
-    applyCaption(QJsonObject{{"Switch", "false"}, {"Color", "1,2,3"}, {"Move_dir", "right"}});
-    QCOMPARE(DeviceState::instance()->captionSettings().color, QStringLiteral("1,2,3"));
-    QCOMPARE(DeviceState::instance()->captionSettings().direction, QStringLiteral("right"));
 }
 
 void TestReplyRecords::simulatorRecordsFillTheStore()

@@ -1,29 +1,18 @@
 #include "appsettings.h"
-#include "datadir.h"
 #include "devicestate.h"
-#include "logindialog.h"
-#include "messagedistance.h"
 #include "outputwidget0409.h"
-#include "simdevice.h"
 #include "singlesplitterwidget.h"
-#include "tempdatadir.h"
-#include "testtimeouts.h"
-#include "userstore.h"
-#include "widget.h"
 #include "widgetsplicingsetting.h"
+#include "windowkit.h"
 #include "zelresources.h"
 
 #include "../sim/rawclient.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDialog>
-#include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QtTest>
-
-#include <memory>
 
 class DropSplitter : public SingleSplitterWidget
 {
@@ -38,8 +27,8 @@ class tst_WallWindow : public QObject
 
 private slots:
     void initTestCase() { initZelResources(); }
-    void init();
-    void cleanup();
+    void init() { QVERIFY(m_kit.init()); }
+    void cleanup() { m_kit.cleanup(); }
 
     void windowsOfAnotherClientAppear();
     void unansweredWindowStatusTimesOut();
@@ -49,80 +38,24 @@ private slots:
     void screenshots();
 
 private:
-    void startDevice(const QString &model, const SimFaults &faults = SimFaults());
-    void openWindow();
-    bool waitForCommand(const QString &command, int timeout = TestTimeouts::Medium);
-    template <typename T> T *child(const char *name) { return m_window->findChild<T *>(QLatin1String(name)); }
+    template <typename T> T *child(const char *name) { return m_kit.child<T>(name); }
+    bool waitForCommand(const QString &command) { return m_kit.waitForCommand(command); }
 
-    std::unique_ptr<TempDataDir> m_dir;
-    std::unique_ptr<SimDevice> m_device;
-    std::unique_ptr<Widget> m_window;
-    QStringList m_dialogs;
+    WindowKit m_kit;
 };
-
-void tst_WallWindow::init()
-{
-    m_dir = std::make_unique<TempDataDir>();
-    QVERIFY(m_dir->isValid());
-    DataDir::set(m_dir->path());
-    m_dialogs.clear();
-    DeviceState *state = DeviceState::instance();
-    state->setWindowStatus(QMap<int, WindowGeometry>());
-    state->setOutputResolutions(QMap<int, QString>());
-    state->setRotation(QMap<int, int>());
-    state->setVirMode(0);
-    state->setSplitterRouting(QMap<int, int>());
-    AppSettings::instance()->setLanguage(1);
-    UserStore::initTables();
-    UserStore::setLoginModel(1);
-}
-
-void tst_WallWindow::cleanup()
-{
-    m_window.reset();
-    MessageDistance::instance()->disconnectFromDevice();
-    m_device.reset();
-    DataDir::set(QString());
-    m_dir.reset();
-}
-
-void tst_WallWindow::startDevice(const QString &model, const SimFaults &faults)
-{
-    m_device = std::make_unique<SimDevice>(model);
-    m_device->setFaults(faults);
-    QVERIFY(m_device->listen(QHostAddress::LocalHost, 0, 0));
-    AppSettings::instance()->setNetwork(QStringLiteral("127.0.0.1"), m_device->controlPort());
-}
-
-void tst_WallWindow::openWindow()
-{
-    m_window = std::make_unique<Widget>(nullptr, [](LoginDialog &) { return int(QDialog::Rejected); }, [this](QDialog &dialog) {
-        QStringList texts{dialog.windowTitle()};
-        for (QLabel *label : dialog.findChildren<QLabel *>())
-            texts << label->text();
-        m_dialogs << texts.join(QLatin1Char('|'));
-        return int(QDialog::Accepted);
-    });
-    m_window->resize(1280, 800);
-}
-
-bool tst_WallWindow::waitForCommand(const QString &command, int timeout)
-{
-    return QTest::qWaitFor([&] { return m_device->receivedCommands().contains(command); }, timeout);
-}
 
 // Client A opens two windows; client B's start-up reads the window status and shows
 // them where A put them, without sending anything for them.
 void tst_WallWindow::windowsOfAnotherClientAppear()
 {
-    startDevice(QStringLiteral("0409-S"));
+    QVERIFY(m_kit.startDevice(QStringLiteral("0409-S")));
     RawClient a;
-    QVERIFY(a.connectTo(m_device->controlPort()));
+    QVERIFY(a.connectTo(m_kit.device()->controlPort()));
     a.command(QStringLiteral("WindowOpen1/2/1/0/0/1920/1080"));
     a.command(QStringLiteral("WindowOpen3/4/2/1920/1080/3840/2160"));
-    QTRY_VERIFY_WITH_TIMEOUT(m_device->state().windows.value(2).isOpen(), TestTimeouts::Short);
-    m_device->clearReceivedCommands();
-    openWindow();
+    QTRY_VERIFY_WITH_TIMEOUT(m_kit.device()->state().windows.value(2).isOpen(), TestTimeouts::Short);
+    m_kit.device()->clearReceivedCommands();
+    m_kit.openWindow();
     auto *canvas = child<OutputWidget0409>("widget_out_0409");
     QTRY_COMPARE_WITH_TIMEOUT(canvas->windows().keys(), (QList<int>{1, 3}), TestTimeouts::Long);
     QCOMPARE(canvas->window(3)->input(), 4);
@@ -131,27 +64,27 @@ void tst_WallWindow::windowsOfAnotherClientAppear()
     QCOMPARE(canvas->realResolution(), QSize(5760, 3240));
     QVERIFY(canvas->isEnabled());
     QVERIFY(!canvas->window(1)->isHidden());
-    for (const QString &c : m_device->receivedCommands())
+    for (const QString &c : m_kit.device()->receivedCommands())
         QVERIFY2(!c.startsWith(QLatin1String("{param=Window")), qPrintable(c));
-    QVERIFY(m_dialogs.isEmpty());
+    QVERIFY(m_kit.dialogs.isEmpty());
 }
 
 void tst_WallWindow::unansweredWindowStatusTimesOut()
 {
     SimFaults faults;
     faults.ignoredQueries.insert(QStringLiteral("status"));
-    startDevice(QStringLiteral("0409-S"), faults);
-    m_device->applyPanelCommand(QStringLiteral("WindowOpen1/2/1/0/0/1920/1080"));
-    openWindow();
-    QTRY_VERIFY_WITH_TIMEOUT(!m_dialogs.isEmpty(), TestTimeouts::Long);
-    QCOMPARE(m_dialogs, QStringList{"Error|Error|Timeout for Reading The last Window status!"});
+    QVERIFY(m_kit.startDevice(QStringLiteral("0409-S"), faults));
+    m_kit.device()->applyPanelCommand(QStringLiteral("WindowOpen1/2/1/0/0/1920/1080"));
+    m_kit.openWindow();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_kit.dialogs.isEmpty(), TestTimeouts::Long);
+    QCOMPARE(m_kit.dialogs, QStringList{"Error|Error|Timeout for Reading The last Window status!"});
     QVERIFY(child<OutputWidget0409>("widget_out_0409")->windows().isEmpty());
 }
 
 void tst_WallWindow::splitterDropSendsAreaOutput()
 {
-    startDevice(QStringLiteral("0809-M"));
-    openWindow();
+    QVERIFY(m_kit.startDevice(QStringLiteral("0809-M")));
+    m_kit.openWindow();
     QVERIFY(waitForCommand(QStringLiteral("{param=bindinfo}")));
     child<QPushButton>("btn_splitter_1")->click();
     QVERIFY(waitForCommand(QStringLiteral("{param=Splitter1}")));
@@ -168,14 +101,14 @@ void tst_WallWindow::splitterDropSendsAreaOutput()
 
 void tst_WallWindow::splicingAndBezelButtons()
 {
-    startDevice(QStringLiteral("0409-S"));
-    openWindow();
+    QVERIFY(m_kit.startDevice(QStringLiteral("0409-S")));
+    m_kit.openWindow();
     QVERIFY(waitForCommand(QStringLiteral("{param=Get_Rotate}")));
     auto *bezel = child<QPushButton>("bezelBtn");
     QVERIFY(bezel->isEnabled());
     bezel->click();
     QVERIFY(waitForCommand(QStringLiteral("{param=Bezel_y0/0/0/0}")));
-    const QStringList sent = m_device->receivedCommands();
+    const QStringList sent = m_kit.device()->receivedCommands();
     QVERIFY(sent.indexOf("{param=Bezel_x0/0/0/0}") < sent.indexOf("{param=Bezel_y0/0/0/0}"));
 
     // The settings run their own loop: choose "1x9" inside it, then close them.
@@ -189,7 +122,7 @@ void tst_WallWindow::splicingAndBezelButtons()
     });
     child<QPushButton>("btn_splicing_set")->click();
     QVERIFY(waitForCommand(QStringLiteral("{param=VIR1}")));
-    QVERIFY(m_device->receivedCommands().contains("{param=Get_Noinput1}"));
+    QVERIFY(m_kit.device()->receivedCommands().contains("{param=Get_Noinput1}"));
     QCOMPARE(child<OutputWidget0409>("widget_out_0409")->realResolution(), QSize(17280, 1080));
 }
 
@@ -207,14 +140,14 @@ void tst_WallWindow::screenshots()
         QSKIP("set ZEL_SCREENSHOT_DIR to render the wall pages");
     QFETCH(int, language);
     AppSettings::instance()->setLanguage(language);
-    startDevice(QStringLiteral("0409-S"));
-    m_device->applyPanelCommand(QStringLiteral("WindowOpen1/1/1/0/0/2880/1620"));
-    m_device->applyPanelCommand(QStringLiteral("WindowOpen2/3/2/1920/1080/1920/1080"));
-    openWindow();
+    QVERIFY(m_kit.startDevice(QStringLiteral("0409-S")));
+    m_kit.device()->applyPanelCommand(QStringLiteral("WindowOpen1/1/1/0/0/2880/1620"));
+    m_kit.device()->applyPanelCommand(QStringLiteral("WindowOpen2/3/2/1920/1080/1920/1080"));
+    m_kit.openWindow();
     auto *canvas = child<OutputWidget0409>("widget_out_0409");
     QTRY_COMPARE_WITH_TIMEOUT(canvas->windows().size(), 2, TestTimeouts::Long);
     QCoreApplication::processEvents();
-    QVERIFY(m_window->grab().save(QStringLiteral("%1/main-multiview-%2.png").arg(dir, QTest::currentDataTag())));
+    QVERIFY(m_kit.window()->grab().save(QStringLiteral("%1/main-multiview-%2.png").arg(dir, QTest::currentDataTag())));
 }
 
 QTEST_MAIN(tst_WallWindow)

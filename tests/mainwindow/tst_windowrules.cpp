@@ -44,7 +44,6 @@ void tst_WindowRules::titleText_data()
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("expected");
     QTest::addRow("connected") << 2 << "admin" << "ZELVantor  User:admin  Ip:10.0.0.5  Port:5000 connected";
-    QTest::addRow("connecting") << 1 << "admin" << "ZELVantor  User:admin  Ip:10.0.0.5  Port:5000 connecting";
     QTest::addRow("user holding placeholders stays as typed")
         << 0 << "%1%2" << "ZELVantor  User:%1%2  Ip:10.0.0.5  Port:5000 disconnected";
 }
@@ -61,8 +60,6 @@ void tst_WindowRules::outputNames_data()
 {
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("outputs");
-    QTest::addRow("0808 has 8") << 0 << 8;
-    QTest::addRow("0809 has 9") << 1 << 9;
     QTest::addRow("0808-S has 8") << 3 << 8;
 }
 

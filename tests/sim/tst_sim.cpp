@@ -30,7 +30,6 @@ private slots:
     void commandsSplitAtEveryOffset();
     void panelEventsReachEveryClient();
 
-private:
 };
 
 // clang-format off
@@ -59,21 +58,15 @@ void TestSim::queryAnswers_data()
         << QByteArray(R"({"in1":1920x1080x60Hz,"in2":1920x1080x60Hz,"in3":1920x1080x60Hz,"in4":1920x1080x60Hz,)"
                       R"("out1":1920x1080x60Hz,"out2":1920x1080x60Hz,"out3":1920x1080x60Hz,"out4":1920x1080x60Hz,"out5":1920x1080x60Hz,)"
                       R"("out6":1920x1080x60Hz,"out7":1920x1080x60Hz,"out8":1920x1080x60Hz,"out9":1920x1080x60Hz})");
-    QTest::addRow("0808 hdcpinfo") << "0808" << "hdcpinfo"
-        << QByteArray(R"({"hdcp_in1":0,"hdcp_in2":0,"hdcp_in3":0,"hdcp_in4":0,"hdcp_in5":0,"hdcp_in6":0,"hdcp_in7":0,"hdcp_in8":0})");
     QTest::addRow("0808-S outputinfo unquoted") << "0808-S" << "outputinfo"
         << QByteArray(R"({"link1":true/false/false/false,"link2":true/false/false/false,"link3":true/false/false/false,)"
                       R"("link4":true/false/false/false,"link5":true/false/false/false,"link6":true/false/false/false,)"
                       R"("link7":true/false/false/false,"link8":true/false/false/false})");
     QTest::addRow("0808 bindinfo") << "0808" << "bindinfo"
         << QByteArray(R"({"bind1":"1","bind2":"2","bind3":"3","bind4":"4","bind5":"5","bind6":"6","bind7":"7","bind8":"8","mode":0})");
-    QTest::addRow("0809 Get_Rotate") << "0809" << "Get_Rotate"
-        << QByteArray(R"({"Angle1":0,"Angle2":0,"Angle3":0,"Angle4":0,"Angle5":0,"Angle6":0,"Angle7":0,"Angle8":0,"Angle9":0})");
     QTest::addRow("0409-S Get_Volume") << "0409-S" << "Get_Volume"
         << QByteArray(R"({"Volume1":50,"Volume2":50,"Volume3":50,"Volume4":50,"Mute1":0,"Mute2":0,"Mute3":0,"Mute4":0})");
     QTest::addRow("0809 Get_Subtitle unquoted lists") << "0809" << "Get_Subtitle"
-        << QByteArray(R"({"Switch":false,"Speed":3,"Color":255,255,255,"Position_x":0,"Position_y":0,"Bg_switch":false,"Bg_Color":0,0,0,"Move_dir":left})");
-    QTest::addRow("0809 Get_OSD is the caption record") << "0809" << "Get_OSD3"
         << QByteArray(R"({"Switch":false,"Speed":3,"Color":255,255,255,"Position_x":0,"Position_y":0,"Bg_switch":false,"Bg_Color":0,0,0,"Move_dir":left})");
     QTest::addRow("0809 Get_Noinput") << "0809" << "Get_Noinput3" << QByteArray(R"({"Chn":3,"Mode":0,"Color":0,0,0})");
     QTest::addRow("0809 Get_Scaler") << "0809" << "Get_Scaler4" << QByteArray(R"({"Chn":4,"Scaler_Mode":0})");
@@ -92,8 +85,6 @@ void TestSim::queryAnswers()
     QCOMPARE(client.ask(query), expected);
 }
 
-// clang-format on
-
 // clang-format off
 void TestSim::settingsReachTheState_data()
 {
@@ -104,7 +95,6 @@ void TestSim::settingsReachTheState_data()
 
     QTest::addRow("multiview volume loses the offset") << "0409-S" << QStringList{"Volume102/70"} << "Get_Volume"
                                                        << QByteArray(R"("Volume2":70)");
-    QTest::addRow("scaler") << "0809" << QStringList{"Scaler_Mode2/3"} << "Get_Scaler2" << QByteArray(R"({"Chn":2,"Scaler_Mode":3})");
     QTest::addRow("no signal colour") << "0809" << QStringList{"No_Signal2/0/10/20/30"} << "Get_Noinput2"
                                       << QByteArray(R"({"Chn":2,"Mode":0,"Color":10,20,30})");
     QTest::addRow("bezel") << "0809" << QStringList{"Bezel_x1/2/3/4", "Bezel_y5/6/7/8"} << "version"
@@ -115,7 +105,6 @@ void TestSim::settingsReachTheState_data()
                                               << QByteArray(R"("audio105":103,)");
     QTest::addRow("alone keeps hdmi audio") << "0809" << QStringList{"AloneVideo", "3VIDEO5"} << "status"
                                             << QByteArray(R"("audio105":105,)");
-    QTest::addRow("clear a route") << "0809" << QStringList{"0VIDEO5"} << "status" << QByteArray(R"("video5":0,)");
     QTest::addRow("splice mode binds its outputs") << "0809" << QStringList{"mode3"} << "bindinfo"
         << QByteArray(R"({"bind1":"1/2/5/6","bind2":"2","bind3":"3","bind4":"4","bind5":"5","bind6":"6","bind7":"7","bind8":"8","bind9":"9","mode":3})");
     QTest::addRow("rebinding takes members over") << "0808" << QStringList{"Bind4/5/6", "Bind6/7"} << "bindinfo"
@@ -150,9 +139,7 @@ void TestSim::noticesGoToOtherClientsOnly_data()
     QTest::addColumn<QByteArray>("notice");
 
     QTest::addRow("video") << "0809" << "3VIDEO5" << QByteArray("{video5_change=3}");
-    QTest::addRow("mode") << "0808-S" << "mode3" << QByteArray("{mode_change=3}");
     QTest::addRow("bind") << "0809" << "Bind4/5/6" << QByteArray("{Bind4_change=4/5/6}");
-    QTest::addRow("frozen") << "0809" << "Frozen4/1" << QByteArray("{cmd_change=Frozen4/1}");
 }
 // clang-format on
 
@@ -292,9 +279,6 @@ void TestSim::http200AfterNetworkAndDefault()
     sender.command("&ip,ip=10.0.0.5,gateway=10.0.0.1,subnet=255.0.0.0,mac=02:00:00:00:00:01");
     const QByteArray ack = sender.takeUntil("OK\r\nContent-Length:2\r\n\r\nOK");
     QVERIFY(ack.startsWith("HTTP/1.1 200"));
-    QByteArray flat = ack;
-    flat.replace("\r\n", "");
-    QVERIFY(flat.contains("HTTP") && flat.contains("200") && flat.contains("Length:2OK"));
     QCOMPARE(
         sender.ask("netInfo"),
         QByteArray(

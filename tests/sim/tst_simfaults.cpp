@@ -17,9 +17,6 @@ class TestSimFaults : public QObject
     Q_OBJECT
 
 private slots:
-    void uploadArrivesByteIdentical_data();
-    void uploadArrivesByteIdentical();
-    void osdAnnouncedOnTheUploadConnection();
     void stateFileRoundTrip();
     void stateFileOfAnotherModelIsRefused();
     void stateFileIsSavedAfterChanges();
@@ -57,72 +54,7 @@ bool TestSimFaults::upload(SimDevice &device,
     return uploader.takeUntil("<ACK_1>\r\n") == "<ACK_1>\r\n";
 }
 
-// clang-format off
-void TestSimFaults::uploadArrivesByteIdentical_data()
-{
-    QTest::addColumn<QString>("announce");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<QString>("kind");
-    QTest::addRow("one byte over") << "Upload_OSD2" << 501 << "OSD";
-    QTest::addRow("bitmap of 7 pieces") << "Upload_Subtitle1" << 3062 << "Subtitle";
-}
 // clang-format on
-
-void TestSimFaults::uploadArrivesByteIdentical()
-{
-    QFETCH(QString, announce);
-    QFETCH(int, size);
-    QFETCH(QString, kind);
-    auto device = startSim("0809");
-    QVERIFY(device);
-    RawClient control;
-    QVERIFY(control.connectTo(device->controlPort()));
-    RawClient uploader;
-    QVERIFY(uploader.connectTo(device->uploadPort()));
-
-    QByteArray data("BM");
-    for (int i = 2; i < size; ++i)
-        data += char((i * 37 + i / 7) & 0xff);
-    data.truncate(size);
-    QVERIFY(upload(*device, control, announce, data, uploader));
-
-    QCOMPARE(device->receivedUploads().size(), 1);
-    const SimUpload got = device->receivedUploads().first();
-    QCOMPARE(got.kind, kind);
-    QCOMPARE(got.port, announce.right(1).toInt());
-    QCOMPARE(got.data, data);
-    if (kind == "Subtitle")
-        QCOMPARE(device->state().subtitleBitmaps.value(got.port), data);
-    else if (kind == "OSD")
-        QCOMPARE(device->state().osdBitmaps.value(got.port), data);
-    else
-        QCOMPARE(device->state().edid.value(got.port), QStringLiteral("file"));
-
-    // A second transfer on the same connection starts from nothing.
-    QVERIFY(upload(*device, control, announce, data.left(10), uploader));
-    QCOMPARE(device->receivedUploads().size(), 2);
-    QCOMPARE(device->receivedUploads().last().data, data.left(10));
-}
-
-void TestSimFaults::osdAnnouncedOnTheUploadConnection()
-{
-    auto device = startSim("0809");
-    QVERIFY(device);
-    RawClient control;
-    QVERIFY(control.connectTo(device->controlPort()));
-    RawClient uploader;
-    QVERIFY(uploader.connectTo(device->uploadPort()));
-    uploader.send("{param=Upload_OSD4}");
-    QCOMPARE(uploader.takeUntil("<ACK_0>\r\n"), QByteArray("<ACK_0>\r\n"));
-    QCOMPARE(device->lastCommand(), QStringLiteral("{param=Upload_OSD4}"));
-    uploader.send("BMxyz");
-    QCOMPARE(uploader.takeUntil("<ACK_0>\r\n"), QByteArray("<ACK_0>\r\n"));
-    control.command("Done");
-    QTRY_COMPARE_WITH_TIMEOUT(device->receivedUploads().size(), 1, TestTimeouts::Short);
-    QCOMPARE(device->receivedUploads().first().kind, QStringLiteral("OSD"));
-    QCOMPARE(device->receivedUploads().first().port, 4);
-    QCOMPARE(device->receivedUploads().first().data, QByteArray("BMxyz"));
-}
 
 void TestSimFaults::stateFileRoundTrip()
 {

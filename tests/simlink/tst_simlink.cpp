@@ -81,8 +81,6 @@ void TestSimLink::recordReachesItsSignalOnly_data()
         << "Get_Subtitle" << QStringList{"title"}
         << QStringList{"Switch=true", "Speed=7", "Color=10,20,30", "Position_x=5", "Position_y=6", "Bg_switch=true",
                        "Bg_Color=1,2,3", "Move_dir=right"};
-    QTest::addRow("osd settings, defaults") << "0809" << QStringList{} << "Get_OSD2"
-        << QStringList{"title"} << QStringList{"Switch=false", "Color=255,255,255", "Move_dir=left"};
     QTest::addRow("hdcp") << "0808-S" << QStringList{"Input_HDCP3/2"} << "hdcpinfo"
         << QStringList{"hdcp"} << QStringList{"hdcp_in3=2", "hdcp_in1=0"};
     QTest::addRow("rotation") << "0409-S" << QStringList{"Rotate1/3"} << "Get_Rotate"

@@ -17,8 +17,6 @@ private slots:
     void changesByOthers_data();
     void changesByOthers();
     void noSignalChangeByOthersIsForwarded();
-    void uploadThroughTheLink_data();
-    void uploadThroughTheLink();
     void osdAnnouncementOnTheUploadSocket();
     void refusedUploadPortIsSeenAsNotConnected();
     void recordsSurviveFaults_data();
@@ -70,53 +68,6 @@ void TestSimLinkFlow::noSignalChangeByOthersIsForwarded()
     QTRY_VERIFY_WITH_TIMEOUT(m_collector->indexOf("forward") >= 0, TestTimeouts::Short);
     const QString text = m_collector->all.at(m_collector->indexOf("forward")).text;
     QVERIFY2(text.contains("{\"Chn\":1,\"Mode\":0,\"Color\":10,20,30}"), qPrintable(text));
-}
-
-// clang-format off
-void TestSimLinkFlow::uploadThroughTheLink_data()
-{
-    QTest::addColumn<QString>("announce");
-    QTest::addColumn<int>("size");
-    QTest::addRow("edid, 1200 bytes") << "{param=Update_EDID2}" << 1200;
-}
-// clang-format on
-
-void TestSimLinkFlow::uploadThroughTheLink()
-{
-    QFETCH(QString, announce);
-    QFETCH(int, size);
-    QVERIFY(start("0809"));
-    QStringList failures;
-    link()->setUploadFailureHook(
-        [&failures](const QString &h, const QString &t) { failures << h + ": " + t; });
-    QByteArray data("BM");
-    while (data.size() < size)
-        data += char((data.size() * 131) & 0xff);
-    QSignalSpy received(m_device.get(), &SimDevice::uploadReceived);
-    link()->openUploadSocket(true);
-    QVERIFY(link()->isUploadConnected());
-    link()->uploadData(announce, data, QStringLiteral("{param=Done}"));
-    QVERIFY(received.count() || received.wait(TestTimeouts::Medium));
-    // The acknowledgement ends the transfer on the client side.
-    QTRY_VERIFY_WITH_TIMEOUT(!link()->isUploadBusy() && m_device->uploadConnectionCount() == 0,
-                             TestTimeouts::Medium);
-    link()->setUploadFailureHook(nullptr);
-    QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
-    QCOMPARE(m_device->receivedUploads().size(), 1);
-    const SimUpload got = m_device->receivedUploads().first();
-    QCOMPARE(got.data, data);
-    QCOMPARE(QStringLiteral("{param=%1%2}")
-                 .arg(got.kind == "Subtitle" ? "Upload_Subtitle"
-                      : got.kind == "OSD"    ? "Upload_OSD"
-                                             : "Update_EDID")
-                 .arg(got.port),
-             announce);
-    QVERIFY(m_collector->indexOf("uploadFinish") >= 0);
-    const int pieces = (size + 499) / 500;
-    int progress = 0;
-    for (const Emission &e : qAsConst(m_collector->all))
-        progress += e.signal == QLatin1String("progress");
-    QCOMPARE(progress, pieces - 1);
 }
 
 void TestSimLinkFlow::osdAnnouncementOnTheUploadSocket()

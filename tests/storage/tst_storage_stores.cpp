@@ -40,7 +40,6 @@ private slots:
     void rightsRoundTripAndDelete();
 
     void planNameReplacedAndQuoted();
-    void planNamesFollowSettingsAddress();
 
     void captionRowRoundTrip_data();
     void captionRowRoundTrip();
@@ -305,17 +304,6 @@ void TestStorageStores::planNameReplacedAndQuoted()
     QCOMPARE(PlanNameStore::loadPlanNames(ip),
              (Names{{4, "Bob's plan'); delete from SplitPlanName; --"}, {5, "other"}}));
     QCOMPARE(PlanNameStore::loadPlanNames(QStringLiteral("x' or '1'='1")), Names());
-}
-
-void TestStorageStores::planNamesFollowSettingsAddress()
-{
-    AppSettings::instance()->setNetwork(QStringLiteral("10.9.9.9"), 80);
-    QVERIFY(PlanNameStore::savePlanName(1, QStringLiteral("A")));
-    AppSettings::instance()->setNetwork(QStringLiteral("10.9.9.8"), 80);
-    QVERIFY(PlanNameStore::loadPlanNames().isEmpty());
-    QVERIFY(PlanNameStore::savePlanName(1, QStringLiteral("B")));
-    QCOMPARE(PlanNameStore::loadPlanNames(), (Names{{1, "B"}}));
-    QCOMPARE(PlanNameStore::loadPlanNames(QStringLiteral("10.9.9.9")), (Names{{1, "A"}}));
 }
 
 void TestStorageStores::captionRowRoundTrip_data()

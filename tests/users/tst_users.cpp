@@ -28,7 +28,6 @@ private slots:
     void saveRules();
     void deleting_data();
     void deleting();
-    void newUserMayUseEverything();
     void permissionsOpenForTheSelectedUser();
     void rightsShownFromTheRow_data();
     void rightsShownFromTheRow();
@@ -111,7 +110,6 @@ void TestUsers::buttonStates_data()
     // add edit delete save permissions name passwords
     QTest::addColumn<QString>("enabled");
     QTest::addColumn<QString>("name");
-    QTest::addRow("idle") << QStringList{} << "1000000" << "";
     QTest::addRow("user selected") << QStringList{"select bob"} << "1110100" << "bob";
     QTest::addRow("ADMIN selected") << QStringList{"select ADMIN"} << "1100000" << "ADMIN";
     QTest::addRow("adding") << QStringList{"select bob", "add"} << "0001011" << "";
@@ -193,17 +191,6 @@ void TestUsers::deleting()
     QCOMPARE(users(), stored);
     QCOMPARE(m_store->readRights(bob).functions.isEmpty(), name == "bob");
     QVERIFY(!dialog.findChild<QPushButton *>("btnDel")->isEnabled());
-}
-
-void TestUsers::newUserMayUseEverything()
-{
-    Usermanagerdialog dialog;
-    dialog.setPermissionStore(m_store.get());
-    dialog.loadUsers();
-    run(dialog, {"add", "name dana", "pw d|d", "save"});
-    const PermissionRights rights = m_store->readRights(idOf("dana"));
-    QCOMPARE(rights.functions, QVector<bool>(PermissionStore::FunctionKeyCount, true));
-    QCOMPARE(rights.outputs, QVector<bool>(9, true));
 }
 
 void TestUsers::permissionsOpenForTheSelectedUser()

@@ -160,10 +160,7 @@ void TestWall::presets_data()
     QTest::addColumn<int>("preset");
     QTest::addColumn<Groups>("groups");
     QTest::addRow("0 forms none") << 0 << Groups{};
-    QTest::addRow("1") << 1 << Groups{{1, {1, 2}}};
-    QTest::addRow("2") << 2 << Groups{{1, {1, 5}}};
     QTest::addRow("3") << 3 << Groups{{1, {1, 2, 5, 6}}};
-    QTest::addRow("4") << 4 << Groups{{1, {1, 2, 3, 5, 6, 7}}};
     QTest::addRow("5") << 5 << Groups{{1, {1, 2, 3, 4, 5, 6, 7, 8}}};
 }
 

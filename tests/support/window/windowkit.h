@@ -1,0 +1,64 @@
+#pragma once
+
+#include "loginflow.h"
+#include "simdevice.h"
+#include "tempdatadir.h"
+#include "testtimeouts.h"
+#include "widget.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class TableWidget;
+
+// A main window against a simulated device, for the window tests: a private data
+// directory, the simulator, the window, and the dialogs it ran. init() and cleanup()
+// wrap each case; the link and the device state are process singletons.
+class WindowKit
+{
+public:
+    bool init();
+    void cleanup();
+
+    bool startDevice(const QString &model, const SimFaults &faults = SimFaults());
+    // Login-free unless `login` is given; every dialog is recorded as "title|label
+    // texts" and answered with `answer`.
+    void openWindow(LoginFlow::Runner login = {});
+    // openWindow (after startDevice unless a device runs), then waits until the last
+    // start-up record has been applied.
+    bool openSettled(const QString &model);
+    // Closes the window and the link; the device keeps running with its state.
+    void closeWindow();
+    bool waitForCommand(const QString &command, int timeout = TestTimeouts::Medium) const;
+    // Sends a marker query and returns the commands the device got before it.
+    QStringList sentBeforeMarker();
+
+    SimDevice *device() const { return m_device.get(); }
+    Widget *window() const { return m_window.get(); }
+    template <typename T> T *child(const char *name) const
+    {
+        return m_window->findChild<T *>(QLatin1String(name));
+    }
+
+    // Gives `user` default rights less the function keys, inputs and outputs named
+    // (1-based ports) and makes them the logged-in user.
+    static bool setRights(const QString &user, const QList<int> &deniedKeys,
+                          const QList<int> &deniedInputs = {}, const QList<int> &deniedOutputs = {});
+    // A drop of `text` on the port's cell, as the drag manager delivers it.
+    static bool dropOn(TableWidget *grid, int port, const QString &text);
+
+    QStringList dialogs;
+    int answer = QDialog::Accepted;
+    // Label object names recorded for a dialog; empty records every label.
+    QStringList dialogLabels;
+    // Runs on each dialog before it is answered (fill a field, click a button).
+    std::function<void(QDialog &)> onDialog;
+
+private:
+    std::unique_ptr<TempDataDir> m_dir;
+    std::unique_ptr<SimDevice> m_device;
+    std::unique_ptr<Widget> m_window;
+};
