@@ -82,6 +82,7 @@ void GridWiring::buildKeyRouting(WallControls *wall, LinkStatusView *status)
     };
     undo.refuseWhileOffline = [status] { return status->refuseWhileOffline(); };
     undo.message = [status](const QString &text) { status->showMessage(text); };
+    undo.note = [status](const QString &text) { status->showNote(text); };
     undo.inputName = [](int n) { return AppSettings::instance()->inputName(n); };
     undo.audioName = [](int n) { return AppSettings::instance()->audioName(n); };
     auto *history = new TakeHistory(undo, this);

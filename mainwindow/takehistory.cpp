@@ -58,7 +58,7 @@ bool TakeHistory::undo()
     if (take.kind == TakeUndo::Kind::WallPreset) {
         done = m_hooks.applyPreset(take.previousMode);
         if (done)
-            m_hooks.message(take.previousMode == 0
+            m_hooks.note(take.previousMode == 0
                                 ? tr("Undone: no wall group again.")
                                 : tr("Undone: wall group %1 again.").arg(take.previousMode));
     } else {
@@ -78,7 +78,7 @@ bool TakeHistory::undoRoute(const TakeUndo::Take &take)
     // A refusal has said why in the message line already.
     if (restored.isEmpty())
         return false;
-    m_hooks.message(tr("Undone: %1.").arg(restored.join(QStringLiteral("; "))));
+    m_hooks.note(tr("Undone: %1.").arg(restored.join(QStringLiteral("; "))));
     return true;
 }
 

@@ -22,7 +22,8 @@ public:
         std::function<bool(int grid, int type, int output, int source)> retake;
         std::function<bool(int mode)> applyPreset;
         std::function<bool()> refuseWhileOffline;
-        std::function<void(const QString &)> message;
+        std::function<void(const QString &)> message; // nothing to undo
+        std::function<void(const QString &)> note;    // what the undo restored
         std::function<QString(int input)> inputName;
         std::function<QString(int audio)> audioName;
     };

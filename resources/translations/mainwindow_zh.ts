@@ -5,11 +5,11 @@
     <name>AboutPage</name>
     <message>
         <source>Software version:</source>
-        <translation>软件版本：</translation>
+        <translation>软件版本:</translation>
     </message>
     <message>
         <source>Release:</source>
-        <translation>发布号：</translation>
+        <translation>发布号:</translation>
     </message>
 </context>
 <context>
