@@ -21,7 +21,7 @@ private slots:
     void doubleClickOnTitleMaximisesAndRestores();
 
 private:
-    void send(QWidget *target, QEvent::Type type, const QPoint &windowPos, Qt::MouseButtons buttons);
+    void send(QWidget *target, QEvent::Type type, const QPoint &global, Qt::MouseButtons buttons);
 
     BaseWidget *m_window = nullptr;
     QWidget *m_title = nullptr;
@@ -46,10 +46,9 @@ void tst_FramelessResizer::init()
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
-void tst_FramelessResizer::send(QWidget *target, QEvent::Type type, const QPoint &windowPos,
-                                Qt::MouseButtons buttons)
+// A mouse event at a screen position, as the pointer gives it to the widget under it.
+void tst_FramelessResizer::send(QWidget *target, QEvent::Type type, const QPoint &global, Qt::MouseButtons buttons)
 {
-    const QPoint global = m_window->mapToGlobal(windowPos);
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent event(type, target->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
     QApplication::sendEvent(target, &event);
@@ -57,7 +56,7 @@ void tst_FramelessResizer::send(QWidget *target, QEvent::Type type, const QPoint
 
 void tst_FramelessResizer::drags_data()
 {
-    QTest::addColumn<QPoint>("press"); // window coordinates, on the body child
+    QTest::addColumn<QPoint>("press"); // window coordinates; the body child covers the edges
     QTest::addColumn<QPoint>("delta");
     QTest::addColumn<QRect>("geometry");
     QTest::addRow("right edge") << QPoint(797, 300) << QPoint(50, 20) << QRect(100, 100, 850, 600);
@@ -73,25 +72,19 @@ void tst_FramelessResizer::drags()
 {
     QFETCH(QPoint, press);
     QFETCH(QPoint, delta);
-    QWidget *target = press.y() < 40 ? m_title : m_body;
-    send(target, QEvent::MouseButtonPress, press, Qt::LeftButton);
-    send(target, QEvent::MouseMove, press + delta / 2, Qt::LeftButton);
-    // The end in screen coordinates, from where the window was when pressed.
-    const QPoint globalEnd = QPoint(100, 100) + press + delta;
-    QMouseEvent move(QEvent::MouseMove, target->mapFromGlobal(globalEnd), globalEnd, Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &move);
-    QMouseEvent release(QEvent::MouseButtonRelease, target->mapFromGlobal(globalEnd), globalEnd,
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &release);
+    const QPoint start = m_window->mapToGlobal(press);
+    send(m_body, QEvent::MouseButtonPress, start, Qt::LeftButton);
+    send(m_body, QEvent::MouseMove, start + delta / 2, Qt::LeftButton);
+    send(m_body, QEvent::MouseMove, start + delta, Qt::LeftButton);
+    send(m_body, QEvent::MouseButtonRelease, start + delta, Qt::NoButton);
     QTEST(m_window->geometry(), "geometry");
 }
 
 void tst_FramelessResizer::doubleClickOnTitleMaximisesAndRestores()
 {
-    send(m_title, QEvent::MouseButtonDblClick, QPoint(300, 20), Qt::LeftButton);
+    send(m_title, QEvent::MouseButtonDblClick, m_window->mapToGlobal(QPoint(300, 20)), Qt::LeftButton);
     QCOMPARE(m_window->geometry(), m_window->screen()->availableGeometry());
-    send(m_title, QEvent::MouseButtonDblClick, QPoint(300, 20), Qt::LeftButton);
+    send(m_title, QEvent::MouseButtonDblClick, m_window->mapToGlobal(QPoint(300, 20)), Qt::LeftButton);
     QCOMPARE(m_window->geometry(), QRect(100, 100, 800, 600));
 }
 
