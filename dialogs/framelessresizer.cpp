@@ -29,7 +29,9 @@ Qt::Edges FramelessResizer::edgesAt(const QSize &size, const QPoint &pos)
     return edges;
 }
 
-QRect FramelessResizer::resized(const QRect &start, Qt::Edges edges, const QPoint &delta,
+QRect FramelessResizer::resized(const QRect &start,
+                                Qt::Edges edges,
+                                const QPoint &delta,
                                 const QSize &minimum)
 {
     QRect r = start;
@@ -80,7 +82,9 @@ bool FramelessResizer::mouse(QWidget *target, QEvent::Type type, const QMouseEve
 {
     if (m_edges) {
         if (type == QEvent::MouseMove) {
-            m_window->setGeometry(resized(m_pressGeometry, m_edges, event->globalPos() - m_pressGlobal,
+            m_window->setGeometry(resized(m_pressGeometry,
+                                          m_edges,
+                                          event->globalPos() - m_pressGlobal,
                                           m_window->minimumSize()));
         } else if (type == QEvent::MouseButtonRelease && event->button() == Qt::LeftButton) {
             m_edges = {};
@@ -95,8 +99,9 @@ bool FramelessResizer::mouse(QWidget *target, QEvent::Type type, const QMouseEve
         return true;
     }
     // A maximised window keeps the screen's area; its edges do not resize it.
-    const Qt::Edges edges = m_maximized ? Qt::Edges()
-                                        : edgesAt(m_window->size(), m_window->mapFromGlobal(event->globalPos()));
+    const Qt::Edges edges =
+        m_maximized ? Qt::Edges()
+                    : edgesAt(m_window->size(), m_window->mapFromGlobal(event->globalPos()));
     if (type == QEvent::MouseMove && !(event->buttons() & Qt::LeftButton))
         showCursor(edges);
     if (type == QEvent::MouseButtonPress && event->button() == Qt::LeftButton && edges) {
@@ -114,7 +119,8 @@ void FramelessResizer::showCursor(Qt::Edges edges)
     const bool horizontal = edges & (Qt::LeftEdge | Qt::RightEdge);
     const bool vertical = edges & (Qt::TopEdge | Qt::BottomEdge);
     if (horizontal && vertical) {
-        const bool falling = edges == (Qt::TopEdge | Qt::LeftEdge) || edges == (Qt::BottomEdge | Qt::RightEdge);
+        const bool falling =
+            edges == (Qt::TopEdge | Qt::LeftEdge) || edges == (Qt::BottomEdge | Qt::RightEdge);
         shape = falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor;
     } else if (horizontal) {
         shape = Qt::SizeHorCursor;

@@ -31,7 +31,8 @@ public:
     static Qt::Edges edgesAt(const QSize &size, const QPoint &pos);
     // `start` with the given edges moved by `delta`, kept at least `minimum` large; the
     // opposite edges stay where they were.
-    static QRect resized(const QRect &start, Qt::Edges edges, const QPoint &delta, const QSize &minimum);
+    static QRect
+    resized(const QRect &start, Qt::Edges edges, const QPoint &delta, const QSize &minimum);
 
 signals:
     void maximizedChanged(bool maximized);
@@ -45,7 +46,7 @@ private:
 
     QWidget *m_window;
     QWidget *m_titleBar = nullptr;
-    Qt::Edges m_edges;        // being resized; none when not
+    Qt::Edges m_edges; // being resized; none when not
     QPoint m_pressGlobal;
     QRect m_pressGeometry;
     QRect m_normalGeometry;

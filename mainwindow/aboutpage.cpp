@@ -42,12 +42,14 @@ void write(Ui::Widget *ui)
     ui->typeLabel->setText(state->deviceModel());
     ui->deviceFPGA_label->setText(state->fpgaVersion());
     // The store keeps the text as the device names it ("MCU : "); shown like "FPGA: ".
-    ui->deviceMCU_label->setText(state->mcuVersion().replace(QLatin1String("MCU : "), QLatin1String("MCU: ")));
+    ui->deviceMCU_label->setText(
+        state->mcuVersion().replace(QLatin1String("MCU : "), QLatin1String("MCU: ")));
     ui->softwareLabel->setText(QLatin1String(SoftwareVersion));
     ui->releaseLabel->setText(QLatin1String(ReleaseText));
     captionOf(ui->softwareLabel, "softwareCaption")
         ->setText(QCoreApplication::translate("AboutPage", "Software version:"));
-    captionOf(ui->releaseLabel, "releaseCaption")->setText(QCoreApplication::translate("AboutPage", "Release:"));
+    captionOf(ui->releaseLabel, "releaseCaption")
+        ->setText(QCoreApplication::translate("AboutPage", "Release:"));
 }
 
 } // namespace AboutPage

@@ -98,7 +98,8 @@ bool KeyRouting::listKey(QKeyEvent *key)
     // The cell Enter would take to is marked from the start.
     if (grid->selectedItems().isEmpty() && grid->rowCount() > 0) {
         const QTableWidgetItem *current = grid->currentItem();
-        grid->setCurrentCell(current ? current->row() : 0, current ? current->column() : 0,
+        grid->setCurrentCell(current ? current->row() : 0,
+                             current ? current->column() : 0,
                              QItemSelectionModel::ClearAndSelect);
     }
     return true;

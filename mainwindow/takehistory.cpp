@@ -59,8 +59,8 @@ bool TakeHistory::undo()
         done = m_hooks.applyPreset(take.previousMode);
         if (done)
             m_hooks.note(take.previousMode == 0
-                                ? tr("Undone: no wall group again.")
-                                : tr("Undone: wall group %1 again.").arg(take.previousMode));
+                             ? tr("Undone: no wall group again.")
+                             : tr("Undone: wall group %1 again.").arg(take.previousMode));
     } else {
         done = undoRoute(take);
     }
@@ -73,7 +73,9 @@ bool TakeHistory::undoRoute(const TakeUndo::Take &take)
     QStringList restored;
     for (const TakeUndo::Switch &s : take.switches) {
         if (m_hooks.retake(take.grid, take.type, s.output, s.previousSource))
-            restored << tr("output %1 back to %2").arg(s.output).arg(sourceText(take.type, s.previousSource));
+            restored << tr("output %1 back to %2")
+                            .arg(s.output)
+                            .arg(sourceText(take.type, s.previousSource));
     }
     // A refusal has said why in the message line already.
     if (restored.isEmpty())
