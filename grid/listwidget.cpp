@@ -73,19 +73,34 @@ void ListWidget::setInputPresence(const QMap<int, bool> &present)
     }
 }
 
+int ListWidget::sourceOf(const QListWidgetItem *item)
+{
+    if (!item)
+        return 0;
+    const int port = item->data(PortRole).toInt();
+    // Inputs travel as 100 + n so audio grids can tell embedded audio from analogue.
+    return item->data(KindRole).toInt() == 1 ? port + 100 : port;
+}
+
+QListWidgetItem *ListWidget::nextVisibleWithNumber(int number) const
+{
+    const int start = currentRow();
+    for (int step = 1; step <= count(); ++step) {
+        QListWidgetItem *it = item((start + step + count()) % count());
+        if (!it->isHidden() && it->data(PortRole).toInt() == number)
+            return it;
+    }
+    return nullptr;
+}
+
 QMimeData *ListWidget::mimeData(const QList<QListWidgetItem *> items) const
 {
     QMimeData *data = QListWidget::mimeData(items);
     const QListWidgetItem *it = currentItem();
     if (!data || !it)
         return data;
-    const int port = it->data(PortRole).toInt();
-    if (it->data(KindRole).toInt() == 1) {
-        // Inputs travel as 100 + n so audio grids can tell embedded audio from analogue.
+    if (it->data(KindRole).toInt() == 1)
         data->setData(QStringLiteral("application/type"), QByteArrayLiteral("1"));
-        data->setText(QString::number(port + 100));
-    } else {
-        data->setText(QString::number(port));
-    }
+    data->setText(QString::number(sourceOf(it)));
     return data;
 }

@@ -21,6 +21,10 @@ public:
     void setDisplayMode(DisplayMode mode, int deviceCode);
     // Input items green with a signal, dark without.
     void setInputPresence(const QMap<int, bool> &present);
+    // The source an item stands for, as a drag carries it: n audio, 100 + n input.
+    static int sourceOf(const QListWidgetItem *item);
+    // The next shown item after the current one (wrapping) with that port number.
+    QListWidgetItem *nextVisibleWithNumber(int number) const;
 
 protected:
     QMimeData *mimeData(const QList<QListWidgetItem *> items) const override;

@@ -28,6 +28,30 @@ TableWidget::TableWidget(QWidget *parent)
     m_dropMarker->setObjectName(QStringLiteral("dropMarker"));
     m_dropMarker->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_dropMarker->hide();
+    connect(this, &QTableWidget::itemSelectionChanged, this, &TableWidget::markSelection);
+}
+
+void TableWidget::markSelection()
+{
+    // The video grid draws its own frame round the selection; the cell widgets of the
+    // other grids hide the selected items, so each picked cell gets a frame.
+    const QList<QTableWidgetItem *> items =
+        m_kind == int(GridLayout::Kind::Video) ? QList<QTableWidgetItem *>() : selectedItems();
+    while (m_selectionMarks.size() < items.size()) {
+        auto *mark = new QFrame(viewport());
+        mark->setObjectName(QStringLiteral("selectionMark"));
+        mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+        mark->setStyleSheet(QStringLiteral("QFrame#selectionMark{border:2px solid #338c56;background:transparent;}"));
+        m_selectionMarks << mark;
+    }
+    for (int i = 0; i < m_selectionMarks.size(); ++i) {
+        QFrame *mark = m_selectionMarks.at(i);
+        mark->setVisible(i < items.size());
+        if (i < items.size()) {
+            mark->setGeometry(visualItemRect(items.at(i)));
+            mark->raise();
+        }
+    }
 }
 
 void TableWidget::setOfflineReason(const QString &reason)
@@ -40,16 +64,27 @@ QString TableWidget::refusalAt(const QPoint &pos, int source) const
     if (!m_offlineReason.isEmpty())
         return m_offlineReason;
     QTableWidgetItem *it = itemAt(pos);
-    auto *cell = it ? qobject_cast<TableItemWidget *>(cellWidget(it->row(), it->column()))
-                    : nullptr;
-    if (!it || !cell)
+    return it ? refusalFor(it->data(PortRole).toInt(), source, nullptr)
+              : tr("There is no output here.");
+}
+
+QString TableWidget::refusalFor(int output, int source, bool *noRight) const
+{
+    if (noRight)
+        *noRight = false;
+    if (!m_offlineReason.isEmpty())
+        return m_offlineReason;
+    TableItemWidget *cell = cellForPort(output);
+    if (!itemForPort(output) || !cell)
         return tr("There is no output here.");
-    const int output = it->data(PortRole).toInt();
     if (cell->isCellLocked())
         return tr("Output %1 is locked.").arg(output);
     if (source > 0 && m_dropCheck &&
-        !m_dropCheck(GridLayout::dropRights(m_kind, output, source), output))
+        !m_dropCheck(GridLayout::dropRights(m_kind, output, source), output)) {
+        if (noRight)
+            *noRight = true;
         return tr("You have no right to switch output %1.").arg(output);
+    }
     return QString();
 }
 
@@ -157,9 +192,11 @@ void TableWidget::setPortName(int port, const QString &name)
 
 void TableWidget::writeNames()
 {
+    // The HDMI audio grid numbers its outputs 1 to N like every other grid, not 101.
     for (auto it = m_names.cbegin(); it != m_names.cend(); ++it) {
+        const int number = it.key() > m_portBase ? it.key() - m_portBase : it.key();
         if (TableItemWidget *cell = cellForPort(it.key()))
-            cell->setOutputText(QStringLiteral("[%1] %2").arg(it.key()).arg(it.value()));
+            cell->setOutputText(QStringLiteral("[%1] %2").arg(number).arg(it.value()));
     }
 }
 
@@ -235,41 +272,49 @@ void TableWidget::dropEvent(QDropEvent *event)
 {
     m_dropMarker->hide();
     QTableWidgetItem *it = itemAt(event->pos());
-    auto *cell = it ? qobject_cast<TableItemWidget *>(cellWidget(it->row(), it->column()))
-                    : nullptr;
-    // Offline, no item (the empty fifth cell), no cell widget or a locked cell: nothing
-    // to switch, and the cell must not show a source the device never got.
-    if (!m_offlineReason.isEmpty() || !it || !cell || cell->isCellLocked()) {
-        event->ignore();
-        emit si_refused(refusalAt(event->pos(), 0));
-        return;
-    }
-    const int output = it->data(PortRole).toInt();
     bool ok = false;
     const int source = event->mimeData()->text().toInt(&ok);
-    if (!ok || source <= 0) {
+    if (it && (!ok || source <= 0)) {
         event->ignore();
         return;
     }
-    if (m_dropCheck && !m_dropCheck(GridLayout::dropRights(m_kind, output, source), output)) {
-        event->acceptProposedAction();
-        emit si_refused(tr("You have no right to switch output %1.").arg(output));
-        emit si_showPermissionWarningDialog();
+    // Offline, no item (the empty fifth cell), no cell widget or a locked cell: nothing
+    // to switch, and the cell must not show a source the device never got.
+    bool noRight = false;
+    if (!it || !takeSource(it->data(PortRole).toInt(), source, &noRight).isEmpty()) {
+        if (!it)
+            emit si_refused(refusalAt(event->pos(), 0));
+        if (noRight) {
+            event->acceptProposedAction();
+            emit si_showPermissionWarningDialog();
+        } else {
+            event->ignore();
+        }
         return;
+    }
+    event->acceptProposedAction();
+}
+
+QString TableWidget::takeSource(int output, int source, bool *noRight)
+{
+    const QString refusal = refusalFor(output, source, noRight);
+    if (!refusal.isEmpty()) {
+        emit si_refused(refusal);
+        return refusal;
     }
     showSource(output, source);
-    if (!m_reduceHdmiSource) {
-        emit dropPortToItemSig(source, output);
-        event->acceptProposedAction();
-        return;
-    }
-    emit dropPortToItemSig(GridLayout::reportedSource(source, true), output);
+    emit dropPortToItemSig(GridLayout::reportedSource(source, m_reduceHdmiSource), output);
+    return QString();
 }
 
 bool TableWidget::clearRoute(int port)
 {
     QTableWidgetItem *it = itemForPort(port);
     TableItemWidget *cell = cellForPort(port);
+    if (!m_offlineReason.isEmpty()) {
+        emit si_refused(m_offlineReason);
+        return false;
+    }
     if (!it || !cell || cell->isCellLocked())
         return false;
     if (m_dropCheck && !m_dropCheck(GridLayout::dropRights(m_kind, port, 0), port)) {
@@ -287,6 +332,7 @@ void TableWidget::resizeEvent(QResizeEvent *event)
 {
     QTableWidget::resizeEvent(event);
     fitCells();
+    markSelection();
 }
 
 void TableWidget::fitCells()

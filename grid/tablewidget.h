@@ -46,13 +46,20 @@ public:
     void showInput(int port, int input);
     virtual void fitCells();
     // Routes nothing to the port (the double click and "Clear"): a locked cell stays
-    // as it is, a refused check warns. False when nothing was cleared.
+    // as it is, a refused check warns, offline it is refused. False when nothing was cleared.
     bool clearRoute(int port);
     // While set (the device is not connected), drops and icon clicks are refused with it.
     void setOfflineReason(const QString &reason);
     QString offlineReason() const { return m_offlineReason; }
     // Why a drop of `source` on the cell at `pos` would be refused; empty when it would not.
     QString refusalAt(const QPoint &pos, int source) const;
+    // Why `source` may not go to `output` (offline, no cell, locked, no right); empty
+    // when it may. `noRight` tells the rights refusal apart.
+    QString refusalFor(int output, int source, bool *noRight) const;
+    // Puts `source` (as the signal list sends it: n audio, 100 + n input) on `output`
+    // through the drop's checks: refused with si_refused and the reason returned, or
+    // shown and reported with dropPortToItemSig as a drop is.
+    QString takeSource(int output, int source, bool *noRight = nullptr);
 
 signals:
     void dropPortToItemSig(int iInput, int iOutput);
@@ -80,6 +87,7 @@ private:
     QString sourceLabel(int source) const;
     void connectCell(TableItemWidget *cell, int port);
     void markDropTarget(const QPoint &pos, int source);
+    void markSelection();
     void buildCells(int columns, int rows, int deviceCode);
 
     int m_kind = 0;
@@ -92,4 +100,5 @@ private:
     NameLookup m_inputName;
     QString m_offlineReason;
     QFrame *m_dropMarker = nullptr;
+    QList<QFrame *> m_selectionMarks;
 };

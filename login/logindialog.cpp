@@ -74,7 +74,8 @@ LoginDialog::LoginDialog(QWidget *parent)
     connect(m_showPassword, &QPushButton::clicked, this, &LoginDialog::togglePasswordShown);
 
     m_remember = ui.checkBox_memory;
-    m_remember->setSvgIconSize(QSize(24, 24));
+    // The switch image is 36 x 20; a square squeezed it into a clipped-looking stub.
+    m_remember->setSvgIconSize(QSize(36, 20));
     m_remember->setLabelText(tr("Remember Password"));
 
     ui.btnLogin->setCursor(Qt::PointingHandCursor);

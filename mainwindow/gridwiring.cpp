@@ -3,10 +3,15 @@
 
 #include "appsettings.h"
 #include "devicestate.h"
+#include "keyrouting.h"
+#include "linkstatusview.h"
+#include "listwidget.h"
 #include "localrouting.h"
 #include "messagedistance.h"
 #include "tableitemwidget.h"
 #include "tablewidget.h"
+#include "takehistory.h"
+#include "wallcontrols.h"
 #include "videotablewidget.h"
 #include "windowcontext.h"
 #include "windowrules.h"
@@ -65,25 +70,70 @@ void GridWiring::connectGrids()
             &GridWiring::applyIconRights);
 }
 
+void GridWiring::buildKeyRouting(WallControls *wall, LinkStatusView *status)
+{
+    TakeHistory::Hooks undo;
+    undo.retake = [this](int grid, int type, int output, int source) {
+        return retake(grid, type, output, source);
+    };
+    undo.applyPreset = [wall](int mode) {
+        wall->applySpliceMode(mode, true);
+        return DeviceState::instance()->spliceMode() == mode;
+    };
+    undo.refuseWhileOffline = [status] { return status->refuseWhileOffline(); };
+    undo.message = [status](const QString &text) { status->showMessage(text); };
+    undo.note = [status](const QString &text) { status->showNote(text); };
+    undo.inputName = [](int n) { return AppSettings::instance()->inputName(n); };
+    undo.audioName = [](int n) { return AppSettings::instance()->audioName(n); };
+    auto *history = new TakeHistory(undo, this);
+    connect(this, &GridWiring::switched, history, &TakeHistory::recordSwitch);
+    connect(wall, &WallControls::presetTaken, history, &TakeHistory::recordPreset);
+
+    KeyRouting::Hooks keys;
+    keys.shownGrid = [this] { return shownGrid(); };
+    keys.beginTake = [history] { history->beginTake(); };
+    keys.endTake = [history] { history->endTake(); };
+    keys.undo = [history] { history->undo(); };
+    keys.message = undo.message;
+    auto *window = qobject_cast<QWidget *>(parent());
+    auto *routing = new KeyRouting(m_context.ui->listWidget, keys, window);
+    for (TableWidget *grid : qAsConst(m_grids))
+        routing->attachGrid(grid);
+}
+
 void GridWiring::connectDrops()
 {
     Ui::Widget *ui = m_context.ui;
     MessageDistance *link = MessageDistance::instance();
-    connect(ui->videoTableWidget, &TableWidget::dropPortToItemSig, this, [this, link](int i, int o) {
+    DeviceState *state = DeviceState::instance();
+    connect(ui->videoTableWidget, &TableWidget::dropPortToItemSig, this, [=](int i, int o) {
+        const int previous = state->videoRouting(o);
         link->sendSwitch(i, 0, o);
         routeVideoLocally(i, o, true);
+        emit switched(0, 0, o, previous, i);
     });
-    for (TableWidget *audio : {ui->AudioTable, ui->audioHDMITable,
-                               static_cast<TableWidget *>(ui->audioTable0808S)}) {
-        connect(audio, &TableWidget::dropPortToItemSig, this, [link](int i, int o) {
+    for (int kind : {1, 4, 5}) {
+        connect(m_grids.value(kind), &TableWidget::dropPortToItemSig, this, [=](int i, int o) {
+            const int previous = state->audioRouting(o);
             link->sendSwitch(i, 1, o);
-            DeviceState::instance()->setAudioRouting(o, i);
+            state->setAudioRouting(o, i);
+            emit switched(kind, 1, o, previous, i);
         });
     }
-    connect(ui->InfaredTable, &TableWidget::dropPortToItemSig, this, [link](int i, int o) {
+    connect(ui->InfaredTable, &TableWidget::dropPortToItemSig, this, [=](int i, int o) {
+        const int previous = state->irRouting(o);
         link->sendSwitch(i, 2, o);
-        DeviceState::instance()->setIrRouting(o, i);
+        state->setIrRouting(o, i);
+        emit switched(3, 2, o, previous, i);
     });
+}
+
+bool GridWiring::retake(int kind, int type, int output, int source)
+{
+    TableWidget *grid = m_grids.value(kind);
+    // The grids take sources as the signal list sends them: inputs as 100 + n.
+    const int listSource = type == 1 || source > 100 ? source : source + 100;
+    return grid && grid->takeSource(output, listSource).isEmpty();
 }
 
 void GridWiring::connectIcons()
@@ -130,6 +180,16 @@ void GridWiring::refreshGrid(int kind)
         else
             grid->showSource(it.key(), it.value());
     }
+}
+
+TableWidget *GridWiring::shownGrid() const
+{
+    for (int kind : {0, 1, 5, 4, 3}) {
+        TableWidget *grid = m_grids.value(kind);
+        if (grid && grid->isVisible())
+            return grid;
+    }
+    return nullptr;
 }
 
 void GridWiring::refreshAllGrids()

@@ -6,6 +6,8 @@
 #include <QPoint>
 
 struct WindowContext;
+class LinkStatusView;
+class WallControls;
 class TableWidget;
 
 // The routing grids of the main window: drops (rights checked, command sent, store
@@ -25,16 +27,27 @@ public:
     // 5 0808-S audio) after every rebuild.
     void wireGrid(int refreshKind, TableWidget *grid);
     void connectGrids();
+    // Keyboard routing on the signal list and the grids, and Ctrl+Z over the takes
+    // (routes and wall-group presets) made from this client.
+    void buildKeyRouting(WallControls *wall, LinkStatusView *status);
 
     void refreshGrid(int kind);
     void refreshAllGrids();
+    // The first grid on show (video, audio, HDMI audio, infrared), or none.
+    TableWidget *shownGrid() const;
     void routeVideoLocally(int input, int output, bool keepFlags);
     void updateVideoCells();
     void updateVideoCell(int output);
     void applyIconRights();
+    // Sends `source` (as switched reports it) to `output` of the grid of refresh kind
+    // `kind` through the drop's checks; false when refused.
+    bool retake(int kind, int type, int output, int source);
 
 signals:
     void permissionWarning();
+    // A switch sent from this client: grid by refresh kind, switch type (0 video,
+    // 1 audio, 2 infrared), the output and its source before and now.
+    void switched(int kind, int type, int output, int previous, int source);
     void cellMenuRequested(TableWidget *grid, int port, QPoint globalPos);
     void cellDoubleClicked(TableWidget *grid, int port);
 

@@ -38,7 +38,6 @@ LinkStatusView::LinkStatusView(QWidget *titleBar, QWidget *window, LinkWatch *wa
     m_stripText->setObjectName(QStringLiteral("linkStripText"));
     m_refreshButton->setObjectName(QStringLiteral("staleRefreshBtn"));
     m_message->setObjectName(QStringLiteral("messageLine"));
-    m_message->setStyleSheet(QStringLiteral("color:#b03a2e;font-weight:bold;"));
     auto *row = new QHBoxLayout(m_strip);
     row->setContentsMargins(12, 3, 12, 3);
     row->addWidget(m_stripText);
@@ -93,6 +92,15 @@ bool LinkStatusView::refuseWhileOffline()
 
 void LinkStatusView::showMessage(const QString &text)
 {
+    m_message->setStyleSheet(QStringLiteral("color:#b03a2e;font-weight:bold;"));
+    m_message->setText(text);
+    m_messageTimer->start();
+}
+
+void LinkStatusView::showNote(const QString &text)
+{
+    // What was done, not what was refused: in the window's green, not in red.
+    m_message->setStyleSheet(QStringLiteral("color:#338c56;font-weight:bold;"));
     m_message->setText(text);
     m_messageTimer->start();
 }

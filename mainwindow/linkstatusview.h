@@ -36,6 +36,8 @@ public:
     // True (and says why) when a command must not be sent now.
     bool refuseWhileOffline();
     void showMessage(const QString &text);
+    // The same line for what was done, e.g. what an undo restored.
+    void showNote(const QString &text);
     QString message() const;
     QString stripText() const;
     void retranslate();

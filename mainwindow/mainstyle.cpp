@@ -20,12 +20,11 @@ QString window()
     return sheet;
 }
 
-QString tabs(bool shifted)
+QString tabs(int left)
 {
     static const QString sheet = load(QStringLiteral(":/Styles/tabs.qss"));
     QString out = sheet;
-    return out.replace(QLatin1String("@TABBAR_LEFT@"),
-                       shifted ? QLatin1String("left:200px;") : QLatin1String("left:0;"));
+    return out.replace(QLatin1String("@TABBAR_LEFT@"), QStringLiteral("left:%1px;").arg(left));
 }
 
 } // namespace MainStyle

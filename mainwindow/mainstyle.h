@@ -6,7 +6,7 @@
 namespace MainStyle {
 
 QString window();
-// The tab bar sits right of the signal list on the setting and About pages.
-QString tabs(bool shifted);
+// The page tabs with the bar moved `left` pixels right (the setting and About pages).
+QString tabs(int left);
 
 } // namespace MainStyle

@@ -167,7 +167,11 @@ void PageConfigurator::applyHdmiAudioLayout()
 
 void PageConfigurator::applyTabStyle(bool shifted)
 {
-    m_context.ui->tabWidget->setStyleSheet(MainStyle::tabs(shifted));
+    // Without the signal list the tab widget starts where the list did: the bar moves
+    // right by the list and the gap after it, so the tabs stay where they were.
+    Ui::Widget *ui = m_context.ui;
+    const int shift = shifted ? ui->leftContentWidget->maximumWidth() + ui->bodyLayout->spacing() : 0;
+    ui->tabWidget->setStyleSheet(MainStyle::tabs(shift));
 }
 
 void PageConfigurator::onTabChanged(int index)

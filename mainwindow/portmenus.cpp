@@ -200,6 +200,12 @@ void PortMenus::addEntries(QMenu *menu, const QVector<MenuEntry> &entries, int p
 void PortMenus::trigger(const MenuEntry &entry, int port, TableWidget *grid, ListWidget *list,
                         QListWidgetItem *item)
 {
+    // Renaming stays local; every other entry talks to the device, so offline it is
+    // refused like a drop instead of showing a change the device never got.
+    const bool local = entry.action == MenuAction::Rename || entry.action == MenuAction::Submenu ||
+                       entry.action == MenuAction::InputResolution;
+    if (!local && m_host.refuseWhileOffline && m_host.refuseWhileOffline())
+        return;
     DeviceState *state = DeviceState::instance();
     switch (entry.action) {
     case MenuAction::Splice:

@@ -37,6 +37,7 @@ public:
         std::function<bool()> infraredPage;              // the list shows the infrared page
         std::function<void()> refreshList;               // rebuild the signal list from the store
         std::function<void()> refreshSources;            // redraw the grids' source labels
+        std::function<bool()> refuseWhileOffline;        // true (and says why): send nothing
     };
     // Shows a built menu; unset: exec at the cursor.
     using MenuRunner = std::function<void(QMenu &menu)>;

@@ -1,10 +1,11 @@
 #include "takeundo.h"
 
-void TakeUndo::recordRoute(int type, const QVector<Switch> &switches)
+void TakeUndo::recordRoute(int type, const QVector<Switch> &switches, int grid)
 {
     Take take;
     take.kind = Kind::Route;
     take.type = type;
+    take.grid = grid;
     for (const Switch &s : switches) {
         // A switch to what was already there changed nothing worth undoing.
         if (s.previousSource != s.newSource && s.previousSource > 0)

@@ -21,12 +21,13 @@ public:
     {
         Kind kind = Kind::Route;
         int type = 0;            // switch type: 0 video, 1 audio, 2 infrared
+        int grid = 0;            // the grid the take was made on, by its refresh kind
         QVector<Switch> switches; // Route
         int previousMode = -1;   // WallPreset
         int newMode = -1;
     };
 
-    void recordRoute(int type, const QVector<Switch> &switches);
+    void recordRoute(int type, const QVector<Switch> &switches, int grid = 0);
     void recordWallPreset(int previousMode, int newMode);
     bool canUndo() const { return !m_takes.isEmpty(); }
     int size() const { return m_takes.size(); }

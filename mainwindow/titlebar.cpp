@@ -2,6 +2,7 @@
 #include "ui_widget.h"
 
 #include "appsettings.h"
+#include "framelessresizer.h"
 #include "svgwidgets.h"
 #include "windowcontext.h"
 #include "windowrules.h"
@@ -10,8 +11,14 @@ TitleBar::TitleBar(WindowContext &context, QWidget *window)
     : QObject(window)
     , m_context(context)
     , m_window(window)
+    , m_resizer(new FramelessResizer(window))
 {
     Ui::Widget *ui = m_context.ui;
+    m_resizer->setTitleBar(ui->titleBar);
+    connect(m_resizer, &FramelessResizer::maximizedChanged, this, [ui](bool maximized) {
+        ui->btn_RestoreOrMax->setIcon(QIcon(maximized ? QStringLiteral(":/Images/window/restore.png")
+                                                      : QStringLiteral(":/Images/window/fullscreen.png")));
+    });
     ui->btn_RestoreOrMax->setIcon(QIcon(QStringLiteral(":/Images/window/fullscreen.png")));
     ui->mini->setText(QStringLiteral("\u2013"));
     ui->btnClose->setText(QStringLiteral("\u2715"));
@@ -44,12 +51,5 @@ void TitleBar::addLogo()
 
 void TitleBar::toggleMaximized()
 {
-    m_maximized = !m_maximized;
-    if (m_maximized) {
-        m_window->showMaximized();
-        m_context.ui->btn_RestoreOrMax->setIcon(QIcon(QStringLiteral(":/Images/window/restore.png")));
-    } else {
-        m_context.ui->btn_RestoreOrMax->setIcon(QIcon(QStringLiteral(":/Images/window/fullscreen.png")));
-        m_window->showNormal();
-    }
+    m_resizer->toggleMaximized();
 }

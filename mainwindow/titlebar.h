@@ -3,10 +3,12 @@
 #include <QObject>
 
 struct WindowContext;
+class FramelessResizer;
 class SvgLabel;
 
 // The title bar: connection state with user, address and port, the logo and the
-// maximise / restore button. GUI thread.
+// maximise / restore button; the frameless window resizes from its edges and maximises
+// on a double click of the bar. GUI thread.
 class TitleBar : public QObject
 {
     Q_OBJECT
@@ -21,10 +23,11 @@ public:
     void showStoredState();
     void addLogo();
     void toggleMaximized();
+    FramelessResizer *resizer() const { return m_resizer; }
 
 private:
     WindowContext &m_context;
     QWidget *m_window;
+    FramelessResizer *m_resizer;
     SvgLabel *m_logo = nullptr;
-    bool m_maximized = false;
 };

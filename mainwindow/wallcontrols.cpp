@@ -79,6 +79,7 @@ void WallControls::applySpliceMode(int mode, bool send)
         }
         MessageDistance::instance()->sendMode(mode);
     }
+    const int previous = state->spliceMode();
     SpliceModes::apply(mode, *state, m_context.bind);
     if (send) {
         const QList<int> touched = SpliceModes::resetWallOutputs(mode, *state);
@@ -89,4 +90,6 @@ void WallControls::applySpliceMode(int mode, bool send)
     }
     if (QAbstractButton *b = m_wallGroup->button(mode))
         b->setChecked(true);
+    if (send)
+        emit presetTaken(previous, mode);
 }

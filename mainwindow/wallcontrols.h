@@ -27,6 +27,8 @@ public:
 
 signals:
     void permissionWarning();
+    // A wall-group preset sent from this client, with the mode it replaced.
+    void presetTaken(int previousMode, int mode);
 
 private:
     WindowContext &m_context;

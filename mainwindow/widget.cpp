@@ -71,6 +71,7 @@ Widget::Widget(QWidget *parent, LoginFlow::Runner login, DialogRunner dialogs)
     m_status->setGrids(m_grids->grids());
     connectChanges();
     connectPortMenus();
+    m_grids->buildKeyRouting(m_wall, m_status);
 
     ui->tabWidget->setCurrentIndex(PageConfigurator::VideoTab);
     DeviceState::instance()->setDeviceType(AppSettings::instance()->deviceType());
@@ -250,6 +251,7 @@ void Widget::connectPortMenus()
     };
     host.refreshList = [this] { refrenshSignalSlot(); };
     host.refreshSources = [this] { m_grids->refreshAllGrids(); };
+    host.refuseWhileOffline = [this] { return m_status->refuseWhileOffline(); };
     m_portMenus = new PortMenus(host, this);
     for (TableWidget *grid : m_grids->grids())
         m_portMenus->attachGrid(grid);
@@ -396,6 +398,13 @@ void Widget::retranslate()
         m_search->retranslate();
     }
     AboutPage::write(ui.get());
+    // Once logged in the views hold names; the default ones ("Input 1") follow the
+    // language, the ones the user gave stay as they are.
+    if (m_context.bind) {
+        refrenshSignalSlot();
+        m_pages->rebuildOutputNamesAndGrids();
+        m_grids->refreshAllGrids();
+    }
 }
 
 void Widget::on_languageComboBox_currentIndexChanged(int index)

@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>confirm</source>
-        <translation>confirm</translation>
+        <translation>Confirm</translation>
     </message>
     <message>
         <source>General</source>

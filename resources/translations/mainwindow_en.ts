@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AboutPage</name>
+    <message>
+        <source>Software version:</source>
+        <translation>Software version:</translation>
+    </message>
+    <message>
+        <source>Release:</source>
+        <translation>Release:</translation>
+    </message>
+</context>
+<context>
     <name>ActivityLog</name>
     <message>
         <source>sent</source>
@@ -44,6 +55,21 @@
     <message>
         <source>Caption Setting</source>
         <translation>Caption Setting</translation>
+    </message>
+</context>
+<context>
+    <name>KeyRouting</name>
+    <message>
+        <source>Pick a source in the signal list first.</source>
+        <translation>Pick a source in the signal list first.</translation>
+    </message>
+    <message>
+        <source>Pick an output cell first.</source>
+        <translation>Pick an output cell first.</translation>
+    </message>
+    <message>
+        <source>No source %1 in the list.</source>
+        <translation>No source %1 in the list.</translation>
     </message>
 </context>
 <context>
@@ -301,6 +327,29 @@
     <message>
         <source>Search by number or name</source>
         <translation>Search by number or name</translation>
+    </message>
+</context>
+<context>
+    <name>TakeHistory</name>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Nothing to undo.</translation>
+    </message>
+    <message>
+        <source>Undone: no wall group again.</source>
+        <translation>Undone: no wall group again.</translation>
+    </message>
+    <message>
+        <source>Undone: wall group %1 again.</source>
+        <translation>Undone: wall group %1 again.</translation>
+    </message>
+    <message>
+        <source>output %1 back to %2</source>
+        <translation>output %1 back to %2</translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation>Undone: %1.</translation>
     </message>
 </context>
 <context>

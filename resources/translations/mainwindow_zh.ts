@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AboutPage</name>
+    <message>
+        <source>Software version:</source>
+        <translation>软件版本:</translation>
+    </message>
+    <message>
+        <source>Release:</source>
+        <translation>发布号:</translation>
+    </message>
+</context>
+<context>
     <name>ActivityLog</name>
     <message>
         <source>sent</source>
@@ -44,6 +55,21 @@
     <message>
         <source>Caption Setting</source>
         <translation>字幕设置</translation>
+    </message>
+</context>
+<context>
+    <name>KeyRouting</name>
+    <message>
+        <source>Pick a source in the signal list first.</source>
+        <translation>请先在信号列表中选择信号源。</translation>
+    </message>
+    <message>
+        <source>Pick an output cell first.</source>
+        <translation>请先选择输出单元格。</translation>
+    </message>
+    <message>
+        <source>No source %1 in the list.</source>
+        <translation>列表中没有信号源 %1。</translation>
     </message>
 </context>
 <context>
@@ -304,6 +330,29 @@
     </message>
 </context>
 <context>
+    <name>TakeHistory</name>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>没有可撤销的操作。</translation>
+    </message>
+    <message>
+        <source>Undone: no wall group again.</source>
+        <translation>已撤销：恢复为无拼接组。</translation>
+    </message>
+    <message>
+        <source>Undone: wall group %1 again.</source>
+        <translation>已撤销：恢复为拼接组 %1。</translation>
+    </message>
+    <message>
+        <source>output %1 back to %2</source>
+        <translation>输出 %1 恢复为 %2</translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation>已撤销：%1。</translation>
+    </message>
+</context>
+<context>
     <name>WallGroupButton</name>
     <message>
         <source>Outputs %1</source>
@@ -337,15 +386,15 @@
     </message>
     <message>
         <source>%4Vantor  User:%3  Ip:%1  Port:%2 connected</source>
-        <translation>%4Vantor  用户:%3  Ip:%1  端口:%2 已连接</translation>
+        <translation>%4Vantor  用户:%3  IP地址:%1  端口:%2 已连接</translation>
     </message>
     <message>
         <source>%4Vantor  User:%3  Ip:%1  Port:%2 disconnected</source>
-        <translation>%4Vantor  用户:%3  Ip:%1  端口:%2 已断开</translation>
+        <translation>%4Vantor  用户:%3  IP地址:%1  端口:%2 已断开</translation>
     </message>
     <message>
         <source>%4Vantor  User:%3  Ip:%1  Port:%2 connecting</source>
-        <translation>%4Vantor  用户:%3  Ip:%1  端口:%2 正在连接</translation>
+        <translation>%4Vantor  用户:%3  IP地址:%1  端口:%2 正在连接</translation>
     </message>
     <message>
         <source>Network Changed</source>

@@ -192,7 +192,7 @@ void tst_PortMenus::renameFollowsEverywhere_data()
     // Rows 0-7 of the list are the audio sources, 8-15 the inputs.
     QTest::addRow("input 3 in the video cells") << "listWidget" << 10 << "videoTableWidget" << 3 << "in:[3] Lobby" << 0 << 3;
     QTest::addRow("audio source 2 in the audio cells") << "listWidget" << 1 << "AudioTable" << 2 << "in:[2] Lobby" << 2 << 2;
-    QTest::addRow("video output 4, HDMI audio too") << "videoTableWidget" << 4 << "audioHDMITable" << 104 << "out:[104] Lobby" << 1 << 4;
+    QTest::addRow("video output 4, HDMI audio too") << "videoTableWidget" << 4 << "audioHDMITable" << 104 << "out:[4] Lobby" << 1 << 4;
     QTest::addRow("audio output 2") << "AudioTable" << 2 << "AudioTable" << 2 << "out:[2] Lobby" << 3 << 2;
     QTest::addRow("HDMI audio 103 is output 3") << "audioHDMITable" << 103 << "videoTableWidget" << 3 << "out:[3] Lobby" << 1 << 3;
     QTest::addRow("infrared output 5") << "InfaredTable" << 5 << "InfaredTable" << 5 << "out:[5] Lobby" << 4 << 5;

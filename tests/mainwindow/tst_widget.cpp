@@ -372,7 +372,7 @@ void tst_Widget::languageSwitch()
     child<QComboBox>("languageComboBox")->setCurrentIndex(0);
     QCOMPARE(AppSettings::instance()->language(), 0);
     QCOMPARE(tabs->tabText(0), QStringLiteral("视频"));
-    QVERIFY(child<QLabel>("connectState")->text().contains(QLatin1String("Ip:127.0.0.1")));
+    QVERIFY(child<QLabel>("connectState")->text().contains(QStringLiteral("IP地址:127.0.0.1")));
     child<QComboBox>("languageComboBox")->setCurrentIndex(1);
     QCOMPARE(tabs->tabText(0), QStringLiteral("Video"));
     QCOMPARE(tabs->tabText(1), QStringLiteral("Multiview"));
