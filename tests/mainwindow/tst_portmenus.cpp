@@ -242,7 +242,7 @@ void tst_PortMenus::storedNamesShowAtStart()
     QVERIFY(openSettled(QStringLiteral("0809")));
     QCOMPARE(grid(QStringLiteral("videoTableWidget"))->cellForPort(3)->inputText(), QStringLiteral("[3] Cam"));
     QCOMPARE(grid(QStringLiteral("videoTableWidget"))->cellForPort(4)->outputText(), QStringLiteral("[4] Wall"));
-    QCOMPARE(grid(QStringLiteral("audioHDMITable"))->cellForPort(104)->outputText(), QStringLiteral("[104] Wall"));
+    QCOMPARE(grid(QStringLiteral("audioHDMITable"))->cellForPort(104)->outputText(), QStringLiteral("[4] Wall"));
     QCOMPARE(grid(QStringLiteral("AudioTable"))->cellForPort(2)->inputText(), QStringLiteral("[2] Mic"));
     QCOMPARE(grid(QStringLiteral("AudioTable"))->cellForPort(2)->outputText(), QStringLiteral("[2] Amp"));
     QCOMPARE(grid(QStringLiteral("InfaredTable"))->cellForPort(5)->outputText(), QStringLiteral("[5] IR"));
