@@ -28,7 +28,6 @@ private slots:
     void progress();
     void badImageFiles_data();
     void badImageFiles();
-    void workingFilesAreCreated();
     void captionRecord_data();
     void captionRecord();
     void edidOutputs_data();
@@ -202,19 +201,14 @@ void TestUploadRules::badImageFiles_data()
     QImage picture(120, 80, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
     const QByteArray png = encoded(picture, "PNG");
-    const QByteArray bmp = encoded(picture, "BMP");
-    const QByteArray jpg = encoded(picture, "JPEG");
     // A PNG header claiming 30,000 x 30,000 pixels and a few bytes of data.
     QByteArray huge = png.left(33);
     huge.replace(16, 8, QByteArray::fromHex("0000753000007530"));
     huge.replace(29, 4, crc32(huge.mid(12, 17)));
     huge += png.mid(33, 40);
     QTest::addRow("png loads") << "ok.png" << png << "";
-    QTest::addRow("jpeg loads") << "ok.jpg" << jpg << "";
     QTest::addRow("text is not an image") << "notes.png" << QByteArray("just some text\n") << "not an image";
     QTest::addRow("truncated png") << "cut.png" << png.left(png.size() / 2) << "damaged";
-    QTest::addRow("truncated bmp") << "cut.bmp" << bmp.left(bmp.size() / 2) << "damaged";
-    QTest::addRow("truncated jpeg") << "cut.jpg" << jpg.left(jpg.size() / 2) << "damaged";
     QTest::addRow("30000 x 30000 refused before decoding") << "huge.png" << huge << "30000 x 30000";
 }
 
@@ -228,21 +222,6 @@ void TestUploadRules::badImageFiles()
     const QImage image = CaptionBitmap::loadImageFile(writeTemp(dir, name, bytes), &message);
     QCOMPARE(image.isNull(), !error.isEmpty());
     QVERIFY2(message.contains(error), qPrintable(message));
-}
-
-void TestUploadRules::workingFilesAreCreated()
-{
-    TempDataDir dir;
-    const QString before = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    const QString path = CaptionBitmap::saveWorkingFile(CaptionBitmap::WorkingFile::RenderedText,
-                                                        CaptionBitmap::toMonochrome(greys({{0, 255}})));
-    const QString image = CaptionBitmap::workingFilePath(CaptionBitmap::WorkingFile::ConvertedImage);
-    QDir::setCurrent(before);
-    QCOMPARE(path, QDir::toNativeSeparators(dir.filePath("ConversionProcessing/CharacterLogo/CharImage.bmp")));
-    QCOMPARE(QImage(path).size(), QSize(2, 1));
-    QVERIFY(QFileInfo(image).dir().exists());
-    QVERIFY(image.endsWith(QDir::toNativeSeparators("ConversionProcessing/Subtitle/SendlocalImage.bmp")));
 }
 
 void TestUploadRules::captionRecord_data()
