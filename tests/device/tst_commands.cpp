@@ -31,7 +31,6 @@ void TestCommands::templates_data()
     QTest::addRow("direction other is no command") << direction(2) << "";
     QTest::addRow("negative numbers") << windowMove(1, -20, 30) << "{param=WindowMove1/-20/30}";
     QTest::addRow("unsigned beyond int") << bezelX(0, 10, 4000000000u, 7) << "{param=Bezel_x0/10/4000000000/7}";
-    QTest::addRow("port text taken as is") << portResolution(3, "1920x1080x60Hz") << "{param=Port3/1920x1080x60Hz!}";
 }
 
 void TestCommands::templates()

@@ -1,8 +1,5 @@
 #include "devicestate.h"
-#include "jsonvalue.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QtTest>
 
 class TestDeviceState : public QObject
@@ -12,8 +9,6 @@ class TestDeviceState : public QObject
 private slots:
     void clamps_data();
     void clamps();
-    void valueText_data();
-    void valueText();
 };
 
 void TestDeviceState::clamps_data()
@@ -51,24 +46,6 @@ void TestDeviceState::clamps()
         s->setDeviceType(value);
         QCOMPARE(s->deviceType(), stored);
     }
-}
-
-void TestDeviceState::valueText_data()
-{
-    QTest::addColumn<QJsonValue>("value");
-    QTest::addColumn<QString>("text");
-    QTest::addRow("true") << QJsonValue(true) << "true";
-    QTest::addRow("3") << QJsonValue(3) << "3";
-    QTest::addRow("1.5") << QJsonValue(1.5) << "1.5";
-    QTest::addRow("array") << QJsonValue(QJsonArray{1, 2}) << "[1,2]";
-    QTest::addRow("missing") << QJsonValue(QJsonValue::Undefined) << "";
-}
-
-void TestDeviceState::valueText()
-{
-    QFETCH(QJsonValue, value);
-    QFETCH(QString, text);
-    QCOMPARE(::valueText(value), text);
 }
 
 QTEST_APPLESS_MAIN(TestDeviceState)

@@ -169,6 +169,8 @@ void TestReplyParser::valueText_data()
     QTest::addColumn<QString>("text");
     QTest::addRow("integer") << QByteArray("{\"v\":5}") << "5";
     QTest::addRow("fraction") << QByteArray("{\"v\":2.5}") << "2.5";
+    QTest::addRow("array") << QByteArray("{\"v\":[1,2]}") << "[1,2]";
+    QTest::addRow("missing") << QByteArray("{}") << "";
     QTest::addRow("largest 64-bit range") << QByteArray("{\"v\":-9223372036854775808}") << "-9223372036854775808";
     QTest::addRow("beyond 64 bits") << QByteArray("{\"v\":1e19}") << QString();
     QTest::addRow("far beyond") << QByteArray("{\"v\":-1e300}") << QString();

@@ -113,7 +113,6 @@ void tst_AudioMix::sourcesFromTheAudioMap_data()
     QTest::addColumn<QString>("label");
     QTest::addRow("camera audio on HDMI 4") << 104 << 103 << 1 << 1 << "[3] Camera 3";
     QTest::addRow("mic on the analogue output") << 1 << 5 << 0 << 0 << "[5] Mic 5";
-    QTest::addRow("HDMI route shown") << 102 << 7 << 0 << 2 << "[7] Mic 7";
     QTest::addRow("100 clears") << 106 << 100 << 2 << 0 << "";
     QTest::addRow("0 clears") << 1 << 0 << 0 << 0 << "";
 }

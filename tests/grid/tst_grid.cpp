@@ -5,9 +5,7 @@
 
 #include <QApplication>
 #include <QDropEvent>
-
 #include <QLabel>
-
 #include <QMimeData>
 
 #include <QtTest>
@@ -30,7 +28,6 @@ private slots:
     void audioItemsPerMode();
     void cellIconClicks_data();
     void cellIconClicks();
-    void cellStateIcons();
     void gridCells_data();
     void gridCells();
     void drops_data();
@@ -70,13 +67,9 @@ void tst_Grid::shapes_data()
     QTest::addColumn<int>("rows");
     QTest::addColumn<bool>("visible");
 
-    QTest::addRow("video 0808 spliced") << 0 << 0 << 1 << 4 << 2 << true;
-    QTest::addRow("video 0808-S spliced") << 0 << 3 << 2 << 4 << 2 << true;
     QTest::addRow("video 0809 spliced") << 0 << 1 << 1 << 5 << 2 << true;
     QTest::addRow("video 0809-M spliced") << 0 << 4 << 3 << 5 << 2 << true;
-    QTest::addRow("audio 0808") << 2 << 0 << 0 << 4 << 2 << true;
     QTest::addRow("infrared 0809-M") << 4 << 4 << 0 << 3 << 3 << true;
-    QTest::addRow("hdmi audio 0808-S") << 3 << 3 << 0 << 4 << 2 << true;
     QTest::addRow("hdmi audio 0409-S") << 3 << 2 << 0 << 1 << 1 << true;
     QTest::addRow("audio 0409-S hidden") << 2 << 2 << 0 << 0 << 0 << false;
 }
@@ -142,7 +135,6 @@ void tst_Grid::dragText_data()
     QTest::addColumn<bool>("typed");
     QTest::addRow("audio 3") << 2 << "3" << false;
     QTest::addRow("input 3") << 10 << "103" << true;
-    QTest::addRow("input 8") << 15 << "108" << true;
 }
 
 void tst_Grid::dragText()
@@ -221,21 +213,6 @@ void tst_Grid::cellIconClicks()
     QTEST(pauses, "pauses");
     QTEST(mutes, "mutes");
     QCOMPARE(cell.isEnabled(), !cellLocked);
-}
-
-void tst_Grid::cellStateIcons()
-{
-    TableItemWidget cell;
-    auto path = [&](const char *name) {
-        return cell.findChild<QLabel *>(QLatin1String(name))->property("iconPath").toString();
-    };
-    cell.setFrozen(true);
-    cell.setHdmiLink(true);
-    cell.setMuted(true);
-    QCOMPARE(path("pauseIcon"), QStringLiteral(":/Images/pause_2c3e50.svg"));
-    QCOMPARE(path("hdmiIcon"), QStringLiteral(":/Images/hdmi_4caf50.svg"));
-    QCOMPARE(path("muteIcon"), QStringLiteral(":/Images/mute_2c3e50.svg"));
-    QVERIFY(cell.findChild<QLabel *>(QStringLiteral("lockIcon"))->isHidden());
 }
 
 void tst_Grid::gridCells_data()

@@ -41,10 +41,8 @@ bool TestSimFaults::upload(SimDevice &device,
     // The client's pacing: the first piece at once, each later one after an answer.
     const int before = device.receivedCommands().size();
     control.command(announce);
-    QElapsedTimer clock;
-    clock.start();
-    while (device.receivedCommands().size() == before && clock.elapsed() < TestTimeouts::Short)
-        QTest::qWait(5);
+    if (!QTest::qWaitFor([&] { return device.receivedCommands().size() > before; }, TestTimeouts::Short))
+        return false;
     for (int at = 0; at < data.size(); at += 500) {
         uploader.send(data.mid(at, 500));
         if (uploader.takeUntil("<ACK_0>\r\n") != "<ACK_0>\r\n")

@@ -19,8 +19,6 @@ private slots:
     void recordReachesItsSignalOnly_data();
     void recordReachesItsSignalOnly();
     void inputAndLinkChangesReachThisClientToo();
-    void noSignalForward();
-    void scalerForward();
 };
 
 // clang-format off
@@ -123,26 +121,6 @@ void TestSimLink::inputAndLinkChangesReachThisClientToo()
     QCOMPARE(valueText(m_collector->all.at(1).obj.value("link7_change")), QStringLiteral("false"));
     const Emission e = only("input", [this] { link()->sendInputInfo(); });
     QCOMPARE(valueText(e.obj.value("input-6")), QStringLiteral("true"));
-}
-
-void TestSimLink::noSignalForward()
-{
-    QVERIFY(start("0809"));
-    link()->sendNoSignal(2, 0, 10, 20, 30);
-    const Emission e = only("forward", [this] { link()->sendGetNoinput(2); });
-    // What the dialogs cut out of the text: the part from just before "Chn" to the brace.
-    const int chn = e.text.indexOf("\"Chn\":");
-    QVERIFY(chn > 0);
-    const QString part = e.text.mid(chn - 1, e.text.indexOf('}', chn - 1) - chn + 2);
-    QCOMPARE(part, QStringLiteral("{\"Chn\":2,\"Mode\":0,\"Color\":10,20,30}"));
-}
-
-void TestSimLink::scalerForward()
-{
-    QVERIFY(start("0809"));
-    link()->sendScalerMode(4, 2);
-    const Emission e = only("forward", [this] { link()->sendGetScaler(4); });
-    QVERIFY2(e.text.contains("{\"Chn\":4,\"Scaler_Mode\":2}"), qPrintable(e.text));
 }
 
 QTEST_GUILESS_MAIN(TestSimLink)

@@ -22,7 +22,6 @@ private slots:
     void recordsSurviveFaults_data();
     void recordsSurviveFaults();
     void linkComesBackAfterADrop();
-    void aBurstOfAnswersArrivesWhole_data();
     void aBurstOfAnswersArrivesWhole();
 };
 
@@ -140,19 +139,10 @@ void TestSimLinkFlow::linkComesBackAfterADrop()
     QTRY_COMPARE_WITH_TIMEOUT(m_device->clientCount(), 1, TestTimeouts::Short);
 }
 
-// clang-format off
-void TestSimLinkFlow::aBurstOfAnswersArrivesWhole_data()
-{
-    QTest::addColumn<int>("split");
-    QTest::addRow("in 64-byte pieces") << 64;
-}
-// clang-format on
-
 void TestSimLinkFlow::aBurstOfAnswersArrivesWhole()
 {
-    QFETCH(int, split);
     SimFaults faults;
-    faults.splitReplyBytes = split;
+    faults.splitReplyBytes = 64;
     QVERIFY(start("0809", faults));
     constexpr int Rounds = 200;
     for (int i = 0; i < Rounds; ++i) {

@@ -1,7 +1,5 @@
 #include "storagetestkit.h"
 
-#include "datadir.h"
-
 #include <QFile>
 #include <QLoggingCategory>
 #include <QMutex>
@@ -16,16 +14,6 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 #endif
-
-ScopedDataDir::ScopedDataDir()
-{
-    DataDir::set(m_dir.path());
-}
-
-ScopedDataDir::~ScopedDataDir()
-{
-    DataDir::set(QString());
-}
 
 namespace {
 
@@ -108,15 +96,6 @@ QStringList MessageLog::messages() const
 {
     QMutexLocker locker(&s_logMutex);
     return s_messages;
-}
-
-int MessageLog::count(const QString &fragment) const
-{
-    QMutexLocker locker(&s_logMutex);
-    int n = 0;
-    for (const QString &message : qAsConst(s_messages))
-        n += message.contains(fragment) ? 1 : 0;
-    return n;
 }
 
 QByteArray fileBytes(const QString &path)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datadir.h"
 #include "tempdatadir.h"
 
 #include <QByteArray>
@@ -13,8 +14,8 @@
 class ScopedDataDir
 {
 public:
-    ScopedDataDir();
-    ~ScopedDataDir();
+    ScopedDataDir() { DataDir::set(m_dir.path()); }
+    ~ScopedDataDir() { DataDir::set(QString()); }
     QString path() const { return m_dir.path(); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }
 
@@ -33,7 +34,6 @@ public:
     MessageLog();
     ~MessageLog();
     QStringList messages() const;
-    int count(const QString &fragment) const;
 };
 
 QByteArray fileBytes(const QString &path);

@@ -183,8 +183,6 @@ void TestStorageStores::settingsEdgeValues_data()
                             << 1;
     QTest::addRow("language 0 type abc") << QByteArray("[Language]\nlanguage=0\n[Type]\ntype=abc\n")
                                          << dip << 80 << "ADMIN" << 0 << 1 << 1;
-    QTest::addRow("garbled") << QByteArray("\x01\xff[[[=\n\x00\x00zz=\n=\n[NetWork\nIp", 27) << dip
-                             << 80 << "ADMIN" << -1 << 1 << 1;
 }
 
 void TestStorageStores::settingsEdgeValues()

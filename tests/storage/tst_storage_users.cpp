@@ -80,16 +80,11 @@ void TestStorageUsers::addUser_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<bool>("added");
 
-    QTest::addRow("duplicate name") << "ADMIN"
-                                    << "other" << false;
-    QTest::addRow("name differs in case") << "admin"
-                                          << "x" << true;
-    QTest::addRow("empty name") << ""
-                                << "secret" << false;
-    QTest::addRow("statement in name") << "x'); drop table user; --"
-                                       << "p" << true;
-    QTest::addRow("statement in password") << "eve"
-                                           << "'),('mallory','p',0); --" << true;
+    QTest::addRow("duplicate name") << "ADMIN" << "other" << false;
+    QTest::addRow("name differs in case") << "admin" << "x" << true;
+    QTest::addRow("empty name") << "" << "secret" << false;
+    QTest::addRow("statement in name") << "x'); drop table user; --" << "p" << true;
+    QTest::addRow("statement in password") << "eve" << "'),('mallory','p',0); --" << true;
 }
 
 void TestStorageUsers::addUser()
@@ -120,12 +115,9 @@ void TestStorageUsers::updateUserKeepsType_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<bool>("updated");
 
-    QTest::addRow("own name") << "bob"
-                              << "pw2" << true;
-    QTest::addRow("name of another user") << "ADMIN"
-                                          << "pw2" << false;
-    QTest::addRow("empty name") << ""
-                                << "pw2" << false;
+    QTest::addRow("own name") << "bob" << "pw2" << true;
+    QTest::addRow("name of another user") << "ADMIN" << "pw2" << false;
+    QTest::addRow("empty name") << "" << "pw2" << false;
 }
 
 void TestStorageUsers::updateUserKeepsType()
@@ -153,16 +145,11 @@ void TestStorageUsers::checkLogin_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<bool>("match");
 
-    QTest::addRow("wrong password") << "ADMIN"
-                                    << "tiger906" << false;
-    QTest::addRow("name in other case") << "admin"
-                                        << "tiger905" << false;
-    QTest::addRow("password in other case") << "ADMIN"
-                                            << "TIGER905" << false;
-    QTest::addRow("always-true password") << "ADMIN"
-                                          << "' or '1'='1" << false;
-    QTest::addRow("comment in name") << "ADMIN' --"
-                                     << "" << false;
+    QTest::addRow("wrong password") << "ADMIN" << "tiger906" << false;
+    QTest::addRow("name in other case") << "admin" << "tiger905" << false;
+    QTest::addRow("password in other case") << "ADMIN" << "TIGER905" << false;
+    QTest::addRow("always-true password") << "ADMIN" << "' or '1'='1" << false;
+    QTest::addRow("comment in name") << "ADMIN' --" << "" << false;
 }
 
 void TestStorageUsers::checkLogin()

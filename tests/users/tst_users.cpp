@@ -257,7 +257,6 @@ void TestUsers::selectAllToggles_data()
         << "gb_matswi" << "1111111111111111111111111111" << "1111111111111111111111000011";
     QTest::addRow("matrix menu leaves the switch keys")
         << "gb_matrix" << "1111110000000011111111000000" << "1111111111111111111111000011";
-    QTest::addRow("setting page") << "gb_setting" << "1111111111111110000000000011" << "1111111111111111111111000011";
 }
 
 void TestUsers::selectAllToggles()

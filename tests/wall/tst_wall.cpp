@@ -161,7 +161,6 @@ void TestWall::presets_data()
     QTest::addColumn<Groups>("groups");
     QTest::addRow("0 forms none") << 0 << Groups{};
     QTest::addRow("3") << 3 << Groups{{1, {1, 2, 5, 6}}};
-    QTest::addRow("5") << 5 << Groups{{1, {1, 2, 3, 4, 5, 6, 7, 8}}};
 }
 
 void TestWall::presets()
