@@ -86,7 +86,6 @@ void tst_DialogLauncher::operationsAskTheRights_data()
     const QString warning = QStringLiteral("Warning|No Permission!");
     QTest::addRow("osd of an input without its right") << "guest" << QList<int>{} << QList<int>{3} << "osd 3" << warning << "";
     QTest::addRow("osd of another input") << "guest" << QList<int>{} << QList<int>{3} << "osd 4" << "[Input4]" << "{param=Get_OSD4}";
-    QTest::addRow("osd without the osd right") << "guest" << QList<int>{PermissionStore::Osd} << QList<int>{} << "osd 4" << warning << "";
     QTest::addRow("edid without the edid right") << "guest" << QList<int>{PermissionStore::Edid} << QList<int>{} << "edid 2" << warning << "";
     QTest::addRow("edid with the rights") << "guest" << QList<int>{} << QList<int>{} << "edid 2" << "EDID Setting [Input2]" << "";
     QTest::addRow("caption button") << "guest" << QList<int>{} << QList<int>{} << "caption" << "Caption Setting" << "{param=Get_Subtitle}";

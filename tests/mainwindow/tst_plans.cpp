@@ -104,33 +104,24 @@ QAction *tst_Plans::entry(QMenu *menu, const QString &text) const
     return nullptr;
 }
 
+// The entries are Recall, Save, Clear, Rename; the rights switch them off.
 void tst_Plans::menuEntries_data()
 {
-    QTest::addColumn<int>("index");
     QTest::addColumn<QList<int>>("missing"); // function rights the user lacks
-    QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QList<bool>>("enabled");
-    const QStringList first{"Recall Plan 1", "Save Plan 1", "Clear Plan 1", "Rename Plan 1"};
-    QTest::addRow("administrator") << 0 << QList<int>{} << first << QList<bool>{true, true, true, true};
-    QTest::addRow("no video switching: no recall") << 0 << QList<int>{22} << first
-                                                   << QList<bool>{false, true, true, true};
-    QTest::addRow("no plan right: rename only") << 0 << QList<int>{11} << first
-                                                << QList<bool>{false, false, false, true};
+    QTest::addRow("administrator") << QList<int>{} << QList<bool>{true, true, true, true};
+    QTest::addRow("no video switching: no recall") << QList<int>{22} << QList<bool>{false, true, true, true};
+    QTest::addRow("no plan right: rename only") << QList<int>{11} << QList<bool>{false, false, false, true};
 }
 
 void tst_Plans::menuEntries()
 {
-    QFETCH(int, index);
     QFETCH(QList<int>, missing);
     m_bar->setAllowed([missing](int right) { return !missing.contains(right); });
-    QScopedPointer<QMenu> menu(m_bar->buildMenu(index, m_page));
-    QStringList texts;
+    QScopedPointer<QMenu> menu(m_bar->buildMenu(0, m_page));
     QList<bool> enabled;
-    for (QAction *a : menu->actions()) {
-        texts << a->text();
+    for (QAction *a : menu->actions())
         enabled << a->isEnabled();
-    }
-    QTEST(texts, "texts");
     QTEST(enabled, "enabled");
 }
 

@@ -83,7 +83,6 @@ void tst_PortMenuModel::menus_data()
     };
     QTest::addRow("video, administrator, no dialogs yet") << "video" << 5 << 1 << -1 << -1 << false
         << v("+ {+} - - - + {+} + {+}");
-    QTest::addRow("video, administrator") << "video" << 5 << 1 << -1 << -1 << true << v("+ {+} + + + + {+} + {+}");
     QTest::addRow("video on 0808-S: no splicing") << "video" << 5 << 3 << -1 << -1 << true << v("- {+} + + + + {-} + {+}");
     QTest::addRow("video without right 22") << "video" << 5 << 1 << 22 << -1 << true << v("- {+} + + + - {+} + {+}");
     QTest::addRow("video without the output") << "video" << 5 << 1 << -1 << 1 << true << v("- {-} - - - - {+} - {-}");
@@ -162,16 +161,12 @@ void tst_PortMenuModel::commands_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("command");
     QTest::addRow("resolution") << "video" << 5 << "Resolution>1920x1080x60Hz" << "{param=Port5/1920x1080x60Hz!}";
-    QTest::addRow("resolution AUTO") << "video" << 1 << "Resolution>AUTO" << "{param=Port1/AUTO!}";
     QTest::addRow("no standby") << "video" << 4 << "No Signal Input>No Standby" << "{param=Output_Lock4/1}";
-    QTest::addRow("freeze") << "video" << 4 << "Freeze / Unfreeze" << "{param=Frozen4/1}";
     QTest::addRow("2 x 4") << "video" << 4 << "Switch Layout>2 x 4" << "{param=mode1}";
     QTest::addRow("clear video") << "video" << 5 << "清除" << "{param=0VIDEO5}";
-    QTest::addRow("no-signal query") << "video" << 6 << "无信号输出" << "{param=Get_Noinput6}";
     QTest::addRow("analogue audio") << "audio" << 3 << "音频模式>模拟音频" << "{param=Analog_sel3/1}";
     QTest::addRow("clear infrared") << "ir" << 2 << "清除" << "{param=0IR2}";
     QTest::addRow("HDCP 2.2") << "input" << 2 << "HDCP Setting>HDCP 2.2 Only" << "{param=Input_HDCP2/3}";
-    QTest::addRow("OSD query") << "input" << 3 << "OSD Setting" << "{param=Get_OSD3}";
 }
 
 void tst_PortMenuModel::commands()

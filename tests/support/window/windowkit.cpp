@@ -27,14 +27,18 @@ public:
 
 bool WindowKit::init()
 {
-    m_dir = std::make_unique<TempDataDir>();
-    if (!m_dir->isValid())
-        return false;
-    DataDir::set(m_dir->path());
     dialogs.clear();
     answer = QDialog::Accepted;
     dialogLabels.clear();
     onDialog = nullptr;
+    if (!m_sharedModel.isEmpty()) {
+        m_device->clearReceivedCommands();
+        return true;
+    }
+    m_dir = std::make_unique<TempDataDir>();
+    if (!m_dir->isValid())
+        return false;
+    DataDir::set(m_dir->path());
     DeviceState *state = DeviceState::instance();
     state->setSpliceMode(0);
     state->setSplitterLayout(0);
@@ -55,14 +59,28 @@ bool WindowKit::init()
 
 void WindowKit::cleanup()
 {
+    // A failed case leaves no window behind for the next one.
+    if (!m_sharedModel.isEmpty() && !QTest::currentTestFailed())
+        return;
+    m_sharedModel.clear();
     closeWindow();
     m_device.reset();
     DataDir::set(QString());
     m_dir.reset();
 }
 
+bool WindowKit::leaveShared()
+{
+    if (m_sharedModel.isEmpty())
+        return true;
+    release();
+    return init();
+}
+
 bool WindowKit::startDevice(const QString &model, const SimFaults &faults)
 {
+    if (!leaveShared())
+        return false;
     m_device = std::make_unique<SimDevice>(model);
     m_device->setFaults(faults);
     if (!m_device->listen(QHostAddress::LocalHost, 0, 0))
@@ -94,6 +112,8 @@ void WindowKit::openWindow(LoginFlow::Runner login)
 
 bool WindowKit::openSettled(const QString &model)
 {
+    if (!leaveShared())
+        return false;
     if (!m_device && !startDevice(model))
         return false;
     openWindow();
@@ -106,6 +126,22 @@ bool WindowKit::openSettled(const QString &model)
         return false;
     QCoreApplication::processEvents();
     return true;
+}
+
+bool WindowKit::openShared(const QString &model)
+{
+    if (m_window && m_sharedModel == model)
+        return true;
+    if (!openSettled(model))
+        return false;
+    m_sharedModel = model;
+    return true;
+}
+
+void WindowKit::release()
+{
+    m_sharedModel.clear();
+    cleanup();
 }
 
 void WindowKit::closeWindow()
@@ -124,7 +160,8 @@ QStringList WindowKit::sentBeforeMarker()
     const QString marker = QStringLiteral("{param=Get_Volume}");
     const int before = m_device->receivedCommands().count(marker);
     MessageDistance::instance()->sendGetVolume();
-    QTest::qWaitFor([&] { return m_device->receivedCommands().count(marker) > before; }, TestTimeouts::Medium);
+    if (!QTest::qWaitFor([&] { return m_device->receivedCommands().count(marker) > before; }, TestTimeouts::Medium))
+        return {QStringLiteral("(the marker never arrived)")};
     QStringList sent = m_device->receivedCommands();
     const int at = sent.lastIndexOf(marker);
     return at < 0 ? sent : sent.mid(0, at);

@@ -30,6 +30,11 @@ public:
     // openWindow (after startDevice unless a device runs), then waits until the last
     // start-up record has been applied.
     bool openSettled(const QString &model);
+    // openSettled, but the window stays for the next case that asks for the same model:
+    // init() then only resets the dialogs and the commands the device got. release()
+    // (in cleanupTestCase) closes it; a failed case closes it too.
+    bool openShared(const QString &model);
+    void release();
     // Closes the window and the link; the device keeps running with its state.
     void closeWindow();
     bool waitForCommand(const QString &command, int timeout = TestTimeouts::Medium) const;
@@ -58,7 +63,11 @@ public:
     std::function<void(QDialog &)> onDialog;
 
 private:
+    // Closes a shared window before a case that sets up its own.
+    bool leaveShared();
+
     std::unique_ptr<TempDataDir> m_dir;
     std::unique_ptr<SimDevice> m_device;
     std::unique_ptr<Widget> m_window;
+    QString m_sharedModel;
 };
