@@ -32,6 +32,10 @@ class MessageDistance : public QThread
 public:
     static MessageDistance *instance();
     ~MessageDistance() override;
+    // Called before the first instance(): no worker thread; each read is framed, parsed
+    // and its signals emitted before feedReceivedData() returns. Fuzzing drives the
+    // receive path this way, one input after another without thread hand-offs.
+    static void setSynchronous(bool on);
 
     void connectToDevice(const QString &host, quint16 port);
     void closeConnections();
@@ -203,6 +207,7 @@ private:
     void post(QVector<Emission> &emissions);
     void deliver();
     bool runPass(QMutexLocker &locker);
+    void drainHere();
 
     ReplyParser::RecordBuffer m_recordBuffer;
     QByteArray m_rawBuffer;
@@ -223,6 +228,7 @@ private:
     QTimer *m_reconnectTimer = nullptr;
     QVector<QPair<QString, QByteArray>> m_uploadQueue;
     bool m_stop = false;          // under the record lock
+    const bool m_synchronous;     // no worker: passes run in receiveDataSlot
     bool m_uploadBusy = false;
     bool m_awaitingAck = false;
     bool m_closePending = false;
