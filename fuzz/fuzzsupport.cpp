@@ -3,8 +3,10 @@
 #include "replyparser.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QVector>
 
 #include <cstdio>
@@ -28,6 +30,16 @@ void init()
         return;
     app = new QCoreApplication(argc, argv);
     qInstallMessageHandler(quiet);
+}
+
+QString scratchDir()
+{
+    static const QString shm = QStringLiteral("/dev/shm");
+    static QTemporaryDir dir(QFileInfo(shm).isWritable() ? shm + QStringLiteral("/zelfuzz-XXXXXX")
+                                                         : QString());
+    if (!dir.isValid())
+        fail("cannot create a scratch directory");
+    return dir.path();
 }
 
 void fail(const char *what)
