@@ -265,8 +265,9 @@ bool repeatsKeyBesideArray(const QByteArray &json)
                 ++next;
             if (next >= text.size() || text[next] != ':' || open.isEmpty() || open.last() < 0)
                 continue;
-            // An escaped name may spell a plain one; it cannot be compared cheaply.
-            if (escaped)
+            // An escaped name may spell a plain one; it cannot be compared cheaply. A NUL
+            // ends a name for the parser, so names that differ only after one are the same.
+            if (escaped || name.find('\0') != std::string_view::npos)
                 return true;
             for (int k = open.last(); k < keys.size(); ++k) {
                 if (keys.at(k) == name)
