@@ -27,6 +27,7 @@ constexpr int CloseCountdownIntervalMs = 1000;
 constexpr int PieceSize = 500;
 
 MessageDistance *s_link = nullptr;
+bool s_synchronous = false;
 
 void destroyLink()
 {
@@ -55,8 +56,15 @@ MessageDistance *MessageDistance::instance()
     return s_link;
 }
 
+void MessageDistance::setSynchronous(bool on)
+{
+    Q_ASSERT(!s_link);
+    s_synchronous = on;
+}
+
 MessageDistance::MessageDistance()
-    : m_uploadPort(defaultUploadPort())
+    : m_synchronous(s_synchronous)
+    , m_uploadPort(defaultUploadPort())
 {
     m_socket = new QTcpSocket;
     m_uploadSocket = new QTcpSocket;
@@ -97,7 +105,8 @@ MessageDistance::MessageDistance()
         }
     });
 
-    start();
+    if (!m_synchronous)
+        start();
 }
 
 MessageDistance::~MessageDistance()
@@ -254,8 +263,23 @@ void MessageDistance::receiveDataSlot(QByteArray array)
         m_rawBuffer.append(array);
         ++m_appends;
     }
+    if (m_synchronous) {
+        drainHere();
+        return;
+    }
     // Woken after the unlock, so the worker does not wake only to wait for the lock.
     m_dataArrived.wakeOne();
+}
+
+// The worker's passes on this thread, then the delivery they posted.
+void MessageDistance::drainHere()
+{
+    {
+        QMutexLocker locker(&m_recordLock);
+        while (runPass(locker)) {
+        }
+    }
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
 bool MessageDistance::waitUntilDrained(unsigned long timeoutMs)

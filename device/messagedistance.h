@@ -32,6 +32,10 @@ class MessageDistance : public QThread
 public:
     static MessageDistance *instance();
     ~MessageDistance() override;
+    // Called before the first instance(): no worker thread; each read is framed, parsed
+    // and its signals emitted before feedReceivedData() returns. Fuzzing drives the
+    // receive path this way, one input after another without thread hand-offs.
+    static void setSynchronous(bool on);
 
     void connectToDevice(const QString &host, quint16 port);
     void closeConnections();
@@ -207,6 +211,7 @@ private:
     void deliver();
     bool runPass(QMutexLocker &locker);
     void handleBatch(const QByteArray &raw, int dropped);
+    void drainHere();
 
     ReplyParser::RecordBuffer m_recordBuffer;
     QByteArray m_rawBuffer;
@@ -227,6 +232,7 @@ private:
     QTimer *m_reconnectTimer = nullptr;
     QVector<QPair<QString, QByteArray>> m_uploadQueue;
     bool m_stop = false;          // under the record lock
+    const bool m_synchronous;     // no worker: passes run in receiveDataSlot
     bool m_uploadBusy = false;
     bool m_awaitingAck = false;
     bool m_closePending = false;

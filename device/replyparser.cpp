@@ -283,8 +283,9 @@ bool repeatsKeyBesideArray(const QByteArray &json)
                 ++next;
             if (next >= text.size() || text[next] != ':' || open.isEmpty() || open.last() < 0)
                 continue;
-            // An escaped name may spell a plain one; it cannot be compared cheaply.
-            if (escaped)
+            // An escaped name may spell a plain one; it cannot be compared cheaply. A NUL
+            // ends a name for the parser, so names that differ only after one are the same.
+            if (escaped || name.find('\0') != std::string_view::npos)
                 return true;
             for (int k = open.last(); k < keys.size(); ++k) {
                 if (keys.at(k) == name)
@@ -365,13 +366,18 @@ void RecordBuffer::clear()
     m_data.clear();
     m_pos = 0;
     m_braceFrom = 0;
+    m_openFrom = 0;
 }
 
 QByteArray RecordBuffer::takeRecord()
 {
-    const int open = m_data.indexOf('{', m_pos);
-    if (open < 0)
+    // Garbage without a "{" is looked at once, not again on every read after it.
+    const int open = m_data.indexOf('{', qMax(m_pos, m_openFrom));
+    if (open < 0) {
+        m_openFrom = m_data.size();
         return QByteArray();
+    }
+    m_openFrom = open;
     const int close = m_data.indexOf('}', qMax(open, m_braceFrom));
     if (close < 0) {
         // Remember how far we looked, so a record arriving in many small reads is
@@ -405,14 +411,18 @@ void RecordBuffer::compact()
     if (m_pos == m_data.size()) {
         m_data.clear();
         m_braceFrom -= m_pos;
+        m_openFrom -= m_pos;
         m_pos = 0;
     } else if (m_pos > 4096 && m_pos * 2 > m_data.size()) {
         m_data.remove(0, m_pos);
         m_braceFrom -= m_pos;
+        m_openFrom -= m_pos;
         m_pos = 0;
     }
     if (m_braceFrom < 0)
         m_braceFrom = 0;
+    if (m_openFrom < 0)
+        m_openFrom = 0;
 }
 
 } // namespace ReplyParser

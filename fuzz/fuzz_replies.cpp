@@ -6,14 +6,12 @@
 
 #include "datadir.h"
 
-#include <QTemporaryDir>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzSupport::init();
     // The version record writes the device type to config.ini.
-    static QTemporaryDir dir;
-    static const bool once = (DataDir::set(dir.path()), true);
+    static const bool once = (DataDir::set(FuzzSupport::scratchDir()), true);
     Q_UNUSED(once)
     QJsonObject record;
     if (!FuzzSupport::readRecord(data, size, &record))

@@ -3,24 +3,34 @@
 #include "datadir.h"
 #include "fuzzsupport.h"
 
-#include <QDir>
+#include <QDateTime>
 #include <QFile>
-#include <QTemporaryDir>
+
+namespace {
+
+// A new modification time each turn, so the settings object reads the file again
+// whatever its size.
+void writeConfig(const QByteArray &bytes)
+{
+    static qint64 turn = 0;
+    QFile file(DataDir::filePath(QStringLiteral("config.ini")));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        FuzzSupport::fail("cannot write config.ini");
+    file.write(bytes);
+    file.setFileTime(QDateTime::fromSecsSinceEpoch(1000000000 + ++turn, Qt::UTC),
+                     QFileDevice::FileModificationTime);
+    file.close();
+    AppSettings::instance()->sync();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzSupport::init();
-    static QTemporaryDir dir;
-    static int turn = 0;
-    // Two directories in turn, so the settings object reads each new file afresh.
-    const QString path = dir.path() + QStringLiteral("/%1").arg(turn++ % 2);
-    QDir().mkpath(path);
-    QFile file(path + QStringLiteral("/config.ini"));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        FuzzSupport::fail("cannot write config.ini");
-    file.write(reinterpret_cast<const char *>(data), qint64(size));
-    file.close();
-    DataDir::set(path);
+    static const bool once = (DataDir::set(FuzzSupport::scratchDir()), true);
+    Q_UNUSED(once)
+    writeConfig(QByteArray(reinterpret_cast<const char *>(data), int(size)));
 
     AppSettings *settings = AppSettings::instance();
     if (settings->ip().isEmpty() || settings->ip().size() > AppSettings::MaxAddressLength)
@@ -32,5 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (settings->deviceType() < 0 || settings->deviceType() > 4)
         FuzzSupport::fail("device type outside 0..4");
     settings->language();
+    // Back to an empty file: a run keeps nothing, so the leak check has nothing to
+    // look for unless something really leaked.
+    writeConfig(QByteArray());
     return 0;
 }

@@ -3,8 +3,10 @@
 #include "replyparser.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QVector>
 
 #include <cstdio>
@@ -28,6 +30,16 @@ void init()
         return;
     app = new QCoreApplication(argc, argv);
     qInstallMessageHandler(quiet);
+}
+
+QString scratchDir()
+{
+    static const QString shm = QStringLiteral("/dev/shm");
+    static QTemporaryDir dir(QFileInfo(shm).isWritable() ? shm + QStringLiteral("/zelfuzz-XXXXXX")
+                                                         : QString());
+    if (!dir.isValid())
+        fail("cannot create a scratch directory");
+    return dir.path();
 }
 
 void fail(const char *what)
@@ -63,8 +75,9 @@ bool hasRepeatedKey(const QByteArray &json)
                 end += json.at(end) == '\\' ? 2 : 1;
             if (expectKey && !objects.isEmpty()) {
                 const QByteArray key = json.mid(i + 1, end - i - 1);
-                // An escaped name may spell an earlier one differently: refuse it too.
-                if (key.contains('\\') || objects.last().contains(key))
+                // An escaped name may spell an earlier one differently, and the parser
+                // reads a name only up to a NUL: refuse both too.
+                if (key.contains('\\') || key.contains('\0') || objects.last().contains(key))
                     return true;
                 objects.last().insert(key);
                 expectKey = false;

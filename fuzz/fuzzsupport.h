@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QString>
 
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +13,10 @@ namespace FuzzSupport {
 
 // Creates the application object once and silences the log (the link logs every read).
 void init();
+
+// A directory of the process's own in memory (tmpfs) where there is one, so targets that
+// read or write config.ini do not wait on the disk for every input. Removed at exit.
+QString scratchDir();
 
 // Stops the process with a report libFuzzer counts as a crash.
 [[noreturn]] void fail(const char *what);

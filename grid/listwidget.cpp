@@ -1,5 +1,6 @@
 #include "listwidget.h"
 
+#include <QHash>
 #include <QMimeData>
 #include <QPainter>
 #include <QPixmap>
@@ -10,8 +11,14 @@ constexpr int PortRole = Qt::UserRole;
 constexpr int NameRole = Qt::UserRole + 1;
 constexpr int KindRole = Qt::UserRole + 2;
 
+// One icon per colour for the process. A fresh pixmap per call had a new cache key, so
+// every repaint after a refresh left another scaled copy in the pixmap cache.
 QIcon roundIcon(const QColor &colour)
 {
+    static QHash<QRgb, QIcon> icons;
+    auto it = icons.find(colour.rgba());
+    if (it != icons.end())
+        return *it;
     QPixmap pixmap(40, 40);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
@@ -19,7 +26,8 @@ QIcon roundIcon(const QColor &colour)
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
     painter.drawEllipse(0, 0, 39, 39);
-    return QIcon(pixmap);
+    painter.end();
+    return *icons.insert(colour.rgba(), QIcon(pixmap));
 }
 
 } // namespace

@@ -41,6 +41,7 @@ enum class Read { Change, Skip, Stop };
 
 // The largest output of any of the models; bind groups hold nothing beyond it.
 constexpr int MaxOutput = 9;
+constexpr int MaxPort = 999;
 
 Read readMember(const QString &key, const QString &value, int members, int deviceCode,
                 Change *c)
@@ -171,8 +172,10 @@ QList<Change> read(const QJsonObject &notice, int deviceCode)
         const Read r = readMember(it.key(), valueText(it.value()), members, deviceCode, &c);
         if (r == Read::Stop)
             break;
-        // A port that is not a number would land on port 0, which no view shows.
-        if (r == Read::Change && (!needsPort(c.kind) || c.port > 0))
+        // A port that is not a number would land on port 0, which no view shows. No model
+        // numbers a port beyond three digits; a device sending ever new ones would only
+        // grow the store.
+        if (r == Read::Change && (!needsPort(c.kind) || (c.port > 0 && c.port <= MaxPort)))
             changes << c;
     }
     return changes;

@@ -63,6 +63,12 @@ void AppSettings::write(const QString &key, const QVariant &value)
 {
     QMutexLocker locker(&m_mutex);
     QSettings *settings = file();
+    // Every version record sets the type again; the file is rewritten (and synced to
+    // disk) only when a value really changes.
+    const QVariant stored = settings->value(key);
+    if (stored.isValid() && stored.type() != QVariant::StringList &&
+        stored.toString() == value.toString())
+        return;
     settings->setValue(key, value);
     settings->sync();
 }

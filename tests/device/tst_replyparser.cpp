@@ -154,6 +154,8 @@ void TestReplyParser::repeatedKey_data()
     QTest::addRow("key text as a value") << QByteArray("{\"a\":[\"a\"],\"b\":\"a\"}") << false;
     // Without an array the parser keeps the last value and leaks nothing.
     QTest::addRow("no array") << QByteArray("{\"a\":1,\"a\":2}") << false;
+    // The parser reads a name only up to a NUL byte, so these two are one name to it.
+    QTest::addRow("names equal up to a NUL") << QByteArray("{\"in\0x\":[1],\"in\0y\":2}", 21) << true;
 }
 
 void TestReplyParser::repeatedKey()

@@ -18,6 +18,7 @@ private slots:
     void multiviewAudioStopsTheNotice();
     void bindGroups_data();
     void bindGroups();
+    void portsBeyondAnyModelDropped();
 };
 
 namespace {
@@ -130,6 +131,15 @@ void tst_ChangeNotice::bindGroups()
     QCOMPARE(changes.size(), 1);
     QCOMPARE(changes.first().kind, Kind::Bind);
     QCOMPARE(changes.first().outputs, outputs);
+}
+
+// A device sending ever new port numbers must not grow the store without bound.
+void tst_ChangeNotice::portsBeyondAnyModelDropped()
+{
+    for (const char *json : {R"({"cmd_change":"Volume123456/5"})", R"({"IR1000_change":"2"})",
+                             R"({"video2000000_change":"3"})"})
+        QVERIFY2(ChangeNotice::read(notice(json), 1).isEmpty(), json);
+    QCOMPARE(ChangeNotice::read(notice(R"({"cmd_change":"Volume109/5"})"), 1).size(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_ChangeNotice)
