@@ -10,9 +10,7 @@
 #include <QButtonGroup>
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -38,24 +36,9 @@ CDlgScalingmode::CDlgScalingmode(QWidget *parent)
     grid->setVerticalSpacing(14);
     m_modes = PatternButtons::add(body, grid, Modes, 1);
 
-    auto *cancel = new QPushButton(tr("Cancel"), body);
-    cancel->setObjectName(QStringLiteral("pushButton"));
-    cancel->setStyleSheet(DialogStyle::secondaryButton());
-    auto *ok = new QPushButton(tr("OK"), body);
-    ok->setObjectName(QStringLiteral("pushButton_2"));
-    ok->setStyleSheet(DialogStyle::primaryButton());
-    for (QPushButton *b : {cancel, ok})
-        b->setFixedSize(88, 30);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cancel);
-    buttons->addWidget(ok);
-
-    auto *layout = new QVBoxLayout(body);
-    layout->setContentsMargins(28, 18, 20, 16);
-    layout->addLayout(grid);
-    layout->addStretch();
-    layout->addLayout(buttons);
+    const PatternButtons::OkCancel pair = PatternButtons::layOutBody(body, grid, tr("Cancel"), tr("OK"));
+    QPushButton *cancel = pair.cancel;
+    QPushButton *ok = pair.ok;
     const QSize size(340, 210);
     body->setGeometry(0, TitleHeight, size.width(), size.height() - TitleHeight);
     setFrameSize(size);

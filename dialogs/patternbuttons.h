@@ -4,6 +4,7 @@
 
 class QButtonGroup;
 class QGridLayout;
+class QPushButton;
 class QWidget;
 
 // The radio buttons of the output setting dialogs, made from a table: each button's
@@ -25,5 +26,15 @@ void uncheckAll(QButtonGroup *group);
 
 // The shared look of the radio buttons and of the dialog body.
 QString style();
+
+struct OkCancel
+{
+    QPushButton *cancel;
+    QPushButton *ok;
+};
+
+// Lays out `body`: the buttons' `grid`, then Cancel and OK at the bottom right. The
+// texts come translated from the dialog.
+OkCancel layOutBody(QWidget *body, QGridLayout *grid, const QString &cancelText, const QString &okText);
 
 } // namespace PatternButtons
