@@ -12,7 +12,7 @@
 
 namespace {
 
-QDateTime (*s_clock)() = nullptr;
+std::atomic<QDateTime (*)()> s_clock{nullptr};
 
 // The day's file stays open between messages: opening and closing it for every line
 // cost far more than the line itself. Reopened when the day or the working directory
@@ -23,11 +23,7 @@ struct LogState
     QFile file;
     QString fileName;  // relative name the open file was opened under
     QString directory; // working directory at that time
-    bool recheck = true; // look at the working directory again (once a second)
-    // The local time of the last second asked for, formatted once per second.
-    qint64 second = std::numeric_limits<qint64>::min();
-    QString stamp;
-    QString day;
+    qint64 checkedSecond = std::numeric_limits<qint64>::min(); // working directory looked at
     // Lines held back while a batch is open (see LogBatch), all for `pendingFile`.
     QByteArray pending;
     QString pendingFile;
@@ -42,45 +38,65 @@ LogState &state()
     return s;
 }
 
+// The clock's texts, per thread, so a line is formatted without the lock. Formatting
+// a local time is dear: the real clock's texts are kept for the rest of the second.
 struct Moment
 {
-    QString stamp; // "yyyy-MM-dd hh:mm:ss"
-    QString day;   // "yyyy-MM-dd"
+    qint64 second = std::numeric_limits<qint64>::min(); // min: a test's clock, no caching
+    QByteArray stamp; // "yyyy-MM-dd hh:mm:ss"
+    QString fileName; // "log/yyyy-MM-dd.log"
 };
 
-// One reading of the clock. Formatting a local time is dear, so the real clock's
-// texts are kept for the rest of the second. Called with the mutex held.
+QByteArray stampFor(const QDateTime &when)
+{
+    return when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")).toLatin1();
+}
+
+// The time of the line is read before the date of the file, so a line stamped
+// 23:59:59 may open the next day's file.
 Moment now()
 {
-    if (s_clock) {
-        const QDateTime when = s_clock();
-        return {when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
-                when.date().toString(QStringLiteral("yyyy-MM-dd"))};
+    if (QDateTime (*clock)() = s_clock.load(std::memory_order_acquire)) {
+        Moment moment;
+        moment.stamp = stampFor(clock());
+        moment.fileName = LogFile::fileNameFor(clock());
+        return moment;
     }
-    LogState &s = state();
+    thread_local Moment cached;
     const qint64 second = QDateTime::currentSecsSinceEpoch();
-    if (second != s.second) {
-        s.recheck = true;
+    if (second != cached.second) {
         const QDateTime when = QDateTime::fromSecsSinceEpoch(second);
-        s.second = second;
-        s.stamp = when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-        s.day = when.date().toString(QStringLiteral("yyyy-MM-dd"));
+        cached.second = second;
+        cached.stamp = stampFor(when);
+        cached.fileName = LogFile::fileNameFor(when);
     }
-    return {s.stamp, s.day};
+    Moment moment = cached;
+    const qint64 fileSecond = QDateTime::currentSecsSinceEpoch();
+    if (fileSecond != second) {
+        moment.second = fileSecond;
+        moment.fileName = LogFile::fileNameFor(QDateTime::fromSecsSinceEpoch(fileSecond));
+    }
+    return moment;
 }
 
-QString lineText(const QString &message, const char *file, int line, const QString &stamp)
+// "[stamp][File:file  Line:line]:message" and CR LF, always UTF-8: a message in Chinese
+// must read back the same on every system. Appended to `out` in one go.
+void appendLine(QByteArray &out, const QString &message, const char *file, int line, const QByteArray &stamp)
 {
-    return QLatin1Char('[') + stamp + QLatin1String("][File:") + QString::fromUtf8(file ? file : "")
-           + QLatin1String("  Line:") + QString::number(line) + QLatin1String("]:") + message;
+    const QByteArray text = message.toUtf8();
+    const int fileLength = file ? int(qstrlen(file)) : 0;
+    out.reserve(out.size() + stamp.size() + fileLength + text.size() + 40);
+    out.append('[').append(stamp).append("][File:").append(file, fileLength).append("  Line:");
+    out.append(QByteArray::number(line)).append("]:").append(text).append("\r\n");
 }
 
-bool ensureOpen(LogState &s, const QString &fileName)
+bool ensureOpen(LogState &s, const QString &fileName, qint64 second)
 {
     // Asking for the working directory is a system call; once a second is enough.
-    if (s.file.isOpen() && s.fileName == fileName && !s.recheck && !s_clock)
+    const bool recheck = second != s.checkedSecond || second == std::numeric_limits<qint64>::min();
+    if (s.file.isOpen() && s.fileName == fileName && !recheck)
         return true;
-    s.recheck = false;
+    s.checkedSecond = second;
     const QString directory = QDir::currentPath();
     if (s.file.isOpen() && s.fileName == fileName && s.directory == directory)
         return true;
@@ -94,9 +110,9 @@ bool ensureOpen(LogState &s, const QString &fileName)
     return true;
 }
 
-void writeOut(LogState &s, const QString &fileName, const QByteArray &bytes)
+void writeOut(LogState &s, const QString &fileName, qint64 second, const QByteArray &bytes)
 {
-    if (!ensureOpen(s, fileName))
+    if (!ensureOpen(s, fileName, second))
         return;
     if (s.file.write(bytes) != bytes.size())
         s.file.close(); // the next message tries again
@@ -107,7 +123,9 @@ void writePending(LogState &s)
 {
     if (s.pending.isEmpty())
         return;
-    writeOut(s, s.pendingFile, s.pending);
+    const qint64 second = s_clock.load(std::memory_order_acquire) ? std::numeric_limits<qint64>::min()
+                                                                   : QDateTime::currentSecsSinceEpoch();
+    writeOut(s, s.pendingFile, second, s.pending);
     s.pending.clear();
     s.hasPending.store(false, std::memory_order_release);
 }
@@ -132,7 +150,10 @@ namespace LogFile {
 
 QString formatLine(const QString &message, const char *file, int line, const QDateTime &when)
 {
-    return lineText(message, file, line, when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+    QByteArray out;
+    appendLine(out, message, file, line, when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")).toLatin1());
+    out.chop(2);
+    return QString::fromUtf8(out);
 }
 
 QString fileNameFor(const QDateTime &when)
@@ -143,9 +164,9 @@ QString fileNameFor(const QDateTime &when)
 void setClockForTesting(QDateTime (*clock)())
 {
     QMutexLocker locker(&state().mutex);
-    s_clock = clock;
+    s_clock.store(clock, std::memory_order_release);
     // A test may move to another working directory within the same second.
-    state().recheck = true;
+    state().checkedSecond = std::numeric_limits<qint64>::min();
 }
 
 } // namespace LogFile
@@ -161,25 +182,22 @@ void logMessageHandler(QtMsgType type, const QMessageLogContext &context, const 
     static const bool hooked = (LogBatch::setFlushHook(flushPending), true);
     Q_UNUSED(hooked)
     constexpr int MaxPending = 64 * 1024;
+    // Formatted before the lock is taken, so threads wait on each other only for a copy.
+    const Moment moment = now();
+    QByteArray line;
+    appendLine(line, message, context.file, context.line, moment.stamp);
+    const bool hold = (type == QtDebugMsg || type == QtInfoMsg) && LogBatch::isOpen();
     LogState &s = state();
     QMutexLocker locker(&s.mutex);
-    // The time of the line is taken before the date of the file, so a line stamped
-    // 23:59:59 may open the next day's file.
-    const QString stamp = now().stamp;
-    const QString fileName = QLatin1String("log/") + now().day + QLatin1String(".log");
-    // Always UTF-8: a message in Chinese must read back the same on every system.
-    const QByteArray bytes =
-        (lineText(message, context.file, context.line, stamp) + QLatin1String("\r\n")).toUtf8();
-    if (!s.pending.isEmpty() && s.pendingFile != fileName)
+    if (!s.pending.isEmpty() && s.pendingFile != moment.fileName)
         writePending(s);
-    const bool hold = (type == QtDebugMsg || type == QtInfoMsg) && LogBatch::isOpen();
     if (!hold && s.pending.isEmpty()) {
-        writeOut(s, fileName, bytes);
+        writeOut(s, moment.fileName, moment.second, line);
         return;
     }
     if (s.pending.isEmpty())
-        s.pendingFile = fileName;
-    s.pending += bytes;
+        s.pendingFile = moment.fileName;
+    s.pending += line;
     s.hasPending.store(true, std::memory_order_release);
     if (!hold || s.pending.size() > MaxPending)
         writePending(s);

@@ -217,6 +217,18 @@ int runParser(const QStringList &args)
     const int replayAt = args.indexOf(QStringLiteral("--replay"));
     if (replayAt >= 0) {
         rc = args.size() > replayAt + 1 ? replay(link, args.at(replayAt + 1)) : 2;
+    } else if (args.contains(QStringLiteral("--log-only")) || args.contains(QStringLiteral("--mixed-only"))) {
+        // One run alone, for a profiler; ZEL_BENCH_RECORDS sets its length.
+        const int count = qEnvironmentVariableIsSet("ZEL_BENCH_RECORDS")
+                              ? qEnvironmentVariableIntValue("ZEL_BENCH_RECORDS") : 60000;
+        QVector<QByteArray> reads;
+        for (int i = 0; i < count; ++i)
+            reads << recordMix().at(i % recordMix().size());
+        const bool log = args.contains(QStringLiteral("--log-only"));
+        const Run run = log ? runWithLog(link, reads) : pacedRun(link, reads);
+        const QString name = log ? QStringLiteral("parser_with_log") : QStringLiteral("parser_mixed");
+        printFigure(name + QStringLiteral("_records_per_s"), run.recordsPerS, QStringLiteral("records/s"));
+        printFigure(name + QStringLiteral("_cpu_ns_per_record"), run.cpuNsPerRecord, QStringLiteral("ns"));
     } else {
         const QVector<QByteArray> &mix = recordMix();
         QVector<QByteArray> reads;
@@ -273,7 +285,7 @@ int runParser(const QStringList &args)
     return rc;
 }
 
-const BenchRegistration registration("parser", "reply parsing throughput, burst scaling, idle CPU; --replay FILE",
+const BenchRegistration registration("parser", "reply parsing throughput, burst scaling, idle CPU; --replay FILE; --log-only or --mixed-only",
                                      &runParser);
 
 } // namespace
