@@ -2,14 +2,12 @@
 // why not, the log names the file, and the user's files are never deleted or changed.
 #include "appsettings.h"
 #include "databaseprompt.h"
-#include "datadir.h"
 #include "projectdbcheck.h"
-#include "tempdatadir.h"
+#include "storagetestkit.h"
 #include "testtimeouts.h"
 #include "userstore.h"
 
 #include <QApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -25,13 +23,6 @@ using ProjectDbCheck::Verdict;
 
 namespace {
 
-QStringList s_log;
-
-void capture(QtMsgType, const QMessageLogContext &, const QString &text)
-{
-    s_log << text;
-}
-
 QByteArray randomBytes(int size)
 {
     std::mt19937 random(16);
@@ -41,15 +32,12 @@ QByteArray randomBytes(int size)
     return bytes;
 }
 
-// Every file of the directory by name, with the hash of its bytes.
-QMap<QString, QByteArray> hashes(const QString &dir)
+// Every file of the directory by name, with its bytes.
+QMap<QString, QByteArray> contents(const QString &dir)
 {
     QMap<QString, QByteArray> out;
-    for (const QFileInfo &info : QDir(dir).entryInfoList(QDir::Files)) {
-        QFile file(info.filePath());
-        if (file.open(QIODevice::ReadOnly))
-            out.insert(info.fileName(), QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256));
-    }
+    for (const QFileInfo &info : QDir(dir).entryInfoList(QDir::Files))
+        out.insert(info.fileName(), fileBytes(info.filePath()));
     return out;
 }
 
@@ -69,6 +57,9 @@ int holdLock(const QString &path)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Verdict)
+Q_DECLARE_METATYPE(Choice)
+
 class tst_HostileFiles : public QObject
 {
     Q_OBJECT
@@ -84,23 +75,18 @@ private slots:
 
 private:
     void writeValidDatabase();
-    std::unique_ptr<TempDataDir> m_dir;
+    std::unique_ptr<ScopedDataDir> m_dir;
     QString m_db;
 };
 
 void tst_HostileFiles::init()
 {
-    m_dir = std::make_unique<TempDataDir>();
-    DataDir::set(m_dir->path());
+    m_dir = std::make_unique<ScopedDataDir>();
     m_db = m_dir->filePath(QStringLiteral("project.db"));
-    s_log.clear();
-    qInstallMessageHandler(capture);
 }
 
 void tst_HostileFiles::cleanup()
 {
-    qInstallMessageHandler(nullptr);
-    DataDir::set(QString());
     m_dir.reset();
 }
 
@@ -113,31 +99,29 @@ void tst_HostileFiles::writeValidDatabase()
 void tst_HostileFiles::brokenDatabase_data()
 {
     QTest::addColumn<QString>("damage");
-    QTest::addColumn<int>("verdict");
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<Verdict>("verdict");
+    QTest::addColumn<Choice>("answer");
     QTest::addColumn<bool>("comesUp");
 
-    QTest::addRow("random bytes, start fresh") << "random" << int(Verdict::Damaged) << int(Choice::StartFresh) << true;
-    QTest::addRow("random bytes, quit") << "random" << int(Verdict::Damaged) << int(Choice::Quit) << false;
-    QTest::addRow("truncated, start fresh") << "truncate" << int(Verdict::Damaged) << int(Choice::StartFresh) << true;
-    QTest::addRow("read-only comes up") << "readonly" << int(Verdict::ReadOnly) << int(Choice::Continue) << true;
-    QTest::addRow("a directory, quit") << "directory" << int(Verdict::Unreadable) << int(Choice::Quit) << false;
-    QTest::addRow("sound file asks nothing") << "none" << int(Verdict::Usable) << int(Choice::Quit) << true;
+    QTest::addRow("random bytes, start fresh") << "random" << Verdict::Damaged << Choice::StartFresh << true;
+    QTest::addRow("random bytes, quit") << "random" << Verdict::Damaged << Choice::Quit << false;
+    QTest::addRow("truncated, start fresh") << "truncate" << Verdict::Damaged << Choice::StartFresh << true;
+    QTest::addRow("read-only comes up") << "readonly" << Verdict::ReadOnly << Choice::Continue << true;
+    QTest::addRow("a directory, quit") << "directory" << Verdict::Unreadable << Choice::Quit << false;
+    QTest::addRow("sound file asks nothing") << "none" << Verdict::Usable << Choice::Quit << true;
 }
 
 void tst_HostileFiles::brokenDatabase()
 {
     QFETCH(QString, damage);
-    QFETCH(int, verdict);
-    QFETCH(int, answer);
+    QFETCH(Verdict, verdict);
+    QFETCH(Choice, answer);
     QFETCH(bool, comesUp);
 
     if (damage == QLatin1String("directory")) {
         QVERIFY(QDir().mkpath(m_db));
     } else if (damage == QLatin1String("random")) {
-        QFile file(m_db);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(randomBytes(16384));
+        QVERIFY(writeFile(m_db, randomBytes(16384)));
     } else {
         writeValidDatabase();
         if (damage == QLatin1String("truncate"))
@@ -145,37 +129,37 @@ void tst_HostileFiles::brokenDatabase()
         else if (damage == QLatin1String("readonly"))
             QVERIFY(QFile::setPermissions(m_db, QFile::ReadOwner | QFile::ReadGroup));
     }
-    const QMap<QString, QByteArray> before = hashes(m_dir->path());
-    s_log.clear();
+    const QMap<QString, QByteArray> before = contents(m_dir->path());
+    MessageLog log;
 
     QList<Verdict> asked;
     QString shown;
     const bool up = ProjectDbCheck::resolve(m_db, [&](const QString &path, const ProjectDbCheck::Result &r) {
         asked << r.verdict;
         shown = DatabasePrompt::message(path, r);
-        return Choice(answer);
+        return answer;
     });
     QCOMPARE(up, comesUp);
-    if (verdict == int(Verdict::Usable)) {
+    if (verdict == Verdict::Usable) {
         QVERIFY(asked.isEmpty());
-        QVERIFY(s_log.isEmpty());
+        QVERIFY(log.messages().isEmpty());
     } else {
-        QCOMPARE(asked, QList<Verdict>{Verdict(verdict)});
+        QCOMPARE(asked, QList<Verdict>{verdict});
         QVERIFY2(shown.contains(QDir::toNativeSeparators(m_db)), qPrintable(shown));
-        QVERIFY2(s_log.filter(m_db).size() >= 1, qPrintable(s_log.join('\n')));
+        QVERIFY2(!log.messages().filter(m_db).isEmpty(), qPrintable(log.messages().join('\n')));
     }
     // Every byte the user had is still there, under its own name or moved aside.
-    const QMap<QString, QByteArray> after = hashes(m_dir->path());
+    const QMap<QString, QByteArray> after = contents(m_dir->path());
     for (auto it = before.cbegin(); it != before.cend(); ++it) {
         const QString kept = after.key(it.value());
         QVERIFY2(!kept.isEmpty(), qPrintable(it.key()));
-        if (answer != int(Choice::StartFresh))
+        if (answer != Choice::StartFresh)
             QCOMPARE(kept, it.key());
     }
-    if (answer == int(Choice::StartFresh)) {
+    if (answer == Choice::StartFresh) {
         QVERIFY(UserStore::initTables());
         QCOMPARE(UserStore::userType(QStringLiteral("ADMIN")), 0);
-        QCOMPARE(hashes(m_dir->path()).size(), before.size() + 1);
+        QCOMPARE(contents(m_dir->path()).size(), before.size() + 1);
     }
     QFile::setPermissions(m_db, QFile::ReadOwner | QFile::WriteOwner);
 }
@@ -183,7 +167,7 @@ void tst_HostileFiles::brokenDatabase()
 void tst_HostileFiles::lockedDatabaseWaitsForItsOwner()
 {
     writeValidDatabase();
-    const QMap<QString, QByteArray> before = hashes(m_dir->path());
+    const QMap<QString, QByteArray> before = contents(m_dir->path());
     QProcess holder;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("ZEL_HOLD_LOCK"), m_db);
@@ -191,6 +175,7 @@ void tst_HostileFiles::lockedDatabaseWaitsForItsOwner()
     holder.start(QCoreApplication::applicationFilePath(), QStringList());
     QVERIFY(holder.waitForReadyRead(TestTimeouts::Medium));
     QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
+    MessageLog log;
 
     QList<Verdict> asked;
     const bool up = ProjectDbCheck::resolve(m_db, [&](const QString &, const ProjectDbCheck::Result &r) {
@@ -201,8 +186,8 @@ void tst_HostileFiles::lockedDatabaseWaitsForItsOwner()
     });
     QVERIFY(up);
     QCOMPARE(asked, QList<Verdict>{Verdict::Locked});
-    QVERIFY(s_log.filter(m_db).size() >= 1);
-    QCOMPARE(hashes(m_dir->path()), before);
+    QVERIFY(!log.messages().filter(m_db).isEmpty());
+    QCOMPARE(contents(m_dir->path()), before);
 }
 
 void tst_HostileFiles::garbledSettings_data()
@@ -221,8 +206,10 @@ void tst_HostileFiles::garbledSettings_data()
         << "[User]\nUsername=" + huge + "\n" << "192.168.1.188"
         << QString(AppSettings::MaxUsernameLength, 'a') << 80 << "User/Username";
     QTest::addRow("long number ignored")
-        << QByteArray("[NetWork]\nPort=0000000000000000000000000000008080\n") << "192.168.1.188" << "ADMIN" << 80
-        << "NetWork/Port";
+        << QByteArray("[NetWork]\nPort=0000000000000000000000000000008080\n") << "192.168.1.188"
+        << "ADMIN" << 80 << "NetWork/Port";
+    QTest::addRow("port out of range") << QByteArray("[NetWork]\nPort=70000\n") << "192.168.1.188"
+                                       << "ADMIN" << 80 << "";
     QTest::addRow("list address cut")
         << "[NetWork]\nIp=" + huge.left(200) + "," + huge.left(200) + "\n"
         << QString(AppSettings::MaxAddressLength - 201, 'a').prepend(QString(200, 'a') + ',')
@@ -240,11 +227,9 @@ void tst_HostileFiles::garbledSettings()
     QFETCH(int, port);
     QFETCH(QString, logged);
 
-    QFile file(m_dir->filePath(QStringLiteral("config.ini")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(ini);
-    file.close();
-    const QMap<QString, QByteArray> before = hashes(m_dir->path());
+    QVERIFY(writeFile(m_dir->filePath(QStringLiteral("config.ini")), ini));
+    const QMap<QString, QByteArray> before = contents(m_dir->path());
+    MessageLog log;
 
     AppSettings *settings = AppSettings::instance();
     for (int read = 0; read < 3; ++read) {
@@ -252,11 +237,11 @@ void tst_HostileFiles::garbledSettings()
         QCOMPARE(settings->username(), user);
         QCOMPARE(settings->port(), port);
     }
-    const QStringList lines = s_log.filter(QStringLiteral("config.ini"));
+    const QStringList lines = log.messages().filter(QStringLiteral("config.ini"));
     QCOMPARE(lines.size(), logged.isEmpty() ? 0 : 1); // once, however often it is read
     if (!logged.isEmpty())
         QVERIFY2(lines.first().contains(logged), qPrintable(lines.first()));
-    QCOMPARE(hashes(m_dir->path()), before);
+    QCOMPARE(contents(m_dir->path()), before);
 }
 
 int main(int argc, char **argv)
