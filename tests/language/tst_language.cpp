@@ -13,58 +13,30 @@ class TestLanguage : public QObject
     Q_OBJECT
 
 private slots:
-    void choose_data();
-    void choose();
     void startUp_data();
     void startUp();
     void switchAtRunTime();
 };
 
-void TestLanguage::choose_data()
-{
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<int>("system");
-    QTest::addColumn<QString>("catalogue");
-    QTest::addColumn<int>("writeBack");
-    QTest::addRow("0") << 0 << int(QLocale::English) << ":/Chinese" << -1;
-    QTest::addRow("1") << 1 << int(QLocale::Chinese) << ":/English" << -1;
-    QTest::addRow("absent, Chinese system") << -1 << int(QLocale::Chinese) << ":/Chinese" << 0;
-    QTest::addRow("absent, German system") << -1 << int(QLocale::German) << ":/English" << 1;
-}
-
-void TestLanguage::choose()
-{
-    QFETCH(int, stored);
-    QFETCH(int, system);
-    QFETCH(QString, catalogue);
-    QFETCH(int, writeBack);
-    const LanguageChoice::Choice choice = LanguageChoice::choose(stored, QLocale::Language(system));
-    QCOMPARE(choice.catalogue, catalogue);
-    QCOMPARE(choice.writeBack, writeBack);
-}
-
 void TestLanguage::startUp_data()
 {
     QTest::addColumn<QString>("configIni");
-    QTest::addColumn<int>("system");
-    QTest::addColumn<QString>("ok");
-    QTest::addColumn<QString>("upload");
+    QTest::addColumn<QLocale::Language>("system");
+    QTest::addColumn<bool>("chinese");
     QTest::addColumn<QString>("stored");
-    const QString zhUpload = QStringLiteral("传输文件端口连接发生错误！");
-    const QString enUpload = QStringLiteral("The file transfer port could not be connected!");
-    QTest::addRow("no file, Chinese system") << "" << int(QLocale::Chinese) << "确定" << zhUpload << "0";
-    QTest::addRow("no file, other system") << "" << int(QLocale::French) << "OK" << enUpload << "1";
-    QTest::addRow("garbage stored") << "[Language]\nlanguage=abc\n" << int(QLocale::Chinese) << "确定" << zhUpload
-                                    << "0";
-    QTest::addRow("other value") << "[Language]\nlanguage=5\n" << int(QLocale::Chinese) << "OK" << enUpload << "5";
+    QTest::addRow("0, English system") << "[Language]\nlanguage=0\n" << QLocale::English << true << "0";
+    QTest::addRow("1, Chinese system") << "[Language]\nlanguage=1\n" << QLocale::Chinese << false << "1";
+    QTest::addRow("no file, Chinese system") << "" << QLocale::Chinese << true << "0";
+    QTest::addRow("no file, other system") << "" << QLocale::French << false << "1";
+    QTest::addRow("garbage stored") << "[Language]\nlanguage=abc\n" << QLocale::Chinese << true << "0";
+    QTest::addRow("other value") << "[Language]\nlanguage=5\n" << QLocale::Chinese << false << "5";
 }
 
 void TestLanguage::startUp()
 {
     QFETCH(QString, configIni);
-    QFETCH(int, system);
-    QFETCH(QString, ok);
-    QFETCH(QString, upload);
+    QFETCH(QLocale::Language, system);
+    QFETCH(bool, chinese);
     QFETCH(QString, stored);
     TempDataDir dir;
     DataDir::set(dir.path());
@@ -74,10 +46,13 @@ void TestLanguage::startUp()
         file.write(configIni.toUtf8());
     }
     QTranslator translator;
-    QVERIFY(LanguageChoice::apply(&translator, QLocale::Language(system)));
+    QVERIFY(LanguageChoice::apply(&translator, system));
     // Both directions: English texts become Chinese, Chinese texts become English.
-    QCOMPARE(QCoreApplication::translate("DialogConfirm", "OK"), ok);
-    QCOMPARE(QCoreApplication::translate("MessageDistance", "传输文件端口连接发生错误！"), upload);
+    QCOMPARE(QCoreApplication::translate("DialogConfirm", "OK"),
+             chinese ? QStringLiteral("确定") : QStringLiteral("OK"));
+    QCOMPARE(QCoreApplication::translate("MessageDistance", "传输文件端口连接发生错误！"),
+             chinese ? QStringLiteral("传输文件端口连接发生错误！")
+                     : QStringLiteral("The file transfer port could not be connected!"));
     QSettings written(dir.filePath(QStringLiteral("config.ini")), QSettings::IniFormat);
     QCOMPARE(written.value(QStringLiteral("Language/language")).toString(), stored);
     QCoreApplication::removeTranslator(&translator);
