@@ -146,15 +146,13 @@ void tst_HostileFiles::brokenDatabase_data()
 {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<Verdict>("verdict");
-    QTest::addColumn<Choice>("answer");
-    QTest::addColumn<bool>("comesUp");
-
-    QTest::addRow("random bytes, start fresh") << "random" << Verdict::Damaged << Choice::StartFresh << true;
-    QTest::addRow("random bytes, quit") << "random" << Verdict::Damaged << Choice::Quit << false;
-    QTest::addRow("truncated, start fresh") << "truncate" << Verdict::Damaged << Choice::StartFresh << true;
-    QTest::addRow("read-only comes up") << "readonly" << Verdict::ReadOnly << Choice::Continue << true;
-    QTest::addRow("a directory, quit") << "directory" << Verdict::Unreadable << Choice::Quit << false;
-    QTest::addRow("sound file asks nothing") << "none" << Verdict::Usable << Choice::Quit << true;
+    QTest::addColumn<Choice>("answer"); // the client comes up unless the user quits
+    QTest::addRow("random bytes, start fresh") << "random" << Verdict::Damaged << Choice::StartFresh;
+    QTest::addRow("random bytes, quit") << "random" << Verdict::Damaged << Choice::Quit;
+    QTest::addRow("truncated, start fresh") << "truncate" << Verdict::Damaged << Choice::StartFresh;
+    QTest::addRow("read-only comes up") << "readonly" << Verdict::ReadOnly << Choice::Continue;
+    QTest::addRow("a directory, quit") << "directory" << Verdict::Unreadable << Choice::Quit;
+    QTest::addRow("sound file asks nothing") << "none" << Verdict::Usable << Choice::Quit;
 }
 
 void tst_HostileFiles::brokenDatabase()
@@ -162,8 +160,6 @@ void tst_HostileFiles::brokenDatabase()
     QFETCH(QString, damage);
     QFETCH(Verdict, verdict);
     QFETCH(Choice, answer);
-    QFETCH(bool, comesUp);
-
     if (damage == QLatin1String("directory")) {
         QVERIFY(QDir().mkpath(m_db));
     } else if (damage == QLatin1String("random")) {
@@ -177,7 +173,6 @@ void tst_HostileFiles::brokenDatabase()
     }
     const QMap<QString, QByteArray> before = contents(m_dir->path());
     MessageLog log;
-
     QList<Verdict> asked;
     QString shown;
     const bool up = ProjectDbCheck::resolve(m_db, [&](const QString &path, const ProjectDbCheck::Result &r) {
@@ -185,7 +180,7 @@ void tst_HostileFiles::brokenDatabase()
         shown = DatabasePrompt::message(path, r);
         return answer;
     });
-    QCOMPARE(up, comesUp);
+    QCOMPARE(up, verdict == Verdict::Usable || answer != Choice::Quit);
     if (verdict == Verdict::Usable) {
         QVERIFY(asked.isEmpty());
         QVERIFY(log.messages().isEmpty());
