@@ -1,15 +1,20 @@
-// The client started on broken project.db and config.ini files: it comes up or says
-// why not, the log names the file, and the user's files are never deleted or changed.
+// Broken project.db and config.ini files, at start-up and under the stores: the client
+// comes up or says why not, the log names the file, and the user's files are never
+// deleted or changed.
 #include "appsettings.h"
+#include "captionstore.h"
 #include "databaseprompt.h"
-#include "datadir.h"
+#include "permissionstore.h"
+#include "plannamestore.h"
+#include "portnamestore.h"
+#include "projectdb.h"
 #include "projectdbcheck.h"
-#include "tempdatadir.h"
+#include "projecttables.h"
+#include "storagetestkit.h"
 #include "testtimeouts.h"
 #include "userstore.h"
 
 #include <QApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -17,6 +22,7 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstdio>
 #include <random>
 
@@ -24,13 +30,6 @@ using ProjectDbCheck::Choice;
 using ProjectDbCheck::Verdict;
 
 namespace {
-
-QStringList s_log;
-
-void capture(QtMsgType, const QMessageLogContext &, const QString &text)
-{
-    s_log << text;
-}
 
 QByteArray randomBytes(int size)
 {
@@ -41,15 +40,12 @@ QByteArray randomBytes(int size)
     return bytes;
 }
 
-// Every file of the directory by name, with the hash of its bytes.
-QMap<QString, QByteArray> hashes(const QString &dir)
+// Every file of the directory by name, with its bytes.
+QMap<QString, QByteArray> contents(const QString &dir)
 {
     QMap<QString, QByteArray> out;
-    for (const QFileInfo &info : QDir(dir).entryInfoList(QDir::Files)) {
-        QFile file(info.filePath());
-        if (file.open(QIODevice::ReadOnly))
-            out.insert(info.fileName(), QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256));
-    }
+    for (const QFileInfo &info : QDir(dir).entryInfoList(QDir::Files))
+        out.insert(info.fileName(), fileBytes(info.filePath()));
     return out;
 }
 
@@ -67,7 +63,53 @@ int holdLock(const QString &path)
     return 0;
 }
 
+enum class Hostile {
+    Garbage,
+    ReadOnlyFile,
+    LockedDirNewFile,
+    LockedDirOldFile,
+    FileIsDirectory,
+    ParentIsFile
+};
+
+// Every write the client makes when the file cannot take it; each must answer false.
+int successfulWrites()
+{
+    PermissionStore rights;
+    CaptionRow caption;
+    caption.port = 2;
+    const bool results[] = {
+        UserStore::addUser(QStringLiteral("eve"), QStringLiteral("pw")),
+        UserStore::updateUser(2, QStringLiteral("bobby"), QStringLiteral("pw")),
+        UserStore::deleteUser(2),
+        UserStore::setRemember(true),
+        UserStore::setLoginModel(1),
+        PortNameStore::savePortName(1, QStringLiteral("x"), 0),
+        PortNameStore::saveOutAudioName(1, QStringLiteral("x")),
+        PlanNameStore::savePlanName(1, QStringLiteral("x"), QStringLiteral("10.0.0.1")),
+        CaptionStore::saveRow(caption),
+        rights.saveRights(2, {true}, {}, {}, {}, {}),
+        rights.createDefaultRights(QStringLiteral("bob")),
+        rights.deleteRights(2),
+    };
+    return int(std::count(std::begin(results), std::end(results), true));
+}
+
+// A database the way a client leaves it: ADMIN, bob (id 2) without input 1, a port name.
+void populate()
+{
+    createProjectTables();
+    UserStore::addUser(QStringLiteral("bob"), QStringLiteral("pw"));
+    UserStore::loginModel();
+    PortNameStore::savePortName(1, QStringLiteral("Camera"), 0);
+    PermissionStore().saveRights(2, {false}, {}, {}, {}, {});
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Verdict)
+Q_DECLARE_METATYPE(Choice)
+Q_DECLARE_METATYPE(Hostile)
 
 class tst_HostileFiles : public QObject
 {
@@ -81,109 +123,91 @@ private slots:
     void lockedDatabaseWaitsForItsOwner();
     void garbledSettings_data();
     void garbledSettings();
+    void storesOnAHostileDatabase_data();
+    void storesOnAHostileDatabase();
 
 private:
-    void writeValidDatabase();
-    std::unique_ptr<TempDataDir> m_dir;
+    std::unique_ptr<ScopedDataDir> m_dir;
     QString m_db;
 };
 
 void tst_HostileFiles::init()
 {
-    m_dir = std::make_unique<TempDataDir>();
-    DataDir::set(m_dir->path());
+    m_dir = std::make_unique<ScopedDataDir>();
     m_db = m_dir->filePath(QStringLiteral("project.db"));
-    s_log.clear();
-    qInstallMessageHandler(capture);
 }
 
 void tst_HostileFiles::cleanup()
 {
-    qInstallMessageHandler(nullptr);
-    DataDir::set(QString());
     m_dir.reset();
-}
-
-void tst_HostileFiles::writeValidDatabase()
-{
-    QVERIFY(UserStore::initTables());
-    QVERIFY(UserStore::addUser(QStringLiteral("anna"), QStringLiteral("pw")));
 }
 
 void tst_HostileFiles::brokenDatabase_data()
 {
     QTest::addColumn<QString>("damage");
-    QTest::addColumn<int>("verdict");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("comesUp");
-
-    QTest::addRow("random bytes, start fresh") << "random" << int(Verdict::Damaged) << int(Choice::StartFresh) << true;
-    QTest::addRow("random bytes, quit") << "random" << int(Verdict::Damaged) << int(Choice::Quit) << false;
-    QTest::addRow("truncated, start fresh") << "truncate" << int(Verdict::Damaged) << int(Choice::StartFresh) << true;
-    QTest::addRow("read-only comes up") << "readonly" << int(Verdict::ReadOnly) << int(Choice::Continue) << true;
-    QTest::addRow("a directory, quit") << "directory" << int(Verdict::Unreadable) << int(Choice::Quit) << false;
-    QTest::addRow("sound file asks nothing") << "none" << int(Verdict::Usable) << int(Choice::Quit) << true;
+    QTest::addColumn<Verdict>("verdict");
+    QTest::addColumn<Choice>("answer"); // the client comes up unless the user quits
+    QTest::addRow("random bytes, start fresh") << "random" << Verdict::Damaged << Choice::StartFresh;
+    QTest::addRow("random bytes, quit") << "random" << Verdict::Damaged << Choice::Quit;
+    QTest::addRow("truncated, start fresh") << "truncate" << Verdict::Damaged << Choice::StartFresh;
+    QTest::addRow("read-only comes up") << "readonly" << Verdict::ReadOnly << Choice::Continue;
+    QTest::addRow("a directory, quit") << "directory" << Verdict::Unreadable << Choice::Quit;
+    QTest::addRow("sound file asks nothing") << "none" << Verdict::Usable << Choice::Quit;
 }
 
 void tst_HostileFiles::brokenDatabase()
 {
     QFETCH(QString, damage);
-    QFETCH(int, verdict);
-    QFETCH(int, answer);
-    QFETCH(bool, comesUp);
-
+    QFETCH(Verdict, verdict);
+    QFETCH(Choice, answer);
     if (damage == QLatin1String("directory")) {
         QVERIFY(QDir().mkpath(m_db));
     } else if (damage == QLatin1String("random")) {
-        QFile file(m_db);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(randomBytes(16384));
+        QVERIFY(writeFile(m_db, randomBytes(16384)));
     } else {
-        writeValidDatabase();
+        populate();
         if (damage == QLatin1String("truncate"))
             QVERIFY(QFile::resize(m_db, QFileInfo(m_db).size() / 2));
         else if (damage == QLatin1String("readonly"))
             QVERIFY(QFile::setPermissions(m_db, QFile::ReadOwner | QFile::ReadGroup));
     }
-    const QMap<QString, QByteArray> before = hashes(m_dir->path());
-    s_log.clear();
-
+    const QMap<QString, QByteArray> before = contents(m_dir->path());
+    MessageLog log;
     QList<Verdict> asked;
     QString shown;
     const bool up = ProjectDbCheck::resolve(m_db, [&](const QString &path, const ProjectDbCheck::Result &r) {
         asked << r.verdict;
         shown = DatabasePrompt::message(path, r);
-        return Choice(answer);
+        return answer;
     });
-    QCOMPARE(up, comesUp);
-    if (verdict == int(Verdict::Usable)) {
+    QCOMPARE(up, verdict == Verdict::Usable || answer != Choice::Quit);
+    if (verdict == Verdict::Usable) {
         QVERIFY(asked.isEmpty());
-        QVERIFY(s_log.isEmpty());
+        QVERIFY(log.messages().isEmpty());
     } else {
-        QCOMPARE(asked, QList<Verdict>{Verdict(verdict)});
+        QCOMPARE(asked, QList<Verdict>{verdict});
         QVERIFY2(shown.contains(QDir::toNativeSeparators(m_db)), qPrintable(shown));
-        QVERIFY2(s_log.filter(m_db).size() >= 1, qPrintable(s_log.join('\n')));
+        QVERIFY2(!log.messages().filter(m_db).isEmpty(), qPrintable(log.messages().join('\n')));
     }
     // Every byte the user had is still there, under its own name or moved aside.
-    const QMap<QString, QByteArray> after = hashes(m_dir->path());
+    const QMap<QString, QByteArray> after = contents(m_dir->path());
     for (auto it = before.cbegin(); it != before.cend(); ++it) {
         const QString kept = after.key(it.value());
         QVERIFY2(!kept.isEmpty(), qPrintable(it.key()));
-        if (answer != int(Choice::StartFresh))
+        if (answer != Choice::StartFresh)
             QCOMPARE(kept, it.key());
     }
-    if (answer == int(Choice::StartFresh)) {
+    if (answer == Choice::StartFresh) {
         QVERIFY(UserStore::initTables());
         QCOMPARE(UserStore::userType(QStringLiteral("ADMIN")), 0);
-        QCOMPARE(hashes(m_dir->path()).size(), before.size() + 1);
+        QCOMPARE(contents(m_dir->path()).size(), before.size() + 1);
     }
-    QFile::setPermissions(m_db, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 void tst_HostileFiles::lockedDatabaseWaitsForItsOwner()
 {
-    writeValidDatabase();
-    const QMap<QString, QByteArray> before = hashes(m_dir->path());
+    populate();
+    const QMap<QString, QByteArray> before = contents(m_dir->path());
     QProcess holder;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("ZEL_HOLD_LOCK"), m_db);
@@ -191,6 +215,7 @@ void tst_HostileFiles::lockedDatabaseWaitsForItsOwner()
     holder.start(QCoreApplication::applicationFilePath(), QStringList());
     QVERIFY(holder.waitForReadyRead(TestTimeouts::Medium));
     QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
+    MessageLog log;
 
     QList<Verdict> asked;
     const bool up = ProjectDbCheck::resolve(m_db, [&](const QString &, const ProjectDbCheck::Result &r) {
@@ -201,8 +226,8 @@ void tst_HostileFiles::lockedDatabaseWaitsForItsOwner()
     });
     QVERIFY(up);
     QCOMPARE(asked, QList<Verdict>{Verdict::Locked});
-    QVERIFY(s_log.filter(m_db).size() >= 1);
-    QCOMPARE(hashes(m_dir->path()), before);
+    QVERIFY(!log.messages().filter(m_db).isEmpty());
+    QCOMPARE(contents(m_dir->path()), before);
 }
 
 void tst_HostileFiles::garbledSettings_data()
@@ -221,8 +246,10 @@ void tst_HostileFiles::garbledSettings_data()
         << "[User]\nUsername=" + huge + "\n" << "192.168.1.188"
         << QString(AppSettings::MaxUsernameLength, 'a') << 80 << "User/Username";
     QTest::addRow("long number ignored")
-        << QByteArray("[NetWork]\nPort=0000000000000000000000000000008080\n") << "192.168.1.188" << "ADMIN" << 80
-        << "NetWork/Port";
+        << QByteArray("[NetWork]\nPort=0000000000000000000000000000008080\n") << "192.168.1.188"
+        << "ADMIN" << 80 << "NetWork/Port";
+    QTest::addRow("port out of range") << QByteArray("[NetWork]\nPort=70000\n") << "192.168.1.188"
+                                       << "ADMIN" << 80 << "";
     QTest::addRow("list address cut")
         << "[NetWork]\nIp=" + huge.left(200) + "," + huge.left(200) + "\n"
         << QString(AppSettings::MaxAddressLength - 201, 'a').prepend(QString(200, 'a') + ',')
@@ -240,11 +267,9 @@ void tst_HostileFiles::garbledSettings()
     QFETCH(int, port);
     QFETCH(QString, logged);
 
-    QFile file(m_dir->filePath(QStringLiteral("config.ini")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(ini);
-    file.close();
-    const QMap<QString, QByteArray> before = hashes(m_dir->path());
+    QVERIFY(writeFile(m_dir->filePath(QStringLiteral("config.ini")), ini));
+    const QMap<QString, QByteArray> before = contents(m_dir->path());
+    MessageLog log;
 
     AppSettings *settings = AppSettings::instance();
     for (int read = 0; read < 3; ++read) {
@@ -252,11 +277,80 @@ void tst_HostileFiles::garbledSettings()
         QCOMPARE(settings->username(), user);
         QCOMPARE(settings->port(), port);
     }
-    const QStringList lines = s_log.filter(QStringLiteral("config.ini"));
+    const QStringList lines = log.messages().filter(QStringLiteral("config.ini"));
     QCOMPARE(lines.size(), logged.isEmpty() ? 0 : 1); // once, however often it is read
     if (!logged.isEmpty())
         QVERIFY2(lines.first().contains(logged), qPrintable(lines.first()));
-    QCOMPARE(hashes(m_dir->path()), before);
+    QCOMPARE(contents(m_dir->path()), before);
+}
+
+void tst_HostileFiles::storesOnAHostileDatabase_data()
+{
+    QTest::addColumn<Hostile>("hostile");
+    QTest::addColumn<bool>("readable");
+    QTest::addRow("not a database") << Hostile::Garbage << false;
+    QTest::addRow("read-only file") << Hostile::ReadOnlyFile << true;
+    QTest::addRow("unwritable directory, no file yet") << Hostile::LockedDirNewFile << false;
+    QTest::addRow("unwritable directory, existing file") << Hostile::LockedDirOldFile << true;
+    QTest::addRow("project.db is a directory") << Hostile::FileIsDirectory << false;
+    QTest::addRow("data directory under a file") << Hostile::ParentIsFile << false;
+}
+
+void tst_HostileFiles::storesOnAHostileDatabase()
+{
+    QFETCH(Hostile, hostile);
+    QFETCH(bool, readable);
+    const QString dir = m_dir->filePath(QStringLiteral("data"));
+    QVERIFY(QDir().mkpath(dir));
+    DataDir::set(dir);
+    const QString db = projectDbPath();
+    std::unique_ptr<Unwritable> lock;
+    switch (hostile) {
+    case Hostile::Garbage:
+        QVERIFY(writeFile(db, QByteArray(8192, '\xa5')));
+        break;
+    case Hostile::ReadOnlyFile:
+    case Hostile::LockedDirOldFile:
+        populate();
+        lock.reset(new Unwritable(hostile == Hostile::ReadOnlyFile ? db : dir));
+        break;
+    case Hostile::LockedDirNewFile:
+        lock.reset(new Unwritable(dir));
+        break;
+    case Hostile::FileIsDirectory:
+        QVERIFY(QDir().mkpath(db));
+        break;
+    case Hostile::ParentIsFile:
+        QVERIFY(writeFile(m_dir->filePath(QStringLiteral("plain")), "x"));
+        DataDir::set(m_dir->filePath(QStringLiteral("plain/data")));
+        break;
+    }
+    if (lock && !lock->isActive())
+        QSKIP("this system cannot make the file unwritable");
+
+    const QString path = projectDbPath();
+    const bool existed = QFileInfo(path).isFile();
+    const QByteArray before = fileBytes(path);
+    MessageLog log;
+    createProjectTables();
+    QCOMPARE(successfulWrites(), 0);
+    QVERIFY(!log.messages().isEmpty());
+
+    // What was there is still read; an unreadable file reads as empty, not as a fresh ADMIN.
+    PermissionStore rights;
+    rights.loadForUser(QStringLiteral("bob"));
+    QCOMPARE(UserStore::allUsers().size(), readable ? 2 : 0);
+    QCOMPARE(UserStore::checkLogin(QStringLiteral("bob"), QStringLiteral("pw")), readable);
+    QCOMPARE(UserStore::userType(QStringLiteral("ADMIN")), readable ? 0 : 1);
+    QCOMPARE(PortNameStore::loadPortNames(0).value(1), readable ? QStringLiteral("Camera") : QString());
+    QCOMPARE(rights.hasPortRight(1, PermissionStore::Input), !readable);
+    QCOMPARE(UserStore::loginModel(), 0);
+    QVERIFY(CaptionStore::loadRows().isEmpty());
+    QVERIFY(QSqlDatabase::connectionNames().isEmpty());
+
+    // The file is exactly as it was: never deleted, truncated or replaced.
+    QCOMPARE(QFileInfo(path).isFile(), existed);
+    QCOMPARE(fileBytes(path), before);
 }
 
 int main(int argc, char **argv)

@@ -7,16 +7,16 @@
 #include "loginsettingdialog.h"
 #include "svgwidgets.h"
 #include "tempdatadir.h"
-#include "testtimeouts.h"
 #include "userstore.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTranslator>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(LoginFlow::Outcome)
 
 class TestLogin : public QObject
 {
@@ -25,11 +25,9 @@ class TestLogin : public QObject
 private slots:
     void init();
     void cleanup();
-    void freshInstallLogsInAsAdmin();
-    void wrongPasswordIsRememberedToo();
-    void untickedBoxForgetsThePassword();
-    void escapeStaysEnterLogsIn();
-    void messageClearsTwoSecondsAfterTheLastFailure();
+    void freshInstallLogsInAsAdminWithEnter();
+    void rememberedPassword_data();
+    void rememberedPassword();
     void settingsRefuseBadAddressOrPort_data();
     void settingsRefuseBadAddressOrPort();
     void addressStates_data();
@@ -40,7 +38,6 @@ private slots:
 
 private:
     void login(LoginDialog &dialog, const QString &user, const QString &password);
-    QSettings config() const { return QSettings(DataDir::filePath("config.ini"), QSettings::IniFormat); }
     TempDataDir *m_dir = nullptr;
 };
 
@@ -67,52 +64,10 @@ void TestLogin::login(LoginDialog &dialog, const QString &user, const QString &p
     dialog.findChild<QPushButton *>("btnLogin")->click();
 }
 
-void TestLogin::freshInstallLogsInAsAdmin()
+void TestLogin::freshInstallLogsInAsAdminWithEnter()
 {
     LoginDialog dialog;
     QCOMPARE(dialog.userNameEdit()->text(), QStringLiteral("ADMIN"));
-    dialog.open();
-    login(dialog, "ADMIN", "tiger905");
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(AppSettings::instance()->currentUser(), QStringLiteral("ADMIN"));
-    QCOMPARE(AppSettings::instance()->currentUserType(), 0);
-    QSettings ini(DataDir::filePath("config.ini"), QSettings::IniFormat);
-    QCOMPARE(ini.value("User/Username").toString(), QStringLiteral("ADMIN"));
-}
-
-void TestLogin::wrongPasswordIsRememberedToo()
-{
-    {
-        LoginDialog dialog;
-        dialog.open();
-        dialog.rememberBox()->setChecked(true);
-        login(dialog, "ADMIN", "wrong'one");
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(dialog.message(), QStringLiteral("username or password error!"));
-    }
-    LoginDialog next;
-    QVERIFY(next.rememberBox()->isChecked());
-    QCOMPARE(next.passwordEdit()->text(), QStringLiteral("wrong'one"));
-}
-
-void TestLogin::untickedBoxForgetsThePassword()
-{
-    UserStore::setRemember(true);
-    UserStore::setRememberedPassword(QStringLiteral("tiger905"));
-    LoginDialog dialog;
-    QCOMPARE(dialog.passwordEdit()->text(), QStringLiteral("tiger905"));
-    dialog.open();
-    dialog.rememberBox()->setChecked(false);
-    login(dialog, "ADMIN", "nope");
-    QVERIFY(!UserStore::isRemember());
-    LoginDialog next;
-    QVERIFY(!next.rememberBox()->isChecked());
-    QCOMPARE(next.passwordEdit()->text(), QString());
-}
-
-void TestLogin::escapeStaysEnterLogsIn()
-{
-    LoginDialog dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dialog.passwordEdit()->setFocus();
@@ -121,21 +76,38 @@ void TestLogin::escapeStaysEnterLogsIn()
     dialog.passwordEdit()->setText(QStringLiteral("tiger905"));
     QTest::keyClick(dialog.passwordEdit(), Qt::Key_Return);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(!dialog.isVisible());
+    QCOMPARE(AppSettings::instance()->currentUser(), QStringLiteral("ADMIN"));
+    QCOMPARE(AppSettings::instance()->currentUserType(), 0);
+    QSettings ini(DataDir::filePath("config.ini"), QSettings::IniFormat);
+    QCOMPARE(ini.value("User/Username").toString(), QStringLiteral("ADMIN"));
 }
 
-void TestLogin::messageClearsTwoSecondsAfterTheLastFailure()
+void TestLogin::rememberedPassword_data()
 {
-    LoginDialog dialog;
-    dialog.open();
-    login(dialog, "ADMIN", "x");
-    QVERIFY(dialog.isMessageTimerActive());
-    // Let part of the two seconds go by, fail again: the clock starts over.
-    QTRY_VERIFY_WITH_TIMEOUT(dialog.messageRemainingMs() < LoginDialog::MessageMs - 300, TestTimeouts::Short);
-    login(dialog, "ADMIN", "y");
-    QVERIFY(dialog.messageRemainingMs() > LoginDialog::MessageMs - 200);
-    QCOMPARE(dialog.message(), QStringLiteral("username or password error!"));
-    QTRY_COMPARE_WITH_TIMEOUT(dialog.message(), QString(), TestTimeouts::Medium);
+    QTest::addColumn<bool>("remembered"); // "tiger905" from the last start
+    QTest::addColumn<bool>("tick");
+    QTest::addRow("a wrong password is remembered too") << false << true;
+    QTest::addRow("an unticked box forgets the password") << true << false;
+}
+
+void TestLogin::rememberedPassword()
+{
+    QFETCH(bool, remembered);
+    QFETCH(bool, tick);
+    QVERIFY(UserStore::setRemember(remembered));
+    QVERIFY(!remembered || UserStore::setRememberedPassword(QStringLiteral("tiger905")));
+    {
+        LoginDialog dialog;
+        QCOMPARE(dialog.passwordEdit()->text(), remembered ? QStringLiteral("tiger905") : QString());
+        dialog.open();
+        dialog.rememberBox()->setChecked(tick);
+        login(dialog, "ADMIN", "wrong'one");
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.message(), QStringLiteral("username or password error!"));
+    }
+    LoginDialog next;
+    QCOMPARE(next.rememberBox()->isChecked(), tick);
+    QCOMPARE(next.passwordEdit()->text(), tick ? QStringLiteral("wrong'one") : QString());
 }
 
 void TestLogin::settingsRefuseBadAddressOrPort_data()
@@ -163,20 +135,14 @@ void TestLogin::settingsRefuseBadAddressOrPort()
     settings.findChild<QLineEdit *>("DevicePort")->setText(port);
     settings.findChild<QComboBox *>("cbb_type")->setCurrentIndex(2);
     settings.findChild<QPushButton *>("btnOK")->click();
-    DeviceState *state = DeviceState::instance();
-    if (problem.isEmpty()) {
-        QCOMPARE(settings.result(), int(QDialog::Accepted));
-        QCOMPARE(state->deviceAddress(), host);
-        QCOMPARE(state->devicePort(), port.toInt());
-        QCOMPARE(state->deviceType(), 2);
-        return;
-    }
     // Refused: the dialog stays open, says why, and the store keeps the old values.
-    QVERIFY(settings.isVisible());
+    const bool accepted = problem.isEmpty();
+    QCOMPARE(settings.isVisible(), !accepted);
     QVERIFY2(settings.problem().contains(problem), qPrintable(settings.problem()));
-    QCOMPARE(state->deviceAddress(), QStringLiteral("192.168.1.50"));
-    QCOMPARE(state->devicePort(), 8080);
-    QCOMPARE(state->deviceType(), 1);
+    DeviceState *state = DeviceState::instance();
+    QCOMPARE(state->deviceAddress(), accepted ? host : QStringLiteral("192.168.1.50"));
+    QCOMPARE(state->devicePort(), accepted ? port.toInt() : 8080);
+    QCOMPARE(state->deviceType(), accepted ? 2 : 1);
 }
 
 void TestLogin::addressStates_data()
@@ -188,12 +154,9 @@ void TestLogin::addressStates_data()
     const int ok = QValidator::Acceptable, partial = QValidator::Intermediate, bad = QValidator::Invalid;
     QTest::addRow("ip complete") << int(K::IPv4) << "192.168.1.10" << ok;
     QTest::addRow("ip half-typed") << int(K::IPv4) << "192.168.1." << partial;
-    QTest::addRow("ip letters") << int(K::IPv4) << "999.300.1.1abc" << bad;
     QTest::addRow("ip over 255") << int(K::IPv4) << "99.300.1.1" << bad;
-    QTest::addRow("mask two numbers") << int(K::SubnetMask) << "255.255" << partial;
     QTest::addRow("mask with a hole") << int(K::SubnetMask) << "255.0.255.0" << partial;
     QTest::addRow("mac") << int(K::Mac) << "00:1a:2B:3C:4D:5E" << ok;
-    QTest::addRow("mac two pairs") << int(K::Mac) << "11:22" << partial;
     QTest::addRow("mac not hex") << int(K::Mac) << "11:2G" << bad;
     QTest::addRow("host leading hyphen") << int(K::Host) << "-matrix" << partial;
 }
@@ -212,26 +175,21 @@ void TestLogin::startUpOrder_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("answer");
-    QTest::addColumn<int>("outcome");
-    QTest::addColumn<bool>("dialogShown");
-    QTest::addRow("mode 0, logged in") << 0 << int(QDialog::Accepted) << int(LoginFlow::Outcome::LoggedIn) << true;
-    QTest::addRow("mode 0, cancelled") << 0 << int(QDialog::Rejected) << int(LoginFlow::Outcome::Cancelled) << true;
-    QTest::addRow("mode 1, no dialog") << 1 << int(QDialog::Accepted) << int(LoginFlow::Outcome::Skipped) << false;
+    QTest::addColumn<LoginFlow::Outcome>("outcome");
+    QTest::addRow("mode 0, logged in") << 0 << int(QDialog::Accepted) << LoginFlow::Outcome::LoggedIn;
+    QTest::addRow("mode 0, cancelled") << 0 << int(QDialog::Rejected) << LoginFlow::Outcome::Cancelled;
+    QTest::addRow("mode 1, no dialog") << 1 << int(QDialog::Accepted) << LoginFlow::Outcome::Skipped;
 }
 
 void TestLogin::startUpOrder()
 {
     QFETCH(int, mode);
     QFETCH(int, answer);
-    QFETCH(int, outcome);
-    QFETCH(bool, dialogShown);
-    {
-        QSettings ini(DataDir::filePath("config.ini"), QSettings::IniFormat);
-        ini.setValue("NetWork/Ip", "10.0.0.7");
-        ini.setValue("NetWork/Port", 4001);
-        ini.setValue("Type/type", 7);
-        ini.setValue("User/Username", "ghost");
-    }
+    QFETCH(LoginFlow::Outcome, outcome);
+    QFile ini(DataDir::filePath("config.ini"));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[NetWork]\nIp=10.0.0.7\nPort=4001\n[Type]\ntype=7\n[User]\nUsername=ghost\n");
+    ini.close();
     AppSettings::instance()->sync();
     UserStore::loginModel(); // creates the row that setLoginModel updates
     QVERIFY(UserStore::setLoginModel(mode));
@@ -240,8 +198,8 @@ void TestLogin::startUpOrder()
         shown = true;
         return answer;
     });
-    QCOMPARE(int(result), outcome);
-    QCOMPARE(shown, dialogShown);
+    QCOMPARE(result, outcome);
+    QCOMPARE(shown, outcome != LoginFlow::Outcome::Skipped);
     QCOMPARE(DeviceState::instance()->deviceAddress(), QStringLiteral("10.0.0.7"));
     QCOMPARE(DeviceState::instance()->devicePort(), 4001);
     QCOMPARE(DeviceState::instance()->deviceType(), 1); // 7 is no model

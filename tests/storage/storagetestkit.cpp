@@ -17,21 +17,6 @@
 
 namespace {
 
-template<typename F> void withRawConnection(const QString &dbPath, F use)
-{
-    const QString name = QStringLiteral("raw-") + QUuid::createUuid().toString();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(dbPath);
-        if (db.open()) {
-            QSqlQuery query(db);
-            use(query);
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-}
-
 QMutex s_logMutex;
 QStringList s_messages;
 QtMessageHandler s_previousHandler = nullptr;
@@ -45,35 +30,50 @@ void collect(QtMsgType, const QMessageLogContext &, const QString &message)
 
 void enableAll(QLoggingCategory *category)
 {
-    if (s_previousFilter)
-        s_previousFilter(category);
     category->setEnabled(QtDebugMsg, true);
     category->setEnabled(QtWarningMsg, true);
 }
 
+#ifdef Q_OS_LINUX
+bool setImmutable(const QString &path, bool on)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
+#endif
+
 } // namespace
 
-QVector<QVariantList> rawRows(const QString &sql, const QString &dbPath)
+QStringList rawRows(const QString &sql, const QString &dbPath, bool *ok)
 {
-    QVector<QVariantList> rows;
-    withRawConnection(dbPath, [&](QSqlQuery &query) {
-        if (!query.exec(sql))
-            return;
-        while (query.next()) {
-            QVariantList row;
+    QStringList rows;
+    const QString name = QStringLiteral("raw-") + QUuid::createUuid().toString();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(dbPath);
+        const bool opened = db.open();
+        QSqlQuery query(db);
+        const bool done = opened && query.exec(sql);
+        while (done && query.next()) {
+            QStringList values;
             for (int i = 0; i < query.record().count(); ++i)
-                row.append(query.value(i));
-            rows.append(row);
+                values << query.value(i).toString();
+            rows << values.join(QLatin1Char('|'));
         }
-    });
+        if (ok)
+            *ok = done;
+    }
+    QSqlDatabase::removeDatabase(name);
     return rows;
-}
-
-bool rawExec(const QString &sql, const QString &dbPath)
-{
-    bool ok = false;
-    withRawConnection(dbPath, [&](QSqlQuery &query) { ok = query.exec(sql); });
-    return ok;
 }
 
 MessageLog::MessageLog()
@@ -111,38 +111,15 @@ bool writeFile(const QString &path, const QByteArray &bytes)
            file.write(bytes) == bytes.size();
 }
 
-#ifdef Q_OS_LINUX
-namespace {
-
-bool setImmutable(const QString &path, bool on)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
-    if (fd < 0)
-        return false;
-    int flags = 0;
-    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (ok) {
-        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return ok;
-}
-
-} // namespace
-#endif
-
 Unwritable::Unwritable(const QString &path)
     : m_path(path)
 {
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    m_active = true;
 #ifdef Q_OS_LINUX
+    // Permissions do not stop root.
     if (::geteuid() == 0)
         m_active = m_immutable = setImmutable(path, true);
-    else
-        m_active = true;
-#else
-    m_active = true;
 #endif
 }
 

@@ -5,10 +5,6 @@
 
 #include <QByteArray>
 #include <QStringList>
-#include <QVariantList>
-#include <QVector>
-
-#include <memory>
 
 // Each case gets its own data directory; DataDir points there until the case ends.
 class ScopedDataDir
@@ -23,9 +19,16 @@ private:
     TempDataDir m_dir;
 };
 
-// Reads project.db (or another file) on a connection of its own, bypassing the stores.
-QVector<QVariantList> rawRows(const QString &sql, const QString &dbPath);
-bool rawExec(const QString &sql, const QString &dbPath);
+// Runs sql on project.db (or another file) on a connection of its own, bypassing the
+// stores; one "a|b|c" text per row.
+QStringList rawRows(const QString &sql, const QString &dbPath, bool *ok = nullptr);
+
+inline bool rawExec(const QString &sql, const QString &dbPath)
+{
+    bool ok = false;
+    rawRows(sql, dbPath, &ok);
+    return ok;
+}
 
 // Collects every message (debug included, whatever QT_LOGGING_RULES says) while alive.
 class MessageLog
