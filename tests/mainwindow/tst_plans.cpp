@@ -111,7 +111,6 @@ void tst_Plans::menuCommands_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("sent");
     QTest::addRow("save plan 1") << -1 << true << 0 << "Save Plan 1" << QByteArray("{param=Save0}");
-    QTest::addRow("clear plan 10") << -1 << true << 9 << "Clear Plan 10" << QByteArray("{param=Clear9}");
     QTest::addRow("save before login") << -1 << false << 0 << "Save Plan 1" << QByteArray();
     QTest::addRow("no plan right: no clear") << 11 << true << 0 << "Clear Plan 1" << QByteArray();
     QTest::addRow("no video switching: no recall") << 22 << true << 0 << "Recall Plan 1" << QByteArray();

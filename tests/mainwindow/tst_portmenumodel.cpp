@@ -87,20 +87,23 @@ void tst_PortMenuModel::menus_data()
     QTest::addColumn<bool>("dialogs");        // every dialog opener set
     QTest::addColumn<QString>("expected");
 
+    // A menu template with its space-separated flags filled in.
+    auto fill = [](QString menu, const char *flags) {
+        for (const QString &flag : QString::fromLatin1(flags).split(' '))
+            menu = menu.arg(flag);
+        return menu;
+    };
     const QString video = "Splice%1|Rename(F2)+|Resolution%2|无信号输出%3|缩放模式%4|Graphics Test%5|"
                           "清除%6|Switch Layout%7|Freeze / Unfreeze%8|No Signal Input%9";
-    auto v = [&video](const char *flags) {
-        QString s = video;
-        const QStringList f = QString::fromLatin1(flags).split(' ');
-        for (const QString &x : f)
-            s = s.arg(x);
-        return s;
-    };
+    auto v = [&](const char *flags) { return fill(video, flags); };
     QTest::addRow("video, administrator, no dialogs yet") << "video" << 5 << 1 << -1 << -1 << false
         << v("+ {+} - - - + {+} + {+}");
-    QTest::addRow("video on 0808-S: no splicing") << "video" << 5 << 3 << -1 << -1 << true << v("- {+} + + + + {-} + {+}");
-    QTest::addRow("video without right 22") << "video" << 5 << 1 << 22 << -1 << true << v("- {+} + + + - {+} + {+}");
-    QTest::addRow("video without the output") << "video" << 5 << 1 << -1 << 1 << true << v("- {-} - - - - {+} - {-}");
+    QTest::addRow("video on 0808-S: no splicing")
+        << "video" << 5 << 3 << -1 << -1 << true << v("- {+} + + + + {-} + {+}");
+    QTest::addRow("video without right 22")
+        << "video" << 5 << 1 << 22 << -1 << true << v("- {+} + + + - {+} + {+}");
+    QTest::addRow("video without the output")
+        << "video" << 5 << 1 << -1 << 1 << true << v("- {-} - - - - {+} - {-}");
     QTest::addRow("video, locked cell") << "locked" << 9 << 4 << -1 << -1 << true << "";
     QTest::addRow("video, bound output") << "bound" << 2 << 1 << -1 << -1 << true
         << QString(v("+ {+} + + + + {+} + {+}")).replace("Splice+", "Unsplice+");
@@ -119,13 +122,14 @@ void tst_PortMenuModel::menus_data()
 
     const QString input = "Rename(F2)+|GraphicsTest%1|OSD Setting%2|Edid%3|Volume Setting%4|"
                           "Resolution{+}|HDCP Setting%5";
-    QTest::addRow("input, no dialogs yet") << "input" << 2 << 1 << -1 << -1 << false
-        << input.arg("-", "-", "-", "+", "{+}");
-    QTest::addRow("input") << "input" << 2 << 1 << -1 << -1 << true << input.arg("+", "+", "+", "+", "{+}");
-    QTest::addRow("input without right 14") << "input" << 2 << 1 << 14 << -1 << true << input.arg("-", "+", "+", "+", "{+}");
-    QTest::addRow("input without the input") << "input" << 2 << 1 << -1 << 0 << true << input.arg("-", "-", "-", "+", "{-}");
-    QTest::addRow("input without its audio") << "input" << 2 << 1 << -1 << 2 << true << input.arg("+", "+", "+", "-", "{+}");
-    QTest::addRow("audio source without right 4") << "source" << 2 << 1 << 4 << -1 << true << "Rename(F2)+|Volume Setting-";
+    auto in = [&](const char *flags) { return fill(input, flags); };
+    QTest::addRow("input, no dialogs yet") << "input" << 2 << 1 << -1 << -1 << false << in("- - - + {+}");
+    QTest::addRow("input") << "input" << 2 << 1 << -1 << -1 << true << in("+ + + + {+}");
+    QTest::addRow("input without right 14") << "input" << 2 << 1 << 14 << -1 << true << in("- + + + {+}");
+    QTest::addRow("input without the input") << "input" << 2 << 1 << -1 << 0 << true << in("- - - + {-}");
+    QTest::addRow("input without its audio") << "input" << 2 << 1 << -1 << 2 << true << in("+ + + - {+}");
+    QTest::addRow("audio source without right 4")
+        << "source" << 2 << 1 << 4 << -1 << true << "Rename(F2)+|Volume Setting-";
     QTest::addRow("input on the infrared page") << "irpage" << 2 << 1 << -1 << -1 << true << "Rename(F2)+";
 }
 

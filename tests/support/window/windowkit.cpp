@@ -156,7 +156,8 @@ QStringList WindowKit::sentBeforeMarker()
     const QString marker = QStringLiteral("{param=Get_Volume}");
     const int before = m_device->receivedCommands().count(marker);
     MessageDistance::instance()->sendGetVolume();
-    if (!QTest::qWaitFor([&] { return m_device->receivedCommands().count(marker) > before; }, TestTimeouts::Medium))
+    auto arrived = [&] { return m_device->receivedCommands().count(marker) > before; };
+    if (!QTest::qWaitFor(arrived, TestTimeouts::Medium))
         return {QStringLiteral("(the marker never arrived)")};
     QStringList sent = m_device->receivedCommands();
     const int at = sent.lastIndexOf(marker);
