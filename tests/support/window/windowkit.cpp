@@ -63,7 +63,8 @@ void WindowKit::cleanup()
     if (!m_sharedModel.isEmpty() && !QTest::currentTestFailed())
         return;
     m_sharedModel.clear();
-    closeWindow();
+    m_window.reset();
+    MessageDistance::instance()->disconnectFromDevice();
     m_device.reset();
     DataDir::set(QString());
     m_dir.reset();
@@ -125,6 +126,7 @@ bool WindowKit::openSettled(const QString &model)
     if (!QTest::qWaitFor([&] { return !spy.isEmpty(); }, TestTimeouts::Medium))
         return false;
     QCoreApplication::processEvents();
+    m_device->clearReceivedCommands();
     return true;
 }
 
@@ -144,12 +146,6 @@ void WindowKit::release()
     cleanup();
 }
 
-void WindowKit::closeWindow()
-{
-    m_window.reset();
-    MessageDistance::instance()->disconnectFromDevice();
-}
-
 bool WindowKit::waitForCommand(const QString &command, int timeout) const
 {
     return QTest::qWaitFor([&] { return m_device->receivedCommands().contains(command); }, timeout);
@@ -160,15 +156,15 @@ QStringList WindowKit::sentBeforeMarker()
     const QString marker = QStringLiteral("{param=Get_Volume}");
     const int before = m_device->receivedCommands().count(marker);
     MessageDistance::instance()->sendGetVolume();
-    if (!QTest::qWaitFor([&] { return m_device->receivedCommands().count(marker) > before; }, TestTimeouts::Medium))
+    auto arrived = [&] { return m_device->receivedCommands().count(marker) > before; };
+    if (!QTest::qWaitFor(arrived, TestTimeouts::Medium))
         return {QStringLiteral("(the marker never arrived)")};
     QStringList sent = m_device->receivedCommands();
     const int at = sent.lastIndexOf(marker);
     return at < 0 ? sent : sent.mid(0, at);
 }
 
-bool WindowKit::setRights(const QString &user, const QList<int> &deniedKeys, const QList<int> &deniedInputs,
-                          const QList<int> &deniedOutputs)
+bool WindowKit::setRights(const QString &user, const QList<int> &deniedKeys, const QList<int> &deniedInputs)
 {
     if (!UserStore::addUser(user, QStringLiteral("pw")))
         return false;
@@ -182,8 +178,6 @@ bool WindowKit::setRights(const QString &user, const QList<int> &deniedKeys, con
         rights.functions[key] = false;
     for (int input : deniedInputs)
         rights.inputs[input - 1] = false;
-    for (int output : deniedOutputs)
-        rights.outputs[output - 1] = false;
     if (!store.saveRights(probe.userId(), rights))
         return false;
     AppSettings::instance()->setUsername(user);

@@ -28,15 +28,13 @@ public:
     // texts" and answered with `answer`.
     void openWindow(LoginFlow::Runner login = {});
     // openWindow (after startDevice unless a device runs), then waits until the last
-    // start-up record has been applied.
+    // start-up record has been applied and clears the device's command log.
     bool openSettled(const QString &model);
     // openSettled, but the window stays for the next case that asks for the same model:
     // init() then only resets the dialogs and the commands the device got. release()
     // (in cleanupTestCase) closes it; a failed case closes it too.
     bool openShared(const QString &model);
     void release();
-    // Closes the window and the link; the device keeps running with its state.
-    void closeWindow();
     bool waitForCommand(const QString &command, int timeout = TestTimeouts::Medium) const;
     // Sends a marker query and returns the commands the device got before it.
     QStringList sentBeforeMarker();
@@ -48,10 +46,9 @@ public:
         return m_window->findChild<T *>(QLatin1String(name));
     }
 
-    // Gives `user` default rights less the function keys, inputs and outputs named
-    // (1-based ports) and makes them the logged-in user.
-    static bool setRights(const QString &user, const QList<int> &deniedKeys,
-                          const QList<int> &deniedInputs = {}, const QList<int> &deniedOutputs = {});
+    // Gives `user` default rights less the function keys and inputs (1-based) named and
+    // makes them the logged-in user.
+    static bool setRights(const QString &user, const QList<int> &deniedKeys, const QList<int> &deniedInputs = {});
     // A drop of `text` on the port's cell, as the drag manager delivers it.
     static bool dropOn(TableWidget *grid, int port, const QString &text);
 
