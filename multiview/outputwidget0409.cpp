@@ -88,6 +88,17 @@ void OutputWidget0409::refreshLayout()
     setViewLayout(viewLayoutFor(DeviceState::instance()->virMode(), m_joinButton, m_viewLayout));
 }
 
+void OutputWidget0409::setInputNames(const QMap<int, QString> &names)
+{
+    m_inputNames = names;
+    if (m_currentInput > 0)
+        m_currentName = names.value(m_currentInput);
+    for (InputSignalWidget0409 *item : qAsConst(m_windows)) {
+        if (item->input() > 0)
+            item->setInput(item->input(), names.value(item->input()));
+    }
+}
+
 void OutputWidget0409::setCurrentInput(int input)
 {
     m_currentInput = input;

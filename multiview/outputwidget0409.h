@@ -49,7 +49,8 @@ public:
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
     // Whether the user may use an input; without a checker every input may be used.
     void setPermissionChecker(std::function<bool(int input)> checker) { m_inputAllowed = std::move(checker); }
-    void setInputNames(const QMap<int, QString> &names) { m_inputNames = names; }
+    // Windows already on the canvas take the new names too (a rename, a language switch).
+    void setInputNames(const QMap<int, QString> &names);
     QMap<int, QString> inputNames() const { return m_inputNames; }
     void setCanvasDisabled(bool disabled) { m_disabled = disabled; }
 

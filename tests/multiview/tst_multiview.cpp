@@ -190,6 +190,12 @@ void tst_Multiview::dropOpensZoomsAndRestoresAWindow()
     addCellWindow(2, QPoint(460, 260));
     QCOMPARE(m_canvas->windows().size(), 1);
     QCOMPARE(m_sent.last(), QStringLiteral("{param=WindowOpen1/2/1/1920/1080/1920/1080}"));
+    // A rename or a language switch reaches the window already open.
+    m_canvas->setInputNames({{2, QStringLiteral("Lobby")}});
+    QStringList texts;
+    for (const QLabel *label : item->findChildren<QLabel *>())
+        texts << label->text();
+    QVERIFY2(texts.join(QLatin1Char('|')).contains(QStringLiteral("[2] Lobby")), qPrintable(texts.join('|')));
     item->runAction(Item::Action::ZoomMaximum);
     QCOMPARE(m_sent.last(), QStringLiteral("{param=WindowResize1/0/0/5760/3240}"));
     item->restore();
