@@ -1,4 +1,3 @@
-#include "logbatch.h"
 #include "logmessagehandler.h"
 #include "messagedistance.h"
 #include "testtimeouts.h"
@@ -9,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+
+#include <memory>
+#include <vector>
 
 namespace {
 QDateTime s_fakeNow;
@@ -41,11 +43,11 @@ private slots:
     void writesCrLfLinesToTheDailyFile();
     void theFileFollowsTheDateOfTheNextSecond();
     void twoThreadsNeverMixLines();
-    void batchedLinesReachTheFileInOrder();
     void linkLinesHeldByTheWorkerReachTheFile();
 
 private:
     QByteArray readLog(const QString &name) const;
+    QByteArrayList todaysMessages() const;
     QTemporaryDir *m_dir = nullptr;
     QString m_oldCwd;
 };
@@ -73,6 +75,17 @@ QByteArray TestLogging::readLog(const QString &name) const
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.readAll();
+}
+
+// Today's messages, one per line, without the time, the place and the line end.
+QByteArrayList TestLogging::todaysMessages() const
+{
+    QByteArrayList messages;
+    for (const QByteArray &line : readLog(LogFile::fileNameFor(QDateTime::currentDateTime())).split('\n')) {
+        if (!line.isEmpty())
+            messages << line.mid(line.indexOf("]:", line.indexOf("Line:")) + 2).chopped(1);
+    }
+    return messages;
 }
 
 void TestLogging::lineFormat_data()
@@ -106,9 +119,7 @@ void TestLogging::writesCrLfLinesToTheDailyFile()
     qWarning("first");
     qWarning() << QStringLiteral("第二 line");
     qInstallMessageHandler(nullptr);
-    const QString name = LogFile::fileNameFor(QDateTime::currentDateTime());
-    const QByteArray log = readLog(name);
-    const QList<QByteArray> lines = log.split('\n');
+    const QList<QByteArray> lines = readLog(LogFile::fileNameFor(QDateTime::currentDateTime())).split('\n');
     QCOMPARE(lines.size(), 3);
     // Release builds too name the file and line.
     QVERIFY(lines.at(0).endsWith("[File:" __FILE__ "  Line:" + QByteArray::number(firstLine) + "]:first\r"));
@@ -137,74 +148,28 @@ void TestLogging::theFileFollowsTheDateOfTheNextSecond()
 
 void TestLogging::twoThreadsNeverMixLines()
 {
+    constexpr int PerThread = 300;
     qInstallMessageHandler(logMessageHandler);
-    const int perThread = 300;
-    auto writer = [perThread](char tag) {
-        return QThread::create([perThread, tag] {
+    std::vector<std::unique_ptr<QThread>> writers;
+    for (const char tag : {'a', 'b'}) {
+        writers.emplace_back(QThread::create([tag] {
             const QByteArray body(200, tag);
-            for (int i = 0; i < perThread; ++i)
+            for (int i = 0; i < PerThread; ++i)
                 qWarning("%s", body.constData());
-        });
-    };
-    QThread *a = writer('a');
-    QThread *b = writer('b');
-    a->start();
-    b->start();
-    QVERIFY(a->wait(TestTimeouts::Long));
-    QVERIFY(b->wait(TestTimeouts::Long));
-    delete a;
-    delete b;
-    qInstallMessageHandler(nullptr);
-
-    const QList<QByteArray> lines = readLog(LogFile::fileNameFor(QDateTime::currentDateTime())).split('\n');
-    int countA = 0, countB = 0;
-    for (const QByteArray &line : lines) {
-        if (line.isEmpty())
-            continue;
-        const QByteArray body = line.mid(line.indexOf("]:", line.indexOf("Line:")) + 2);
-        if (body == QByteArray(200, 'a') + '\r')
-            ++countA;
-        else if (body == QByteArray(200, 'b') + '\r')
-            ++countB;
-        else
-            QFAIL(line.left(80).constData());
+        }));
+        writers.back()->start();
     }
-    QCOMPARE(countA, perThread);
-    QCOMPARE(countB, perThread);
+    for (const auto &writer : writers)
+        QVERIFY(writer->wait(TestTimeouts::Long));
+    qInstallMessageHandler(nullptr);
+    const QByteArrayList messages = todaysMessages();
+    QCOMPARE(messages.size(), 2 * PerThread);
+    QCOMPARE(messages.count(QByteArray(200, 'a')), PerThread);
+    QCOMPARE(messages.count(QByteArray(200, 'b')), PerThread);
 }
 
-// A batch holds its info lines back; a warning, a line from another thread or the end
-// of the batch writes them, and the file keeps the order they were logged in. Lines left
-// for the next flush are seen through the link below.
-void TestLogging::batchedLinesReachTheFileInOrder()
-{
-    const auto bodies = [this] {
-        QByteArray text;
-        for (const QByteArray &line : readLog(LogFile::fileNameFor(QDateTime::currentDateTime())).split('\n'))
-            text += line.mid(line.lastIndexOf("]:") + 2).trimmed();
-        return text;
-    };
-    qInstallMessageHandler(logMessageHandler);
-    {
-        LogBatch batch;
-        qInfo("1");
-        qInfo("2");
-        QCOMPARE(bodies(), QByteArray());
-        qWarning("3");
-        QCOMPARE(bodies(), QByteArray("123"));
-        qInfo("4");
-        QScopedPointer<QThread> other(QThread::create([] { qInfo("5"); }));
-        other->start();
-        QVERIFY(other->wait(TestTimeouts::Long));
-        QCOMPARE(bodies(), QByteArray("12345"));
-        qInfo("6");
-    }
-    qInstallMessageHandler(nullptr);
-    QCOMPARE(bodies(), QByteArray("123456"));
-}
-
-// The reply worker holds its lines back; they still reach the file, in order, once
-// the link goes quiet.
+// The reply worker holds its lines back in a batch, and the read's line waits for the
+// worker's flush; they still reach the file, in order, once the link goes quiet.
 void TestLogging::linkLinesHeldByTheWorkerReachTheFile()
 {
     s_rules = QLoggingCategory::installFilter(linkDebugOn);
