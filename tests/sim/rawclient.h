@@ -12,10 +12,7 @@ class RawClient : public QObject
 public:
     RawClient()
     {
-        connect(&socket, &QTcpSocket::readyRead, this, [this] {
-            received += socket.readAll();
-            ++reads;
-        });
+        connect(&socket, &QTcpSocket::readyRead, this, [this] { received += socket.readAll(); });
     }
     bool connectTo(quint16 port)
     {
@@ -32,13 +29,9 @@ public:
     // up to and including it.
     QByteArray takeUntil(const QByteArray &needle, int timeout = TestTimeouts::Short)
     {
-        QElapsedTimer clock;
-        clock.start();
-        while (!received.contains(needle) && clock.elapsed() < timeout)
-            QTest::qWait(5);
-        const int at = received.indexOf(needle);
-        if (at < 0)
+        if (!QTest::qWaitFor([&] { return received.contains(needle); }, timeout))
             return QByteArray();
+        const int at = received.indexOf(needle);
         const QByteArray taken = received.left(at + needle.size());
         received.remove(0, at + needle.size());
         return taken;
@@ -52,5 +45,4 @@ public:
 
     QTcpSocket socket;
     QByteArray received;
-    int reads = 0;
 };

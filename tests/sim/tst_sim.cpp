@@ -2,13 +2,17 @@
 #include "simtestkit.h"
 #include "simdevice.h"
 #include "simrecords.h"
+#include "tempdatadir.h"
 #include "testtimeouts.h"
 
+#include <QFile>
 #include <QTcpSocket>
 #include <QtTest>
 
 #include <memory>
 
+// The simulator on raw sockets: its answers, who hears of a command, its state file
+// and its deliberate faults.
 class TestSim : public QObject
 {
     Q_OBJECT
@@ -19,6 +23,10 @@ private slots:
     void whoHearsOfACommand_data();
     void whoHearsOfACommand();
     void commandsSplitAtEveryOffset();
+    void stateFileRoundTrip();
+    void stateFileOfAnotherModelIsRefused();
+    void faultDropAfterCommands();
+    void faultWithholdAck();
 };
 
 // clang-format off
@@ -45,8 +53,6 @@ void TestSim::answersAfterSettings_data()
                       R"("Bg_Color":0,0,0,"Move_dir":left})");
     QTest::addRow("multiview volume loses the offset") << "0409-S" << QStringList{"Volume102/70"}
         << "Get_Volume" << QByteArray(R"("Volume2":70)");
-    QTest::addRow("bezel") << "0809" << QStringList{"Bezel_x1/2/3/4", "Bezel_y5/6/7/8"} << "version"
-        << QByteArray(R"("bezel_x":"1/2/3/4","bezel_y":"5/6/7/8")");
     QTest::addRow("alone keeps hdmi audio") << "0809" << QStringList{"AloneVideo", "3VIDEO5"} << "status"
         << QByteArray(R"("audio105":105,)");
     QTest::addRow("splice mode binds its outputs") << "0809" << QStringList{"mode3"} << "bindinfo"
@@ -68,10 +74,6 @@ void TestSim::answersAfterSettings_data()
     QTest::addRow("a cleared plan is empty") << "0809"
         << QStringList{"5VIDEO1", "Save0", "Clear0", "8VIDEO1", "Recall0"} << "status"
         << QByteArray(R"({"video1":8,)");
-    QTest::addRow("network settings") << "0809"
-        << QStringList{"&ip,ip=10.0.0.5,gateway=10.0.0.1,subnet=255.0.0.0,mac=02:00:00:00:00:01"} << "netInfo"
-        << QByteArray(R"({"ip":"10.0.0.5","gateway":"10.0.0.1","subnet":"255.0.0.0","DHCP":false,)"
-                      R"("mac":"02:00:00:00:00:01"})");
     QTest::addRow("default restores the factory state") << "0808-S"
         << QStringList{"4VIDEO1", "Bind1/2", "Default"} << "bindinfo"
         << QByteArray(R"({"bind1":"1","bind2":"2",)");
@@ -119,10 +121,6 @@ void TestSim::whoHearsOfACommand_data()
         << SimRecords::http200() << nothing << true;
     QTest::addRow("video to output 9 of an 8-output model") << "0808" << QStringList{"3VIDEO9"} << nothing
                                                             << nothing << false;
-    QTest::addRow("splitter area on a plain matrix") << "0809" << QStringList{"3VIDEO901"} << nothing
-                                                     << nothing << false;
-    QTest::addRow("hdcp input 5 of the multiview") << "0409-S" << QStringList{"Input_HDCP5/1"} << nothing
-                                                   << nothing << false;
     QTest::addRow("window 5") << "0409-S" << QStringList{"WindowOpen5/1/1/0/0/10/10"} << nothing << nothing
                               << false;
     QTest::addRow("bind past the last output") << "0808" << QStringList{"Bind7/8/9"} << nothing << nothing
@@ -176,6 +174,90 @@ void TestSim::commandsSplitAtEveryOffset()
         QCOMPARE(device->receivedCommands().mid(device->receivedCommands().size() - 3),
                  (QStringList{"{param=3VIDEO5}", "{param=Frozen5/1}", "{param=status}"}));
     }
+}
+
+void TestSim::stateFileRoundTrip()
+{
+    TempDataDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("device.json");
+    auto device = startSim("0409-S");
+    QVERIFY(device);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    for (const char *c : {"WindowOpen1/3/1/100/200/960/540", "VIR1", "Rotate2/3", "Save4",
+                          "Bezel_x9/8/7/6", "Font_Color1/2/3", "Input_HDCP4/2", "EDID_Sel2/3"})
+        client.command(QString::fromLatin1(c));
+    QVERIFY(!client.ask("status").isEmpty());
+    QVERIFY(device->saveState(path));
+
+    SimDevice restored("0409-S");
+    QVERIFY(restored.loadState(path));
+    QCOMPARE(restored.state().toJson(), device->state().toJson());
+    QCOMPARE(restored.state().windows.at(0), (SimWindow{3, 1, 100, 200, 960, 540}));
+    QVERIFY(restored.state().plans.at(4).stored);
+    QCOMPARE(restored.state().edid.value(2), QStringLiteral("builtin/3"));
+}
+
+void TestSim::stateFileOfAnotherModelIsRefused()
+{
+    TempDataDir dir;
+    const QString path = dir.filePath("device.json");
+    SimDevice matrix("0808");
+    QVERIFY(matrix.saveState(path));
+    SimDevice multiview("0409-S");
+    const QJsonObject before = multiview.state().toJson();
+    QString error;
+    QVERIFY(!multiview.loadState(path, &error));
+    QVERIFY(error.contains("0808"));
+    QFile broken(dir.filePath("broken.json"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("{\"model\":\"0409-S\",");
+    broken.close();
+    QVERIFY(!multiview.loadState(broken.fileName(), &error));
+    QVERIFY(!multiview.loadState(dir.filePath("missing.json"), &error));
+    QCOMPARE(multiview.state().toJson(), before);
+}
+
+void TestSim::faultDropAfterCommands()
+{
+    SimFaults faults;
+    faults.dropAfterCommands = 2;
+    auto device = startSim("0809", faults);
+    QVERIFY(device);
+    RawClient client;
+    QVERIFY(client.connectTo(device->controlPort()));
+    QSignalSpy closed(&client.socket, &QTcpSocket::disconnected);
+    // Commands past the second are never read, even when they came in the same read.
+    client.send("{param=3VIDEO1}{param=version}{param=4VIDEO1}");
+    QCOMPARE(client.takeUntil("}"), SimRecords::version(device->state()));
+    QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, TestTimeouts::Short);
+    QCOMPARE(device->state().video.value(1), 3);
+    QCOMPARE(device->receivedCommands().size(), 2);
+    // A new connection gets its own count.
+    RawClient again;
+    QVERIFY(again.connectTo(device->controlPort()));
+    QCOMPARE(again.ask("version"), SimRecords::version(device->state()));
+}
+
+void TestSim::faultWithholdAck()
+{
+    SimFaults faults;
+    faults.withholdAck = true;
+    auto device = startSim("0809", faults);
+    QVERIFY(device);
+    RawClient control;
+    QVERIFY(control.connectTo(device->controlPort()));
+    RawClient uploader;
+    QVERIFY(uploader.connectTo(device->uploadPort()));
+    control.command("Update_EDID1");
+    QTRY_COMPARE_WITH_TIMEOUT(device->receivedCommands().size(), 1, TestTimeouts::Short);
+    uploader.send(QByteArray(300, 'e'));
+    QCOMPARE(uploader.takeUntil("<ACK_0>\r\n"), QByteArray("<ACK_0>\r\n"));
+    // The bytes are taken; Done gets a refusal instead of the acknowledgement.
+    control.command("Done");
+    QCOMPARE(uploader.takeUntil("\r\n"), QByteArray("<NAK_1>\r\n"));
+    QCOMPARE(device->receivedUploads().size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSim)
