@@ -3,7 +3,6 @@
 #include "devicestate.h"
 #include "testtimeouts.h"
 
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -27,32 +26,15 @@ Collector::Collector(MessageDistance *link)
         all << Emission{"forward", {}, t};
     });
     connect(link, &M::si_http200Analysis, this, [this] { all << Emission{"http200", {}, {}}; });
-    connect(link, &M::si_SetDhcpSwitch, this, [this](bool on) {
-        all << Emission{"dhcp", {}, {}, on};
-    });
-    connect(link, &M::si_osdUploadFinish, this, [this] {
-        all << Emission{"uploadFinish", {}, {}};
-    });
-    connect(link, &M::si_updateProgressVal, this, [this](int left) {
-        all << Emission{"progress", {}, QString::number(left)};
-    });
+    connect(link, &M::si_SetDhcpSwitch, this, [this] { all << Emission{"dhcp", {}, {}}; });
 }
 
-int Collector::indexOf(const QString &signal) const
+QStringList signalNames(const QList<Emission> &emissions)
 {
-    for (int i = 0; i < all.size(); ++i) {
-        if (all.at(i).signal == signal)
-            return i;
-    }
-    return -1;
-}
-
-QStringList Collector::names() const
-{
-    QStringList n;
-    for (const Emission &e : all)
-        n << e.signal;
-    return n;
+    QStringList names;
+    for (const Emission &e : emissions)
+        names << e.signal;
+    return names;
 }
 
 bool LinkTestBase::start(const QString &model, const SimFaults &faults)
@@ -68,11 +50,7 @@ bool LinkTestBase::start(const QString &model, const SimFaults &faults)
     link()->connectToDevice(QStringLiteral("127.0.0.1"), m_device->controlPort());
     if (!connected.wait(TestTimeouts::Short))
         return false;
-    QElapsedTimer clock;
-    clock.start();
-    while (m_device->clientCount() < 1 && clock.elapsed() < TestTimeouts::Short)
-        QTest::qWait(5);
-    return m_device->clientCount() == 1;
+    return QTest::qWaitFor([this] { return m_device->clientCount() == 1; }, TestTimeouts::Short);
 }
 
 void LinkTestBase::stop()
@@ -92,10 +70,8 @@ QList<Emission> LinkTestBase::exchange(const std::function<void()> &send, const 
         link()->sendGetRotate();
     else
         link()->sendVersion();
-    QElapsedTimer clock;
-    clock.start();
-    while (m_collector->indexOf(marker) < 0 && clock.elapsed() < TestTimeouts::Short)
-        QTest::qWait(5);
+    if (!QTest::qWaitFor([&] { return m_collector->indexOf(marker) >= 0; }, TestTimeouts::Short))
+        qWarning().noquote() << "no" << marker << "record";
     QList<Emission> before;
     for (const Emission &e : qAsConst(m_collector->all)) {
         if (e.signal == marker)
@@ -108,11 +84,8 @@ QList<Emission> LinkTestBase::exchange(const std::function<void()> &send, const 
 Emission LinkTestBase::only(const QString &signal, const std::function<void()> &send)
 {
     const QList<Emission> got = exchange(send);
-    QStringList names;
-    for (const Emission &e : got)
-        names << e.signal;
-    if (names != QStringList{signal}) {
-        qWarning().noquote() << "expected only" << signal << "got" << names.join(',');
+    if (signalNames(got) != QStringList{signal}) {
+        qWarning().noquote() << "expected only" << signal << "got" << signalNames(got).join(',');
         return Emission();
     }
     return got.first();
