@@ -10,8 +10,7 @@ private slots:
     void outOfRangeValuesFallBack();
 };
 
-// A button's splitter layout out of range falls back; a record's is kept as the
-// device sent it.
+// Out of range falls back, but a record's splitter layout is kept as the device sent it.
 void TestDeviceState::outOfRangeValuesFallBack()
 {
     DeviceState *s = DeviceState::instance();

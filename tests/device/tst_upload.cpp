@@ -73,7 +73,6 @@ static QByteArray fileBytes(int size)
 void TestUpload::piecesFollowTheAnswers_data()
 {
     QTest::addColumn<int>("size");
-    QTest::addRow("one byte") << 1;
     QTest::addRow("exactly one piece") << 500;
     QTest::addRow("one byte over") << 501;
     QTest::addRow("1200 bytes") << 1200;
@@ -118,7 +117,6 @@ void TestUpload::secondUploadWaitsItsTurn()
     link()->uploadData(QStringLiteral("{param=Update_EDID2}"), second, QStringLiteral("{param=Done}"));
     QTRY_COMPARE_WITH_TIMEOUT(m_upload->received(), first.left(500), TestTimeouts::Short);
     QTRY_COMPARE_WITH_TIMEOUT(m_control->received(), QByteArray("{param=Update_EDID1}"), TestTimeouts::Short);
-    QCOMPARE(link()->uploadQueueSize(), 5); // piece, Done, announce, piece, Done
 
     m_upload->send("1");
     QTRY_COMPARE_WITH_TIMEOUT(m_upload->received(), first, TestTimeouts::Short);
