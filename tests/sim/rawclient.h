@@ -3,6 +3,7 @@
 #include "testtimeouts.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QTcpSocket>
 #include <QtTest>
 
@@ -29,9 +30,12 @@ public:
     // up to and including it.
     QByteArray takeUntil(const QByteArray &needle, int timeout = TestTimeouts::Short)
     {
-        if (!QTest::qWaitFor([&] { return received.contains(needle); }, timeout))
-            return QByteArray();
+        QDeadlineTimer deadline(timeout);
+        while (!received.contains(needle) && !deadline.hasExpired())
+            QSignalSpy(&socket, &QTcpSocket::readyRead).wait(int(deadline.remainingTime()));
         const int at = received.indexOf(needle);
+        if (at < 0)
+            return QByteArray();
         const QByteArray taken = received.left(at + needle.size());
         received.remove(0, at + needle.size());
         return taken;

@@ -1,12 +1,10 @@
 #include "rawclient.h"
 #include "simtestkit.h"
-#include "simdevice.h"
 #include "simrecords.h"
 #include "tempdatadir.h"
 #include "testtimeouts.h"
 
 #include <QFile>
-#include <QTcpSocket>
 #include <QtTest>
 
 // The simulator on raw sockets: its answers, who hears of a command, its state file

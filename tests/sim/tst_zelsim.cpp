@@ -67,7 +67,6 @@ void TestZelsim::badOptionsAreRefused_data()
     QTest::addRow("unknown model") << QStringList{"--model", "0909"} << "unknown model";
     QTest::addRow("port out of range") << QStringList{"--port", "70000"} << "--port";
     QTest::addRow("address") << QStringList{"--listen", "localhost.nowhere"} << "--listen";
-    QTest::addRow("fragment not a number") << QStringList{"--fragment", "x"} << "--fragment";
 }
 
 void TestZelsim::badOptionsAreRefused()

@@ -1,9 +1,9 @@
 #include "linkharness.h"
 
+#include "../sim/simtestkit.h"
 #include "devicestate.h"
 #include "testtimeouts.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 Collector::Collector(MessageDistance *link)
@@ -39,9 +39,8 @@ QStringList signalNames(const QList<Emission> &emissions)
 
 bool LinkTestBase::start(const QString &model, const SimFaults &faults)
 {
-    m_device = std::make_unique<SimDevice>(model);
-    m_device->setFaults(faults);
-    if (!m_device->listen(QHostAddress::LocalHost, 0, 0))
+    m_device = startSim(model, faults);
+    if (!m_device)
         return false;
     DeviceState::instance()->setDeviceType(SimDevice::models().indexOf(model));
     m_collector = std::make_unique<Collector>(link());
