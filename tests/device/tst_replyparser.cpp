@@ -15,7 +15,6 @@ class TestReplyParser : public QObject
 private slots:
     void repairs_data();
     void repairs();
-    void linkAndResolutionQuotedTwiceFails();
     void classify_data();
     void classify();
     void dhcp_data();
@@ -31,41 +30,24 @@ private slots:
     void unframedTailIsBounded();
 };
 
+// The device's own formats, as the simulator sends them, are seen through tst_simlink;
+// these are the repairs' edges.
 void TestReplyParser::repairs_data()
 {
     QTest::addColumn<QByteArray>("record");
     QTest::addColumn<QByteArray>("expected");
-    QTest::addRow("caption")
-        << QByteArray("{\"Switch\":true,\"Speed\":3,\"Color\":255,255,255,\"Position_x\":0,\"Position_y\":0,"
-                      "\"Bg_switch\":false,\"Bg_Color\":0,0,0,\"Move_dir\":left}")
-        << QByteArray("{\"Switch\":\"true\",\"Speed\":3,\"Color\":\"255,255,255\",\"Position_x\":0,\"Position_y\":0,"
-                      "\"Bg_switch\":\"false\",\"Bg_Color\":\"0,0,0\",\"Move_dir\":\"left\"}");
     QTest::addRow("caption, direction not last")
         << QByteArray("{\"Switch\":false,\"Speed\":1,\"Color\":1,2,3,\"Position_x\":4,\"Position_y\":5,"
                       "\"Bg_switch\":true,\"Bg_Color\":6,7,8,\"Move_dir\":right,\"x\":1}")
         << QByteArray("{\"Switch\":\"false\",\"Speed\":1,\"Color\":\"1,2,3\",\"Position_x\":4,\"Position_y\":5,"
                       "\"Bg_switch\":\"true\",\"Bg_Color\":\"6,7,8\",\"Move_dir\":\"right\",\"x\":1}");
-    QTest::addRow("resolutions")
-        << QByteArray("{\"in1\":1920x1080,\"out1\":3840x2160}")
-        << QByteArray("{\"in1\":\"1920x1080\",\"out1\":\"3840x2160\"}");
-    QTest::addRow("link values")
-        << QByteArray("{\"link1\":1,\"link2\":0}")
-        << QByteArray("{\"link1\":\"1\",\"link2\":\"0\"}");
-    QTest::addRow("window status bare")
-        << QByteArray("{window1:1,2,window2:3,4,window3:5,6,window4:7,8,VIR:1,AUDIO:2}")
-        << QByteArray("{\"window1\":[1,2],\"window2\":[3,4],\"window3\":[5,6],\"window4\":[7,8],\"VIR\":[1],\"AUDIO\":[2]}");
     QTest::addRow("window status quoted keys")
         << QByteArray("{\"window1\":1,0,0,0,960,540,\"window2\":2,1,960,0,960,540,\"window3\":0,0,0,0,0,0,"
                       "\"window4\":0,0,0,0,0,0,\"VIR\":0,\"AUDIO\":1}")
         << QByteArray("{\"window1\":[1,0,0,0,960,540],\"window2\":[2,1,960,0,960,540],\"window3\":[0,0,0,0,0,0],"
                       "\"window4\":[0,0,0,0,0,0],\"VIR\":[0],\"AUDIO\":[1]}");
-    QTest::addRow("change notice")
-        << QByteArray("{Output_Lock_change=3}") << QByteArray("{\"Output_Lock_change\":\"3\"}");
     QTest::addRow("change notice naming in and out, no value quoting")
         << QByteArray("{input2_change=out3}") << QByteArray("{\"input2_change\":\"out3\"}");
-    QTest::addRow("plain JSON untouched")
-        << QByteArray("{\"type\":\"0809\",\"MCU\":\"1.0\",\"FPGA\":\"2.0\",\"device\":\"matrix\"}")
-        << QByteArray("{\"type\":\"0809\",\"MCU\":\"1.0\",\"FPGA\":\"2.0\",\"device\":\"matrix\"}");
     QTest::addRow("no opening brace untouched") << QByteArray("link1:1}") << QByteArray("link1:1}");
 }
 
@@ -73,37 +55,18 @@ void TestReplyParser::repairs()
 {
     QFETCH(QByteArray, record);
     QFETCH(QByteArray, expected);
-    const QByteArray repaired = repairRecord(record);
-    QCOMPARE(repaired, expected);
+    QCOMPARE(repairRecord(record), expected);
 }
 
-void TestReplyParser::linkAndResolutionQuotedTwiceFails()
-{
-    const QByteArray repaired = repairRecord("{\"in1\":1,\"out1\":2,\"link1\":1}");
-    QJsonParseError error;
-    QJsonDocument::fromJson(repaired, &error);
-    QVERIFY(error.error != QJsonParseError::NoError);
-}
-
+// Each plain record kind reaching its signal is seen through tst_simlink.
 void TestReplyParser::classify_data()
 {
     using K = RecordKind;
     QTest::addColumn<QByteArray>("record");
     QTest::addColumn<QVector<RecordKind>>("kinds");
-    QTest::addRow("version") << QByteArray("{\"type\":\"0809\",\"MCU\":\"1\",\"FPGA\":\"2\",\"device\":\"x\"}")
-                             << QVector<K>{K::Version};
-    QTest::addRow("status") << QByteArray("{\"video\":[1],\"audio\":[1],\"IR\":[1]}") << QVector<K>{K::VideoAudioIRMap};
-    QTest::addRow("window") << QByteArray("{\"window1\":[1],\"VIR\":[0],\"AUDIO\":[1]}") << QVector<K>{K::WindowStatus};
-    QTest::addRow("input presence") << QByteArray("{\"input1\":\"true\"}") << QVector<K>{K::InputChannelState};
-    QTest::addRow("network") << QByteArray("{\"ip\":\"1\",\"gateway\":\"2\",\"subnet\":\"3\"}")
-                             << QVector<K>{K::NetWorkImforamtion};
-    QTest::addRow("resolutions") << QByteArray("{\"in1\":\"a\",\"out1\":\"b\"}") << QVector<K>{K::InOutChannelResolutionMap};
     QTest::addRow("hdcp excludes resolution") << QByteArray("{\"hdcp_in\":[1],\"out\":1}") << QVector<K>{K::HDCPInfo};
     QTest::addRow("link matches in too") << QByteArray("{\"link1\":\"1\"}") << QVector<K>{K::OutputInfo};
-    QTest::addRow("bind") << QByteArray("{\"bind\":[],\"mode\":1}") << QVector<K>{K::BindInfo};
-    QTest::addRow("volume") << QByteArray("{\"Volume\":[1],\"Mute\":[0]}") << QVector<K>{K::VolumnImformation};
     QTest::addRow("caption via Bg_switch") << QByteArray("{\"Bg_switch\":\"true\"}") << QVector<K>{K::TitleImf};
-    QTest::addRow("angle") << QByteArray("{\"Angle\":[0]}") << QVector<K>{K::RotateAngle};
     QTest::addRow("several signals")
         << QByteArray("{\"video\":1,\"audio\":2,\"IR\":3,\"Volume\":4,\"Angle\":5}")
         << QVector<K>{K::VideoAudioIRMap, K::VolumnImformation, K::RotateAngle};
@@ -125,10 +88,8 @@ void TestReplyParser::dhcp_data()
     QTest::addColumn<int>("expected");
     QTest::addRow("true middle") << QByteArray("{\"DHCP\":true,\"ip\":\"1\"}") << 1;
     QTest::addRow("FALSE middle") << QByteArray("{\"DHCP\":FALSE,\"ip\":\"1\"}") << 0;
-    QTest::addRow("last member true") << QByteArray("{\"ip\":\"1\",\"DHCP\":true}") << 1;
     QTest::addRow("last member false") << QByteArray("{\"ip\":\"1\",\"DHCP\":false}") << 0;
     QTest::addRow("quoted value is not a switch") << QByteArray("{\"DHCP\":\"true\"}") << -1;
-    QTest::addRow("other text") << QByteArray("{\"DHCP\":1}") << -1;
     QTest::addRow("absent") << QByteArray("{\"ip\":\"1\"}") << -1;
     QTest::addRow("record that fails to parse") << QByteArray("{\"DHCP\":false,broken}") << 0;
 }
@@ -169,9 +130,6 @@ void TestReplyParser::valueText_data()
 {
     QTest::addColumn<QByteArray>("record");
     QTest::addColumn<QString>("text");
-    QTest::addRow("integer") << QByteArray("{\"v\":5}") << "5";
-    QTest::addRow("fraction") << QByteArray("{\"v\":2.5}") << "2.5";
-    QTest::addRow("array") << QByteArray("{\"v\":[1,2]}") << "[1,2]";
     QTest::addRow("missing") << QByteArray("{}") << "";
     QTest::addRow("largest 64-bit range") << QByteArray("{\"v\":-9223372036854775808}") << "-9223372036854775808";
     QTest::addRow("beyond 64 bits") << QByteArray("{\"v\":1e19}") << QString();
@@ -191,14 +149,11 @@ void TestReplyParser::raw_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("forwards");
     QTest::addColumn<bool>("http200");
-    QTest::addRow("empty") << QByteArray() << QString() << 0 << false;
     QTest::addRow("no-signal answer") << QByteArray("{\"Chn\":1,\"Mode\":2,\"Color\":3}\r\n")
                                       << "{\"Chn\":1,\"Mode\":2,\"Color\":3}" << 1 << false;
     QTest::addRow("change notice renamed")
         << QByteArray("{\"Chn_change\":1,\"Mode_change\":2,\"Color_change\":3}")
         << "{\"Chn\":1,\"Mode\":2,\"Color\":3}" << 1 << false;
-    QTest::addRow("scaler answer") << QByteArray("{\"Chn\":1,\"Scaler_Mode\":2}") << "{\"Chn\":1,\"Scaler_Mode\":2}" << 1
-                                   << false;
     QTest::addRow("both answers in one read")
         << QByteArray("{\"Chn\":1,\"Mode\":2,\"Color\":3}{\"Chn\":1,\"Scaler_Mode\":2}")
         << "{\"Chn\":1,\"Mode\":2,\"Color\":3}{\"Chn\":1,\"Scaler_Mode\":2}" << 2 << false;

@@ -1,4 +1,3 @@
-#include "logbatch.h"
 #include "logmessagehandler.h"
 #include "messagedistance.h"
 #include "testtimeouts.h"
@@ -10,10 +9,13 @@
 #include <QThread>
 #include <QtTest>
 
+#include <memory>
+#include <vector>
+
 namespace {
 QDateTime s_fakeNow;
 int s_clockCalls = 0;
-// First call answers 23:59:59, every later one the next day.
+// First call answers s_fakeNow, every later one a second later.
 QDateTime midnightClock()
 {
     return s_clockCalls++ == 0 ? s_fakeNow : s_fakeNow.addSecs(1);
@@ -39,15 +41,13 @@ private slots:
     void lineFormat_data();
     void lineFormat();
     void writesCrLfLinesToTheDailyFile();
-    void midnightLineLandsInTheNextDaysFile();
-    void theOpenFileFollowsTheDate();
+    void theFileFollowsTheDateOfTheNextSecond();
     void twoThreadsNeverMixLines();
-    void missingLogDirectoryLosesTheLineQuietly();
-    void batchedLinesReachTheFileInOrder();
     void linkLinesHeldByTheWorkerReachTheFile();
 
 private:
     QByteArray readLog(const QString &name) const;
+    QByteArrayList todaysMessages() const;
     QTemporaryDir *m_dir = nullptr;
     QString m_oldCwd;
 };
@@ -75,6 +75,17 @@ QByteArray TestLogging::readLog(const QString &name) const
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.readAll();
+}
+
+// Today's messages, one per line, without the time, the place and the line end.
+QByteArrayList TestLogging::todaysMessages() const
+{
+    QByteArrayList messages;
+    for (const QByteArray &line : readLog(LogFile::fileNameFor(QDateTime::currentDateTime())).split('\n')) {
+        if (!line.isEmpty())
+            messages << line.mid(line.indexOf("]:", line.indexOf("Line:")) + 2).chopped(1);
+    }
+    return messages;
 }
 
 void TestLogging::lineFormat_data()
@@ -108,138 +119,57 @@ void TestLogging::writesCrLfLinesToTheDailyFile()
     qWarning("first");
     qWarning() << QStringLiteral("第二 line");
     qInstallMessageHandler(nullptr);
-    const QString name = LogFile::fileNameFor(QDateTime::currentDateTime());
-    const QByteArray log = readLog(name);
-    const QList<QByteArray> lines = log.split('\n');
+    const QList<QByteArray> lines = readLog(LogFile::fileNameFor(QDateTime::currentDateTime())).split('\n');
     QCOMPARE(lines.size(), 3);
-    QVERIFY(lines.at(0).endsWith("]:first\r"));
-    QVERIFY(lines.at(1).endsWith(QStringLiteral("]:\"第二 line\"\r").toUtf8()));
     // Release builds too name the file and line.
-    QVERIFY(lines.at(0).contains("[File:" __FILE__ "  Line:" + QByteArray::number(firstLine) + "]:first"));
-    QVERIFY(lines.at(2).isEmpty());
+    QVERIFY(lines.at(0).endsWith("[File:" __FILE__ "  Line:" + QByteArray::number(firstLine) + "]:first\r"));
+    QVERIFY(lines.at(1).endsWith(QStringLiteral("]:\"第二 line\"\r").toUtf8()));
 }
 
-void TestLogging::midnightLineLandsInTheNextDaysFile()
+// The open file is left for the next day's; a line stamped 23:59:59 whose file is
+// looked up after midnight lands in the next day's file.
+void TestLogging::theFileFollowsTheDateOfTheNextSecond()
 {
-    s_fakeNow = QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59));
-    s_clockCalls = 0;
-    LogFile::setClockForTesting(midnightClock);
-    qInstallMessageHandler(logMessageHandler);
-    qWarning("at midnight");
-    qInstallMessageHandler(nullptr);
-    QCOMPARE(readLog(QStringLiteral("log/2026-12-31.log")), QByteArray());
-    const QByteArray next = readLog(QStringLiteral("log/2027-01-01.log"));
-    QVERIFY(next.startsWith("[2026-12-31 23:59:59]"));
-    QVERIFY(next.endsWith("at midnight\r\n"));
-}
-
-void TestLogging::theOpenFileFollowsTheDate()
-{
-    s_fakeNow = QDateTime(QDate(2026, 12, 30), QTime(12, 0));
+    s_fakeNow = QDateTime(QDate(2026, 12, 31), QTime(23, 59, 58));
     LogFile::setClockForTesting([] { return s_fakeNow; });
     qInstallMessageHandler(logMessageHandler);
-    qWarning("monday");
-    s_fakeNow = s_fakeNow.addDays(1);
-    qWarning("tuesday");
+    qWarning("old year");
+    s_fakeNow = s_fakeNow.addSecs(1);
+    s_clockCalls = 0;
+    LogFile::setClockForTesting(midnightClock);
+    qWarning("at midnight");
     qInstallMessageHandler(nullptr);
-    QVERIFY(readLog(QStringLiteral("log/2026-12-30.log")).endsWith("]:monday\r\n"));
-    QVERIFY(readLog(QStringLiteral("log/2026-12-31.log")).endsWith("]:tuesday\r\n"));
+    const QByteArray old = readLog(QStringLiteral("log/2026-12-31.log"));
+    QVERIFY2(old.startsWith("[2026-12-31 23:59:58]") && old.count('\n') == 1, old.constData());
+    const QByteArray next = readLog(QStringLiteral("log/2027-01-01.log"));
+    QVERIFY(next.startsWith("[2026-12-31 23:59:59]"));
+    QVERIFY(next.endsWith("]:at midnight\r\n"));
 }
 
 void TestLogging::twoThreadsNeverMixLines()
 {
+    constexpr int PerThread = 300;
     qInstallMessageHandler(logMessageHandler);
-    const int perThread = 300;
-    auto writer = [perThread](char tag) {
-        return QThread::create([perThread, tag] {
+    std::vector<std::unique_ptr<QThread>> writers;
+    for (const char tag : {'a', 'b'}) {
+        writers.emplace_back(QThread::create([tag] {
             const QByteArray body(200, tag);
-            for (int i = 0; i < perThread; ++i)
+            for (int i = 0; i < PerThread; ++i)
                 qWarning("%s", body.constData());
-        });
-    };
-    QThread *a = writer('a');
-    QThread *b = writer('b');
-    a->start();
-    b->start();
-    QVERIFY(a->wait(TestTimeouts::Long));
-    QVERIFY(b->wait(TestTimeouts::Long));
-    delete a;
-    delete b;
-    qInstallMessageHandler(nullptr);
-
-    const QList<QByteArray> lines = readLog(LogFile::fileNameFor(QDateTime::currentDateTime())).split('\n');
-    int countA = 0, countB = 0;
-    for (const QByteArray &line : lines) {
-        if (line.isEmpty())
-            continue;
-        const QByteArray body = line.mid(line.indexOf("]:", line.indexOf("Line:")) + 2);
-        if (body == QByteArray(200, 'a') + '\r')
-            ++countA;
-        else if (body == QByteArray(200, 'b') + '\r')
-            ++countB;
-        else
-            QFAIL(line.left(80).constData());
+        }));
+        writers.back()->start();
     }
-    QCOMPARE(countA, perThread);
-    QCOMPARE(countB, perThread);
+    for (const auto &writer : writers)
+        QVERIFY(writer->wait(TestTimeouts::Long));
+    qInstallMessageHandler(nullptr);
+    const QByteArrayList messages = todaysMessages();
+    QCOMPARE(messages.size(), 2 * PerThread);
+    QCOMPARE(messages.count(QByteArray(200, 'a')), PerThread);
+    QCOMPARE(messages.count(QByteArray(200, 'b')), PerThread);
 }
 
-void TestLogging::missingLogDirectoryLosesTheLineQuietly()
-{
-    QVERIFY(QDir(QStringLiteral("log")).removeRecursively());
-    qInstallMessageHandler(logMessageHandler);
-    qWarning("lost");
-    qInstallMessageHandler(nullptr);
-    QVERIFY(!QFile::exists(LogFile::fileNameFor(QDateTime::currentDateTime())));
-    // The next message finds the directory again once it exists.
-    QVERIFY(QDir().mkpath(QStringLiteral("log")));
-    qInstallMessageHandler(logMessageHandler);
-    qWarning("found");
-    qInstallMessageHandler(nullptr);
-    QVERIFY(readLog(LogFile::fileNameFor(QDateTime::currentDateTime())).endsWith("found\r\n"));
-}
-
-// A batch holds its info lines back; a warning, a line from another thread or the end
-// of the batch writes them, and the file keeps the order they were logged in.
-void TestLogging::batchedLinesReachTheFileInOrder()
-{
-    const auto bodies = [this] {
-        QByteArray text;
-        for (const QByteArray &line : readLog(LogFile::fileNameFor(QDateTime::currentDateTime())).split('\n'))
-            text += line.mid(line.lastIndexOf("]:") + 2).trimmed();
-        return text;
-    };
-    qInstallMessageHandler(logMessageHandler);
-    {
-        LogBatch batch;
-        qInfo("1");
-        qInfo("2");
-        QCOMPARE(bodies(), QByteArray());
-        qWarning("3");
-        QCOMPARE(bodies(), QByteArray("123"));
-        qInfo("4");
-        QScopedPointer<QThread> other(QThread::create([] { qInfo("5"); }));
-        other->start();
-        QVERIFY(other->wait(TestTimeouts::Long));
-        QCOMPARE(bodies(), QByteArray("12345"));
-        qInfo("6");
-    }
-    QCOMPARE(bodies(), QByteArray("123456"));
-    {
-        LogBatch read(LogBatch::Close::LeaveForNextFlush);
-        qInfo("7");
-    }
-    QCOMPARE(bodies(), QByteArray("123456"));
-    {
-        LogBatch pass;
-        qInfo("8");
-    }
-    qInstallMessageHandler(nullptr);
-    QCOMPARE(bodies(), QByteArray("12345678"));
-}
-
-// The reply worker holds its lines back; they still reach the file, in order, once
-// the link goes quiet.
+// The reply worker holds its lines back in a batch, and the read's line waits for the
+// worker's flush; they still reach the file, in order, once the link goes quiet.
 void TestLogging::linkLinesHeldByTheWorkerReachTheFile()
 {
     s_rules = QLoggingCategory::installFilter(linkDebugOn);

@@ -3,6 +3,7 @@
 #include "testtimeouts.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QTcpSocket>
 #include <QtTest>
 
@@ -12,10 +13,7 @@ class RawClient : public QObject
 public:
     RawClient()
     {
-        connect(&socket, &QTcpSocket::readyRead, this, [this] {
-            received += socket.readAll();
-            ++reads;
-        });
+        connect(&socket, &QTcpSocket::readyRead, this, [this] { received += socket.readAll(); });
     }
     bool connectTo(quint16 port)
     {
@@ -32,10 +30,9 @@ public:
     // up to and including it.
     QByteArray takeUntil(const QByteArray &needle, int timeout = TestTimeouts::Short)
     {
-        QElapsedTimer clock;
-        clock.start();
-        while (!received.contains(needle) && clock.elapsed() < timeout)
-            QTest::qWait(5);
+        QDeadlineTimer deadline(timeout);
+        while (!received.contains(needle) && !deadline.hasExpired())
+            QSignalSpy(&socket, &QTcpSocket::readyRead).wait(int(deadline.remainingTime()));
         const int at = received.indexOf(needle);
         if (at < 0)
             return QByteArray();
@@ -52,5 +49,4 @@ public:
 
     QTcpSocket socket;
     QByteArray received;
-    int reads = 0;
 };

@@ -1,10 +1,9 @@
 #include "linkharness.h"
 
+#include "../sim/simtestkit.h"
 #include "devicestate.h"
 #include "testtimeouts.h"
 
-#include <QElapsedTimer>
-#include <QSignalSpy>
 #include <QtTest>
 
 Collector::Collector(MessageDistance *link)
@@ -27,39 +26,21 @@ Collector::Collector(MessageDistance *link)
         all << Emission{"forward", {}, t};
     });
     connect(link, &M::si_http200Analysis, this, [this] { all << Emission{"http200", {}, {}}; });
-    connect(link, &M::si_SetDhcpSwitch, this, [this](bool on) {
-        all << Emission{"dhcp", {}, {}, on};
-    });
-    connect(link, &M::si_osdUploadFinish, this, [this] {
-        all << Emission{"uploadFinish", {}, {}};
-    });
-    connect(link, &M::si_updateProgressVal, this, [this](int left) {
-        all << Emission{"progress", {}, QString::number(left)};
-    });
+    connect(link, &M::si_SetDhcpSwitch, this, [this] { all << Emission{"dhcp", {}, {}}; });
 }
 
-int Collector::indexOf(const QString &signal) const
+QStringList signalNames(const QList<Emission> &emissions)
 {
-    for (int i = 0; i < all.size(); ++i) {
-        if (all.at(i).signal == signal)
-            return i;
-    }
-    return -1;
-}
-
-QStringList Collector::names() const
-{
-    QStringList n;
-    for (const Emission &e : all)
-        n << e.signal;
-    return n;
+    QStringList names;
+    for (const Emission &e : emissions)
+        names << e.signal;
+    return names;
 }
 
 bool LinkTestBase::start(const QString &model, const SimFaults &faults)
 {
-    m_device = std::make_unique<SimDevice>(model);
-    m_device->setFaults(faults);
-    if (!m_device->listen(QHostAddress::LocalHost, 0, 0))
+    m_device = startSim(model, faults);
+    if (!m_device)
         return false;
     DeviceState::instance()->setDeviceType(SimDevice::models().indexOf(model));
     m_collector = std::make_unique<Collector>(link());
@@ -68,11 +49,7 @@ bool LinkTestBase::start(const QString &model, const SimFaults &faults)
     link()->connectToDevice(QStringLiteral("127.0.0.1"), m_device->controlPort());
     if (!connected.wait(TestTimeouts::Short))
         return false;
-    QElapsedTimer clock;
-    clock.start();
-    while (m_device->clientCount() < 1 && clock.elapsed() < TestTimeouts::Short)
-        QTest::qWait(5);
-    return m_device->clientCount() == 1;
+    return QTest::qWaitFor([this] { return m_device->clientCount() == 1; }, TestTimeouts::Short);
 }
 
 void LinkTestBase::stop()
@@ -92,10 +69,8 @@ QList<Emission> LinkTestBase::exchange(const std::function<void()> &send, const 
         link()->sendGetRotate();
     else
         link()->sendVersion();
-    QElapsedTimer clock;
-    clock.start();
-    while (m_collector->indexOf(marker) < 0 && clock.elapsed() < TestTimeouts::Short)
-        QTest::qWait(5);
+    if (!QTest::qWaitFor([&] { return m_collector->indexOf(marker) >= 0; }, TestTimeouts::Short))
+        qWarning().noquote() << "no" << marker << "record";
     QList<Emission> before;
     for (const Emission &e : qAsConst(m_collector->all)) {
         if (e.signal == marker)
@@ -108,11 +83,8 @@ QList<Emission> LinkTestBase::exchange(const std::function<void()> &send, const 
 Emission LinkTestBase::only(const QString &signal, const std::function<void()> &send)
 {
     const QList<Emission> got = exchange(send);
-    QStringList names;
-    for (const Emission &e : got)
-        names << e.signal;
-    if (names != QStringList{signal}) {
-        qWarning().noquote() << "expected only" << signal << "got" << names.join(',');
+    if (signalNames(got) != QStringList{signal}) {
+        qWarning().noquote() << "expected only" << signal << "got" << signalNames(got).join(',');
         return Emission();
     }
     return got.first();

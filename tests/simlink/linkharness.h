@@ -19,16 +19,17 @@ struct Emission
     QString signal;
     QJsonObject obj;
     QString text;
-    bool flag = false;
 };
+
+QStringList signalNames(const QList<Emission> &emissions);
 
 // Collects every signal of the link on the test thread (queued from the worker).
 class Collector : public QObject
 {
 public:
     explicit Collector(MessageDistance *link);
-    int indexOf(const QString &signal) const;
-    QStringList names() const;
+    QStringList names() const { return signalNames(all); }
+    int indexOf(const QString &signal) const { return names().indexOf(signal); }
     QList<Emission> all;
 
 private:

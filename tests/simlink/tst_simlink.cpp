@@ -3,46 +3,24 @@
 #include "linkharness.h"
 #include "testtimeouts.h"
 
-#include <QJsonArray>
 #include <QtTest>
 
-// Each record kind through the client's real parser must reach exactly its signal with the
-// keys and value texts the handlers read.
+// The client's real link against the simulator: each record kind reaches exactly its
+// signal with the keys and value texts the handlers read; changes by others; faults.
 class TestSimLink : public LinkTestBase
 {
     Q_OBJECT
 
 private slots:
     void cleanup() { stop(); }
-    void versionOfEachModel_data();
-    void versionOfEachModel();
     void recordReachesItsSignalOnly_data();
     void recordReachesItsSignalOnly();
     void inputAndLinkChangesReachThisClientToo();
+    void changesByOthers_data();
+    void changesByOthers();
+    void recordsSurviveFaults_data();
+    void recordsSurviveFaults();
 };
-
-// clang-format off
-void TestSimLink::versionOfEachModel_data()
-{
-    QTest::addColumn<QString>("model");
-    for (const QString &m : SimDevice::models())
-        QTest::addRow("%s", qPrintable(m)) << m;
-}
-// clang-format on
-
-void TestSimLink::versionOfEachModel()
-{
-    QFETCH(QString, model);
-    QVERIFY(start(model));
-    link()->sendBezelX(1, 2, 3, 4);
-    const Emission e = only("version", [this] { link()->sendVersion(); });
-    QCOMPARE(e.signal, QStringLiteral("version"));
-    QCOMPARE(valueText(e.obj.value("device")), model);
-    for (const char *key : {"type", "MCU", "FPGA"})
-        QVERIFY(!valueText(e.obj.value(key)).isEmpty());
-    QCOMPARE(valueText(e.obj.value("bezel_x")), QStringLiteral("1/2/3/4"));
-    QCOMPARE(e.obj.contains("Splitter"), model == QLatin1String("0809-M"));
-}
 
 // clang-format off
 // Settings sent first, then the query; the signals its answer raises, and member texts of the last one.
@@ -51,8 +29,14 @@ void TestSimLink::recordReachesItsSignalOnly_data()
     QTest::addColumn<QString>("model");
     QTest::addColumn<QStringList>("settings");
     QTest::addColumn<QString>("query");
-    QTest::addColumn<QStringList>("signalNames");
+    QTest::addColumn<QStringList>("raised");
     QTest::addColumn<QStringList>("members");
+    for (const QString &m : SimDevice::models()) {
+        QTest::addRow("version of %s", qPrintable(m)) << m << QStringList{"Bezel_x1/2/3/4"} << "version"
+            << QStringList{"version"} << QStringList{"device=" + m, "bezel_x=1/2/3/4"};
+    }
+    QTest::addRow("0809-M version carries the splitter") << "0809-M" << QStringList{} << "version"
+        << QStringList{"version"} << QStringList{"Splitter=0"};
     QTest::addRow("routing status") << "0809" << QStringList{"3VIDEO5", "103AUDIO2", "4IR9", "mode1"} << "status"
         << QStringList{"status"} << QStringList{"video5=3", "video2=1", "audio2=103", "audio105=103", "IR9=4", "splice_mode=1"};
     QTest::addRow("splitter areas in status") << "0809-M" << QStringList{"6VIDEO903"} << "status"
@@ -93,17 +77,14 @@ void TestSimLink::recordReachesItsSignalOnly()
     QFETCH(QString, model);
     QFETCH(QStringList, settings);
     QFETCH(QString, query);
-    QFETCH(QStringList, signalNames);
+    QFETCH(QStringList, raised);
     QFETCH(QStringList, members);
     QVERIFY(start(model));
     for (const QString &setting : settings)
         link()->sendData("{param=" + setting + "}");
     const QString marker = query == QLatin1String("Get_Rotate") ? "version" : "rotate";
     const QList<Emission> got = exchange([&] { link()->sendData("{param=" + query + "}"); }, marker);
-    QStringList names;
-    for (const Emission &e : got)
-        names << e.signal;
-    QCOMPARE(names, signalNames);
+    QCOMPARE(signalNames(got), raised);
     for (const QString &member : members) {
         const QString key = member.section('=', 0, 0);
         QCOMPARE(key + '=' + valueText(got.last().obj.value(key)), member);
@@ -121,6 +102,71 @@ void TestSimLink::inputAndLinkChangesReachThisClientToo()
     QCOMPARE(valueText(m_collector->all.at(1).obj.value("link7_change")), QStringLiteral("false"));
     const Emission e = only("input", [this] { link()->sendInputInfo(); });
     QCOMPARE(valueText(e.obj.value("input-6")), QStringLiteral("true"));
+}
+
+// clang-format off
+// Another client's command: the one change notice this client sees, and what it carries.
+void TestSimLink::changesByOthers_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+
+    QTest::addRow("video") << "3VIDEO5" << "video5_change" << "3";
+    QTest::addRow("bind") << "Bind4/5/6" << "Bind4_change" << "4/5/6";
+}
+// clang-format on
+
+void TestSimLink::changesByOthers()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QVERIFY(start("0809"));
+    RawClient other;
+    QVERIFY(other.connectTo(m_device->controlPort()));
+    QTRY_COMPARE_WITH_TIMEOUT(m_device->clientCount(), 2, TestTimeouts::Short);
+    const Emission e = only("changed", [&] {
+        other.command(command);
+        QTRY_VERIFY_WITH_TIMEOUT(m_collector->indexOf("changed") >= 0, TestTimeouts::Short);
+    });
+    QCOMPARE(e.obj.keys(), QStringList{key});
+    QCOMPARE(valueText(e.obj.value(key)), value);
+}
+
+// clang-format off
+void TestSimLink::recordsSurviveFaults_data()
+{
+    QTest::addColumn<int>("split");
+    QTest::addColumn<bool>("garbage");
+    QTest::addColumn<int>("delay");
+    QTest::addRow("split in 3-byte pieces") << 3 << false << 0;
+    QTest::addRow("garbage before each record") << 0 << true << 0;
+    QTest::addRow("split garbage, late") << 5 << true << 50;
+}
+// clang-format on
+
+void TestSimLink::recordsSurviveFaults()
+{
+    QFETCH(int, split);
+    QFETCH(bool, garbage);
+    QFETCH(int, delay);
+    SimFaults faults;
+    faults.splitReplyBytes = split;
+    faults.garbageEvery = garbage ? 1 : 0;
+    faults.replyDelayMs = delay;
+    QVERIFY(start("0809", faults));
+    // The no-signal answer fails the record parser; the records around it stay whole.
+    QList<Emission> got = exchange([this] {
+        link()->sendVersion();
+        link()->sendGetNoinput(2);
+        link()->sendGetSubtitle();
+    });
+    got.erase(std::remove_if(got.begin(), got.end(), [](const Emission &e) { return e.signal == "forward"; }),
+              got.end());
+    QCOMPARE(signalNames(got), (QStringList{"version", "title"}));
+    QCOMPARE(valueText(got.at(0).obj.value("device")), QStringLiteral("0809"));
+    QCOMPARE(valueText(got.at(1).obj.value("Color")), QStringLiteral("255,255,255"));
 }
 
 QTEST_GUILESS_MAIN(TestSimLink)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -8,7 +9,10 @@
 class TempDataDir
 {
 public:
-    TempDataDir();
+    TempDataDir()
+        : m_dir(QDir::tempPath() + QStringLiteral("/zeldesk-test-XXXXXX"))
+    {
+    }
     bool isValid() const { return m_dir.isValid(); }
     QString path() const { return m_dir.path(); }
     QString filePath(const QString &name) const { return m_dir.filePath(name); }

@@ -7,14 +7,27 @@ WirePeer::WirePeer(QObject *parent)
     : QObject(parent)
 {
     connect(&m_server, &QTcpServer::newConnection, this, [this] {
-        m_peer = m_server.nextPendingConnection();
-        connect(m_peer, &QTcpSocket::readyRead, this, [this] { m_received += m_peer->readAll(); });
+        QTcpSocket *socket = m_server.nextPendingConnection();
+        m_peer = socket;
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { m_received += socket->readAll(); });
     });
 }
 
-bool WirePeer::listen()
+bool WirePeer::listen(quint16 port)
 {
-    return m_server.listen(QHostAddress::LocalHost, 0);
+    return m_server.listen(QHostAddress::LocalHost, port);
+}
+
+void WirePeer::send(const QByteArray &bytes)
+{
+    m_peer->write(bytes);
+    m_peer->flush();
+}
+
+void WirePeer::drop()
+{
+    m_peer->abort();
+    m_peer = nullptr;
 }
 
 QByteArray WirePeer::take()

@@ -1,8 +1,0 @@
-#include "tempdatadir.h"
-
-#include <QDir>
-
-TempDataDir::TempDataDir()
-    : m_dir(QDir::tempPath() + QStringLiteral("/zeldesk-test-XXXXXX"))
-{
-}
