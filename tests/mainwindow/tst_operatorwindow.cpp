@@ -40,6 +40,7 @@ private slots:
     // One shared 0809 window.
     void networkValuesConfirmedBeforeSending();
     void factoryResetAsksFirst();
+    void dhcpKeepsTheAddressReadOnly();
     // One shared 0809-M window.
     void languageSwitchRenamesDefaults_data();
     void languageSwitchRenamesDefaults();
@@ -270,6 +271,18 @@ void tst_OperatorWindow::factoryResetAsksFirst()
     m_kit.answer = QDialog::Accepted;
     child<QPushButton>("factorResetBtn")->click();
     QVERIFY(m_kit.waitForCommand(QStringLiteral("{param=Default}")));
+}
+
+// Under DHCP the device picks its own address: the fields cannot be typed in or sent.
+void tst_OperatorWindow::dhcpKeepsTheAddressReadOnly()
+{
+    QVERIFY(m_kit.openShared(QStringLiteral("0809")));
+    for (bool on : {true, false}) {
+        emit m_kit.window()->si_SetDhcpSwitch(on); // as the device's network record does
+        QCOMPARE(child<QLineEdit>("IpEdit")->isReadOnly(), on);
+        QCOMPARE(child<QLineEdit>("SubnetEdit")->isReadOnly(), on);
+        QCOMPARE(child<QPushButton>("netWorkConfirmBtn")->isEnabled(), !on);
+    }
 }
 
 void tst_OperatorWindow::staleMarkerAfterSilentPeer()
