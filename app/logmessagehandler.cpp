@@ -8,6 +8,7 @@
 #include <QMutex>
 
 #include <atomic>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -38,13 +39,22 @@ LogState &state()
     return s;
 }
 
-// The clock's texts, per thread, so a line is formatted without the lock. Formatting
-// a local time is dear: the real clock's texts are kept for the rest of the second.
+// The clock's texts for one line. Formatting a local time is dear: each thread keeps the
+// real clock's texts for the rest of the second.
 struct Moment
 {
     qint64 second = std::numeric_limits<qint64>::min(); // min: a test's clock, no caching
     QByteArray stamp; // "yyyy-MM-dd hh:mm:ss"
     QString fileName; // "log/yyyy-MM-dd.log"
+};
+
+// Plain characters, so the per-thread cache has no destructor: a message logged while
+// the process exits still finds it intact.
+struct SecondCache
+{
+    qint64 second;
+    char stamp[20];
+    char day[11];
 };
 
 QByteArray stampFor(const QDateTime &when)
@@ -56,25 +66,32 @@ QByteArray stampFor(const QDateTime &when)
 // 23:59:59 may open the next day's file.
 Moment now()
 {
+    Moment moment;
     if (QDateTime (*clock)() = s_clock.load(std::memory_order_acquire)) {
-        Moment moment;
         moment.stamp = stampFor(clock());
         moment.fileName = LogFile::fileNameFor(clock());
         return moment;
     }
-    thread_local Moment cached;
+    thread_local SecondCache cached{std::numeric_limits<qint64>::min(), {}, {}};
     const qint64 second = QDateTime::currentSecsSinceEpoch();
     if (second != cached.second) {
         const QDateTime when = QDateTime::fromSecsSinceEpoch(second);
+        const QByteArray stamp = stampFor(when);
+        if (stamp.size() != 19)
+            return {second, stamp, LogFile::fileNameFor(when)}; // a year beyond four digits
+        std::memcpy(cached.stamp, stamp.constData(), 20);
+        std::memcpy(cached.day, stamp.constData(), 10);
+        cached.day[10] = '\0';
         cached.second = second;
-        cached.stamp = stampFor(when);
-        cached.fileName = LogFile::fileNameFor(when);
     }
-    Moment moment = cached;
+    moment.second = second;
+    moment.stamp = QByteArray(cached.stamp, 19);
     const qint64 fileSecond = QDateTime::currentSecsSinceEpoch();
     if (fileSecond != second) {
         moment.second = fileSecond;
         moment.fileName = LogFile::fileNameFor(QDateTime::fromSecsSinceEpoch(fileSecond));
+    } else {
+        moment.fileName = QLatin1String("log/") + QLatin1String(cached.day) + QLatin1String(".log");
     }
     return moment;
 }
