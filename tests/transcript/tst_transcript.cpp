@@ -264,8 +264,12 @@ void tst_Transcript::session()
     const QStringList expected = QString::fromUtf8(golden.readAll()).split(QLatin1Char('\n'));
     const QStringList actual = QString::fromUtf8(text).split(QLatin1Char('\n'));
     // Line by line, so a failure names the first line that differs.
-    for (int i = 0; i < qMax(expected.size(), actual.size()); ++i)
-        QCOMPARE(actual.value(i, QStringLiteral("(end)")), expected.value(i, QStringLiteral("(end)")));
+    for (int i = 0; i < qMax(expected.size(), actual.size()); ++i) {
+        const QString got = actual.value(i, QStringLiteral("(end)"));
+        const QString want = expected.value(i, QStringLiteral("(end)"));
+        if (got != want)
+            QFAIL(qPrintable(QStringLiteral("line %1: \"%2\", recorded \"%3\"").arg(i + 1).arg(got, want)));
+    }
 }
 
 QTEST_MAIN(tst_Transcript)
