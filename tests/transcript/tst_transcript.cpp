@@ -38,8 +38,14 @@ private:
     // Starts a step: its heading goes to the transcript before anything it sends.
     void step(const QString &what) { m_lines << "> " + what; }
     // Orders everything the step sent before the next one.
-    bool settle() { return !m_kit.sentBeforeMarker().contains(QStringLiteral("(the marker never arrived)")); }
-    TableWidget *grid(const char *name) { return m_kit.window()->findChild<TableWidget *>(QLatin1String(name)); }
+    bool settle()
+    {
+        return !m_kit.sentBeforeMarker().contains(QStringLiteral("(the marker never arrived)"));
+    }
+    TableWidget *grid(const char *name)
+    {
+        return m_kit.window()->findChild<TableWidget *>(QLatin1String(name));
+    }
     bool usable(QWidget *w);
     void drop(const char *name, int port, const QString &text);
     void clickPlan(const QString &button, bool twice);
@@ -61,7 +67,8 @@ void tst_Transcript::session_data()
     QTest::addColumn<QString>("model");
     QTest::addColumn<QString>("change"); // what the second client does
     for (const QString &model : SimDevice::models())
-        QTest::newRow(qPrintable(model)) << model << (model == QLatin1String("0409-S") ? "3AUDIO1" : "5VIDEO3");
+        QTest::newRow(qPrintable(model))
+            << model << (model == QLatin1String("0409-S") ? "3AUDIO1" : "5VIDEO3");
 }
 
 // Turns to the page holding w, as the operator would, and says whether w can be used there.
@@ -112,9 +119,11 @@ void tst_Transcript::clickPlan(const QString &button, bool twice)
 // The cells the session touched, as the operator sees them.
 void tst_Transcript::picture()
 {
-    const QVector<QPair<const char *, QList<int>>> cells{
-        {"videoTableWidget", {3, 5, 6}}, {"AudioTable", {2}}, {"audioHDMITable", {102, 103}},
-        {"InfaredTable", {7}},           {"audioTable0808S", {102}}};
+    const QVector<QPair<const char *, QList<int>>> cells{{"videoTableWidget", {3, 5, 6}},
+                                                         {"AudioTable", {2}},
+                                                         {"audioHDMITable", {102, 103}},
+                                                         {"InfaredTable", {7}},
+                                                         {"audioTable0808S", {102}}};
     for (const auto &c : cells) {
         TableWidget *table = grid(c.first);
         if (!usable(table))
@@ -122,7 +131,9 @@ void tst_Transcript::picture()
         for (int port : c.second) {
             if (TableItemWidget *cell = table ? table->cellForPort(port) : nullptr)
                 m_lines << QStringLiteral("= %1 %2: %3 <- %4")
-                               .arg(QLatin1String(c.first)).arg(port).arg(cell->outputText(), cell->inputText());
+                               .arg(QLatin1String(c.first))
+                               .arg(port)
+                               .arg(cell->outputText(), cell->inputText());
         }
     }
     if (QListWidgetItem *input3 = m_kit.child<ListWidget>("listWidget")->item(10))
@@ -136,7 +147,7 @@ void tst_Transcript::session()
     QVERIFY(m_kit.startDevice(model));
     SimDevice *device = m_kit.device();
     int other = -1; // the second client; 0 is the front panel
-    QObject scope; // ends the recording with the case, whichever way it ends
+    QObject scope;  // ends the recording with the case, whichever way it ends
     connect(device, &SimDevice::commandReceived, &scope, [&](int id, const QString &command) {
         if (id != 0 && id != other)
             m_lines << command;
@@ -193,7 +204,8 @@ void tst_Transcript::session()
     if (usable(canvas)) {
         QMimeData data;
         data.setText(QStringLiteral("103"));
-        QDropEvent event(canvas->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent event(
+            canvas->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         static_cast<QObject *>(canvas)->event(&event); // dropEvent is protected
     } else {
         step(QStringLiteral("(not shown)"));
@@ -238,7 +250,8 @@ void tst_Transcript::session()
     QVERIFY(settle());
     // A recall's queries leave on timers; their answers end it.
     if (device->receivedCommands().contains(QStringLiteral("{param=Recall2}")))
-        QTRY_VERIFY_WITH_TIMEOUT(!status.isEmpty() && (!bindings || !bound.isEmpty()), TestTimeouts::Medium);
+        QTRY_VERIFY_WITH_TIMEOUT(!status.isEmpty() && (!bindings || !bound.isEmpty()),
+                                 TestTimeouts::Medium);
     QVERIFY(settle());
 
     QFETCH(QString, change);
@@ -268,7 +281,8 @@ void tst_Transcript::session()
         const QString got = actual.value(i, QStringLiteral("(end)"));
         const QString want = expected.value(i, QStringLiteral("(end)"));
         if (got != want)
-            QFAIL(qPrintable(QStringLiteral("line %1: \"%2\", recorded \"%3\"").arg(i + 1).arg(got, want)));
+            QFAIL(qPrintable(
+                QStringLiteral("line %1: \"%2\", recorded \"%3\"").arg(i + 1).arg(got, want)));
     }
 }
 
