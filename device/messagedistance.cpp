@@ -3,6 +3,7 @@
 #include "devicestate.h"
 #include "keepalive.h"
 #include "logbatch.h"
+#include "recordsignals.h"
 #include "uploadchannel.h"
 
 #include <QCoreApplication>
@@ -417,7 +418,6 @@ void MessageDistance::deliver()
 
 void MessageDistance::emitOne(const Emission &e)
 {
-    using K = ReplyParser::RecordKind;
     switch (e.type) {
     case Emission::Type::Forward: emit si_ForwardAnalysis(e.text); return;
     case Emission::Type::Http200:
@@ -427,22 +427,7 @@ void MessageDistance::emitOne(const Emission &e)
     case Emission::Type::Dhcp: emit si_SetDhcpSwitch(e.on); return;
     case Emission::Type::Record: break;
     }
-    const QJsonObject &obj = e.obj;
-    switch (e.kind) {
-    case K::Version: emit receiveVersionSig(obj); break;
-    case K::VideoAudioIRMap: emit receiveVideoAudioIRMapSig(obj); break;
-    case K::WindowStatus: emit receiveWindowStatusSig(obj); break;
-    case K::InputChannelState: emit receiveInputChannelStateSig(obj); break;
-    case K::NetWorkImforamtion: emit receiveNetWorkImforamtionSig(obj); break;
-    case K::InOutChannelResolutionMap: emit receiveInOutChannelResolutionMapSig(obj); break;
-    case K::OutputInfo: emit receiveOutputInfoSig(obj); break;
-    case K::BindInfo: emit receiveBindInfoSig(obj); break;
-    case K::VolumnImformation: emit receiveVolumnImformationSig(obj); break;
-    case K::TitleImf: emit receiveTitleImfSig(obj); break;
-    case K::RotateAngle: emit receiveRotateAngleSig(obj); break;
-    case K::HDCPInfo: emit receiveHDCPInfoSig(obj); break;
-    case K::ChangedByOthers: emit receiveChangedByOthersSig(obj); break;
-    }
+    emit(this->*RecordSignals::of(e.kind).signal)(e.obj);
 }
 
 void MessageDistance::sendDone()
