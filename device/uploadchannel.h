@@ -34,7 +34,6 @@ public:
     // Closes after writing what is pending.
     void closeGracefully();
     bool isConnected() const;
-    bool isOpening() const { return m_opening; }
 
     // Writes a command on this socket, or aborts it when it is not connected.
     void writeCommand(const QString &command);
