@@ -2,6 +2,7 @@
 
 #include "logmessagehandler.h"
 #include "messagedistance.h"
+#include "recordsignals.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -204,14 +205,8 @@ int runParser(const QStringList &args)
     std::atomic<quint64> received{0};
     QObject receiver; // on this thread, like the main window
     auto count = [&received](const QJsonObject &) { ++received; };
-    for (auto signal : {&MessageDistance::receiveVersionSig, &MessageDistance::receiveInputChannelStateSig,
-                        &MessageDistance::receiveNetWorkImforamtionSig, &MessageDistance::receiveVolumnImformationSig,
-                        &MessageDistance::receiveVideoAudioIRMapSig, &MessageDistance::receiveInOutChannelResolutionMapSig,
-                        &MessageDistance::receiveTitleImfSig, &MessageDistance::receiveHDCPInfoSig,
-                        &MessageDistance::receiveOutputInfoSig, &MessageDistance::receiveWindowStatusSig,
-                        &MessageDistance::receiveRotateAngleSig, &MessageDistance::receiveChangedByOthersSig,
-                        &MessageDistance::receiveBindInfoSig})
-        QObject::connect(link, signal, &receiver, count);
+    for (const RecordSignals::Entry &entry : RecordSignals::all())
+        QObject::connect(link, entry.signal, &receiver, count);
 
     int rc = 0;
     const int replayAt = args.indexOf(QStringLiteral("--replay"));

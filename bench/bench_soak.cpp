@@ -3,6 +3,7 @@
 #include "appsettings.h"
 #include "commands.h"
 #include "datadir.h"
+#include "devicemodel.h"
 #include "devicestate.h"
 #include "messagedistance.h"
 #include "simdevice.h"
@@ -119,10 +120,12 @@ private:
     QString command()
     {
         const int output = pick(1, m_outputs);
+        // Built as for a 0809: the +100 ports keep their offset.
+        constexpr int model = DeviceModels::code(DeviceModel::Model0809);
         switch (pick(0, 5)) {
-        case 0: return Commands::switchPort(pick(1, m_inputs), 0, output, 1);
-        case 1: return Commands::switchPort(pick(1, m_inputs), 1, pick(1, m_inputs), 1);
-        case 2: return Commands::switchPort(pick(1, m_inputs), 2, output, 1);
+        case 0: return Commands::switchPort(pick(1, m_inputs), 0, output, model);
+        case 1: return Commands::switchPort(pick(1, m_inputs), 1, pick(1, m_inputs), model);
+        case 2: return Commands::switchPort(pick(1, m_inputs), 2, output, model);
         case 3: return Commands::volume(pick(1, m_inputs), pick(0, 100));
         case 4: return Commands::outputLock(output, pick(0, 1) == 1);
         default:

@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include "devicemodel.h"
+
 namespace {
 QString wrap(const QString &body)
 {
@@ -40,7 +42,7 @@ QString setNetwork(const QString &ip, const QString &gateway, const QString &sub
 QString switchPort(int input, int type, int output, int deviceType)
 {
     // Only the 0409-S takes bare port numbers for the +100 audio/HDMI-audio ports.
-    if (deviceType == 2) {
+    if (DeviceModels::fromCode(deviceType) == DeviceModel::Model0409S) {
         if (input > 100)
             input -= 100;
         if (output > 100)

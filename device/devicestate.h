@@ -1,6 +1,7 @@
 #pragma once
 
 #include "captionsettings.h"
+#include "devicemodel.h"
 
 #include <QMap>
 #include <QString>
@@ -56,13 +57,17 @@ public:
     ZEL_DEVICESTATE_VALUE(QString, subnetMask, SubnetMask, QString())
 
 public:
-    // 0 "0808", 1 "0809", 2 "0409-S", 3 "0808-S", 4 "0809-M"; anything else reads as 1.
-    int deviceType() const { return m_deviceType; }
-    void setDeviceType(int code) { m_deviceType = normalizedDeviceType(code); }
-    static int normalizedDeviceType(int code) { return code >= 0 && code <= 4 ? code : 1; }
+    // A DeviceModel code; a code that names no model reads as the fallback model.
+    int deviceType() const { return DeviceModels::code(m_deviceType); }
+    DeviceModel deviceTypeModel() const { return m_deviceType; }
+    void setDeviceType(int code) { m_deviceType = DeviceModels::fromCodeOr(code); }
+    static int normalizedDeviceType(int code)
+    {
+        return DeviceModels::code(DeviceModels::fromCodeOr(code));
+    }
 
 private:
-    int m_deviceType = 1;
+    DeviceModel m_deviceType = DeviceModels::Fallback;
 
     ZEL_DEVICESTATE_VALUE(QString, mcuVersion, McuVersion, QString())
     ZEL_DEVICESTATE_VALUE(QString, fpgaVersion, FpgaVersion, QString())

@@ -3,6 +3,8 @@
 #include "devicestate.h"
 #include "keepalive.h"
 #include "logbatch.h"
+#include "recordsignals.h"
+#include "uploadchannel.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -21,26 +23,9 @@ Q_LOGGING_CATEGORY(lcLink, "zel.device.link")
 namespace {
 
 constexpr int ReconnectIntervalMs = 2000;
-constexpr int UploadConnectTimeoutMs = 2000;
-constexpr int UploadCloseDelayMs = 1000;
-constexpr int CloseCountdownIntervalMs = 1000;
-constexpr int PieceSize = 500;
 
 MessageDistance *s_link = nullptr;
 bool s_synchronous = false;
-
-void destroyLink()
-{
-    delete s_link;
-    s_link = nullptr;
-}
-
-quint16 defaultUploadPort()
-{
-    bool ok = false;
-    const uint port = qEnvironmentVariable("ZELDESK_UPLOAD_PORT").toUInt(&ok);
-    return ok && port > 0 && port <= 0xFFFF ? static_cast<quint16>(port) : quint16(6666);
-}
 
 } // namespace
 
@@ -51,7 +36,10 @@ MessageDistance *MessageDistance::instance()
     if (!s_link) {
         s_link = new MessageDistance;
         // Torn down with the application object so the worker is joined before exit.
-        qAddPostRoutine(destroyLink);
+        qAddPostRoutine([] {
+            delete s_link;
+            s_link = nullptr;
+        });
     }
     return s_link;
 }
@@ -64,10 +52,9 @@ void MessageDistance::setSynchronous(bool on)
 
 MessageDistance::MessageDistance()
     : m_synchronous(s_synchronous)
-    , m_uploadPort(defaultUploadPort())
 {
     m_socket = new QTcpSocket;
-    m_uploadSocket = new QTcpSocket;
+    m_upload = new UploadChannel(this);
     m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
     connect(m_socket, &QTcpSocket::readyRead, this, [this] { receiveDataSlot(m_socket->readAll()); });
 
@@ -75,35 +62,16 @@ MessageDistance::MessageDistance()
     m_reconnectTimer->setInterval(ReconnectIntervalMs);
     connect(m_reconnectTimer, &QTimer::timeout, this, &MessageDistance::reconnectTick);
 
-    connect(m_uploadSocket, &QTcpSocket::stateChanged, this,
-            [this](QAbstractSocket::SocketState state) { uploadStateChanged(state); });
-    connect(m_uploadSocket, &QTcpSocket::readyRead, this, &MessageDistance::uploadReadyRead);
     connect(m_socket, &QTcpSocket::stateChanged, this,
             [this](QAbstractSocket::SocketState state) { controlStateChanged(state); });
 
-    m_uploadCloseTimer = new QTimer(this);
-    connect(m_uploadCloseTimer, &QTimer::timeout, this, [this] {
-        if (m_closePending) {
-            m_closePending = false;
-            openUploadSocket(false);
-        }
-        m_uploadCloseTimer->stop();
-    });
-    m_closeCountdownTimer = new QTimer(this);
-    connect(m_closeCountdownTimer, &QTimer::timeout, this, [this] {
-        openUploadSocket(false);
-        --m_countdownTicks;
-        if (m_countdownTicks < 1)
-            m_closeCountdownTimer->stop();
-    });
+    connect(m_upload, &UploadChannel::commandDue, this, &MessageDistance::sendData);
+    connect(m_upload, &UploadChannel::doneDue, this, &MessageDistance::sendDone);
+    connect(m_upload, &UploadChannel::progress, this, &MessageDistance::si_updateProgressVal);
+    connect(m_upload, &UploadChannel::disableUi, this, &MessageDistance::si_setDisableUiObject);
+    connect(m_upload, &UploadChannel::openFinished, this, &MessageDistance::uploadOpenFinished);
     // Raised on the worker thread; runs here on the GUI thread.
-    connect(this, &MessageDistance::si_requestCloseOsdSocket, this, [this] {
-        if (m_closePending) {
-            m_closePending = false;
-            openUploadSocket(false);
-            m_uploadCloseTimer->stop();
-        }
-    });
+    connect(this, &MessageDistance::si_requestCloseOsdSocket, m_upload, &UploadChannel::closeRequested);
 
     if (!m_synchronous)
         start();
@@ -119,11 +87,9 @@ MessageDistance::~MessageDistance()
     wait();
     m_reconnectTimer->stop();
     m_socket->disconnect(this);
-    m_uploadSocket->disconnect(this);
+    m_upload->disconnect(this);
     m_socket->abort();
-    m_uploadSocket->abort();
     delete m_socket;
-    delete m_uploadSocket;
 }
 
 void MessageDistance::connectToDevice(const QString &host, quint16 port)
@@ -132,34 +98,28 @@ void MessageDistance::connectToDevice(const QString &host, quint16 port)
     m_port = port;
     m_reconnect = true;
     m_socket->abort();
-    m_uploadSocket->abort();
+    m_upload->abort();
     {
         QMutexLocker locker(&m_recordLock);
         m_recordBuffer.clear();
     }
     m_socket->setProxy(QNetworkProxy::NoProxy);
     m_socket->connectToHost(host, port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
-    m_uploadSocket->setProxy(QNetworkProxy::NoProxy);
+    m_upload->setNoProxy();
 }
 
 void MessageDistance::closeConnections()
 {
     m_socket->close();
-    m_uploadSocket->close();
+    m_upload->closeGracefully();
 }
 
 void MessageDistance::disconnectFromDevice()
 {
     m_reconnect = false;
     m_reconnectTimer->stop();
-    m_uploadCloseTimer->stop();
-    m_closeCountdownTimer->stop();
     m_socket->abort();
-    m_uploadSocket->abort();
-    m_uploadQueue.clear();
-    m_uploadBusy = false;
-    m_awaitingAck = false;
-    m_closePending = false;
+    m_upload->reset();
     QMutexLocker locker(&m_recordLock);
     m_recordBuffer.clear();
     QMutexLocker rawLocker(&m_rawLock);
@@ -176,8 +136,7 @@ void MessageDistance::sendData(const QString &command)
     if (command.contains(QLatin1String("param=Done"))) {
         qCDebug(lcLink) << "Ready To close osdUpdate";
         emit si_osdUploadFinish();
-        m_closePending = true;
-        m_uploadCloseTimer->start(UploadCloseDelayMs);
+        m_upload->doneSent();
     }
     // Written whatever the socket state: a command sent while disconnected is lost,
     // the next status query after reconnecting brings the views back in line.
@@ -189,18 +148,6 @@ void MessageDistance::sendData(const QString &command)
 void MessageDistance::sendSwitch(int input, int type, int output)
 {
     sendData(Commands::switchPort(input, type, output, DeviceState::instance()->deviceType()));
-}
-
-void MessageDistance::sendUploadOsd(int port)
-{
-    const QString command = Commands::uploadOsd(port);
-    if (isUploadConnected()) {
-        m_uploadSocket->write(command.toUtf8());
-        m_uploadSocket->flush();
-    } else {
-        m_uploadSocket->abort();
-    }
-    qCDebug(lcLink).noquote() << "sendData" << command;
 }
 
 void MessageDistance::controlStateChanged(int state)
@@ -284,25 +231,26 @@ void MessageDistance::drainHere()
 
 bool MessageDistance::waitUntilDrained(unsigned long timeoutMs)
 {
-    QDeadlineTimer deadline(static_cast<qint64>(timeoutMs));
     QMutexLocker locker(&m_recordLock);
     // Counted when a pass ends, so a read is never reported handled while its
     // records are still being parsed outside the lock.
     const quint64 target = m_appends;
-    while (m_appendsDone < target) {
-        if (!m_drained.wait(&m_recordLock, deadline))
-            return m_appendsDone >= target;
-    }
-    return true;
+    return waitForPasses([&] { return m_appendsDone >= target; }, timeoutMs);
 }
 
 bool MessageDistance::waitUntilBacklogAtMost(quint64 reads, unsigned long timeoutMs)
 {
-    QDeadlineTimer deadline(static_cast<qint64>(timeoutMs));
     QMutexLocker locker(&m_recordLock);
-    while (m_appends - m_appendsDone > reads) {
+    return waitForPasses([&] { return m_appends - m_appendsDone <= reads; }, timeoutMs);
+}
+
+// Under the record lock.
+bool MessageDistance::waitForPasses(const std::function<bool()> &done, unsigned long timeoutMs)
+{
+    QDeadlineTimer deadline(static_cast<qint64>(timeoutMs));
+    while (!done()) {
         if (!m_drained.wait(&m_recordLock, deadline))
-            return m_appends - m_appendsDone <= reads;
+            return done();
     }
     return true;
 }
@@ -470,7 +418,6 @@ void MessageDistance::deliver()
 
 void MessageDistance::emitOne(const Emission &e)
 {
-    using K = ReplyParser::RecordKind;
     switch (e.type) {
     case Emission::Type::Forward: emit si_ForwardAnalysis(e.text); return;
     case Emission::Type::Http200:
@@ -480,60 +427,7 @@ void MessageDistance::emitOne(const Emission &e)
     case Emission::Type::Dhcp: emit si_SetDhcpSwitch(e.on); return;
     case Emission::Type::Record: break;
     }
-    const QJsonObject &obj = e.obj;
-    switch (e.kind) {
-    case K::Version: emit receiveVersionSig(obj); break;
-    case K::VideoAudioIRMap: emit receiveVideoAudioIRMapSig(obj); break;
-    case K::WindowStatus: emit receiveWindowStatusSig(obj); break;
-    case K::InputChannelState: emit receiveInputChannelStateSig(obj); break;
-    case K::NetWorkImforamtion: emit receiveNetWorkImforamtionSig(obj); break;
-    case K::InOutChannelResolutionMap: emit receiveInOutChannelResolutionMapSig(obj); break;
-    case K::OutputInfo: emit receiveOutputInfoSig(obj); break;
-    case K::BindInfo: emit receiveBindInfoSig(obj); break;
-    case K::VolumnImformation: emit receiveVolumnImformationSig(obj); break;
-    case K::TitleImf: emit receiveTitleImfSig(obj); break;
-    case K::RotateAngle: emit receiveRotateAngleSig(obj); break;
-    case K::HDCPInfo: emit receiveHDCPInfoSig(obj); break;
-    case K::ChangedByOthers: emit receiveChangedByOthersSig(obj); break;
-    }
-}
-
-// --- upload channel ----------------------------------------------------------------
-
-void MessageDistance::openUploadSocket(bool open)
-{
-    if (open) {
-        m_uploadSocket->abort();
-        m_uploadSocket->connectToHost(m_host, m_uploadPort, QIODevice::ReadWrite,
-                                      QAbstractSocket::AnyIPProtocol);
-        if (!m_uploadSocket->waitForConnected(UploadConnectTimeoutMs)) {
-            qCDebug(lcLink) << "Failed to connect to Uploading host within timeout";
-            openUploadSocket(false);
-            return;
-        }
-    } else {
-        m_uploadSocket->abort();
-    }
-    qCDebug(lcLink) << "OsdUpdateTcpSocket is Open: " << (m_uploadSocket->isOpen() ? "true" : "false");
-}
-
-bool MessageDistance::isUploadConnected() const
-{
-    return m_uploadSocket->state() == QAbstractSocket::ConnectedState;
-}
-
-void MessageDistance::setUploadCloseCountdown(bool on)
-{
-    m_countdownTicks = 3;
-    if (on)
-        m_closeCountdownTimer->start(CloseCountdownIntervalMs);
-    else
-        m_closeCountdownTimer->stop();
-}
-
-void MessageDistance::setUploadFailureHook(std::function<void(const QString &, const QString &)> hook)
-{
-    m_uploadFailureHook = std::move(hook);
+    emit(this->*RecordSignals::of(e.kind).signal)(e.obj);
 }
 
 void MessageDistance::sendDone()
@@ -548,123 +442,4 @@ void MessageDistance::sendDone()
     qCDebug(lcLink).noquote() << "send" << command;
     m_socket->write(command.toUtf8());
     m_socket->flush();
-}
-
-void MessageDistance::uploadData(const QString &startCommand, const QByteArray &data,
-                                 const QString &endCommand)
-{
-    if (!isUploadConnected()) {
-        m_uploadSocket->abort();
-        if (m_uploadFailureHook)
-            m_uploadFailureHook(tr("NetWork Error"), tr("传输文件端口连接发生错误！"));
-        else
-            qCWarning(lcLink) << "upload: file transfer port is not connected";
-        m_uploadQueue.clear();
-        m_uploadBusy = false;
-        return;
-    }
-
-    if (!m_uploadBusy) {
-        // A transfer that failed at its acknowledgement must not fail this one too.
-        m_awaitingAck = false;
-        if (!startCommand.isEmpty())
-            sendData(startCommand);
-        if (!data.isEmpty()) {
-            m_uploadSocket->write(data.left(PieceSize));
-            const bool flushed = m_uploadSocket->flush();
-            qCDebug(lcLink) << "osdUpdateTcpSocket Send byte len" << flushed;
-            m_uploadBusy = true;
-        }
-        for (int at = PieceSize; at < data.size(); at += PieceSize)
-            m_uploadQueue.append({QString(), data.mid(at, PieceSize)});
-        if (!endCommand.isEmpty())
-            m_uploadQueue.append({endCommand, QByteArray()});
-        return;
-    }
-
-    if (!startCommand.isEmpty())
-        m_uploadQueue.append({startCommand, QByteArray()});
-    for (int at = 0; at < data.size(); at += PieceSize)
-        m_uploadQueue.append({QString(), data.mid(at, PieceSize)});
-    if (!endCommand.isEmpty())
-        m_uploadQueue.append({endCommand, QByteArray()});
-}
-
-void MessageDistance::writeUploadPiece(const QByteArray &piece, bool countProgress)
-{
-    const qint64 written = m_uploadSocket->write(piece);
-    m_uploadSocket->flush();
-    if (countProgress) {
-        qCDebug(lcLink) << "OsdUpdateTcpSocket Send byte len:" << written;
-        emit si_updateProgressVal(m_uploadQueue.size());
-        m_uploadBusy = true;
-    }
-}
-
-void MessageDistance::uploadReadyRead()
-{
-    handleUploadAnswer(m_uploadSocket->readAll());
-}
-
-void MessageDistance::handleUploadAnswer(const QByteArray &answer)
-{
-    const int nul = answer.indexOf('\0');
-    const QString text = QString::fromUtf8(nul < 0 ? answer : answer.left(nul));
-    qCDebug(lcLink).noquote() << "OsdUploadSocket receive:" << text;
-
-    if (m_awaitingAck) {
-        if (!text.contains(QLatin1String("<ACK_1>\r\n"))) {
-            failUpload(tr("传输文件过程网络发生错误！请重新上传"));
-            return;
-        }
-        m_awaitingAck = false;
-    }
-    if (m_uploadQueue.isEmpty()) {
-        m_uploadBusy = false;
-        return;
-    }
-    while (!m_uploadQueue.first().first.isEmpty()) {
-        const QString command = m_uploadQueue.takeFirst().first;
-        sendData(command);
-        if (command.contains(QLatin1String("Done")))
-            m_awaitingAck = true;
-        if (m_uploadQueue.isEmpty()) {
-            m_uploadBusy = false;
-            return;
-        }
-    }
-    if (!isUploadConnected()) {
-        qCDebug(lcLink) << "upload fail! osd upload socket connect fail!";
-        m_uploadSocket->abort();
-        return;
-    }
-    writeUploadPiece(m_uploadQueue.takeFirst().second, true);
-}
-
-void MessageDistance::failUpload(const QString &text)
-{
-    if (m_uploadFailureHook)
-        m_uploadFailureHook(tr("NetWork Error"), text);
-    else
-        qCWarning(lcLink).noquote() << "upload failed:" << text;
-    sendDone();
-    m_uploadSocket->abort();
-    m_uploadQueue.clear();
-    m_uploadBusy = false;
-}
-
-void MessageDistance::uploadStateChanged(int state)
-{
-    if (state == QAbstractSocket::ConnectedState) {
-        if (!m_uploadQueue.isEmpty()) {
-            const QPair<QString, QByteArray> entry = m_uploadQueue.takeFirst();
-            if (!entry.first.isEmpty())
-                sendData(entry.first);
-            else
-                writeUploadPiece(entry.second, false);
-        }
-    } else if (state == QAbstractSocket::UnconnectedState || state == QAbstractSocket::ClosingState) {
-        m_uploadSocket->abort();
-        emit si_setDisableUiObject(false);
-    }
 }

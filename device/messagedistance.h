@@ -2,12 +2,12 @@
 
 #include "commands.h"
 #include "replyparser.h"
+#include "uploadchannel.h"
 
 #include <QByteArray>
 #include <QJsonObject>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QPair>
 #include <QString>
 #include <QThread>
 #include <QVector>
@@ -19,9 +19,10 @@
 
 class QTcpSocket;
 class QTimer;
+class UploadChannel;
 
-// The one link to the device: control socket (commands out, records in), upload
-// socket, receive buffers and the reply worker. Lives on the GUI thread; only run()
+// The one link to the device: control socket (commands out, records in), the upload
+// channel, receive buffers and the reply worker. Lives on the GUI thread; only run()
 // executes on its own thread, touching nothing but the receive buffers. The reply
 // signals it raises are emitted here in order, one wake of this thread per batch.
 class MessageDistance : public QThread
@@ -69,7 +70,7 @@ public:
     void sendMute(int port) { sendData(Commands::mute(port)); }
     void sendUploadSubtitle(int port) { sendData(Commands::uploadSubtitle(port)); }
     // Written on the upload socket, not the control socket.
-    void sendUploadOsd(int port);
+    void sendUploadOsd(int port) { m_upload->writeCommand(Commands::uploadOsd(port)); }
     void sendSetOsd(int port) { sendData(Commands::setOsd(port)); }
     void sendSetSubtitle() { sendData(Commands::setSubtitle()); }
     void sendCaptionOpen(bool open) { sendData(Commands::captionOpen(open)); }
@@ -119,25 +120,28 @@ public:
     void sendSplitter(int layout) { sendData(Commands::splitter(layout)); }
     void sendDoneCommand() { sendData(Commands::done()); }
 
-    // Upload channel.
-    void openUploadSocket(bool open);
-    bool isUploadConnected() const;
-    void uploadData(const QString &startCommand, const QByteArray &data, const QString &endCommand);
-    void setUploadCloseCountdown(bool on);
+    // Upload channel (UploadChannel). Opening returns at once: uploadOpenFinished()
+    // tells whether the socket connected, within two seconds.
+    void openUploadSocket(bool open) { open ? m_upload->open(m_host) : m_upload->close(); }
+    bool isUploadConnected() const { return m_upload->isConnected(); }
+    void uploadData(const QString &startCommand, const QByteArray &data, const QString &endCommand)
+    { m_upload->upload(startCommand, data, endCommand); }
+    void setUploadCloseCountdown(bool on) { m_upload->setCloseCountdown(on); }
     void sendDone();
     // 6666 unless ZELDESK_UPLOAD_PORT or this says otherwise.
-    void setUploadPort(quint16 port) { m_uploadPort = port; }
-    quint16 uploadPort() const { return m_uploadPort; }
+    void setUploadPort(quint16 port) { m_upload->setPort(port); }
+    quint16 uploadPort() const { return m_upload->port(); }
     // Shows an upload failure (heading, text) and returns when the user has seen it.
     // Without a hook the failure is logged.
-    void setUploadFailureHook(std::function<void(const QString &heading, const QString &text)> hook);
-    bool isUploadBusy() const { return m_uploadBusy; }
-    int uploadQueueSize() const { return m_uploadQueue.size(); }
+    void setUploadFailureHook(std::function<void(const QString &heading, const QString &text)> hook)
+    { m_upload->setFailureHook(std::move(hook)); }
+    bool isUploadBusy() const { return m_upload->isBusy(); }
+    int uploadQueueSize() const { return m_upload->queueSize(); }
 
     // Feeds bytes as if the control socket had read them (tests, benchmarks, demo).
     void feedReceivedData(const QByteArray &bytes) { receiveDataSlot(bytes); }
     // Handles bytes as if the upload socket had read them (tests).
-    void feedUploadAnswer(const QByteArray &bytes) { handleUploadAnswer(bytes); }
+    void feedUploadAnswer(const QByteArray &bytes) { m_upload->handleAnswer(bytes); }
     // Blocks until the worker has finished with everything received so far. The
     // signals it raised reach their receivers when this thread's event loop runs.
     bool waitUntilDrained(unsigned long timeoutMs);
@@ -179,6 +183,8 @@ signals:
     void si_updateProgressVal(int packNum);
     void si_osdUploadFinish();
     void si_setDisableUiObject(bool isToDisable);
+    // The outcome of openUploadSocket(true): connected, or failed and closed.
+    void uploadOpenFinished(bool connected);
 
 protected:
     void run() override;
@@ -190,11 +196,6 @@ private:
     MessageDistance();
     void controlStateChanged(int state);
     void reconnectTick();
-    void uploadReadyRead();
-    void handleUploadAnswer(const QByteArray &answer);
-    void uploadStateChanged(int state);
-    void failUpload(const QString &text);
-    void writeUploadPiece(const QByteArray &piece, bool countProgress);
     // A signal raised by the worker, emitted on this object's thread.
     struct Emission
     {
@@ -212,11 +213,12 @@ private:
     bool runPass(QMutexLocker &locker);
     void handleBatch(const QByteArray &raw, int dropped);
     void drainHere();
+    bool waitForPasses(const std::function<bool()> &done, unsigned long timeoutMs);
 
     ReplyParser::RecordBuffer m_recordBuffer;
     QByteArray m_rawBuffer;
     QTcpSocket *m_socket = nullptr;
-    QTcpSocket *m_uploadSocket = nullptr;
+    UploadChannel *m_upload = nullptr;
     QString m_host;
     quint16 m_port = 0;
     QMutex m_recordLock;
@@ -230,18 +232,9 @@ private:
     std::deque<Emission> m_outbox; // worker -> this thread, in order
     bool m_deliveryPosted = false; // under the outbox lock
     QTimer *m_reconnectTimer = nullptr;
-    QVector<QPair<QString, QByteArray>> m_uploadQueue;
     bool m_stop = false;          // under the record lock
     const bool m_synchronous;     // no worker: passes run in receiveDataSlot
-    bool m_uploadBusy = false;
-    bool m_awaitingAck = false;
-    bool m_closePending = false;
     bool m_reconnect = true;
-    QTimer *m_uploadCloseTimer = nullptr;
-    QTimer *m_closeCountdownTimer = nullptr;
-    int m_countdownTicks = 3;
-    quint16 m_uploadPort = 6666;
-    std::function<void(const QString &, const QString &)> m_uploadFailureHook;
     std::atomic<quint64> m_recordsParsed{0};
     std::atomic<quint64> m_recordsFailed{0};
     std::atomic<quint64> m_recordsDispatched{0};

@@ -4,6 +4,7 @@
 // outgrow its bound.
 #include "fuzzsupport.h"
 #include "messagedistance.h"
+#include "recordsignals.h"
 #include "replyparser.h"
 
 #include <QJsonDocument>
@@ -16,19 +17,8 @@ void countRecordSignals(MessageDistance *link)
 {
     const auto count = [](QJsonObject) { ++s_recordSignals; };
     const auto direct = Qt::DirectConnection;
-    QObject::connect(link, &MessageDistance::receiveVersionSig, link, count, direct);
-    QObject::connect(link, &MessageDistance::receiveInputChannelStateSig, link, count, direct);
-    QObject::connect(link, &MessageDistance::receiveNetWorkImforamtionSig, link, count, direct);
-    QObject::connect(link, &MessageDistance::receiveVolumnImformationSig, link, count, direct);
-    QObject::connect(link, &MessageDistance::receiveVideoAudioIRMapSig, link, count, direct);
-    QObject::connect(link, &MessageDistance::receiveInOutChannelResolutionMapSig, link, count, direct);
-    QObject::connect(link, &MessageDistance::receiveTitleImfSig, link, count, direct);
-    QObject::connect(link, &MessageDistance::receiveHDCPInfoSig, link, count, direct);
-    QObject::connect(link, &MessageDistance::receiveOutputInfoSig, link, count, direct);
-    QObject::connect(link, &MessageDistance::receiveWindowStatusSig, link, count, direct);
-    QObject::connect(link, &MessageDistance::receiveRotateAngleSig, link, count, direct);
-    QObject::connect(link, &MessageDistance::receiveChangedByOthersSig, link, count, direct);
-    QObject::connect(link, &MessageDistance::receiveBindInfoSig, link, count, direct);
+    for (const RecordSignals::Entry &entry : RecordSignals::all())
+        QObject::connect(link, entry.signal, link, count, direct);
 }
 
 QVector<QByteArray> splitReads(const QByteArray &bytes, quint8 seed)

@@ -1,12 +1,19 @@
 #include "gridlayout.h"
 
+#include "devicemodel.h"
+
 namespace GridLayout {
 
 namespace {
 
 bool eightOutputs(int deviceCode)
 {
-    return deviceCode == 0 || deviceCode == 3;
+    return DeviceModels::hasEightOutputs(DeviceModels::fromCodeOr(deviceCode));
+}
+
+bool isModel(int deviceCode, DeviceModel model)
+{
+    return DeviceModels::fromCode(deviceCode) == model;
 }
 
 // Audio sources above 99 are video inputs carrying their embedded audio.
@@ -30,10 +37,10 @@ Shape shapeFor(Kind kind, int deviceCode, int spliceMode)
             return {3, 3, true};
         return eightOutputs(deviceCode) ? Shape{4, 2, true} : Shape{5, 2, true};
     }
-    if (deviceCode == 2)
+    if (isModel(deviceCode, DeviceModel::Model0409S))
         return kind == Kind::HdmiAudio ? Shape{1, 1, true} : Shape{};
     if (kind == Kind::Audio0808S)
-        return deviceCode == 3 ? Shape{3, 3, true} : Shape{};
+        return isModel(deviceCode, DeviceModel::Model0808S) ? Shape{3, 3, true} : Shape{};
     return eightOutputs(deviceCode) ? Shape{4, 2, true} : Shape{3, 3, true};
 }
 

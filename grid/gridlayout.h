@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// Layout and rights arithmetic of the routing grids. Device codes: "0808" 0, "0809" 1,
-// "0409-S" 2, "0808-S" 3, "0809-M" 4. Grid kinds: 0 video, 2 audio, 3 HDMI audio,
+// Layout and rights arithmetic of the routing grids. Device codes are DeviceModel
+// codes. Grid kinds: 0 video, 2 audio, 3 HDMI audio,
 // 4 infrared, 5 0808-S audio. Pure functions, any thread.
 namespace GridLayout {
 

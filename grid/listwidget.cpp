@@ -1,5 +1,7 @@
 #include "listwidget.h"
 
+#include "devicemodel.h"
+
 #include <QHash>
 #include <QMimeData>
 #include <QPainter>
@@ -65,7 +67,9 @@ void ListWidget::rebuild(const QMap<int, QString> &audioNames, const QMap<int, Q
 
 void ListWidget::setDisplayMode(DisplayMode mode, int deviceCode)
 {
-    const bool showAudio = mode == DisplayMode::Audio && deviceCode != 2 && deviceCode != 3;
+    const std::optional<DeviceModel> model = DeviceModels::fromCode(deviceCode);
+    const bool showAudio = mode == DisplayMode::Audio && model != DeviceModel::Model0409S &&
+                           model != DeviceModel::Model0808S;
     for (int i = 0; i < count() && i < 8; ++i)
         item(i)->setHidden(!showAudio);
 }

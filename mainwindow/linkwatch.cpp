@@ -2,38 +2,10 @@
 
 #include "commandtap.h"
 #include "messagedistance.h"
+#include "recordsignals.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-
-namespace {
-
-using RecordSignal = void (MessageDistance::*)(QJsonObject);
-
-struct RecordEntry
-{
-    RecordSignal signal;
-    const char *query;
-};
-
-// Which query each record answers; change notices answer none.
-const RecordEntry s_records[] = {
-    {&MessageDistance::receiveVersionSig, "version"},
-    {&MessageDistance::receiveInputChannelStateSig, "inputinfo"},
-    {&MessageDistance::receiveNetWorkImforamtionSig, "netInfo"},
-    {&MessageDistance::receiveVolumnImformationSig, "Get_Volume"},
-    {&MessageDistance::receiveVideoAudioIRMapSig, "status"},
-    {&MessageDistance::receiveInOutChannelResolutionMapSig, "resolution"},
-    {&MessageDistance::receiveTitleImfSig, "Get_Subtitle"},
-    {&MessageDistance::receiveHDCPInfoSig, "hdcpinfo"},
-    {&MessageDistance::receiveOutputInfoSig, "outputinfo"},
-    {&MessageDistance::receiveWindowStatusSig, "status"},
-    {&MessageDistance::receiveRotateAngleSig, "Get_Rotate"},
-    {&MessageDistance::receiveChangedByOthersSig, ""},
-    {&MessageDistance::receiveBindInfoSig, "bindinfo"},
-};
-
-} // namespace
 
 LinkWatch::LinkWatch(QObject *parent)
     : QObject(parent)
@@ -41,7 +13,8 @@ LinkWatch::LinkWatch(QObject *parent)
     CommandTap::install();
     connect(CommandTap::instance(), &CommandTap::commandSent, this, &LinkWatch::commandSent);
     MessageDistance *link = MessageDistance::instance();
-    for (const RecordEntry &entry : s_records) {
+    // Each record named by the query it answers; change notices answer none.
+    for (const RecordSignals::Entry &entry : RecordSignals::all()) {
         const QString query = QLatin1String(entry.query);
         connect(link, entry.signal, this, [this, query](const QJsonObject &record) {
             emit recordReceived(query, QString::fromUtf8(

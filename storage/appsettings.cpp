@@ -1,6 +1,7 @@
 #include "appsettings.h"
 
 #include "datadir.h"
+#include "devicemodel.h"
 #include "storagelog.h"
 
 #include <QCoreApplication>
@@ -157,8 +158,7 @@ int AppSettings::type() const
 
 int AppSettings::deviceType() const
 {
-    const int value = type();
-    return value >= 0 && value <= 4 ? value : 1;
+    return DeviceModels::code(DeviceModels::fromCodeOr(type()));
 }
 
 QString AppSettings::currentUser() const

@@ -2,6 +2,7 @@
 
 #include "appsettings.h"
 #include "commands.h"
+#include "devicemodel.h"
 
 #include <QFile>
 #include <QLoggingCategory>
@@ -10,7 +11,7 @@ Q_LOGGING_CATEGORY(lcEdid, "zel.upload.edid")
 
 int EdidRules::outputCount(int deviceType)
 {
-    return deviceType == 0 || deviceType == 3 ? 8 : 9;
+    return DeviceModels::outputCount(DeviceModels::fromCodeOr(deviceType));
 }
 
 QStringList EdidRules::outputLabels(int deviceType)

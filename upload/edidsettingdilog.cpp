@@ -127,11 +127,13 @@ void EdidSettingDilog::on_UploadBtn_clicked()
         showMessage(refusal);
         return;
     }
-    if (!UploadLink::open()) {
-        showMessage(TitleOsdRules::portFailureMessage());
-        return;
-    }
-    UploadLink::send(EdidRules::announce(m_input), bytes);
+    UploadLink::open(this, [this, bytes](bool connected) {
+        if (!connected) {
+            showMessage(TitleOsdRules::portFailureMessage());
+            return;
+        }
+        UploadLink::send(EdidRules::announce(m_input), bytes);
+    });
 }
 
 void EdidSettingDilog::showMessage(const TitleOsdRules::Message &message)

@@ -439,14 +439,16 @@ void TitleOrOsdDialog::startUpload(const QByteArray &bitmap)
         return;
     }
     setFormEnabled(false);
-    if (!UploadLink::open()) {
-        showMessage(TitleOsdRules::portFailureMessage());
-        setFormEnabled(true);
-        return;
-    }
-    m_totalBytes = bitmap.size();
-    m_progress->setValue(0);
-    UploadLink::send(TitleOsdRules::announce(m_port, m_output->currentData().toInt()), bitmap);
+    UploadLink::open(this, [this, bitmap](bool connected) {
+        if (!connected) {
+            showMessage(TitleOsdRules::portFailureMessage());
+            setFormEnabled(true);
+            return;
+        }
+        m_totalBytes = bitmap.size();
+        m_progress->setValue(0);
+        UploadLink::send(TitleOsdRules::announce(m_port, m_output->currentData().toInt()), bitmap);
+    });
 }
 
 void TitleOrOsdDialog::onProgress(int packNum)

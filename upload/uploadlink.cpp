@@ -3,6 +3,13 @@
 #include "commands.h"
 #include "messagedistance.h"
 
+namespace {
+
+// The one caller waiting for the open's outcome (the dialogs are modal).
+QMetaObject::Connection s_waiting;
+
+} // namespace
+
 void UploadLink::dialogOpened()
 {
     MessageDistance::instance()->setUploadCloseCountdown(false);
@@ -11,14 +18,23 @@ void UploadLink::dialogOpened()
 
 void UploadLink::dialogClosed()
 {
+    // Called from the dialog's destructor: its callback must not run any more.
+    QObject::disconnect(s_waiting);
     MessageDistance::instance()->openUploadSocket(false);
     MessageDistance::instance()->setUploadCloseCountdown(true);
 }
 
-bool UploadLink::open()
+void UploadLink::open(QObject *context, std::function<void(bool connected)> then)
 {
-    MessageDistance::instance()->openUploadSocket(true);
-    return MessageDistance::instance()->isUploadConnected();
+    MessageDistance *link = MessageDistance::instance();
+    QObject::disconnect(s_waiting);
+    s_waiting = QObject::connect(link, &MessageDistance::uploadOpenFinished, context,
+                                 [then = std::move(then)](bool connected) {
+                                     const auto run = then; // outlives the connection
+                                     QObject::disconnect(s_waiting);
+                                     run(connected);
+                                 });
+    link->openUploadSocket(true);
 }
 
 void UploadLink::send(const QString &announce, const QByteArray &data)

@@ -8,6 +8,8 @@ class TestDeviceState : public QObject
 
 private slots:
     void outOfRangeValuesFallBack();
+    void modelCodesAtTheirEdges_data();
+    void modelCodesAtTheirEdges();
 };
 
 // Out of range falls back, but a record's splitter layout is kept as the device sent it.
@@ -26,6 +28,30 @@ void TestDeviceState::outOfRangeValuesFallBack()
     QCOMPARE(s->splitterLayout(), 9);
     s->setDeviceType(7);
     QCOMPARE(s->deviceType(), 1);
+}
+
+// The codes come off the wire and from config.ini: the first and last model are kept,
+// the codes just outside name none and read as the 0809.
+void TestDeviceState::modelCodesAtTheirEdges_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("names");
+    QTest::addColumn<int>("stored");
+    QTest::addRow("below the first") << -1 << false << 1;
+    QTest::addRow("0808, the first") << 0 << true << 0;
+    QTest::addRow("0809-M, the last") << 4 << true << 4;
+    QTest::addRow("past the last") << 5 << false << 1;
+}
+
+void TestDeviceState::modelCodesAtTheirEdges()
+{
+    QFETCH(int, code);
+    QFETCH(bool, names);
+    QFETCH(int, stored);
+    QCOMPARE(DeviceModels::fromCode(code).has_value(), names);
+    DeviceState::instance()->setDeviceType(code);
+    QCOMPARE(DeviceState::instance()->deviceType(), stored);
+    QCOMPARE(DeviceModels::code(DeviceState::instance()->deviceTypeModel()), stored);
 }
 
 QTEST_APPLESS_MAIN(TestDeviceState)

@@ -1,12 +1,18 @@
 #include "messagedistance.h"
+#include "recordsignals.h"
 #include "testtimeouts.h"
 #include "wirepeer.h"
 
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QMetaMethod>
 #include <QTcpSocket>
 #include <QThread>
 #include <QtTest>
+
+#include <algorithm>
+#include <map>
+#include <memory>
 
 #ifdef Q_OS_LINUX
 #include <arpa/inet.h>
@@ -50,6 +56,8 @@ private slots:
     void cleanup();
     void recordsReachTheirSignal_data();
     void recordsReachTheirSignal();
+    void eachKindHasItsSignalAndQuery_data();
+    void eachKindHasItsSignalAndQuery();
     void connectDiscardsPartialRecordButKeepsRawBytes();
     void lostConnectionIsRetriedEveryTwoSeconds();
     void dialingAgainDoesNotPostponeTheRetry();
@@ -132,6 +140,73 @@ void TestLink::recordsReachTheirSignal()
     QCOMPARE(link()->recordsFailed() - failedBefore, quint64(failed));
     QTRY_COMPARE_WITH_TIMEOUT(keys.size(), inputs.size(), TestTimeouts::Short);
     QCOMPARE(keys, inputs);
+}
+
+// One record of each kind raises the signal named for it, and the record table names
+// the query it answers (empty for a change notice).
+void TestLink::eachKindHasItsSignalAndQuery_data()
+{
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<QString>("signal");
+    QTest::addColumn<QString>("query");
+    QTest::addRow("version") << QByteArray(R"({"type":"t","MCU":"1","FPGA":"2","device":"d"})")
+                             << "receiveVersionSig" << "version";
+    QTest::addRow("routing") << QByteArray(R"({"video":"1","audio":"2","IR":"3"})")
+                             << "receiveVideoAudioIRMapSig" << "status";
+    QTest::addRow("window status")
+        << QByteArray("{window1:1,2,window2:3,4,window3:5,6,window4:7,8,VIR:1,AUDIO:2}")
+        << "receiveWindowStatusSig" << "status";
+    QTest::addRow("input presence") << QByteArray(R"({"input1":"true"})")
+                                    << "receiveInputChannelStateSig" << "inputinfo";
+    QTest::addRow("network") << QByteArray(R"({"ip":"1","gateway":"2","subnet":"3"})")
+                             << "receiveNetWorkImforamtionSig" << "netInfo";
+    QTest::addRow("resolutions") << QByteArray(R"({"in1":1920x1080,"out1":3840x2160})")
+                                 << "receiveInOutChannelResolutionMapSig" << "resolution";
+    QTest::addRow("output link") << QByteArray(R"({"link1":1})") << "receiveOutputInfoSig"
+                                 << "outputinfo";
+    QTest::addRow("binding") << QByteArray(R"({"bind":"1","mode":"2"})") << "receiveBindInfoSig"
+                             << "bindinfo";
+    QTest::addRow("volume") << QByteArray(R"({"Volume":"1"})") << "receiveVolumnImformationSig"
+                            << "Get_Volume";
+    QTest::addRow("caption") << QByteArray(R"({"switch":"1"})") << "receiveTitleImfSig"
+                             << "Get_Subtitle";
+    QTest::addRow("rotation") << QByteArray(R"({"Angle":"1"})") << "receiveRotateAngleSig"
+                              << "Get_Rotate";
+    QTest::addRow("hdcp") << QByteArray(R"({"hdcp_in":"1"})") << "receiveHDCPInfoSig" << "hdcpinfo";
+    QTest::addRow("change notice") << QByteArray("{Output_Lock_change=3}")
+                                   << "receiveChangedByOthersSig" << "";
+}
+
+void TestLink::eachKindHasItsSignalAndQuery()
+{
+    QFETCH(QByteArray, record);
+    QFETCH(QString, signal);
+    QFETCH(QString, query);
+    // Every record signal of the link, found by its parameter rather than by a list.
+    std::map<QString, std::unique_ptr<QSignalSpy>> spies;
+    const QMetaObject &meta = MessageDistance::staticMetaObject;
+    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+        const QMetaMethod m = meta.method(i);
+        if (m.methodType() == QMetaMethod::Signal && m.parameterCount() == 1 &&
+            m.parameterType(0) == QMetaType::QJsonObject)
+            spies[QString::fromLatin1(m.name())] = std::make_unique<QSignalSpy>(
+                link(), QByteArray('2' + m.methodSignature()).constData());
+    }
+    QCOMPARE(int(spies.size()), int(RecordSignals::end() - RecordSignals::begin()));
+    QVERIFY(spies.count(signal));
+    link()->feedReceivedData(record);
+    QVERIFY(link()->waitUntilDrained(TestTimeouts::Medium));
+    QTRY_COMPARE_WITH_TIMEOUT(spies[signal]->count(), 1, TestTimeouts::Short);
+    for (const auto &spy : spies)
+        QCOMPARE(spy.second->count(), spy.first == signal ? 1 : 0);
+
+    const auto named = [&](const RecordSignals::Entry &e) {
+        return QMetaMethod::fromSignal(e.signal).name() == signal.toLatin1();
+    };
+    const auto entry = std::find_if(RecordSignals::begin(), RecordSignals::end(), named);
+    QVERIFY(entry != RecordSignals::end());
+    QCOMPARE(&RecordSignals::of(entry->kind), entry);
+    QCOMPARE(QString::fromLatin1(entry->query), query);
 }
 
 // The worker is busy with a backlog when a notice and the start of a record arrive and

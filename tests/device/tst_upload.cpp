@@ -2,8 +2,67 @@
 #include "testtimeouts.h"
 #include "wirepeer.h"
 
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QtTest>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+// An upload port that answers late: a listener whose accept queue is already full, so
+// the kernel drops the client's connection request and the client repeats it about a
+// second later. Until accepting() the queue stays full and the client never connects.
+class LatePeer : public QObject
+{
+public:
+    ~LatePeer() override
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    bool listen()
+    {
+        m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (m_fd < 0 || ::bind(m_fd, reinterpret_cast<sockaddr *>(&address), length) != 0 ||
+            ::listen(m_fd, 0) != 0 ||
+            ::getsockname(m_fd, reinterpret_cast<sockaddr *>(&address), &length) != 0)
+            return false;
+        m_port = ntohs(address.sin_port);
+        // Takes the one place of the queue.
+        QSignalSpy connected(&m_filler, &QTcpSocket::connected);
+        m_filler.connectToHost(QHostAddress::LocalHost, m_port);
+        return connected.wait(TestTimeouts::Short);
+    }
+    quint16 port() const { return m_port; }
+    void startAccepting()
+    {
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+                // The first is the filler; the next is the client.
+                if (++m_accepted == 2)
+                    connect(socket, &QTcpSocket::readyRead, this,
+                            [this, socket] { m_received += socket->readAll(); });
+            }
+        });
+        m_server.setSocketDescriptor(m_fd);
+        m_fd = -1;
+    }
+    QByteArray received() const { return m_received; }
+
+private:
+    int m_fd = -1;
+    quint16 m_port = 0;
+    QTcpSocket m_filler;
+    QTcpServer m_server;
+    int m_accepted = 0;
+    QByteArray m_received;
+};
 
 class TestUpload : public QObject
 {
@@ -21,6 +80,8 @@ private slots:
     void uploadSocketClosesASecondAfterDone();
     void http200ClosesTheUploadSocketAtOnce();
     void closeCountdownClosesThreeTimes();
+    void openingWaitsWithoutBlocking_data();
+    void openingWaitsWithoutBlocking();
 
 private:
     MessageDistance *link() const { return MessageDistance::instance(); }
@@ -55,9 +116,17 @@ void TestUpload::cleanup()
     delete m_upload;
 }
 
+// Opening returns at once; the outcome comes as a signal.
+static void openUploadSocketAndWait()
+{
+    QSignalSpy finished(MessageDistance::instance(), &MessageDistance::uploadOpenFinished);
+    MessageDistance::instance()->openUploadSocket(true);
+    QVERIFY(finished.count() == 1 || finished.wait(TestTimeouts::Medium));
+}
+
 void TestUpload::openUpload()
 {
-    link()->openUploadSocket(true);
+    openUploadSocketAndWait();
     QVERIFY(link()->isUploadConnected());
     QTRY_VERIFY_WITH_TIMEOUT(m_upload->hasPeer(), TestTimeouts::Short);
 }
@@ -182,7 +251,7 @@ void TestUpload::queuedPieceGoesOutWhenTheUploadSocketReconnects()
     QCOMPARE(link()->uploadQueueSize(), 4); // three pieces, Done
     link()->feedUploadAnswer("ok");
     QCOMPARE(link()->uploadQueueSize(), 4);
-    link()->openUploadSocket(true);
+    openUploadSocketAndWait();
     QTRY_COMPARE_WITH_TIMEOUT(m_upload->received(), data.left(1000), TestTimeouts::Short);
 }
 
@@ -229,8 +298,69 @@ void TestUpload::closeCountdownClosesThreeTimes()
     link()->setUploadCloseCountdown(true);
     for (int tick = 1; tick <= 3; ++tick) {
         QTRY_VERIFY_WITH_TIMEOUT(!link()->isUploadConnected(), TestTimeouts::Short);
-        link()->openUploadSocket(true);
+        openUploadSocketAndWait();
         QVERIFY2(link()->isUploadConnected(), qPrintable(QString::number(tick)));
+    }
+}
+
+void TestUpload::openingWaitsWithoutBlocking_data()
+{
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<bool>("connected");
+    QTest::addRow("accepted late: connects, then uploads") << "late" << true;
+    QTest::addRow("never accepted: fails at the timeout") << "never" << false;
+    QTest::addRow("refused: fails without waiting") << "refused" << false;
+}
+
+// The GUI thread keeps running events while the upload socket connects; the outcome
+// arrives as a signal and the upload (or its failure) follows it.
+void TestUpload::openingWaitsWithoutBlocking()
+{
+    QFETCH(QString, port);
+    QFETCH(bool, connected);
+    LatePeer late;
+    if (port == QLatin1String("refused")) {
+        m_upload->close(); // nothing listens there now
+    } else {
+        QVERIFY(late.listen());
+        link()->setUploadPort(late.port());
+    }
+    int ticks = 0;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
+    ticker.start(20);
+    QSignalSpy finished(link(), &MessageDistance::uploadOpenFinished);
+    QElapsedTimer clock;
+    clock.start();
+    link()->openUploadSocket(true);
+    QCOMPARE(finished.count(), 0); // returned before the outcome
+    if (port == QLatin1String("late"))
+        QTimer::singleShot(300, this, [&late] { late.startAccepting(); });
+    QVERIFY(finished.wait(TestTimeouts::Medium));
+    const qint64 ms = clock.elapsed();
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.at(0).at(0).toBool(), connected);
+    QCOMPARE(link()->isUploadConnected(), connected);
+    if (port == QLatin1String("refused")) {
+        QVERIFY2(ms < UploadChannel::ConnectTimeoutMs, qPrintable(QString::number(ms)));
+    } else {
+        // The device's late answer (or the timeout) comes after the kernel's one-second
+        // retry; the event loop ran all along.
+        QVERIFY2(ms >= 900, qPrintable(QString::number(ms)));
+        QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
+    }
+    if (port == QLatin1String("never"))
+        QVERIFY2(ms >= UploadChannel::ConnectTimeoutMs - 100, qPrintable(QString::number(ms)));
+
+    const QByteArray data = fileBytes(700);
+    link()->uploadData(QStringLiteral("{param=Update_EDID2}"), data, QStringLiteral("{param=Done}"));
+    if (connected) {
+        QTRY_COMPARE_WITH_TIMEOUT(late.received(), data.left(500), TestTimeouts::Short);
+        QTRY_COMPARE_WITH_TIMEOUT(m_control->received(), QByteArray("{param=Update_EDID2}"),
+                                  TestTimeouts::Short);
+        QVERIFY(m_failures.isEmpty());
+    } else {
+        QCOMPARE(m_failures, QStringList{QStringLiteral("NetWork Error|传输文件端口连接发生错误！")});
     }
 }
 

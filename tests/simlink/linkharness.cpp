@@ -2,6 +2,7 @@
 
 #include "../sim/simtestkit.h"
 #include "devicestate.h"
+#include "recordsignals.h"
 #include "testtimeouts.h"
 
 #include <QtTest>
@@ -9,19 +10,8 @@
 Collector::Collector(MessageDistance *link)
 {
     using M = MessageDistance;
-    watch(link, &M::receiveVersionSig, "version");
-    watch(link, &M::receiveInputChannelStateSig, "input");
-    watch(link, &M::receiveNetWorkImforamtionSig, "net");
-    watch(link, &M::receiveVolumnImformationSig, "volume");
-    watch(link, &M::receiveVideoAudioIRMapSig, "status");
-    watch(link, &M::receiveInOutChannelResolutionMapSig, "resolution");
-    watch(link, &M::receiveTitleImfSig, "title");
-    watch(link, &M::receiveHDCPInfoSig, "hdcp");
-    watch(link, &M::receiveOutputInfoSig, "output");
-    watch(link, &M::receiveWindowStatusSig, "window");
-    watch(link, &M::receiveRotateAngleSig, "rotate");
-    watch(link, &M::receiveChangedByOthersSig, "changed");
-    watch(link, &M::receiveBindInfoSig, "bind");
+    for (const RecordSignals::Entry &entry : RecordSignals::all())
+        watch(link, entry.signal, entry.name);
     connect(link, &M::si_ForwardAnalysis, this, [this](const QString &t) {
         all << Emission{"forward", {}, t};
     });
