@@ -28,7 +28,7 @@ bool outputsPermitted(const PermissionStore &rights, const QList<int> &outputs)
 }
 
 bool dropAllowed(const PermissionStore &rights, int kind, int output,
-                 const GridLayout::DropRights &asked, const VideoSplitManager *bind)
+                 const GridLayout::DropRights &asked, const BindGroups *bind)
 {
     if (!asked.checked)
         return true;

@@ -8,7 +8,7 @@
 
 class DeviceState;
 class PermissionStore;
-class VideoSplitManager;
+class BindGroups;
 
 // What the main window decides without a window: rights of drops and wall commands,
 // which routes each grid shows, the names of outputs and the title text.
@@ -20,7 +20,7 @@ bool outputsPermitted(const PermissionStore &rights, const QList<int> &outputs);
 // A drop on `output` of a grid of `kind`: the rights it asks for, and for video every
 // output of the bind group.
 bool dropAllowed(const PermissionStore &rights, int kind, int output,
-                 const GridLayout::DropRights &asked, const VideoSplitManager *bind);
+                 const GridLayout::DropRights &asked, const BindGroups *bind);
 
 // The routes (output -> source) a grid of `kind` (0 video, 1 audio, 3 infrared,
 // 4 HDMI audio, 5 0808-S audio) shows; empty for other kinds.

@@ -8,10 +8,12 @@
 #include "listwidget.h"
 #include "localrouting.h"
 #include "messagedistance.h"
+#include "operatorcore.h"
 #include "tableitemwidget.h"
 #include "tablewidget.h"
 #include "takehistory.h"
 #include "wallcontrols.h"
+#include "videosplitmanager.h"
 #include "videotablewidget.h"
 #include "windowcontext.h"
 #include "windowrules.h"
@@ -200,13 +202,16 @@ void GridWiring::refreshAllGrids()
 
 void GridWiring::routeVideoLocally(int input, int output, bool keepFlags)
 {
-    const bool follows = m_context.hdmiAudioFollowsVideo;
-    const QList<int> touched =
-        LocalRouting::applyVideoRoute(input, output, m_context.bind, follows, keepFlags);
-    for (int o : touched)
+    const bool follows = m_context.core->hdmiAudioFollowsVideo();
+    showVideoRoute(LocalRouting::applyVideoRoute(input, output, m_context.bind, follows, keepFlags));
+}
+
+void GridWiring::showVideoRoute(const QList<int> &outputs)
+{
+    for (int o : outputs)
         updateVideoCell(o);
     refreshGrid(0);
-    if (follows) {
+    if (m_context.core->hdmiAudioFollowsVideo()) {
         refreshGrid(5);
         refreshGrid(4);
     }

@@ -1,11 +1,9 @@
-#include "portrights.h"
+#include "rightswarning.h"
 
 #include "dialogconfirm.h"
-#include "permissionstore.h"
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QList>
 #include <QPushButton>
 #include <QWidget>
 
@@ -35,58 +33,28 @@ public:
 
 } // namespace
 
-PortRights::PortRights(const PermissionStore *store, QWidget *window, DialogRunner run)
-    : m_store(store)
-    , m_window(window)
-    , m_run(std::move(run))
-{
-}
+namespace RightsWarning {
 
-bool PortRights::portAllowed(int port, int category, bool warn) const
+void show(PortRights::Warning warning, QWidget *window, const DialogRunner &run)
 {
-    const bool allowed = !m_store || m_store->hasPortRight(port, category);
-    if (!allowed && warn)
-        showNoPermission();
-    return allowed;
-}
-
-bool PortRights::functionAllowed(int key, bool warn) const
-{
-    const bool allowed = !m_store || m_store->hasFunctionRight(key);
-    if (!allowed && warn)
-        showNoPermission();
-    return allowed;
-}
-
-bool PortRights::outputsAllowed(const QList<int> &outputs, bool warn) const
-{
-    for (int o : outputs) {
-        if (!portAllowed(o, PermissionStore::Output)) {
-            if (warn)
-                showPermissionWarning();
-            return false;
-        }
-    }
-    return true;
-}
-
-void PortRights::showPermissionWarning() const
-{
-    warn(QCoreApplication::translate("PortMenus",
-                                     "The current operation involves one or more ports that the "
-                                     "current user does not have permission to use."));
-}
-
-void PortRights::showNoPermission() const
-{
-    warn(QCoreApplication::translate("PortMenus", "No Permission!"));
-}
-
-void PortRights::warn(const QString &text) const
-{
-    WarningDialog dialog(m_window, text);
-    if (m_run)
-        m_run(dialog);
+    const QString text = warning == PortRights::Warning::NoPermission
+                             ? QCoreApplication::translate("PortMenus", "No Permission!")
+                             : QCoreApplication::translate(
+                                   "PortMenus",
+                                   "The current operation involves one or more ports that the "
+                                   "current user does not have permission to use.");
+    WarningDialog dialog(window, text);
+    if (run)
+        run(dialog);
     else
         dialog.exec();
 }
+
+PortRights::Warn shownOver(QWidget *window, DialogRunner run)
+{
+    return [window, run = std::move(run)](PortRights::Warning w) {
+        show(w, window, run);
+    };
+}
+
+} // namespace RightsWarning

@@ -1,37 +1,21 @@
 #pragma once
 
-#include <QList>
+#include "portrights.h"
 
 #include <functional>
 
-class PermissionStore;
 class QDialog;
-class QString;
 class QWidget;
 
-// The two rights checks of the main window and its two warnings. Without a permission
-// store every check passes (as for the administrator). GUI thread.
-class PortRights
-{
-public:
-    using DialogRunner = std::function<int(QDialog &)>;
+// The two rights warnings of the main window, sized to three quarters of it. GUI thread.
+namespace RightsWarning {
 
-    // `window` sizes the warnings (three quarters of it); `run` shows them (unset: exec).
-    PortRights(const PermissionStore *store, QWidget *window, DialogRunner run);
+using DialogRunner = std::function<int(QDialog &)>;
 
-    // Category 0 input, 1 output, 2 audio input, 3 audio output. With `warn` a refusal
-    // shows "No Permission!".
-    bool portAllowed(int port, int category, bool warn = false) const;
-    bool functionAllowed(int key, bool warn = false) const;
-    // Every output permitted; otherwise the permission warning.
-    bool outputsAllowed(const QList<int> &outputs, bool warn) const;
-    void showPermissionWarning() const;
-    void showNoPermission() const;
+// `run` shows the warning (unset: exec).
+void show(PortRights::Warning warning, QWidget *window, const DialogRunner &run);
 
-private:
-    void warn(const QString &text) const;
+// A PortRights whose refusals show their warning over `window`.
+PortRights::Warn shownOver(QWidget *window, DialogRunner run);
 
-    const PermissionStore *m_store = nullptr;
-    QWidget *m_window = nullptr;
-    DialogRunner m_run;
-};
+} // namespace RightsWarning

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class OperatorCore;
 class VideoSplitManager;
 
 namespace Ui {
@@ -13,7 +14,8 @@ class Widget;
 }
 
 // What the parts of the main window share: the form, the logged-in user's rights,
-// the bind groups, the HDMI audio choice and the way dialogs are run. Owned by Widget.
+// the operator core (device picture, HDMI audio choice), the bind groups as the grid
+// shows them and the way dialogs are run. Owned by Widget.
 struct WindowContext
 {
     // Runs a modal dialog and returns its result; tests answer dialogs themselves.
@@ -21,8 +23,8 @@ struct WindowContext
 
     Ui::Widget *ui = nullptr;
     PermissionStore permissions;
-    VideoSplitManager *bind = nullptr;
-    bool hdmiAudioFollowsVideo = false;
+    OperatorCore *core = nullptr;
+    VideoSplitManager *bind = nullptr; // the core's bind groups, drawn on the video grid
     DialogRunner runDialog;
 
     int run(QDialog &dialog) const { return runDialog ? runDialog(dialog) : dialog.exec(); }
