@@ -6,20 +6,20 @@
 #include <QMap>
 #include <QString>
 
-class DeviceState;
-class PermissionStore;
+struct ActingUser;
 class BindGroups;
+class DeviceState;
 
 // What the main window decides without a window: rights of drops and wall commands,
 // which routes each grid shows, the names of outputs and the title text.
 namespace WindowRules {
 
 // Every output has the output right.
-bool outputsPermitted(const PermissionStore &rights, const QList<int> &outputs);
+bool outputsPermitted(const ActingUser &user, const QList<int> &outputs);
 
 // A drop on `output` of a grid of `kind`: the rights it asks for, and for video every
 // output of the bind group.
-bool dropAllowed(const PermissionStore &rights, int kind, int output,
+bool dropAllowed(const ActingUser &user, int kind, int output,
                  const GridLayout::DropRights &asked, const BindGroups *bind);
 
 // The routes (output -> source) a grid of `kind` (0 video, 1 audio, 3 infrared,

@@ -37,7 +37,7 @@ void GridWiring::wireGrid(int refreshKind, TableWidget *grid)
     auto audioName = [](int port) { return AppSettings::instance()->audioName(port); };
     grid->setSourceNames(audioName, inputName);
     grid->setDropCheck([this, grid](const GridLayout::DropRights &rights, int output) {
-        return WindowRules::dropAllowed(m_context.permissions, grid->gridKind(), output, rights,
+        return WindowRules::dropAllowed(m_context.actingUser(), grid->gridKind(), output, rights,
                                         m_context.bind);
     });
     connect(grid, &TableWidget::si_showPermissionWarningDialog, this,
@@ -144,7 +144,7 @@ void GridWiring::connectIcons()
     MessageDistance *link = MessageDistance::instance();
     // The icon only changes with its command; without the right it shows the store again.
     auto permitted = [this](int port, int right) {
-        return WindowRules::outputsPermitted(m_context.permissions, {port}) &&
+        return WindowRules::outputsPermitted(m_context.actingUser(), {port}) &&
                m_context.permissions.hasFunctionRight(right);
     };
     connect(video, &TableWidget::si_orderToLock, this, [link](int port, bool on) {

@@ -254,9 +254,7 @@ void Widget::connectPortMenus()
     PortMenus::Host host;
     host.window = this;
     host.runDialog = m_context.runDialog;
-    host.actingUser = [this] {
-        return ActingUser::of(AppSettings::instance()->currentUserType(), m_context.permissions);
-    };
+    host.actingUser = [this] { return m_context.actingUser(); };
     host.bindManager = [this] { return m_context.bind; };
     host.infraredPage = [this] {
         return ui->tabWidget->currentIndex() == PageConfigurator::InfaredTab;

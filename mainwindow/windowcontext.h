@@ -1,5 +1,7 @@
 #pragma once
 
+#include "actinguser.h"
+#include "appsettings.h"
 #include "permissionstore.h"
 
 #include <QDialog>
@@ -27,5 +29,10 @@ struct WindowContext
     VideoSplitManager *bind = nullptr; // the core's bind groups, drawn on the video grid
     DialogRunner runDialog;
 
+    // The logged-in user, who acts in this window.
+    ActingUser actingUser() const
+    {
+        return ActingUser::of(AppSettings::instance()->currentUserType(), permissions);
+    }
     int run(QDialog &dialog) const { return runDialog ? runDialog(dialog) : dialog.exec(); }
 };
