@@ -7,6 +7,7 @@ set(zel_control_sources
     changeapplier.cpp changeapplier.h
     changenotice.cpp changenotice.h
     commandtap.cpp commandtap.h
+    droprefusal.cpp droprefusal.h
     gridlayout.cpp gridlayout.h
     linkindicator.cpp linkindicator.h
     linkwatch.cpp linkwatch.h

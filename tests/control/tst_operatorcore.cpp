@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "datadir.h"
 #include "devicestate.h"
+#include "droprefusal.h"
 #include "messagedistance.h"
 #include "operatorcore.h"
 #include "portrights.h"
@@ -69,6 +70,8 @@ private slots:
     void reachesDevicePicture_data();
     void reachesDevicePicture();
     void actingUserRightsBeatWindowAdministrator();
+    void dropRefusalOrder_data();
+    void dropRefusalOrder();
 
 private:
     bool startUp(const QString &model);
@@ -195,6 +198,37 @@ void tst_OperatorCore::actingUserRightsBeatWindowAdministrator()
     QVERIFY(!rights.portAllowed(2, PermissionStore::Output));
     QVERIFY(!rights.outputsAllowed({1, 2}, true));
     QCOMPARE(warnings, QList<PortRights::Warning>{PortRights::Warning::PortsNotPermitted});
+}
+
+void tst_OperatorCore::dropRefusalOrder_data()
+{
+    QTest::addColumn<QString>("offline");
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<bool>("locked");
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("noRight");
+    QTest::addRow("offline before all") << "offline" << false << true << false << "offline" << false;
+    QTest::addRow("no cell before lock") << "" << false << true << false << "There is no output here." << false;
+    QTest::addRow("lock before right") << "" << true << true << false << "Output 3 is locked." << false;
+    QTest::addRow("no right") << "" << true << false << false << "You have no right to switch output 3." << true;
+    QTest::addRow("allowed") << "" << true << false << true << "" << false;
+}
+
+void tst_OperatorCore::dropRefusalOrder()
+{
+    QFETCH(QString, offline);
+    QFETCH(bool, exists);
+    QFETCH(bool, locked);
+    QFETCH(bool, right);
+    int asked = 0;
+    bool noRight = true; // reset by every call
+    const QString reason = DropRefusal::reason(3, offline, DropRefusal::Cell{exists, locked},
+                                               [&] { ++asked; return right; }, &noRight);
+    QTEST(reason, "reason");
+    QTEST(noRight, "noRight");
+    // The right is asked only when nothing refused before it.
+    QCOMPARE(asked, offline.isEmpty() && exists && !locked ? 1 : 0);
 }
 
 QTEST_GUILESS_MAIN(tst_OperatorCore)
