@@ -86,7 +86,6 @@ int main(int argc, char *argv[])
     auto window = std::make_unique<Widget>();
     if (window->loginCancelled())
         return 0;
-    g_mainWindow = window.get();
     centreOnCursorScreen(window.get());
     // For the start-up benchmark: report that the window is up and leave.
     if (qEnvironmentVariableIsSet("ZELDESK_QUIT_WHEN_SHOWN") && window->isVisible()) {
@@ -96,7 +95,6 @@ int main(int argc, char *argv[])
     }
 
     const int code = app->exec();
-    g_mainWindow = nullptr;
     window.reset();
     app.reset();
     return code;

@@ -1,5 +1,6 @@
 #include "tablewidget.h"
 
+#include "droprefusal.h"
 #include "tableitemwidget.h"
 
 #include <QDropEvent>
@@ -70,22 +71,17 @@ QString TableWidget::refusalAt(const QPoint &pos, int source) const
 
 QString TableWidget::refusalFor(int output, int source, bool *noRight) const
 {
-    if (noRight)
-        *noRight = false;
-    if (!m_offlineReason.isEmpty())
-        return m_offlineReason;
-    TableItemWidget *cell = cellForPort(output);
-    if (!itemForPort(output) || !cell)
-        return tr("There is no output here.");
-    if (cell->isCellLocked())
-        return tr("Output %1 is locked.").arg(output);
-    if (source > 0 && m_dropCheck &&
-        !m_dropCheck(GridLayout::dropRights(m_kind, output, source), output)) {
-        if (noRight)
-            *noRight = true;
-        return tr("You have no right to switch output %1.").arg(output);
+    TableItemWidget *widget = cellForPort(output);
+    DropRefusal::Cell cell;
+    cell.exists = itemForPort(output) && widget;
+    cell.locked = widget && widget->isCellLocked();
+    std::function<bool()> allowed;
+    if (source > 0 && m_dropCheck) {
+        allowed = [this, output, source] {
+            return m_dropCheck(GridLayout::dropRights(m_kind, output, source), output);
+        };
     }
-    return QString();
+    return DropRefusal::reason(output, m_offlineReason, cell, allowed, noRight);
 }
 
 void TableWidget::markDropTarget(const QPoint &pos, int source)

@@ -1,23 +1,27 @@
 #pragma once
 
+#include "addressrules.h"
+
 #include <QValidator>
 
-// Judges what an operator types for a device address: Acceptable only when the text is
-// complete and valid, Intermediate while it can still become so, Invalid otherwise.
-// `problem()` says in one sentence what is wrong. GUI thread.
+// An address field's validator: the address rules' verdict while the operator types.
+// GUI thread.
 class AddressValidator : public QValidator
 {
     Q_OBJECT
 
 public:
-    enum class Kind { IPv4, SubnetMask, Mac, Host, Port };
+    using Kind = AddressRules::Kind;
 
     explicit AddressValidator(Kind kind, QObject *parent = nullptr);
 
     State validate(QString &input, int &pos) const override;
     static State check(Kind kind, const QString &text);
     // Empty when the text is Acceptable.
-    static QString problem(Kind kind, const QString &text);
+    static QString problem(Kind kind, const QString &text)
+    {
+        return AddressRules::problem(kind, text);
+    }
 
 private:
     Kind m_kind;

@@ -1,5 +1,6 @@
 #include "activityview.h"
 
+#include "activitycolors.h"
 #include "activitylog.h"
 #include "linkwatch.h"
 
@@ -19,7 +20,7 @@ ActivityView::ActivityView(LinkWatch *watch, QWidget *parent)
 {
     setObjectName(QStringLiteral("gb_activity"));
     m_view->setObjectName(QStringLiteral("activityList"));
-    m_view->setModel(m_log);
+    m_view->setModel(new ActivityColors(m_log, this));
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_view->setUniformItemSizes(true);
     m_view->setStyleSheet(QStringLiteral("QListView{font-family:monospace;font-size:12px;}"));

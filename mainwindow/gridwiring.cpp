@@ -8,10 +8,12 @@
 #include "listwidget.h"
 #include "localrouting.h"
 #include "messagedistance.h"
+#include "operatorcore.h"
 #include "tableitemwidget.h"
 #include "tablewidget.h"
 #include "takehistory.h"
 #include "wallcontrols.h"
+#include "videosplitmanager.h"
 #include "videotablewidget.h"
 #include "windowcontext.h"
 #include "windowrules.h"
@@ -35,7 +37,7 @@ void GridWiring::wireGrid(int refreshKind, TableWidget *grid)
     auto audioName = [](int port) { return AppSettings::instance()->audioName(port); };
     grid->setSourceNames(audioName, inputName);
     grid->setDropCheck([this, grid](const GridLayout::DropRights &rights, int output) {
-        return WindowRules::dropAllowed(m_context.permissions, grid->gridKind(), output, rights,
+        return WindowRules::dropAllowed(m_context.actingUser(), grid->gridKind(), output, rights,
                                         m_context.bind);
     });
     connect(grid, &TableWidget::si_showPermissionWarningDialog, this,
@@ -142,7 +144,7 @@ void GridWiring::connectIcons()
     MessageDistance *link = MessageDistance::instance();
     // The icon only changes with its command; without the right it shows the store again.
     auto permitted = [this](int port, int right) {
-        return WindowRules::outputsPermitted(m_context.permissions, {port}) &&
+        return WindowRules::outputsPermitted(m_context.actingUser(), {port}) &&
                m_context.permissions.hasFunctionRight(right);
     };
     connect(video, &TableWidget::si_orderToLock, this, [link](int port, bool on) {
@@ -200,13 +202,16 @@ void GridWiring::refreshAllGrids()
 
 void GridWiring::routeVideoLocally(int input, int output, bool keepFlags)
 {
-    const bool follows = m_context.hdmiAudioFollowsVideo;
-    const QList<int> touched =
-        LocalRouting::applyVideoRoute(input, output, m_context.bind, follows, keepFlags);
-    for (int o : touched)
+    const bool follows = m_context.core->hdmiAudioFollowsVideo();
+    showVideoRoute(LocalRouting::applyVideoRoute(input, output, m_context.bind, follows, keepFlags));
+}
+
+void GridWiring::showVideoRoute(const QList<int> &outputs)
+{
+    for (int o : outputs)
         updateVideoCell(o);
     refreshGrid(0);
-    if (follows) {
+    if (m_context.core->hdmiAudioFollowsVideo()) {
         refreshGrid(5);
         refreshGrid(4);
     }

@@ -36,6 +36,8 @@ public:
     // The first grid on show (video, audio, HDMI audio, infrared), or none.
     TableWidget *shownGrid() const;
     void routeVideoLocally(int input, int output, bool keepFlags);
+    // Redraws the video cells of `outputs` and the grids that follow video.
+    void showVideoRoute(const QList<int> &outputs);
     void updateVideoCells();
     void updateVideoCell(int output);
     void applyIconRights();

@@ -4,6 +4,7 @@
 #include "appsettings.h"
 #include "devicestate.h"
 #include "mainstyle.h"
+#include "operatorcore.h"
 #include "portnamestore.h"
 #include "windowcontext.h"
 #include "windowrules.h"
@@ -76,7 +77,7 @@ void PageConfigurator::configureMatrix()
 void PageConfigurator::configureMultiview()
 {
     Ui::Widget *ui = m_context.ui;
-    m_context.hdmiAudioFollowsVideo = false;
+    m_context.core->setHdmiAudioFollowsVideo(false);
     ui->HdmiAudioComboBox->setEnabled(false);
     ui->tabWidget->setTabEnabled(JointTab, true);
     ui->tabWidget->setTabEnabled(VideoTab, false);
@@ -150,7 +151,7 @@ void PageConfigurator::refreshListDisplay()
 void PageConfigurator::applyHdmiAudioLayout()
 {
     Ui::Widget *ui = m_context.ui;
-    const bool follows = m_context.hdmiAudioFollowsVideo;
+    const bool follows = m_context.core->hdmiAudioFollowsVideo();
     const int stretch = follows ? 4 : 1;
     ui->wid_audioHdmi->setVisible(!follows || DeviceState::instance()->deviceType() == 2);
     auto *layout = qobject_cast<QGridLayout *>(ui->AudioWidget->layout());

@@ -53,7 +53,7 @@ PortDialog dialogOf(MenuAction action)
 PortMenus::PortMenus(Host host, QObject *parent)
     : QObject(parent)
     , m_host(std::move(host))
-    , m_rights(m_host.rights, m_host.window, m_host.runDialog)
+    , m_rights(m_host.actingUser, RightsWarning::shownOver(m_host.window, m_host.runDialog))
 {
     // Every view that shows a source name follows a rename at once.
     auto follow = [this] {

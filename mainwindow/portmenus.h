@@ -3,6 +3,7 @@
 #include "portmenumodel.h"
 #include "portrename.h"
 #include "portrights.h"
+#include "rightswarning.h"
 
 #include <QHash>
 #include <QList>
@@ -31,8 +32,8 @@ public:
     struct Host
     {
         QWidget *window = nullptr;                       // parent of dialogs and menus
-        PortRights::DialogRunner runDialog;              // unset: exec
-        const PermissionStore *rights = nullptr;         // null: everything allowed
+        RightsWarning::DialogRunner runDialog;           // unset: exec
+        PortRights::User actingUser;                     // unset: an administrator
         std::function<VideoSplitManager *()> bindManager;
         std::function<bool()> infraredPage;              // the list shows the infrared page
         std::function<void()> refreshList;               // rebuild the signal list from the store

@@ -71,7 +71,7 @@ void WallControls::applySpliceMode(int mode, bool send)
     DeviceState *state = DeviceState::instance();
     if (send) {
         const QList<int> asked = SpliceModes::outputsAsked(mode, m_context.bind);
-        if (!WindowRules::outputsPermitted(m_context.permissions, asked)) {
+        if (!WindowRules::outputsPermitted(m_context.actingUser(), asked)) {
             emit permissionWarning();
             if (QAbstractButton *b = m_wallGroup->button(state->spliceMode()))
                 b->setChecked(true);

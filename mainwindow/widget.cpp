@@ -16,6 +16,7 @@
 #include "localrouting.h"
 #include "mainstyle.h"
 #include "messagedistance.h"
+#include "operatorcore.h"
 #include "outputdialogs.h"
 #include "networkguard.h"
 #include "pageconfigurator.h"
@@ -24,7 +25,6 @@
 #include "portmenus.h"
 #include "portnamestore.h"
 #include "projecttables.h"
-#include "replyrecords.h"
 #include "settingpage.h"
 #include "signalsearch.h"
 #include "sigmanager.h"
@@ -43,8 +43,6 @@
 #include <QButtonGroup>
 #include <QEvent>
 #include <QTimer>
-
-Widget *g_mainWindow = nullptr;
 
 namespace {
 const char *const ProductWord = "ZEL";
@@ -98,8 +96,9 @@ void Widget::buildForm()
     m_settingPage = new SettingPage(m_context, this);
     m_dialogs = new DialogLauncher(m_context, this);
     m_title = new TitleBar(m_context, this);
-    m_changes = new ChangeApplier(DeviceState::instance(), this);
-    m_changes->setHdmiAudioFollowsVideo([this] { return m_context.hdmiAudioFollowsVideo; });
+    m_core = new OperatorCore(MessageDistance::instance(), DeviceState::instance(), this);
+    m_context.core = m_core;
+    m_changes = m_core->changes();
     m_pages->applyTabStyle(false);
     buildLinkViews();
     WallPages::Hooks wallHooks;
@@ -162,31 +161,42 @@ void Widget::buildLinkViews()
 
 void Widget::connectLink()
 {
-    MessageDistance *link = MessageDistance::instance();
-    connect(link, &MessageDistance::receiveVersionSig, this, &Widget::receiveVersionSlot);
-    connect(link, &MessageDistance::receiveInputChannelStateSig, this,
-            &Widget::receiveInputChannelStateSlot);
-    connect(link, &MessageDistance::receiveNetWorkImforamtionSig, this,
-            &Widget::receiveNetWorkImforamtionSlot);
-    connect(link, &MessageDistance::receiveVideoAudioIRMapSig, this,
-            &Widget::receiveVideoAudioIRMapSlot);
-    connect(link, &MessageDistance::receiveInOutChannelResolutionMapSig, this,
-            &Widget::receiveInOutChannelResolutionSlot);
-    connect(link, &MessageDistance::receiveTitleImfSig, this, &Widget::receiveTitleImfSlot);
-    connect(link, &MessageDistance::connectSuccessFulSig, this,
-            &Widget::receiveNetWorkSuccessfulSlot);
-    connect(link, &MessageDistance::connectingSig, this, &Widget::receiveConnectingSlot);
-    connect(link, &MessageDistance::connectFailureSig, this, &Widget::disConnectedSlot);
-    connect(link, &MessageDistance::receiveVolumnImformationSig, this,
-            &Widget::receiveVolumeValueSlot);
-    connect(link, &MessageDistance::receiveBindInfoSig, this, &Widget::receiveBindInfoSlot);
-    connect(link, &MessageDistance::receiveOutputInfoSig, this, &Widget::receiveOutputInfoSlot);
-    connect(link, &MessageDistance::receiveHDCPInfoSig, this, &Widget::receiveHDCPInfoSlot);
-    connect(link, &MessageDistance::receiveWindowStatusSig, this, &Widget::receiveWindowStatusSlot);
-    connect(link, &MessageDistance::receiveRotateAngleSig, this, &Widget::receiveRotateAngleSlot);
-    connect(link, &MessageDistance::receiveChangedByOthersSig, this,
-            &Widget::receiveChangedByOthersSlot);
+    m_core->connectLink();
+    connect(m_core, &OperatorCore::versionApplied, this, &Widget::showVersion);
+    connect(m_core, &OperatorCore::hdmiAudioFollowsVideoChanged, this, [this](bool follows) {
+        const QSignalBlocker blocker(ui->HdmiAudioComboBox);
+        ui->HdmiAudioComboBox->setCurrentIndex(follows ? 0 : 1);
+        m_pages->applyHdmiAudioLayout();
+    });
+    connect(m_core, &OperatorCore::inputsChanged, this, [this] { m_pages->refreshListDisplay(); });
+    connect(m_core, &OperatorCore::networkChanged, this, [this] { m_settingPage->showNetwork(); });
+    connect(m_core, &OperatorCore::routingApplied, this, [this](int mode, QMap<int, int> windows) {
+        if (mode >= 0)
+            applySpliceMode(LocalRouting::spliceModeOf(mode), false);
+        m_wallPages->applySplitterAreas(windows);
+        m_grids->refreshAllGrids();
+    });
+    connect(m_core, &OperatorCore::resolutionsChanged, this, [this] {
+        m_pages->refreshListDisplay();
+        emit si_map_out_resolu_ready();
+    });
+    connect(m_core, &OperatorCore::rotationChanged, this, &Widget::si_rotate_degree_ready);
+    connect(m_core, &OperatorCore::windowStatusApplied, this, [this](const QJsonObject &obj) {
+        m_wallPages->applyWindowStatus(obj);
+        m_grids->refreshGrid(4);
+        emit si_windows_ready();
+    });
+    connect(m_core, &OperatorCore::bindApplied, this, [this] {
+        m_grids->refreshGrid(0);
+        updateVideoWidgetOutputInfo();
+    });
+    connect(m_core, &OperatorCore::videoRouted, m_grids, &GridWiring::showVideoRoute);
+    connect(m_core, &OperatorCore::linkConnected, this,
+            [this] { m_title->showState(TitleBar::State::Connected); });
+    connect(m_core, &OperatorCore::linkConnecting, this, &Widget::receiveConnectingSlot);
+    connect(m_core, &OperatorCore::linkLost, this, &Widget::disConnectedSlot);
 
+    MessageDistance *link = MessageDistance::instance();
     connect(link, &MessageDistance::si_ForwardAnalysis, this, &Widget::si_ForwardAnalysis);
     connect(link, &MessageDistance::si_http200Analysis, this, &Widget::si_http200Analysis);
     connect(link, &MessageDistance::si_SetDhcpSwitch, this, &Widget::si_SetDhcpSwitch);
@@ -244,7 +254,7 @@ void Widget::connectPortMenus()
     PortMenus::Host host;
     host.window = this;
     host.runDialog = m_context.runDialog;
-    host.rights = &m_context.permissions;
+    host.actingUser = [this] { return m_context.actingUser(); };
     host.bindManager = [this] { return m_context.bind; };
     host.infraredPage = [this] {
         return ui->tabWidget->currentIndex() == PageConfigurator::InfaredTab;
@@ -328,16 +338,7 @@ void Widget::createBindManager()
     // The plan names live beside the bind manager's table; plans work from now on.
     m_plans->setAvailable(true);
     m_context.bind->attachGrid(ui->videoTableWidget);
-    m_changes->setBindManager(m_context.bind);
-    MessageDistance *link = MessageDistance::instance();
-    connect(m_context.bind, &VideoSplitManager::si_sendNewBindMsg, this,
-            [this, link](int master, QList<int> outputs) {
-                const int input = DeviceState::instance()->videoRouting(master);
-                m_grids->routeVideoLocally(input, master, false);
-                link->sendBind(master, outputs);
-            });
-    connect(m_context.bind, &VideoSplitManager::si_sendUnBindMsg, link,
-            [link](int output) { link->sendUnBind(output); });
+    m_core->createBindGroups(m_context.bind);
     connect(ui->videoTableWidget, &VideoTableWidget::si_spliceLayoutModeChanged, this,
             [this] { ui->videoTableWidget->restyleCells(); });
 }
@@ -368,7 +369,7 @@ void Widget::applyPermissions()
 
 void Widget::showPermissionWarning()
 {
-    PortRights(&m_context.permissions, this, m_context.runDialog).showPermissionWarning();
+    RightsWarning::show(PortRights::Warning::PortsNotPermitted, this, m_context.runDialog);
 }
 
 // ---- title, language ------------------------------------------------------------------
@@ -388,7 +389,7 @@ void Widget::retranslate()
         ui->retranslateUi(this);
         const int stored = AppSettings::instance()->language();
         ui->languageComboBox->setCurrentIndex(stored == 0 ? 0 : 1);
-        ui->HdmiAudioComboBox->setCurrentIndex(m_context.hdmiAudioFollowsVideo ? 0 : 1);
+        ui->HdmiAudioComboBox->setCurrentIndex(m_core->hdmiAudioFollowsVideo() ? 0 : 1);
     }
     setWindowTitle(QStringLiteral("%1VANTOR DESK").arg(QLatin1String(ProductWord)));
     m_pages->writeJointTabText();
@@ -418,12 +419,12 @@ void Widget::on_hdmiAudioComboBox_currentIndexChanged(int index)
 {
     if (m_status->refuseWhileOffline()) {
         const QSignalBlocker blocker(ui->HdmiAudioComboBox);
-        ui->HdmiAudioComboBox->setCurrentIndex(m_context.hdmiAudioFollowsVideo ? 0 : 1);
+        ui->HdmiAudioComboBox->setCurrentIndex(m_core->hdmiAudioFollowsVideo() ? 0 : 1);
         return;
     }
-    m_context.hdmiAudioFollowsVideo = index == 0;
+    m_core->setHdmiAudioFollowsVideo(index == 0);
     m_pages->applyHdmiAudioLayout();
-    MessageDistance::instance()->sendFollowVideo(m_context.hdmiAudioFollowsVideo);
+    MessageDistance::instance()->sendFollowVideo(m_core->hdmiAudioFollowsVideo());
 }
 
 // ---- buttons --------------------------------------------------------------------------
@@ -543,12 +544,19 @@ void Widget::refrenshSignalSlot()
     m_pages->refreshListDisplay();
 }
 
+bool Widget::hdmiAudioFollowsVideo() const
+{
+    return m_core->hdmiAudioFollowsVideo();
+}
+
 void Widget::receiveVersionSlot(QJsonObject obj)
 {
-    const ReplyRecords::Version version = ReplyRecords::applyVersion(obj);
-    int code = 1;
-    if (version.code >= 0) {
-        code = version.code;
+    m_core->receiveVersion(obj);
+}
+
+void Widget::showVersion(int code, bool known)
+{
+    if (known) {
         if (code == 4) {
             const int layout = DeviceState::instance()->splitterLayout();
             ui->wid_ss->setLayout(layout);
@@ -564,109 +572,12 @@ void Widget::receiveVersionSlot(QJsonObject obj)
         m_pages->rebuildOutputNamesAndGrids();
         AboutPage::write(ui.get());
     }
-
-    m_context.hdmiAudioFollowsVideo = version.hdmiAudioFollowsVideo && code != 2;
-    {
-        const QSignalBlocker blocker(ui->HdmiAudioComboBox);
-        ui->HdmiAudioComboBox->setCurrentIndex(m_context.hdmiAudioFollowsVideo ? 0 : 1);
-    }
-    m_pages->applyHdmiAudioLayout();
-    scheduleStartUpQueries(code);
 }
 
-void Widget::scheduleStartUpQueries(int deviceCode)
-{
-    const QList<QPair<int, QString>> queries = ReplyRecords::startUpQueries(deviceCode);
-    for (const auto &query : queries) {
-        const QString command = query.second;
-        QTimer::singleShot(query.first, this,
-                           [command] { MessageDistance::instance()->sendData(command); });
-    }
-}
-
-void Widget::receiveInputChannelStateSlot(QJsonObject obj)
-{
-    ReplyRecords::applyInputPresence(obj);
-    m_pages->refreshListDisplay();
-}
-
-void Widget::receiveNetWorkImforamtionSlot(QJsonObject obj)
-{
-    ReplyRecords::applyNetwork(obj);
-    m_settingPage->showNetwork();
-}
-
-void Widget::receiveVideoAudioIRMapSlot(QJsonObject obj)
-{
-    const ReplyRecords::Routing routing = ReplyRecords::applyRouting(obj);
-    if (routing.spliceMode >= 0)
-        applySpliceMode(LocalRouting::spliceModeOf(routing.spliceMode), false);
-    m_wallPages->applySplitterAreas(routing.wallWindows);
-    m_grids->refreshAllGrids();
-}
-
-void Widget::receiveInOutChannelResolutionSlot(QJsonObject obj)
-{
-    ReplyRecords::applyResolutions(obj);
-    m_pages->refreshListDisplay();
-    emit si_map_out_resolu_ready();
-}
-
-void Widget::receiveTitleImfSlot(QJsonObject obj)
-{
-    ReplyRecords::applyCaption(obj);
-}
-
-void Widget::receiveVolumeValueSlot(QJsonObject obj)
-{
-    ReplyRecords::applyVolumes(obj);
-}
-
-void Widget::receiveOutputInfoSlot(QJsonObject obj)
-{
-    ReplyRecords::applyOutputInfo(obj); // raises Sig_UpdateOutputInfo
-}
-
-void Widget::receiveHDCPInfoSlot(QJsonObject obj)
-{
-    ReplyRecords::applyHdcp(obj);
-}
-
-void Widget::receiveRotateAngleSlot(QJsonObject obj)
-{
-    ReplyRecords::applyRotation(obj);
-    emit si_rotate_degree_ready();
-}
-
-void Widget::receiveWindowStatusSlot(QJsonObject obj)
-{
-    m_wallPages->applyWindowStatus(obj);
-    // The HDMI audio source; the windows and the layout are the wall pages'.
-    ReplyRecords::applyWindowAudio(obj);
-    m_grids->refreshGrid(4);
-    emit si_windows_ready();
-}
-
+// The record slots hand their record to the core, which applies it and signals the views.
 void Widget::receiveChangedByOthersSlot(QJsonObject obj)
 {
-    m_changes->apply(obj);
-}
-
-void Widget::receiveBindInfoSlot(QJsonObject obj)
-{
-    int mode = -1;
-    const VideoSplitManager::Groups groups = VideoSplitManager::groupsFromBindRecord(obj, &mode);
-    VideoSplitManager *bind = m_context.bind;
-    if (!bind)
-        return;
-    if (mode >= 0) {
-        DeviceState::instance()->setSpliceMode(mode);
-        bind->setSpliceLayout(false, DeviceState::instance()->spliceMode());
-    }
-    bind->setGroups(groups);
-    bind->refreshGrid();
-    m_grids->refreshGrid(0);
-    updateVideoWidgetOutputInfo();
+    m_core->receiveChangedByOthers(obj);
 }
 
 // ---- cell icons -----------------------------------------------------------------------

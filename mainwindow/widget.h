@@ -16,6 +16,7 @@
 
 class ActivityView;
 class ChangeApplier;
+class OperatorCore;
 class DialogLauncher;
 class GridWiring;
 class LinkStatusView;
@@ -39,8 +40,8 @@ class Widget;
 
 // The main window: signal list, routing grids, the device's pages and the title bar
 // with the connection state. Constructing it logs in (or skips the login) and connects
-// the device link. Its slots are the records' entry points; the work is done by
-// GridWiring, PageConfigurator, SettingPage, TitleBar and ChangeApplier. GUI thread.
+// the device link. The operator core applies the records and notices; the window shows
+// what it signals through GridWiring, PageConfigurator, SettingPage and TitleBar. GUI thread.
 class Widget : public BaseWidget
 {
     Q_OBJECT
@@ -57,7 +58,9 @@ public:
     // The login at construction was cancelled: nothing was connected, the caller ends
     // the process with 0.
     bool loginCancelled() const { return m_loginCancelled; }
-    bool hdmiAudioFollowsVideo() const { return m_context.hdmiAudioFollowsVideo; }
+    bool hdmiAudioFollowsVideo() const;
+    // The device picture and the operator's rules; the window shows what it signals.
+    OperatorCore *core() const { return m_core; }
     VideoSplitManager *bindManager() const { return m_context.bind; }
     // The port menus; dialogs of other windows plug in with setDialogOpener.
     PortMenus *portMenus() const { return m_portMenus; }
@@ -85,22 +88,11 @@ public slots:
     void sl_GraphicsTest(int port, bool isInput);
     void refrenshSignalSlot();
     void receiveVersionSlot(QJsonObject obj);
-    void receiveInputChannelStateSlot(QJsonObject obj);
-    void receiveNetWorkImforamtionSlot(QJsonObject obj);
-    void receiveVideoAudioIRMapSlot(QJsonObject obj);
-    void receiveInOutChannelResolutionSlot(QJsonObject obj);
-    void receiveTitleImfSlot(QJsonObject obj);
-    void receiveVolumeValueSlot(QJsonObject obj);
     void SingleSplitterButtonChangeSlot(int id);
     void updateVideoWidgetOutputInfo();
     void updateVideoWidgetOutputInfoByPort(int output);
-    void receiveOutputInfoSlot(QJsonObject obj);
-    void receiveHDCPInfoSlot(QJsonObject obj);
     void sl_spliceGroupBtnClicked(int id);
-    void receiveWindowStatusSlot(QJsonObject obj);
-    void receiveRotateAngleSlot(QJsonObject obj);
     void receiveChangedByOthersSlot(QJsonObject obj);
-    void receiveBindInfoSlot(QJsonObject obj);
     void on_btn_RestoreOrMax_clicked();
     void on_refrenshBtn_clicked();
     void receiveNetWorkSuccessfulSlot();
@@ -134,7 +126,7 @@ private:
     void showPermissionWarning();
     void splitterLayoutChanged(int mode);
     void retranslate();
-    void scheduleStartUpQueries(int deviceCode);
+    void showVersion(int code, bool known);
 
     std::unique_ptr<Ui::Widget> ui;
     WindowContext m_context;
@@ -143,6 +135,7 @@ private:
     SettingPage *m_settingPage = nullptr;
     DialogLauncher *m_dialogs = nullptr;
     TitleBar *m_title = nullptr;
+    OperatorCore *m_core = nullptr;
     ChangeApplier *m_changes = nullptr;
     PortMenus *m_portMenus = nullptr;
     LinkWatch *m_watch = nullptr;
@@ -157,6 +150,3 @@ private:
     LoginFlow::Runner m_login;
     bool m_loginCancelled = false;
 };
-
-// The one main window, set by main() once it exists.
-extern Widget *g_mainWindow;

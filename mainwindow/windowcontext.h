@@ -1,11 +1,14 @@
 #pragma once
 
+#include "actinguser.h"
+#include "appsettings.h"
 #include "permissionstore.h"
 
 #include <QDialog>
 
 #include <functional>
 
+class OperatorCore;
 class VideoSplitManager;
 
 namespace Ui {
@@ -13,7 +16,8 @@ class Widget;
 }
 
 // What the parts of the main window share: the form, the logged-in user's rights,
-// the bind groups, the HDMI audio choice and the way dialogs are run. Owned by Widget.
+// the operator core (device picture, HDMI audio choice), the bind groups as the grid
+// shows them and the way dialogs are run. Owned by Widget.
 struct WindowContext
 {
     // Runs a modal dialog and returns its result; tests answer dialogs themselves.
@@ -21,9 +25,14 @@ struct WindowContext
 
     Ui::Widget *ui = nullptr;
     PermissionStore permissions;
-    VideoSplitManager *bind = nullptr;
-    bool hdmiAudioFollowsVideo = false;
+    OperatorCore *core = nullptr;
+    VideoSplitManager *bind = nullptr; // the core's bind groups, drawn on the video grid
     DialogRunner runDialog;
 
+    // The logged-in user, who acts in this window.
+    ActingUser actingUser() const
+    {
+        return ActingUser::of(AppSettings::instance()->currentUserType(), permissions);
+    }
     int run(QDialog &dialog) const { return runDialog ? runDialog(dialog) : dialog.exec(); }
 };

@@ -67,9 +67,11 @@ void PermissionStore::loadForUser(const QString &userName)
     m_audio.clear();
     m_analog.clear();
     m_functions.clear();
+    m_loaded = PermissionRights();
     if (m_userId == 1)
         return;
     const PermissionRights rights = readRights(m_userId);
+    m_loaded = rights;
     m_inputs = toMap(rights.inputs, 1);
     m_outputs = toMap(rights.outputs, 1);
     m_audio = toMap(rights.audio, 1);

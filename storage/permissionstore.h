@@ -70,6 +70,9 @@ public:
     // seeded administrator) never has restrictions loaded.
     void loadForUser(const QString &userName);
     int userId() const { return m_userId; }
+    // The loaded user's own rights, whatever the current user's type; empty lists for
+    // the administrator row and before any load.
+    const PermissionRights &loadedRights() const { return m_loaded; }
 
     bool hasFunctionRight(int key) const;
     // Kind 0 input, 1 output, 2 audio, 3 analog; any other kind is allowed.
@@ -104,4 +107,5 @@ private:
     QMap<int, bool> m_audio;
     QMap<int, bool> m_analog;
     QMap<int, bool> m_functions;
+    PermissionRights m_loaded;
 };

@@ -45,13 +45,5 @@
         <source>There is no output here.</source>
         <translation>There is no output here.</translation>
     </message>
-    <message>
-        <source>Output %1 is locked.</source>
-        <translation>Output %1 is locked.</translation>
-    </message>
-    <message>
-        <source>You have no right to switch output %1.</source>
-        <translation>You have no right to switch output %1.</translation>
-    </message>
 </context>
 </TS>

@@ -45,13 +45,5 @@
         <source>There is no output here.</source>
         <translation>此处没有输出口。</translation>
     </message>
-    <message>
-        <source>Output %1 is locked.</source>
-        <translation>输出 %1 已锁定。</translation>
-    </message>
-    <message>
-        <source>You have no right to switch output %1.</source>
-        <translation>您没有切换输出 %1 的权限。</translation>
-    </message>
 </context>
 </TS>

@@ -13,17 +13,6 @@
     </message>
 </context>
 <context>
-    <name>ActivityLog</name>
-    <message>
-        <source>sent</source>
-        <translation>发送</translation>
-    </message>
-    <message>
-        <source>received</source>
-        <translation>接收</translation>
-    </message>
-</context>
-<context>
     <name>ActivityView</name>
     <message>
         <source>Activity</source>
@@ -73,29 +62,6 @@
     </message>
 </context>
 <context>
-    <name>LinkIndicator</name>
-    <message>
-        <source>Connected</source>
-        <translation>已连接</translation>
-    </message>
-    <message>
-        <source>Connecting, retry %1</source>
-        <translation>正在连接，第 %1 次重试</translation>
-    </message>
-    <message>
-        <source>Connecting</source>
-        <translation>正在连接</translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>已断开</translation>
-    </message>
-    <message>
-        <source>The device is not connected: nothing was sent.</source>
-        <translation>设备未连接：未发送任何指令。</translation>
-    </message>
-</context>
-<context>
     <name>LinkStatusView</name>
     <message>
         <source>Refresh</source>
@@ -112,45 +78,6 @@
     <message>
         <source>The device did not answer within 5 s: the picture may be stale.</source>
         <translation>设备 5 秒内未应答：当前显示可能已过时。</translation>
-    </message>
-</context>
-<context>
-    <name>NetworkForm</name>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1：%2</translation>
-    </message>
-    <message>
-        <source>IP address</source>
-        <translation>IP 地址</translation>
-    </message>
-    <message>
-        <source>Gateway</source>
-        <translation>网关</translation>
-    </message>
-    <message>
-        <source>Subnet mask</source>
-        <translation>子网掩码</translation>
-    </message>
-    <message>
-        <source>MAC address</source>
-        <translation>MAC 地址</translation>
-    </message>
-    <message>
-        <source>Send these network settings to the device?</source>
-        <translation>是否将以下网络设置发送到设备？</translation>
-    </message>
-    <message>
-        <source>%1: %2 (unchanged)</source>
-        <translation>%1：%2（未更改）</translation>
-    </message>
-    <message>
-        <source>%1: %2 → %3</source>
-        <translation>%1：%2 → %3</translation>
-    </message>
-    <message>
-        <source>The device may become reachable only at the new address.</source>
-        <translation>设备之后可能只能通过新地址访问。</translation>
     </message>
 </context>
 <context>
@@ -173,138 +100,7 @@
     </message>
 </context>
 <context>
-    <name>PlanController</name>
-    <message>
-        <source>Recall Plan %1</source>
-        <translation>调用预案 %1</translation>
-    </message>
-    <message>
-        <source>Save Plan %1</source>
-        <translation>保存预案 %1</translation>
-    </message>
-    <message>
-        <source>Clear Plan %1</source>
-        <translation>清除预案 %1</translation>
-    </message>
-    <message>
-        <source>Rename Plan %1</source>
-        <translation>重命名预案 %1</translation>
-    </message>
-</context>
-<context>
     <name>PortMenus</name>
-    <message>
-        <source>Splice</source>
-        <translation>拼接</translation>
-    </message>
-    <message>
-        <source>Rename(F2)</source>
-        <translation>重命名(F2)</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>分辨率</translation>
-    </message>
-    <message>
-        <source>无信号输出</source>
-        <translation>无信号输出</translation>
-    </message>
-    <message>
-        <source>缩放模式</source>
-        <translation>缩放模式</translation>
-    </message>
-    <message>
-        <source>Graphics Test</source>
-        <translation>图形测试</translation>
-    </message>
-    <message>
-        <source>清除</source>
-        <translation>清除</translation>
-    </message>
-    <message>
-        <source>Switch Layout</source>
-        <translation>切换布局</translation>
-    </message>
-    <message>
-        <source>Freeze / Unfreeze</source>
-        <translation>冻结 / 解冻</translation>
-    </message>
-    <message>
-        <source>No Signal Input</source>
-        <translation>无信号输入</translation>
-    </message>
-    <message>
-        <source>GraphicsTest</source>
-        <translation>图形测试</translation>
-    </message>
-    <message>
-        <source>OSD Setting</source>
-        <translation>OSD设置</translation>
-    </message>
-    <message>
-        <source>Edid</source>
-        <translation>EDID</translation>
-    </message>
-    <message>
-        <source>Volume Setting</source>
-        <translation>音量设置</translation>
-    </message>
-    <message>
-        <source>HDCP Setting</source>
-        <translation>HDCP设置</translation>
-    </message>
-    <message>
-        <source>3 x 3</source>
-        <translation>3 x 3</translation>
-    </message>
-    <message>
-        <source>2 x 4</source>
-        <translation>2 x 4</translation>
-    </message>
-    <message>
-        <source>No Standby</source>
-        <translation>不待机</translation>
-    </message>
-    <message>
-        <source>Standby</source>
-        <translation>待机</translation>
-    </message>
-    <message>
-        <source>数字音频</source>
-        <translation>数字音频</translation>
-    </message>
-    <message>
-        <source>模拟音频</source>
-        <translation>模拟音频</translation>
-    </message>
-    <message>
-        <source>Auto</source>
-        <translation>自动</translation>
-    </message>
-    <message>
-        <source>Not Support</source>
-        <translation>不支持</translation>
-    </message>
-    <message>
-        <source>HDCP 1.4 Only</source>
-        <translation>仅HDCP 1.4</translation>
-    </message>
-    <message>
-        <source>HDCP 2.2 Only</source>
-        <translation>仅HDCP 2.2</translation>
-    </message>
-    <message>
-        <source>Unsplice</source>
-        <translation>取消拼接</translation>
-    </message>
-    <message>
-        <source>音频模式</source>
-        <translation>音频模式</translation>
-    </message>
-    <message>
-        <source>No Input</source>
-        <translation>无输入</translation>
-    </message>
     <message>
         <source>Not available in this version</source>
         <translation>此版本暂不可用</translation>
@@ -327,29 +123,6 @@
     <message>
         <source>Search by number or name</source>
         <translation>按编号或名称搜索</translation>
-    </message>
-</context>
-<context>
-    <name>TakeHistory</name>
-    <message>
-        <source>Nothing to undo.</source>
-        <translation>没有可撤销的操作。</translation>
-    </message>
-    <message>
-        <source>Undone: no wall group again.</source>
-        <translation>已撤销：恢复为无拼接组。</translation>
-    </message>
-    <message>
-        <source>Undone: wall group %1 again.</source>
-        <translation>已撤销：恢复为拼接组 %1。</translation>
-    </message>
-    <message>
-        <source>output %1 back to %2</source>
-        <translation>输出 %1 恢复为 %2</translation>
-    </message>
-    <message>
-        <source>Undone: %1.</source>
-        <translation>已撤销：%1。</translation>
     </message>
 </context>
 <context>
@@ -377,24 +150,8 @@
         <translation>多画面</translation>
     </message>
     <message>
-        <source>Output %1</source>
-        <translation>输出 %1</translation>
-    </message>
-    <message>
         <source>Audio %1</source>
         <translation>音频 %1</translation>
-    </message>
-    <message>
-        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connected</source>
-        <translation>%4Vantor  用户:%3  IP地址:%1  端口:%2 已连接</translation>
-    </message>
-    <message>
-        <source>%4Vantor  User:%3  Ip:%1  Port:%2 disconnected</source>
-        <translation>%4Vantor  用户:%3  IP地址:%1  端口:%2 已断开</translation>
-    </message>
-    <message>
-        <source>%4Vantor  User:%3  Ip:%1  Port:%2 connecting</source>
-        <translation>%4Vantor  用户:%3  IP地址:%1  端口:%2 正在连接</translation>
     </message>
     <message>
         <source>Network Changed</source>

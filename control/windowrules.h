@@ -6,21 +6,21 @@
 #include <QMap>
 #include <QString>
 
+struct ActingUser;
+class BindGroups;
 class DeviceState;
-class PermissionStore;
-class VideoSplitManager;
 
 // What the main window decides without a window: rights of drops and wall commands,
 // which routes each grid shows, the names of outputs and the title text.
 namespace WindowRules {
 
 // Every output has the output right.
-bool outputsPermitted(const PermissionStore &rights, const QList<int> &outputs);
+bool outputsPermitted(const ActingUser &user, const QList<int> &outputs);
 
 // A drop on `output` of a grid of `kind`: the rights it asks for, and for video every
 // output of the bind group.
-bool dropAllowed(const PermissionStore &rights, int kind, int output,
-                 const GridLayout::DropRights &asked, const VideoSplitManager *bind);
+bool dropAllowed(const ActingUser &user, int kind, int output,
+                 const GridLayout::DropRights &asked, const BindGroups *bind);
 
 // The routes (output -> source) a grid of `kind` (0 video, 1 audio, 3 infrared,
 // 4 HDMI audio, 5 0808-S audio) shows; empty for other kinds.

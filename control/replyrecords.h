@@ -6,8 +6,8 @@
 #include <QPair>
 #include <QString>
 
-// What each device record means for the device-state store. The main window's reply
-// slots call these and then redraw; nothing here touches a widget.
+// What each device record means for the device-state store. The operator core calls
+// these and signals the views; nothing here touches a widget.
 namespace ReplyRecords {
 
 // "0808" 0, "0809" 1, "0409-S" 2, "0808-S" 3, "0809-M" 4; -1 for anything else.

@@ -1,8 +1,8 @@
 #include "changeapplier.h"
 
+#include "bindgroups.h"
 #include "devicestate.h"
 #include "localrouting.h"
-#include "videosplitmanager.h"
 
 #include <QDebug>
 

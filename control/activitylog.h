@@ -6,7 +6,7 @@
 #include <QVector>
 
 // The commands sent to the device and the records received, newest first, at most
-// MaxEntries of them, for the activity view. GUI thread.
+// MaxEntries of them, for the activity view, which picks the colours. GUI thread.
 class ActivityLog : public QAbstractListModel
 {
     Q_OBJECT
@@ -16,6 +16,8 @@ public:
     enum class Direction { Sent, Received };
     static constexpr int MaxEntries = 500;
     static constexpr int MaxTextLength = 400;
+    // The row's Direction as an int, for a view that colours the rows.
+    static constexpr int DirectionRole = Qt::UserRole;
 
     explicit ActivityLog(QObject *parent = nullptr);
 

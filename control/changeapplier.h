@@ -8,7 +8,7 @@
 #include <functional>
 
 class DeviceState;
-class VideoSplitManager;
+class BindGroups;
 
 // Writes the changes of a notice from another client (or the front panel) into the
 // device-state store and the bind groups, without a word back to the device, which
@@ -20,7 +20,7 @@ class ChangeApplier : public QObject
 public:
     explicit ChangeApplier(DeviceState *state, QObject *parent = nullptr);
 
-    void setBindManager(VideoSplitManager *bind) { m_bind = bind; }
+    void setBindManager(BindGroups *bind) { m_bind = bind; }
     void setHdmiAudioFollowsVideo(std::function<bool()> follows) { m_follows = std::move(follows); }
 
     void apply(const QJsonObject &notice);
@@ -42,6 +42,6 @@ private:
     void applyVideo(int input, int output);
 
     DeviceState *m_state;
-    VideoSplitManager *m_bind = nullptr;
+    BindGroups *m_bind = nullptr;
     std::function<bool()> m_follows;
 };

@@ -1,7 +1,5 @@
 #include "activitylog.h"
 
-#include <QBrush>
-#include <QColor>
 
 ActivityLog::ActivityLog(QObject *parent)
     : QAbstractListModel(parent)
@@ -20,9 +18,8 @@ QVariant ActivityLog::data(const QModelIndex &index, int role) const
     const Entry &e = m_entries.at(index.row());
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
         return line(e);
-    if (role == Qt::ForegroundRole)
-        return QBrush(e.direction == Direction::Sent ? QColor(0x33, 0x8c, 0x56)
-                                                     : QColor(0x2c, 0x3e, 0x50));
+    if (role == DirectionRole)
+        return int(e.direction);
     return QVariant();
 }
 

@@ -1,5 +1,6 @@
 #include "windowrules.h"
 
+#include "actinguser.h"
 #include "devicestate.h"
 #include "localrouting.h"
 #include "permissionstore.h"
@@ -18,28 +19,28 @@ QString windowText(const char *text)
 }
 } // namespace
 
-bool outputsPermitted(const PermissionStore &rights, const QList<int> &outputs)
+bool outputsPermitted(const ActingUser &user, const QList<int> &outputs)
 {
     for (int o : outputs) {
-        if (!rights.hasPortRight(o, PermissionStore::Output))
+        if (!user.portAllowed(o, PermissionStore::Output))
             return false;
     }
     return true;
 }
 
-bool dropAllowed(const PermissionStore &rights, int kind, int output,
-                 const GridLayout::DropRights &asked, const VideoSplitManager *bind)
+bool dropAllowed(const ActingUser &user, int kind, int output,
+                 const GridLayout::DropRights &asked, const BindGroups *bind)
 {
     if (!asked.checked)
         return true;
-    if (asked.outputPort > 0 && !rights.hasPortRight(asked.outputPort, asked.outputCategory))
+    if (asked.outputPort > 0 && !user.portAllowed(asked.outputPort, asked.outputCategory))
         return false;
-    if (asked.functionRight > 0 && !rights.hasFunctionRight(asked.functionRight))
+    if (asked.functionRight > 0 && !user.functionAllowed(asked.functionRight))
         return false;
-    if (asked.sourcePort > 0 && !rights.hasPortRight(asked.sourcePort, asked.sourceCategory))
+    if (asked.sourcePort > 0 && !user.portAllowed(asked.sourcePort, asked.sourceCategory))
         return false;
     if (kind == int(GridLayout::Kind::Video))
-        return outputsPermitted(rights, LocalRouting::outputsReached(output, bind));
+        return outputsPermitted(user, LocalRouting::outputsReached(output, bind));
     return true;
 }
 

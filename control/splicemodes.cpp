@@ -1,13 +1,13 @@
 #include "splicemodes.h"
 
+#include "bindgroups.h"
 #include "devicestate.h"
-#include "videosplitmanager.h"
 
 namespace SpliceModes {
 
-QList<int> outputsAsked(int mode, const VideoSplitManager *bind)
+QList<int> outputsAsked(int mode, const BindGroups *bind)
 {
-    QList<int> asked = VideoSplitManager::presetOutputs(mode);
+    QList<int> asked = BindGroups::presetOutputs(mode);
     if (bind) {
         for (const QList<int> &group : bind->groups())
             asked << group;
@@ -15,18 +15,18 @@ QList<int> outputsAsked(int mode, const VideoSplitManager *bind)
     return asked;
 }
 
-void apply(int mode, DeviceState &state, VideoSplitManager *bind)
+void apply(int mode, DeviceState &state, BindGroups *bind)
 {
     state.setSpliceMode(mode);
     if (bind) {
         bind->clearGroups();
-        bind->toggleGroup(VideoSplitManager::presetOutputs(mode), false);
+        bind->toggleGroup(BindGroups::presetOutputs(mode), false);
     }
 }
 
 QList<int> resetWallOutputs(int mode, DeviceState &state)
 {
-    const QList<int> outputs = VideoSplitManager::presetOutputs(mode);
+    const QList<int> outputs = BindGroups::presetOutputs(mode);
     if (outputs.isEmpty())
         return outputs;
     const int source = state.videoRouting(outputs.first());

@@ -1,17 +1,17 @@
 #include "localrouting.h"
 
+#include "bindgroups.h"
 #include "devicestate.h"
-#include "videosplitmanager.h"
 
 namespace LocalRouting {
 
-QList<int> outputsReached(int output, const VideoSplitManager *bind)
+QList<int> outputsReached(int output, const BindGroups *bind)
 {
     const QList<int> group = bind ? bind->groupOf(output) : QList<int>();
     return group.isEmpty() ? QList<int>{output} : group;
 }
 
-QList<int> applyVideoRoute(int input, int output, const VideoSplitManager *bind,
+QList<int> applyVideoRoute(int input, int output, const BindGroups *bind,
                            bool hdmiAudioFollowsVideo, bool keepFlags)
 {
     DeviceState *state = DeviceState::instance();

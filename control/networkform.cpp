@@ -1,18 +1,18 @@
 #include "networkform.h"
 
-#include "addressvalidator.h"
+#include "addressrules.h"
 
 namespace {
 
-AddressValidator::Kind kindOf(NetworkForm::Field field)
+AddressRules::Kind kindOf(NetworkForm::Field field)
 {
     switch (field) {
     case NetworkForm::Subnet:
-        return AddressValidator::Kind::SubnetMask;
+        return AddressRules::Kind::SubnetMask;
     case NetworkForm::Mac:
-        return AddressValidator::Kind::Mac;
+        return AddressRules::Kind::Mac;
     default:
-        return AddressValidator::Kind::IPv4;
+        return AddressRules::Kind::IPv4;
     }
 }
 
@@ -40,8 +40,8 @@ QList<NetworkForm::Field> NetworkForm::badFields(const Values &values)
     QList<Field> bad;
     for (int f = Ip; f < FieldCount; ++f) {
         const Field field = Field(f);
-        if (AddressValidator::check(kindOf(field), value(values, field)) !=
-            QValidator::Acceptable)
+        if (AddressRules::check(kindOf(field), value(values, field)) !=
+            AddressRules::State::Acceptable)
             bad << field;
     }
     return bad;
@@ -54,7 +54,7 @@ QString NetworkForm::problem(const Values &values)
         return QString();
     const Field field = bad.first();
     return tr("%1: %2").arg(fieldName(field),
-                            AddressValidator::problem(kindOf(field), value(values, field)));
+                            AddressRules::problem(kindOf(field), value(values, field)));
 }
 
 QString NetworkForm::fieldName(Field field)
