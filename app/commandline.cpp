@@ -17,11 +17,16 @@ void CommandLine::describe(QCommandLineParser &parser)
         "CommandLine",
         "Control client for ZEL matrix switchers, video-wall splicers and multiview "
         "processors.\n\n"
+        "First login: user ADMIN, password tiger905. Change that password in User "
+        "Management (the client offers it after the first login).\n\n"
         "Environment:\n"
         "  ZELDESK_DATA_DIR     where config.ini and project.db live (--data-dir wins)\n"
         "  ZELDESK_UPLOAD_PORT  the device's upload port (default 6666)\n"
         "  QT_LOGGING_RULES     turn diagnostics up, e.g. \"zel.*.debug=true\"\n"
-        "Log files go to log/yyyy-MM-dd.log under the working directory."));
+        "Log files: log/yyyy-MM-dd.log under the data directory when it is not the "
+        "application directory (given with --data-dir or ZELDESK_DATA_DIR, or the user's "
+        "data directory of an installed client); otherwise, and with --demo, under the "
+        "working directory."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addOption({QStringLiteral("data-dir"),

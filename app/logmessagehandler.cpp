@@ -14,6 +14,8 @@
 namespace {
 
 std::atomic<QDateTime (*)()> s_clock{nullptr};
+// "" (the working directory) or the log directory with a trailing slash; set at start-up.
+QString s_prefix;
 
 // The day's file stays open between messages: opening and closing it for every line
 // cost far more than the line itself. Reopened when the day or the working directory
@@ -91,7 +93,7 @@ Moment now()
         moment.second = fileSecond;
         moment.fileName = LogFile::fileNameFor(QDateTime::fromSecsSinceEpoch(fileSecond));
     } else {
-        moment.fileName = QLatin1String("log/") + QLatin1String(cached.day) + QLatin1String(".log");
+        moment.fileName = s_prefix + QLatin1String("log/") + QLatin1String(cached.day) + QLatin1String(".log");
     }
     return moment;
 }
@@ -175,7 +177,25 @@ QString formatLine(const QString &message, const char *file, int line, const QDa
 
 QString fileNameFor(const QDateTime &when)
 {
-    return QStringLiteral("log/%1.log").arg(when.date().toString(QStringLiteral("yyyy-MM-dd")));
+    return s_prefix + QStringLiteral("log/%1.log").arg(when.date().toString(QStringLiteral("yyyy-MM-dd")));
+}
+
+QString directoryFor(bool demo, const QString &dataDir, const QString &appDir)
+{
+    if (demo || dataDir.isEmpty())
+        return QString();
+    const auto canonical = [](const QString &dir) {
+        const QString path = QDir(dir).canonicalPath();
+        return path.isEmpty() ? QDir::cleanPath(QDir(dir).absolutePath()) : path;
+    };
+    return canonical(dataDir) == canonical(appDir) ? QString() : canonical(dataDir);
+}
+
+void setDirectory(const QString &dir)
+{
+    QMutexLocker locker(&state().mutex);
+    s_prefix = dir.isEmpty() ? QString() : QDir(dir).absolutePath() + QLatin1Char('/');
+    state().checkedSecond = std::numeric_limits<qint64>::min();
 }
 
 void setClockForTesting(QDateTime (*clock)())

@@ -54,14 +54,15 @@ int main(int argc, char *argv[])
         font.setFamily(QStringLiteral("Microsoft YaHei"));
     QApplication::setFont(font);
 
-    QDir().mkpath(QStringLiteral("log"));
-    qInstallMessageHandler(logMessageHandler);
-    initZelResources();
-
     const QStringList args = QApplication::arguments();
     DataDir::applyCommandLine(args);
     bool demo = false;
     const QString model = DemoMode::requestedModel(args, &demo);
+    const QString logDir = LogFile::directoryFor(demo, DataDir::path(), QCoreApplication::applicationDirPath());
+    LogFile::setDirectory(logDir);
+    QDir(logDir.isEmpty() ? QDir::currentPath() : logDir).mkpath(QStringLiteral("log"));
+    qInstallMessageHandler(logMessageHandler);
+    initZelResources();
     DemoMode demoMode;
     if (demo) {
         QString error;

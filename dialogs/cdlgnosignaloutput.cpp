@@ -77,6 +77,11 @@ CDlgnosignaloutput::CDlgnosignaloutput(QWidget *parent)
     showColour(m_colour);
 }
 
+void CDlgnosignaloutput::setPortLabel(const QString &label)
+{
+    setTitle(tr("无信号输出 %1").arg(label));
+}
+
 int CDlgnosignaloutput::checkedMode() const
 {
     return m_modes->checkedId();

@@ -24,6 +24,8 @@ public:
     explicit CDlgnosignaloutput(QWidget *parent = nullptr);
 
     void setPort(int port) { m_port = port; }
+    // Names the port in the title, e.g. "[3] Lobby".
+    void setPortLabel(const QString &label);
     int port() const { return m_port; }
     QColor colour() const { return m_colour; }
     int checkedMode() const;

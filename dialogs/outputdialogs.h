@@ -43,13 +43,16 @@ int openScalingMode(QWidget *parent, int output, Source *forwarder, void (Source
     return showScalingMode(parent, output, forwarder, forwarded, runner);
 }
 
-// Shows the no-signal output dialog of the output (its query already sent).
+// Shows the no-signal output dialog of the output (its query already sent), titled with
+// `portLabel` when given.
 template<typename Source>
 int showNoSignal(QWidget *parent, int output, Source *forwarder, void (Source::*forwarded)(QString),
-                 const Runner &runner = Runner())
+                 const Runner &runner = Runner(), const QString &portLabel = QString())
 {
     CDlgnosignaloutput dialog(parent);
     dialog.setPort(output);
+    if (!portLabel.isEmpty())
+        dialog.setPortLabel(portLabel);
     QObject::connect(forwarder, forwarded, &dialog, &CDlgnosignaloutput::sl_StateUpdate);
     return run(dialog, runner);
 }
@@ -57,10 +60,10 @@ int showNoSignal(QWidget *parent, int output, Source *forwarder, void (Source::*
 // Asks the device for the output's no-signal setting, then shows the dialog.
 template<typename Source>
 int openNoSignal(QWidget *parent, int output, Source *forwarder, void (Source::*forwarded)(QString),
-                 const Runner &runner = Runner())
+                 const Runner &runner = Runner(), const QString &portLabel = QString())
 {
     MessageDistance::instance()->sendGetNoinput(output);
-    return showNoSignal(parent, output, forwarder, forwarded, runner);
+    return showNoSignal(parent, output, forwarder, forwarded, runner, portLabel);
 }
 
 // The test pattern dialog of an input or an output.

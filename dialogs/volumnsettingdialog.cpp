@@ -48,6 +48,9 @@ VolumnSettingDialog::VolumnSettingDialog(int port, QWidget *parent)
     // Another client may change the volume while the dialog is open.
     connect(SigManager::instance(), &SigManager::Sig_UpdateVolumes, this, &VolumnSettingDialog::refresh);
     refresh();
+    // The store holds a volume only after a record or a notice brought one; ask, and the
+    // answer shows through Sig_UpdateVolumes.
+    MessageDistance::instance()->sendGetVolume();
 }
 
 void VolumnSettingDialog::refresh()

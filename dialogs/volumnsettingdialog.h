@@ -6,7 +6,8 @@ class QLabel;
 class QPushButton;
 class QSlider;
 
-// Volume and mute of one audio port; every change goes to the device at once.
+// Volume and mute of one audio port, asked of the device on opening; every change goes to the
+// device at once, closing sends nothing. GUI thread.
 class VolumnSettingDialog : public FramelessDialog
 {
     Q_OBJECT

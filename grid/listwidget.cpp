@@ -12,6 +12,7 @@ namespace {
 constexpr int PortRole = Qt::UserRole;
 constexpr int NameRole = Qt::UserRole + 1;
 constexpr int KindRole = Qt::UserRole + 2;
+constexpr int OffPageRole = Qt::UserRole + 3;
 
 // One icon per colour for the process. A fresh pixmap per call had a new cache key, so
 // every repaint after a refresh left another scaled copy in the pixmap cache.
@@ -63,6 +64,7 @@ void ListWidget::rebuild(const QMap<int, QString> &audioNames, const QMap<int, Q
             addItem(item);
         }
     }
+    applyVisibility();
 }
 
 void ListWidget::setDisplayMode(DisplayMode mode, int deviceCode)
@@ -71,7 +73,30 @@ void ListWidget::setDisplayMode(DisplayMode mode, int deviceCode)
     const bool showAudio = mode == DisplayMode::Audio && model != DeviceModel::Model0409S &&
                            model != DeviceModel::Model0808S;
     for (int i = 0; i < count() && i < 8; ++i)
-        item(i)->setHidden(!showAudio);
+        item(i)->setData(OffPageRole, !showAudio);
+    applyVisibility();
+}
+
+void ListWidget::setOnPage(int row, bool onPage)
+{
+    if (QListWidgetItem *it = item(row)) {
+        it->setData(OffPageRole, !onPage);
+        it->setHidden(!onPage || (m_accepts && !m_accepts(it->text())));
+    }
+}
+
+void ListWidget::setTextFilter(std::function<bool(const QString &)> accepts)
+{
+    m_accepts = std::move(accepts);
+    applyVisibility();
+}
+
+void ListWidget::applyVisibility()
+{
+    for (int i = 0; i < count(); ++i) {
+        QListWidgetItem *it = item(i);
+        it->setHidden(it->data(OffPageRole).toBool() || (m_accepts && !m_accepts(it->text())));
+    }
 }
 
 void ListWidget::setInputPresence(const QMap<int, bool> &present)

@@ -1,5 +1,7 @@
 #include "tableitemwidget.h"
 
+#include "portnamelabel.h"
+
 #include <QEvent>
 #include <QHash>
 #include <QHBoxLayout>
@@ -42,7 +44,7 @@ TableItemWidget::TableItemWidget(QWidget *parent)
     auto *top = new QWidget(this);
     top->setObjectName(QStringLiteral("widget_2"));
     top->setAttribute(Qt::WA_StyledBackground);
-    m_inputName = new QLabel(top);
+    m_inputName = new PortNameLabel(top);
     m_inputName->setObjectName(QStringLiteral("InputName"));
     m_inputName->setAlignment(Qt::AlignCenter);
     auto *topLayout = new QVBoxLayout(top);
@@ -52,7 +54,7 @@ TableItemWidget::TableItemWidget(QWidget *parent)
     auto *bottom = new QWidget(this);
     bottom->setObjectName(QStringLiteral("outportWidget"));
     bottom->setAttribute(Qt::WA_StyledBackground);
-    m_outputName = new QLabel(bottom);
+    m_outputName = new PortNameLabel(bottom);
     m_outputName->setObjectName(QStringLiteral("OutputName"));
     m_outputName->setAlignment(Qt::AlignCenter);
     m_pauseIcon = new QLabel(bottom);

@@ -20,4 +20,9 @@ Outcome startUp(const Runner &run = modalRunner());
 // The re-login button: the dialog again; Cancelled means: quit the application.
 Outcome reLogin(const Runner &run = modalRunner());
 
+// True once per data directory, and again after the administrator was created afresh,
+// while the logged-in user is the administrator with the password the client seeds:
+// the window then offers to change it. Asking marks the offer as made.
+bool takePasswordChangeOffer();
+
 } // namespace LoginFlow

@@ -1,8 +1,11 @@
 #include "dialoglauncher.h"
+
+#include "appsettings.h"
 #include "ui_widget.h"
 
 #include "dialogconfirm.h"
 #include "edidsettingdilog.h"
+#include "loginflow.h"
 #include "messagedistance.h"
 #include "msgdlg.h"
 #include "titleorosddialog.h"
@@ -75,7 +78,9 @@ void DialogLauncher::openOsd(int port, bool ask)
     if (!allowed(PermissionStore::Osd, port))
         return;
     TitleOrOsdDialog dialog(port, m_dialogParent);
-    dialog.setTitle(QStringLiteral("[Input%1]").arg(port));
+    const QString name = AppSettings::instance()->inputNames().value(port);
+    const QString label = QStringLiteral("[%1] %2").arg(port).arg(name.isEmpty() ? tr("Input %1").arg(port) : name);
+    dialog.setTitle(tr("OSD Setting %1").arg(label));
     if (ask)
         MessageDistance::instance()->sendGetOsd(port);
     m_context.run(dialog);
@@ -97,4 +102,22 @@ void DialogLauncher::openUserManagement()
     dialog.setPermissionStore(&m_context.permissions);
     dialog.loadUsers();
     m_context.run(dialog);
+}
+
+void DialogLauncher::offerPasswordChange()
+{
+    if (!LoginFlow::takePasswordChangeOffer())
+        return;
+    auto *offer = new DialogConfirm(m_dialogParent, tr("Default password"),
+                                    tr("You are logged in as ADMIN with the default password, which "
+                                       "anyone with the manual knows. Change it now in User Management?"));
+    if (m_context.runDialog) {
+        if (m_context.run(*offer) == QDialog::Accepted)
+            openUserManagement();
+        delete offer;
+        return;
+    }
+    offer->setAttribute(Qt::WA_DeleteOnClose);
+    connect(offer, &QDialog::accepted, this, &DialogLauncher::openUserManagement, Qt::QueuedConnection);
+    offer->show();
 }

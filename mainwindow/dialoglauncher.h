@@ -29,6 +29,9 @@ public:
     // The EDID of input `port`; refused likewise without the input's or the EDID right.
     void openEdid(int port);
     void openUserManagement();
+    // After a login as the administrator with the seeded password, once per data
+    // directory: offers User Management without holding up the window.
+    void offerPasswordChange();
 
 private:
     bool allowed(int functionKey, int inputPort = 0);

@@ -45,7 +45,7 @@ void PageConfigurator::configureMatrix()
         m_context.permissions.hasFunctionRight(PermissionStore::AudioSwitch));
 
     for (int i = 0; i < ui->listWidget->count(); ++i)
-        ui->listWidget->item(i)->setHidden(false);
+        ui->listWidget->setOnPage(i, true);
     ui->subwidget_joint_0409->hide();
     ui->subwidget_joint_not_0409->show();
 
@@ -56,7 +56,7 @@ void PageConfigurator::configureMatrix()
     auto *bottom = qobject_cast<QGridLayout *>(ui->vtcWidBottomVideoTable->layout());
     if (code == 3) {
         for (int i = 0; i < 8; ++i)
-            ui->listWidget->item(i)->setHidden(true);
+            ui->listWidget->setOnPage(i, false);
         ui->widget_audio_normal->hide();
         ui->widget_audio_0808S->show();
         ui->tabWidget->setTabEnabled(InfaredTab, false);
@@ -144,7 +144,7 @@ void PageConfigurator::refreshListDisplay()
     if (code == 2) {
         // The multiview device has four inputs.
         for (int i = 12; i < ui->listWidget->count(); ++i)
-            ui->listWidget->item(i)->setHidden(true);
+            ui->listWidget->setOnPage(i, false);
     }
 }
 

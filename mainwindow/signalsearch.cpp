@@ -1,11 +1,12 @@
 #include "signalsearch.h"
 
+#include "listwidget.h"
+
 #include <QBoxLayout>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRegularExpression>
 
-SignalSearch::SignalSearch(QListWidget *list)
+SignalSearch::SignalSearch(ListWidget *list)
     : QObject(list)
     , m_list(list)
     , m_field(new QLineEdit(list->parentWidget()))
@@ -17,7 +18,6 @@ SignalSearch::SignalSearch(QListWidget *list)
         layout->insertWidget(at < 0 ? 0 : at, m_field);
     }
     connect(m_field, &QLineEdit::textChanged, this, &SignalSearch::apply);
-    connect(list->model(), &QAbstractItemModel::rowsInserted, this, &SignalSearch::apply);
     retranslate();
 }
 
@@ -41,10 +41,10 @@ bool SignalSearch::matches(const QString &itemText, const QString &query)
 void SignalSearch::apply()
 {
     const QString query = m_field->text();
-    for (int i = 0; i < m_list->count(); ++i) {
-        QListWidgetItem *item = m_list->item(i);
-        item->setHidden(!matches(item->text(), query));
-    }
+    if (query.trimmed().isEmpty())
+        m_list->setTextFilter(nullptr);
+    else
+        m_list->setTextFilter([query](const QString &text) { return matches(text, query); });
 }
 
 void SignalSearch::retranslate()

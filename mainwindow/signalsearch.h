@@ -4,16 +4,16 @@
 #include <QString>
 
 class QLineEdit;
-class QListWidget;
+class ListWidget;
 
-// A search field over the signal list: keeps the items whose number or name holds the
-// typed text, also after the list is rebuilt. GUI thread.
+// A search field over the signal list: of the current page's items, shows those whose number
+// or name holds the typed text, also after the list is rebuilt or the page changes. GUI thread.
 class SignalSearch : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit SignalSearch(QListWidget *list);
+    explicit SignalSearch(ListWidget *list);
 
     // " [3] Camera" matches "3", "cam", "[3]"; an empty query matches everything.
     static bool matches(const QString &itemText, const QString &query);
@@ -23,6 +23,6 @@ public:
 private:
     void apply();
 
-    QListWidget *m_list;
+    ListWidget *m_list;
     QLineEdit *m_field;
 };

@@ -3,8 +3,10 @@
 
 #include "devicestate.h"
 #include "gridwiring.h"
+#include "layouticons.h"
 #include "messagedistance.h"
 #include "splicemodes.h"
+#include "splitterlayout.h"
 #include "videosplitmanager.h"
 #include "wallgroupbutton.h"
 #include "windowcontext.h"
@@ -22,8 +24,12 @@ WallControls::WallControls(WindowContext &context, GridWiring *grids, QWidget *w
     QPushButton *splitters[] = {ui->btn_splitter_0, ui->btn_splitter_1, ui->btn_splitter_2,
                                 ui->btn_splitter_3, ui->btn_splitter_4, ui->btn_splitter_5,
                                 ui->btn_splitter_6};
-    for (int i = 0; i < 7; ++i)
+    for (int i = 0; i < 7; ++i) {
         m_splitterGroup->addButton(splitters[i], i);
+        // The layout's own picture beside its number.
+        splitters[i]->setIcon(LayoutIcons::areas(SplitterLayout::areas(i).values(), QSize(40, 24)));
+        splitters[i]->setIconSize(QSize(40, 24));
+    }
     ui->btn_splitter_0->setChecked(true);
 
     m_multiviewGroup = new QButtonGroup(this);

@@ -45,6 +45,10 @@ WallPages::WallPages(Widget *window, Ui::Widget *ui, Hooks hooks)
     canvas->setDialogRunner(m_hooks.runDialog);
     canvas->setPermissionChecker(m_hooks.inputAllowed);
     connect(canvas, &OutputWidget0409::si_showPermissionWarningDialog, this, [this] { m_hooks.permissionWarning(); });
+    connect(canvas, &OutputWidget0409::si_refused, this, [this](const QString &reason) {
+        if (m_hooks.message)
+            m_hooks.message(reason);
+    });
     connect(window, &Widget::si_map_out_resolu_ready, m_multiview, &MultiviewPage::resolutionMapArrived);
     connect(window, &Widget::si_windows_ready, m_multiview, &MultiviewPage::windowsArrived);
     connect(window, &Widget::si_rotate_degree_ready, m_multiview, &MultiviewPage::rotationArrived);

@@ -32,6 +32,7 @@ public:
         std::function<bool(int input)> inputAllowed;
         std::function<void()> permissionWarning;
         std::function<QString(int input)> inputName;
+        std::function<void(const QString &)> message; // the window's message line
     };
 
     WallPages(Widget *window, Ui::Widget *ui, Hooks hooks);

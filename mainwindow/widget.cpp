@@ -108,6 +108,10 @@ void Widget::buildForm()
     };
     wallHooks.permissionWarning = [this] { showPermissionWarning(); };
     wallHooks.inputName = [](int input) { return AppSettings::instance()->inputNames().value(input); };
+    wallHooks.message = [this](const QString &text) {
+        if (m_status)
+            m_status->showMessage(text);
+    };
     m_wallPages = new WallPages(this, ui.get(), wallHooks);
 
     ui->AudioTable->setReduceHdmiSource(false);
@@ -278,7 +282,8 @@ void Widget::connectPortMenus()
         OutputDialogs::showScalingMode(this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog);
     });
     m_portMenus->setDialogOpener(PortDialog::NoSignalOut, [this](int output) {
-        OutputDialogs::showNoSignal(this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog);
+        OutputDialogs::showNoSignal(this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog,
+                                    outputLabel(output));
     });
     m_portMenus->setDialogOpener(PortDialog::OutputGraphicsTest, [this](int output) {
         OutputDialogs::openGraphicsTest(this, output, false, m_context.runDialog);
@@ -312,6 +317,9 @@ void Widget::logIn(const LoginFlow::Runner &login)
     m_settingPage->showLoginFree();
     m_title->addLogo();
     show();
+    // Only a login that typed the password; the login-free start stays quiet.
+    if (outcome == LoginFlow::Outcome::LoggedIn)
+        m_dialogs->offerPasswordChange();
 }
 
 void Widget::reLogin()
@@ -325,6 +333,7 @@ void Widget::reLogin()
     configurePages();
     m_title->showState(TitleBar::State::Connecting);
     show();
+    m_dialogs->offerPasswordChange();
     DeviceState *state = DeviceState::instance();
     MessageDistance::instance()->connectToDevice(state->deviceAddress(),
                                                  quint16(state->devicePort()));
@@ -507,7 +516,14 @@ void Widget::sl_SetDhcpSwitch(bool on)
 void Widget::sl_NoSignalOut(int output, int mode)
 {
     Q_UNUSED(mode) // the one dialog serves every mode the menus name
-    OutputDialogs::openNoSignal(this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog);
+    OutputDialogs::openNoSignal(this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog,
+                                outputLabel(output));
+}
+
+QString Widget::outputLabel(int output) const
+{
+    const QString name = AppSettings::instance()->outputNames().value(output);
+    return QStringLiteral("[%1] %2").arg(output).arg(name.isEmpty() ? tr("Output %1").arg(output) : name);
 }
 
 void Widget::sl_Scalingmode(int output)

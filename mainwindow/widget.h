@@ -110,6 +110,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // "[3] Lobby": the output's number and name, for dialog titles.
+    QString outputLabel(int output) const;
     void buildForm();
     void buildPlanBars();
     void buildLinkViews();

@@ -85,10 +85,16 @@ void DialogWindowProperty::apply()
     m_window->setDeviceRect(device);
     if (input == m_window->input()) {
         m_window->sendResize();
-        return;
+    } else {
+        m_window->setInput(input, m_source->itemText(index));
+        m_window->sendOpen();
     }
-    m_window->setInput(input, m_source->itemText(index));
-    m_window->sendOpen();
+    // The window keeps inside the wall, so the device may get less than was typed: show that.
+    const QRect sent = m_window->deviceRect();
+    m_x->setValue(sent.x());
+    m_y->setValue(sent.y());
+    m_width->setValue(sent.width());
+    m_height->setValue(sent.height());
 }
 
 QGroupBox *DialogWindowProperty::infoGroup(InputSignalWidget0409 *window,

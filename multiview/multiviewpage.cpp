@@ -3,6 +3,7 @@
 #include "canvasmath.h"
 #include "commands.h"
 #include "devicestate.h"
+#include "layouticons.h"
 #include "outputwidget0409.h"
 #include "wallgeometry.h"
 #include "widgetsplicingsetting.h"
@@ -49,7 +50,7 @@ void MultiviewPage::updateLayoutButtonIcons()
     const QStringList icons = WallGeometry::layoutButtonIcons(DeviceState::instance()->virMode());
     for (int i = 0; i < 3; ++i) {
         if (m_c.layoutButtons[i])
-            m_c.layoutButtons[i]->setIcon(QIcon(icons.at(i)));
+            m_c.layoutButtons[i]->setIcon(LayoutIcons::checkable(icons.at(i)));
     }
 }
 
@@ -62,11 +63,13 @@ void MultiviewPage::chooseJoinButton(int id)
 
 void MultiviewPage::fitCanvas(int wallWidth, int wallHeight)
 {
-    const auto fit = CanvasMath::fitCanvas(m_c.area->viewport()->size(), QSize(wallWidth, wallHeight),
-                                           DeviceState::instance()->virMode());
+    const QSize frame(2, 2);
+    // The room without scroll bars, less the content's frame: fitting the viewport a bar
+    // happened to narrow, or the frame on top of it, leaves a bar and cuts the edge.
+    const QSize room = m_c.area->maximumViewportSize() - frame;
+    const auto fit = CanvasMath::fitCanvas(room, QSize(wallWidth, wallHeight), DeviceState::instance()->virMode());
     if (!fit)
         return;
-    const QSize frame(2, 2);
     m_c.canvas->setMinimumSize(fit->minimum);
     m_c.content->setMinimumSize(fit->minimum + frame);
     m_c.canvas->setMaximumSize(fit->maximum);

@@ -94,6 +94,8 @@ signals:
     void si_resize(double factor);
     void si_orderToOptimiseSizeVis(int width, int height);
     void si_showPermissionWarningDialog();
+    // Why an operator's action did nothing, for the window's message line.
+    void si_refused(const QString &reason);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

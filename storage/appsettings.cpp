@@ -14,6 +14,7 @@ const QString kPort = QStringLiteral("NetWork/Port");
 const QString kUsername = QStringLiteral("User/Username");
 const QString kLanguage = QStringLiteral("Language/language");
 const QString kType = QStringLiteral("Type/type");
+const QString kPasswordOffered = QStringLiteral("User/DefaultPasswordOffered");
 
 int intOr(const QVariant &value, int fallback)
 {
@@ -138,6 +139,16 @@ int AppSettings::port() const
 {
     const int port = intOr(readBounded(kPort, MaxNumberLength, true), 0);
     return port >= 1 && port <= 65535 ? port : DefaultPort;
+}
+
+bool AppSettings::defaultPasswordOffered() const
+{
+    return readBounded(kPasswordOffered, MaxNumberLength, true).toString() == QLatin1String("true");
+}
+
+void AppSettings::setDefaultPasswordOffered(bool offered)
+{
+    write(kPasswordOffered, offered);
 }
 
 QString AppSettings::username() const

@@ -48,6 +48,10 @@ public:
     int type() const;
     // type() with values outside 0..4 read as 1: what the device-state store takes.
     int deviceType() const;
+    // Whether the offer to change the administrator's default password was made for
+    // this data directory (User/DefaultPasswordOffered).
+    bool defaultPasswordOffered() const;
+    void setDefaultPasswordOffered(bool offered);
 
     QString currentUser() const;
     void setCurrentUser(const QString &name);

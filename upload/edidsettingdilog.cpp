@@ -1,6 +1,7 @@
 #include "edidsettingdilog.h"
 
 #include "devicestate.h"
+#include "dialogconfirm.h"
 #include "edidrules.h"
 #include "messagedistance.h"
 #include "msgdlg.h"
@@ -15,7 +16,7 @@
 
 namespace {
 constexpr int FrameWidth = 460;
-constexpr int FrameHeight = 230;
+constexpr int FrameHeight = 262;
 
 QPushButton *button(const QString &name, const QString &text, QWidget *parent)
 {
@@ -74,6 +75,9 @@ void EdidSettingDilog::buildForm()
     QPushButton *copy = button(QStringLiteral("btnCopy"), tr("Copy"), content);
     QPushButton *apply = button(QStringLiteral("btnAppInputEDID"), tr("Apply"), content);
     QPushButton *upload = button(QStringLiteral("UploadBtn"), tr("Upload"), content);
+    m_status = new QLabel(content);
+    m_status->setObjectName(QStringLiteral("lb_status"));
+    m_status->setWordWrap(true);
 
     grid->addWidget(new QLabel(tr("Copy from output"), content), 0, 0);
     grid->addWidget(m_outputs, 0, 1, 1, 2);
@@ -85,12 +89,42 @@ void EdidSettingDilog::buildForm()
     grid->addWidget(m_path, 2, 1);
     grid->addWidget(browse, 2, 2);
     grid->addWidget(upload, 2, 3);
+    grid->addWidget(m_status, 3, 0, 1, 4);
     grid->setColumnStretch(1, 1);
 
     connect(copy, &QPushButton::clicked, this, &EdidSettingDilog::on_btnCopy_clicked);
     connect(apply, &QPushButton::clicked, this, &EdidSettingDilog::on_btnAppInputEDID_clicked);
     connect(upload, &QPushButton::clicked, this, &EdidSettingDilog::on_UploadBtn_clicked);
     connect(browse, &QPushButton::clicked, this, &EdidSettingDilog::on_btnBrowse_clicked);
+    // Queued: the box must not run its loop inside the socket's own handler.
+    connect(MessageDistance::instance(), &MessageDistance::si_osdUploadFinish, this,
+            &EdidSettingDilog::showUploadFinished, Qt::QueuedConnection);
+}
+
+bool EdidSettingDilog::sendNow(const QString &command, const QString &done)
+{
+    MessageDistance *link = MessageDistance::instance();
+    // The device answers nothing to the sender, so being written is all there is to tell.
+    if (!link->isConnected()) {
+        m_status->setText(tr("Not sent: the device is not connected"));
+        return false;
+    }
+    link->sendData(command);
+    m_status->setText(done);
+    return true;
+}
+
+void EdidSettingDilog::showUploadFinished()
+{
+    if (!m_uploading)
+        return;
+    m_uploading = false;
+    m_status->setText(tr("Uploading Finished"));
+    DialogConfirm box(this, windowTitle(), tr("Uploading Finished"));
+    if (m_runDialog)
+        m_runDialog(box);
+    else
+        box.exec();
 }
 
 void EdidSettingDilog::on_btnClose_clicked()
@@ -100,12 +134,14 @@ void EdidSettingDilog::on_btnClose_clicked()
 
 void EdidSettingDilog::on_btnCopy_clicked()
 {
-    MessageDistance::instance()->sendData(EdidRules::copyCommand(m_input, m_outputs->currentIndex()));
+    sendNow(EdidRules::copyCommand(m_input, m_outputs->currentIndex()),
+            tr("Sent: input %1 takes the EDID of %2").arg(m_input).arg(m_outputs->currentText()));
 }
 
 void EdidSettingDilog::on_btnAppInputEDID_clicked()
 {
-    MessageDistance::instance()->sendData(EdidRules::builtInCommand(m_input, m_builtIn->currentIndex()));
+    sendNow(EdidRules::builtInCommand(m_input, m_builtIn->currentIndex()),
+            tr("Sent: input %1 takes the built-in EDID %2").arg(m_input).arg(m_builtIn->currentText()));
 }
 
 void EdidSettingDilog::on_btnBrowse_clicked()
@@ -132,6 +168,8 @@ void EdidSettingDilog::on_UploadBtn_clicked()
             showMessage(TitleOsdRules::portFailureMessage());
             return;
         }
+        m_uploading = true;
+        m_status->setText(tr("Uploading..."));
         UploadLink::send(EdidRules::announce(m_input), bytes);
     });
 }

@@ -6,11 +6,12 @@
 #include <functional>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
 // EDID of one input: copied from an output, chosen from the built-in set, or uploaded
-// from a file through the link's upload channel. Created per use, modal. GUI thread.
+// from a file through the link's upload channel; its status line says what became of each. Created per use, modal. GUI thread.
 class EdidSettingDilog : public FramelessDialog
 {
     Q_OBJECT
@@ -34,10 +35,15 @@ public slots:
 private:
     void buildForm();
     void showMessage(const TitleOsdRules::Message &message);
+    // Sends while the link is up and says so in the status line; false when offline.
+    bool sendNow(const QString &command, const QString &done);
+    void showUploadFinished();
 
     int m_input;
     DialogRunner m_runDialog;
     QComboBox *m_outputs = nullptr;
     QComboBox *m_builtIn = nullptr;
     QLineEdit *m_path = nullptr;
+    QLabel *m_status = nullptr;
+    bool m_uploading = false;
 };

@@ -156,6 +156,13 @@ void WidgetSplicingSetting::changeEvent(QEvent *event)
 
 void WidgetSplicingSetting::showEvent(QShowEvent *event)
 {
+    // A frameless top-level window is otherwise put at the screen's corner.
+    if (!m_placed && parentWidget()) {
+        QRect placed(QPoint(), size());
+        placed.moveCenter(parentWidget()->window()->geometry().center());
+        move(placed.topLeft());
+        m_placed = true;
+    }
     QWidget::showEvent(event);
     open();
 }

@@ -78,5 +78,6 @@ private:
     QPushButton *m_close = nullptr;
     QColor m_colour = QColor(0, 0, 0);
     int m_currentRotation = 0;
+    bool m_placed = false;
     WindowDrag m_drag;
 };

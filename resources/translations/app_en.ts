@@ -4,22 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Control client for ZEL matrix switchers, video-wall splicers and multiview processors.
-
-Environment:
-  ZELDESK_DATA_DIR     where config.ini and project.db live (--data-dir wins)
-  ZELDESK_UPLOAD_PORT  the device&apos;s upload port (default 6666)
-  QT_LOGGING_RULES     turn diagnostics up, e.g. &quot;zel.*.debug=true&quot;
-Log files go to log/yyyy-MM-dd.log under the working directory.</source>
-        <translation>Control client for ZEL matrix switchers, video-wall splicers and multiview processors.
-
-Environment:
-  ZELDESK_DATA_DIR     where config.ini and project.db live (--data-dir wins)
-  ZELDESK_UPLOAD_PORT  the device&apos;s upload port (default 6666)
-  QT_LOGGING_RULES     turn diagnostics up, e.g. &quot;zel.*.debug=true&quot;
-Log files go to log/yyyy-MM-dd.log under the working directory.</translation>
-    </message>
-    <message>
         <source>Keep config.ini and project.db in &lt;dir&gt;.</source>
         <translation>Keep config.ini and project.db in &lt;dir&gt;.</translation>
     </message>
@@ -30,6 +14,26 @@ Log files go to log/yyyy-MM-dd.log under the working directory.</translation>
     <message>
         <source>The model for --demo.</source>
         <translation>The model for --demo.</translation>
+    </message>
+    <message>
+        <source>Control client for ZEL matrix switchers, video-wall splicers and multiview processors.
+
+First login: user ADMIN, password tiger905. Change that password in User Management (the client offers it after the first login).
+
+Environment:
+  ZELDESK_DATA_DIR     where config.ini and project.db live (--data-dir wins)
+  ZELDESK_UPLOAD_PORT  the device&apos;s upload port (default 6666)
+  QT_LOGGING_RULES     turn diagnostics up, e.g. &quot;zel.*.debug=true&quot;
+Log files: log/yyyy-MM-dd.log under the data directory when it is not the application directory (given with --data-dir or ZELDESK_DATA_DIR, or the user&apos;s data directory of an installed client); otherwise, and with --demo, under the working directory.</source>
+        <translation>Control client for ZEL matrix switchers, video-wall splicers and multiview processors.
+
+First login: user ADMIN, password tiger905. Change that password in User Management (the client offers it after the first login).
+
+Environment:
+  ZELDESK_DATA_DIR     where config.ini and project.db live (--data-dir wins)
+  ZELDESK_UPLOAD_PORT  the device&apos;s upload port (default 6666)
+  QT_LOGGING_RULES     turn diagnostics up, e.g. &quot;zel.*.debug=true&quot;
+Log files: log/yyyy-MM-dd.log under the data directory when it is not the application directory (given with --data-dir or ZELDESK_DATA_DIR, or the user&apos;s data directory of an installed client); otherwise, and with --demo, under the working directory.</translation>
     </message>
 </context>
 </TS>

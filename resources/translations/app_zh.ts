@@ -4,22 +4,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Control client for ZEL matrix switchers, video-wall splicers and multiview processors.
-
-Environment:
-  ZELDESK_DATA_DIR     where config.ini and project.db live (--data-dir wins)
-  ZELDESK_UPLOAD_PORT  the device&apos;s upload port (default 6666)
-  QT_LOGGING_RULES     turn diagnostics up, e.g. &quot;zel.*.debug=true&quot;
-Log files go to log/yyyy-MM-dd.log under the working directory.</source>
-        <translation>ZEL 系列矩阵切换器、拼接处理器和多画面处理器的控制客户端。
-
-环境变量：
-  ZELDESK_DATA_DIR     config.ini 和 project.db 所在目录（--data-dir 优先）
-  ZELDESK_UPLOAD_PORT  设备的上传端口（默认 6666）
-  QT_LOGGING_RULES     打开诊断输出，例如 &quot;zel.*.debug=true&quot;
-日志写入工作目录下的 log/yyyy-MM-dd.log。</translation>
-    </message>
-    <message>
         <source>Keep config.ini and project.db in &lt;dir&gt;.</source>
         <translation>将 config.ini 和 project.db 保存在 &lt;dir&gt; 中。</translation>
     </message>
@@ -30,6 +14,26 @@ Log files go to log/yyyy-MM-dd.log under the working directory.</source>
     <message>
         <source>The model for --demo.</source>
         <translation>--demo 使用的型号。</translation>
+    </message>
+    <message>
+        <source>Control client for ZEL matrix switchers, video-wall splicers and multiview processors.
+
+First login: user ADMIN, password tiger905. Change that password in User Management (the client offers it after the first login).
+
+Environment:
+  ZELDESK_DATA_DIR     where config.ini and project.db live (--data-dir wins)
+  ZELDESK_UPLOAD_PORT  the device&apos;s upload port (default 6666)
+  QT_LOGGING_RULES     turn diagnostics up, e.g. &quot;zel.*.debug=true&quot;
+Log files: log/yyyy-MM-dd.log under the data directory when it is not the application directory (given with --data-dir or ZELDESK_DATA_DIR, or the user&apos;s data directory of an installed client); otherwise, and with --demo, under the working directory.</source>
+        <translation>ZEL 系列矩阵切换器、拼接处理器和多画面处理器的控制客户端。
+
+首次登录：用户 ADMIN，密码 tiger905。请在用户管理中修改该密码（首次登录后客户端会提示）。
+
+环境变量：
+  ZELDESK_DATA_DIR     config.ini 和 project.db 所在目录（--data-dir 优先）
+  ZELDESK_UPLOAD_PORT  设备的上传端口（默认 6666）
+  QT_LOGGING_RULES     打开诊断输出，例如 &quot;zel.*.debug=true&quot;
+日志文件：数据目录不是程序目录时（由 --data-dir 或 ZELDESK_DATA_DIR 指定，或安装版客户端的用户数据目录），写入数据目录下的 log/yyyy-MM-dd.log；否则（以及 --demo 时）写入工作目录下。</translation>
     </message>
 </context>
 </TS>

@@ -34,6 +34,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>无信号输出 %1</source>
+        <translation>No Signal Output %1</translation>
+    </message>
 </context>
 <context>
     <name>DatabasePrompt</name>

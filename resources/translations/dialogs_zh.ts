@@ -34,6 +34,10 @@
         <source>OK</source>
         <translation>确定</translation>
     </message>
+    <message>
+        <source>无信号输出 %1</source>
+        <translation>无信号输出 %1</translation>
+    </message>
 </context>
 <context>
     <name>DatabasePrompt</name>

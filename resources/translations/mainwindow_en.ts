@@ -45,6 +45,22 @@
         <source>Caption Setting</source>
         <translation>Caption Setting</translation>
     </message>
+    <message>
+        <source>Input %1</source>
+        <translation>Input %1</translation>
+    </message>
+    <message>
+        <source>OSD Setting %1</source>
+        <translation>OSD Setting %1</translation>
+    </message>
+    <message>
+        <source>Default password</source>
+        <translation>Default password</translation>
+    </message>
+    <message>
+        <source>You are logged in as ADMIN with the default password, which anyone with the manual knows. Change it now in User Management?</source>
+        <translation>You are logged in as ADMIN with the default password, which anyone with the manual knows. Change it now in User Management?</translation>
+    </message>
 </context>
 <context>
     <name>KeyRouting</name>

@@ -45,6 +45,22 @@
         <source>Caption Setting</source>
         <translation>字幕设置</translation>
     </message>
+    <message>
+        <source>Input %1</source>
+        <translation>输入 %1</translation>
+    </message>
+    <message>
+        <source>OSD Setting %1</source>
+        <translation>OSD设置 %1</translation>
+    </message>
+    <message>
+        <source>Default password</source>
+        <translation>默认密码</translation>
+    </message>
+    <message>
+        <source>You are logged in as ADMIN with the default password, which anyone with the manual knows. Change it now in User Management?</source>
+        <translation>您以 ADMIN 和默认密码登录，看过说明书的人都知道这个密码。现在到用户管理中修改吗？</translation>
+    </message>
 </context>
 <context>
     <name>KeyRouting</name>

@@ -149,6 +149,14 @@
         <source>Confirm to close all windows</source>
         <translation>Confirm to close all windows</translation>
     </message>
+    <message>
+        <source>No window opened: the wall has no size yet</source>
+        <translation>No window opened: the wall has no size yet</translation>
+    </message>
+    <message>
+        <source>Not zoomed: the wall has no size yet</source>
+        <translation>Not zoomed: the wall has no size yet</translation>
+    </message>
 </context>
 <context>
     <name>RecallCheck</name>

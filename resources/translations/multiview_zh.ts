@@ -149,6 +149,14 @@
         <source>Confirm to close all windows</source>
         <translation>确认关闭所有窗口</translation>
     </message>
+    <message>
+        <source>No window opened: the wall has no size yet</source>
+        <translation>未打开窗口：拼接墙尚无尺寸</translation>
+    </message>
+    <message>
+        <source>Not zoomed: the wall has no size yet</source>
+        <translation>未缩放：拼接墙尚无尺寸</translation>
+    </message>
 </context>
 <context>
     <name>RecallCheck</name>

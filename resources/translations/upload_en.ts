@@ -94,6 +94,26 @@
         <source>支持文件 (*.bin);; 所有文件(*.*);;</source>
         <translation>Supported files (*.bin);; All files(*.*);;</translation>
     </message>
+    <message>
+        <source>Not sent: the device is not connected</source>
+        <translation>Not sent: the device is not connected</translation>
+    </message>
+    <message>
+        <source>Uploading Finished</source>
+        <translation>Uploading Finished</translation>
+    </message>
+    <message>
+        <source>Sent: input %1 takes the EDID of %2</source>
+        <translation>Sent: input %1 takes the EDID of %2</translation>
+    </message>
+    <message>
+        <source>Sent: input %1 takes the built-in EDID %2</source>
+        <translation>Sent: input %1 takes the built-in EDID %2</translation>
+    </message>
+    <message>
+        <source>Uploading...</source>
+        <translation>Uploading...</translation>
+    </message>
 </context>
 <context>
     <name>TitleOrOsdDialog</name>

@@ -94,6 +94,26 @@
         <source>支持文件 (*.bin);; 所有文件(*.*);;</source>
         <translation>支持文件 (*.bin);; 所有文件(*.*);;</translation>
     </message>
+    <message>
+        <source>Not sent: the device is not connected</source>
+        <translation>未发送：设备未连接</translation>
+    </message>
+    <message>
+        <source>Uploading Finished</source>
+        <translation>上传完成</translation>
+    </message>
+    <message>
+        <source>Sent: input %1 takes the EDID of %2</source>
+        <translation>已发送：输入 %1 使用 %2 的 EDID</translation>
+    </message>
+    <message>
+        <source>Sent: input %1 takes the built-in EDID %2</source>
+        <translation>已发送：输入 %1 使用内置 EDID %2</translation>
+    </message>
+    <message>
+        <source>Uploading...</source>
+        <translation>正在上传...</translation>
+    </message>
 </context>
 <context>
     <name>TitleOrOsdDialog</name>

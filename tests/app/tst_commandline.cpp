@@ -21,6 +21,9 @@ void TestCommandLine::answersWithoutDisplay_data()
     QTest::addRow("zeldesk --help")
         << "zeldesk" << QStringList{"--help"}
         << QStringList{"--data-dir <dir>", "--demo", "[MODEL]", "ZELDESK_DATA_DIR", "ZELDESK_UPLOAD_PORT"};
+    QTest::addRow("zeldesk --help: first login and where the log goes")
+        << "zeldesk" << QStringList{"--help"}
+        << QStringList{"user ADMIN, password tiger905", "User Management", "under the data directory"};
     QTest::addRow("zeldesk --version") << "zeldesk" << QStringList{"--version"}
                                        << QStringList{"zeldesk " + CommandLine::version()};
     QTest::addRow("help after a data dir") << "zeldesk" << QStringList{"--data-dir", "x", "-h"}

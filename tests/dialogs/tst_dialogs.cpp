@@ -2,6 +2,7 @@
 #include "devicestate.h"
 #include "dialogconfirm.h"
 #include "framelessresizer.h"
+#include "layouticons.h"
 #include "messagedistance.h"
 #include "msgdlg.h"
 #include "outputdialogs.h"
@@ -73,6 +74,9 @@ private slots:
     void uploadFailureShowsTheMessage();
     void confirmResults_data();
     void confirmResults();
+    void layoutIconsShowWhenChecked();
+    void confirmTextShowsWhole_data();
+    void confirmTextShowsWhole();
     void renameEmitsOnlyARealChange_data();
     void renameEmitsOnlyARealChange();
     void volumeDialogSendsItsCommands();
@@ -150,6 +154,65 @@ void TestDialogs::confirmResults()
     QVERIFY(!dialog->isVisible());
 }
 
+// The checked layout button is filled with the icons' own green: its icon turns white.
+void TestDialogs::layoutIconsShowWhenChecked()
+{
+    const QIcon shipped = LayoutIcons::checkable(QStringLiteral(":/Images/4_units.png"));
+    // A picture in picture over a full area: the small one is drawn on top.
+    const QIcon drawn = LayoutIcons::areas({QRectF(0, 0, 1, 1), QRectF(0.5, 0.5, 0.5, 0.5)}, QSize(40, 24));
+    for (const QIcon &icon : {shipped, drawn}) {
+        const QImage off = icon.pixmap(QSize(40, 40), QIcon::Normal, QIcon::Off).toImage();
+        const QImage on = icon.pixmap(QSize(40, 40), QIcon::Normal, QIcon::On).toImage();
+        QVERIFY(off != on);
+        int white = 0;
+        for (int y = 0; y < on.height(); ++y) {
+            for (int x = 0; x < on.width(); ++x)
+                white += qAlpha(on.pixel(x, y)) > 200 && on.pixelColor(x, y).lightness() > 240;
+        }
+        QVERIFY2(white > 20, qPrintable(QString::number(white)));
+    }
+    const QImage picture = drawn.pixmap(QSize(40, 24), QIcon::Normal, QIcon::Off).toImage();
+    QCOMPARE(picture.pixelColor(30, 18), picture.pixelColor(10, 6)); // both areas filled alike
+    QVERIFY(picture.pixelColor(20, 12) != picture.pixelColor(10, 6)); // the small one's outline
+}
+
+void TestDialogs::confirmTextShowsWhole_data()
+{
+    QTest::addColumn<bool>("three");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("grows");
+    const QString network = QStringLiteral(
+        "Send these network settings to the device?\nIP: 192.168.1.188 → 192.168.10.200\n"
+        "Gateway: 192.168.1.1 → 192.168.10.1\nSubnet mask: 255.255.255.0 (unchanged)\n"
+        "MAC: 00:11:22:33:44:55 (unchanged)\nThe device may become reachable only at the new address.");
+    QTest::addRow("short") << false << "Close all windows?" << false;
+    QTest::addRow("network settings") << false << network << true;
+    QTest::addRow("network settings, three buttons") << true << network << true;
+}
+
+// A long confirmation grows its dialog instead of being cut; the buttons stay under it.
+void TestDialogs::confirmTextShowsWhole()
+{
+    QFETCH(bool, three);
+    QFETCH(QString, text);
+    QFETCH(bool, grows);
+    QScopedPointer<QDialog> dialog(three ? static_cast<QDialog *>(new DialogConfirm3Btn(nullptr, "t", text))
+                                         : new DialogConfirm(nullptr, "t", text));
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));
+    auto *label = dialog->findChild<QLabel *>(QStringLiteral("lb_content"));
+    QVERIFY(label->heightForWidth(label->width()) <= label->height());
+    for (const QString &line : text.split('\n'))
+        QVERIFY2(label->fontMetrics().horizontalAdvance(line) <= label->width(), qPrintable(line));
+    auto *frame = label->parentWidget();
+    QVERIFY(frame->rect().contains(label->geometry()));
+    for (QPushButton *b : frame->findChildren<QPushButton *>(QRegularExpression("^btn_(ok|yes|no|cancel)$"))) {
+        QVERIFY(b->geometry().top() >= label->geometry().bottom());
+        QVERIFY(frame->rect().contains(b->geometry()));
+    }
+    QCOMPARE(frame->width() > 340, grows);
+}
+
 void TestDialogs::renameEmitsOnlyARealChange_data()
 {
     QTest::addColumn<QString>("typed");
@@ -210,7 +273,7 @@ void TestDialogs::volumeDialogSendsItsCommands()
     mute->click();
     dialog.findChild<QPushButton *>("btnApply")->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(wire(), QByteArray("{param=Volume3/0}{param=MuteOn3}{param=MuteOff3}"));
+    QCOMPARE(wire(), QByteArray("{param=Get_Volume}{param=Volume3/0}{param=MuteOn3}{param=MuteOff3}"));
 }
 
 void TestDialogs::outputDialogs_data()

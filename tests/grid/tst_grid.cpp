@@ -1,5 +1,6 @@
 #include "gridlayout.h"
 #include "listwidget.h"
+#include "portnamelabel.h"
 #include "tableitemwidget.h"
 #include "tablewidget.h"
 #include "tablewidgetaudiomix.h"
@@ -26,6 +27,8 @@ private slots:
     void signalListRefreshesReuseTheirIcons();
     void iconClicks_data();
     void iconClicks();
+    void longNamesKeepTheirNumber_data();
+    void longNamesKeepTheirNumber();
     void gridCells_data();
     void gridCells();
     void drops_data();
@@ -197,6 +200,35 @@ void tst_Grid::iconClicks()
     QTEST(mutes, "mutes");
     QCOMPARE(pause.count(), 0);
     QCOMPARE(refused.count(), offline.isEmpty() ? 0 : 2);
+}
+
+void tst_Grid::longNamesKeepTheirNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shownStart");
+    QTest::addColumn<bool>("shortened");
+    QTest::addRow("fits") << "[3] Lobby" << "[3] Lobby" << false;
+    QTest::addRow("long name") << "[12] Projector above the north entrance" << "[12] " << true;
+    QTest::addRow("no number") << "Projector above the north entrance hall" << "Proj" << true;
+}
+
+// A long name in a narrow cell is shortened at its end; the port number stays in sight.
+void tst_Grid::longNamesKeepTheirNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shownStart);
+    QFETCH(bool, shortened);
+    TableItemWidget cell;
+    cell.setOutputText(text);
+    cell.resize(110, 60);
+    cell.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&cell));
+    auto *label = cell.findChild<PortNameLabel *>(QStringLiteral("OutputName"));
+    QVERIFY(label);
+    QCOMPARE(cell.outputText(), text);
+    QVERIFY2(label->shownText().startsWith(shownStart), qPrintable(label->shownText()));
+    QCOMPARE(label->shownText().endsWith(QChar(0x2026)), shortened);
+    QVERIFY(label->fontMetrics().horizontalAdvance(label->shownText()) <= label->contentsRect().width());
 }
 
 void tst_Grid::gridCells_data()

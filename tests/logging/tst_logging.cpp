@@ -41,6 +41,9 @@ private slots:
     void lineFormat_data();
     void lineFormat();
     void writesCrLfLinesToTheDailyFile();
+    void logDirectory_data();
+    void logDirectory();
+    void aSetDirectoryTakesTheLogWhateverTheWorkingDirectory();
     void theFileFollowsTheDateOfTheNextSecond();
     void twoThreadsNeverMixLines();
     void linkLinesHeldByTheWorkerReachTheFile();
@@ -64,6 +67,7 @@ void TestLogging::init()
 void TestLogging::cleanup()
 {
     qInstallMessageHandler(nullptr);
+    LogFile::setDirectory(QString());
     LogFile::setClockForTesting(nullptr);
     QDir::setCurrent(m_oldCwd);
     delete m_dir;
@@ -124,6 +128,45 @@ void TestLogging::writesCrLfLinesToTheDailyFile()
     // Release builds too name the file and line.
     QVERIFY(lines.at(0).endsWith("[File:" __FILE__ "  Line:" + QByteArray::number(firstLine) + "]:first\r"));
     QVERIFY(lines.at(1).endsWith(QStringLiteral("]:\"第二 line\"\r").toUtf8()));
+}
+
+void TestLogging::logDirectory_data()
+{
+    QTest::addColumn<bool>("demo");
+    QTest::addColumn<QString>("data"); // under the temporary directory
+    QTest::addColumn<QString>("app");
+    QTest::addColumn<bool>("inDataDir");
+    QTest::addRow("data dir elsewhere") << false << "data" << "bin" << true;
+    QTest::addRow("data dir is the application's") << false << "bin" << "bin" << false;
+    QTest::addRow("same directory spelt another way") << false << "bin/../bin/" << "bin" << false;
+    QTest::addRow("demo keeps the working directory") << true << "data" << "bin" << false;
+}
+
+// Outside the demo a data directory of its own takes the log; else the working directory.
+void TestLogging::logDirectory()
+{
+    QFETCH(bool, demo);
+    QFETCH(QString, data);
+    QFETCH(QString, app);
+    QFETCH(bool, inDataDir);
+    QDir top(m_dir->path());
+    QVERIFY(top.mkpath("data") && top.mkpath("bin"));
+    const QString chosen = LogFile::directoryFor(demo, top.filePath(data), top.filePath(app));
+    QCOMPARE(chosen, inDataDir ? QDir(top.filePath(data)).canonicalPath() : QString());
+}
+
+void TestLogging::aSetDirectoryTakesTheLogWhateverTheWorkingDirectory()
+{
+    QDir top(m_dir->path());
+    QVERIFY(top.mkpath("data/log") && top.mkpath("elsewhere"));
+    LogFile::setDirectory(top.filePath("data"));
+    QVERIFY(QDir::setCurrent(top.filePath("elsewhere")));
+    qInstallMessageHandler(logMessageHandler);
+    qWarning("kept");
+    qInstallMessageHandler(nullptr);
+    const QString day = QDateTime::currentDateTime().date().toString(QStringLiteral("yyyy-MM-dd"));
+    QVERIFY(readLog("data/log/" + day + ".log").endsWith("]:kept\r\n"));
+    QVERIFY(!QDir(top.filePath("elsewhere/log")).exists());
 }
 
 // The open file is left for the next day's; a line stamped 23:59:59 whose file is

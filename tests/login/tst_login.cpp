@@ -34,6 +34,7 @@ private slots:
     void addressStates();
     void startUpOrder_data();
     void startUpOrder();
+    void passwordChangeOfferedOncePerAdministrator();
     void screenshots();
 
 private:
@@ -207,6 +208,46 @@ void TestLogin::startUpOrder()
         QCOMPARE(AppSettings::instance()->currentUser(), QStringLiteral("ghost"));
         QCOMPARE(AppSettings::instance()->currentUserType(), 1); // not in the table
     }
+}
+
+// Offered after a login as ADMIN with the seeded password, once per data directory, and
+// again when the administrator is seeded afresh; never for a changed password or another user.
+void TestLogin::passwordChangeOfferedOncePerAdministrator()
+{
+    const auto logInAs = [this](const QString &user, const QString &password) {
+        return LoginFlow::startUp([&](LoginDialog &dialog) {
+            login(dialog, user, password);
+            return dialog.result();
+        });
+    };
+    const auto adminId = [] {
+        for (const UserRow &u : UserStore::allUsers()) {
+            if (u.username == QLatin1String("ADMIN"))
+                return u.id;
+        }
+        return -1;
+    };
+    QVERIFY(UserStore::addUser(QStringLiteral("guest"), QStringLiteral("tiger905")));
+    QCOMPARE(logInAs("guest", "tiger905"), LoginFlow::Outcome::LoggedIn);
+    QVERIFY(!LoginFlow::takePasswordChangeOffer());
+    QCOMPARE(logInAs("ADMIN", "tiger905"), LoginFlow::Outcome::LoggedIn);
+    QVERIFY(LoginFlow::takePasswordChangeOffer());
+    QVERIFY(!LoginFlow::takePasswordChangeOffer());
+    QSettings ini(DataDir::filePath("config.ini"), QSettings::IniFormat);
+    QCOMPARE(ini.value("User/DefaultPasswordOffered").toString(), QStringLiteral("true"));
+    QCOMPARE(logInAs("ADMIN", "tiger905"), LoginFlow::Outcome::LoggedIn);
+    QVERIFY(!LoginFlow::takePasswordChangeOffer());
+
+    // The administrator gone and seeded again at the next start.
+    QVERIFY(UserStore::deleteUser(adminId()));
+    QCOMPARE(logInAs("ADMIN", "tiger905"), LoginFlow::Outcome::LoggedIn);
+    QVERIFY(LoginFlow::takePasswordChangeOffer());
+
+    QVERIFY(UserStore::deleteUser(adminId()));
+    QCOMPARE(logInAs("guest", "tiger905"), LoginFlow::Outcome::LoggedIn); // seeds, offer due
+    QVERIFY(UserStore::updateUser(adminId(), QStringLiteral("ADMIN"), QStringLiteral("n3w-pass")));
+    QCOMPARE(logInAs("ADMIN", "n3w-pass"), LoginFlow::Outcome::LoggedIn);
+    QVERIFY(!LoginFlow::takePasswordChangeOffer());
 }
 
 void TestLogin::screenshots()

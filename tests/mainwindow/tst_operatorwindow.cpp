@@ -41,6 +41,7 @@ private slots:
     void networkValuesConfirmedBeforeSending();
     void factoryResetAsksFirst();
     void dhcpKeepsTheAddressReadOnly();
+    void searchShowsThePagesSources();
     // One shared 0809-M window.
     void languageSwitchRenamesDefaults_data();
     void languageSwitchRenamesDefaults();
@@ -285,6 +286,31 @@ void tst_OperatorWindow::dhcpKeepsTheAddressReadOnly()
     }
 }
 
+// The search used to show every matching item, so "6" on the Video page offered
+// "[6] Audio 6", whose drag there sent 6VIDEO.
+void tst_OperatorWindow::searchShowsThePagesSources()
+{
+    QVERIFY(m_kit.openShared(QStringLiteral("0809")));
+    auto *list = child<ListWidget>("listWidget");
+    auto *tabs = child<QTabWidget>("tabWidget");
+    const auto shown = [list] {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i) {
+            if (!list->item(i)->isHidden())
+                texts << list->item(i)->text().trimmed();
+        }
+        return texts.join(QLatin1Char('|'));
+    };
+    child<QLineEdit>("signalSearch")->setText(QStringLiteral("6"));
+    QCOMPARE(shown(), QStringLiteral("[6] Input 6"));
+    tabs->setCurrentIndex(2);
+    QCOMPARE(shown(), QStringLiteral("[6] Audio 6|[6] Input 6"));
+    tabs->setCurrentIndex(0);
+    QCOMPARE(shown(), QStringLiteral("[6] Input 6"));
+    child<QLineEdit>("signalSearch")->clear();
+    QCOMPARE(shown().count(QLatin1Char('|')), 7);
+}
+
 void tst_OperatorWindow::staleMarkerAfterSilentPeer()
 {
     SimFaults faults;
@@ -314,10 +340,17 @@ void tst_OperatorWindow::reLoginKeepsTheAddressTheDeviceReports()
     });
     QTRY_COMPARE_WITH_TIMEOUT(child<QLineEdit>("IpEdit")->text(), QStringLiteral("127.0.0.1"),
                               TestTimeouts::Medium);
+    QVERIFY(m_kit.dialogs.isEmpty()); // the login-free start typed no password
     m_kit.device()->clearReceivedCommands();
     child<QPushButton>("btnReLogin")->click();
     QCOMPARE(AppSettings::instance()->ip(), QStringLiteral("127.0.0.1"));
     QVERIFY(m_kit.waitForCommand(QStringLiteral("{param=version}"), TestTimeouts::Long));
+    // The seeded password was typed: User Management is offered (and, accepted, opened) once.
+    QCOMPARE(m_kit.dialogs.size(), 2);
+    QVERIFY(m_kit.dialogs.at(0).startsWith(QLatin1String("Default password|")));
+    child<QPushButton>("btnReLogin")->click();
+    QVERIFY(m_kit.waitForCommand(QStringLiteral("{param=version}"), TestTimeouts::Long));
+    QCOMPARE(m_kit.dialogs.size(), 2);
 }
 
 QTEST_MAIN(tst_OperatorWindow)

@@ -1,9 +1,12 @@
+#include "devicestate.h"
 #include "dialoglauncher.h"
 #include "listwidget.h"
+#include "messagedistance.h"
 #include "permissionstore.h"
 #include "portmenus.h"
 #include "portnamestore.h"
 #include "renamedialog.h"
+#include "simdevice.h"
 #include "tableitemwidget.h"
 #include "tablewidget.h"
 #include "windowkit.h"
@@ -14,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSlider>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -34,6 +38,9 @@ private slots:
     void doubleClickClears_data();
     void doubleClickClears();
     void storedNamesShowAtStart();
+    void titlesNameThePort();
+    void volumeShowsTheDevicesValue_data();
+    void volumeShowsTheDevicesValue();
     void dialogsAskTheRights_data();
     void dialogsAskTheRights();
     // One shared 0809 window.
@@ -43,7 +50,7 @@ private slots:
     void screenshots();
 
 private:
-    bool openSettled() { return m_kit.openSettled(QStringLiteral("0809")) && hookMenus(); }
+    bool openSettled(const QString &model = QStringLiteral("0809")) { return m_kit.openSettled(model) && hookMenus(); }
     bool openShared() { return m_kit.openShared(QStringLiteral("0809")) && hookMenus(); }
     bool hookMenus();
     bool waitForCommand(const QString &command) { return m_kit.waitForCommand(command); }
@@ -179,13 +186,13 @@ void tst_PortMenus::dialogsAskTheRights_data()
     const QList<int> input3{3};
     QTest::addRow("osd of an input without its right") << "guest" << none << input3 << "osd 3" << warning << "";
     QTest::addRow("osd of another input")
-        << "guest" << none << input3 << "osd 4" << "[Input4]" << "{param=Get_OSD4}";
+        << "guest" << none << input3 << "osd 4" << "OSD Setting [4] Input 4" << "{param=Get_OSD4}";
     QTest::addRow("edid without the edid right") << "guest" << edid << none << "edid 2" << warning << "";
     QTest::addRow("edid with the rights") << "guest" << none << none << "edid 2" << "EDID Setting [Input2]" << "";
     QTest::addRow("caption button")
         << "guest" << none << none << "caption" << "Caption Setting" << "{param=Get_Subtitle}";
     QTest::addRow("administrator never refused")
-        << "ADMIN" << none << none << "osd 3" << "[Input3]" << "{param=Get_OSD3}";
+        << "ADMIN" << none << none << "osd 3" << "OSD Setting [3] Input 3" << "{param=Get_OSD3}";
 }
 
 void tst_PortMenus::dialogsAskTheRights()
@@ -275,6 +282,73 @@ void tst_PortMenus::storedNamesShowAtStart()
     QCOMPARE(grid(QStringLiteral("audioHDMITable"))->cellForPort(104)->outputText(), QStringLiteral("[4] Wall"));
     QCOMPARE(grid(QStringLiteral("AudioTable"))->cellForPort(2)->outputText(), QStringLiteral("[2] Amp"));
     QCOMPARE(grid(QStringLiteral("InfaredTable"))->cellForPort(5)->outputText(), QStringLiteral("[5] IR"));
+}
+
+// The no-signal and OSD dialogs say which port they set, by its stored name.
+void tst_PortMenus::titlesNameThePort()
+{
+    QVERIFY(PortNameStore::createPortNameTables());
+    QVERIFY(PortNameStore::savePortName(3, QStringLiteral("Lobby"), 0));
+    QVERIFY(PortNameStore::savePortName(5, QStringLiteral("Stage"), 1));
+    QVERIFY(openSettled());
+    m_kit.answer = QDialog::Rejected;
+    m_onMenu = [this](QMenu &menu) {
+        const QStringList path{QString::fromUtf8("无信号输出")};
+        if (QAction *a = action(&menu, path))
+            a->trigger();
+    };
+    openMenu(QStringLiteral("videoTableWidget"), 5);
+    m_kit.window()->dialogs()->openOsd(3);
+    QCOMPARE(m_kit.dialogs.size(), 2);
+    QCOMPARE(m_kit.dialogs.at(0).section('|', 0, 0), QCoreApplication::translate("CDlgnosignaloutput", "无信号输出 %1").arg("[5] Stage"));
+    QCOMPARE(m_kit.dialogs.at(1).section('|', 0, 0), QStringLiteral("OSD Setting [3] Lobby"));
+}
+
+void tst_PortMenus::volumeShowsTheDevicesValue_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("row"); // signal list row: audio sources 0-7, inputs 8-15
+    QTest::addColumn<int>("shown");
+    QTest::addRow("0809 input 3 is its embedded audio, 103") << "0809" << 10 << 70;
+    QTest::addRow("0809 audio source 3") << "0809" << 2 << 30;
+    QTest::addRow("0409-S input 3 is port 3") << "0409-S" << 10 << 30;
+}
+
+// The dialog asks the device and shows the value of the port it sets; Apply sends nothing.
+void tst_PortMenus::volumeShowsTheDevicesValue()
+{
+    QFETCH(QString, model);
+    QFETCH(int, row);
+    QFETCH(int, shown);
+    QVERIFY(m_kit.startDevice(model));
+    SimState state = m_kit.device()->state();
+    state.volume[3] = 30;
+    if (state.volume.contains(103))
+        state.volume[103] = 70;
+    m_kit.device()->setState(state);
+    QVERIFY(openSettled(model));
+    DeviceState::instance()->setVolume(QMap<int, int>()); // nothing known until the device answers
+    m_kit.window()->findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(row < 8 ? 2 : 0);
+    QString label;
+    m_kit.onDialog = [&](QDialog &dialog) {
+        auto *value = dialog.findChild<QLabel *>(QStringLiteral("volumnLabel"));
+        QTRY_COMPARE(value->text(), QString::number(shown));
+        QCOMPARE(dialog.findChild<QSlider *>(QStringLiteral("volumnSplider"))->value(), shown);
+        label = value->text();
+        dialog.findChild<QPushButton *>(QStringLiteral("btnApply"))->click();
+    };
+    m_onMenu = [&](QMenu &menu) {
+        if (QAction *a = action(&menu, {QStringLiteral("Volume Setting")}))
+            a->trigger();
+    };
+    const QPoint at = list()->visualItemRect(list()->item(row)).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, list()->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(list()->viewport(), &event);
+    QCOMPARE(label, QString::number(shown));
+    // Apply sent nothing: the next command the device gets is this query.
+    MessageDistance::instance()->sendGetRotate();
+    QTRY_COMPARE_WITH_TIMEOUT(m_kit.device()->receivedCommands(),
+                              (QStringList{"{param=Get_Volume}", "{param=Get_Rotate}"}), TestTimeouts::Medium);
 }
 
 // Each menu in both languages, written when ZEL_SCREENSHOT_DIR names a directory.

@@ -18,6 +18,8 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -40,6 +42,8 @@ private slots:
     void windowsOfAnotherClientAppear();
     void unansweredWindowStatusTimesOut();
     void splitterLayoutAndDrop();
+    void multiviewCanvasFitsEachWall();
+    void zeroSizeWallSaysSoInTheMessageLine();
     // One window per model, shared in order.
     void videoDropRoutesBindGroup();
     void audioDrops();
@@ -277,6 +281,43 @@ void tst_Widget::splitterLayoutAndDrop()
     static_cast<QObject *>(view)->event(&drop); // dropEvent is protected
     QVERIFY(waitForCommand(QStringLiteral("{param=3VIDEO902}")));
     QCOMPARE(DeviceState::instance()->splitterRouting(2), 3);
+}
+
+// After the wall's layout changes the canvas is fitted to the new wall: no scroll bar,
+// nothing cut off.
+void tst_Widget::multiviewCanvasFitsEachWall()
+{
+    QVERIFY(m_kit.openSettled(QStringLiteral("0409-S")));
+    auto *canvas = child<OutputWidget0409>("widget_out_0409");
+    auto *area = child<QScrollArea>("sa_0409");
+    for (int vir : {2, 3, 1, 0}) {
+        DeviceState::instance()->setVirMode(vir);
+        canvas->recalculate(); // as the splicing settings order it
+        const auto fitted = [&] {
+            const QSize wall = canvas->realResolution();
+            const QRect placed(canvas->mapTo(area->viewport(), QPoint()), canvas->size());
+            // The wall's shape, whole inside the view, without a scroll bar.
+            return qAbs(canvas->height() - double(canvas->width()) * wall.height() / wall.width()) <= 1
+                && area->viewport()->rect().contains(placed) && !area->horizontalScrollBar()->isVisible()
+                && !area->verticalScrollBar()->isVisible();
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(fitted(), qPrintable(QString::number(vir)), TestTimeouts::Short);
+    }
+}
+
+// A wall of no size refuses a new window with a reason the operator sees.
+void tst_Widget::zeroSizeWallSaysSoInTheMessageLine()
+{
+    QVERIFY(m_kit.openSettled(QStringLiteral("0409-S")));
+    auto *canvas = child<OutputWidget0409>("widget_out_0409");
+    DeviceState::instance()->setOutputResolutions(1, QStringLiteral("1920"));
+    canvas->recalculate();
+    QMimeData data;
+    data.setText(QStringLiteral("102"));
+    QDropEvent drop(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    static_cast<QObject *>(canvas)->event(&drop);
+    QCOMPARE(child<QLabel>("messageLine")->text(), QStringLiteral("No window opened: the wall has no size yet"));
+    QVERIFY(canvas->windows().isEmpty());
 }
 
 void tst_Widget::versionRecordsKeepNothing_data()

@@ -39,7 +39,7 @@ private slots:
     void dragMovesUnlessLocked_data();
     void dragMovesUnlessLocked();
     void fourWindowsAtMostAndLayerToTop();
-    void zeroWallRefusesQuietly();
+    void zeroWallRefusesWithAReason();
     void propertyDialog_data();
     void propertyDialog();
     void jointRecallWarning();
@@ -271,12 +271,13 @@ void tst_Multiview::fourWindowsAtMostAndLayerToTop()
     QCOMPARE(m_canvas->window(2)->input(), 3);
 }
 
-// A resolution text without "x" leaves a wall of no size: nothing divides by zero and
-// nothing reaches the device.
-void tst_Multiview::zeroWallRefusesQuietly()
+// A resolution text without "x" leaves a wall of no size: nothing divides by zero,
+// nothing reaches the device, and the operator is told why each time.
+void tst_Multiview::zeroWallRefusesWithAReason()
 {
     openCanvas(0, QStringLiteral("1920"));
     QCOMPARE(m_canvas->realResolution(), QSize(0, 0));
+    QSignalSpy refused(m_canvas.get(), &OutputWidget0409::si_refused);
     addCellWindow(1, QPoint(100, 100));
     OutputWidget0409::NewWindow w;
     w.input = 1;
@@ -286,28 +287,40 @@ void tst_Multiview::zeroWallRefusesQuietly()
     QVERIFY(m_canvas->windows().isEmpty());
     QVERIFY(m_sent.isEmpty());
     QVERIFY(m_dialogs.isEmpty());
+    QCOMPARE(refused.size(), 2);
+    QCOMPARE(refused.last().first().toString(), QStringLiteral("No window opened: the wall has no size yet"));
 }
 
 void tst_Multiview::propertyDialog_data()
 {
     QTest::addColumn<int>("source");
+    QTest::addColumn<int>("width"); // typed
     QTest::addColumn<QString>("sent");
-    QTest::addRow("position only") << 0 << "{param=WindowResize1/100/200/1920/1080}";
-    QTest::addRow("another input") << 2 << "{param=WindowOpen1/3/1/100/200/1920/1080}";
+    QTest::addColumn<QString>("shown"); // the fields afterwards: x, y, width, height
+    QTest::addRow("position only") << 0 << 1920 << "{param=WindowResize1/100/200/1920/1080}" << "100 200 1920 1080";
+    QTest::addRow("another input") << 2 << 1920 << "{param=WindowOpen1/3/1/100/200/1920/1080}" << "100 200 1920 1080";
+    QTest::addRow("wider than the wall shows the width sent")
+        << 0 << 9000 << "{param=WindowResize1/0/200/5760/1080}" << "0 200 5760 1080";
 }
 
 void tst_Multiview::propertyDialog()
 {
     QFETCH(int, source);
+    QFETCH(int, width);
     openCanvas();
     Item *item = addCellWindow(1, QPoint(50, 50));
     m_sent.clear();
     DialogWindowProperty dialog(item, m_canvas->inputNames(), m_canvas.get());
     dialog.findChild<QSpinBox *>("sb_x")->setValue(100);
     dialog.findChild<QSpinBox *>("sb_y")->setValue(200);
+    dialog.findChild<QSpinBox *>("sb_width")->setValue(width);
     dialog.findChild<QComboBox *>("cbb_source")->setCurrentIndex(source);
     dialog.apply();
     QTEST(m_sent.join(QLatin1Char(' ')), "sent");
+    QStringList shown;
+    for (const char *field : {"sb_x", "sb_y", "sb_width", "sb_height"})
+        shown << QString::number(dialog.findChild<QSpinBox *>(field)->value());
+    QTEST(shown.join(QLatin1Char(' ')), "shown");
 }
 
 // A Joint page plan recall warns with the one answer the multiview page has not received.

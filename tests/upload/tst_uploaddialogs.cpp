@@ -48,6 +48,8 @@ private slots:
     void controlsSendTheirCommands();
     void captionRecordFillsTheForm();
     void edidFileGoesInOnePiece();
+    void edidCopyAndBuiltInSayWhatWasSent_data();
+    void edidCopyAndBuiltInSayWhatWasSent();
     void screenshots();
 
 private:
@@ -418,6 +420,46 @@ void TestUploadDialogs::edidFileGoesInOnePiece()
     QCOMPARE(m_device->receivedUploads().first().data, edid);
     QCOMPARE(uploadCommands(), (QStringList{"{param=Update_EDID2}", "{param=Done}"}));
     QCOMPARE(m_collector->indexOf("progress"), -1);
+    QTRY_COMPARE_WITH_TIMEOUT(m_shown, QStringList{"EDID Setting [Input2]|Uploading Finished"}, TestTimeouts::Medium);
+    QCOMPARE(child<QLabel>(&dialog, "lb_status")->text(), QStringLiteral("Uploading Finished"));
+}
+
+void TestUploadDialogs::edidCopyAndBuiltInSayWhatWasSent_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("online");
+    QTest::addColumn<QString>("sent");
+    QTest::addColumn<QString>("status");
+    QTest::addRow("copy") << "btnCopy" << true << "{param=Copy_EDID2/3}"
+                          << "Sent: input 2 takes the EDID of %1"; // %1: the output's label
+    QTest::addRow("built-in") << "btnAppInputEDID" << true << "{param=EDID_Sel2/2}"
+                              << "Sent: input 2 takes the built-in EDID %1";
+    QTest::addRow("copy offline") << "btnCopy" << false << "" << "Not sent: the device is not connected";
+}
+
+void TestUploadDialogs::edidCopyAndBuiltInSayWhatWasSent()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, online);
+    QFETCH(QString, sent);
+    QFETCH(QString, status);
+    QVERIFY(start("0809"));
+    EdidSettingDilog dialog(2);
+    dialog.setDialogRunner(recorder());
+    child<QComboBox>(&dialog, "OutputList")->setCurrentIndex(2);
+    child<QComboBox>(&dialog, "EdidList")->setCurrentIndex(2);
+    if (!online) {
+        link()->disconnectFromDevice();
+        QTRY_VERIFY_WITH_TIMEOUT(!link()->isConnected(), TestTimeouts::Short);
+    }
+    m_device->clearReceivedCommands();
+    child<QPushButton>(&dialog, qPrintable(button))->click();
+    const char *list = button == QLatin1String("btnCopy") ? "OutputList" : "EdidList";
+    QCOMPARE(child<QLabel>(&dialog, "lb_status")->text(), status.arg(child<QComboBox>(&dialog, list)->currentText()));
+    if (online)
+        QTRY_COMPARE_WITH_TIMEOUT(m_device->receivedCommands(), QStringList{sent}, TestTimeouts::Short);
+    else
+        QCOMPARE(m_device->receivedCommands(), QStringList());
     QVERIFY(m_shown.isEmpty());
 }
 

@@ -70,6 +70,7 @@ private slots:
     void splicingLayout_data();
     void splicingLayout();
     void splicingOpensFromStore();
+    void splicingCentredOnItsWindow();
     void rotation();
     void noInputColour_data();
     void noInputColour();
@@ -285,6 +286,17 @@ void tst_Wall::splicingOpensFromStore()
     auto *corner = static_cast<TableItemSplicingRealScreen *>(grid->item(2, 2));
     QCOMPARE(corner->resolution(), QStringLiteral("1280x720x60Hz"));
     QCOMPARE(DeviceState::instance()->outputResolutions(1), QStringLiteral("1280x720x60Hz"));
+}
+
+void tst_Wall::splicingCentredOnItsWindow()
+{
+    QWidget window;
+    window.setGeometry(300, 120, 1200, 800);
+    auto *inside = new QWidget(&window);
+    window.show();
+    WidgetSplicingSetting settings(inside, [](const QString &) {});
+    settings.show();
+    QCOMPARE(settings.geometry().center(), window.geometry().center());
 }
 
 // A selection of screens rotated differently shows no rotation; a choice goes to output 1.
