@@ -276,6 +276,7 @@ void OutputWidget0409::resetPending()
 void OutputWidget0409::resetReady()
 {
     m_resolutionReady = m_windowsReady = m_rotationReady = false;
+    m_loaded = false;
     m_nextId = 1;
 }
 
@@ -304,7 +305,9 @@ void OutputWidget0409::markRotationReady()
 
 void OutputWidget0409::checkReady()
 {
-    if (m_resolutionReady && m_windowsReady && m_rotationReady)
+    // Loaded once per wait: a later answer must not bring back windows the user has
+    // closed since, while the flags stay set for the Joint-page recall check.
+    if (!m_loaded && m_resolutionReady && m_windowsReady && m_rotationReady)
         loadWindowsFromDevice();
 }
 
@@ -312,16 +315,13 @@ void OutputWidget0409::loadWindowsFromDevice()
 {
     m_statusTimer->stop();
     resetPending();
-    const bool complete = m_resolutionReady && m_windowsReady;
-    // Loaded once per wait: a later resolution or rotation answer must not bring back
-    // windows the user has closed since.
-    m_resolutionReady = m_windowsReady = m_rotationReady = false;
-    if (!complete) {
+    if (!(m_resolutionReady && m_windowsReady)) {
         clearWindows();
         recalculate();
         showError(tr("Timeout for Reading The last Window status!"));
         return;
     }
+    m_loaded = true;
     recalculate();
     const QMap<int, WindowGeometry> status = DeviceState::instance()->windowStatus();
     for (auto it = status.cbegin(); it != status.cend(); ++it) {

@@ -140,6 +140,7 @@ private:
     bool m_resolutionReady = false;
     bool m_windowsReady = false;
     bool m_rotationReady = false;
+    bool m_loaded = false; // the windows were read from the device since the last reset
     QTimer *m_statusTimer = nullptr;
     QTimer *m_queueTimer = nullptr;
     bool m_queueBusy = false;

@@ -281,7 +281,7 @@ void TestDialogs::outputDialogs_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("storedScaling");
     QTest::addColumn<QString>("forwarded");
-    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QStringList>("clicks"); // "picker cancels": the colour dialog is cancelled
     QTest::addColumn<QByteArray>("sent");
     QTest::addColumn<QString>("checked"); // the checked button afterwards, "" for none
     QTest::addColumn<QString>("colour");  // the colour button's colour, "" while hidden
@@ -292,6 +292,9 @@ void TestDialogs::outputDialogs_data()
     QTest::addRow("scaling: stored mode checked, OK sends it")
         << "scaling" << 2 << "" << QStringList{"pushButton_2"} << getScaler + "{param=Scaler_Mode4/2}"
         << "radioButton_black" << "" << 1;
+    QTest::addRow("scaling: the first mode (0) sent on OK")
+        << "scaling" << 2 << "" << QStringList{"radioButton_full", "pushButton_2"}
+        << getScaler + "{param=Scaler_Mode4/0}" << "radioButton_full" << "" << 1;
     QTest::addRow("scaling: choice sent on OK")
         << "scaling" << 0 << "" << QStringList{"radioButton_tailor", "pushButton_2"}
         << getScaler + "{param=Scaler_Mode4/3}" << "radioButton_tailor" << "" << 1;
@@ -313,6 +316,10 @@ void TestDialogs::outputDialogs_data()
         << "nosignal" << 0 << "" << QStringList{"radioButton_SolidColor", "toolButton_ColorPalette"}
         << getNoinput + "{param=No_Signal4/0/0/0/0}{param=No_Signal4/0/10/20/30}" << "radioButton_SolidColor"
         << "rgb(10, 20, 30)" << 0;
+    QTest::addRow("no-signal: cancelled picker sends nothing, keeps the colour")
+        << "nosignal" << 0 << "{\"Chn\":4,\"Mode\":0,\"Color\":255,128,0}"
+        << QStringList{"picker cancels", "toolButton_ColorPalette"} << getNoinput << "radioButton_SolidColor"
+        << "rgb(255, 128, 0)" << 0;
     QTest::addRow("no-signal: reported colour painted")
         << "nosignal" << 0 << "{\"Chn\":4,\"Mode\":0,\"Color\":255,128,0}" << QStringList{} << getNoinput
         << "radioButton_SolidColor" << "rgb(255, 128, 0)" << 0;
@@ -338,13 +345,18 @@ void TestDialogs::outputDialogs()
     QString checked = QStringLiteral("-");
     QString colour = QStringLiteral("-");
     connectPeer();
+    QColor picked(10, 20, 30);
     const int result = openOutputDialog(kind, [&](QDialog &dialog) {
         if (auto *noSignal = qobject_cast<CDlgnosignaloutput *>(&dialog))
-            noSignal->setColorPicker([](const QColor &, QWidget *) { return QColor(10, 20, 30); });
+            noSignal->setColorPicker([&picked](const QColor &, QWidget *) { return picked; });
         dialog.show();
         if (!forwarded.isEmpty())
             emit m_forwarder.si_ForwardAnalysis(forwarded);
         for (const QString &name : clicks) {
+            if (name == QLatin1String("picker cancels")) {
+                picked = QColor();
+                continue;
+            }
             auto *button = dialog.findChild<QAbstractButton *>(name);
             if (!button)
                 return -1;
@@ -360,10 +372,11 @@ void TestDialogs::outputDialogs()
             : QString();
         return dialog.isVisible() ? 0 : dialog.result();
     });
+    // The wire first, so a failed row leaves nothing for the next.
+    QTEST(wire(), "sent");
     QTEST(result, "result");
     QTEST(checked, "checked");
     QTEST(colour, "colour");
-    QTEST(wire(), "sent");
 }
 
 void TestDialogs::dialogsDragWithTheLeftButton()

@@ -116,7 +116,8 @@ void tst_OperatorWindow::keysTake()
 void tst_OperatorWindow::undoSendsPreviousSources_data()
 {
     QTest::addColumn<QString>("model");
-    QTest::addColumn<QString>("take"); // keys, or "wall" for the first wall-group preset
+    // keys, or "wall" for the first wall-group preset ("wall from n": the device starts in group n)
+    QTest::addColumn<QString>("take");
     QTest::addColumn<QStringList>("undo"); // sent by Ctrl+Z; the simulator starts with input n on output n
     QTest::addColumn<QString>("message");
     QTest::addRow("one output") << "0809" << "5 Enter Enter" << QStringList{"{param=1VIDEO1}"}
@@ -126,13 +127,21 @@ void tst_OperatorWindow::undoSendsPreviousSources_data()
         << "Undone: output 1 back to [1] Input 1; output 2 back to [2] Input 2.";
     QTest::addRow("wall-group preset") << "0808-S" << "wall" << QStringList{"{param=mode0}"}
                                        << "Undone: no wall group again.";
+    QTest::addRow("wall-group preset from the last group (all eight outputs)")
+        << "0808-S" << "wall from 5" << QStringList{"{param=mode5}"} << "Undone: wall group 5 again.";
 }
 
 void tst_OperatorWindow::undoSendsPreviousSources()
 {
     QFETCH(QString, take);
-    QVERIFY(open([] { QFETCH(QString, model); return model; }()));
-    if (take == QLatin1String("wall"))
+    QFETCH(QString, model);
+    const int wallFrom = take.section(' ', 2).toInt();
+    if (wallFrom) {
+        QVERIFY(m_kit.startDevice(model));
+        m_kit.device()->applyPanelCommand(QStringLiteral("mode%1").arg(wallFrom));
+    }
+    QVERIFY(open(model));
+    if (take.startsWith(QLatin1String("wall")))
         child<QPushButton>("btn_spliceMode1")->click();
     else
         type(take);
@@ -148,8 +157,9 @@ void tst_OperatorWindow::undoSendsPreviousSources()
 }
 
 // While the device is away every way of switching is refused with the reason, and none
-// of it reaches the device once the link is back by itself. A refused drop used to show
-// the new source and revert after the reconnect.
+// of it reaches the device once the link is back by itself; the take Ctrl+Z could not
+// undo offline is undone once it is back. A refused drop used to show the new source and
+// revert after the reconnect.
 void tst_OperatorWindow::offlineRefusedUntilTheLinkIsBack()
 {
     QVERIFY(open(QStringLiteral("0809")));
@@ -187,6 +197,8 @@ void tst_OperatorWindow::offlineRefusedUntilTheLinkIsBack()
     QVERIFY(m_kit.waitForCommand(QStringLiteral("{param=version}")));
     const QStringList sent = m_kit.sentBeforeMarker();
     QCOMPARE(sent.filter(QStringLiteral("VIDEO")) + sent.filter(QStringLiteral("Frozen")), QStringList());
+    type(QStringLiteral("C+Z"));
+    QVERIFY(m_kit.waitForCommand(QStringLiteral("{param=1VIDEO1}")));
 }
 
 void tst_OperatorWindow::languageSwitchRenamesDefaults_data()

@@ -102,6 +102,8 @@ void tst_PortMenuModel::menus_data()
         << "video" << 5 << 3 << -1 << -1 << true << v("- {+} + + + + {-} + {+}");
     QTest::addRow("video without right 22")
         << "video" << 5 << 1 << 22 << -1 << true << v("- {+} + + + - {+} + {+}");
+    QTest::addRow("video without the splice right 6")
+        << "video" << 5 << 1 << 6 << -1 << true << v("- {+} + + + + {-} + {+}");
     QTest::addRow("video without the output")
         << "video" << 5 << 1 << -1 << 1 << true << v("- {-} - - - - {+} - {-}");
     QTest::addRow("video, locked cell") << "locked" << 9 << 4 << -1 << -1 << true << "";

@@ -43,6 +43,7 @@ private slots:
     void volumeShowsTheDevicesValue();
     void dialogsAskTheRights_data();
     void dialogsAskTheRights();
+    void spliceAsksTheOutputRights();
     // One shared 0809 window.
     void entriesSend();
     void renameFollowsEverywhere_data();
@@ -220,6 +221,37 @@ void tst_PortMenus::dialogsAskTheRights()
     QCOMPARE(m_kit.dialogs.first().section('|', 0, shown.count('|')), shown);
     // A refused operation asks nothing of the device.
     QCOMPARE(m_kit.sentBeforeMarker().value(0), command);
+}
+
+// Splice from the menu of the first of two selected outputs, with the rights read from
+// the store as at login: input 1 denied does not matter, output 4 denied refuses.
+void tst_PortMenus::spliceAsksTheOutputRights()
+{
+    QVERIFY(WindowKit::setRights(QStringLiteral("guest"), {}, {1}, {4}));
+    QVERIFY(openSettled());
+    TableWidget *video = grid(QStringLiteral("videoTableWidget"));
+    struct Step { QList<int> outputs; QStringList sent; bool warned; };
+    const Step steps[] = {{{1, 2}, {"{param=Bind1/2}"}, false}, {{3, 4}, {}, true}};
+    for (const Step &step : steps) {
+        m_kit.dialogs.clear();
+        m_kit.device()->clearReceivedCommands();
+        video->clearSelection();
+        for (int port : step.outputs)
+            video->itemForPort(port)->setSelected(true);
+        bool enabled = false;
+        m_onMenu = [&enabled](QMenu &menu) {
+            QAction *splice = action(&menu, {QStringLiteral("Splice")});
+            enabled = splice && splice->isEnabled();
+            if (enabled)
+                splice->trigger();
+        };
+        openMenu(QStringLiteral("videoTableWidget"), step.outputs.first());
+        QVERIFY(enabled);
+        QCOMPARE(m_kit.sentBeforeMarker().filter(QStringLiteral("Bind")), step.sent);
+        QCOMPARE(m_kit.dialogs.size(), step.warned ? 1 : 0);
+        if (step.warned)
+            QVERIFY(m_kit.dialogs.first().contains(QLatin1String("does not have permission")));
+    }
 }
 
 void tst_PortMenus::renameFollowsEverywhere_data()

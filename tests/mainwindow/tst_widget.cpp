@@ -1,4 +1,5 @@
 #include "devicestate.h"
+#include "inputsignalwidget0409.h"
 #include "messagedistance.h"
 #include "outputwidget0409.h"
 #include "planpushbutton.h"
@@ -41,6 +42,7 @@ private slots:
     void startUpPerModel();
     void windowsOfAnotherClientAppear();
     void unansweredWindowStatusTimesOut();
+    void jointRecallAfterTheStartUpLoad();
     void splitterLayoutAndDrop();
     void multiviewCanvasFitsEachWall();
     void zeroSizeWallSaysSoInTheMessageLine();
@@ -258,6 +260,33 @@ void tst_Widget::unansweredWindowStatusTimesOut()
     QTRY_VERIFY_WITH_TIMEOUT(!m_kit.dialogs.isEmpty(), TestTimeouts::Long);
     QCOMPARE(m_kit.dialogs, QStringList{"Error|Error|Timeout for Reading The last Window status!"});
     QVERIFY(child<OutputWidget0409>("widget_out_0409")->windows().isEmpty());
+}
+
+// After the start-up load a Joint-page plan recall reaches the device (the check before
+// it reads what the canvas received), and answers that come later leave a window the
+// user closed closed: the resolution and rotation answers arrive while the store still
+// holds the window, the recall's window status after the device closed it.
+void tst_Widget::jointRecallAfterTheStartUpLoad()
+{
+    QVERIFY(m_kit.startDevice(QStringLiteral("0409-S")));
+    device()->applyPanelCommand(QStringLiteral("WindowOpen1/2/1/0/0/1920/1080"));
+    QVERIFY(m_kit.openSettled(QStringLiteral("0409-S")));
+    auto *canvas = child<OutputWidget0409>("widget_out_0409");
+    QCOMPARE(canvas->windows().keys(), QList<int>{1});
+    canvas->window(1)->runAction(InputSignalWidget0409::Action::Close);
+    QVERIFY(waitForCommand(QStringLiteral("{param=WindowClose1}")));
+    MessageDistance *link = MessageDistance::instance();
+    QSignalSpy rotation(link, &MessageDistance::receiveRotateAngleSig);
+    link->sendResolution();
+    link->sendGetRotate();
+    QVERIFY(rotation.wait(TestTimeouts::Medium));
+    QSignalSpy status(link, &MessageDistance::receiveWindowStatusSig);
+    child<QTabWidget>("tabWidget")->setCurrentIndex(1);
+    QTest::mouseDClick(child<PlanPushButton>("btn_plan3_2"), Qt::LeftButton);
+    QVERIFY(waitForCommand(QStringLiteral("{param=Recall2}")));
+    QVERIFY(status.wait(TestTimeouts::Medium));
+    QCOMPARE(m_kit.dialogs, QStringList());
+    QCOMPARE(canvas->windows().keys(), QList<int>());
 }
 
 // The splitter layout the version record names locks output 9; a drop on an area of

@@ -13,6 +13,7 @@
 #include "sigmanager.h"
 #include "splicemodes.h"
 #include "staletracker.h"
+#include "takehistory.h"
 #include "takeundo.h"
 #include "tempdatadir.h"
 #include "testtimeouts.h"
@@ -21,6 +22,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QTimer>
 #include <QtTest>
 
 using ChangeNotice::Kind;
@@ -73,6 +75,8 @@ private slots:
     void activityNewestFirstAndBounded();
     void tapHearsTheLink();
     void undoKeepsRealChanges();
+    void undoRestoresNewestFirst_data();
+    void undoRestoresNewestFirst();
     void networkFieldsRefuseHalfTypedValues();
     void networkConfirmationNamesOldAndNew();
     void signalSearch_data();
@@ -430,6 +434,17 @@ void tst_WindowRules::staleAfterSilence()
     tracker.recordReceived("bindinfo"); // any record: the picture is current again
     QCOMPARE(stale.last().first().toBool(), false);
     QCOMPARE(StaleTracker::queryOf("{param=Get_OSD3}"), QStringLiteral("Get_Subtitle"));
+
+    // Asking again what is still unanswered keeps the first wait: a device that never
+    // answers a query the client keeps repeating is still marked stale.
+    StaleTracker repeated(nullptr, 300);
+    QSignalSpy marked(&repeated, &StaleTracker::staleChanged);
+    QTimer again;
+    connect(&again, &QTimer::timeout, &repeated, [&repeated] { repeated.commandSent("{param=netInfo}"); });
+    repeated.commandSent("{param=netInfo}");
+    again.start(100);
+    QVERIFY(marked.wait(TestTimeouts::Short));
+    QCOMPARE(marked.first().first().toBool(), true);
 }
 
 void tst_WindowRules::activityNewestFirstAndBounded()
@@ -460,16 +475,52 @@ void tst_WindowRules::tapHearsTheLink()
     QCOMPARE(sent.size(), 1);
 }
 
-// A take that changed nothing is not kept (what undo sends is the window test's); the
-// history is bounded.
+// A take that changed nothing is not kept (what undo sends is the window test's).
 void tst_WindowRules::undoKeepsRealChanges()
 {
     TakeUndo undo;
     undo.recordRoute(0, {{5, 3, 3}, {6, 0, 2}}); // unchanged, and nothing before
     QVERIFY(!undo.canUndo());
-    for (int i = 0; i < TakeUndo::MaxTakes + 5; ++i)
-        undo.recordWallPreset(0, 1);
-    QCOMPARE(undo.size(), TakeUndo::MaxTakes);
+}
+
+void tst_WindowRules::undoRestoresNewestFirst_data()
+{
+    QTest::addColumn<int>("takes");
+    QTest::addColumn<int>("undone");
+    QTest::addColumn<int>("firstRestored");
+    QTest::addColumn<int>("lastRestored");
+    const int full = TakeUndo::MaxTakes;
+    QTest::addRow("one take") << 1 << 1 << 1 << 1;
+    QTest::addRow("full history: every take") << full << full << full << 1;
+    QTest::addRow("one past full: the oldest is dropped") << full + 1 << full << full + 1 << 2;
+}
+
+// Take n switches output 1 from source n to n + 1; Ctrl+Z is pressed until nothing is
+// left. Each undo sends the source the newest remaining take replaced.
+void tst_WindowRules::undoRestoresNewestFirst()
+{
+    QFETCH(int, takes);
+    QList<int> restored;
+    QStringList messages;
+    TakeHistory::Hooks hooks;
+    hooks.retake = [&restored](int, int, int, int source) {
+        restored << source;
+        return true;
+    };
+    hooks.applyPreset = [](int) { return true; };
+    hooks.refuseWhileOffline = [] { return false; };
+    hooks.message = [&messages](const QString &text) { messages << text; };
+    hooks.note = [](const QString &) {};
+    hooks.inputName = hooks.audioName = [](int) { return QString(); };
+    TakeHistory history(hooks, nullptr);
+    for (int n = 1; n <= takes; ++n)
+        history.recordSwitch(0, 0, 1, n, n + 1);
+    while (history.undo()) {
+    }
+    QTEST(int(restored.size()), "undone");
+    QTEST(restored.first(), "firstRestored");
+    QTEST(restored.last(), "lastRestored");
+    QCOMPARE(messages, QStringList{"Nothing to undo."});
 }
 
 // The values that once went out and cut a device off.

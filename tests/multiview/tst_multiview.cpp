@@ -38,7 +38,9 @@ private slots:
     void drawnWindow();
     void dragMovesUnlessLocked_data();
     void dragMovesUnlessLocked();
-    void fourWindowsAtMostAndLayerToTop();
+    void fourWindowsAtMostAndIdsReused();
+    void layerOrders_data();
+    void layerOrders();
     void zeroWallRefusesWithAReason();
     void propertyDialog_data();
     void propertyDialog();
@@ -154,6 +156,8 @@ void tst_Multiview::canvasMath_data()
                                          << QVariant(QRect(1920, 1080, 1920, 1080));
     QTest::addRow("zoom: occupied screens") << zoom(true, QRect(1800, 1000, 300, 200))
                                             << QVariant(QRect(0, 0, 3840, 2160));
+    QTest::addRow("zoom: occupied, edges on the screen borders")
+        << zoom(true, QRect(1920, 1080, 1920, 1080)) << QVariant(QRect(1920, 1080, 1920, 1080));
     QTest::addRow("snap: 6 past a border") << snap(306, 100, 300) << QVariant(300.0);
     QTest::addRow("snap: not 12 past") << snap(312, 100, 300) << QVariant(312.0);
     QTest::addRow("snap: right edge 6 past") << snap(126, 180, 300) << QVariant(120.0);
@@ -190,6 +194,9 @@ void tst_Multiview::dropOpensZoomsAndRestoresAWindow()
     addCellWindow(2, QPoint(460, 260));
     QCOMPARE(m_canvas->windows().size(), 1);
     QCOMPARE(m_sent.last(), QStringLiteral("{param=WindowOpen1/2/1/1920/1080/1920/1080}"));
+    // It fills its screen exactly: the occupied screens are that one.
+    item->runAction(Item::Action::ZoomOccupied);
+    QCOMPARE(m_sent.last(), QStringLiteral("{param=WindowResize1/1920/1080/1920/1080}"));
     // A rename or a language switch reaches the window already open.
     m_canvas->setInputNames({{2, QStringLiteral("Lobby")}});
     QStringList texts;
@@ -254,21 +261,50 @@ void tst_Multiview::dragMovesUnlessLocked()
     QTEST(m_sent.join(QLatin1Char(' ')), "sent");
 }
 
-void tst_Multiview::fourWindowsAtMostAndLayerToTop()
+void tst_Multiview::fourWindowsAtMostAndIdsReused()
 {
     openCanvas();
     for (int cell = 0; cell < 5; ++cell)
         addCellWindow(1, QPoint(50 + cell % 3 * 300, 50 + cell / 3 * 200));
     QCOMPARE(m_canvas->windows().keys(), (QList<int>{1, 2, 3, 4}));
     QCOMPARE(m_dialogs, QStringList{"Error|Error|Not allowed to add more windows"});
-    m_sent.clear();
-    m_canvas->window(2)->runAction(Item::Action::LayerTop);
-    QCOMPARE(m_sent, QStringList{"{param=WindowLayer2/4}"});
-    QCOMPARE(m_canvas->window(3)->layer(), 2);
     // Deleting window 2 frees its ID for the next window.
     m_canvas->window(2)->runAction(Item::Action::Close);
     addCellWindow(3, QPoint(650, 450));
     QCOMPARE(m_canvas->window(2)->input(), 3);
+}
+
+void tst_Multiview::layerOrders_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<int>("action"); // Item::Action
+    QTest::addColumn<QString>("sent");
+    QTest::addColumn<QList<int>>("layers"); // of windows 1 to 4 afterwards
+    QTest::addRow("to top from layer 2")
+        << 2 << int(Item::Action::LayerTop) << "{param=WindowLayer2/4}" << QList<int>{1, 4, 2, 3};
+    QTest::addRow("up from the bottom: the next one, not the top")
+        << 1 << int(Item::Action::LayerUp) << "{param=WindowLayer1/2}" << QList<int>{2, 1, 3, 4};
+    QTest::addRow("down from the top: the next one, not the bottom")
+        << 4 << int(Item::Action::LayerDown) << "{param=WindowLayer4/3}" << QList<int>{1, 2, 4, 3};
+    QTest::addRow("up on the last layer does nothing")
+        << 4 << int(Item::Action::LayerUp) << "" << QList<int>{1, 2, 3, 4};
+}
+
+// Four windows, window n on layer n; one layer order from a window's menu.
+void tst_Multiview::layerOrders()
+{
+    QFETCH(int, id);
+    QFETCH(int, action);
+    openCanvas();
+    for (int cell = 0; cell < 4; ++cell)
+        addCellWindow(1, QPoint(50 + cell % 3 * 300, 50 + cell / 3 * 200));
+    m_sent.clear();
+    m_canvas->window(id)->runAction(Item::Action(action));
+    QTEST(m_sent.join(QLatin1Char(' ')), "sent");
+    QList<int> layers;
+    for (const Item *item : m_canvas->windows())
+        layers << item->layer();
+    QTEST(layers, "layers");
 }
 
 // A resolution text without "x" leaves a wall of no size: nothing divides by zero,
@@ -334,8 +370,9 @@ void tst_Multiview::jointRecallWarning()
     QCOMPARE(text.count("<font color='red'>"), 1);
 }
 
-// The window status load waits for all three answers (another client's windows reaching
-// the canvas are seen in tst_wallwindow); a later answer must not reload the windows.
+// The window status load waits for all three answers (the whole window against the
+// simulator is tst_widget's); a later answer must not reload the windows, yet what has
+// arrived stays received for the Joint-page recall check; a refresh loads them again.
 void tst_Multiview::closedWindowStaysClosedOnLaterAnswers()
 {
     openCanvas();
@@ -350,6 +387,13 @@ void tst_Multiview::closedWindowStaysClosedOnLaterAnswers()
     m_canvas->markRotationReady();
     m_canvas->markResolutionReady();
     QCOMPARE(m_canvas->windows().keys(), (QList<int>{4}));
+    QVERIFY(RecallCheck::complete(m_canvas->received()));
+    m_canvas->resetReady();
+    QVERIFY(!RecallCheck::complete(m_canvas->received()));
+    m_canvas->markResolutionReady();
+    m_canvas->markWindowsReady();
+    m_canvas->markRotationReady();
+    QCOMPARE(m_canvas->windows().keys(), (QList<int>{2, 4}));
 }
 
 void tst_Multiview::screenshots()

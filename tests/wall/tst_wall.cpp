@@ -221,6 +221,8 @@ void tst_Wall::splitterDropAndClear_data()
                                        << QVariantList{0, 2};
     QTest::addRow("mode 2 centre is area 5") << 2 << "103" << QPoint(400, 225) << QVariantList{3, 5}
                                              << QVariantList{0, 5};
+    QTest::addRow("mode 2 numbered row by row: top right is area 3")
+        << 2 << "103" << QPoint(700, 50) << QVariantList{3, 3} << QVariantList{0, 3};
     QTest::addRow("mode 6 corner is area 1") << 6 << "103" << QPoint(720, 405) << QVariantList{3, 1}
                                              << QVariantList{0, 1};
     QTest::addRow("audio text is ignored") << 1 << "7" << QPoint(600, 100) << QVariantList() << QVariantList{0, 2};

@@ -164,7 +164,8 @@ QStringList WindowKit::sentBeforeMarker()
     return at < 0 ? sent : sent.mid(0, at);
 }
 
-bool WindowKit::setRights(const QString &user, const QList<int> &deniedKeys, const QList<int> &deniedInputs)
+bool WindowKit::setRights(const QString &user, const QList<int> &deniedKeys, const QList<int> &deniedInputs,
+                          const QList<int> &deniedOutputs)
 {
     if (!UserStore::addUser(user, QStringLiteral("pw")))
         return false;
@@ -178,6 +179,8 @@ bool WindowKit::setRights(const QString &user, const QList<int> &deniedKeys, con
         rights.functions[key] = false;
     for (int input : deniedInputs)
         rights.inputs[input - 1] = false;
+    for (int output : deniedOutputs)
+        rights.outputs[output - 1] = false;
     if (!store.saveRights(probe.userId(), rights))
         return false;
     AppSettings::instance()->setUsername(user);

@@ -46,9 +46,10 @@ public:
         return m_window->findChild<T *>(QLatin1String(name));
     }
 
-    // Gives `user` default rights less the function keys and inputs (1-based) named and
-    // makes them the logged-in user.
-    static bool setRights(const QString &user, const QList<int> &deniedKeys, const QList<int> &deniedInputs = {});
+    // Gives `user` default rights less the function keys, inputs and outputs (1-based)
+    // named and makes them the logged-in user.
+    static bool setRights(const QString &user, const QList<int> &deniedKeys,
+                          const QList<int> &deniedInputs = {}, const QList<int> &deniedOutputs = {});
     // A drop of `text` on the port's cell, as the drag manager delivers it.
     static bool dropOn(TableWidget *grid, int port, const QString &text);
 
