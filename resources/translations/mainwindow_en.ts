@@ -181,5 +181,9 @@
         <source>Input %1</source>
         <translation>Input %1</translation>
     </message>
+    <message>
+        <source>Output %1</source>
+        <translation>Output %1</translation>
+    </message>
 </context>
 </TS>

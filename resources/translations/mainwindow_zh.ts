@@ -181,5 +181,9 @@
         <source>Input %1</source>
         <translation>输入 %1</translation>
     </message>
+    <message>
+        <source>Output %1</source>
+        <translation>输出 %1</translation>
+    </message>
 </context>
 </TS>
