@@ -36,8 +36,7 @@ LoginDialog::LoginDialog(QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/Images/applogo.png")));
     setTitle(tr("LOGIN"));
     closeButton()->setObjectName(QStringLiteral("btnClose"));
-    disconnect(closeButton(), nullptr, this, nullptr);
-    connect(closeButton(), &QPushButton::clicked, this, &LoginDialog::on_btnClose_clicked);
+    setCloseAction([this] { on_btnClose_clicked(); });
 
     auto *mini = new QPushButton(QStringLiteral("\u2013"), titleBar());
     mini->setObjectName(QStringLiteral("mini"));

@@ -31,7 +31,7 @@ public:
     struct Host
     {
         QWidget *window = nullptr;                       // parent of dialogs and menus
-        PortRights::DialogRunner runDialog;              // unset: exec
+        DialogRunner runDialog;              // unset: exec
         const PermissionStore *rights = nullptr;         // null: everything allowed
         std::function<VideoSplitManager *()> bindManager;
         std::function<bool()> infraredPage;              // the list shows the infrared page

@@ -85,8 +85,5 @@ void PortRights::showNoPermission() const
 void PortRights::warn(const QString &text) const
 {
     WarningDialog dialog(m_window, text);
-    if (m_run)
-        m_run(dialog);
-    else
-        dialog.exec();
+    Dialogs::run(m_run, dialog);
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QList>
+#include "dialogrunner.h"
 
-#include <functional>
+#include <QList>
 
 class PermissionStore;
 class QDialog;
@@ -14,7 +14,6 @@ class QWidget;
 class PortRights
 {
 public:
-    using DialogRunner = std::function<int(QDialog &)>;
 
     // `window` sizes the warnings (three quarters of it); `run` shows them (unset: exec).
     PortRights(const PermissionStore *store, QWidget *window, DialogRunner run);

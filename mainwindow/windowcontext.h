@@ -1,10 +1,9 @@
 #pragma once
 
+#include "dialogrunner.h"
 #include "permissionstore.h"
 
 #include <QDialog>
-
-#include <functional>
 
 class VideoSplitManager;
 
@@ -17,7 +16,6 @@ class Widget;
 struct WindowContext
 {
     // Runs a modal dialog and returns its result; tests answer dialogs themselves.
-    using DialogRunner = std::function<int(QDialog &)>;
 
     Ui::Widget *ui = nullptr;
     PermissionStore permissions;
@@ -25,5 +23,5 @@ struct WindowContext
     bool hdmiAudioFollowsVideo = false;
     DialogRunner runDialog;
 
-    int run(QDialog &dialog) const { return runDialog ? runDialog(dialog) : dialog.exec(); }
+    int run(QDialog &dialog) const { return Dialogs::run(runDialog, dialog); }
 };

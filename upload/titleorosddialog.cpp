@@ -57,8 +57,7 @@ TitleOrOsdDialog::TitleOrOsdDialog(int port, QWidget *parent)
     , m_port(port)
 {
     closeButton()->setObjectName(QStringLiteral("btnClose"));
-    disconnect(closeButton(), nullptr, this, nullptr);
-    connect(closeButton(), &QPushButton::clicked, this, &TitleOrOsdDialog::on_btnClose_clicked);
+    setCloseAction([this] { on_btnClose_clicked(); });
     buildForm();
     setFrameSize(QSize(FrameWidth, FrameHeight));
     connectLink();
@@ -470,5 +469,5 @@ void TitleOrOsdDialog::showMessage(const TitleOsdRules::Message &message)
 
 int TitleOrOsdDialog::runDialog(QDialog &dialog)
 {
-    return m_runDialog ? m_runDialog(dialog) : dialog.exec();
+    return Dialogs::run(m_runDialog, dialog);
 }

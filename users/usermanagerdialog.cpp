@@ -34,8 +34,7 @@ Usermanagerdialog::Usermanagerdialog(QWidget *parent)
 {
     setTitle(tr("User Management"));
     closeButton()->setObjectName(QStringLiteral("btnClose"));
-    disconnect(closeButton(), nullptr, this, nullptr);
-    connect(closeButton(), &QPushButton::clicked, this, &Usermanagerdialog::on_btnClose_clicked);
+    setCloseAction([this] { on_btnClose_clicked(); });
     buildForm();
     setFrameSize(QSize(FrameWidth, FrameHeight));
     m_tipTimer = new QTimer(this);
@@ -208,10 +207,7 @@ void Usermanagerdialog::on_btnPermission_clicked()
     if (!user)
         return;
     PermissionDialog dialog(QString::number(user->id), user->username, m_model.permissionStore(), nullptr);
-    if (m_runDialog)
-        m_runDialog(dialog);
-    else
-        dialog.exec();
+    Dialogs::run(m_runDialog, dialog);
 }
 
 void Usermanagerdialog::on_btnClose_clicked()
