@@ -10,7 +10,7 @@
 #include "windowkit.h"
 #include "zelresources.h"
 
-#include "../sim/rawclient.h"
+#include "rawclient.h"
 
 #include <QComboBox>
 #include <QJsonArray>
