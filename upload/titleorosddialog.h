@@ -57,6 +57,7 @@ public slots:
 private:
     QWidget *buildTextGroup();
     QWidget *buildDisplayGroup();
+    void connectDisplayGroup();
     void buildForm();
     void connectLink();
     void fillFromStoredRow();

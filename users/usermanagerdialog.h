@@ -39,6 +39,7 @@ public slots:
 
 private:
     void buildForm();
+    QWidget *buildUserList(QWidget *content);
     void currentRowChanged(int row);
     void applyState();
     void showTip(const QString &text);
