@@ -198,5 +198,5 @@ void LoginDialog::keyPressEvent(QKeyEvent *event)
         return;
     }
     // Not QDialog's handling: Escape must not close the login.
-    QWidget::keyPressEvent(event);
+    QWidget::keyPressEvent(event); // NOLINT(bugprone-parent-virtual-call)
 }
