@@ -1,9 +1,10 @@
-# The commands of the README: `make test`, `make run`, `make bench` and `make package`.
+# The commands of the README: `make test`, `make run`, `make bench`, `make package`,
+# `make lint` and `make format-check`.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
-.PHONY: all deps configure build test run bench package clean sanitize fuzz
+.PHONY: all deps configure build test run bench package clean sanitize fuzz lint format-check
 
 SANITIZE_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
@@ -17,12 +18,14 @@ deps:
 	bash scripts/install-deps.sh
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
-test: build
+# The format check first (seconds), then a build where any warning is an error.
+test: CMAKE_ARGS += -DZEL_WERROR=ON
+test: format-check build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 run: build
@@ -52,6 +55,15 @@ fuzz:
 	cmake -S fuzz -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ $(CCACHE)
 	cmake --build $(FUZZ_DIR) -j$(JOBS)
 	bash fuzz/run.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# Every tracked *.cpp/*.h as .clang-format has it; changes nothing.
+format-check: deps
+	JOBS=$(JOBS) bash scripts/format-check.sh
+
+# clang-tidy with .clang-tidy over our own sources in compile_commands.json (the
+# build makes the generated headers the sources include).
+lint: build
+	JOBS=$(JOBS) bash scripts/lint.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)

@@ -34,6 +34,26 @@ void centreOnCursorScreen(QWidget *window)
     window->move(centre - QPoint((frame.width() - 1) / 2, (frame.height() - 1) / 2));
 }
 
+void useDefaultFont()
+{
+    QFont font = QApplication::font();
+    // Keeps the toolkit's family where the font is not installed.
+    if (QFontDatabase().families().contains(QStringLiteral("Microsoft YaHei")))
+        font.setFamily(QStringLiteral("Microsoft YaHei"));
+    QApplication::setFont(font);
+}
+
+// Checked before the login reads users from it: a damaged file would only fail statement
+// after statement. The window installs its own catalogue later.
+bool projectDbUsable()
+{
+    QTranslator early;
+    LanguageChoice::apply(&early);
+    const bool usable = ProjectDbCheck::resolve(projectDbPath(), &DatabasePrompt::ask);
+    QCoreApplication::removeTranslator(&early);
+    return usable;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -48,11 +68,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("zeldesk"));
     QApplication::setApplicationVersion(CommandLine::version());
 
-    QFont font = QApplication::font();
-    // Keeps the toolkit's family where the font is not installed.
-    if (QFontDatabase().families().contains(QStringLiteral("Microsoft YaHei")))
-        font.setFamily(QStringLiteral("Microsoft YaHei"));
-    QApplication::setFont(font);
+    useDefaultFont();
 
     const QStringList args = QApplication::arguments();
     DataDir::applyCommandLine(args);
@@ -73,16 +89,8 @@ int main(int argc, char *argv[])
         }
     }
 
-    // Before the login reads users from it: a damaged file would only fail statement
-    // after statement. The window installs its own catalogue later.
-    {
-        QTranslator early;
-        LanguageChoice::apply(&early);
-        const bool usable = ProjectDbCheck::resolve(projectDbPath(), &DatabasePrompt::ask);
-        QCoreApplication::removeTranslator(&early);
-        if (!usable)
-            return 1;
-    }
+    if (!projectDbUsable())
+        return 1;
 
     auto window = std::make_unique<Widget>();
     if (window->loginCancelled())

@@ -196,6 +196,7 @@ int replay(MessageDistance *link, const QString &path)
     return 0;
 }
 
+// NOLINTNEXTLINE(readability-function-size): one switch over the run modes, read top to bottom
 int runParser(const QStringList &args)
 {
     // The parse path alone: nobody receives the diagnostics, so none are formatted.

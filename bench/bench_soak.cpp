@@ -226,6 +226,7 @@ SimFaults faultsOf(const SoakOptions &o)
     return faults;
 }
 
+// NOLINTNEXTLINE(readability-function-size): the soak script in order: set up, run, settle, compare
 int runSoak(const QStringList &args)
 {
     SoakOptions o;

@@ -195,7 +195,7 @@ void MessageDistance::reconnectTick()
 
 // --- receive path ----------------------------------------------------------------
 
-void MessageDistance::receiveDataSlot(QByteArray array)
+void MessageDistance::receiveDataSlot(const QByteArray &array)
 {
     // Formatted outside the lock, and only when someone receives the line. Written with
     // the lines of the worker's pass over these bytes, which is sure to follow.

@@ -190,7 +190,7 @@ protected:
     void run() override;
 
 private slots:
-    void receiveDataSlot(QByteArray array);
+    void receiveDataSlot(const QByteArray &array);
 
 private:
     MessageDistance();

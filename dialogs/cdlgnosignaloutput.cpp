@@ -38,8 +38,7 @@ CDlgnosignaloutput::CDlgnosignaloutput(QWidget *parent)
 {
     setTitle(tr("无信号输出"));
     closeButton()->setObjectName(QStringLiteral("btnClose"));
-    disconnect(closeButton(), nullptr, this, nullptr);
-    connect(closeButton(), &QPushButton::clicked, this, &CDlgnosignaloutput::on_btnClose_clicked);
+    setCloseAction([this] { on_btnClose_clicked(); });
 
     auto *body = new QWidget(frame());
     body->setStyleSheet(PatternButtons::style());

@@ -27,8 +27,7 @@ CDlgScalingmode::CDlgScalingmode(QWidget *parent)
 {
     setTitle(tr("缩放模式"));
     closeButton()->setObjectName(QStringLiteral("btnClose"));
-    disconnect(closeButton(), nullptr, this, nullptr);
-    connect(closeButton(), &QPushButton::clicked, this, &CDlgScalingmode::on_btnClose_clicked);
+    setCloseAction([this] { on_btnClose_clicked(); });
 
     auto *body = new QWidget(frame());
     body->setStyleSheet(PatternButtons::style());

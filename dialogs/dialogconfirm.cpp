@@ -70,6 +70,5 @@ DialogConfirm3Btn::DialogConfirm3Btn(QWidget *parent, const QString &title, cons
     connect(ui.btn_no, &QPushButton::clicked, this, [this] { done(No); });
     connect(ui.btn_cancel, &QPushButton::clicked, this, [this] { done(Cancel); });
     // The close button answers like Cancel, not like "No".
-    disconnect(closeButton(), nullptr, this, nullptr);
-    connect(closeButton(), &QPushButton::clicked, this, [this] { done(Cancel); });
+    setCloseAction([this] { done(Cancel); });
 }

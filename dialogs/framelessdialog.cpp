@@ -42,7 +42,12 @@ FramelessDialog::FramelessDialog(QWidget *parent, Kind kind, int shadowBlur)
     m_close = new QPushButton(QStringLiteral("\u2715"), m_titleBar);
     m_close->setObjectName(QStringLiteral("btn_close"));
     m_close->setCursor(Qt::PointingHandCursor);
-    connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_close, &QPushButton::clicked, this, [this] {
+        if (m_closeAction)
+            m_closeAction();
+        else
+            reject();
+    });
 }
 
 void FramelessDialog::setTitle(const QString &title)

@@ -5,6 +5,8 @@
 
 #include <QPoint>
 
+#include <functional>
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -24,6 +26,8 @@ public:
     QLabel *titleLabel() const { return m_title; }
     QPushButton *closeButton() const { return m_close; }
     void setTitle(const QString &title);
+    // What the close button does instead of reject(); empty restores reject().
+    void setCloseAction(std::function<void()> action) { m_closeAction = std::move(action); }
 
     // Room the shadow takes around the content frame, on every side.
     static constexpr int ShadowMargin = 37;
@@ -42,6 +46,7 @@ private:
     QFrame *m_titleBar = nullptr;
     QLabel *m_title = nullptr;
     QPushButton *m_close = nullptr;
+    std::function<void()> m_closeAction;
     WindowDrag m_drag;
 };
 

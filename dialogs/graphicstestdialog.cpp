@@ -38,8 +38,7 @@ GraphicsTestDialog::GraphicsTestDialog(int port, bool isInput, QWidget *parent)
 {
     setTitle(tr("图形测试模式"));
     closeButton()->setObjectName(QStringLiteral("btnClose"));
-    disconnect(closeButton(), nullptr, this, nullptr);
-    connect(closeButton(), &QPushButton::clicked, this, &GraphicsTestDialog::on_btnClose_clicked);
+    setCloseAction([this] { on_btnClose_clicked(); });
 
     auto *body = new QWidget(frame());
     body->setStyleSheet(PatternButtons::style());

@@ -293,7 +293,7 @@ void TableWidget::dropEvent(QDropEvent *event)
 
 QString TableWidget::takeSource(int output, int source, bool *noRight)
 {
-    const QString refusal = refusalFor(output, source, noRight);
+    QString refusal = refusalFor(output, source, noRight);
     if (!refusal.isEmpty()) {
         emit si_refused(refusal);
         return refusal;

@@ -36,8 +36,7 @@ LoginDialog::LoginDialog(QWidget *parent)
     setWindowIcon(QIcon(QStringLiteral(":/Images/applogo.png")));
     setTitle(tr("LOGIN"));
     closeButton()->setObjectName(QStringLiteral("btnClose"));
-    disconnect(closeButton(), nullptr, this, nullptr);
-    connect(closeButton(), &QPushButton::clicked, this, &LoginDialog::on_btnClose_clicked);
+    setCloseAction([this] { on_btnClose_clicked(); });
 
     auto *mini = new QPushButton(QStringLiteral("\u2013"), titleBar());
     mini->setObjectName(QStringLiteral("mini"));
@@ -63,15 +62,7 @@ LoginDialog::LoginDialog(QWidget *parent)
     m_password->setStyleSheet(fieldStyle());
     m_password->setTextMargins(0, 0, 30, 0);
 
-    m_showPassword = new QPushButton(m_password);
-    m_showPassword->setObjectName(QStringLiteral("btnPasswordShow"));
-    m_showPassword->setAutoDefault(false);
-    m_showPassword->setCursor(Qt::PointingHandCursor);
-    m_showPassword->setGeometry(FormWidth - 32, 6, 24, 24);
-    m_showPassword->setStyleSheet(QStringLiteral(
-        "QPushButton{border:none;image:url(:/Images/login/Hide_pass.png);}"
-        "QPushButton:hover{image:url(:/Images/login/Show_Pass.png);}"));
-    connect(m_showPassword, &QPushButton::clicked, this, &LoginDialog::togglePasswordShown);
+    addPasswordToggle();
 
     m_remember = ui.checkBox_memory;
     // The switch image is 36 x 20; a square squeezed it into a clipped-looking stub.
@@ -96,11 +87,30 @@ LoginDialog::LoginDialog(QWidget *parent)
         m_remember->setChecked(true);
         m_password->setText(UserStore::rememberedPassword());
     }
+    connectLink();
+}
 
+// While the login is open, the link's outcome shows as its message.
+void LoginDialog::connectLink()
+{
     MessageDistance *link = MessageDistance::instance();
     connect(link, &MessageDistance::connectFailureSig, this, [this] { showMessage(tr("connect fail!")); });
     connect(link, &MessageDistance::connectSuccessFulSig, this,
             [this] { showMessage(tr("connect successful but software error!")); });
+}
+
+// The eye button inside the password field.
+void LoginDialog::addPasswordToggle()
+{
+    m_showPassword = new QPushButton(m_password);
+    m_showPassword->setObjectName(QStringLiteral("btnPasswordShow"));
+    m_showPassword->setAutoDefault(false);
+    m_showPassword->setCursor(Qt::PointingHandCursor);
+    m_showPassword->setGeometry(FormWidth - 32, 6, 24, 24);
+    m_showPassword->setStyleSheet(QStringLiteral(
+        "QPushButton{border:none;image:url(:/Images/login/Hide_pass.png);}"
+        "QPushButton:hover{image:url(:/Images/login/Show_Pass.png);}"));
+    connect(m_showPassword, &QPushButton::clicked, this, &LoginDialog::togglePasswordShown);
 }
 
 QString LoginDialog::message() const
@@ -188,5 +198,5 @@ void LoginDialog::keyPressEvent(QKeyEvent *event)
         return;
     }
     // Not QDialog's handling: Escape must not close the login.
-    QWidget::keyPressEvent(event);
+    QWidget::keyPressEvent(event); // NOLINT(bugprone-parent-virtual-call)
 }

@@ -38,6 +38,8 @@ protected:
 private:
     void showMessage(const QString &text);
     void togglePasswordShown();
+    void addPasswordToggle();
+    void connectLink();
 
     QLineEdit *m_user = nullptr;
     QLineEdit *m_password = nullptr;

@@ -43,8 +43,7 @@ LoginSettingDialog::LoginSettingDialog(QWidget *parent, bool lockType)
 {
     setTitle(tr("Setting"));
     closeButton()->setObjectName(QStringLiteral("btnClose"));
-    disconnect(closeButton(), nullptr, this, nullptr);
-    connect(closeButton(), &QPushButton::clicked, this, &LoginSettingDialog::on_btnClose_clicked);
+    setCloseAction([this] { on_btnClose_clicked(); });
 
     Ui::LoginSettingDialog ui;
     ui.setupUi(frame());

@@ -75,8 +75,5 @@ void PlanBar::rename(int index)
     RenameDialog dialog(m_plans->name(index), m_buttons.value(index));
     connect(&dialog, &RenameDialog::Sig_SetNewName, this,
             [this, index](const QString &name) { m_plans->rename(index, name); });
-    if (m_run)
-        m_run(dialog);
-    else
-        dialog.exec();
+    Dialogs::run(m_run, dialog);
 }

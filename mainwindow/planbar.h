@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogrunner.h"
 #include "plancontroller.h"
 
 #include <QList>
@@ -22,13 +23,12 @@ class PlanBar : public QObject
 public:
     using Allowed = std::function<bool(int right)>;
     // Runs a modal dialog and returns its result; tests answer dialogs themselves.
-    using Runner = std::function<int(QDialog &)>;
 
     PlanBar(PlanController *plans, PlanController::Page page, const QList<PlanPushButton *> &buttons,
             QObject *parent = nullptr);
 
     void setAllowed(Allowed allowed) { m_allowed = std::move(allowed); }
-    void setDialogRunner(Runner runner) { m_run = std::move(runner); }
+    void setDialogRunner(DialogRunner runner) { m_run = std::move(runner); }
     // Button texts from the names the controller holds.
     void showNames();
     // The plan menu of button `index`, built anew; the caller runs and deletes it.
@@ -42,5 +42,5 @@ private:
     PlanController::Page m_page;
     QList<PlanPushButton *> m_buttons;
     Allowed m_allowed;
-    Runner m_run;
+    DialogRunner m_run;
 };

@@ -309,10 +309,7 @@ void PortMenus::openVolume(ListItem item, int port)
     VolumnSettingDialog dialog(
         PortMenuModel::volumePort(item, port, DeviceState::instance()->deviceType()),
         m_host.window);
-    if (m_host.runDialog)
-        m_host.runDialog(dialog);
-    else
-        dialog.exec();
+    Dialogs::run(m_host.runDialog, dialog);
 }
 
 bool PortMenus::askName(const QString &oldName, QString *newName)
@@ -323,10 +320,7 @@ bool PortMenus::askName(const QString &oldName, QString *newName)
         *newName = name;
         renamed = true;
     });
-    if (m_host.runDialog)
-        m_host.runDialog(dialog);
-    else
-        dialog.exec();
+    Dialogs::run(m_host.runDialog, dialog);
     return renamed;
 }
 

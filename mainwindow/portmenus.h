@@ -32,7 +32,7 @@ public:
     struct Host
     {
         QWidget *window = nullptr;                       // parent of dialogs and menus
-        RightsWarning::DialogRunner runDialog;           // unset: exec
+        DialogRunner runDialog;           // unset: exec
         PortRights::User actingUser;                     // unset: an administrator
         std::function<VideoSplitManager *()> bindManager;
         std::function<bool()> infraredPage;              // the list shows the infrared page

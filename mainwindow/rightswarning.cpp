@@ -44,10 +44,7 @@ void show(PortRights::Warning warning, QWidget *window, const DialogRunner &run)
                                    "The current operation involves one or more ports that the "
                                    "current user does not have permission to use.");
     WarningDialog dialog(window, text);
-    if (run)
-        run(dialog);
-    else
-        dialog.exec();
+    Dialogs::run(run, dialog);
 }
 
 PortRights::Warn shownOver(QWidget *window, DialogRunner run)

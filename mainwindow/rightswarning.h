@@ -1,16 +1,12 @@
 #pragma once
 
+#include "dialogrunner.h"
 #include "portrights.h"
 
-#include <functional>
-
-class QDialog;
 class QWidget;
 
 // The two rights warnings of the main window, sized to three quarters of it. GUI thread.
 namespace RightsWarning {
-
-using DialogRunner = std::function<int(QDialog &)>;
 
 // `run` shows the warning (unset: exec).
 void show(PortRights::Warning warning, QWidget *window, const DialogRunner &run);

@@ -122,7 +122,7 @@ void WallPages::refreshSplitter()
 void WallPages::openBezel()
 {
     DialogBezel dialog(m_window);
-    const int result = m_hooks.runDialog ? m_hooks.runDialog(dialog) : dialog.exec();
+    const int result = Dialogs::run(m_hooks.runDialog, dialog);
     if (result == 1)
         DialogBezel::sendStored(this, sendToDevice);
 }
@@ -134,10 +134,7 @@ bool WallPages::jointRecallAllowed()
         return true;
     DialogConfirm dialog(m_window, tr("Warning"), RecallCheck::warningText(received));
     dialog.resize(m_window->width() * 3 / 2, dialog.height());
-    if (m_hooks.runDialog)
-        m_hooks.runDialog(dialog);
-    else
-        dialog.exec();
+    Dialogs::run(m_hooks.runDialog, dialog);
     return false;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dialogrunner.h"
+
 #include <QJsonObject>
 #include <QMap>
 #include <QObject>
@@ -28,7 +30,7 @@ class WallPages : public QObject
 public:
     struct Hooks
     {
-        std::function<int(QDialog &)> runDialog;
+        DialogRunner runDialog;
         std::function<bool(int input)> inputAllowed;
         std::function<void()> permissionWarning;
         std::function<QString(int input)> inputName;

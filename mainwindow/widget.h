@@ -11,7 +11,6 @@
 #include <QStringList>
 #include <QTranslator>
 
-#include <functional>
 #include <memory>
 
 class ActivityView;
@@ -48,7 +47,6 @@ class Widget : public BaseWidget
 
 public:
     // Runs a modal dialog and returns its result; tests answer dialogs themselves.
-    using DialogRunner = WindowContext::DialogRunner;
 
     explicit Widget(QWidget *parent = nullptr,
                     LoginFlow::Runner login = LoginFlow::modalRunner(),

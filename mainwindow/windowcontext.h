@@ -2,11 +2,10 @@
 
 #include "actinguser.h"
 #include "appsettings.h"
+#include "dialogrunner.h"
 #include "permissionstore.h"
 
 #include <QDialog>
-
-#include <functional>
 
 class OperatorCore;
 class VideoSplitManager;
@@ -21,7 +20,6 @@ class Widget;
 struct WindowContext
 {
     // Runs a modal dialog and returns its result; tests answer dialogs themselves.
-    using DialogRunner = std::function<int(QDialog &)>;
 
     Ui::Widget *ui = nullptr;
     PermissionStore permissions;
@@ -34,5 +32,5 @@ struct WindowContext
     {
         return ActingUser::of(AppSettings::instance()->currentUserType(), permissions);
     }
-    int run(QDialog &dialog) const { return runDialog ? runDialog(dialog) : dialog.exec(); }
+    int run(QDialog &dialog) const { return Dialogs::run(runDialog, dialog); }
 };

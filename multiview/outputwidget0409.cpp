@@ -23,14 +23,8 @@ using namespace CanvasMath;
 namespace {
 constexpr int StatusWaitMs = 5000;
 constexpr int QueueStepMs = 100;
-constexpr int QueueStage = 3;
 constexpr int MinBandDistance = 49;
 const char *const DragType = "application/x-qabstractitemmodeldatalist";
-
-int runOrExec(const OutputWidget0409::DialogRunner &runner, QDialog &dialog)
-{
-    return runner ? runner(dialog) : dialog.exec();
-}
 } // namespace
 
 OutputWidget0409::OutputWidget0409(QWidget *parent)
@@ -115,7 +109,7 @@ void OutputWidget0409::showError(const QString &text)
 {
     MsgDlg dialog(this);
     dialog.setMessage(tr("Error"), text);
-    runOrExec(m_runDialog, dialog);
+    Dialogs::run(m_runDialog, dialog);
 }
 
 bool OutputWidget0409::addWindow(const NewWindow &request)
@@ -248,7 +242,6 @@ void OutputWidget0409::zoomAllSingleScreen()
         return;
     m_queue = ids;
     m_queueBusy = true;
-    m_queueStage = QueueStage;
     resizeQueueStep();
     if (m_queueBusy)
         m_queueTimer->start();
@@ -269,7 +262,6 @@ void OutputWidget0409::resetPending()
 {
     m_queueTimer->stop();
     m_queueBusy = false;
-    m_queueStage = 0;
     m_queue.clear();
 }
 
@@ -349,7 +341,7 @@ void OutputWidget0409::closeAllWindows(bool withoutAsking)
         if (!isEnabled())
             return;
         DialogConfirm dialog(this, tr("Close All Windows"), tr("Confirm to close all windows"));
-        if (runOrExec(m_runDialog, dialog) != QDialog::Accepted)
+        if (Dialogs::run(m_runDialog, dialog) != QDialog::Accepted)
             return;
     }
     m_sink(Commands::windowCloseAll());
@@ -518,7 +510,7 @@ void OutputWidget0409::showProperty(int id)
     if (!item)
         return;
     DialogWindowProperty dialog(item, m_inputNames, this);
-    runOrExec(m_runDialog, dialog);
+    Dialogs::run(m_runDialog, dialog);
 }
 
 void OutputWidget0409::paintEvent(QPaintEvent *)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvasmath.h"
+#include "dialogrunner.h"
 #include "inputsignalwidget0409.h"
 #include "recallcheck.h"
 
@@ -29,7 +30,6 @@ class OutputWidget0409 : public QWidget
 
 public:
     using CommandSink = InputSignalWidget0409::CommandSink;
-    using DialogRunner = std::function<int(QDialog &)>;
 
     struct NewWindow
     {
@@ -144,7 +144,6 @@ private:
     QTimer *m_statusTimer = nullptr;
     QTimer *m_queueTimer = nullptr;
     bool m_queueBusy = false;
-    int m_queueStage = 0;
     QList<int> m_queue;
     bool m_disabled = false;
     bool m_banding = false;

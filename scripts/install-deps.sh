@@ -13,6 +13,8 @@ packages=(
     qttools5-dev         # LinguistTools CMake package
     qttools5-dev-tools   # lupdate, lrelease
     fonts-wqy-microhei   # a CJK font, so Chinese renders offscreen
+    clang-format         # make format-check
+    clang-tidy           # make lint
 )
 
 missing=()

@@ -95,15 +95,8 @@ bool readCount(const QCommandLineParser &parser, const QString &option, int *val
     return true;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+void addOptions(QCommandLineParser &parser)
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("zelsim"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
-
-    QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("A simulated matrix switcher that speaks the device protocol over TCP."));
     parser.addHelpOption();
@@ -124,6 +117,72 @@ int main(int argc, char *argv[])
         {"ignore", "Leave this query unanswered (status, Get_Rotate, ...); repeatable.", "query"},
         {"verbose", "Print one line per connection and per command."},
     });
+}
+
+bool readFaults(const QCommandLineParser &parser, SimFaults *faults)
+{
+    if (!readCount(parser, "drop-every", &faults->dropAfterCommands) ||
+        !readCount(parser, "reply-delay-ms", &faults->replyDelayMs) ||
+        !readCount(parser, "fragment", &faults->splitReplyBytes) ||
+        !readCount(parser, "garbage-every", &faults->garbageEvery)) {
+        return false;
+    }
+    if (parser.isSet("garbage"))
+        faults->garbageEvery = 1;
+    faults->refuseUpload = parser.isSet("refuse-upload");
+    faults->withholdAck = parser.isSet("no-ack");
+    const QStringList ignored = parser.values("ignore");
+    for (const QString &query : ignored)
+        faults->ignoredQueries.insert(query);
+    return true;
+}
+
+// Loads the file if it exists and saves to it after every change.
+bool useStateFile(SimDevice &device, const QString &stateFile)
+{
+    QString error;
+    if (QFileInfo::exists(stateFile) && !device.loadState(stateFile, &error)) {
+        err() << "zelsim: cannot load " << stateFile << ": " << error << "\n";
+        return false;
+    }
+    device.setStateFile(stateFile);
+    return true;
+}
+
+// One line per connection, command and upload on stdout.
+void printActivity(SimDevice &device, QCoreApplication &app)
+{
+    QObject::connect(
+        &device, &SimDevice::clientConnected, &app, [](int id, const QString &peer) {
+            out() << "client " << id << " connected from " << peer << Qt::endl;
+        });
+    QObject::connect(&device, &SimDevice::clientDisconnected, &app, [](int id) {
+        out() << "client " << id << " disconnected" << Qt::endl;
+    });
+    QObject::connect(&device, &SimDevice::uploadConnected, &app, [](const QString &peer) {
+        out() << "upload connection from " << peer << Qt::endl;
+    });
+    QObject::connect(
+        &device, &SimDevice::commandReceived, &app, [](int id, const QString &command) {
+            out() << "client " << id << ": " << command << Qt::endl;
+        });
+    QObject::connect(&device, &SimDevice::uploadReceived, &app, [](const SimUpload &upload) {
+        out() << "upload "
+              << (upload.kind.isEmpty() ? QStringLiteral("(unannounced)") : upload.kind)
+              << " port " << upload.port << ": " << upload.data.size() << " bytes" << Qt::endl;
+    });
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zelsim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+
+    QCommandLineParser parser;
+    addOptions(parser);
     parser.process(app);
 
     const QString model = parser.value("model");
@@ -142,54 +201,19 @@ int main(int argc, char *argv[])
     quint16 uploadPort = 0;
     SimFaults faults;
     if (!readPort(parser, "port", &controlPort) || !readPort(parser, "upload-port", &uploadPort) ||
-        !readCount(parser, "drop-every", &faults.dropAfterCommands) ||
-        !readCount(parser, "reply-delay-ms", &faults.replyDelayMs) ||
-        !readCount(parser, "fragment", &faults.splitReplyBytes) ||
-        !readCount(parser, "garbage-every", &faults.garbageEvery)) {
+        !readFaults(parser, &faults)) {
         return 2;
     }
-    if (parser.isSet("garbage"))
-        faults.garbageEvery = 1;
-    faults.refuseUpload = parser.isSet("refuse-upload");
-    faults.withholdAck = parser.isSet("no-ack");
-    const QStringList ignored = parser.values("ignore");
-    for (const QString &query : ignored)
-        faults.ignoredQueries.insert(query);
 
     SimDevice device(model);
     const QString stateFile = parser.value("state");
-    if (!stateFile.isEmpty()) {
-        QString error;
-        if (QFileInfo::exists(stateFile) && !device.loadState(stateFile, &error)) {
-            err() << "zelsim: cannot load " << stateFile << ": " << error << "\n";
-            return 1;
-        }
-        device.setStateFile(stateFile);
-    }
+    if (!stateFile.isEmpty() && !useStateFile(device, stateFile))
+        return 1;
     device.setFaults(faults);
 
     const bool verbose = parser.isSet("verbose");
-    if (verbose) {
-        QObject::connect(
-            &device, &SimDevice::clientConnected, &app, [](int id, const QString &peer) {
-                out() << "client " << id << " connected from " << peer << Qt::endl;
-            });
-        QObject::connect(&device, &SimDevice::clientDisconnected, &app, [](int id) {
-            out() << "client " << id << " disconnected" << Qt::endl;
-        });
-        QObject::connect(&device, &SimDevice::uploadConnected, &app, [](const QString &peer) {
-            out() << "upload connection from " << peer << Qt::endl;
-        });
-        QObject::connect(
-            &device, &SimDevice::commandReceived, &app, [](int id, const QString &command) {
-                out() << "client " << id << ": " << command << Qt::endl;
-            });
-        QObject::connect(&device, &SimDevice::uploadReceived, &app, [](const SimUpload &upload) {
-            out() << "upload "
-                  << (upload.kind.isEmpty() ? QStringLiteral("(unannounced)") : upload.kind)
-                  << " port " << upload.port << ": " << upload.data.size() << " bytes" << Qt::endl;
-        });
-    }
+    if (verbose)
+        printActivity(device, app);
 
     if (!device.listen(address, controlPort, uploadPort)) {
         err() << "zelsim: cannot listen on " << address.toString() << " ports " << controlPort

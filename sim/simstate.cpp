@@ -343,6 +343,64 @@ SimNoSignal toNoSignal(const QJsonValue &v)
     return n;
 }
 
+// Each field the object has replaces the one in `caption`.
+void readCaption(const QJsonObject &c, SimCaption *caption)
+{
+    caption->on = c.value("on").toBool(caption->on);
+    caption->speed = c.value("speed").toInt(caption->speed);
+    caption->color = c.value("color").toString(caption->color);
+    caption->x = c.value("x").toInt(caption->x);
+    caption->y = c.value("y").toInt(caption->y);
+    caption->bgOn = c.value("bgOn").toBool(caption->bgOn);
+    caption->bgColor = c.value("bgColor").toString(caption->bgColor);
+    caption->direction = c.value("direction").toString(caption->direction);
+}
+
+void readNetwork(const QJsonObject &n, SimState *s)
+{
+    s->ip = n.value("ip").toString(s->ip);
+    s->gateway = n.value("gateway").toString(s->gateway);
+    s->subnet = n.value("subnet").toString(s->subnet);
+    s->mac = n.value("mac").toString(s->mac);
+    s->dhcp = n.value("dhcp").toBool(s->dhcp);
+}
+
+// The groups, splicing, windows and bezel; each key present replaces the value in `s`.
+void readWall(const QJsonObject &o, SimState *s)
+{
+    if (o.contains("groups"))
+        s->groups = mapFromJson<QVector<int>>(o.value("groups"), toList);
+    s->spliceMode = o.value("spliceMode").toInt(s->spliceMode);
+    s->virMode = o.value("virMode").toInt(s->virMode);
+    if (o.contains("windows"))
+        s->windows = toWindows(o.value("windows"));
+    s->windowAudio = o.value("windowAudio").toInt(s->windowAudio);
+    const QJsonArray bezelArray = o.value("bezel").toArray();
+    if (bezelArray.size() == 8) {
+        for (int i = 0; i < 8; ++i)
+            s->bezel[i] = uint(bezelArray.at(i).toInt());
+    }
+    s->splitterLayout = o.value("splitterLayout").toInt(s->splitterLayout);
+}
+
+// The uploaded caption and OSD bitmaps and EDID files.
+void readUploads(const QJsonObject &o, SimState *s)
+{
+    auto readBytes = [&o](const char *key, QMap<int, QByteArray> &map) {
+        if (o.contains(key))
+            map = mapFromJson<QByteArray>(o.value(key), toBytes);
+    };
+    readBytes("subtitleBitmaps", s->subtitleBitmaps);
+    readBytes("osdBitmaps", s->osdBitmaps);
+    readBytes("edidFiles", s->edidFiles);
+}
+
+void readPlans(const QJsonArray &plans, SimState *s)
+{
+    for (int i = 0; i < plans.size() && i < SimState::PlanCount; ++i)
+        s->plans[i] = toPlan(plans.at(i));
+}
+
 } // namespace
 
 QJsonObject SimState::toJson() const
@@ -430,10 +488,6 @@ bool SimState::fromJson(const QJsonObject &o, QString *error)
         if (o.contains(key))
             map = mapFromJson<QString>(o.value(key), toText);
     };
-    auto readBytes = [&o](const char *key, QMap<int, QByteArray> &map) {
-        if (o.contains(key))
-            map = mapFromJson<QByteArray>(o.value(key), toBytes);
-    };
     readInt("video", s.video);
     readInt("audio", s.audio);
     readInt("ir", s.ir);
@@ -459,41 +513,12 @@ bool SimState::fromJson(const QJsonObject &o, QString *error)
     readBool("osdShown", s.osdShown);
     s.subtitleShown = o.value("subtitleShown").toBool(s.subtitleShown);
     s.bell = o.value("bell").toBool(s.bell);
-    const QJsonObject c = o.value("caption").toObject();
-    s.caption.on = c.value("on").toBool(s.caption.on);
-    s.caption.speed = c.value("speed").toInt(s.caption.speed);
-    s.caption.color = c.value("color").toString(s.caption.color);
-    s.caption.x = c.value("x").toInt(s.caption.x);
-    s.caption.y = c.value("y").toInt(s.caption.y);
-    s.caption.bgOn = c.value("bgOn").toBool(s.caption.bgOn);
-    s.caption.bgColor = c.value("bgColor").toString(s.caption.bgColor);
-    s.caption.direction = c.value("direction").toString(s.caption.direction);
-    const QJsonObject n = o.value("network").toObject();
-    s.ip = n.value("ip").toString(s.ip);
-    s.gateway = n.value("gateway").toString(s.gateway);
-    s.subnet = n.value("subnet").toString(s.subnet);
-    s.mac = n.value("mac").toString(s.mac);
-    s.dhcp = n.value("dhcp").toBool(s.dhcp);
-    if (o.contains("groups"))
-        s.groups = mapFromJson<QVector<int>>(o.value("groups"), toList);
-    s.spliceMode = o.value("spliceMode").toInt(s.spliceMode);
-    s.virMode = o.value("virMode").toInt(s.virMode);
-    if (o.contains("windows"))
-        s.windows = toWindows(o.value("windows"));
-    s.windowAudio = o.value("windowAudio").toInt(s.windowAudio);
-    const QJsonArray bezelArray = o.value("bezel").toArray();
-    if (bezelArray.size() == 8) {
-        for (int i = 0; i < 8; ++i)
-            s.bezel[i] = uint(bezelArray.at(i).toInt());
-    }
-    s.splitterLayout = o.value("splitterLayout").toInt(s.splitterLayout);
+    readCaption(o.value("caption").toObject(), &s.caption);
+    readNetwork(o.value("network").toObject(), &s);
+    readWall(o, &s);
     s.hdmiAudioFollowsVideo = o.value("hdmiAudioFollowsVideo").toBool(s.hdmiAudioFollowsVideo);
-    const QJsonArray planArray = o.value("plans").toArray();
-    for (int i = 0; i < planArray.size() && i < PlanCount; ++i)
-        s.plans[i] = toPlan(planArray.at(i));
-    readBytes("subtitleBitmaps", s.subtitleBitmaps);
-    readBytes("osdBitmaps", s.osdBitmaps);
-    readBytes("edidFiles", s.edidFiles);
+    readPlans(o.value("plans").toArray(), &s);
+    readUploads(o, &s);
     *this = s;
     return true;
 }

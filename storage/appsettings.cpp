@@ -27,7 +27,7 @@ int intOr(const QVariant &value, int fallback)
 
 QString nameOr(const QMap<int, QString> &names, int port, const char *fallback)
 {
-    const QString name = names.value(port);
+    QString name = names.value(port);
     if (!name.isEmpty())
         return name;
     return QCoreApplication::translate("AppSettings", fallback).arg(port);
@@ -84,7 +84,7 @@ QVariant AppSettings::read(const QString &key) const
 QVariant AppSettings::readBounded(const QString &key, int maxLength, bool drop) const
 {
     QMutexLocker locker(&m_mutex);
-    const QVariant value = file()->value(key);
+    QVariant value = file()->value(key);
     if (!value.isValid())
         return value;
     // A list (a value with commas) reads as its text, so it is bounded like one.

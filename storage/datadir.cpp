@@ -15,7 +15,7 @@ QString s_dir;
 
 QString prepared(const QString &dir)
 {
-    const QString absolute = QDir(dir).absolutePath();
+    QString absolute = QDir(dir).absolutePath();
     if (!QDir().mkpath(absolute))
         qCWarning(lcStorage) << "cannot create the data directory" << absolute;
     return absolute;
@@ -46,7 +46,7 @@ QString path()
     // application directory is unknown; the current directory is the next best place.
     if (!QCoreApplication::instance())
         return QDir::currentPath();
-    const QString appDir = QCoreApplication::applicationDirPath();
+    QString appDir = QCoreApplication::applicationDirPath();
     // Installed under /usr/bin the program cannot write beside itself: use the user's
     // data directory instead of losing every setting.
     if (!QFileInfo(appDir).isWritable()) {

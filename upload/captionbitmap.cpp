@@ -190,7 +190,7 @@ QString CaptionBitmap::workingFilePath(WorkingFile which)
 
 QString CaptionBitmap::saveWorkingFile(WorkingFile which, const QImage &image)
 {
-    const QString path = workingFilePath(which);
+    QString path = workingFilePath(which);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         qCWarning(lcCaptionBitmap) << "cannot write" << path << file.errorString();

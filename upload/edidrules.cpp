@@ -64,7 +64,7 @@ QByteArray EdidRules::readFile(const QString &path, Message *message)
         *message = {tr("error"), tr("The file cannot be read.")};
         return QByteArray();
     }
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (bytes.isEmpty())
         *message = {tr("error"), tr("The file cannot be read.")};
     return bytes;

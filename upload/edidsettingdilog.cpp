@@ -34,8 +34,7 @@ EdidSettingDilog::EdidSettingDilog(int inputPort, QWidget *parent)
     , m_input(inputPort)
 {
     closeButton()->setObjectName(QStringLiteral("btnClose"));
-    disconnect(closeButton(), nullptr, this, nullptr);
-    connect(closeButton(), &QPushButton::clicked, this, &EdidSettingDilog::on_btnClose_clicked);
+    setCloseAction([this] { on_btnClose_clicked(); });
     setTitle(tr("EDID Setting [Input%1]").arg(inputPort));
     buildForm();
     setFrameSize(QSize(FrameWidth, FrameHeight));
@@ -178,8 +177,5 @@ void EdidSettingDilog::showMessage(const TitleOsdRules::Message &message)
 {
     MsgDlg box(this);
     box.setMessage(message.heading, message.text);
-    if (m_runDialog)
-        m_runDialog(box);
-    else
-        box.exec();
+    Dialogs::run(m_runDialog, box);
 }

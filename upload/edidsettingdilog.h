@@ -1,9 +1,8 @@
 #pragma once
 
+#include "dialogrunner.h"
 #include "framelessdialog.h"
 #include "titleosdrules.h"
-
-#include <functional>
 
 class QComboBox;
 class QLabel;
@@ -17,7 +16,6 @@ class EdidSettingDilog : public FramelessDialog
     Q_OBJECT
 
 public:
-    using DialogRunner = std::function<int(QDialog &)>;
 
     explicit EdidSettingDilog(int inputPort, QWidget *parent = nullptr);
     ~EdidSettingDilog() override;

@@ -50,6 +50,29 @@ QPushButton *button(const QString &name, const QString &text, bool primary, QWid
     b->setStyleSheet(primary ? DialogStyle::primaryButton() : DialogStyle::secondaryButton());
     return b;
 }
+// A coordinate field, 0 to 9999.
+QLineEdit *positionEdit(const QString &name, QWidget *parent)
+{
+    auto *edit = new QLineEdit(QStringLiteral("0"), parent);
+    edit->setObjectName(name);
+    edit->setValidator(new QIntValidator(0, 9999, edit));
+    edit->setFixedWidth(70);
+    return edit;
+}
+
+// Every installed family, the default one chosen.
+QComboBox *fontFamilies(QWidget *parent)
+{
+    auto *families = new QComboBox(parent);
+    families->setObjectName(QStringLiteral("FontCombo"));
+    families->addItems(QFontDatabase().families());
+    // The family may be missing on this system; the list then keeps its first entry.
+    const int preferred = families->findText(TitleOsdRules::defaultFontFamily());
+    if (preferred >= 0)
+        families->setCurrentIndex(preferred);
+    return families;
+}
+
 } // namespace
 
 TitleOrOsdDialog::TitleOrOsdDialog(int port, QWidget *parent)
@@ -57,8 +80,7 @@ TitleOrOsdDialog::TitleOrOsdDialog(int port, QWidget *parent)
     , m_port(port)
 {
     closeButton()->setObjectName(QStringLiteral("btnClose"));
-    disconnect(closeButton(), nullptr, this, nullptr);
-    connect(closeButton(), &QPushButton::clicked, this, &TitleOrOsdDialog::on_btnClose_clicked);
+    setCloseAction([this] { on_btnClose_clicked(); });
     buildForm();
     setFrameSize(QSize(FrameWidth, FrameHeight));
     connectLink();
@@ -105,13 +127,7 @@ QWidget *TitleOrOsdDialog::buildTextGroup()
     m_text = new QLineEdit(group);
     m_text->setObjectName(QStringLiteral("TextEdit"));
     m_text->setPlaceholderText(tr("Text to show"));
-    m_family = new QComboBox(group);
-    m_family->setObjectName(QStringLiteral("FontCombo"));
-    m_family->addItems(QFontDatabase().families());
-    // The family may be missing on this system; the list then keeps its first entry.
-    const int preferred = m_family->findText(TitleOsdRules::defaultFontFamily());
-    if (preferred >= 0)
-        m_family->setCurrentIndex(preferred);
+    m_family = fontFamilies(group);
     m_size = new QComboBox(group);
     m_size->setObjectName(QStringLiteral("FontSizeCombo"));
     m_size->addItems(TitleOsdRules::fontSizes(m_port));
@@ -193,14 +209,8 @@ QWidget *TitleOrOsdDialog::buildDisplayGroup()
     m_speedValue = new QLabel(QString::number(m_speed->value()), group);
     m_speedValue->setObjectName(QStringLiteral("speedLabel"));
     m_speedValue->setMinimumWidth(24);
-    m_x = new QLineEdit(QStringLiteral("0"), group);
-    m_x->setObjectName(QStringLiteral("PosXEdit"));
-    m_y = new QLineEdit(QStringLiteral("0"), group);
-    m_y->setObjectName(QStringLiteral("PosYEdit"));
-    for (QLineEdit *e : {m_x, m_y}) {
-        e->setValidator(new QIntValidator(0, 9999, e));
-        e->setFixedWidth(70);
-    }
+    m_x = positionEdit(QStringLiteral("PosXEdit"), group);
+    m_y = positionEdit(QStringLiteral("PosYEdit"), group);
     m_erase = button(QStringLiteral("EraseBtn"), tr("Erase"), false, group);
 
     grid->addWidget(m_show, 0, 0);
@@ -225,7 +235,12 @@ QWidget *TitleOrOsdDialog::buildDisplayGroup()
     grid->addWidget(m_y, 2, 4);
     grid->addWidget(m_erase, 2, 5);
     grid->setColumnStretch(4, 1);
+    connectDisplayGroup();
+    return group;
+}
 
+void TitleOrOsdDialog::connectDisplayGroup()
+{
     connect(m_show, &QCheckBox::toggled, this, &TitleOrOsdDialog::on_IsShowCheck_toggled);
     connect(m_bgSwitch, &QCheckBox::toggled, this, &TitleOrOsdDialog::on_BgColorSwitch_toggled);
     connect(m_colour, &QToolButton::clicked, this, &TitleOrOsdDialog::on_ColorSetting_clicked);
@@ -240,7 +255,6 @@ QWidget *TitleOrOsdDialog::buildDisplayGroup()
     connect(m_x, &QLineEdit::editingFinished, this, &TitleOrOsdDialog::sendPosition);
     connect(m_y, &QLineEdit::editingFinished, this, &TitleOrOsdDialog::sendPosition);
     connect(m_erase, &QPushButton::clicked, this, &TitleOrOsdDialog::on_EraseBtn_clicked);
-    return group;
 }
 
 void TitleOrOsdDialog::connectLink()
@@ -472,5 +486,5 @@ void TitleOrOsdDialog::showMessage(const TitleOsdRules::Message &message)
 
 int TitleOrOsdDialog::runDialog(QDialog &dialog)
 {
-    return m_runDialog ? m_runDialog(dialog) : dialog.exec();
+    return Dialogs::run(m_runDialog, dialog);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "dialogrunner.h"
 #include "framelessdialog.h"
 #include "titleosdrules.h"
 
 #include <QJsonObject>
-
-#include <functional>
 
 class QButtonGroup;
 class QCheckBox;
@@ -28,7 +27,6 @@ class TitleOrOsdDialog : public FramelessDialog
 
 public:
     // Runs a modal message or confirmation; tests answer them themselves.
-    using DialogRunner = std::function<int(QDialog &)>;
 
     explicit TitleOrOsdDialog(int port, QWidget *parent = nullptr);
     ~TitleOrOsdDialog() override;
@@ -59,6 +57,7 @@ public slots:
 private:
     QWidget *buildTextGroup();
     QWidget *buildDisplayGroup();
+    void connectDisplayGroup();
     void buildForm();
     void connectLink();
     void fillFromStoredRow();

@@ -27,8 +27,7 @@ PermissionDialog::PermissionDialog(const QString &userIdText, const QString &use
     , m_store(permissionStore)
 {
     closeButton()->setObjectName(QStringLiteral("btnClose"));
-    disconnect(closeButton(), nullptr, this, nullptr);
-    connect(closeButton(), &QPushButton::clicked, this, &PermissionDialog::closeDialog);
+    setCloseAction([this] { closeDialog(); });
     setTitle(tr("%1  User: %2").arg(tr("Permissions Management"), userName));
 
     auto *content = new QWidget(frame());
@@ -169,7 +168,7 @@ void PermissionDialog::closeDialog()
         return;
     }
     DialogConfirm3Btn confirm(this, tr("Quit Permission Management"), tr("Apply the latest changes?"));
-    const int answer = m_runDialog ? m_runDialog(confirm) : confirm.exec();
+    const int answer = Dialogs::run(m_runDialog, confirm);
     if (answer == DialogConfirm3Btn::Cancel)
         return;
     if (answer == DialogConfirm3Btn::Yes) {

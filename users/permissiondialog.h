@@ -1,12 +1,11 @@
 #pragma once
 
+#include "dialogrunner.h"
 #include "framelessdialog.h"
 #include "permissionlayout.h"
 
 #include <QMap>
 #include <QVector>
-
-#include <functional>
 
 class PermissionStore;
 class QLabel;
@@ -19,7 +18,6 @@ class PermissionDialog : public FramelessDialog
     Q_OBJECT
 
 public:
-    using DialogRunner = std::function<int(QDialog &)>;
 
     PermissionDialog(const QString &userIdText, const QString &userName,
                      PermissionStore *permissionStore, QWidget *parent = nullptr);

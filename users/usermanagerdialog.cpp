@@ -34,8 +34,7 @@ Usermanagerdialog::Usermanagerdialog(QWidget *parent)
 {
     setTitle(tr("User Management"));
     closeButton()->setObjectName(QStringLiteral("btnClose"));
-    disconnect(closeButton(), nullptr, this, nullptr);
-    connect(closeButton(), &QPushButton::clicked, this, &Usermanagerdialog::on_btnClose_clicked);
+    setCloseAction([this] { on_btnClose_clicked(); });
     buildForm();
     setFrameSize(QSize(FrameWidth, FrameHeight));
     m_tipTimer = new QTimer(this);
@@ -45,17 +44,8 @@ Usermanagerdialog::Usermanagerdialog(QWidget *parent)
     applyState();
 }
 
-void Usermanagerdialog::buildForm()
+QWidget *Usermanagerdialog::buildUserList(QWidget *content)
 {
-    auto *content = new QWidget(frame());
-    content->setStyleSheet(QStringLiteral(
-        "QLineEdit,QComboBox,QCheckBox,QRadioButton,QTableWidget,QHeaderView,QProgressBar{font-size:13px;}"
-        "QGroupBox{font-size:13px;font-weight:bold;}"));
-    content->setGeometry(0, TitleHeight, FrameWidth, FrameHeight - TitleHeight);
-    auto *layout = new QHBoxLayout(content);
-    layout->setContentsMargins(16, 12, 16, 14);
-    layout->setSpacing(14);
-
     auto *listGroup = new QGroupBox(tr("Userlist"), content);
     auto *listLayout = new QVBoxLayout(listGroup);
     m_table = new QTableWidget(0, 2, listGroup);
@@ -70,7 +60,21 @@ void Usermanagerdialog::buildForm()
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     listLayout->addWidget(m_table);
-    layout->addWidget(listGroup, 1);
+    return listGroup;
+}
+
+void Usermanagerdialog::buildForm()
+{
+    auto *content = new QWidget(frame());
+    content->setStyleSheet(QStringLiteral(
+        "QLineEdit,QComboBox,QCheckBox,QRadioButton,QTableWidget,QHeaderView,QProgressBar{font-size:13px;}"
+        "QGroupBox{font-size:13px;font-weight:bold;}"));
+    content->setGeometry(0, TitleHeight, FrameWidth, FrameHeight - TitleHeight);
+    auto *layout = new QHBoxLayout(content);
+    layout->setContentsMargins(16, 12, 16, 14);
+    layout->setSpacing(14);
+
+    layout->addWidget(buildUserList(content), 1);
 
     auto *right = new QGridLayout;
     m_name = new QLineEdit(content);
@@ -208,10 +212,7 @@ void Usermanagerdialog::on_btnPermission_clicked()
     if (!user)
         return;
     PermissionDialog dialog(QString::number(user->id), user->username, m_model.permissionStore(), nullptr);
-    if (m_runDialog)
-        m_runDialog(dialog);
-    else
-        dialog.exec();
+    Dialogs::run(m_runDialog, dialog);
 }
 
 void Usermanagerdialog::on_btnClose_clicked()

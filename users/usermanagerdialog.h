@@ -1,9 +1,8 @@
 #pragma once
 
+#include "dialogrunner.h"
 #include "framelessdialog.h"
 #include "usermanagermodel.h"
-
-#include <functional>
 
 class PermissionStore;
 class QLabel;
@@ -20,7 +19,6 @@ class Usermanagerdialog : public FramelessDialog
     Q_OBJECT
 
 public:
-    using DialogRunner = std::function<int(QDialog &)>;
 
     explicit Usermanagerdialog(QWidget *parent = nullptr);
     void setPermissionStore(PermissionStore *store) { m_model.setPermissionStore(store); }
@@ -41,6 +39,7 @@ public slots:
 
 private:
     void buildForm();
+    QWidget *buildUserList(QWidget *content);
     void currentRowChanged(int row);
     void applyState();
     void showTip(const QString &text);

@@ -79,7 +79,7 @@ void DialogBezel::accept()
     done(1);
 }
 
-void DialogBezel::sendStored(QObject *context, std::function<void(const QString &)> sink)
+void DialogBezel::sendStored(QObject *context, const std::function<void(const QString &)> &sink)
 {
     const BezelValues x = DeviceState::instance()->bezel();
     sink(Commands::bezelX(x.x[0], x.x[1], x.x[2], x.x[3]));

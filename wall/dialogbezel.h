@@ -18,7 +18,7 @@ public:
 
     // Sends the stored horizontal values now and the vertical ones 100 ms later, read
     // from the store at each moment; the device needs the gap between them.
-    static void sendStored(QObject *context, std::function<void(const QString &)> sink);
+    static void sendStored(QObject *context, const std::function<void(const QString &)> &sink);
 
 private:
     void accept() override;

@@ -93,7 +93,7 @@ private:
     void connectPeer();
     // What reached the wire, up to a marker sent last, so "nothing" is seen too.
     QByteArray wire();
-    int openOutputDialog(const QString &kind, const OutputDialogs::Runner &runner);
+    int openOutputDialog(const QString &kind, const DialogRunner &runner);
 
     WirePeer m_peer;
     Forwarder m_forwarder;
@@ -117,7 +117,7 @@ QByteArray TestDialogs::wire()
     return m_peer.takeBefore("{param=version}", TestTimeouts::Short);
 }
 
-int TestDialogs::openOutputDialog(const QString &kind, const OutputDialogs::Runner &runner)
+int TestDialogs::openOutputDialog(const QString &kind, const DialogRunner &runner)
 {
     if (kind == QLatin1String("scaling"))
         return OutputDialogs::openScalingMode(nullptr, 4, &m_forwarder, &Forwarder::si_ForwardAnalysis, runner);

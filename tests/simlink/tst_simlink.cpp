@@ -1,4 +1,4 @@
-#include "../sim/rawclient.h"
+#include "rawclient.h"
 #include "jsonvalue.h"
 #include "linkharness.h"
 #include "testtimeouts.h"

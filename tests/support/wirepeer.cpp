@@ -32,7 +32,7 @@ void WirePeer::drop()
 
 QByteArray WirePeer::take()
 {
-    const QByteArray bytes = m_received;
+    QByteArray bytes = m_received;
     m_received.clear();
     return bytes;
 }

@@ -9,7 +9,7 @@
 #include "windowkit.h"
 #include "zelresources.h"
 
-#include "../sim/rawclient.h"
+#include "rawclient.h"
 
 #include <QComboBox>
 #include <QFile>

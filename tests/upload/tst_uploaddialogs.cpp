@@ -57,7 +57,7 @@ private:
     {
         return w->findChild<T *>(QLatin1String(name));
     }
-    TitleOrOsdDialog::DialogRunner recorder();
+    DialogRunner recorder();
     QStringList uploadCommands() const;
 
     std::unique_ptr<ScopedDataDir> m_dir;
@@ -120,7 +120,7 @@ void TestUploadDialogs::cleanup()
     m_dir.reset();
 }
 
-TitleOrOsdDialog::DialogRunner TestUploadDialogs::recorder()
+DialogRunner TestUploadDialogs::recorder()
 {
     return [this](QDialog &d) {
         const QLabel *text = d.findChild<QLabel *>("lb_text");

@@ -36,7 +36,7 @@ public:
         const int at = received.indexOf(needle);
         if (at < 0)
             return QByteArray();
-        const QByteArray taken = received.left(at + needle.size());
+        QByteArray taken = received.left(at + needle.size());
         received.remove(0, at + needle.size());
         return taken;
     }

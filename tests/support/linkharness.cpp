@@ -1,6 +1,6 @@
 #include "linkharness.h"
 
-#include "../sim/simtestkit.h"
+#include "simtestkit.h"
 #include "devicestate.h"
 #include "recordsignals.h"
 #include "testtimeouts.h"
