@@ -29,10 +29,10 @@ void CommandLine::describe(QCommandLineParser &parser)
         "working directory."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption({QStringLiteral("data-dir"),
-                      QCoreApplication::translate(
-                          "CommandLine", "Keep config.ini and project.db in <dir>."),
-                      QStringLiteral("dir")});
+    parser.addOption(
+        {QStringLiteral("data-dir"),
+         QCoreApplication::translate("CommandLine", "Keep config.ini and project.db in <dir>."),
+         QStringLiteral("dir")});
     parser.addOption({QStringLiteral("demo"),
                       QCoreApplication::translate(
                           "CommandLine",

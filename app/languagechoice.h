@@ -19,7 +19,8 @@ Choice choose(int stored, QLocale::Language systemLanguage);
 
 // Start-up: reads the setting, stores the system's choice when there was none, loads
 // the catalogue into `translator` and installs it (also when loading failed).
-bool apply(QTranslator *translator, QLocale::Language systemLanguage = QLocale::system().language());
+bool apply(QTranslator *translator,
+           QLocale::Language systemLanguage = QLocale::system().language());
 
 // Run time: stores the index, reloads the catalogue; the caller re-applies its texts.
 bool switchTo(int index, QTranslator *translator);

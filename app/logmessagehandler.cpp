@@ -46,8 +46,8 @@ LogState &state()
 struct Moment
 {
     qint64 second = std::numeric_limits<qint64>::min(); // min: a test's clock, no caching
-    QByteArray stamp; // "yyyy-MM-dd hh:mm:ss"
-    QString fileName; // "log/yyyy-MM-dd.log"
+    QByteArray stamp;                                   // "yyyy-MM-dd hh:mm:ss"
+    QString fileName;                                   // "log/yyyy-MM-dd.log"
 };
 
 // Plain characters, so the per-thread cache has no destructor: a message logged while
@@ -69,7 +69,7 @@ QByteArray stampFor(const QDateTime &when)
 Moment now()
 {
     Moment moment;
-    if (QDateTime (*clock)() = s_clock.load(std::memory_order_acquire)) {
+    if (QDateTime(*clock)() = s_clock.load(std::memory_order_acquire)) {
         moment.stamp = stampFor(clock());
         moment.fileName = LogFile::fileNameFor(clock());
         return moment;
@@ -93,14 +93,16 @@ Moment now()
         moment.second = fileSecond;
         moment.fileName = LogFile::fileNameFor(QDateTime::fromSecsSinceEpoch(fileSecond));
     } else {
-        moment.fileName = s_prefix + QLatin1String("log/") + QLatin1String(cached.day) + QLatin1String(".log");
+        moment.fileName =
+            s_prefix + QLatin1String("log/") + QLatin1String(cached.day) + QLatin1String(".log");
     }
     return moment;
 }
 
 // "[stamp][File:file  Line:line]:message" and CR LF, always UTF-8: a message in Chinese
 // must read back the same on every system. Appended to `out` in one go.
-void appendLine(QByteArray &out, const QString &message, const char *file, int line, const QByteArray &stamp)
+void appendLine(
+    QByteArray &out, const QString &message, const char *file, int line, const QByteArray &stamp)
 {
     const QByteArray text = message.toUtf8();
     const int fileLength = file ? int(qstrlen(file)) : 0;
@@ -142,8 +144,9 @@ void writePending(LogState &s)
 {
     if (s.pending.isEmpty())
         return;
-    const qint64 second = s_clock.load(std::memory_order_acquire) ? std::numeric_limits<qint64>::min()
-                                                                   : QDateTime::currentSecsSinceEpoch();
+    const qint64 second = s_clock.load(std::memory_order_acquire)
+                              ? std::numeric_limits<qint64>::min()
+                              : QDateTime::currentSecsSinceEpoch();
     writeOut(s, s.pendingFile, second, s.pending);
     s.pending.clear();
     s.hasPending.store(false, std::memory_order_release);
@@ -170,14 +173,16 @@ namespace LogFile {
 QString formatLine(const QString &message, const char *file, int line, const QDateTime &when)
 {
     QByteArray out;
-    appendLine(out, message, file, line, when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")).toLatin1());
+    appendLine(
+        out, message, file, line, when.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")).toLatin1());
     out.chop(2);
     return QString::fromUtf8(out);
 }
 
 QString fileNameFor(const QDateTime &when)
 {
-    return s_prefix + QStringLiteral("log/%1.log").arg(when.date().toString(QStringLiteral("yyyy-MM-dd")));
+    return s_prefix +
+           QStringLiteral("log/%1.log").arg(when.date().toString(QStringLiteral("yyyy-MM-dd")));
 }
 
 QString directoryFor(bool demo, const QString &dataDir, const QString &appDir)

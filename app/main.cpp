@@ -1,6 +1,6 @@
 #include "captionbitmap.h"
-#include "databaseprompt.h"
 #include "commandline.h"
+#include "databaseprompt.h"
 #include "datadir.h"
 #include "demomode.h"
 #include "languagechoice.h"
@@ -74,7 +74,8 @@ int main(int argc, char *argv[])
     DataDir::applyCommandLine(args);
     bool demo = false;
     const QString model = DemoMode::requestedModel(args, &demo);
-    const QString logDir = LogFile::directoryFor(demo, DataDir::path(), QCoreApplication::applicationDirPath());
+    const QString logDir =
+        LogFile::directoryFor(demo, DataDir::path(), QCoreApplication::applicationDirPath());
     LogFile::setDirectory(logDir);
     QDir(logDir.isEmpty() ? QDir::currentPath() : logDir).mkpath(QStringLiteral("log"));
     qInstallMessageHandler(logMessageHandler);

@@ -28,7 +28,8 @@ int runCanvasBench(const QStringList &)
     canvas.recalculate();
     canvas.show();
     QApplication::processEvents();
-    const QRectF cells[] = {{0, 0, 400, 225}, {400, 0, 400, 225}, {0, 225, 400, 225}, {400, 225, 400, 225}};
+    const QRectF cells[] = {
+        {0, 0, 400, 225}, {400, 0, 400, 225}, {0, 225, 400, 225}, {400, 225, 400, 225}};
     for (int i = 0; i < 4; ++i) {
         OutputWidget0409::NewWindow w;
         w.input = i + 1;
@@ -41,7 +42,11 @@ int runCanvasBench(const QStringList &)
 
     auto send = [&](QEvent::Type type, const QPointF &canvasPos, Qt::MouseButtons buttons) {
         const QPointF local = canvasPos - QPointF(item->pos());
-        QMouseEvent event(type, local, item->mapToGlobal(local.toPoint()), Qt::LeftButton, buttons,
+        QMouseEvent event(type,
+                          local,
+                          item->mapToGlobal(local.toPoint()),
+                          Qt::LeftButton,
+                          buttons,
                           Qt::NoModifier);
         QApplication::sendEvent(item, &event);
     };
@@ -62,10 +67,12 @@ int runCanvasBench(const QStringList &)
     send(QEvent::MouseButtonRelease, QPointF(200, 500), Qt::NoButton);
     std::sort(us.begin(), us.end());
     printFigure(QStringLiteral("canvas_move_us_median"), us[us.size() / 2], QStringLiteral("us"));
-    printFigure(QStringLiteral("canvas_move_us_p99"), us[us.size() * 99 / 100], QStringLiteral("us"));
+    printFigure(
+        QStringLiteral("canvas_move_us_p99"), us[us.size() * 99 / 100], QStringLiteral("us"));
     return 0;
 }
 
-const BenchRegistration reg("canvas", "multiview canvas: a window dragged across four", &runCanvasBench);
+const BenchRegistration
+    reg("canvas", "multiview canvas: a window dragged across four", &runCanvasBench);
 
 } // namespace

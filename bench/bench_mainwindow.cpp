@@ -2,8 +2,8 @@
 // the store holds it, and until the affected cell has been repainted.
 #include "benchregistry.h"
 
-#include "datadir.h"
 #include "appsettings.h"
+#include "datadir.h"
 #include "devicestate.h"
 #include "logmessagehandler.h"
 #include "messagedistance.h"
@@ -16,9 +16,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QJsonObject>
 #include <QLabel>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -100,7 +100,9 @@ ChangeLatency changeToStore(int notices)
     // Connected after the window's own receiver, so it runs once the window has applied
     // the notice.
     QObject probe;
-    QObject::connect(MessageDistance::instance(), &MessageDistance::receiveChangedByOthersSig, &probe,
+    QObject::connect(MessageDistance::instance(),
+                     &MessageDistance::receiveChangedByOthersSig,
+                     &probe,
                      [&](const QJsonObject &) {
                          if (state->videoRouting(output) == input)
                              held.push_back(double(clock.nsecsElapsed()) / 1e3);
@@ -201,9 +203,11 @@ int runMainWindowBench(const QStringList &)
     QDir().mkpath(QStringLiteral("log"));
     const QtMessageHandler previous = qInstallMessageHandler(logMessageHandler);
     const ChangeLatency change = changeToStore(1000);
-    printFigure(QStringLiteral("change_to_store_us_median"), change.store.median, QStringLiteral("us"));
+    printFigure(
+        QStringLiteral("change_to_store_us_median"), change.store.median, QStringLiteral("us"));
     printFigure(QStringLiteral("change_to_store_us_p99"), change.store.p99, QStringLiteral("us"));
-    printFigure(QStringLiteral("change_to_idle_us_median"), change.idle.median, QStringLiteral("us"));
+    printFigure(
+        QStringLiteral("change_to_idle_us_median"), change.idle.median, QStringLiteral("us"));
     printFigure(QStringLiteral("change_to_idle_us_p99"), change.idle.p99, QStringLiteral("us"));
     const Latency cell = changeToCell(1000);
     printFigure(QStringLiteral("change_to_cell_ms_median"), cell.median, QStringLiteral("ms"));
@@ -213,8 +217,9 @@ int runMainWindowBench(const QStringList &)
     return 0;
 }
 
-const BenchRegistration reg("mainwindow",
-                            "zeldesk --demo start to window shown; device change to store and to the repainted cell, p99",
-                            &runMainWindowBench);
+const BenchRegistration reg(
+    "mainwindow",
+    "zeldesk --demo start to window shown; device change to store and to the repainted cell, p99",
+    &runMainWindowBench);
 
 } // namespace

@@ -18,8 +18,8 @@
 #include <QVector>
 
 #include <atomic>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 
 namespace {
 
@@ -42,18 +42,23 @@ QByteArray braced(QByteArray members)
 const QVector<QByteArray> &recordMix()
 {
     static const QVector<QByteArray> mix = {
-        "{\"type\":\"0809\",\"MCU\":\"V1.2\",\"FPGA\":\"V2.0\",\"device\":\"matrix\",\"audio\":1,\"bezel_x\":\"0/0/0/0\",\"bezel_y\":\"0/0/0/0\"}",
-        braced(flat("video", 9, "1") + flat("audio", 9, "2") + flat("IR", 9, "3") + "\"splice_mode\":0,"),
+        "{\"type\":\"0809\",\"MCU\":\"V1.2\",\"FPGA\":\"V2.0\",\"device\":\"matrix\",\"audio\":1,"
+        "\"bezel_x\":\"0/0/0/0\",\"bezel_y\":\"0/0/0/0\"}",
+        braced(flat("video", 9, "1") + flat("audio", 9, "2") + flat("IR", 9, "3") +
+               "\"splice_mode\":0,"),
         braced(flat("input-", 8, "\"true\"")),
-        "{\"ip\":\"192.168.1.100\",\"gateway\":\"192.168.1.1\",\"subnet\":\"255.255.255.0\",\"mac\":\"00:1A:2B:3C:4D:5E\",\"DHCP\":false}",
+        "{\"ip\":\"192.168.1.100\",\"gateway\":\"192.168.1.1\",\"subnet\":\"255.255.255.0\","
+        "\"mac\":\"00:1A:2B:3C:4D:5E\",\"DHCP\":false}",
         braced(flat("in", 8, "1920x1080x60Hz") + flat("out", 9, "3840x2160x30Hz")),
         braced(flat("link", 9, "1")),
         "{\"bind1\":\"1/2/3\",\"bind2\":\"4/5\",\"mode\":1}",
         braced(flat("Volume", 8, "50") + flat("Mute", 8, "0")),
-        "{\"Switch\":true,\"Speed\":3,\"Color\":255,255,255,\"Position_x\":0,\"Position_y\":0,\"Bg_switch\":false,\"Bg_Color\":0,0,0,\"Move_dir\":left}",
+        "{\"Switch\":true,\"Speed\":3,\"Color\":255,255,255,\"Position_x\":0,\"Position_y\":0,\"Bg_"
+        "switch\":false,\"Bg_Color\":0,0,0,\"Move_dir\":left}",
         braced(flat("Angle", 9, "0")),
         braced(flat("hdcp_in", 8, "1")),
-        "{window1:1,0,0,0,1920,1080,window2:2,1,1920,0,1920,1080,window3:3,2,0,1080,1920,1080,window4:4,3,1920,1080,1920,1080,VIR:0,AUDIO:1}",
+        "{window1:1,0,0,0,1920,1080,window2:2,1,1920,0,1920,1080,window3:3,2,0,1080,1920,1080,"
+        "window4:4,3,1920,1080,1920,1080,VIR:0,AUDIO:1}",
         "{video3_change=5}",
     };
     return mix;
@@ -72,20 +77,25 @@ QByteArray burst(int records)
 
 // Handles this thread's events until the worker has finished with everything fed so
 // far and, with `received`, a receiver here has every signal raised since `signalsBefore`.
-void drain(MessageDistance *link, const std::atomic<quint64> *received, quint64 receivedBefore, quint64 signalsBefore)
+void drain(MessageDistance *link,
+           const std::atomic<quint64> *received,
+           quint64 receivedBefore,
+           quint64 signalsBefore)
 {
     QTimer tick; // a last pass may raise nothing to wake this thread
     tick.start(1);
     for (;;) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        if (link->waitUntilDrained(0)
-            && (!received || received->load() - receivedBefore >= link->signalsEmitted() - signalsBefore))
+        if (link->waitUntilDrained(0) && (!received || received->load() - receivedBefore >=
+                                                           link->signalsEmitted() - signalsBefore))
             return;
     }
 }
 
 // Elapsed ns until the worker has handled everything fed so far.
-qint64 feedAndDrain(MessageDistance *link, const QVector<QByteArray> &reads, const std::atomic<quint64> *received = nullptr)
+qint64 feedAndDrain(MessageDistance *link,
+                    const QVector<QByteArray> &reads,
+                    const std::atomic<quint64> *received = nullptr)
 {
     const quint64 receivedBefore = received ? received->load() : 0;
     const quint64 signalsBefore = link->signalsEmitted();
@@ -113,7 +123,9 @@ struct Run
 // The reads fed at a bounded pace, so the buffers stay small as with a real socket,
 // and this thread's events handled in between as the client's event loop would.
 // With `received` the run lasts until a receiver on this thread has every signal.
-Run pacedRun(MessageDistance *link, const QVector<QByteArray> &reads, const std::atomic<quint64> *received = nullptr)
+Run pacedRun(MessageDistance *link,
+             const QVector<QByteArray> &reads,
+             const std::atomic<quint64> *received = nullptr)
 {
     const quint64 before = link->recordsParsed();
     const quint64 signalsBefore = link->signalsEmitted();
@@ -149,7 +161,8 @@ Run runWithLog(MessageDistance *link, const QVector<QByteArray> &reads)
     const int lines = 20000;
     for (int i = 0; i < lines; ++i)
         qDebug() << "******-receive status normal-******";
-    printFigure(QStringLiteral("log_line_ns"), double(clock.nsecsElapsed()) / lines, QStringLiteral("ns"));
+    printFigure(
+        QStringLiteral("log_line_ns"), double(clock.nsecsElapsed()) / lines, QStringLiteral("ns"));
     qInstallMessageHandler(previous);
     QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     QDir::setCurrent(cwd);
@@ -190,8 +203,11 @@ int replay(MessageDistance *link, const QString &path)
     const qint64 ns = feedAndDrain(link, {bytes});
     const quint64 handled = link->recordsDispatched() - records;
     printFigure(QStringLiteral("replay_records"), double(handled), QStringLiteral("records"));
-    printFigure(QStringLiteral("replay_signals"), double(link->signalsEmitted() - signalCount), QStringLiteral("signals"));
-    printFigure(QStringLiteral("replay_records_per_s"), ns > 0 ? double(handled) * 1e9 / double(ns) : 0,
+    printFigure(QStringLiteral("replay_signals"),
+                double(link->signalsEmitted() - signalCount),
+                QStringLiteral("signals"));
+    printFigure(QStringLiteral("replay_records_per_s"),
+                ns > 0 ? double(handled) * 1e9 / double(ns) : 0,
                 QStringLiteral("records/s"));
     return 0;
 }
@@ -205,7 +221,9 @@ int runParser(const QStringList &args)
     MessageDistance *link = MessageDistance::instance();
     std::atomic<quint64> received{0};
     QObject receiver; // on this thread, like the main window
-    auto count = [&received](const QJsonObject &) { ++received; };
+    auto count = [&received](const QJsonObject &) {
+        ++received;
+    };
     for (const RecordSignals::Entry &entry : RecordSignals::all())
         QObject::connect(link, entry.signal, &receiver, count);
 
@@ -213,18 +231,23 @@ int runParser(const QStringList &args)
     const int replayAt = args.indexOf(QStringLiteral("--replay"));
     if (replayAt >= 0) {
         rc = args.size() > replayAt + 1 ? replay(link, args.at(replayAt + 1)) : 2;
-    } else if (args.contains(QStringLiteral("--log-only")) || args.contains(QStringLiteral("--mixed-only"))) {
+    } else if (args.contains(QStringLiteral("--log-only")) ||
+               args.contains(QStringLiteral("--mixed-only"))) {
         // One run alone, for a profiler; ZEL_BENCH_RECORDS sets its length.
         const int count = qEnvironmentVariableIsSet("ZEL_BENCH_RECORDS")
-                              ? qEnvironmentVariableIntValue("ZEL_BENCH_RECORDS") : 60000;
+                              ? qEnvironmentVariableIntValue("ZEL_BENCH_RECORDS")
+                              : 60000;
         QVector<QByteArray> reads;
         for (int i = 0; i < count; ++i)
             reads << recordMix().at(i % recordMix().size());
         const bool log = args.contains(QStringLiteral("--log-only"));
         const Run run = log ? runWithLog(link, reads) : pacedRun(link, reads);
-        const QString name = log ? QStringLiteral("parser_with_log") : QStringLiteral("parser_mixed");
-        printFigure(name + QStringLiteral("_records_per_s"), run.recordsPerS, QStringLiteral("records/s"));
-        printFigure(name + QStringLiteral("_cpu_ns_per_record"), run.cpuNsPerRecord, QStringLiteral("ns"));
+        const QString name =
+            log ? QStringLiteral("parser_with_log") : QStringLiteral("parser_mixed");
+        printFigure(
+            name + QStringLiteral("_records_per_s"), run.recordsPerS, QStringLiteral("records/s"));
+        printFigure(
+            name + QStringLiteral("_cpu_ns_per_record"), run.cpuNsPerRecord, QStringLiteral("ns"));
     } else {
         const QVector<QByteArray> &mix = recordMix();
         QVector<QByteArray> reads;
@@ -235,25 +258,41 @@ int runParser(const QStringList &args)
         pacedRun(link, reads.mid(0, 2000)); // warm up
         QCoreApplication::processEvents();
         const Run mixed = pacedRun(link, reads);
-        printFigure(QStringLiteral("parser_mixed_records_per_s"), mixed.recordsPerS, QStringLiteral("records/s"));
-        printFigure(QStringLiteral("parser_mixed_cpu_ns_per_record"), mixed.cpuNsPerRecord, QStringLiteral("ns"));
+        printFigure(QStringLiteral("parser_mixed_records_per_s"),
+                    mixed.recordsPerS,
+                    QStringLiteral("records/s"));
+        printFigure(QStringLiteral("parser_mixed_cpu_ns_per_record"),
+                    mixed.cpuNsPerRecord,
+                    QStringLiteral("ns"));
         QCoreApplication::processEvents();
         const Run gui = pacedRun(link, reads, &received);
-        printFigure(QStringLiteral("parser_gui_records_per_s"), gui.recordsPerS, QStringLiteral("records/s"));
-        printFigure(QStringLiteral("parser_gui_cpu_ns_per_record"), gui.cpuNsPerRecord, QStringLiteral("ns"));
+        printFigure(QStringLiteral("parser_gui_records_per_s"),
+                    gui.recordsPerS,
+                    QStringLiteral("records/s"));
+        printFigure(QStringLiteral("parser_gui_cpu_ns_per_record"),
+                    gui.cpuNsPerRecord,
+                    QStringLiteral("ns"));
         const Run logged = runWithLog(link, reads.mid(0, 30000));
         QCoreApplication::processEvents();
-        printFigure(QStringLiteral("parser_with_log_records_per_s"), logged.recordsPerS, QStringLiteral("records/s"));
-        printFigure(QStringLiteral("parser_with_log_cpu_ns_per_record"), logged.cpuNsPerRecord, QStringLiteral("ns"));
+        printFigure(QStringLiteral("parser_with_log_records_per_s"),
+                    logged.recordsPerS,
+                    QStringLiteral("records/s"));
+        printFigure(QStringLiteral("parser_with_log_cpu_ns_per_record"),
+                    logged.cpuNsPerRecord,
+                    QStringLiteral("ns"));
 
         const QByteArray small = burst(1000);
         const QByteArray large = burst(100000);
         const double perSmall = double(feedAndDrain(link, {small}, &received)) / 1000.0;
         const double perLarge = double(feedAndDrain(link, {large}, &received)) / 100000.0;
-        printFigure(QStringLiteral("parser_burst_ns_per_record_1000"), perSmall, QStringLiteral("ns"));
-        printFigure(QStringLiteral("parser_burst_ns_per_record_100000"), perLarge, QStringLiteral("ns"));
-        printFigure(QStringLiteral("parser_burst_scaling"), perLarge / perSmall, QStringLiteral("ratio"));
-        printFigure(QStringLiteral("link_idle_cpu_percent"), idleCpuPercent(link), QStringLiteral("%"));
+        printFigure(
+            QStringLiteral("parser_burst_ns_per_record_1000"), perSmall, QStringLiteral("ns"));
+        printFigure(
+            QStringLiteral("parser_burst_ns_per_record_100000"), perLarge, QStringLiteral("ns"));
+        printFigure(
+            QStringLiteral("parser_burst_scaling"), perLarge / perSmall, QStringLiteral("ratio"));
+        printFigure(
+            QStringLiteral("link_idle_cpu_percent"), idleCpuPercent(link), QStringLiteral("%"));
 
         // The floor under the figures above: the toolkit's JSON parser alone, no link.
         QVector<QByteArray> repaired;
@@ -271,8 +310,10 @@ int runParser(const QStringList &args)
         const double jsonNs = double(clock.nsecsElapsed());
         const double jsonCpuNs = (cpuSeconds() - cpuBefore) * 1e9;
         printFigure(QStringLiteral("parser_json_only_records_per_s"),
-                    members >= 0 ? double(rounds) * repaired.size() * 1e9 / jsonNs : 0, QStringLiteral("records/s"));
-        printFigure(QStringLiteral("parser_json_only_cpu_ns_per_record"), jsonCpuNs / (double(rounds) * repaired.size()),
+                    members >= 0 ? double(rounds) * repaired.size() * 1e9 / jsonNs : 0,
+                    QStringLiteral("records/s"));
+        printFigure(QStringLiteral("parser_json_only_cpu_ns_per_record"),
+                    jsonCpuNs / (double(rounds) * repaired.size()),
                     QStringLiteral("ns"));
     }
     QObject::disconnect(link, nullptr, &receiver, nullptr);
@@ -281,7 +322,9 @@ int runParser(const QStringList &args)
     return rc;
 }
 
-const BenchRegistration registration("parser", "reply parsing throughput, burst scaling, idle CPU; --replay FILE; --log-only or --mixed-only",
-                                     &runParser);
+const BenchRegistration registration(
+    "parser",
+    "reply parsing throughput, burst scaling, idle CPU; --replay FILE; --log-only or --mixed-only",
+    &runParser);
 
 } // namespace

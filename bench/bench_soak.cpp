@@ -91,7 +91,9 @@ class Changer : public QObject
 {
 public:
     Changer(quint16 port, int inputs, int outputs)
-        : m_port(port), m_inputs(inputs), m_outputs(outputs)
+        : m_port(port)
+        , m_inputs(inputs)
+        , m_outputs(outputs)
     {
         connect(&m_socket, &QTcpSocket::readyRead, this, [this] { m_socket.readAll(); });
         connect(&m_socket, &QTcpSocket::disconnected, this, [this] {
@@ -123,11 +125,16 @@ private:
         // Built as for a 0809: the +100 ports keep their offset.
         constexpr int model = DeviceModels::code(DeviceModel::Model0809);
         switch (pick(0, 5)) {
-        case 0: return Commands::switchPort(pick(1, m_inputs), 0, output, model);
-        case 1: return Commands::switchPort(pick(1, m_inputs), 1, pick(1, m_inputs), model);
-        case 2: return Commands::switchPort(pick(1, m_inputs), 2, output, model);
-        case 3: return Commands::volume(pick(1, m_inputs), pick(0, 100));
-        case 4: return Commands::outputLock(output, pick(0, 1) == 1);
+        case 0:
+            return Commands::switchPort(pick(1, m_inputs), 0, output, model);
+        case 1:
+            return Commands::switchPort(pick(1, m_inputs), 1, pick(1, m_inputs), model);
+        case 2:
+            return Commands::switchPort(pick(1, m_inputs), 2, output, model);
+        case 3:
+            return Commands::volume(pick(1, m_inputs), pick(0, 100));
+        case 4:
+            return Commands::outputLock(output, pick(0, 1) == 1);
         default:
             if (pick(0, 1) == 0)
                 return Commands::unBind(output);
@@ -152,15 +159,21 @@ private:
     int m_reconnects = 0;
 };
 
-template <typename V, typename W>
-int compareMap(const char *field, const QMap<int, V> &device, const QMap<int, W> &store, int *fields)
+template<typename V, typename W>
+int compareMap(const char *field,
+               const QMap<int, V> &device,
+               const QMap<int, W> &store,
+               int *fields)
 {
     int mismatches = 0;
     for (auto it = device.cbegin(); it != device.cend(); ++it) {
         ++*fields;
         if (!store.contains(it.key()) || W(it.value()) != store.value(it.key())) {
             if (++mismatches <= 5)
-                std::fprintf(stderr, "soak: %s %d: device %s, client %s\n", field, it.key(),
+                std::fprintf(stderr,
+                             "soak: %s %d: device %s, client %s\n",
+                             field,
+                             it.key(),
                              qPrintable(QVariant(it.value()).toString()),
                              store.contains(it.key())
                                  ? qPrintable(QVariant(store.value(it.key())).toString())
@@ -231,9 +244,10 @@ int runSoak(const QStringList &args)
 {
     SoakOptions o;
     if (!parseOptions(args, &o)) {
-        std::fprintf(stderr, "usage: zelbench soak [--seconds N] [--model M] [--fragment N] "
-                             "[--garbage-every N] [--drop-every N] [--reply-delay-ms MS] "
-                             "[--change-every-ms MS]\n");
+        std::fprintf(stderr,
+                     "usage: zelbench soak [--seconds N] [--model M] [--fragment N] "
+                     "[--garbage-every N] [--drop-every N] [--reply-delay-ms MS] "
+                     "[--change-every-ms MS]\n");
         return 2;
     }
     QTemporaryDir dir;
@@ -254,7 +268,8 @@ int runSoak(const QStringList &args)
     QObject::connect(link, &MessageDistance::connectSuccessFulSig, &counter, [&] { ++reconnects; });
     const quint64 parsed0 = link->recordsParsed();
     auto window = std::make_unique<Widget>(
-        nullptr, [](LoginDialog &) { return int(QDialog::Rejected); },
+        nullptr,
+        [](LoginDialog &) { return int(QDialog::Rejected); },
         [](QDialog &) { return int(QDialog::Accepted); });
     Changer changer(device.controlPort(), device.state().inputs, device.state().outputs);
     changer.start(o.changeEveryMs);
@@ -284,13 +299,19 @@ int runSoak(const QStringList &args)
 
     printFigure(QStringLiteral("soak_seconds"), o.seconds, QStringLiteral("s"));
     printFigure(QStringLiteral("soak_changes"), changer.changes(), QStringLiteral("changes"));
-    printFigure(QStringLiteral("soak_changer_reconnects"), changer.reconnects(), QStringLiteral("reconnects"));
-    printFigure(QStringLiteral("soak_reconnects"), connectsDuringFaults - 1, QStringLiteral("reconnects"));
-    printFigure(QStringLiteral("soak_records_parsed"), double(link->recordsParsed() - parsed0), QStringLiteral("records"));
+    printFigure(QStringLiteral("soak_changer_reconnects"),
+                changer.reconnects(),
+                QStringLiteral("reconnects"));
+    printFigure(
+        QStringLiteral("soak_reconnects"), connectsDuringFaults - 1, QStringLiteral("reconnects"));
+    printFigure(QStringLiteral("soak_records_parsed"),
+                double(link->recordsParsed() - parsed0),
+                QStringLiteral("records"));
     printFigure(QStringLiteral("soak_fields_compared"), fields, QStringLiteral("fields"));
     printFigure(QStringLiteral("soak_requery_complete"), requeried ? 1 : 0, QStringLiteral("bool"));
     printFigure(QStringLiteral("soak_mismatches"), mismatches, QStringLiteral("fields"));
-    printFigure(QStringLiteral("soak_rss_growth_kb"), double(rssEnd - rssStart), QStringLiteral("kB"));
+    printFigure(
+        QStringLiteral("soak_rss_growth_kb"), double(rssEnd - rssStart), QStringLiteral("kB"));
     DataDir::set(QString());
     return mismatches == 0 && requeried ? 0 : 1;
 }
@@ -298,5 +319,6 @@ int runSoak(const QStringList &args)
 } // namespace
 
 static const BenchRegistration soakRegistration(
-    "soak", "[--seconds N] client against a faulty simulator while another client changes it",
+    "soak",
+    "[--seconds N] client against a faulty simulator while another client changes it",
     &runSoak);

@@ -41,7 +41,9 @@ BenchRegistration::BenchRegistration(const char *name, const char *help, BenchFu
 
 void printFigure(const QString &name, double value, const QString &unit)
 {
-    std::printf("%s %s %s\n", qPrintable(name), qPrintable(QString::number(value, 'f', 3)),
+    std::printf("%s %s %s\n",
+                qPrintable(name),
+                qPrintable(QString::number(value, 'f', 3)),
                 qPrintable(unit));
     std::fflush(stdout);
 }

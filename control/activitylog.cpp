@@ -1,6 +1,5 @@
 #include "activitylog.h"
 
-
 ActivityLog::ActivityLog(QObject *parent)
     : QAbstractListModel(parent)
 {
@@ -27,7 +26,8 @@ QString ActivityLog::line(const Entry &e) const
 {
     return QStringLiteral("%1  %2  %3")
         .arg(e.time.toString(QStringLiteral("HH:mm:ss.zzz")),
-             e.direction == Direction::Sent ? tr("sent") : tr("received"), e.text);
+             e.direction == Direction::Sent ? tr("sent") : tr("received"),
+             e.text);
 }
 
 QString ActivityLog::copyText(const QList<int> &rows) const

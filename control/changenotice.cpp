@@ -43,11 +43,14 @@ enum class Read { Change, Skip, Stop };
 constexpr int MaxOutput = 9;
 constexpr int MaxPort = 999;
 
-Read readMember(const QString &key, const QString &value, int members, int deviceCode,
-                Change *c)
+Read readMember(const QString &key, const QString &value, int members, int deviceCode, Change *c)
 {
-    auto keyHas = [&key](const char *word) { return key.contains(QLatin1String(word)); };
-    auto valueHas = [&value](const char *word) { return value.contains(QLatin1String(word)); };
+    auto keyHas = [&key](const char *word) {
+        return key.contains(QLatin1String(word));
+    };
+    auto valueHas = [&value](const char *word) {
+        return value.contains(QLatin1String(word));
+    };
 
     if (keyHas("mode") && members == 1) {
         c->kind = Kind::SpliceMode;
@@ -117,10 +120,14 @@ Read readMember(const QString &key, const QString &value, int members, int devic
         bool shown;
     };
     static const EchoWord words[] = {
-        {"Port", Kind::OutputResolution, true}, {"Frozen", Kind::Frozen, true},
-        {"Output_Lock", Kind::OutputLock, true}, {"Input_HDCP", Kind::InputHdcp, true},
-        {"Volume", Kind::Volume, true},         {"Analog_sel", Kind::Volume, false},
-        {"MuteOn", Kind::Mute, true},           {"MuteOff", Kind::Mute, true},
+        {"Port", Kind::OutputResolution, true},
+        {"Frozen", Kind::Frozen, true},
+        {"Output_Lock", Kind::OutputLock, true},
+        {"Input_HDCP", Kind::InputHdcp, true},
+        {"Volume", Kind::Volume, true},
+        {"Analog_sel", Kind::Volume, false},
+        {"MuteOn", Kind::Mute, true},
+        {"MuteOff", Kind::Mute, true},
         {"Scaler_Mode", Kind::ScalingMode, true},
     };
     for (const EchoWord &w : words) {

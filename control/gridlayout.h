@@ -34,7 +34,7 @@ int reportedSource(int source, bool reduceHdmiSource);
 // The rights a drop needs. A port of 0 means that right is not asked.
 struct DropRights
 {
-    bool checked = true;  // false: the kind asks for nothing, every drop passes
+    bool checked = true; // false: the kind asks for nothing, every drop passes
     int outputPort = 0;
     int outputCategory = 0;
     int functionRight = 0;

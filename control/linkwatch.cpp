@@ -17,12 +17,14 @@ LinkWatch::LinkWatch(QObject *parent)
     for (const RecordSignals::Entry &entry : RecordSignals::all()) {
         const QString query = QLatin1String(entry.query);
         connect(link, entry.signal, this, [this, query](const QJsonObject &record) {
-            emit recordReceived(query, QString::fromUtf8(
-                                           QJsonDocument(record).toJson(QJsonDocument::Compact)));
+            emit recordReceived(
+                query, QString::fromUtf8(QJsonDocument(record).toJson(QJsonDocument::Compact)));
         });
     }
-    connect(link, &MessageDistance::si_ForwardAnalysis, this,
-            [this](const QString &text) { emit recordReceived(QString(), text); });
-    connect(link, &MessageDistance::si_http200Analysis, this,
-            [this] { emit recordReceived(QString(), QStringLiteral("HTTP 200 OK")); });
+    connect(link, &MessageDistance::si_ForwardAnalysis, this, [this](const QString &text) {
+        emit recordReceived(QString(), text);
+    });
+    connect(link, &MessageDistance::si_http200Analysis, this, [this] {
+        emit recordReceived(QString(), QStringLiteral("HTTP 200 OK"));
+    });
 }

@@ -11,8 +11,8 @@ QList<int> outputsReached(int output, const BindGroups *bind)
     return group.isEmpty() ? QList<int>{output} : group;
 }
 
-QList<int> applyVideoRoute(int input, int output, const BindGroups *bind,
-                           bool hdmiAudioFollowsVideo, bool keepFlags)
+QList<int> applyVideoRoute(
+    int input, int output, const BindGroups *bind, bool hdmiAudioFollowsVideo, bool keepFlags)
 {
     DeviceState *state = DeviceState::instance();
     const QList<int> outputs = outputsReached(output, bind);

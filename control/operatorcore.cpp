@@ -21,23 +21,29 @@ void OperatorCore::connectLink()
 {
     MessageDistance *link = m_link;
     connect(link, &MessageDistance::receiveVersionSig, this, &OperatorCore::receiveVersion);
-    connect(link, &MessageDistance::receiveInputChannelStateSig, this,
+    connect(link,
+            &MessageDistance::receiveInputChannelStateSig,
+            this,
             &OperatorCore::receiveInputPresence);
-    connect(link, &MessageDistance::receiveNetWorkImforamtionSig, this,
-            &OperatorCore::receiveNetwork);
+    connect(
+        link, &MessageDistance::receiveNetWorkImforamtionSig, this, &OperatorCore::receiveNetwork);
     connect(link, &MessageDistance::receiveVideoAudioIRMapSig, this, &OperatorCore::receiveRouting);
-    connect(link, &MessageDistance::receiveInOutChannelResolutionMapSig, this,
+    connect(link,
+            &MessageDistance::receiveInOutChannelResolutionMapSig,
+            this,
             &OperatorCore::receiveResolutions);
     connect(link, &MessageDistance::receiveTitleImfSig, this, &OperatorCore::receiveCaption);
-    connect(link, &MessageDistance::receiveVolumnImformationSig, this,
-            &OperatorCore::receiveVolumes);
+    connect(
+        link, &MessageDistance::receiveVolumnImformationSig, this, &OperatorCore::receiveVolumes);
     connect(link, &MessageDistance::receiveBindInfoSig, this, &OperatorCore::receiveBind);
     connect(link, &MessageDistance::receiveOutputInfoSig, this, &OperatorCore::receiveOutputInfo);
     connect(link, &MessageDistance::receiveHDCPInfoSig, this, &OperatorCore::receiveHdcp);
-    connect(link, &MessageDistance::receiveWindowStatusSig, this,
-            &OperatorCore::receiveWindowStatus);
+    connect(
+        link, &MessageDistance::receiveWindowStatusSig, this, &OperatorCore::receiveWindowStatus);
     connect(link, &MessageDistance::receiveRotateAngleSig, this, &OperatorCore::receiveRotation);
-    connect(link, &MessageDistance::receiveChangedByOthersSig, this,
+    connect(link,
+            &MessageDistance::receiveChangedByOthersSig,
+            this,
             &OperatorCore::receiveChangedByOthers);
 
     // Every connection starts with the version query; its record starts the rest.
@@ -57,12 +63,13 @@ void OperatorCore::createBindGroups(BindGroups *groups)
     m_changes->setBindManager(m_bind);
     connect(m_bind, &BindGroups::si_sendNewBindMsg, this, [this](int master, QList<int> outputs) {
         const int input = m_state->videoRouting(master);
-        emit videoRouted(LocalRouting::applyVideoRoute(input, master, m_bind,
-                                                       m_hdmiAudioFollowsVideo, false));
+        emit videoRouted(
+            LocalRouting::applyVideoRoute(input, master, m_bind, m_hdmiAudioFollowsVideo, false));
         m_link->sendBind(master, outputs);
     });
-    connect(m_bind, &BindGroups::si_sendUnBindMsg, this,
-            [this](int output) { m_link->sendUnBind(output); });
+    connect(m_bind, &BindGroups::si_sendUnBindMsg, this, [this](int output) {
+        m_link->sendUnBind(output);
+    });
 }
 
 void OperatorCore::receiveVersion(const QJsonObject &record)

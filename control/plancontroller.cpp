@@ -85,8 +85,8 @@ QString PlanController::buttonText(int number, const QString &name)
                           : QStringLiteral("[%1]%2").arg(number).arg(name);
 }
 
-QVector<PlanController::MenuEntry> PlanController::menuEntries(
-    int index, const std::function<bool(int right)> &allowed) const
+QVector<PlanController::MenuEntry>
+PlanController::menuEntries(int index, const std::function<bool(int right)> &allowed) const
 {
     constexpr int PlanOperation = 11;
     constexpr int VideoSwitch = 22;

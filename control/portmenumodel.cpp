@@ -23,27 +23,112 @@ struct Row
 };
 
 const Row videoRows[] = {
-    {MenuAction::Splice, QT_TRANSLATE_NOOP("PortMenus", "Splice"), {PS::VideoSwitch, PS::Splice}, true, true, NoDialog},
-    {MenuAction::Rename, QT_TRANSLATE_NOOP("PortMenus", "Rename(F2)"), {0, 0}, false, false, NoDialog},
-    {MenuAction::Resolution, QT_TRANSLATE_NOOP("PortMenus", "Resolution"), {0, 0}, false, false, NoDialog},
-    {MenuAction::NoSignalOut, QT_TRANSLATE_NOOP("PortMenus", "无信号输出"), {PS::NoSignalOutput, 0}, true, false, int(PortDialog::NoSignalOut)},
-    {MenuAction::ScalingMode, QT_TRANSLATE_NOOP("PortMenus", "缩放模式"), {PS::ScalingMode, 0}, true, false, int(PortDialog::ScalingMode)},
-    {MenuAction::OutputGraphicsTest, QT_TRANSLATE_NOOP("PortMenus", "Graphics Test"), {PS::OutputGraphicsTest, 0}, true, false, int(PortDialog::OutputGraphicsTest)},
-    {MenuAction::Clear, QT_TRANSLATE_NOOP("PortMenus", "清除"), {PS::VideoSwitch, 0}, true, false, NoDialog},
-    {MenuAction::SwitchLayout, QT_TRANSLATE_NOOP("PortMenus", "Switch Layout"), {0, 0}, false, false, NoDialog},
+    {MenuAction::Splice,
+     QT_TRANSLATE_NOOP("PortMenus", "Splice"),
+     {PS::VideoSwitch, PS::Splice},
+     true,
+     true,
+     NoDialog},
+    {MenuAction::Rename,
+     QT_TRANSLATE_NOOP("PortMenus", "Rename(F2)"),
+     {0, 0},
+     false,
+     false,
+     NoDialog},
+    {MenuAction::Resolution,
+     QT_TRANSLATE_NOOP("PortMenus", "Resolution"),
+     {0, 0},
+     false,
+     false,
+     NoDialog},
+    {MenuAction::NoSignalOut,
+     QT_TRANSLATE_NOOP("PortMenus", "无信号输出"),
+     {PS::NoSignalOutput, 0},
+     true,
+     false,
+     int(PortDialog::NoSignalOut)},
+    {MenuAction::ScalingMode,
+     QT_TRANSLATE_NOOP("PortMenus", "缩放模式"),
+     {PS::ScalingMode, 0},
+     true,
+     false,
+     int(PortDialog::ScalingMode)},
+    {MenuAction::OutputGraphicsTest,
+     QT_TRANSLATE_NOOP("PortMenus", "Graphics Test"),
+     {PS::OutputGraphicsTest, 0},
+     true,
+     false,
+     int(PortDialog::OutputGraphicsTest)},
+    {MenuAction::Clear,
+     QT_TRANSLATE_NOOP("PortMenus", "清除"),
+     {PS::VideoSwitch, 0},
+     true,
+     false,
+     NoDialog},
+    {MenuAction::SwitchLayout,
+     QT_TRANSLATE_NOOP("PortMenus", "Switch Layout"),
+     {0, 0},
+     false,
+     false,
+     NoDialog},
     // The freeze icon asks for the output and right 27; the menu entry does the same.
-    {MenuAction::Freeze, QT_TRANSLATE_NOOP("PortMenus", "Freeze / Unfreeze"), {PS::PausePlayOutput, 0}, true, false, NoDialog},
-    {MenuAction::NoSignalInput, QT_TRANSLATE_NOOP("PortMenus", "No Signal Input"), {0, 0}, false, false, NoDialog},
+    {MenuAction::Freeze,
+     QT_TRANSLATE_NOOP("PortMenus", "Freeze / Unfreeze"),
+     {PS::PausePlayOutput, 0},
+     true,
+     false,
+     NoDialog},
+    {MenuAction::NoSignalInput,
+     QT_TRANSLATE_NOOP("PortMenus", "No Signal Input"),
+     {0, 0},
+     false,
+     false,
+     NoDialog},
 };
 
 const Row inputRows[] = {
-    {MenuAction::Rename, QT_TRANSLATE_NOOP("PortMenus", "Rename(F2)"), {0, 0}, false, false, NoDialog},
-    {MenuAction::InputGraphicsTest, QT_TRANSLATE_NOOP("PortMenus", "GraphicsTest"), {PS::InputGraphicsTest, 0}, true, false, int(PortDialog::InputGraphicsTest)},
-    {MenuAction::Osd, QT_TRANSLATE_NOOP("PortMenus", "OSD Setting"), {PS::Osd, 0}, true, false, int(PortDialog::Osd)},
-    {MenuAction::Edid, QT_TRANSLATE_NOOP("PortMenus", "Edid"), {PS::Edid, 0}, true, false, int(PortDialog::Edid)},
-    {MenuAction::Volume, QT_TRANSLATE_NOOP("PortMenus", "Volume Setting"), {PS::Volume, 0}, false, false, NoDialog},
-    {MenuAction::InputResolution, QT_TRANSLATE_NOOP("PortMenus", "Resolution"), {0, 0}, false, false, NoDialog},
-    {MenuAction::Hdcp, QT_TRANSLATE_NOOP("PortMenus", "HDCP Setting"), {0, 0}, false, false, NoDialog},
+    {MenuAction::Rename,
+     QT_TRANSLATE_NOOP("PortMenus", "Rename(F2)"),
+     {0, 0},
+     false,
+     false,
+     NoDialog},
+    {MenuAction::InputGraphicsTest,
+     QT_TRANSLATE_NOOP("PortMenus", "GraphicsTest"),
+     {PS::InputGraphicsTest, 0},
+     true,
+     false,
+     int(PortDialog::InputGraphicsTest)},
+    {MenuAction::Osd,
+     QT_TRANSLATE_NOOP("PortMenus", "OSD Setting"),
+     {PS::Osd, 0},
+     true,
+     false,
+     int(PortDialog::Osd)},
+    {MenuAction::Edid,
+     QT_TRANSLATE_NOOP("PortMenus", "Edid"),
+     {PS::Edid, 0},
+     true,
+     false,
+     int(PortDialog::Edid)},
+    {MenuAction::Volume,
+     QT_TRANSLATE_NOOP("PortMenus", "Volume Setting"),
+     {PS::Volume, 0},
+     false,
+     false,
+     NoDialog},
+    {MenuAction::InputResolution,
+     QT_TRANSLATE_NOOP("PortMenus", "Resolution"),
+     {0, 0},
+     false,
+     false,
+     NoDialog},
+    {MenuAction::Hdcp,
+     QT_TRANSLATE_NOOP("PortMenus", "HDCP Setting"),
+     {0, 0},
+     false,
+     false,
+     NoDialog},
 };
 
 const char *const layoutTexts[] = {QT_TRANSLATE_NOOP("PortMenus", "3 x 3"),
@@ -70,8 +155,8 @@ bool portAllowed(const PortMenuModel::Context &c, int port, int category)
     return !c.portRight || c.portRight(port, category);
 }
 
-MenuEntry entryFor(const Row &row, int port, int category, int deviceCode,
-                   const PortMenuModel::Context &c)
+MenuEntry
+entryFor(const Row &row, int port, int category, int deviceCode, const PortMenuModel::Context &c)
 {
     MenuEntry e;
     e.action = row.action;
@@ -87,7 +172,11 @@ MenuEntry entryFor(const Row &row, int port, int category, int deviceCode,
     return e;
 }
 
-MenuEntry choice(MenuAction action, const char *text, int value, bool checked, bool enabled,
+MenuEntry choice(MenuAction action,
+                 const char *text,
+                 int value,
+                 bool checked,
+                 bool enabled,
                  const QString &command)
 {
     MenuEntry e;
@@ -106,7 +195,11 @@ QVector<MenuEntry> resolutionChoices(int port, bool allowed)
     const QString stored = DeviceState::instance()->outputResolutions(port);
     QVector<MenuEntry> entries;
     for (const QString &r : PortMenuModel::resolutions()) {
-        MenuEntry item = choice(MenuAction::Resolution, "", -1, r == stored, allowed,
+        MenuEntry item = choice(MenuAction::Resolution,
+                                "",
+                                -1,
+                                r == stored,
+                                allowed,
                                 Commands::portResolution(port, r));
         item.text = r;
         entries << item;
@@ -118,9 +211,17 @@ QVector<MenuEntry> resolutionChoices(int port, bool allowed)
 QVector<MenuEntry> standbyChoices(int port, bool allowed)
 {
     const bool locked = DeviceState::instance()->outputLocked(port);
-    return {choice(MenuAction::NoSignalInput, standbyTexts[0], 1, locked, allowed,
+    return {choice(MenuAction::NoSignalInput,
+                   standbyTexts[0],
+                   1,
+                   locked,
+                   allowed,
                    Commands::outputLock(port, true)),
-            choice(MenuAction::NoSignalInput, standbyTexts[1], 0, !locked, allowed,
+            choice(MenuAction::NoSignalInput,
+                   standbyTexts[1],
+                   0,
+                   !locked,
+                   allowed,
                    Commands::outputLock(port, false))};
 }
 
@@ -128,16 +229,31 @@ QVector<MenuEntry> standbyChoices(int port, bool allowed)
 
 const QVector<QString> &PortMenuModel::resolutions()
 {
-    static const QVector<QString> list = {
-        QStringLiteral("800x600x60Hz"),   QStringLiteral("1024x768x60Hz"),  QStringLiteral("1280x720x50Hz"),
-        QStringLiteral("1280x720x60Hz"),  QStringLiteral("1280x768x60Hz"),  QStringLiteral("1280x800x60Hz"),
-        QStringLiteral("1280x960x60Hz"),  QStringLiteral("1280x1024x60Hz"), QStringLiteral("1360x768x60Hz"),
-        QStringLiteral("1366x768x60Hz"),  QStringLiteral("1440x900x60Hz"),  QStringLiteral("1600x900x60Hz"),
-        QStringLiteral("1600x1200x60Hz"), QStringLiteral("1920x540x50Hz"),  QStringLiteral("1920x540x60Hz"),
-        QStringLiteral("1920x1080x30Hz"), QStringLiteral("1920x1080x50Hz"), QStringLiteral("1920x1080x60Hz"),
-        QStringLiteral("1920x1200x60Hz"), QStringLiteral("2560x1440x60Hz"), QStringLiteral("3840x2160x30Hz"),
-        QStringLiteral("4096x2160x30Hz"), QStringLiteral("3840x2160x60Hz"), QStringLiteral("4096x2160x60Hz"),
-        QStringLiteral("AUTO")};
+    static const QVector<QString> list = {QStringLiteral("800x600x60Hz"),
+                                          QStringLiteral("1024x768x60Hz"),
+                                          QStringLiteral("1280x720x50Hz"),
+                                          QStringLiteral("1280x720x60Hz"),
+                                          QStringLiteral("1280x768x60Hz"),
+                                          QStringLiteral("1280x800x60Hz"),
+                                          QStringLiteral("1280x960x60Hz"),
+                                          QStringLiteral("1280x1024x60Hz"),
+                                          QStringLiteral("1360x768x60Hz"),
+                                          QStringLiteral("1366x768x60Hz"),
+                                          QStringLiteral("1440x900x60Hz"),
+                                          QStringLiteral("1600x900x60Hz"),
+                                          QStringLiteral("1600x1200x60Hz"),
+                                          QStringLiteral("1920x540x50Hz"),
+                                          QStringLiteral("1920x540x60Hz"),
+                                          QStringLiteral("1920x1080x30Hz"),
+                                          QStringLiteral("1920x1080x50Hz"),
+                                          QStringLiteral("1920x1080x60Hz"),
+                                          QStringLiteral("1920x1200x60Hz"),
+                                          QStringLiteral("2560x1440x60Hz"),
+                                          QStringLiteral("3840x2160x30Hz"),
+                                          QStringLiteral("4096x2160x30Hz"),
+                                          QStringLiteral("3840x2160x60Hz"),
+                                          QStringLiteral("4096x2160x60Hz"),
+                                          QStringLiteral("AUTO")};
     return list;
 }
 
@@ -148,8 +264,8 @@ int PortMenuModel::volumePort(ListItem item, int port, int deviceCode)
     return 100 + port;
 }
 
-QVector<MenuEntry> PortMenuModel::gridMenu(GridLayout::Kind kind, int port, bool cellLocked,
-                                           const Context &context)
+QVector<MenuEntry>
+PortMenuModel::gridMenu(GridLayout::Kind kind, int port, bool cellLocked, const Context &context)
 {
     if (cellLocked || port <= 0)
         return {};
@@ -178,7 +294,9 @@ QVector<MenuEntry> PortMenuModel::videoMenu(int port, const Context &c)
         case MenuAction::SwitchLayout:
             e.action = MenuAction::Submenu;
             for (int mode = 0; mode < 2; ++mode)
-                e.children << choice(MenuAction::SwitchLayout, layoutTexts[mode], mode,
+                e.children << choice(MenuAction::SwitchLayout,
+                                     layoutTexts[mode],
+                                     mode,
                                      (state->spliceMode() == 0) == (mode == 0),
                                      functionAllowed(c, PS::Splice) &&
                                          functionAllowed(c, PS::SwitchLayout) && code != 3,
@@ -213,7 +331,8 @@ QVector<MenuEntry> PortMenuModel::audioMenu(GridLayout::Kind kind, int port, con
     const int code = DeviceState::instance()->deviceType();
     // The rights of clearing are those of a drop on that cell.
     const GridLayout::DropRights rights = GridLayout::dropRights(int(kind), port, 0);
-    const bool portRight = !rights.checked || portAllowed(c, rights.outputPort, rights.outputCategory);
+    const bool portRight =
+        !rights.checked || portAllowed(c, rights.outputPort, rights.outputCategory);
     MenuEntry clear;
     clear.action = MenuAction::Clear;
     clear.text = QString::fromUtf8(QT_TRANSLATE_NOOP("PortMenus", "清除"));
@@ -229,7 +348,11 @@ QVector<MenuEntry> PortMenuModel::audioMenu(GridLayout::Kind kind, int port, con
     mode.action = MenuAction::Submenu;
     mode.text = QString::fromUtf8(audioModeText);
     for (int m = 0; m < 2; ++m) {
-        MenuEntry e = choice(MenuAction::AudioMode, audioModeTexts[m], m, false, portRight,
+        MenuEntry e = choice(MenuAction::AudioMode,
+                             audioModeTexts[m],
+                             m,
+                             false,
+                             portRight,
                              Commands::analogSel(port, m));
         e.checkable = false;
         mode.children << e;
@@ -238,8 +361,8 @@ QVector<MenuEntry> PortMenuModel::audioMenu(GridLayout::Kind kind, int port, con
     return menu;
 }
 
-QVector<MenuEntry> PortMenuModel::listMenu(ListItem item, int port, bool infraredPage,
-                                           const Context &c)
+QVector<MenuEntry>
+PortMenuModel::listMenu(ListItem item, int port, bool infraredPage, const Context &c)
 {
     MenuEntry rename;
     rename.action = MenuAction::Rename;
@@ -271,7 +394,8 @@ QVector<MenuEntry> PortMenuModel::inputMenu(int port, const Context &c)
         case MenuAction::InputResolution: {
             e.action = MenuAction::Submenu;
             const QString stored = state->inputResolutions(port);
-            MenuEntry shown = choice(MenuAction::InputResolution, noInputText, -1, true, true, QString());
+            MenuEntry shown =
+                choice(MenuAction::InputResolution, noInputText, -1, true, true, QString());
             if (!stored.isEmpty())
                 shown.text = stored;
             e.children << shown;
@@ -282,7 +406,11 @@ QVector<MenuEntry> PortMenuModel::inputMenu(int port, const Context &c)
             const bool allowed = portAllowed(c, port, PS::Input) && functionAllowed(c, PS::Hdcp);
             const int stored = state->inputHdcp(port);
             for (int i = 0; i < 4; ++i)
-                e.children << choice(MenuAction::Hdcp, hdcpTexts[i], i, stored == i, allowed,
+                e.children << choice(MenuAction::Hdcp,
+                                     hdcpTexts[i],
+                                     i,
+                                     stored == i,
+                                     allowed,
                                      Commands::inputHdcp(port, i));
             break;
         }

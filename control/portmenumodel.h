@@ -9,7 +9,14 @@
 
 // Dialogs of other windows a port menu opens; each comes through an opener set on
 // PortMenus, and an entry without one is shown disabled.
-enum class PortDialog { NoSignalOut, ScalingMode, OutputGraphicsTest, InputGraphicsTest, Osd, Edid };
+enum class PortDialog {
+    NoSignalOut,
+    ScalingMode,
+    OutputGraphicsTest,
+    InputGraphicsTest,
+    Osd,
+    Edid
+};
 
 enum class MenuAction {
     Splice,
@@ -58,18 +65,18 @@ class PortMenuModel
 public:
     struct Context
     {
-        std::function<bool(int key)> functionRight;         // unset: allowed
+        std::function<bool(int key)> functionRight;            // unset: allowed
         std::function<bool(int port, int category)> portRight; // unset: allowed
-        std::function<bool(int output)> isBound;             // unset: nothing bound
-        std::function<bool(PortDialog)> dialogAvailable;     // unset: none
+        std::function<bool(int output)> isBound;               // unset: nothing bound
+        std::function<bool(PortDialog)> dialogAvailable;       // unset: none
     };
 
     // The menu of a grid cell; empty for a locked cell.
-    static QVector<MenuEntry> gridMenu(GridLayout::Kind kind, int port, bool cellLocked,
-                                       const Context &context);
+    static QVector<MenuEntry>
+    gridMenu(GridLayout::Kind kind, int port, bool cellLocked, const Context &context);
     // The menu of a signal list item; only "Rename(F2)" on the infrared page.
-    static QVector<MenuEntry> listMenu(ListItem item, int port, bool infraredPage,
-                                       const Context &context);
+    static QVector<MenuEntry>
+    listMenu(ListItem item, int port, bool infraredPage, const Context &context);
 
     // The 25 output resolutions, sent as they stand.
     static const QVector<QString> &resolutions();

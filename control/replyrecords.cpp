@@ -30,8 +30,7 @@ std::array<uint, 4> fourValues(const QString &value)
     return out;
 }
 
-template <typename T>
-QMap<int, T> withoutPortZero(QMap<int, T> map)
+template<typename T> QMap<int, T> withoutPortZero(QMap<int, T> map)
 {
     map.remove(0);
     return map;
@@ -115,7 +114,8 @@ void applyNetwork(const QJsonObject &record)
     state->setGateway(text(record, "gateway"));
     state->setSubnetMask(text(record, "subnet"));
     state->setMacAddress(text(record, "mac"));
-    qDebug().noquote() << state->deviceAddress() << state->gateway() << state->subnetMask() << state->macAddress();
+    qDebug().noquote() << state->deviceAddress() << state->gateway() << state->subnetMask()
+                       << state->macAddress();
     qDebug() << "******netinfo******";
 }
 

@@ -15,7 +15,7 @@ int deviceCode(const QString &device);
 
 struct Version
 {
-    int code = -1;              // -1: unknown device text, the stored type is kept
+    int code = -1; // -1: unknown device text, the stored type is kept
     bool hdmiAudioFollowsVideo = false;
 };
 // Stores type, versions, model text, bezel values (and the splitter layout on 0809-M),

@@ -20,10 +20,10 @@ public:
     struct Take
     {
         Kind kind = Kind::Route;
-        int type = 0;            // switch type: 0 video, 1 audio, 2 infrared
-        int grid = 0;            // the grid the take was made on, by its refresh kind
+        int type = 0;             // switch type: 0 video, 1 audio, 2 infrared
+        int grid = 0;             // the grid the take was made on, by its refresh kind
         QVector<Switch> switches; // Route
-        int previousMode = -1;   // WallPreset
+        int previousMode = -1;    // WallPreset
         int newMode = -1;
     };
 

@@ -28,8 +28,11 @@ bool outputsPermitted(const ActingUser &user, const QList<int> &outputs)
     return true;
 }
 
-bool dropAllowed(const ActingUser &user, int kind, int output,
-                 const GridLayout::DropRights &asked, const BindGroups *bind)
+bool dropAllowed(const ActingUser &user,
+                 int kind,
+                 int output,
+                 const GridLayout::DropRights &asked,
+                 const BindGroups *bind)
 {
     if (!asked.checked)
         return true;
@@ -79,7 +82,8 @@ bool showsInput(int kind)
     return kind == 0 || kind == 3;
 }
 
-OutputNames outputNames(int deviceCode, const QMap<int, QString> &storedVideo,
+OutputNames outputNames(int deviceCode,
+                        const QMap<int, QString> &storedVideo,
                         const QMap<int, QString> &storedInfrared,
                         const QMap<int, QString> &storedAudio)
 {
@@ -92,7 +96,9 @@ OutputNames outputNames(int deviceCode, const QMap<int, QString> &storedVideo,
         const QString audio = storedAudio.value(n);
         names.video.insert(n, video.isEmpty() ? fallback : video);
         names.infrared.insert(n, ir.isEmpty() ? fallback : ir);
-        names.audio.insert(n, audio.isEmpty() ? windowText(QT_TRANSLATE_NOOP("Widget", "Audio %1")).arg(n) : audio);
+        names.audio.insert(
+            n,
+            audio.isEmpty() ? windowText(QT_TRANSLATE_NOOP("Widget", "Audio %1")).arg(n) : audio);
         names.hdmiAudio.insert(100 + n, names.video.value(n));
     }
     return names;
@@ -103,13 +109,16 @@ QString titleText(int connectionState, const QString &ip, int port, const QStrin
     QString text;
     switch (connectionState) {
     case 2:
-        text = windowText(QT_TRANSLATE_NOOP("Widget", "%4Vantor  User:%3  Ip:%1  Port:%2 connected"));
+        text =
+            windowText(QT_TRANSLATE_NOOP("Widget", "%4Vantor  User:%3  Ip:%1  Port:%2 connected"));
         break;
     case 0:
-        text = windowText(QT_TRANSLATE_NOOP("Widget", "%4Vantor  User:%3  Ip:%1  Port:%2 disconnected"));
+        text = windowText(
+            QT_TRANSLATE_NOOP("Widget", "%4Vantor  User:%3  Ip:%1  Port:%2 disconnected"));
         break;
     default:
-        text = windowText(QT_TRANSLATE_NOOP("Widget", "%4Vantor  User:%3  Ip:%1  Port:%2 connecting"));
+        text =
+            windowText(QT_TRANSLATE_NOOP("Widget", "%4Vantor  User:%3  Ip:%1  Port:%2 connecting"));
         break;
     }
     const QString portText = QString::number(port);
@@ -118,10 +127,26 @@ QString titleText(int connectionState, const QString &ip, int port, const QStrin
     for (int i = 0; i < text.size(); ++i) {
         if (text.at(i) == QLatin1Char('%') && i + 1 < text.size()) {
             const QChar n = text.at(i + 1);
-            if (n == QLatin1Char('1')) { out += ip; ++i; continue; }
-            if (n == QLatin1Char('2')) { out += portText; ++i; continue; }
-            if (n == QLatin1Char('3')) { out += user; ++i; continue; }
-            if (n == QLatin1Char('4')) { out += QLatin1String(ProductWord); ++i; continue; }
+            if (n == QLatin1Char('1')) {
+                out += ip;
+                ++i;
+                continue;
+            }
+            if (n == QLatin1Char('2')) {
+                out += portText;
+                ++i;
+                continue;
+            }
+            if (n == QLatin1Char('3')) {
+                out += user;
+                ++i;
+                continue;
+            }
+            if (n == QLatin1Char('4')) {
+                out += QLatin1String(ProductWord);
+                ++i;
+                continue;
+            }
         }
         out += text.at(i);
     }

@@ -19,8 +19,11 @@ bool outputsPermitted(const ActingUser &user, const QList<int> &outputs);
 
 // A drop on `output` of a grid of `kind`: the rights it asks for, and for video every
 // output of the bind group.
-bool dropAllowed(const ActingUser &user, int kind, int output,
-                 const GridLayout::DropRights &asked, const BindGroups *bind);
+bool dropAllowed(const ActingUser &user,
+                 int kind,
+                 int output,
+                 const GridLayout::DropRights &asked,
+                 const BindGroups *bind);
 
 // The routes (output -> source) a grid of `kind` (0 video, 1 audio, 3 infrared,
 // 4 HDMI audio, 5 0808-S audio) shows; empty for other kinds.
@@ -38,7 +41,8 @@ struct OutputNames
 
 // 8 outputs on 0808 and 0808-S, else 9; empty stored names fall back to
 // "Output n" (audio: "Audio n").
-OutputNames outputNames(int deviceCode, const QMap<int, QString> &storedVideo,
+OutputNames outputNames(int deviceCode,
+                        const QMap<int, QString> &storedVideo,
                         const QMap<int, QString> &storedInfrared,
                         const QMap<int, QString> &storedAudio);
 

@@ -11,8 +11,8 @@ QString resolution();
 QString status();
 QString inputInfo();
 QString netInfo();
-QString setNetwork(const QString &ip, const QString &gateway, const QString &subnet,
-                   const QString &mac);
+QString
+setNetwork(const QString &ip, const QString &gateway, const QString &subnet, const QString &mac);
 // type 0 VIDEO, 1 AUDIO, 2 IR, else an empty word. On device code 2 numbers above
 // 100 lose the 100 offset.
 QString switchPort(int input, int type, int output, int deviceType);

@@ -22,22 +22,40 @@ using WindowGeometry = QVector<int>;
 
 // Each map field F of type QMap<int, V> gets: F() the whole map, setF(map),
 // F(key) the entry or a zero value, setF(key, value) insert or replace.
-#define ZEL_DEVICESTATE_MAP(V, name, Name)                                                      \
-public:                                                                                       \
-    QMap<int, V> name() const { return m_##name; }                                            \
-    void set##Name(const QMap<int, V> &map) { m_##name = map; }                               \
-    V name(int key) const { return m_##name.value(key, V()); }                                \
-    void set##Name(int key, const V &value) { m_##name.insert(key, value); }                  \
-                                                                                              \
-private:                                                                                      \
+#define ZEL_DEVICESTATE_MAP(V, name, Name)                                                         \
+public:                                                                                            \
+    QMap<int, V> name() const                                                                      \
+    {                                                                                              \
+        return m_##name;                                                                           \
+    }                                                                                              \
+    void set##Name(const QMap<int, V> &map)                                                        \
+    {                                                                                              \
+        m_##name = map;                                                                            \
+    }                                                                                              \
+    V name(int key) const                                                                          \
+    {                                                                                              \
+        return m_##name.value(key, V());                                                           \
+    }                                                                                              \
+    void set##Name(int key, const V &value)                                                        \
+    {                                                                                              \
+        m_##name.insert(key, value);                                                               \
+    }                                                                                              \
+                                                                                                   \
+private:                                                                                           \
     QMap<int, V> m_##name;
 
-#define ZEL_DEVICESTATE_VALUE(T, name, Name, init)                                            \
-public:                                                                                       \
-    T name() const { return m_##name; }                                                       \
-    void set##Name(const T &value) { m_##name = value; }                                      \
-                                                                                              \
-private:                                                                                      \
+#define ZEL_DEVICESTATE_VALUE(T, name, Name, init)                                                 \
+public:                                                                                            \
+    T name() const                                                                                 \
+    {                                                                                              \
+        return m_##name;                                                                           \
+    }                                                                                              \
+    void set##Name(const T &value)                                                                 \
+    {                                                                                              \
+        m_##name = value;                                                                          \
+    }                                                                                              \
+                                                                                                   \
+private:                                                                                           \
     T m_##name = init;
 
 // Last known state of the device, keyed by the port numbers the views use.

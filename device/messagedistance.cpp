@@ -7,12 +7,12 @@
 #include "uploadchannel.h"
 
 #include <QCoreApplication>
-#include <QDebug>
-#include <QLoggingCategory>
 #include <QDeadlineTimer>
+#include <QDebug>
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QLoggingCategory>
 #include <QMutexLocker>
 #include <QNetworkProxy>
 #include <QTcpSocket>
@@ -56,14 +56,16 @@ MessageDistance::MessageDistance()
     m_socket = new QTcpSocket;
     m_upload = new UploadChannel(this);
     m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
-    connect(m_socket, &QTcpSocket::readyRead, this, [this] { receiveDataSlot(m_socket->readAll()); });
+    connect(
+        m_socket, &QTcpSocket::readyRead, this, [this] { receiveDataSlot(m_socket->readAll()); });
 
     m_reconnectTimer = new QTimer(this);
     m_reconnectTimer->setInterval(ReconnectIntervalMs);
     connect(m_reconnectTimer, &QTimer::timeout, this, &MessageDistance::reconnectTick);
 
-    connect(m_socket, &QTcpSocket::stateChanged, this,
-            [this](QAbstractSocket::SocketState state) { controlStateChanged(state); });
+    connect(m_socket, &QTcpSocket::stateChanged, this, [this](QAbstractSocket::SocketState state) {
+        controlStateChanged(state);
+    });
 
     connect(m_upload, &UploadChannel::commandDue, this, &MessageDistance::sendData);
     connect(m_upload, &UploadChannel::doneDue, this, &MessageDistance::sendDone);
@@ -71,7 +73,8 @@ MessageDistance::MessageDistance()
     connect(m_upload, &UploadChannel::disableUi, this, &MessageDistance::si_setDisableUiObject);
     connect(m_upload, &UploadChannel::openFinished, this, &MessageDistance::uploadOpenFinished);
     // Raised on the worker thread; runs here on the GUI thread.
-    connect(this, &MessageDistance::si_requestCloseOsdSocket, m_upload, &UploadChannel::closeRequested);
+    connect(
+        this, &MessageDistance::si_requestCloseOsdSocket, m_upload, &UploadChannel::closeRequested);
 
     if (!m_synchronous)
         start();
@@ -179,16 +182,16 @@ void MessageDistance::controlStateChanged(int state)
     default:
         break;
     }
-    qCDebug(lcLink) << "****** socket stateChanged - " << static_cast<QAbstractSocket::SocketState>(state)
-             << "******";
+    qCDebug(lcLink) << "****** socket stateChanged - "
+                    << static_cast<QAbstractSocket::SocketState>(state) << "******";
 }
 
 void MessageDistance::reconnectTick()
 {
     if (m_socket->state() != QAbstractSocket::ConnectedState) {
         m_socket->abort();
-        m_socket->connectToHost(m_host, m_port, QIODevice::ReadWrite,
-                                QAbstractSocket::AnyIPProtocol);
+        m_socket->connectToHost(
+            m_host, m_port, QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
     }
     emit connectingSig();
 }
@@ -278,7 +281,9 @@ void MessageDistance::run()
         while (!m_stop && !more && m_appends == m_appendsDone) {
             if (!holding)
                 m_dataArrived.wait(&m_recordLock);
-            else if (!m_dataArrived.wait(&m_recordLock, QDeadlineTimer(qMax<qint64>(0, LogHoldMs - sinceFlush.elapsed()))))
+            else if (!m_dataArrived.wait(
+                         &m_recordLock,
+                         QDeadlineTimer(qMax<qint64>(0, LogHoldMs - sinceFlush.elapsed()))))
                 flushLog(locker);
         }
         if (m_stop)
@@ -329,7 +334,8 @@ void MessageDistance::handleBatch(const QByteArray &raw, int dropped)
 {
     if (dropped > 0) {
         m_bytesDropped += static_cast<quint64>(dropped);
-        qCWarning(lcLink) << "record buffer: dropped" << dropped << "unframed bytes, no closing brace within"
+        qCWarning(lcLink) << "record buffer: dropped" << dropped
+                          << "unframed bytes, no closing brace within"
                           << ReplyParser::RecordBuffer::MaxUnframed << "bytes";
     }
     QVector<Emission> emissions;
@@ -354,7 +360,8 @@ bool MessageDistance::processRecord(const QByteArray &record, QVector<Emission> 
     // grow the client without bound.
     if (ReplyParser::repeatsKeyBesideArray(repaired)) {
         ++m_recordsFailed;
-        qCWarning(lcLink).noquote() << "record refused, a key repeats:" << QString::fromLatin1(repaired);
+        qCWarning(lcLink).noquote()
+            << "record refused, a key repeats:" << QString::fromLatin1(repaired);
         return false;
     }
     QJsonParseError error;
@@ -419,13 +426,18 @@ void MessageDistance::deliver()
 void MessageDistance::emitOne(const Emission &e)
 {
     switch (e.type) {
-    case Emission::Type::Forward: emit si_ForwardAnalysis(e.text); return;
+    case Emission::Type::Forward:
+        emit si_ForwardAnalysis(e.text);
+        return;
     case Emission::Type::Http200:
         emit si_http200Analysis();
         emit si_requestCloseOsdSocket();
         return;
-    case Emission::Type::Dhcp: emit si_SetDhcpSwitch(e.on); return;
-    case Emission::Type::Record: break;
+    case Emission::Type::Dhcp:
+        emit si_SetDhcpSwitch(e.on);
+        return;
+    case Emission::Type::Record:
+        break;
     }
     emit(this->*RecordSignals::of(e.kind).signal)(e.obj);
 }

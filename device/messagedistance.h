@@ -55,13 +55,19 @@ public:
     void sendStatus() { sendData(Commands::status()); }
     void sendInputInfo() { sendData(Commands::inputInfo()); }
     void sendNetInfo() { sendData(Commands::netInfo()); }
-    void sendSetNetwork(const QString &ip, const QString &gw, const QString &subnet, const QString &mac)
-    { sendData(Commands::setNetwork(ip, gw, subnet, mac)); }
+    void
+    sendSetNetwork(const QString &ip, const QString &gw, const QString &subnet, const QString &mac)
+    {
+        sendData(Commands::setNetwork(ip, gw, subnet, mac));
+    }
     void sendSwitch(int input, int type, int output);
     void sendMode(int mode) { sendData(Commands::mode(mode)); }
     void sendDefault() { sendData(Commands::factoryDefault()); }
     void sendInPattern(int input, int pattern) { sendData(Commands::inPattern(input, pattern)); }
-    void sendOutPattern(int output, int pattern) { sendData(Commands::outPattern(output, pattern)); }
+    void sendOutPattern(int output, int pattern)
+    {
+        sendData(Commands::outPattern(output, pattern));
+    }
     void sendBell(bool on) { sendData(Commands::bell(on)); }
     void sendSave(int plan) { sendData(Commands::save(plan)); }
     void sendRecall(int plan) { sendData(Commands::recall(plan)); }
@@ -88,10 +94,16 @@ public:
     void sendGetOsd(int port) { sendData(Commands::getOsd(port)); }
     void sendGetSubtitle() { sendData(Commands::getSubtitle()); }
     void sendGetVolume() { sendData(Commands::getVolume()); }
-    void sendPortResolution(int port, const QString &text) { sendData(Commands::portResolution(port, text)); }
+    void sendPortResolution(int port, const QString &text)
+    {
+        sendData(Commands::portResolution(port, text));
+    }
     void sendAnalogSel(int a, int b) { sendData(Commands::analogSel(a, b)); }
     void sendDhcp(bool on) { sendData(Commands::dhcp(on)); }
-    void sendNoSignal(int a, int b, int c, int d, int e) { sendData(Commands::noSignal(a, b, c, d, e)); }
+    void sendNoSignal(int a, int b, int c, int d, int e)
+    {
+        sendData(Commands::noSignal(a, b, c, d, e));
+    }
     void sendScalerMode(int port, int mode) { sendData(Commands::scalerMode(port, mode)); }
     void sendGetNoinput(int port) { sendData(Commands::getNoinput(port)); }
     void sendGetScaler(int port) { sendData(Commands::getScaler(port)); }
@@ -103,17 +115,26 @@ public:
     void sendInputHdcp(int input, int setting) { sendData(Commands::inputHdcp(input, setting)); }
     void sendAudioMute(int port, bool on) { sendData(Commands::audioMute(port, on)); }
     void sendVir(int layout) { sendData(Commands::vir(layout)); }
-    void sendWindowOpen(int a, int b, int c, int d, int e, int f, int g) { sendData(Commands::windowOpen(a, b, c, d, e, f, g)); }
+    void sendWindowOpen(int a, int b, int c, int d, int e, int f, int g)
+    {
+        sendData(Commands::windowOpen(a, b, c, d, e, f, g));
+    }
     void sendWindowClose(int id) { sendData(Commands::windowClose(id)); }
     void sendWindowCloseAll() { sendData(Commands::windowCloseAll()); }
     void sendWindowMove(int a, int b, int c) { sendData(Commands::windowMove(a, b, c)); }
-    void sendWindowResize(int a, int b, int c, int d, int e) { sendData(Commands::windowResize(a, b, c, d, e)); }
+    void sendWindowResize(int a, int b, int c, int d, int e)
+    {
+        sendData(Commands::windowResize(a, b, c, d, e));
+    }
     void sendWindowLayer(int a, int b) { sendData(Commands::windowLayer(a, b)); }
     void sendRotate(int a, int b) { sendData(Commands::rotate(a, b)); }
     void sendGetRotate() { sendData(Commands::getRotate()); }
     void sendFollowVideo(bool follow) { sendData(Commands::followVideo(follow)); }
     void sendBindInfo() { sendData(Commands::bindInfo()); }
-    void sendBind(int master, const QList<int> &outputs) { sendData(Commands::bind(master, outputs)); }
+    void sendBind(int master, const QList<int> &outputs)
+    {
+        sendData(Commands::bind(master, outputs));
+    }
     void sendUnBind(int output) { sendData(Commands::unBind(output)); }
     void sendBezelX(uint a, uint b, uint c, uint d) { sendData(Commands::bezelX(a, b, c, d)); }
     void sendBezelY(uint a, uint b, uint c, uint d) { sendData(Commands::bezelY(a, b, c, d)); }
@@ -125,7 +146,9 @@ public:
     void openUploadSocket(bool open) { open ? m_upload->open(m_host) : m_upload->close(); }
     bool isUploadConnected() const { return m_upload->isConnected(); }
     void uploadData(const QString &startCommand, const QByteArray &data, const QString &endCommand)
-    { m_upload->upload(startCommand, data, endCommand); }
+    {
+        m_upload->upload(startCommand, data, endCommand);
+    }
     void setUploadCloseCountdown(bool on) { m_upload->setCloseCountdown(on); }
     void sendDone();
     // 6666 unless ZELDESK_UPLOAD_PORT or this says otherwise.
@@ -134,7 +157,9 @@ public:
     // Shows an upload failure (heading, text) and returns when the user has seen it.
     // Without a hook the failure is logged.
     void setUploadFailureHook(std::function<void(const QString &heading, const QString &text)> hook)
-    { m_upload->setFailureHook(std::move(hook)); }
+    {
+        m_upload->setFailureHook(std::move(hook));
+    }
     bool isUploadBusy() const { return m_upload->isBusy(); }
     int uploadQueueSize() const { return m_upload->queueSize(); }
 
@@ -223,17 +248,17 @@ private:
     quint16 m_port = 0;
     QMutex m_recordLock;
     QMutex m_rawLock;
-    QWaitCondition m_dataArrived; // receiveDataSlot -> worker
-    QWaitCondition m_drained;     // worker -> waitUntilDrained
-    quint64 m_appends = 0;        // reads appended so far, under the record lock
-    quint64 m_appendsDone = 0;    // reads whose records a completed pass has handled
+    QWaitCondition m_dataArrived;      // receiveDataSlot -> worker
+    QWaitCondition m_drained;          // worker -> waitUntilDrained
+    quint64 m_appends = 0;             // reads appended so far, under the record lock
+    quint64 m_appendsDone = 0;         // reads whose records a completed pass has handled
     QVector<QByteArray> m_passRecords; // worker only
     QMutex m_outboxLock;
     std::deque<Emission> m_outbox; // worker -> this thread, in order
     bool m_deliveryPosted = false; // under the outbox lock
     QTimer *m_reconnectTimer = nullptr;
-    bool m_stop = false;          // under the record lock
-    const bool m_synchronous;     // no worker: passes run in receiveDataSlot
+    bool m_stop = false;      // under the record lock
+    const bool m_synchronous; // no worker: passes run in receiveDataSlot
     bool m_reconnect = true;
     std::atomic<quint64> m_recordsParsed{0};
     std::atomic<quint64> m_recordsFailed{0};

@@ -32,6 +32,9 @@ struct Range
     const Entry *begin() const { return RecordSignals::begin(); }
     const Entry *end() const { return RecordSignals::end(); }
 };
-inline Range all() { return {}; }
+inline Range all()
+{
+    return {};
+}
 
 } // namespace RecordSignals

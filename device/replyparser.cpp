@@ -23,7 +23,8 @@ const char *search(const char *from, size_t size, std::string_view needle)
         return at == std::string_view::npos ? nullptr : from + at;
     }
     const std::string_view rest = needle.substr(1);
-    for (size_t at = text.find(rest, 1); at != std::string_view::npos; at = text.find(rest, at + 1)) {
+    for (size_t at = text.find(rest, 1); at != std::string_view::npos;
+         at = text.find(rest, at + 1)) {
         if (text[at - 1] == '"')
             return from + at - 1;
     }
@@ -47,7 +48,8 @@ int findLast(const QByteArray &bytes, std::string_view needle, int from)
 {
     if (from < 0)
         return -1;
-    const size_t at = std::string_view(bytes.constData(), size_t(bytes.size())).rfind(needle, size_t(from));
+    const size_t at =
+        std::string_view(bytes.constData(), size_t(bytes.size())).rfind(needle, size_t(from));
     return at == std::string_view::npos ? -1 : int(at);
 }
 
@@ -208,19 +210,32 @@ QVector<RecordKind> classify(const QByteArray &r)
 const char *logLine(RecordKind kind)
 {
     switch (kind) {
-    case RecordKind::Version: return "******-receive version-******";
-    case RecordKind::VideoAudioIRMap: return "******-receive status normal-******";
-    case RecordKind::WindowStatus: return "******-receive status 0409-******";
-    case RecordKind::InputChannelState: return "******-receive inputInfo-******";
-    case RecordKind::NetWorkImforamtion: return "******-receive netInfo-******";
-    case RecordKind::InOutChannelResolutionMap: return "******-receive Resolution-******";
-    case RecordKind::OutputInfo: return "******-receive outputinfo-******";
-    case RecordKind::BindInfo: return "******-receive bindinfo-******";
-    case RecordKind::VolumnImformation: return "******-receive Get_Volume-******";
-    case RecordKind::TitleImf: return "******-receive Get_OSD Get_Subtitle-******";
-    case RecordKind::RotateAngle: return "******-receive Get_Rotate-******";
-    case RecordKind::HDCPInfo: return "******-receive hdcpinfo-******";
-    case RecordKind::ChangedByOthers: return "******-receive changed by others-******";
+    case RecordKind::Version:
+        return "******-receive version-******";
+    case RecordKind::VideoAudioIRMap:
+        return "******-receive status normal-******";
+    case RecordKind::WindowStatus:
+        return "******-receive status 0409-******";
+    case RecordKind::InputChannelState:
+        return "******-receive inputInfo-******";
+    case RecordKind::NetWorkImforamtion:
+        return "******-receive netInfo-******";
+    case RecordKind::InOutChannelResolutionMap:
+        return "******-receive Resolution-******";
+    case RecordKind::OutputInfo:
+        return "******-receive outputinfo-******";
+    case RecordKind::BindInfo:
+        return "******-receive bindinfo-******";
+    case RecordKind::VolumnImformation:
+        return "******-receive Get_Volume-******";
+    case RecordKind::TitleImf:
+        return "******-receive Get_OSD Get_Subtitle-******";
+    case RecordKind::RotateAngle:
+        return "******-receive Get_Rotate-******";
+    case RecordKind::HDCPInfo:
+        return "******-receive hdcpinfo-******";
+    case RecordKind::ChangedByOthers:
+        return "******-receive changed by others-******";
     }
     return "";
 }
@@ -253,7 +268,7 @@ bool repeatsKeyBesideArray(const QByteArray &json)
     if (text.find('[') == std::string_view::npos)
         return false;
     QVarLengthArray<std::string_view, 32> keys; // keys of the open objects, innermost last
-    QVarLengthArray<int, 8> open;                // where each open container's keys start; -1 for arrays
+    QVarLengthArray<int, 8> open; // where each open container's keys start; -1 for arrays
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '{') {
@@ -278,8 +293,8 @@ bool repeatsKeyBesideArray(const QByteArray &json)
             const std::string_view name = text.substr(i + 1, end - i - 1);
             i = end;
             size_t next = end + 1;
-            while (next < text.size() && (text[next] == ' ' || text[next] == '\t' || text[next] == '\r'
-                                          || text[next] == '\n'))
+            while (next < text.size() && (text[next] == ' ' || text[next] == '\t' ||
+                                          text[next] == '\r' || text[next] == '\n'))
                 ++next;
             if (next >= text.size() || text[next] != ':' || open.isEmpty() || open.last() < 0)
                 continue;

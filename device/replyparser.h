@@ -72,9 +72,9 @@ private:
     void compact();
 
     QByteArray m_data;
-    int m_pos = 0;          // start of unconsumed bytes
-    int m_braceFrom = 0;    // no "}" before this offset after the current "{"
-    int m_openFrom = 0;     // no "{" before this offset
+    int m_pos = 0;       // start of unconsumed bytes
+    int m_braceFrom = 0; // no "}" before this offset after the current "{"
+    int m_openFrom = 0;  // no "{" before this offset
 };
 
 } // namespace ReplyParser

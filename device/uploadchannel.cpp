@@ -37,8 +37,9 @@ UploadChannel::UploadChannel(QObject *parent)
     , m_port(defaultPort())
 {
     m_socket = new QTcpSocket;
-    connect(m_socket, &QTcpSocket::stateChanged, this,
-            [this](QAbstractSocket::SocketState state) { stateChanged(state); });
+    connect(m_socket, &QTcpSocket::stateChanged, this, [this](QAbstractSocket::SocketState state) {
+        stateChanged(state);
+    });
     connect(m_socket, &QTcpSocket::readyRead, this, [this] { handleAnswer(m_socket->readAll()); });
 
     m_connectTimer = new QTimer(this);
@@ -200,14 +201,16 @@ void UploadChannel::writeCommand(const QString &command)
     qCDebug(lcLink).noquote() << "sendData" << command;
 }
 
-void UploadChannel::upload(const QString &startCommand, const QByteArray &data,
+void UploadChannel::upload(const QString &startCommand,
+                           const QByteArray &data,
                            const QString &endCommand)
 {
     if (!isConnected()) {
         m_socket->abort();
         if (m_failureHook)
-            m_failureHook(linkText(QT_TRANSLATE_NOOP("MessageDistance", "NetWork Error")),
-                          linkText(QT_TRANSLATE_NOOP("MessageDistance", "传输文件端口连接发生错误！")));
+            m_failureHook(
+                linkText(QT_TRANSLATE_NOOP("MessageDistance", "NetWork Error")),
+                linkText(QT_TRANSLATE_NOOP("MessageDistance", "传输文件端口连接发生错误！")));
         else
             qCWarning(lcLink) << "upload: file transfer port is not connected";
         m_queue.clear();
@@ -260,7 +263,8 @@ void UploadChannel::handleAnswer(const QByteArray &answer)
 
     if (m_awaitingAck) {
         if (!text.contains(QLatin1String("<ACK_1>\r\n"))) {
-            fail(linkText(QT_TRANSLATE_NOOP("MessageDistance", "传输文件过程网络发生错误！请重新上传")));
+            fail(linkText(
+                QT_TRANSLATE_NOOP("MessageDistance", "传输文件过程网络发生错误！请重新上传")));
             return;
         }
         m_awaitingAck = false;

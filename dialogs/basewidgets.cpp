@@ -18,11 +18,14 @@ void CheckPushButton::paintEvent(QPaintEvent *)
     const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const QColor accent("#338c56");
     painter.setPen(QPen(isChecked() ? accent : QColor("#cfd8d4"), 1));
-    painter.setBrush(isChecked() ? accent : (underMouse() ? QColor("#eef1f0") : QColor(Qt::transparent)));
+    painter.setBrush(isChecked() ? accent
+                                 : (underMouse() ? QColor("#eef1f0") : QColor(Qt::transparent)));
     painter.drawRoundedRect(box, 4, 4);
     if (!icon().isNull()) {
         const QSize size = iconSize();
-        icon().paint(&painter, QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size));
+        icon().paint(
+            &painter,
+            QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size));
         return;
     }
     painter.setPen(isChecked() ? Qt::white : QColor("#2c3e50"));

@@ -56,7 +56,8 @@ CDlgnosignaloutput::CDlgnosignaloutput(QWidget *parent)
     const int last = Patterns.size() - 1;
     grid->addWidget(m_palette, last / 2, last % 2, Qt::AlignRight | Qt::AlignVCenter);
 
-    const PatternButtons::OkCancel pair = PatternButtons::layOutBody(body, grid, tr("Cancel"), tr("OK"));
+    const PatternButtons::OkCancel pair =
+        PatternButtons::layOutBody(body, grid, tr("Cancel"), tr("OK"));
     QPushButton *cancel = pair.cancel;
     QPushButton *ok = pair.ok;
     const QSize size(380, 292);
@@ -65,9 +66,14 @@ CDlgnosignaloutput::CDlgnosignaloutput(QWidget *parent)
 
     for (QAbstractButton *b : m_modes->buttons()) {
         const int mode = m_modes->id(b);
-        connect(b, &QAbstractButton::clicked, this, [this, mode](bool checked) { patternClicked(mode, checked); });
+        connect(b, &QAbstractButton::clicked, this, [this, mode](bool checked) {
+            patternClicked(mode, checked);
+        });
     }
-    connect(m_palette, &QToolButton::clicked, this, &CDlgnosignaloutput::on_toolButton_ColorPalette_clicked);
+    connect(m_palette,
+            &QToolButton::clicked,
+            this,
+            &CDlgnosignaloutput::on_toolButton_ColorPalette_clicked);
     connect(cancel, &QPushButton::clicked, this, &CDlgnosignaloutput::on_pushButton_clicked);
     connect(ok, &QPushButton::clicked, this, &CDlgnosignaloutput::on_pushButton_2_clicked);
     m_pickColour = [](const QColor &initial, QWidget *owner) {
@@ -103,7 +109,8 @@ void CDlgnosignaloutput::on_toolButton_ColorPalette_clicked()
     const QColor chosen = m_pickColour ? m_pickColour(m_colour, this) : QColor();
     if (!chosen.isValid())
         return;
-    MessageDistance::instance()->sendNoSignal(m_port, SolidColour, chosen.red(), chosen.green(), chosen.blue());
+    MessageDistance::instance()->sendNoSignal(
+        m_port, SolidColour, chosen.red(), chosen.green(), chosen.blue());
     showColour(chosen);
 }
 

@@ -17,7 +17,9 @@ namespace {
 const QVector<PatternButtons::Entry> Modes = {
     {0, "radioButton_full", QT_TRANSLATE_NOOP("PatternButtons", "Squeeze into Frame (distortion)")},
     {2, "radioButton_black", QT_TRANSLATE_NOOP("PatternButtons", "Correct aspect ratio (no crop)")},
-    {3, "radioButton_tailor", QT_TRANSLATE_NOOP("PatternButtons", "Correct aspect ratio (with crop)")},
+    {3,
+     "radioButton_tailor",
+     QT_TRANSLATE_NOOP("PatternButtons", "Correct aspect ratio (with crop)")},
 };
 
 } // namespace
@@ -35,7 +37,8 @@ CDlgScalingmode::CDlgScalingmode(QWidget *parent)
     grid->setVerticalSpacing(14);
     m_modes = PatternButtons::add(body, grid, Modes, 1);
 
-    const PatternButtons::OkCancel pair = PatternButtons::layOutBody(body, grid, tr("Cancel"), tr("OK"));
+    const PatternButtons::OkCancel pair =
+        PatternButtons::layOutBody(body, grid, tr("Cancel"), tr("OK"));
     QPushButton *cancel = pair.cancel;
     QPushButton *ok = pair.ok;
     const QSize size(340, 210);

@@ -41,7 +41,8 @@ QStringList recordsWith(const QString &text, const QString &key)
 bool channelIs(const QString &record, int port)
 {
     bool ok = false;
-    const int channel = valueAfter(record, ChnKey, QStringLiteral(",}")).value_or(QString()).toInt(&ok);
+    const int channel =
+        valueAfter(record, ChnKey, QStringLiteral(",}")).value_or(QString()).toInt(&ok);
     return ok && channel == port;
 }
 
@@ -74,9 +75,10 @@ std::optional<NoSignal> noSignal(const QString &text, int port)
             continue;
         if (setting.mode == 0) {
             // The colour is a bare list running to the record's end.
-            const QStringList parts = valueAfter(record, QStringLiteral("\"Color\":"), QStringLiteral("}"))
-                                          .value_or(QString())
-                                          .split(QLatin1Char(','));
+            const QStringList parts =
+                valueAfter(record, QStringLiteral("\"Color\":"), QStringLiteral("}"))
+                    .value_or(QString())
+                    .split(QLatin1Char(','));
             if (parts.size() == 3) {
                 setting.red = qBound(0, parts.at(0).trimmed().toInt(), 255);
                 setting.green = qBound(0, parts.at(1).trimmed().toInt(), 255);

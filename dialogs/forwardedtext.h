@@ -11,7 +11,7 @@ namespace ForwardedText {
 
 struct NoSignal
 {
-    int mode = 0;   // 0 solid colour, 1..10 a pattern
+    int mode = 0; // 0 solid colour, 1..10 a pattern
     int red = 0;
     int green = 0;
     int blue = 0;

@@ -22,13 +22,15 @@ FramelessDialog::FramelessDialog(QWidget *parent, Kind kind, int shadowBlur)
 
     m_frame = new QFrame(this);
     m_frame->setObjectName(QStringLiteral("frame"));
-    m_frame->setStyleSheet(QStringLiteral(
-        "QFrame#frame{background:#ffffff;border-radius:6px;}"
-        "QFrame#titleBar{background:#338c56;border-top-left-radius:6px;border-top-right-radius:6px;}"
-        "QLabel#lb_title{color:#ffffff;font-weight:bold;font-size:14px;}"
-        "QPushButton#btn_close,QPushButton#btnClose{border:none;color:#ffffff;font-size:16px;background:transparent;}"
-        "QPushButton#btn_close:hover,QPushButton#btnClose:hover{background:#2a7447;}"
-        "QLabel{color:#2c3e50;font-size:13px;}"));
+    m_frame->setStyleSheet(
+        QStringLiteral("QFrame#frame{background:#ffffff;border-radius:6px;}"
+                       "QFrame#titleBar{background:#338c56;border-top-left-radius:6px;border-top-"
+                       "right-radius:6px;}"
+                       "QLabel#lb_title{color:#ffffff;font-weight:bold;font-size:14px;}"
+                       "QPushButton#btn_close,QPushButton#btnClose{border:none;color:#ffffff;font-"
+                       "size:16px;background:transparent;}"
+                       "QPushButton#btn_close:hover,QPushButton#btnClose:hover{background:#2a7447;}"
+                       "QLabel{color:#2c3e50;font-size:13px;}"));
     auto *shadow = new QGraphicsDropShadowEffect(m_frame);
     shadow->setOffset(0, 0);
     shadow->setColor(QColor(19, 106, 103));
@@ -86,12 +88,14 @@ void FramelessDialog::mouseReleaseEvent(QMouseEvent *event)
 namespace DialogStyle {
 QString primaryButton()
 {
-    return QStringLiteral("QPushButton{background:#338c56;color:#ffffff;border:none;border-radius:4px;"
-                          "font-size:13px;padding:0 12px;}QPushButton:hover{background:#2a7447;}");
+    return QStringLiteral(
+        "QPushButton{background:#338c56;color:#ffffff;border:none;border-radius:4px;"
+        "font-size:13px;padding:0 12px;}QPushButton:hover{background:#2a7447;}");
 }
 QString secondaryButton()
 {
-    return QStringLiteral("QPushButton{background:#eef1f0;color:#2c3e50;border:1px solid #cfd8d4;"
-                          "border-radius:4px;font-size:13px;padding:0 12px;}QPushButton:hover{background:#e2e8e5;}");
+    return QStringLiteral(
+        "QPushButton{background:#eef1f0;color:#2c3e50;border:1px solid #cfd8d4;"
+        "border-radius:4px;font-size:13px;padding:0 12px;}QPushButton:hover{background:#e2e8e5;}");
 }
 } // namespace DialogStyle

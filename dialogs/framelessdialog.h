@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QDialog>
 #include "windowdrag.h"
+#include <QDialog>
 
 #include <QPoint>
 
@@ -19,7 +19,9 @@ class FramelessDialog : public QDialog
 
 public:
     enum class Kind { Normal, Tool };
-    explicit FramelessDialog(QWidget *parent = nullptr, Kind kind = Kind::Normal, int shadowBlur = 25);
+    explicit FramelessDialog(QWidget *parent = nullptr,
+                             Kind kind = Kind::Normal,
+                             int shadowBlur = 25);
 
     QFrame *frame() const { return m_frame; }
     QFrame *titleBar() const { return m_titleBar; }

@@ -66,8 +66,9 @@ GraphicsTestDialog::GraphicsTestDialog(int port, bool isInput, QWidget *parent)
 
     for (QAbstractButton *b : m_patterns->buttons()) {
         const int pattern = m_patterns->id(b);
-        connect(b, &QAbstractButton::clicked, this,
-                [this, pattern](bool checked) { patternClicked(pattern, checked); });
+        connect(b, &QAbstractButton::clicked, this, [this, pattern](bool checked) {
+            patternClicked(pattern, checked);
+        });
     }
     connect(apply, &QPushButton::clicked, this, &GraphicsTestDialog::on_btnApply_clicked);
 }

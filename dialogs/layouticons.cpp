@@ -19,7 +19,10 @@ QPixmap tinted(const QPixmap &source, const QColor &colour)
     return out;
 }
 
-QPixmap drawnAreas(const QList<QRectF> &fractions, const QSize &size, const QColor &line, const QColor &fill)
+QPixmap drawnAreas(const QList<QRectF> &fractions,
+                   const QSize &size,
+                   const QColor &line,
+                   const QColor &fill)
 {
     QPixmap out(size);
     out.fill(Qt::transparent);
@@ -27,8 +30,10 @@ QPixmap drawnAreas(const QList<QRectF> &fractions, const QSize &size, const QCol
     painter.setRenderHint(QPainter::Antialiasing, false);
     const QRectF whole(1, 1, size.width() - 2, size.height() - 2);
     for (const QRectF &f : fractions) {
-        const QRectF r(whole.x() + f.x() * whole.width(), whole.y() + f.y() * whole.height(),
-                       f.width() * whole.width() - 1, f.height() * whole.height() - 1);
+        const QRectF r(whole.x() + f.x() * whole.width(),
+                       whole.y() + f.y() * whole.height(),
+                       f.width() * whole.width() - 1,
+                       f.height() * whole.height() - 1);
         painter.setPen(QPen(line, 1.5));
         painter.setBrush(fill);
         painter.drawRect(r);
@@ -51,8 +56,10 @@ QIcon areas(const QList<QRectF> &fractions, const QSize &size)
 {
     QIcon icon;
     icon.addPixmap(drawnAreas(fractions, size, QColor(0x33, 0x8c, 0x56), QColor(0xdf, 0xee, 0xe4)),
-                   QIcon::Normal, QIcon::Off);
-    icon.addPixmap(drawnAreas(fractions, size, Qt::white, QColor(0x33, 0x8c, 0x56)), QIcon::Normal, QIcon::On);
+                   QIcon::Normal,
+                   QIcon::Off);
+    icon.addPixmap(
+        drawnAreas(fractions, size, Qt::white, QColor(0x33, 0x8c, 0x56)), QIcon::Normal, QIcon::On);
     return icon;
 }
 

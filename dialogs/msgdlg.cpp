@@ -46,9 +46,10 @@ void MsgDlg::setMessage(const QString &title, const QString &text)
 
 void installUploadFailureDialog()
 {
-    MessageDistance::instance()->setUploadFailureHook([](const QString &heading, const QString &text) {
-        MsgDlg dialog;
-        dialog.setMessage(heading, text);
-        dialog.exec();
-    });
+    MessageDistance::instance()->setUploadFailureHook(
+        [](const QString &heading, const QString &text) {
+            MsgDlg dialog;
+            dialog.setMessage(heading, text);
+            dialog.exec();
+        });
 }

@@ -17,7 +17,10 @@ namespace OutputDialogs {
 
 // Shows the scaling mode dialog of the output (its query already sent).
 template<typename Source>
-int showScalingMode(QWidget *parent, int output, Source *forwarder, void (Source::*forwarded)(QString),
+int showScalingMode(QWidget *parent,
+                    int output,
+                    Source *forwarder,
+                    void (Source::*forwarded)(QString),
                     const DialogRunner &runner = DialogRunner())
 {
     CDlgScalingmode dialog(parent);
@@ -28,7 +31,10 @@ int showScalingMode(QWidget *parent, int output, Source *forwarder, void (Source
 
 // Asks the device for the output's scaling mode, then shows the dialog.
 template<typename Source>
-int openScalingMode(QWidget *parent, int output, Source *forwarder, void (Source::*forwarded)(QString),
+int openScalingMode(QWidget *parent,
+                    int output,
+                    Source *forwarder,
+                    void (Source::*forwarded)(QString),
                     const DialogRunner &runner = DialogRunner())
 {
     MessageDistance::instance()->sendGetScaler(output);
@@ -38,8 +44,12 @@ int openScalingMode(QWidget *parent, int output, Source *forwarder, void (Source
 // Shows the no-signal output dialog of the output (its query already sent), titled with
 // `portLabel` when given.
 template<typename Source>
-int showNoSignal(QWidget *parent, int output, Source *forwarder, void (Source::*forwarded)(QString),
-                 const DialogRunner &runner = DialogRunner(), const QString &portLabel = QString())
+int showNoSignal(QWidget *parent,
+                 int output,
+                 Source *forwarder,
+                 void (Source::*forwarded)(QString),
+                 const DialogRunner &runner = DialogRunner(),
+                 const QString &portLabel = QString())
 {
     CDlgnosignaloutput dialog(parent);
     dialog.setPort(output);
@@ -51,15 +61,22 @@ int showNoSignal(QWidget *parent, int output, Source *forwarder, void (Source::*
 
 // Asks the device for the output's no-signal setting, then shows the dialog.
 template<typename Source>
-int openNoSignal(QWidget *parent, int output, Source *forwarder, void (Source::*forwarded)(QString),
-                 const DialogRunner &runner = DialogRunner(), const QString &portLabel = QString())
+int openNoSignal(QWidget *parent,
+                 int output,
+                 Source *forwarder,
+                 void (Source::*forwarded)(QString),
+                 const DialogRunner &runner = DialogRunner(),
+                 const QString &portLabel = QString())
 {
     MessageDistance::instance()->sendGetNoinput(output);
     return showNoSignal(parent, output, forwarder, forwarded, runner, portLabel);
 }
 
 // The test pattern dialog of an input or an output.
-inline int openGraphicsTest(QWidget *parent, int port, bool isInput, const DialogRunner &runner = DialogRunner())
+inline int openGraphicsTest(QWidget *parent,
+                            int port,
+                            bool isInput,
+                            const DialogRunner &runner = DialogRunner())
 {
     GraphicsTestDialog dialog(port, isInput, parent);
     dialog.setTitle(isInput ? QCoreApplication::translate("OutputDialogs", "Input Graphics test")

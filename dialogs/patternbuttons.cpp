@@ -19,7 +19,8 @@ QButtonGroup *add(QWidget *owner, QGridLayout *grid, const QVector<Entry> &entri
     group->setExclusive(true);
     for (int i = 0; i < entries.size(); ++i) {
         const Entry &e = entries.at(i);
-        auto *button = new QRadioButton(QCoreApplication::translate("PatternButtons", e.text), owner);
+        auto *button =
+            new QRadioButton(QCoreApplication::translate("PatternButtons", e.text), owner);
         button->setObjectName(QLatin1String(e.objectName));
         button->setCursor(Qt::PointingHandCursor);
         group->addButton(button, e.code);
@@ -44,11 +45,13 @@ QString style()
         "QRadioButton::indicator{width:14px;height:14px;border-radius:8px;border:2px solid #9fb3a8;"
         "background:#ffffff;}"
         "QRadioButton::indicator:hover{border-color:#338c56;}"
-        "QRadioButton::indicator:checked{border:2px solid #338c56;background:qradialgradient(cx:0.5,"
+        "QRadioButton::indicator:checked{border:2px solid "
+        "#338c56;background:qradialgradient(cx:0.5,"
         "cy:0.5,radius:0.5,fx:0.5,fy:0.5,stop:0 #338c56,stop:0.55 #338c56,stop:0.6 #ffffff);}");
 }
 
-OkCancel layOutBody(QWidget *body, QGridLayout *grid, const QString &cancelText, const QString &okText)
+OkCancel
+layOutBody(QWidget *body, QGridLayout *grid, const QString &cancelText, const QString &okText)
 {
     auto *cancel = new QPushButton(cancelText, body);
     cancel->setObjectName(QStringLiteral("pushButton"));

@@ -35,6 +35,7 @@ struct OkCancel
 
 // Lays out `body`: the buttons' `grid`, then Cancel and OK at the bottom right. The
 // texts come translated from the dialog.
-OkCancel layOutBody(QWidget *body, QGridLayout *grid, const QString &cancelText, const QString &okText);
+OkCancel
+layOutBody(QWidget *body, QGridLayout *grid, const QString &cancelText, const QString &okText);
 
 } // namespace PatternButtons

@@ -17,8 +17,9 @@ RenameDialog::RenameDialog(const QString &oldName, QWidget *parent)
     setFrameSize(QSize(320, 160));
     m_edit = ui.RenameLineedit;
     m_edit->setText(oldName);
-    m_edit->setStyleSheet(QStringLiteral("QLineEdit{border:1px solid #cfd8d4;border-radius:4px;padding:0 6px;"
-                                         "color:#2c3e50;font-size:13px;}QLineEdit:focus{border-color:#338c56;}"));
+    m_edit->setStyleSheet(
+        QStringLiteral("QLineEdit{border:1px solid #cfd8d4;border-radius:4px;padding:0 6px;"
+                       "color:#2c3e50;font-size:13px;}QLineEdit:focus{border-color:#338c56;}"));
     QPushButton *ok = ui.btnOk;
     ok->setStyleSheet(DialogStyle::primaryButton());
     QPushButton *cancel = ui.btnCancel;

@@ -25,8 +25,9 @@ SvgCheckBox::SvgCheckBox(QWidget *parent)
     : QCheckBox(parent)
     , m_font(QStringLiteral("Microsoft YaHei"), 8)
 {
-    connect(this, &QCheckBox::stateChanged, this,
-            [this](int state) { setImage(state == Qt::Checked ? m_on : m_off); });
+    connect(this, &QCheckBox::stateChanged, this, [this](int state) {
+        setImage(state == Qt::Checked ? m_on : m_off);
+    });
 }
 
 void SvgCheckBox::setImages(const QString &on, const QString &off)
@@ -77,9 +78,11 @@ void SvgCheckBox::paintEvent(QPaintEvent *)
     QSize size = m_iconSizeSet ? m_iconSize : renderer.defaultSize();
     if (size.height() > height())
         size.scale(size.width(), height(), Qt::KeepAspectRatio);
-    renderer.render(&painter, QRectF(m_imageX, (height() - size.height()) / 2.0, size.width(), size.height()));
+    renderer.render(
+        &painter, QRectF(m_imageX, (height() - size.height()) / 2.0, size.width(), size.height()));
     painter.setFont(m_font);
     painter.setPen(QColor("#2c3e50"));
     const int textX = m_textX > 0 ? m_textX : m_imageX + size.width() + 6;
-    painter.drawText(QRect(textX, 0, width() - textX, height()), Qt::AlignLeft | Qt::AlignVCenter, m_text);
+    painter.drawText(
+        QRect(textX, 0, width() - textX, height()), Qt::AlignLeft | Qt::AlignVCenter, m_text);
 }

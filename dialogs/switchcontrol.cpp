@@ -72,7 +72,8 @@ void SwitchControl::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    const QColor track = !isEnabled() ? m_disabledColor : (m_checked ? m_checkedColor : m_background);
+    const QColor track =
+        !isEnabled() ? m_disabledColor : (m_checked ? m_checkedColor : m_background);
     painter.setBrush(track);
     painter.setOpacity(m_checked || !isEnabled() ? 1.0 : 0.35);
     const QRectF trackRect(m_margin, m_margin, width() - 2 * m_margin, height() - 2 * m_margin);

@@ -28,7 +28,8 @@ VolumnSettingDialog::VolumnSettingDialog(int port, QWidget *parent)
     m_slider->setStyleSheet(QStringLiteral(
         "QSlider::groove:horizontal{height:6px;background:#dfe6e2;border-radius:3px;}"
         "QSlider::sub-page:horizontal{background:#338c56;border-radius:3px;}"
-        "QSlider::handle:horizontal{background:#ffffff;border:2px solid #338c56;width:14px;margin:-6px 0;"
+        "QSlider::handle:horizontal{background:#ffffff;border:2px solid "
+        "#338c56;width:14px;margin:-6px 0;"
         "border-radius:9px;}"));
     m_value = ui.volumnLabel;
     QPushButton *apply = ui.btnApply;
@@ -39,14 +40,19 @@ VolumnSettingDialog::VolumnSettingDialog(int port, QWidget *parent)
         m_value->setText(QString::number(m_slider->value()));
         MessageDistance::instance()->sendVolume(m_port, m_slider->value());
     });
-    connect(m_slider, &QSlider::valueChanged, this, [this](int value) { m_value->setText(QString::number(value)); });
+    connect(m_slider, &QSlider::valueChanged, this, [this](int value) {
+        m_value->setText(QString::number(value));
+    });
     connect(m_mute, &QPushButton::clicked, this, [this] {
         MessageDistance::instance()->sendAudioMute(m_port, !m_muted);
         showMuted(!m_muted);
     });
     connect(apply, &QPushButton::clicked, this, &QDialog::accept);
     // Another client may change the volume while the dialog is open.
-    connect(SigManager::instance(), &SigManager::Sig_UpdateVolumes, this, &VolumnSettingDialog::refresh);
+    connect(SigManager::instance(),
+            &SigManager::Sig_UpdateVolumes,
+            this,
+            &VolumnSettingDialog::refresh);
     refresh();
     // The store holds a volume only after a record or a notice brought one; ask, and the
     // answer shows through Sig_UpdateVolumes.
@@ -67,5 +73,6 @@ void VolumnSettingDialog::refresh()
 void VolumnSettingDialog::showMuted(bool muted)
 {
     m_muted = muted;
-    m_mute->setIcon(QIcon(muted ? QStringLiteral(":/Images/vol_mute.png") : QStringLiteral(":/Images/vol_unmute.png")));
+    m_mute->setIcon(QIcon(muted ? QStringLiteral(":/Images/vol_mute.png")
+                                : QStringLiteral(":/Images/vol_unmute.png")));
 }

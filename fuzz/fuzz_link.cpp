@@ -15,7 +15,9 @@ quint64 s_recordSignals = 0;
 
 void countRecordSignals(MessageDistance *link)
 {
-    const auto count = [](QJsonObject) { ++s_recordSignals; };
+    const auto count = [](QJsonObject) {
+        ++s_recordSignals;
+    };
     const auto direct = Qt::DirectConnection;
     for (const RecordSignals::Entry &entry : RecordSignals::all())
         QObject::connect(link, entry.signal, link, count, direct);

@@ -10,14 +10,29 @@ void apply(const ChangeNotice::Change &c, DeviceState *state)
 {
     using ChangeNotice::Kind;
     switch (c.kind) {
-    case Kind::SpliceMode: state->setSpliceMode(c.value); break;
-    case Kind::Audio: state->setAudioRouting(c.port, c.value); break;
-    case Kind::Infrared: state->setIrRouting(c.port, c.value); break;
-    case Kind::Video: state->setVideoRouting(c.port, c.value); break;
-    case Kind::Splitter: state->setSplitterRouting(c.port, c.value); break;
-    case Kind::Link: state->setOutputLinked(c.port, c.flag); break;
-    case Kind::InputPresence: state->setInputPresent(c.port, c.flag); break;
-    case Kind::Unbind: break;
+    case Kind::SpliceMode:
+        state->setSpliceMode(c.value);
+        break;
+    case Kind::Audio:
+        state->setAudioRouting(c.port, c.value);
+        break;
+    case Kind::Infrared:
+        state->setIrRouting(c.port, c.value);
+        break;
+    case Kind::Video:
+        state->setVideoRouting(c.port, c.value);
+        break;
+    case Kind::Splitter:
+        state->setSplitterRouting(c.port, c.value);
+        break;
+    case Kind::Link:
+        state->setOutputLinked(c.port, c.flag);
+        break;
+    case Kind::InputPresence:
+        state->setInputPresent(c.port, c.flag);
+        break;
+    case Kind::Unbind:
+        break;
     case Kind::Bind:
         if (c.outputs.size() < 2)
             FuzzSupport::fail("a bind change with fewer than two outputs");
@@ -26,13 +41,27 @@ void apply(const ChangeNotice::Change &c, DeviceState *state)
                 FuzzSupport::fail("a bind change names an output twice or out of range");
         }
         break;
-    case Kind::OutputResolution: state->setOutputResolutions(c.port, c.text); break;
-    case Kind::Frozen: state->setOutputFrozen(c.port, c.flag); break;
-    case Kind::OutputLock: state->setOutputLocked(c.port, c.flag); break;
-    case Kind::InputHdcp: state->setInputHdcp(c.port, c.value); break;
-    case Kind::Volume: state->setVolume(c.port, c.value); break;
-    case Kind::Mute: state->setAudioMuted(c.port, c.flag ? 1 : 0); break;
-    case Kind::ScalingMode: state->setScalingMode(c.port, c.value); break;
+    case Kind::OutputResolution:
+        state->setOutputResolutions(c.port, c.text);
+        break;
+    case Kind::Frozen:
+        state->setOutputFrozen(c.port, c.flag);
+        break;
+    case Kind::OutputLock:
+        state->setOutputLocked(c.port, c.flag);
+        break;
+    case Kind::InputHdcp:
+        state->setInputHdcp(c.port, c.value);
+        break;
+    case Kind::Volume:
+        state->setVolume(c.port, c.value);
+        break;
+    case Kind::Mute:
+        state->setAudioMuted(c.port, c.flag ? 1 : 0);
+        break;
+    case Kind::ScalingMode:
+        state->setScalingMode(c.port, c.value);
+        break;
     }
 }
 

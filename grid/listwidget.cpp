@@ -50,9 +50,8 @@ void ListWidget::rebuild(const QMap<int, QString> &audioNames, const QMap<int, Q
     for (int kind = 0; kind < 2; ++kind) {
         for (int n = 1; n <= 8; ++n) {
             const QString stored = (kind == 0 ? audioNames : inputNames).value(n);
-            const QString name = !stored.isEmpty()
-                    ? stored
-                    : (kind == 0 ? tr("Audio %1") : tr("Input %1")).arg(n);
+            const QString name =
+                !stored.isEmpty() ? stored : (kind == 0 ? tr("Audio %1") : tr("Input %1")).arg(n);
             auto *item = new QListWidgetItem(QStringLiteral(" [%1] %2").arg(n).arg(name));
             item->setData(PortRole, QString::number(n));
             item->setData(NameRole, name);

@@ -19,7 +19,8 @@ QString PortNameLabel::elided(const QString &text, const QFontMetrics &metrics, 
         return metrics.elidedText(text, Qt::ElideRight, width);
     const QString number = m.captured(0);
     const int rest = width - metrics.horizontalAdvance(number);
-    const QString name = rest > 0 ? metrics.elidedText(text.mid(number.size()), Qt::ElideRight, rest) : QString();
+    const QString name =
+        rest > 0 ? metrics.elidedText(text.mid(number.size()), Qt::ElideRight, rest) : QString();
     return name.isEmpty() ? number.trimmed() : number + name;
 }
 
@@ -32,7 +33,8 @@ QSize PortNameLabel::minimumSizeHint() const
 {
     // The whole text must not widen the cell; the number alone is the least it needs.
     const QSize whole = QLabel::minimumSizeHint();
-    return QSize(qMin(whole.width(), fontMetrics().horizontalAdvance(QStringLiteral("[00]"))), whole.height());
+    return QSize(qMin(whole.width(), fontMetrics().horizontalAdvance(QStringLiteral("[00]"))),
+                 whole.height());
 }
 
 void PortNameLabel::paintEvent(QPaintEvent *event)

@@ -3,8 +3,8 @@
 #include "portnamelabel.h"
 
 #include <QEvent>
-#include <QHash>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QIcon>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -29,12 +29,12 @@ void showIcon(QLabel *label, const QString &path)
 }
 
 const char *const cellStyle =
-        "QWidget#outportWidget{background:%1;border:%5px solid rgba(51,140,86,128);border-top:none;} "
-        "QWidget#outportWidget:disabled { background:rgb(159,159,159); } "
-        "QLabel#OutputName{color:%2;font-family:\"Microsoft YaHei\";font-weight:bold;} "
-        "QWidget#widget_2{ background:%3;border:%5px solid rgba(51,140,86,128);border-bottom:none;} "
-        "QWidget#widget_2:disabled { background:rgb(221,222,219); } "
-        "QLabel#InputName{color:%4;font-family:\"Microsoft YaHei\";font-weight:bold;}";
+    "QWidget#outportWidget{background:%1;border:%5px solid rgba(51,140,86,128);border-top:none;} "
+    "QWidget#outportWidget:disabled { background:rgb(159,159,159); } "
+    "QLabel#OutputName{color:%2;font-family:\"Microsoft YaHei\";font-weight:bold;} "
+    "QWidget#widget_2{ background:%3;border:%5px solid rgba(51,140,86,128);border-bottom:none;} "
+    "QWidget#widget_2:disabled { background:rgb(221,222,219); } "
+    "QLabel#InputName{color:%4;font-family:\"Microsoft YaHei\";font-weight:bold;}";
 
 } // namespace
 
@@ -93,20 +93,36 @@ TableItemWidget::TableItemWidget(QWidget *parent)
     setFrozen(false);
     setHdmiLink(false);
     setMuted(false);
-    applyColours(QStringLiteral("rgb(240,241,236)"), QStringLiteral("#2c3e50"),
-                 QStringLiteral("rgb(239,239,239)"), QStringLiteral("#2c3e50"), 1);
+    applyColours(QStringLiteral("rgb(240,241,236)"),
+                 QStringLiteral("#2c3e50"),
+                 QStringLiteral("rgb(239,239,239)"),
+                 QStringLiteral("#2c3e50"),
+                 1);
 }
 
-void TableItemWidget::setOutputText(const QString &text) { m_outputName->setText(text); }
-void TableItemWidget::setInputText(const QString &text) { m_inputName->setText(text); }
-QString TableItemWidget::outputText() const { return m_outputName->text(); }
-QString TableItemWidget::inputText() const { return m_inputName->text(); }
+void TableItemWidget::setOutputText(const QString &text)
+{
+    m_outputName->setText(text);
+}
+void TableItemWidget::setInputText(const QString &text)
+{
+    m_inputName->setText(text);
+}
+QString TableItemWidget::outputText() const
+{
+    return m_outputName->text();
+}
+QString TableItemWidget::inputText() const
+{
+    return m_inputName->text();
+}
 
 void TableItemWidget::setFrozen(bool frozen)
 {
     m_frozen = frozen;
-    showIcon(m_pauseIcon, frozen ? QStringLiteral(":/Images/pause_2c3e50.svg")
-                                 : QStringLiteral(":/Images/play_4caf50.svg"));
+    showIcon(m_pauseIcon,
+             frozen ? QStringLiteral(":/Images/pause_2c3e50.svg")
+                    : QStringLiteral(":/Images/play_4caf50.svg"));
     m_pauseIcon->setToolTip(frozen ? tr("Frozen: click to play the picture again")
                                    : tr("Playing: click to freeze the picture"));
 }
@@ -114,16 +130,18 @@ void TableItemWidget::setFrozen(bool frozen)
 void TableItemWidget::setHdmiLink(bool link)
 {
     m_hdmiLink = link;
-    showIcon(m_hdmiIcon, link ? QStringLiteral(":/Images/hdmi_4caf50.svg")
-                              : QStringLiteral(":/Images/hdmi_2c3e50.svg"));
+    showIcon(m_hdmiIcon,
+             link ? QStringLiteral(":/Images/hdmi_4caf50.svg")
+                  : QStringLiteral(":/Images/hdmi_2c3e50.svg"));
     m_hdmiIcon->setToolTip(link ? tr("A display is connected") : tr("No display connected"));
 }
 
 void TableItemWidget::setMuted(bool muted)
 {
     m_muted = muted;
-    showIcon(m_muteIcon, muted ? QStringLiteral(":/Images/mute_2c3e50.svg")
-                               : QStringLiteral(":/Images/unmute_4caf50.svg"));
+    showIcon(m_muteIcon,
+             muted ? QStringLiteral(":/Images/mute_2c3e50.svg")
+                   : QStringLiteral(":/Images/unmute_4caf50.svg"));
     m_muteIcon->setToolTip(muted ? tr("Muted: click to show the picture again")
                                  : tr("Click to mute the picture"));
 }
@@ -151,16 +169,24 @@ void TableItemWidget::setIconsVisible(bool visible)
         l->setVisible(visible);
 }
 
-void TableItemWidget::setPauseAllowed(bool allowed) { m_pauseIcon->setEnabled(allowed); }
-void TableItemWidget::setMuteAllowed(bool allowed) { m_muteIcon->setEnabled(allowed); }
+void TableItemWidget::setPauseAllowed(bool allowed)
+{
+    m_pauseIcon->setEnabled(allowed);
+}
+void TableItemWidget::setMuteAllowed(bool allowed)
+{
+    m_muteIcon->setEnabled(allowed);
+}
 
-void TableItemWidget::applyColours(const QString &outputBackground, const QString &outputText,
-                                   const QString &inputBackground, const QString &inputText,
+void TableItemWidget::applyColours(const QString &outputBackground,
+                                   const QString &outputText,
+                                   const QString &inputBackground,
+                                   const QString &inputText,
                                    int border)
 {
     setStyleSheet(QString::fromLatin1(cellStyle)
-                          .arg(outputBackground, outputText, inputBackground, inputText)
-                          .arg(border));
+                      .arg(outputBackground, outputText, inputBackground, inputText)
+                      .arg(border));
 }
 
 bool TableItemWidget::eventFilter(QObject *watched, QEvent *event)

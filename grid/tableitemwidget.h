@@ -37,8 +37,11 @@ public:
     void setIconsVisible(bool visible);
     bool iconsVisible() const { return m_iconsVisible; }
     void setMuteAllowed(bool allowed);
-    void applyColours(const QString &outputBackground, const QString &outputText,
-                      const QString &inputBackground, const QString &inputText, int border);
+    void applyColours(const QString &outputBackground,
+                      const QString &outputText,
+                      const QString &inputBackground,
+                      const QString &inputText,
+                      int border);
 
 signals:
     void si_click_pause(bool pause);

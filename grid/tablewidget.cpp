@@ -42,7 +42,8 @@ void TableWidget::markSelection()
         auto *mark = new QFrame(viewport());
         mark->setObjectName(QStringLiteral("selectionMark"));
         mark->setAttribute(Qt::WA_TransparentForMouseEvents);
-        mark->setStyleSheet(QStringLiteral("QFrame#selectionMark{border:2px solid #338c56;background:transparent;}"));
+        mark->setStyleSheet(QStringLiteral(
+            "QFrame#selectionMark{border:2px solid #338c56;background:transparent;}"));
         m_selectionMarks << mark;
     }
     for (int i = 0; i < m_selectionMarks.size(); ++i) {
@@ -92,8 +93,9 @@ void TableWidget::markDropTarget(const QPoint &pos, int source)
         return;
     }
     const bool refused = !refusalAt(pos, source).isEmpty();
-    m_dropMarker->setStyleSheet(QStringLiteral("QFrame#dropMarker{border:3px solid %1;background:transparent;}")
-                                    .arg(refused ? QStringLiteral("#d9534f") : QStringLiteral("#338c56")));
+    m_dropMarker->setStyleSheet(
+        QStringLiteral("QFrame#dropMarker{border:3px solid %1;background:transparent;}")
+            .arg(refused ? QStringLiteral("#d9534f") : QStringLiteral("#338c56")));
     m_dropMarker->setGeometry(visualItemRect(it));
     m_dropMarker->show();
     m_dropMarker->raise();
@@ -162,8 +164,9 @@ void TableWidget::connectCell(TableItemWidget *cell, int port)
         }
         emit si_orderToPause(port, on);
     });
-    connect(cell, &TableItemWidget::si_click_lock, this,
-            [this, port](bool on) { emit si_orderToLock(port, on); });
+    connect(cell, &TableItemWidget::si_click_lock, this, [this, port](bool on) {
+        emit si_orderToLock(port, on);
+    });
     connect(cell, &TableItemWidget::si_click_mute, this, [this, cell, port](bool on) {
         if (!m_offlineReason.isEmpty()) {
             cell->setMuted(!on);

@@ -115,15 +115,21 @@ void TableWidgetAudioMix::restyleCells()
             if (!cell)
                 continue;
             const QString &colour = portAt(row, column) == 1 ? m_analogueColour : m_hdmiColour;
-            cell->applyColours(colour, QStringLiteral("#f0f1ec"), QStringLiteral("#efefef"),
-                               QStringLiteral("#9f9f9f"), 0);
+            cell->applyColours(colour,
+                               QStringLiteral("#f0f1ec"),
+                               QStringLiteral("#efefef"),
+                               QStringLiteral("#9f9f9f"),
+                               0);
         }
     }
     const QList<QTableWidgetItem *> selected = selectedItems();
     for (QTableWidgetItem *it : selected) {
         if (auto *cell = qobject_cast<TableItemWidget *>(cellWidget(it->row(), it->column())))
-            cell->applyColours(QStringLiteral("#808080"), QStringLiteral("#f9fafa"),
-                               QStringLiteral("#f0f0f0"), QStringLiteral("#c9caca"), 0);
+            cell->applyColours(QStringLiteral("#808080"),
+                               QStringLiteral("#f9fafa"),
+                               QStringLiteral("#f0f0f0"),
+                               QStringLiteral("#c9caca"),
+                               0);
     }
 }
 

@@ -20,8 +20,8 @@ VideoTableWidget::VideoTableWidget(QWidget *parent)
         "QFrame { border: 2px solid rgba(51,140,86,128); background-color: transparent; }"));
     m_selectionFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_selectionFrame->hide();
-    connect(this, &QTableWidget::itemSelectionChanged, this,
-            &VideoTableWidget::updateSelectionFrame);
+    connect(
+        this, &QTableWidget::itemSelectionChanged, this, &VideoTableWidget::updateSelectionFrame);
     // A rebuild replaces every cell, so the lock and the colours go on again.
     connect(this, &TableWidget::layoutChangedSig, this, [this] {
         applyOutput9Lock();
@@ -40,8 +40,8 @@ void VideoTableWidget::rebuildForSpliceMode(int spliceMode)
 QList<int> VideoTableWidget::selectedOutputs() const
 {
     QList<int> outputs;
-    const QModelIndexList indexes = selectionModel() ? selectionModel()->selectedIndexes()
-                                                     : QModelIndexList();
+    const QModelIndexList indexes =
+        selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
     for (const QModelIndex &index : indexes) {
         const int port = index.data(PortRole).toInt();
         if (port > 0 && !outputs.contains(port))
@@ -92,8 +92,11 @@ void VideoTableWidget::restyleCells()
                 continue;
             const int port = it->data(PortRole).toInt();
             const QString top = colourOf.value(port, QStringLiteral("rgb(240,241,236)"));
-            cell->applyColours(top, QStringLiteral("#2c3e50"), QStringLiteral("rgb(239,239,239)"),
-                               QStringLiteral("#2c3e50"), 1);
+            cell->applyColours(top,
+                               QStringLiteral("#2c3e50"),
+                               QStringLiteral("rgb(239,239,239)"),
+                               QStringLiteral("#2c3e50"),
+                               1);
         }
     }
 }

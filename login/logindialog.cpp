@@ -31,8 +31,8 @@ QString fieldStyle()
 LoginDialog::LoginDialog(QWidget *parent)
     : FramelessDialog(parent, Kind::Normal, 35)
 {
-    setWindowFlags(windowFlags() | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowMaximizeButtonHint);
+    setWindowFlags(windowFlags() | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowMaximizeButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/Images/applogo.png")));
     setTitle(tr("LOGIN"));
     closeButton()->setObjectName(QStringLiteral("btnClose"));
@@ -40,8 +40,9 @@ LoginDialog::LoginDialog(QWidget *parent)
 
     auto *mini = new QPushButton(QStringLiteral("\u2013"), titleBar());
     mini->setObjectName(QStringLiteral("mini"));
-    mini->setStyleSheet(QStringLiteral("QPushButton{border:none;color:#ffffff;font-size:16px;background:transparent;}"
-                                       "QPushButton:hover{background:#2a7447;}"));
+    mini->setStyleSheet(QStringLiteral(
+        "QPushButton{border:none;color:#ffffff;font-size:16px;background:transparent;}"
+        "QPushButton:hover{background:#2a7447;}"));
     mini->setGeometry(FrameWidth - 53, 6, 24, 24);
     connect(mini, &QPushButton::clicked, this, &LoginDialog::on_mini_clicked);
 
@@ -49,11 +50,13 @@ LoginDialog::LoginDialog(QWidget *parent)
     ui.setupUi(frame());
     setFrameSize(QSize(FrameWidth, FrameHeight));
     ui.labelBackground->setSvg(QStringLiteral(":/Images/Loginbackgound.svg"));
-    ui.labelTitle->setText(QStringLiteral("%1%2").arg(QStringLiteral("ZEL"), tr("系列视频切换软件")));
+    ui.labelTitle->setText(
+        QStringLiteral("%1%2").arg(QStringLiteral("ZEL"), tr("系列视频切换软件")));
     ui.labelTitle->setStyleSheet(QStringLiteral("color:#338c56;font-size:15px;font-weight:bold;"));
     ui.labelSetting->setSvg(QStringLiteral(":/Images/debugandroidQtViewconfig.svg"));
     ui.settingBtn->setCursor(Qt::PointingHandCursor);
-    ui.settingBtn->setStyleSheet(QStringLiteral("QPushButton{border:none;background:transparent;}"));
+    ui.settingBtn->setStyleSheet(
+        QStringLiteral("QPushButton{border:none;background:transparent;}"));
     connect(ui.settingBtn, &QPushButton::clicked, this, &LoginDialog::on_settingBtn_clicked);
 
     m_user = ui.usernameEdit;
@@ -70,7 +73,8 @@ LoginDialog::LoginDialog(QWidget *parent)
     m_remember->setLabelText(tr("Remember Password"));
 
     ui.btnLogin->setCursor(Qt::PointingHandCursor);
-    ui.btnLogin->setStyleSheet(DialogStyle::primaryButton() + QStringLiteral("QPushButton{font-size:15px;}"));
+    ui.btnLogin->setStyleSheet(DialogStyle::primaryButton() +
+                               QStringLiteral("QPushButton{font-size:15px;}"));
     connect(ui.btnLogin, &QPushButton::clicked, this, &LoginDialog::on_btnLogin_clicked);
 
     m_tip = ui.labelTip;
@@ -94,9 +98,12 @@ LoginDialog::LoginDialog(QWidget *parent)
 void LoginDialog::connectLink()
 {
     MessageDistance *link = MessageDistance::instance();
-    connect(link, &MessageDistance::connectFailureSig, this, [this] { showMessage(tr("connect fail!")); });
-    connect(link, &MessageDistance::connectSuccessFulSig, this,
-            [this] { showMessage(tr("connect successful but software error!")); });
+    connect(link, &MessageDistance::connectFailureSig, this, [this] {
+        showMessage(tr("connect fail!"));
+    });
+    connect(link, &MessageDistance::connectSuccessFulSig, this, [this] {
+        showMessage(tr("connect successful but software error!"));
+    });
 }
 
 // The eye button inside the password field.
@@ -107,9 +114,9 @@ void LoginDialog::addPasswordToggle()
     m_showPassword->setAutoDefault(false);
     m_showPassword->setCursor(Qt::PointingHandCursor);
     m_showPassword->setGeometry(FormWidth - 32, 6, 24, 24);
-    m_showPassword->setStyleSheet(QStringLiteral(
-        "QPushButton{border:none;image:url(:/Images/login/Hide_pass.png);}"
-        "QPushButton:hover{image:url(:/Images/login/Show_Pass.png);}"));
+    m_showPassword->setStyleSheet(
+        QStringLiteral("QPushButton{border:none;image:url(:/Images/login/Hide_pass.png);}"
+                       "QPushButton:hover{image:url(:/Images/login/Show_Pass.png);}"));
     connect(m_showPassword, &QPushButton::clicked, this, &LoginDialog::togglePasswordShown);
 }
 
@@ -163,14 +170,14 @@ void LoginDialog::togglePasswordShown()
 {
     if (m_password->echoMode() == QLineEdit::Password) {
         m_password->setEchoMode(QLineEdit::Normal);
-        m_showPassword->setStyleSheet(QStringLiteral(
-            "QPushButton{border:none;image:url(:/Images/login/Show_Pass.png);}"
-            "QPushButton:hover{image:url(:/Images/login/Hide_pass.png);}"));
+        m_showPassword->setStyleSheet(
+            QStringLiteral("QPushButton{border:none;image:url(:/Images/login/Show_Pass.png);}"
+                           "QPushButton:hover{image:url(:/Images/login/Hide_pass.png);}"));
     } else {
         m_password->setEchoMode(QLineEdit::Password);
-        m_showPassword->setStyleSheet(QStringLiteral(
-            "QPushButton{border:none;image:url(:/Images/login/Hide_pass.png);}"
-            "QPushButton:hover{image:url(:/Images/login/Show_Pass.png);}"));
+        m_showPassword->setStyleSheet(
+            QStringLiteral("QPushButton{border:none;image:url(:/Images/login/Hide_pass.png);}"
+                           "QPushButton:hover{image:url(:/Images/login/Show_Pass.png);}"));
     }
 }
 

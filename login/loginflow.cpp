@@ -18,13 +18,16 @@ const QString DefaultAdminPassword = QStringLiteral("tiger905");
 bool adminExists()
 {
     const QVector<UserRow> users = UserStore::allUsers();
-    return std::any_of(users.begin(), users.end(), [](const UserRow &u) { return u.username == DefaultAdmin; });
+    return std::any_of(
+        users.begin(), users.end(), [](const UserRow &u) { return u.username == DefaultAdmin; });
 }
 } // namespace
 
 Runner modalRunner()
 {
-    return [](LoginDialog &dialog) { return dialog.exec(); };
+    return [](LoginDialog &dialog) {
+        return dialog.exec();
+    };
 }
 
 static Outcome runDialog(const Runner &run)
@@ -62,8 +65,8 @@ Outcome reLogin(const Runner &run)
 bool takePasswordChangeOffer()
 {
     AppSettings *settings = AppSettings::instance();
-    if (settings->currentUser() != DefaultAdmin || settings->defaultPasswordOffered()
-        || !UserStore::checkLogin(DefaultAdmin, DefaultAdminPassword))
+    if (settings->currentUser() != DefaultAdmin || settings->defaultPasswordOffered() ||
+        !UserStore::checkLogin(DefaultAdmin, DefaultAdminPassword))
         return false;
     settings->setDefaultPasswordOffered(true);
     return true;

@@ -14,10 +14,11 @@
 namespace {
 QString fieldStyle()
 {
-    return QStringLiteral("QLineEdit,QComboBox{border:1px solid #cfd8d4;border-radius:4px;padding:0 8px;"
-                          "color:#2c3e50;font-size:13px;background:#ffffff;}"
-                          "QLineEdit:focus,QComboBox:focus{border-color:#338c56;}"
-                          "QLineEdit[bad=\"true\"]{border:1px solid #d9534f;background:#fdf0ef;}");
+    return QStringLiteral(
+        "QLineEdit,QComboBox{border:1px solid #cfd8d4;border-radius:4px;padding:0 8px;"
+        "color:#2c3e50;font-size:13px;background:#ffffff;}"
+        "QLineEdit:focus,QComboBox:focus{border-color:#338c56;}"
+        "QLineEdit[bad=\"true\"]{border:1px solid #d9534f;background:#fdf0ef;}");
 }
 
 void markBad(QLineEdit *field, bool bad)

@@ -35,8 +35,9 @@ ActivityView::ActivityView(LinkWatch *watch, QWidget *parent)
     layout->addLayout(buttons);
 
     connect(watch, &LinkWatch::commandSent, m_log, &ActivityLog::addSent);
-    connect(watch, &LinkWatch::recordReceived, m_log,
-            [this](const QString &, const QString &text) { m_log->addReceived(text); });
+    connect(watch, &LinkWatch::recordReceived, m_log, [this](const QString &, const QString &text) {
+        m_log->addReceived(text);
+    });
     connect(m_copy, &QPushButton::clicked, this, &ActivityView::copy);
     connect(m_clear, &QPushButton::clicked, m_log, &ActivityLog::clear);
     retranslate();

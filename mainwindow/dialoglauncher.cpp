@@ -20,11 +20,12 @@ DialogLauncher::DialogLauncher(WindowContext &context, QWidget *dialogParent)
     , m_dialogParent(dialogParent)
 {
     // Without it a failed upload in the running client would only reach the log.
-    MessageDistance::instance()->setUploadFailureHook([this](const QString &heading, const QString &text) {
-        MsgDlg box(m_dialogParent);
-        box.setMessage(heading, text);
-        m_context.run(box);
-    });
+    MessageDistance::instance()->setUploadFailureHook(
+        [this](const QString &heading, const QString &text) {
+            MsgDlg box(m_dialogParent);
+            box.setMessage(heading, text);
+            m_context.run(box);
+        });
 }
 
 DialogLauncher::~DialogLauncher()
@@ -44,7 +45,8 @@ void DialogLauncher::applyRights()
 {
     Ui::Widget *ui = m_context.ui;
     const PermissionStore &rights = m_context.permissions;
-    for (QWidget *w : {static_cast<QWidget *>(ui->CaptionBtn), static_cast<QWidget *>(ui->btn_caption_0409)}) {
+    for (QWidget *w :
+         {static_cast<QWidget *>(ui->CaptionBtn), static_cast<QWidget *>(ui->btn_caption_0409)}) {
         w->setEnabled(rights.hasFunctionRight(PermissionStore::Caption));
         w->setToolTip(QString());
     }
@@ -79,7 +81,8 @@ void DialogLauncher::openOsd(int port, bool ask)
         return;
     TitleOrOsdDialog dialog(port, m_dialogParent);
     const QString name = AppSettings::instance()->inputNames().value(port);
-    const QString label = QStringLiteral("[%1] %2").arg(port).arg(name.isEmpty() ? tr("Input %1").arg(port) : name);
+    const QString label =
+        QStringLiteral("[%1] %2").arg(port).arg(name.isEmpty() ? tr("Input %1").arg(port) : name);
     dialog.setTitle(tr("OSD Setting %1").arg(label));
     if (ask)
         MessageDistance::instance()->sendGetOsd(port);
@@ -108,9 +111,11 @@ void DialogLauncher::offerPasswordChange()
 {
     if (!LoginFlow::takePasswordChangeOffer())
         return;
-    auto *offer = new DialogConfirm(m_dialogParent, tr("Default password"),
-                                    tr("You are logged in as ADMIN with the default password, which "
-                                       "anyone with the manual knows. Change it now in User Management?"));
+    auto *offer =
+        new DialogConfirm(m_dialogParent,
+                          tr("Default password"),
+                          tr("You are logged in as ADMIN with the default password, which "
+                             "anyone with the manual knows. Change it now in User Management?"));
     if (m_context.runDialog) {
         if (m_context.run(*offer) == QDialog::Accepted)
             openUserManagement();
@@ -118,6 +123,7 @@ void DialogLauncher::offerPasswordChange()
         return;
     }
     offer->setAttribute(Qt::WA_DeleteOnClose);
-    connect(offer, &QDialog::accepted, this, &DialogLauncher::openUserManagement, Qt::QueuedConnection);
+    connect(
+        offer, &QDialog::accepted, this, &DialogLauncher::openUserManagement, Qt::QueuedConnection);
     offer->show();
 }

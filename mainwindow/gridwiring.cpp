@@ -12,9 +12,9 @@
 #include "tableitemwidget.h"
 #include "tablewidget.h"
 #include "takehistory.h"
-#include "wallcontrols.h"
 #include "videosplitmanager.h"
 #include "videotablewidget.h"
+#include "wallcontrols.h"
 #include "windowcontext.h"
 #include "windowrules.h"
 
@@ -33,23 +33,27 @@ void GridWiring::wireGrid(int refreshKind, TableWidget *grid)
     if (m_grids.contains(refreshKind))
         return;
     m_grids.insert(refreshKind, grid);
-    auto inputName = [](int port) { return AppSettings::instance()->inputName(port); };
-    auto audioName = [](int port) { return AppSettings::instance()->audioName(port); };
+    auto inputName = [](int port) {
+        return AppSettings::instance()->inputName(port);
+    };
+    auto audioName = [](int port) {
+        return AppSettings::instance()->audioName(port);
+    };
     grid->setSourceNames(audioName, inputName);
     grid->setDropCheck([this, grid](const GridLayout::DropRights &rights, int output) {
-        return WindowRules::dropAllowed(m_context.actingUser(), grid->gridKind(), output, rights,
-                                        m_context.bind);
+        return WindowRules::dropAllowed(
+            m_context.actingUser(), grid->gridKind(), output, rights, m_context.bind);
     });
-    connect(grid, &TableWidget::si_showPermissionWarningDialog, this,
-            &GridWiring::permissionWarning);
+    connect(
+        grid, &TableWidget::si_showPermissionWarningDialog, this, &GridWiring::permissionWarning);
     connect(grid, &QTableWidget::itemDoubleClicked, this, [this, grid](QTableWidgetItem *item) {
         emit cellDoubleClicked(grid, item->data(PortRole).toInt());
     });
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid, &QWidget::customContextMenuRequested, this, [this, grid](const QPoint &pos) {
         if (QTableWidgetItem *item = grid->itemAt(pos))
-            emit cellMenuRequested(grid, item->data(PortRole).toInt(),
-                                   grid->viewport()->mapToGlobal(pos));
+            emit cellMenuRequested(
+                grid, item->data(PortRole).toInt(), grid->viewport()->mapToGlobal(pos));
     });
     connect(grid, &TableWidget::layoutChangedSig, this, [this, refreshKind] {
         if (refreshKind == 0)
@@ -68,7 +72,9 @@ void GridWiring::connectGrids()
     wireGrid(5, ui->audioTable0808S);
     connectDrops();
     connectIcons();
-    connect(ui->videoTableWidget, &TableWidget::si_requsetCheckPermissionLabelClicked, this,
+    connect(ui->videoTableWidget,
+            &TableWidget::si_requsetCheckPermissionLabelClicked,
+            this,
             &GridWiring::applyIconRights);
 }
 
@@ -82,20 +88,38 @@ void GridWiring::buildKeyRouting(WallControls *wall, LinkStatusView *status)
         wall->applySpliceMode(mode, true);
         return DeviceState::instance()->spliceMode() == mode;
     };
-    undo.refuseWhileOffline = [status] { return status->refuseWhileOffline(); };
-    undo.message = [status](const QString &text) { status->showMessage(text); };
-    undo.note = [status](const QString &text) { status->showNote(text); };
-    undo.inputName = [](int n) { return AppSettings::instance()->inputName(n); };
-    undo.audioName = [](int n) { return AppSettings::instance()->audioName(n); };
+    undo.refuseWhileOffline = [status] {
+        return status->refuseWhileOffline();
+    };
+    undo.message = [status](const QString &text) {
+        status->showMessage(text);
+    };
+    undo.note = [status](const QString &text) {
+        status->showNote(text);
+    };
+    undo.inputName = [](int n) {
+        return AppSettings::instance()->inputName(n);
+    };
+    undo.audioName = [](int n) {
+        return AppSettings::instance()->audioName(n);
+    };
     auto *history = new TakeHistory(undo, this);
     connect(this, &GridWiring::switched, history, &TakeHistory::recordSwitch);
     connect(wall, &WallControls::presetTaken, history, &TakeHistory::recordPreset);
 
     KeyRouting::Hooks keys;
-    keys.shownGrid = [this] { return shownGrid(); };
-    keys.beginTake = [history] { history->beginTake(); };
-    keys.endTake = [history] { history->endTake(); };
-    keys.undo = [history] { history->undo(); };
+    keys.shownGrid = [this] {
+        return shownGrid();
+    };
+    keys.beginTake = [history] {
+        history->beginTake();
+    };
+    keys.endTake = [history] {
+        history->endTake();
+    };
+    keys.undo = [history] {
+        history->undo();
+    };
     keys.message = undo.message;
     auto *window = qobject_cast<QWidget *>(parent());
     auto *routing = new KeyRouting(m_context.ui->listWidget, keys, window);
@@ -203,7 +227,8 @@ void GridWiring::refreshAllGrids()
 void GridWiring::routeVideoLocally(int input, int output, bool keepFlags)
 {
     const bool follows = m_context.core->hdmiAudioFollowsVideo();
-    showVideoRoute(LocalRouting::applyVideoRoute(input, output, m_context.bind, follows, keepFlags));
+    showVideoRoute(
+        LocalRouting::applyVideoRoute(input, output, m_context.bind, follows, keepFlags));
 }
 
 void GridWiring::showVideoRoute(const QList<int> &outputs)

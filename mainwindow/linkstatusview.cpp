@@ -57,12 +57,14 @@ LinkStatusView::LinkStatusView(QWidget *titleBar, QWidget *window, LinkWatch *wa
 
     MessageDistance *link = MessageDistance::instance();
     connect(link, &MessageDistance::connectingSig, m_indicator, &LinkIndicator::linkConnecting);
-    connect(link, &MessageDistance::connectSuccessFulSig, m_indicator,
-            &LinkIndicator::linkConnected);
+    connect(
+        link, &MessageDistance::connectSuccessFulSig, m_indicator, &LinkIndicator::linkConnected);
     connect(link, &MessageDistance::connectFailureSig, m_indicator, &LinkIndicator::linkFailed);
     connect(link, &MessageDistance::connectFailureSig, m_stale, &StaleTracker::reset);
     connect(watch, &LinkWatch::commandSent, m_stale, &StaleTracker::commandSent);
-    connect(watch, &LinkWatch::recordReceived, m_stale,
+    connect(watch,
+            &LinkWatch::recordReceived,
+            m_stale,
             [this](const QString &query, const QString &) { m_stale->recordReceived(query); });
     connect(m_indicator, &LinkIndicator::changed, this, &LinkStatusView::update);
     connect(m_stale, &StaleTracker::staleChanged, this, &LinkStatusView::update);
@@ -124,8 +126,8 @@ void LinkStatusView::update()
 {
     const bool online = isOnline();
     const QString colour = m_indicator->colour();
-    m_lamp->setStyleSheet(QStringLiteral("background:%1;border-radius:7px;border:1px solid white;")
-                              .arg(colour));
+    m_lamp->setStyleSheet(
+        QStringLiteral("background:%1;border-radius:7px;border:1px solid white;").arg(colour));
     m_word->setText(m_indicator->word());
     m_word->setStyleSheet(QStringLiteral("color:white;font-weight:bold;font-size:15px;"));
     m_refreshButton->setText(tr("Refresh"));

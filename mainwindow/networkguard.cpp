@@ -38,8 +38,9 @@ void NetworkGuard::markBad(QLineEdit *edit, bool bad)
     if (edit->property("bad").toBool() == bad)
         return;
     edit->setProperty("bad", bad);
-    edit->setStyleSheet(bad ? QStringLiteral("QLineEdit{border:1px solid #d9534f;background:#fdf0ef;}")
-                            : QString());
+    edit->setStyleSheet(
+        bad ? QStringLiteral("QLineEdit{border:1px solid #d9534f;background:#fdf0ef;}")
+            : QString());
 }
 
 bool NetworkGuard::ask(const QString &title, const QString &text)
@@ -66,8 +67,8 @@ std::optional<NetworkForm::Values> NetworkGuard::confirmedValues()
         return std::nullopt;
     }
     const DeviceState *state = DeviceState::instance();
-    const NetworkForm::Values before{state->deviceAddress(), state->gateway(), state->subnetMask(),
-                                     state->macAddress()};
+    const NetworkForm::Values before{
+        state->deviceAddress(), state->gateway(), state->subnetMask(), state->macAddress()};
     if (!ask(tr("Network settings"), NetworkForm::confirmation(before, values)))
         return std::nullopt;
     return values;

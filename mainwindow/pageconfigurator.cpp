@@ -15,9 +15,10 @@ namespace {
 // The texts stay in the window's catalogue context.
 QString jointTabText(int code)
 {
-    return QCoreApplication::translate("Widget", (code == 4 || code == 2)
-                                                     ? QT_TRANSLATE_NOOP("Widget", "Multiview")
-                                                     : QT_TRANSLATE_NOOP("Widget", "Splice"));
+    return QCoreApplication::translate("Widget",
+                                       (code == 4 || code == 2)
+                                           ? QT_TRANSLATE_NOOP("Widget", "Multiview")
+                                           : QT_TRANSLATE_NOOP("Widget", "Splice"));
 }
 } // namespace
 
@@ -101,9 +102,11 @@ void PageConfigurator::rebuildOutputNamesAndGrids()
 {
     Ui::Widget *ui = m_context.ui;
     const int code = DeviceState::instance()->deviceType();
-    const WindowRules::OutputNames names = WindowRules::outputNames(
-        code, PortNameStore::loadPortNames(PortNameStore::OutputVideo),
-        PortNameStore::loadOutInfraredNames(), PortNameStore::loadOutAudioNames());
+    const WindowRules::OutputNames names =
+        WindowRules::outputNames(code,
+                                 PortNameStore::loadPortNames(PortNameStore::OutputVideo),
+                                 PortNameStore::loadOutInfraredNames(),
+                                 PortNameStore::loadOutAudioNames());
     AppSettings::instance()->setOutputNames(names.video);
 
     ui->videoTableWidget->setNames(names.video);
@@ -116,7 +119,8 @@ void PageConfigurator::rebuildOutputNamesAndGrids()
 
     ui->videoTableWidget->setDeviceCode(code);
     // The splitter view holds output 9 whenever a layout is set, also one the device reports.
-    ui->videoTableWidget->setOutput9Locked(code == 4 && DeviceState::instance()->splitterLayout() != 0);
+    ui->videoTableWidget->setOutput9Locked(code == 4 &&
+                                           DeviceState::instance()->splitterLayout() != 0);
     ui->videoTableWidget->rebuildForSpliceMode(DeviceState::instance()->spliceMode());
     for (TableWidget *grid : {ui->AudioTable, ui->audioHDMITable, ui->InfaredTable}) {
         const auto kind = GridLayout::Kind(grid->gridKind());
@@ -171,7 +175,8 @@ void PageConfigurator::applyTabStyle(bool shifted)
     // Without the signal list the tab widget starts where the list did: the bar moves
     // right by the list and the gap after it, so the tabs stay where they were.
     Ui::Widget *ui = m_context.ui;
-    const int shift = shifted ? ui->leftContentWidget->maximumWidth() + ui->bodyLayout->spacing() : 0;
+    const int shift =
+        shifted ? ui->leftContentWidget->maximumWidth() + ui->bodyLayout->spacing() : 0;
     ui->tabWidget->setStyleSheet(MainStyle::tabs(shift));
 }
 

@@ -17,7 +17,9 @@ const char *const MenuStyle =
 
 } // namespace
 
-PlanBar::PlanBar(PlanController *plans, PlanController::Page page, const QList<PlanPushButton *> &buttons,
+PlanBar::PlanBar(PlanController *plans,
+                 PlanController::Page page,
+                 const QList<PlanPushButton *> &buttons,
                  QObject *parent)
     : QObject(parent)
     , m_plans(plans)
@@ -28,7 +30,9 @@ PlanBar::PlanBar(PlanController *plans, PlanController::Page page, const QList<P
         PlanPushButton *button = m_buttons.at(i);
         button->setNumber(i + 1);
         connect(button, &PlanPushButton::si_singleClick, this, [this, i] { showMenu(i); });
-        connect(button, &PlanPushButton::si_doubleClick, this, [this, i] { m_plans->recall(m_page, i); });
+        connect(button, &PlanPushButton::si_doubleClick, this, [this, i] {
+            m_plans->recall(m_page, i);
+        });
     }
     connect(m_plans, &PlanController::si_namesChanged, this, &PlanBar::showNames);
 }
@@ -45,7 +49,8 @@ QMenu *PlanBar::buildMenu(int index, QWidget *parent)
     menu->setObjectName(QStringLiteral("planMenu"));
     menu->setStyleSheet(QLatin1String(MenuStyle));
     menu->setAttribute(Qt::WA_TranslucentBackground);
-    menu->setWindowFlags(menu->windowFlags() | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
+    menu->setWindowFlags(menu->windowFlags() | Qt::FramelessWindowHint |
+                         Qt::NoDropShadowWindowHint);
     const Allowed allowed = m_allowed ? m_allowed : Allowed([](int) { return true; });
     for (const PlanController::MenuEntry &entry : m_plans->menuEntries(index, allowed)) {
         QAction *action = menu->addAction(entry.text);
@@ -73,7 +78,8 @@ void PlanBar::showMenu(int index)
 void PlanBar::rename(int index)
 {
     RenameDialog dialog(m_plans->name(index), m_buttons.value(index));
-    connect(&dialog, &RenameDialog::Sig_SetNewName, this,
-            [this, index](const QString &name) { m_plans->rename(index, name); });
+    connect(&dialog, &RenameDialog::Sig_SetNewName, this, [this, index](const QString &name) {
+        m_plans->rename(index, name);
+    });
     Dialogs::run(m_run, dialog);
 }

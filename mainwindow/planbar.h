@@ -24,7 +24,9 @@ public:
     using Allowed = std::function<bool(int right)>;
     // Runs a modal dialog and returns its result; tests answer dialogs themselves.
 
-    PlanBar(PlanController *plans, PlanController::Page page, const QList<PlanPushButton *> &buttons,
+    PlanBar(PlanController *plans,
+            PlanController::Page page,
+            const QList<PlanPushButton *> &buttons,
             QObject *parent = nullptr);
 
     void setAllowed(Allowed allowed) { m_allowed = std::move(allowed); }

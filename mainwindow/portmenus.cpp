@@ -39,12 +39,18 @@ void send(const QString &command)
 PortDialog dialogOf(MenuAction action)
 {
     switch (action) {
-    case MenuAction::NoSignalOut: return PortDialog::NoSignalOut;
-    case MenuAction::ScalingMode: return PortDialog::ScalingMode;
-    case MenuAction::OutputGraphicsTest: return PortDialog::OutputGraphicsTest;
-    case MenuAction::InputGraphicsTest: return PortDialog::InputGraphicsTest;
-    case MenuAction::Osd: return PortDialog::Osd;
-    default: return PortDialog::Edid;
+    case MenuAction::NoSignalOut:
+        return PortDialog::NoSignalOut;
+    case MenuAction::ScalingMode:
+        return PortDialog::ScalingMode;
+    case MenuAction::OutputGraphicsTest:
+        return PortDialog::OutputGraphicsTest;
+    case MenuAction::InputGraphicsTest:
+        return PortDialog::InputGraphicsTest;
+    case MenuAction::Osd:
+        return PortDialog::Osd;
+    default:
+        return PortDialog::Edid;
     }
 }
 
@@ -110,13 +116,19 @@ void PortMenus::setDialogOpener(PortDialog dialog, DialogOpener opener)
 PortMenuModel::Context PortMenus::context() const
 {
     PortMenuModel::Context c;
-    c.functionRight = [this](int key) { return m_rights.functionAllowed(key); };
-    c.portRight = [this](int port, int category) { return m_rights.portAllowed(port, category); };
+    c.functionRight = [this](int key) {
+        return m_rights.functionAllowed(key);
+    };
+    c.portRight = [this](int port, int category) {
+        return m_rights.portAllowed(port, category);
+    };
     c.isBound = [this](int output) {
         VideoSplitManager *manager = m_host.bindManager ? m_host.bindManager() : nullptr;
         return manager && manager->groupOf(output).size() > 1;
     };
-    c.dialogAvailable = [this](PortDialog d) { return m_openers.contains(int(d)); };
+    c.dialogAvailable = [this](PortDialog d) {
+        return m_openers.contains(int(d));
+    };
     return c;
 }
 
@@ -164,8 +176,12 @@ void PortMenus::runMenu(QMenu &menu)
     m_hdcpActions.clear();
 }
 
-void PortMenus::addEntries(QMenu *menu, const QVector<MenuEntry> &entries, int port,
-                           TableWidget *grid, ListWidget *list, QListWidgetItem *item)
+void PortMenus::addEntries(QMenu *menu,
+                           const QVector<MenuEntry> &entries,
+                           int port,
+                           TableWidget *grid,
+                           ListWidget *list,
+                           QListWidgetItem *item)
 {
     m_openPort = port;
     for (const MenuEntry &entry : entries) {
@@ -197,8 +213,8 @@ void PortMenus::addEntries(QMenu *menu, const QVector<MenuEntry> &entries, int p
     }
 }
 
-void PortMenus::trigger(const MenuEntry &entry, int port, TableWidget *grid, ListWidget *list,
-                        QListWidgetItem *item)
+void PortMenus::trigger(
+    const MenuEntry &entry, int port, TableWidget *grid, ListWidget *list, QListWidgetItem *item)
 {
     // Renaming stays local; every other entry talks to the device, so offline it is
     // refused like a drop instead of showing a change the device never got.
@@ -328,7 +344,8 @@ void PortMenus::renameGridPort(TableWidget *grid, int port)
 {
     if (!grid || port <= 0)
         return;
-    const PortRename::Target target = PortRename::targetFor(GridLayout::Kind(grid->gridKind()), port);
+    const PortRename::Target target =
+        PortRename::targetFor(GridLayout::Kind(grid->gridKind()), port);
     const QString oldName = target == PortRename::Target::VideoOutput
                                 ? AppSettings::instance()->outputName(port)
                                 : grid->portName(port);
@@ -354,7 +371,8 @@ void PortMenus::renameListItem(ListWidget *list, QListWidgetItem *item)
     if (!askName(oldName, &name))
         return;
     // Rebuilding the list on the notification deletes `item`; it is not used again.
-    PortRename::save(input ? PortRename::Target::Input : PortRename::Target::AudioSource, port, name);
+    PortRename::save(
+        input ? PortRename::Target::Input : PortRename::Target::AudioSource, port, name);
 }
 
 void PortMenus::showOutputName(PortRename::Target target, int port, const QString &name)

@@ -31,14 +31,14 @@ class PortMenus : public QObject
 public:
     struct Host
     {
-        QWidget *window = nullptr;                       // parent of dialogs and menus
-        DialogRunner runDialog;           // unset: exec
-        PortRights::User actingUser;                     // unset: an administrator
+        QWidget *window = nullptr;   // parent of dialogs and menus
+        DialogRunner runDialog;      // unset: exec
+        PortRights::User actingUser; // unset: an administrator
         std::function<VideoSplitManager *()> bindManager;
-        std::function<bool()> infraredPage;              // the list shows the infrared page
-        std::function<void()> refreshList;               // rebuild the signal list from the store
-        std::function<void()> refreshSources;            // redraw the grids' source labels
-        std::function<bool()> refuseWhileOffline;        // true (and says why): send nothing
+        std::function<bool()> infraredPage;       // the list shows the infrared page
+        std::function<void()> refreshList;        // rebuild the signal list from the store
+        std::function<void()> refreshSources;     // redraw the grids' source labels
+        std::function<bool()> refuseWhileOffline; // true (and says why): send nothing
     };
     // Shows a built menu; unset: exec at the cursor.
     using MenuRunner = std::function<void(QMenu &menu)>;
@@ -74,9 +74,16 @@ protected:
 
 private:
     PortMenuModel::Context context() const;
-    void addEntries(QMenu *menu, const QVector<MenuEntry> &entries, int port, TableWidget *grid,
-                    ListWidget *list, QListWidgetItem *item);
-    void trigger(const MenuEntry &entry, int port, TableWidget *grid, ListWidget *list,
+    void addEntries(QMenu *menu,
+                    const QVector<MenuEntry> &entries,
+                    int port,
+                    TableWidget *grid,
+                    ListWidget *list,
+                    QListWidgetItem *item);
+    void trigger(const MenuEntry &entry,
+                 int port,
+                 TableWidget *grid,
+                 ListWidget *list,
                  QListWidgetItem *item);
     void runMenu(QMenu &menu);
     void splice(int port);

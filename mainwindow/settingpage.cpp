@@ -68,8 +68,9 @@ void SettingPage::connectControls()
         link->sendDhcp(checked);
         m_guard->applyDhcp(checked);
     });
-    connect(ui->IsNotNeedLoginCheck, &QCheckBox::toggled, this,
-            [](bool checked) { UserStore::setLoginModel(checked ? 1 : 0); });
+    connect(ui->IsNotNeedLoginCheck, &QCheckBox::toggled, this, [](bool checked) {
+        UserStore::setLoginModel(checked ? 1 : 0);
+    });
 }
 
 void SettingPage::applyRights()
@@ -118,8 +119,9 @@ void SettingPage::confirmHttpOk()
         return;
     m_networkChangePending = false;
     DialogConfirm dialog(
-        m_dialogParent, QCoreApplication::translate("Widget", "Network Changed"),
-        QCoreApplication::translate("Widget",
-                                    "The network has changed, please reboot the device immediately"));
+        m_dialogParent,
+        QCoreApplication::translate("Widget", "Network Changed"),
+        QCoreApplication::translate(
+            "Widget", "The network has changed, please reboot the device immediately"));
     m_context.run(dialog);
 }

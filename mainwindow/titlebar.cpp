@@ -16,8 +16,9 @@ TitleBar::TitleBar(WindowContext &context, QWidget *window)
     Ui::Widget *ui = m_context.ui;
     m_resizer->setTitleBar(ui->titleBar);
     connect(m_resizer, &FramelessResizer::maximizedChanged, this, [ui](bool maximized) {
-        ui->btn_RestoreOrMax->setIcon(QIcon(maximized ? QStringLiteral(":/Images/window/restore.png")
-                                                      : QStringLiteral(":/Images/window/fullscreen.png")));
+        ui->btn_RestoreOrMax->setIcon(
+            QIcon(maximized ? QStringLiteral(":/Images/window/restore.png")
+                            : QStringLiteral(":/Images/window/fullscreen.png")));
     });
     ui->btn_RestoreOrMax->setIcon(QIcon(QStringLiteral(":/Images/window/fullscreen.png")));
     ui->mini->setText(QStringLiteral("\u2013"));
@@ -35,8 +36,9 @@ void TitleBar::showState(State state)
 void TitleBar::showStoredState()
 {
     const int status = AppSettings::instance()->connectionStatus();
-    showState(status == 0 ? State::Disconnected
-                          : status == 2 ? State::Connected : State::Connecting);
+    showState(status == 0   ? State::Disconnected
+              : status == 2 ? State::Connected
+                            : State::Connecting);
 }
 
 void TitleBar::addLogo()

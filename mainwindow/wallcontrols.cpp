@@ -21,8 +21,12 @@ WallControls::WallControls(WindowContext &context, GridWiring *grids, QWidget *w
 {
     Ui::Widget *ui = m_context.ui;
     m_splitterGroup = new QButtonGroup(this);
-    QPushButton *splitters[] = {ui->btn_splitter_0, ui->btn_splitter_1, ui->btn_splitter_2,
-                                ui->btn_splitter_3, ui->btn_splitter_4, ui->btn_splitter_5,
+    QPushButton *splitters[] = {ui->btn_splitter_0,
+                                ui->btn_splitter_1,
+                                ui->btn_splitter_2,
+                                ui->btn_splitter_3,
+                                ui->btn_splitter_4,
+                                ui->btn_splitter_5,
                                 ui->btn_splitter_6};
     for (int i = 0; i < 7; ++i) {
         m_splitterGroup->addButton(splitters[i], i);
@@ -49,8 +53,12 @@ WallControls::WallControls(WindowContext &context, GridWiring *grids, QWidget *w
     }
 
     m_wallGroup = new QButtonGroup(this);
-    WallGroupButton *walls[] = {ui->btn_spliceMode0, ui->btn_spliceMode1, ui->btn_spliceMode2,
-                                ui->btn_spliceMode3, ui->btn_spliceMode4, ui->btn_spliceMode5};
+    WallGroupButton *walls[] = {ui->btn_spliceMode0,
+                                ui->btn_spliceMode1,
+                                ui->btn_spliceMode2,
+                                ui->btn_spliceMode3,
+                                ui->btn_spliceMode4,
+                                ui->btn_spliceMode5};
     for (int i = 0; i < 6; ++i) {
         walls[i]->setOutputs(VideoSplitManager::presetOutputs(i));
         m_wallGroup->addButton(walls[i], i);

@@ -1,8 +1,8 @@
 #include "wallpages.h"
 
 #include "devicestate.h"
-#include "dialogconfirm.h"
 #include "dialogbezel.h"
+#include "dialogconfirm.h"
 #include "messagedistance.h"
 #include "multiviewpage.h"
 #include "outputwidget0409.h"
@@ -44,19 +44,28 @@ WallPages::WallPages(Widget *window, Ui::Widget *ui, Hooks hooks)
     OutputWidget0409 *canvas = ui->widget_out_0409;
     canvas->setDialogRunner(m_hooks.runDialog);
     canvas->setPermissionChecker(m_hooks.inputAllowed);
-    connect(canvas, &OutputWidget0409::si_showPermissionWarningDialog, this, [this] { m_hooks.permissionWarning(); });
+    connect(canvas, &OutputWidget0409::si_showPermissionWarningDialog, this, [this] {
+        m_hooks.permissionWarning();
+    });
     connect(canvas, &OutputWidget0409::si_refused, this, [this](const QString &reason) {
         if (m_hooks.message)
             m_hooks.message(reason);
     });
-    connect(window, &Widget::si_map_out_resolu_ready, m_multiview, &MultiviewPage::resolutionMapArrived);
+    connect(window,
+            &Widget::si_map_out_resolu_ready,
+            m_multiview,
+            &MultiviewPage::resolutionMapArrived);
     connect(window, &Widget::si_windows_ready, m_multiview, &MultiviewPage::windowsArrived);
     connect(window, &Widget::si_rotate_degree_ready, m_multiview, &MultiviewPage::rotationArrived);
     connect(window, &Widget::si_ForwardAnalysis, m_multiview, &MultiviewPage::forwardText);
     QAbstractButton *const join[3] = {ui->btn_vir_1, ui->btn_vir_2, ui->btn_vir_3};
     for (int i = 0; i < 3; ++i)
-        connect(join[i], &QAbstractButton::clicked, this, [this, i] { m_multiview->chooseJoinButton(i); });
-    connect(ui->btn_splicing_set, &QAbstractButton::clicked, this, [this] { m_multiview->openSplicingSettings(m_window); });
+        connect(join[i], &QAbstractButton::clicked, this, [this, i] {
+            m_multiview->chooseJoinButton(i);
+        });
+    connect(ui->btn_splicing_set, &QAbstractButton::clicked, this, [this] {
+        m_multiview->openSplicingSettings(m_window);
+    });
     connect(ui->bezelBtn, &QAbstractButton::clicked, this, &WallPages::openBezel);
 
     SingleSplitterWidget *view = ui->wid_ss;

@@ -6,8 +6,8 @@
 #include "appsettings.h"
 #include "changeapplier.h"
 #include "devicestate.h"
-#include "dialoglauncher.h"
 #include "dialogconfirm.h"
+#include "dialoglauncher.h"
 #include "gridwiring.h"
 #include "languagechoice.h"
 #include "linkstatusview.h"
@@ -16,9 +16,9 @@
 #include "localrouting.h"
 #include "mainstyle.h"
 #include "messagedistance.h"
+#include "networkguard.h"
 #include "operatorcore.h"
 #include "outputdialogs.h"
-#include "networkguard.h"
 #include "pageconfigurator.h"
 #include "planbar.h"
 #include "planpushbutton.h"
@@ -26,16 +26,16 @@
 #include "portnamestore.h"
 #include "projecttables.h"
 #include "settingpage.h"
-#include "signalsearch.h"
 #include "sigmanager.h"
+#include "signalsearch.h"
+#include "singlesplitterwidget.h"
 #include "svgwidgets.h"
 #include "tablewidget.h"
 #include "titlebar.h"
-#include "wallcontrols.h"
 #include "userstore.h"
 #include "videosplitmanager.h"
 #include "videotablewidget.h"
-#include "singlesplitterwidget.h"
+#include "wallcontrols.h"
 #include "wallpages.h"
 #include "windowrules.h"
 
@@ -51,9 +51,15 @@ const char *const ProductWord = "ZEL";
 Widget::Widget(QWidget *parent, LoginFlow::Runner login, DialogRunner dialogs)
     : BaseWidget(parent)
     , ui(new Ui::Widget)
-    , m_bindColours{QStringLiteral("#f4ebd9"), QStringLiteral("#fcdedb"), QStringLiteral("#e7e3eb"),
-                    QStringLiteral("#deefee"), QStringLiteral("#fff9b2"), QStringLiteral("#f6debf"),
-                    QStringLiteral("#e6efc1"), QStringLiteral("#d6d6d6"), QStringLiteral("#d0e1e7")}
+    , m_bindColours{QStringLiteral("#f4ebd9"),
+                    QStringLiteral("#fcdedb"),
+                    QStringLiteral("#e7e3eb"),
+                    QStringLiteral("#deefee"),
+                    QStringLiteral("#fff9b2"),
+                    QStringLiteral("#f6debf"),
+                    QStringLiteral("#e6efc1"),
+                    QStringLiteral("#d6d6d6"),
+                    QStringLiteral("#d0e1e7")}
     , m_login(std::move(login))
 {
     m_context.ui = ui.get();
@@ -102,12 +108,18 @@ void Widget::buildForm()
     m_pages->applyTabStyle(false);
     buildLinkViews();
     WallPages::Hooks wallHooks;
-    wallHooks.runDialog = [this](QDialog &dialog) { return m_context.run(dialog); };
+    wallHooks.runDialog = [this](QDialog &dialog) {
+        return m_context.run(dialog);
+    };
     wallHooks.inputAllowed = [this](int input) {
         return m_context.permissions.hasPortRight(input, PermissionStore::Input);
     };
-    wallHooks.permissionWarning = [this] { showPermissionWarning(); };
-    wallHooks.inputName = [](int input) { return AppSettings::instance()->inputNames().value(input); };
+    wallHooks.permissionWarning = [this] {
+        showPermissionWarning();
+    };
+    wallHooks.inputName = [](int input) {
+        return AppSettings::instance()->inputNames().value(input);
+    };
     wallHooks.message = [this](const QString &text) {
         if (m_status)
             m_status->showMessage(text);
@@ -124,7 +136,9 @@ void Widget::buildForm()
     ui->InfaredTable->setGridKind(int(GridLayout::Kind::Infrared));
     ui->audioTable0808S->setGridKind(int(GridLayout::Kind::Audio0808S));
     ui->videoTableWidget->setBindColours(m_bindColours);
-    for (TableWidget *grid : {ui->InfaredTable, ui->AudioTable, ui->audioHDMITable,
+    for (TableWidget *grid : {ui->InfaredTable,
+                              ui->AudioTable,
+                              ui->audioHDMITable,
                               static_cast<TableWidget *>(ui->audioTable0808S)}) {
         grid->setSelectionMode(QAbstractItemView::NoSelection);
     }
@@ -145,7 +159,8 @@ void Widget::buildPlanBars()
     });
     for (PlanBar *bar : {new PlanBar(m_plans, PlanController::Page::Video, plans, this),
                          new PlanBar(m_plans, PlanController::Page::Joint, plans2, this)}) {
-        bar->setAllowed([this](int right) { return m_context.permissions.hasFunctionRight(right); });
+        bar->setAllowed(
+            [this](int right) { return m_context.permissions.hasFunctionRight(right); });
         bar->setDialogRunner([this](QDialog &dialog) { return m_context.run(dialog); });
     }
 }
@@ -195,8 +210,9 @@ void Widget::connectLink()
         updateVideoWidgetOutputInfo();
     });
     connect(m_core, &OperatorCore::videoRouted, m_grids, &GridWiring::showVideoRoute);
-    connect(m_core, &OperatorCore::linkConnected, this,
-            [this] { m_title->showState(TitleBar::State::Connected); });
+    connect(m_core, &OperatorCore::linkConnected, this, [this] {
+        m_title->showState(TitleBar::State::Connected);
+    });
     connect(m_core, &OperatorCore::linkConnecting, this, &Widget::receiveConnectingSlot);
     connect(m_core, &OperatorCore::linkLost, this, &Widget::disConnectedSlot);
 
@@ -207,7 +223,9 @@ void Widget::connectLink()
     connect(this, &Widget::si_SetDhcpSwitch, this, &Widget::sl_SetDhcpSwitch);
     connect(this, &Widget::si_http200Analysis, this, &Widget::sl_confirmHttpOK);
 
-    connect(SigManager::instance(), &SigManager::Sig_UpdateOutputInfo, this,
+    connect(SigManager::instance(),
+            &SigManager::Sig_UpdateOutputInfo,
+            this,
             &Widget::updateVideoWidgetOutputInfo);
 }
 
@@ -218,35 +236,45 @@ void Widget::connectControls()
     m_settingPage->connectControls();
     m_dialogs->connectControls();
     connect(ui->btnReLogin, &QPushButton::clicked, this, &Widget::reLogin);
-    connect(ui->HdmiAudioComboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+    connect(ui->HdmiAudioComboBox,
+            QOverload<int>::of(&QComboBox::currentIndexChanged),
+            this,
             &Widget::on_hdmiAudioComboBox_currentIndexChanged);
-    connect(m_wall->splitterGroup(), &QButtonGroup::idClicked, this,
+    connect(m_wall->splitterGroup(),
+            &QButtonGroup::idClicked,
+            this,
             &Widget::SingleSplitterButtonChangeSlot);
-    connect(m_wall->wallGroup(), &QButtonGroup::idClicked, this,
-            &Widget::sl_spliceGroupBtnClicked);
+    connect(m_wall->wallGroup(), &QButtonGroup::idClicked, this, &Widget::sl_spliceGroupBtnClicked);
     connect(m_wall, &WallControls::permissionWarning, this, &Widget::showPermissionWarning);
     connect(ui->tabWidget, &QTabWidget::currentChanged, m_pages, &PageConfigurator::onTabChanged);
-    connect(ui->listWidget, &QListWidget::currentItemChanged, m_pages,
-            [this](QListWidgetItem *item) {
-                m_pages->refreshListDisplay();
-                const bool input = item && item->data(258).toInt() == 1;
-                m_wallPages->setCurrentInput(input ? item->data(256).toInt() : 0);
-            });
-    connect(ui->wid_ss, &SingleSplitterWidget::si_layout_change, this, &Widget::splitterLayoutChanged);
+    connect(
+        ui->listWidget, &QListWidget::currentItemChanged, m_pages, [this](QListWidgetItem *item) {
+            m_pages->refreshListDisplay();
+            const bool input = item && item->data(258).toInt() == 1;
+            m_wallPages->setCurrentInput(input ? item->data(256).toInt() : 0);
+        });
+    connect(
+        ui->wid_ss, &SingleSplitterWidget::si_layout_change, this, &Widget::splitterLayoutChanged);
     connect(m_grids, &GridWiring::permissionWarning, this, &Widget::showPermissionWarning);
 }
 
 void Widget::connectChanges()
 {
-    connect(m_changes, &ChangeApplier::wallModeChanged, this,
-            [this](int mode) { applySpliceMode(mode, false); });
+    connect(m_changes, &ChangeApplier::wallModeChanged, this, [this](int mode) {
+        applySpliceMode(mode, false);
+    });
     connect(m_changes, &ChangeApplier::gridChanged, m_grids, &GridWiring::refreshGrid);
     connect(m_changes, &ChangeApplier::cellChanged, m_grids, &GridWiring::updateVideoCell);
-    connect(m_changes, &ChangeApplier::inputsChanged, m_pages,
-            [this] { m_pages->refreshListDisplay(); });
-    connect(m_changes, &ChangeApplier::volumesChanged, SigManager::instance(),
+    connect(m_changes, &ChangeApplier::inputsChanged, m_pages, [this] {
+        m_pages->refreshListDisplay();
+    });
+    connect(m_changes,
+            &ChangeApplier::volumesChanged,
+            SigManager::instance(),
             &SigManager::Sig_UpdateVolumes);
-    connect(m_changes, &ChangeApplier::outResolutionChanged, this,
+    connect(m_changes,
+            &ChangeApplier::outResolutionChanged,
+            this,
             &Widget::si_outResoluChangedByOthers);
     connect(m_changes, &ChangeApplier::hdcpChanged, this, &Widget::si_hdcpChangedByOthers);
     connect(m_changes, &ChangeApplier::forwarded, this, &Widget::si_ForwardAnalysis);
@@ -258,31 +286,51 @@ void Widget::connectPortMenus()
     PortMenus::Host host;
     host.window = this;
     host.runDialog = m_context.runDialog;
-    host.actingUser = [this] { return m_context.actingUser(); };
-    host.bindManager = [this] { return m_context.bind; };
+    host.actingUser = [this] {
+        return m_context.actingUser();
+    };
+    host.bindManager = [this] {
+        return m_context.bind;
+    };
     host.infraredPage = [this] {
         return ui->tabWidget->currentIndex() == PageConfigurator::InfaredTab;
     };
-    host.refreshList = [this] { refrenshSignalSlot(); };
-    host.refreshSources = [this] { m_grids->refreshAllGrids(); };
-    host.refuseWhileOffline = [this] { return m_status->refuseWhileOffline(); };
+    host.refreshList = [this] {
+        refrenshSignalSlot();
+    };
+    host.refreshSources = [this] {
+        m_grids->refreshAllGrids();
+    };
+    host.refuseWhileOffline = [this] {
+        return m_status->refuseWhileOffline();
+    };
     m_portMenus = new PortMenus(host, this);
     for (TableWidget *grid : m_grids->grids())
         m_portMenus->attachGrid(grid);
     m_portMenus->attachList(ui->listWidget);
-    connect(m_grids, &GridWiring::cellMenuRequested, m_portMenus,
+    connect(m_grids,
+            &GridWiring::cellMenuRequested,
+            m_portMenus,
             [this](TableWidget *grid, int port) { m_portMenus->showGridMenu(grid, port); });
-    connect(m_grids, &GridWiring::cellDoubleClicked, m_portMenus,
-            [](TableWidget *grid, int port) { grid->clearRoute(port); });
-    connect(this, &Widget::si_outResoluChangedByOthers, m_portMenus,
+    connect(m_grids, &GridWiring::cellDoubleClicked, m_portMenus, [](TableWidget *grid, int port) {
+        grid->clearRoute(port);
+    });
+    connect(this,
+            &Widget::si_outResoluChangedByOthers,
+            m_portMenus,
             &PortMenus::outputResolutionChanged);
     connect(this, &Widget::si_hdcpChangedByOthers, m_portMenus, &PortMenus::hdcpChanged);
     // The menu has sent the dialog's query already: the openers only show the dialog.
     m_portMenus->setDialogOpener(PortDialog::ScalingMode, [this](int output) {
-        OutputDialogs::showScalingMode(this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog);
+        OutputDialogs::showScalingMode(
+            this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog);
     });
     m_portMenus->setDialogOpener(PortDialog::NoSignalOut, [this](int output) {
-        OutputDialogs::showNoSignal(this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog,
+        OutputDialogs::showNoSignal(this,
+                                    output,
+                                    this,
+                                    &Widget::si_ForwardAnalysis,
+                                    m_context.runDialog,
                                     outputLabel(output));
     });
     m_portMenus->setDialogOpener(PortDialog::OutputGraphicsTest, [this](int output) {
@@ -291,8 +339,10 @@ void Widget::connectPortMenus()
     m_portMenus->setDialogOpener(PortDialog::InputGraphicsTest, [this](int input) {
         OutputDialogs::openGraphicsTest(this, input, true, m_context.runDialog);
     });
-    m_portMenus->setDialogOpener(PortDialog::Osd, [this](int input) { m_dialogs->openOsd(input, false); });
-    m_portMenus->setDialogOpener(PortDialog::Edid, [this](int input) { m_dialogs->openEdid(input); });
+    m_portMenus->setDialogOpener(PortDialog::Osd,
+                                 [this](int input) { m_dialogs->openOsd(input, false); });
+    m_portMenus->setDialogOpener(PortDialog::Edid,
+                                 [this](int input) { m_dialogs->openEdid(input); });
 }
 
 // ---- login ----------------------------------------------------------------------------
@@ -311,7 +361,8 @@ void Widget::logIn(const LoginFlow::Runner &login)
     DeviceState *state = DeviceState::instance();
     const QString host = state->deviceAddress();
     const quint16 port = quint16(state->devicePort());
-    QTimer::singleShot(0, this, [host, port] { MessageDistance::instance()->connectToDevice(host, port); });
+    QTimer::singleShot(
+        0, this, [host, port] { MessageDistance::instance()->connectToDevice(host, port); });
 
     m_title->showState(TitleBar::State::Connecting);
     m_settingPage->showLoginFree();
@@ -348,8 +399,9 @@ void Widget::createBindManager()
     m_plans->setAvailable(true);
     m_context.bind->attachGrid(ui->videoTableWidget);
     m_core->createBindGroups(m_context.bind);
-    connect(ui->videoTableWidget, &VideoTableWidget::si_spliceLayoutModeChanged, this,
-            [this] { ui->videoTableWidget->restyleCells(); });
+    connect(ui->videoTableWidget, &VideoTableWidget::si_spliceLayoutModeChanged, this, [this] {
+        ui->videoTableWidget->restyleCells();
+    });
 }
 
 void Widget::configurePages()
@@ -453,7 +505,8 @@ void Widget::on_refrenshBtn_clicked()
 void Widget::SingleSplitterButtonChangeSlot(int id)
 {
     if (m_status->refuseWhileOffline()) {
-        if (QAbstractButton *b = m_wall->splitterGroup()->button(DeviceState::instance()->splitterLayout()))
+        if (QAbstractButton *b =
+                m_wall->splitterGroup()->button(DeviceState::instance()->splitterLayout()))
             b->setChecked(true);
         return;
     }
@@ -516,19 +569,21 @@ void Widget::sl_SetDhcpSwitch(bool on)
 void Widget::sl_NoSignalOut(int output, int mode)
 {
     Q_UNUSED(mode) // the one dialog serves every mode the menus name
-    OutputDialogs::openNoSignal(this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog,
-                                outputLabel(output));
+    OutputDialogs::openNoSignal(
+        this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog, outputLabel(output));
 }
 
 QString Widget::outputLabel(int output) const
 {
     const QString name = AppSettings::instance()->outputNames().value(output);
-    return QStringLiteral("[%1] %2").arg(output).arg(name.isEmpty() ? tr("Output %1").arg(output) : name);
+    return QStringLiteral("[%1] %2").arg(output).arg(name.isEmpty() ? tr("Output %1").arg(output)
+                                                                    : name);
 }
 
 void Widget::sl_Scalingmode(int output)
 {
-    OutputDialogs::openScalingMode(this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog);
+    OutputDialogs::openScalingMode(
+        this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog);
 }
 
 void Widget::sl_GraphicsTest(int port, bool isInput)

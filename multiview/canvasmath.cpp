@@ -44,8 +44,10 @@ QRectF deviceToWidget(const QRect &device, const QSize &wall, const QSizeF &canv
 
 QRect fractionsToDevice(const QRectF &f, const QSize &wall)
 {
-    return QRect(roundHalfAway(f.x() * wall.width()), roundHalfAway(f.y() * wall.height()),
-                 roundHalfAway(f.width() * wall.width()), roundHalfAway(f.height() * wall.height()));
+    return QRect(roundHalfAway(f.x() * wall.width()),
+                 roundHalfAway(f.y() * wall.height()),
+                 roundHalfAway(f.width() * wall.width()),
+                 roundHalfAway(f.height() * wall.height()));
 }
 
 std::optional<QSize> cellSize(const QSize &wall, Grid grid)
@@ -161,7 +163,8 @@ std::optional<CanvasFit> fitCanvas(const QSize &viewport, const QSize &wall, int
 {
     if (wall.isEmpty() || viewport.isEmpty())
         return std::nullopt;
-    const double scale = qMin(double(viewport.width()) / wall.width(), double(viewport.height()) / wall.height());
+    const double scale =
+        qMin(double(viewport.width()) / wall.width(), double(viewport.height()) / wall.height());
     // Halves round up.
     const int iw = int(std::floor(wall.width() * scale + 0.5));
     const int ih = int(std::floor(wall.height() * scale + 0.5));

@@ -29,7 +29,8 @@ QPushButton *button(const QString &text, const char *name, bool primary, QWidget
 } // namespace
 
 DialogWindowProperty::DialogWindowProperty(InputSignalWidget0409 *window,
-                                           const QMap<int, QString> &inputNames, QWidget *parent)
+                                           const QMap<int, QString> &inputNames,
+                                           QWidget *parent)
     : FramelessDialog(parent, Kind::Normal, 25)
     , m_window(window)
 {
@@ -98,7 +99,8 @@ void DialogWindowProperty::apply()
 }
 
 QGroupBox *DialogWindowProperty::infoGroup(InputSignalWidget0409 *window,
-                                           const QMap<int, QString> &inputNames, QWidget *body)
+                                           const QMap<int, QString> &inputNames,
+                                           QWidget *body)
 {
     auto *info = new QGroupBox(tr("Window Infomation"), body);
     auto *infoForm = new QFormLayout(info);

@@ -18,14 +18,16 @@ class DialogWindowProperty : public FramelessDialog
     Q_OBJECT
 
 public:
-    DialogWindowProperty(InputSignalWidget0409 *window, const QMap<int, QString> &inputNames,
+    DialogWindowProperty(InputSignalWidget0409 *window,
+                         const QMap<int, QString> &inputNames,
                          QWidget *parent = nullptr);
 
     void apply();
 
 private:
     QSpinBox *spinBox(const char *name, int value);
-    QGroupBox *infoGroup(InputSignalWidget0409 *window, const QMap<int, QString> &inputNames, QWidget *body);
+    QGroupBox *
+    infoGroup(InputSignalWidget0409 *window, const QMap<int, QString> &inputNames, QWidget *body);
     QWidget *geometryGroup(const QRect &device, QWidget *body);
 
     QPointer<InputSignalWidget0409> m_window;

@@ -34,9 +34,15 @@ Qt::CursorShape cursorFor(int edges)
 }
 } // namespace
 
-InputSignalWidget0409::InputSignalWidget0409(const QSize &wall, QWidget *canvas, int input,
-                                             const QString &name, Grid grid, int id, int layer,
-                                             bool sendOpen, CommandSink sink)
+InputSignalWidget0409::InputSignalWidget0409(const QSize &wall,
+                                             QWidget *canvas,
+                                             int input,
+                                             const QString &name,
+                                             Grid grid,
+                                             int id,
+                                             int layer,
+                                             bool sendOpen,
+                                             CommandSink sink)
     : QWidget(canvas)
     , m_id(id)
     , m_layer(layer)
@@ -62,7 +68,8 @@ InputSignalWidget0409::InputSignalWidget0409(const QSize &wall, QWidget *canvas,
     m_btnClose = titleButton(QString());
     m_btnClose->setObjectName(QStringLiteral("btn_close"));
     m_btnClose->setText(QStringLiteral("\u2715"));
-    connect(m_btnOccupied, &QToolButton::clicked, this, [this] { runAction(Action::ZoomOccupied); });
+    connect(
+        m_btnOccupied, &QToolButton::clicked, this, [this] { runAction(Action::ZoomOccupied); });
     connect(m_btnFull, &QToolButton::clicked, this, [this] { runAction(Action::ZoomMaximum); });
     connect(m_btnRestore, &QToolButton::clicked, this, &InputSignalWidget0409::restore);
     connect(m_btnClose, &QToolButton::clicked, this, [this] { runAction(Action::Close); });
@@ -143,7 +150,9 @@ QSizeF InputSignalWidget0409::canvasSize() const
 void InputSignalWidget0409::applyRect(const QRectF &rect)
 {
     m_rect = rect;
-    setGeometry(roundHalfAway(rect.x()), roundHalfAway(rect.y()), roundHalfAway(rect.width()),
+    setGeometry(roundHalfAway(rect.x()),
+                roundHalfAway(rect.y()),
+                roundHalfAway(rect.width()),
                 roundHalfAway(rect.height()));
     updateFractions();
     updateInfo();
@@ -168,8 +177,10 @@ void InputSignalWidget0409::updateFractions()
     const QSizeF canvas = canvasSize();
     if (canvas.width() <= 0 || canvas.height() <= 0)
         return;
-    m_fractions = QRectF(m_rect.x() / canvas.width(), m_rect.y() / canvas.height(),
-                         m_rect.width() / canvas.width(), m_rect.height() / canvas.height());
+    m_fractions = QRectF(m_rect.x() / canvas.width(),
+                         m_rect.y() / canvas.height(),
+                         m_rect.width() / canvas.width(),
+                         m_rect.height() / canvas.height());
 }
 
 QRect InputSignalWidget0409::deviceRect() const

@@ -34,8 +34,15 @@ public:
         Property
     };
 
-    InputSignalWidget0409(const QSize &wall, QWidget *canvas, int input, const QString &name,
-                          CanvasMath::Grid grid, int id, int layer, bool sendOpen, CommandSink sink);
+    InputSignalWidget0409(const QSize &wall,
+                          QWidget *canvas,
+                          int input,
+                          const QString &name,
+                          CanvasMath::Grid grid,
+                          int id,
+                          int layer,
+                          bool sendOpen,
+                          CommandSink sink);
 
     int id() const { return m_id; }
     void setRealResolution(const QSize &wall) { m_wall = wall; }

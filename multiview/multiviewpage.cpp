@@ -28,7 +28,9 @@ MultiviewPage::MultiviewPage(const Controls &controls, CommandSink sink, QObject
     connect(m_c.zoomOut, &QAbstractButton::clicked, canvas, &OutputWidget0409::zoomOut);
     m_c.lockAll->setCheckable(true);
     connect(m_c.lockAll, &QAbstractButton::toggled, canvas, &OutputWidget0409::setAllLocked);
-    connect(m_c.closeAll, &QAbstractButton::clicked, canvas, [canvas] { canvas->closeAllWindows(false); });
+    connect(m_c.closeAll, &QAbstractButton::clicked, canvas, [canvas] {
+        canvas->closeAllWindows(false);
+    });
     // The canvas starts on the first join button.
     if (m_c.layoutButtons[0] && m_c.layoutButtons[0]->isCheckable())
         m_c.layoutButtons[0]->setChecked(true);
@@ -67,7 +69,8 @@ void MultiviewPage::fitCanvas(int wallWidth, int wallHeight)
     // The room without scroll bars, less the content's frame: fitting the viewport a bar
     // happened to narrow, or the frame on top of it, leaves a bar and cuts the edge.
     const QSize room = m_c.area->maximumViewportSize() - frame;
-    const auto fit = CanvasMath::fitCanvas(room, QSize(wallWidth, wallHeight), DeviceState::instance()->virMode());
+    const auto fit = CanvasMath::fitCanvas(
+        room, QSize(wallWidth, wallHeight), DeviceState::instance()->virMode());
     if (!fit)
         return;
     m_c.canvas->setMinimumSize(fit->minimum);
@@ -118,7 +121,10 @@ void MultiviewPage::openSplicingSettings(QWidget *parent)
         m_c.canvas->refreshLayout();
     });
     connect(this, &MultiviewPage::si_closeSplicing, settings, &QWidget::close);
-    connect(this, &MultiviewPage::si_forwardToSplicing, settings, &WidgetSplicingSetting::sl_forwardAnalysis);
+    connect(this,
+            &MultiviewPage::si_forwardToSplicing,
+            settings,
+            &WidgetSplicingSetting::sl_forwardAnalysis);
     m_sink(Commands::getNoinput(1));
     QEventLoop loop;
     connect(settings, &WidgetSplicingSetting::si_closed, &loop, &QEventLoop::quit);

@@ -12,7 +12,6 @@ class QAbstractButton;
 class QScrollArea;
 class QWidget;
 
-
 // The main window's multiview page: sizes the canvas in its scroll area, drives the
 // layout, zoom, lock and close-all buttons, the start-up window-status wait and the
 // splicing settings window. Owned by the main window. GUI thread.

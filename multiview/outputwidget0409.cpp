@@ -47,19 +47,23 @@ OutputWidget0409::~OutputWidget0409() = default;
 void OutputWidget0409::setCommandSink(CommandSink sink)
 {
     if (!sink)
-        sink = [](const QString &command) { MessageDistance::instance()->sendData(command); };
+        sink = [](const QString &command) {
+            MessageDistance::instance()->sendData(command);
+        };
     m_sink = std::move(sink);
 }
 
 void OutputWidget0409::recalculate()
 {
     const DeviceState *state = DeviceState::instance();
-    m_wall = WallGeometry::realResolution(state->virMode(), state->outputResolutions(1),
+    m_wall = WallGeometry::realResolution(state->virMode(),
+                                          state->outputResolutions(1),
                                           WallGeometry::rotationOf(state->rotation(), 1));
     for (InputSignalWidget0409 *item : qAsConst(m_windows))
         item->setRealResolution(m_wall);
     const QSize wall = m_wall;
-    QTimer::singleShot(0, this, [this, wall] { emit si_orderToOptimiseSizeVis(wall.width(), wall.height()); });
+    QTimer::singleShot(
+        0, this, [this, wall] { emit si_orderToOptimiseSizeVis(wall.width(), wall.height()); });
     update();
 }
 
@@ -146,8 +150,8 @@ bool OutputWidget0409::addWindow(const NewWindow &request)
         }
     }
     const int layer = request.layer.value_or(m_windows.size() + 1);
-    auto *item = new InputSignalWidget0409(m_wall, this, request.input, request.name, grid(), id,
-                                           layer, request.sendOpen, m_sink);
+    auto *item = new InputSignalWidget0409(
+        m_wall, this, request.input, request.name, grid(), id, layer, request.sendOpen, m_sink);
     m_windows.insert(id, item);
     if (!request.layer)
         applyLayers(WindowLayers::renumbered(layers()), -1);
@@ -169,7 +173,8 @@ void OutputWidget0409::connectItem(InputSignalWidget0409 *item)
     connect(item, &Item::si_layerBottom, this, &OutputWidget0409::layerBottom);
     connect(item, &Item::si_deleted, this, &OutputWidget0409::windowRemoved);
     connect(item, &Item::si_orderZoomSingleScreen, this, [this](int id) { zoomWindow(id, false); });
-    connect(item, &Item::si_orderZoomOccupiedScreens, this, [this](int id) { zoomWindow(id, true); });
+    connect(
+        item, &Item::si_orderZoomOccupiedScreens, this, [this](int id) { zoomWindow(id, true); });
     connect(item, &Item::si_orderAllZoomSingleScreen, this, &OutputWidget0409::zoomAllSingleScreen);
     connect(item, &Item::si_showProperty, this, &OutputWidget0409::showProperty);
     connect(this, &OutputWidget0409::si_layoutChanged, item, &Item::setGrid);
@@ -200,10 +205,22 @@ void OutputWidget0409::applyLayers(const QMap<int, int> &layers, int id)
     restack(id);
 }
 
-void OutputWidget0409::layerUp(int id) { applyLayers(WindowLayers::layerUp(layers(), id), id); }
-void OutputWidget0409::layerDown(int id) { applyLayers(WindowLayers::layerDown(layers(), id), id); }
-void OutputWidget0409::layerTop(int id) { applyLayers(WindowLayers::layerToTop(layers(), id), id); }
-void OutputWidget0409::layerBottom(int id) { applyLayers(WindowLayers::layerToBottom(layers(), id), id); }
+void OutputWidget0409::layerUp(int id)
+{
+    applyLayers(WindowLayers::layerUp(layers(), id), id);
+}
+void OutputWidget0409::layerDown(int id)
+{
+    applyLayers(WindowLayers::layerDown(layers(), id), id);
+}
+void OutputWidget0409::layerTop(int id)
+{
+    applyLayers(WindowLayers::layerToTop(layers(), id), id);
+}
+void OutputWidget0409::layerBottom(int id)
+{
+    applyLayers(WindowLayers::layerToBottom(layers(), id), id);
+}
 
 void OutputWidget0409::windowRemoved(int id)
 {
@@ -362,8 +379,14 @@ void OutputWidget0409::zoomBy(double factor)
     emit si_resize(factor);
 }
 
-void OutputWidget0409::zoomIn() { zoomBy(1.1); }
-void OutputWidget0409::zoomOut() { zoomBy(0.9); }
+void OutputWidget0409::zoomIn()
+{
+    zoomBy(1.1);
+}
+void OutputWidget0409::zoomOut()
+{
+    zoomBy(0.9);
+}
 
 void OutputWidget0409::wheelEvent(QWheelEvent *event)
 {
@@ -399,7 +422,8 @@ InputSignalWidget0409 *OutputWidget0409::topWindowAt(const QPoint &pos) const
 
 void OutputWidget0409::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (!m_disabled && (event->mimeData()->hasFormat(QLatin1String(DragType)) || event->mimeData()->hasText()))
+    if (!m_disabled &&
+        (event->mimeData()->hasFormat(QLatin1String(DragType)) || event->mimeData()->hasText()))
         event->acceptProposedAction();
     else
         event->ignore();

@@ -48,7 +48,10 @@ public:
     void setCommandSink(CommandSink sink);
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
     // Whether the user may use an input; without a checker every input may be used.
-    void setPermissionChecker(std::function<bool(int input)> checker) { m_inputAllowed = std::move(checker); }
+    void setPermissionChecker(std::function<bool(int input)> checker)
+    {
+        m_inputAllowed = std::move(checker);
+    }
     // Windows already on the canvas take the new names too (a rename, a language switch).
     void setInputNames(const QMap<int, QString> &names);
     QMap<int, QString> inputNames() const { return m_inputNames; }

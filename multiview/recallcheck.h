@@ -13,7 +13,10 @@ struct Received
     bool rotation = false;
 };
 
-inline bool complete(const Received &r) { return r.windows && r.resolution && r.rotation; }
+inline bool complete(const Received &r)
+{
+    return r.windows && r.resolution && r.rotation;
+}
 // The warning's rich text, naming what is missing in red.
 QString warningText(const Received &r);
 

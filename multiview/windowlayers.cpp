@@ -7,8 +7,9 @@ namespace WindowLayers {
 QList<int> stackOrder(const QMap<int, int> &layers)
 {
     QList<int> ids = layers.keys();
-    std::stable_sort(ids.begin(), ids.end(),
-                     [&layers](int a, int b) { return layers.value(a) < layers.value(b); });
+    std::stable_sort(ids.begin(), ids.end(), [&layers](int a, int b) {
+        return layers.value(a) < layers.value(b);
+    });
     return ids;
 }
 
@@ -34,7 +35,8 @@ QMap<int, int> swapWithNeighbour(QMap<int, int> layers, int id, bool above)
         const bool candidate = above ? it.value() > own : it.value() < own;
         if (!candidate)
             continue;
-        if (other < 0 || (above ? it.value() < layers.value(other) : it.value() > layers.value(other)))
+        if (other < 0 ||
+            (above ? it.value() < layers.value(other) : it.value() > layers.value(other)))
             other = it.key();
     }
     if (other >= 0) {

@@ -152,10 +152,9 @@ bool useStateFile(SimDevice &device, const QString &stateFile)
 // One line per connection, command and upload on stdout.
 void printActivity(SimDevice &device, QCoreApplication &app)
 {
-    QObject::connect(
-        &device, &SimDevice::clientConnected, &app, [](int id, const QString &peer) {
-            out() << "client " << id << " connected from " << peer << Qt::endl;
-        });
+    QObject::connect(&device, &SimDevice::clientConnected, &app, [](int id, const QString &peer) {
+        out() << "client " << id << " connected from " << peer << Qt::endl;
+    });
     QObject::connect(&device, &SimDevice::clientDisconnected, &app, [](int id) {
         out() << "client " << id << " disconnected" << Qt::endl;
     });
@@ -168,8 +167,8 @@ void printActivity(SimDevice &device, QCoreApplication &app)
         });
     QObject::connect(&device, &SimDevice::uploadReceived, &app, [](const SimUpload &upload) {
         out() << "upload "
-              << (upload.kind.isEmpty() ? QStringLiteral("(unannounced)") : upload.kind)
-              << " port " << upload.port << ": " << upload.data.size() << " bytes" << Qt::endl;
+              << (upload.kind.isEmpty() ? QStringLiteral("(unannounced)") : upload.kind) << " port "
+              << upload.port << ": " << upload.data.size() << " bytes" << Qt::endl;
     });
 }
 

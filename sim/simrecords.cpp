@@ -117,7 +117,7 @@ QByteArray inputInfo(const SimState &s)
 
 QByteArray netInfo(const SimState &s, const QString &reachedAt)
 {
-    const QString ip = !s.ip.isEmpty()         ? s.ip
+    const QString ip = !s.ip.isEmpty()        ? s.ip
                        : !reachedAt.isEmpty() ? reachedAt
                                               : QStringLiteral("192.168.1.188");
     // DHCP sits before the last member: the client reads its value up to the next comma.

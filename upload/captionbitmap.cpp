@@ -1,13 +1,13 @@
 #include "captionbitmap.h"
 
 #include <QBuffer>
-#include <QFile>
-#include <QtEndian>
 #include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <QImageReader>
 #include <QLoggingCategory>
 #include <QPainter>
+#include <QtEndian>
 
 Q_LOGGING_CATEGORY(lcCaptionBitmap, "zel.upload.bitmap")
 
@@ -15,8 +15,8 @@ namespace {
 
 bool tooLarge(const QSize &size)
 {
-    return size.width() > CaptionBitmap::MaxSide || size.height() > CaptionBitmap::MaxSide
-           || qint64(size.width()) * size.height() > CaptionBitmap::MaxPixels;
+    return size.width() > CaptionBitmap::MaxSide || size.height() > CaptionBitmap::MaxSide ||
+           qint64(size.width()) * size.height() > CaptionBitmap::MaxPixels;
 }
 
 const char *relativePath(CaptionBitmap::WorkingFile which)
@@ -165,7 +165,9 @@ bool CaptionBitmap::isTruncated(const QByteArray &format, const QByteArray &byte
         return end < 2 || uchar(bytes.at(end - 2)) != 0xFF || uchar(bytes.at(end - 1)) != 0xD9;
     }
     if (format == "bmp" && bytes.size() >= 54) {
-        auto le32 = [&bytes](int at) { return qFromLittleEndian<qint32>(bytes.constData() + at); };
+        auto le32 = [&bytes](int at) {
+            return qFromLittleEndian<qint32>(bytes.constData() + at);
+        };
         const qint32 offset = le32(10);
         const qint32 width = le32(18);
         const qint32 height = qAbs(le32(22));

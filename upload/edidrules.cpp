@@ -18,14 +18,17 @@ QStringList EdidRules::outputLabels(int deviceType)
 {
     QStringList labels;
     for (int port = 1; port <= outputCount(deviceType); ++port)
-        labels << QStringLiteral("[%1] %2").arg(port).arg(AppSettings::instance()->outputName(port));
+        labels << QStringLiteral("[%1] %2").arg(port).arg(
+            AppSettings::instance()->outputName(port));
     return labels;
 }
 
 QStringList EdidRules::builtInNames()
 {
-    return {QStringLiteral("4K@60/HDMI"), QStringLiteral("4K@30/HDMI"),
-            QStringLiteral("1080P@60/HDMI"), QStringLiteral("1080P@60/DVI"),
+    return {QStringLiteral("4K@60/HDMI"),
+            QStringLiteral("4K@30/HDMI"),
+            QStringLiteral("1080P@60/HDMI"),
+            QStringLiteral("1080P@60/DVI"),
             tr("4K@60Recommend1080P@60")};
 }
 

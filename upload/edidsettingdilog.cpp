@@ -49,9 +49,9 @@ EdidSettingDilog::~EdidSettingDilog()
 void EdidSettingDilog::buildForm()
 {
     auto *content = new QWidget(frame());
-    content->setStyleSheet(QStringLiteral(
-        "QLineEdit,QComboBox,QCheckBox,QRadioButton,QTableWidget,QHeaderView,QProgressBar{font-size:13px;}"
-        "QGroupBox{font-size:13px;font-weight:bold;}"));
+    content->setStyleSheet(QStringLiteral("QLineEdit,QComboBox,QCheckBox,QRadioButton,QTableWidget,"
+                                          "QHeaderView,QProgressBar{font-size:13px;}"
+                                          "QGroupBox{font-size:13px;font-weight:bold;}"));
     content->setGeometry(0, TitleHeight, FrameWidth, FrameHeight - TitleHeight);
     auto *grid = new QGridLayout(content);
     grid->setContentsMargins(18, 14, 18, 16);
@@ -96,8 +96,11 @@ void EdidSettingDilog::buildForm()
     connect(upload, &QPushButton::clicked, this, &EdidSettingDilog::on_UploadBtn_clicked);
     connect(browse, &QPushButton::clicked, this, &EdidSettingDilog::on_btnBrowse_clicked);
     // Queued: the box must not run its loop inside the socket's own handler.
-    connect(MessageDistance::instance(), &MessageDistance::si_osdUploadFinish, this,
-            &EdidSettingDilog::showUploadFinished, Qt::QueuedConnection);
+    connect(MessageDistance::instance(),
+            &MessageDistance::si_osdUploadFinish,
+            this,
+            &EdidSettingDilog::showUploadFinished,
+            Qt::QueuedConnection);
 }
 
 bool EdidSettingDilog::sendNow(const QString &command, const QString &done)
@@ -139,14 +142,15 @@ void EdidSettingDilog::on_btnCopy_clicked()
 
 void EdidSettingDilog::on_btnAppInputEDID_clicked()
 {
-    sendNow(EdidRules::builtInCommand(m_input, m_builtIn->currentIndex()),
-            tr("Sent: input %1 takes the built-in EDID %2").arg(m_input).arg(m_builtIn->currentText()));
+    sendNow(
+        EdidRules::builtInCommand(m_input, m_builtIn->currentIndex()),
+        tr("Sent: input %1 takes the built-in EDID %2").arg(m_input).arg(m_builtIn->currentText()));
 }
 
 void EdidSettingDilog::on_btnBrowse_clicked()
 {
-    const QString path = QFileDialog::getOpenFileName(this, tr("请选择更新文件"), QStringLiteral("/"),
-                                                      tr("支持文件 (*.bin);; 所有文件(*.*);;"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("请选择更新文件"), QStringLiteral("/"), tr("支持文件 (*.bin);; 所有文件(*.*);;"));
     if (!path.isEmpty())
         m_path->setText(path);
 }

@@ -10,13 +10,13 @@ class QLineEdit;
 class QPushButton;
 
 // EDID of one input: copied from an output, chosen from the built-in set, or uploaded
-// from a file through the link's upload channel; its status line says what became of each. Created per use, modal. GUI thread.
+// from a file through the link's upload channel; its status line says what became of each. Created
+// per use, modal. GUI thread.
 class EdidSettingDilog : public FramelessDialog
 {
     Q_OBJECT
 
 public:
-
     explicit EdidSettingDilog(int inputPort, QWidget *parent = nullptr);
     ~EdidSettingDilog() override;
 

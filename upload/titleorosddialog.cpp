@@ -2,8 +2,8 @@
 
 #include "captionbitmap.h"
 #include "captionstore.h"
-#include "dialogconfirm.h"
 #include "devicestate.h"
+#include "dialogconfirm.h"
 #include "edidrules.h"
 #include "messagedistance.h"
 #include "msgdlg.h"
@@ -96,9 +96,9 @@ TitleOrOsdDialog::~TitleOrOsdDialog()
 void TitleOrOsdDialog::buildForm()
 {
     auto *content = new QWidget(frame());
-    content->setStyleSheet(QStringLiteral(
-        "QLineEdit,QComboBox,QCheckBox,QRadioButton,QTableWidget,QHeaderView,QProgressBar{font-size:13px;}"
-        "QGroupBox{font-size:13px;font-weight:bold;}"));
+    content->setStyleSheet(QStringLiteral("QLineEdit,QComboBox,QCheckBox,QRadioButton,QTableWidget,"
+                                          "QHeaderView,QProgressBar{font-size:13px;}"
+                                          "QGroupBox{font-size:13px;font-weight:bold;}"));
     content->setGeometry(0, TitleHeight, FrameWidth, FrameHeight - TitleHeight);
     auto *layout = new QVBoxLayout(content);
     layout->setContentsMargins(16, 10, 16, 14);
@@ -147,7 +147,8 @@ QWidget *TitleOrOsdDialog::buildTextGroup()
     m_outputLabel = new QLabel(tr("Output"), group);
     m_output = new QComboBox(group);
     m_output->setObjectName(QStringLiteral("OutputCombo"));
-    for (int port = 1; port <= EdidRules::outputCount(DeviceState::instance()->deviceType()); ++port)
+    for (int port = 1; port <= EdidRules::outputCount(DeviceState::instance()->deviceType());
+         ++port)
         m_output->addItem(QStringLiteral("Out%1").arg(port), port);
     m_outputLabel->setVisible(!isOsd());
     m_output->setVisible(!isOsd());
@@ -245,13 +246,14 @@ void TitleOrOsdDialog::connectDisplayGroup()
     connect(m_bgSwitch, &QCheckBox::toggled, this, &TitleOrOsdDialog::on_BgColorSwitch_toggled);
     connect(m_colour, &QToolButton::clicked, this, &TitleOrOsdDialog::on_ColorSetting_clicked);
     connect(m_bgColour, &QToolButton::clicked, this, &TitleOrOsdDialog::on_BgColorSetting_clicked);
-    connect(m_direction, &QButtonGroup::idToggled, this,
-            [this](int id, bool checked) {
-                if (checked)
-                    directionButtonClicked(id, checked);
-            });
-    connect(m_speed, &QSlider::valueChanged, m_speedValue, [this](int v) { m_speedValue->setNum(v); });
-    connect(m_speed, &QSlider::sliderReleased, this, &TitleOrOsdDialog::on_speedSplider_sliderReleased);
+    connect(m_direction, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            directionButtonClicked(id, checked);
+    });
+    connect(
+        m_speed, &QSlider::valueChanged, m_speedValue, [this](int v) { m_speedValue->setNum(v); });
+    connect(
+        m_speed, &QSlider::sliderReleased, this, &TitleOrOsdDialog::on_speedSplider_sliderReleased);
     connect(m_x, &QLineEdit::editingFinished, this, &TitleOrOsdDialog::sendPosition);
     connect(m_y, &QLineEdit::editingFinished, this, &TitleOrOsdDialog::sendPosition);
     connect(m_erase, &QPushButton::clicked, this, &TitleOrOsdDialog::on_EraseBtn_clicked);
@@ -261,11 +263,15 @@ void TitleOrOsdDialog::connectLink()
 {
     MessageDistance *link = MessageDistance::instance();
     connect(link, &MessageDistance::receiveTitleImfSig, this, &TitleOrOsdDialog::fillFromRecord);
-    connect(link, &MessageDistance::si_setDisableUiObject, this,
-            [this](bool isToDisable) { setFormEnabled(!isToDisable); });
+    connect(link, &MessageDistance::si_setDisableUiObject, this, [this](bool isToDisable) {
+        setFormEnabled(!isToDisable);
+    });
     connect(link, &MessageDistance::si_updateProgressVal, this, &TitleOrOsdDialog::onProgress);
     // Queued: the box must not run its loop inside the socket's own handler.
-    connect(link, &MessageDistance::si_osdUploadFinish, this, &TitleOrOsdDialog::showFinished,
+    connect(link,
+            &MessageDistance::si_osdUploadFinish,
+            this,
+            &TitleOrOsdDialog::showFinished,
             Qt::QueuedConnection);
 }
 
@@ -316,9 +322,17 @@ void TitleOrOsdDialog::fillFromRecord(const QJsonObject &record)
 
 void TitleOrOsdDialog::setFormEnabled(bool enabled)
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{m_text, m_family, m_size, m_bold, m_italic,
-                                                       m_underline, m_uploadChar, m_imagePath,
-                                                       m_browse, m_uploadImg, m_output})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_text,
+                                                       m_family,
+                                                       m_size,
+                                                       m_bold,
+                                                       m_italic,
+                                                       m_underline,
+                                                       m_uploadChar,
+                                                       m_imagePath,
+                                                       m_browse,
+                                                       m_uploadImg,
+                                                       m_output})
         w->setEnabled(enabled);
 }
 
@@ -359,7 +373,9 @@ void TitleOrOsdDialog::on_BgColorSetting_clicked()
 void TitleOrOsdDialog::on_BrowserBtn_clicked()
 {
     const QString path = QFileDialog::getOpenFileName(
-        this, tr("请选择图片路径"), QString(),
+        this,
+        tr("请选择图片路径"),
+        QString(),
         tr("支持图片文件 (*.bmp *.png *.jpg *.jpeg *.tga *.tiff);; 所有文件(*.*);;"));
     if (!path.isEmpty())
         m_imagePath->setText(path);
@@ -408,7 +424,9 @@ void TitleOrOsdDialog::on_uploadCharBtn_clicked()
     const CaptionRow row = currentRow();
     QString error;
     const QImage rendered = CaptionBitmap::renderText(
-        text, TitleOsdRules::font(row.font, row.fontSize, row.bold, row.italic, row.underline), &error);
+        text,
+        TitleOsdRules::font(row.font, row.fontSize, row.bold, row.italic, row.underline),
+        &error);
     if (rendered.isNull()) {
         showMessage({tr("error"), error});
         return;

@@ -18,7 +18,8 @@ QString TitleOsdRules::defaultFontSize(int port)
     return port < 1 ? QStringLiteral("200") : QStringLiteral("35");
 }
 
-QFont TitleOsdRules::font(const QString &family, int pointSize, bool bold, bool italic, bool underline)
+QFont TitleOsdRules::font(
+    const QString &family, int pointSize, bool bold, bool italic, bool underline)
 {
     QFont f(family);
     f.setPointSize(qMax(1, pointSize));
@@ -69,8 +70,12 @@ int TitleOsdRules::progress(int totalBytes, int packNum)
 
 CaptionSettings TitleOsdRules::fromRecord(const QJsonObject &record)
 {
-    auto text = [&record](const char *key) { return valueText(record.value(QLatin1String(key))); };
-    auto has = [&record](const char *key) { return record.contains(QLatin1String(key)); };
+    auto text = [&record](const char *key) {
+        return valueText(record.value(QLatin1String(key)));
+    };
+    auto has = [&record](const char *key) {
+        return record.contains(QLatin1String(key));
+    };
     CaptionSettings c;
     c.switchOn = text("Switch") == QLatin1String("true");
     c.speed = text("Speed").toInt();

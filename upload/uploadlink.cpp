@@ -28,7 +28,9 @@ void UploadLink::open(QObject *context, std::function<void(bool connected)> then
 {
     MessageDistance *link = MessageDistance::instance();
     QObject::disconnect(s_waiting);
-    s_waiting = QObject::connect(link, &MessageDistance::uploadOpenFinished, context,
+    s_waiting = QObject::connect(link,
+                                 &MessageDistance::uploadOpenFinished,
+                                 context,
                                  [then = std::move(then)](bool connected) {
                                      const auto run = then; // outlives the connection
                                      QObject::disconnect(s_waiting);

@@ -19,8 +19,10 @@ constexpr int BoxWidth = 104;
 constexpr int BoxHeight = 38;
 } // namespace
 
-PermissionDialog::PermissionDialog(const QString &userIdText, const QString &userName,
-                                   PermissionStore *permissionStore, QWidget *parent)
+PermissionDialog::PermissionDialog(const QString &userIdText,
+                                   const QString &userName,
+                                   PermissionStore *permissionStore,
+                                   QWidget *parent)
     : FramelessDialog(parent, Kind::Tool, 35)
     , m_userId(userIdText)
     , m_userName(userName)
@@ -31,9 +33,9 @@ PermissionDialog::PermissionDialog(const QString &userIdText, const QString &use
     setTitle(tr("%1  User: %2").arg(tr("Permissions Management"), userName));
 
     auto *content = new QWidget(frame());
-    content->setStyleSheet(QStringLiteral(
-        "QLineEdit,QComboBox,QCheckBox,QRadioButton,QTableWidget,QHeaderView,QProgressBar{font-size:13px;}"
-        "QGroupBox{font-size:13px;font-weight:bold;}"));
+    content->setStyleSheet(QStringLiteral("QLineEdit,QComboBox,QCheckBox,QRadioButton,QTableWidget,"
+                                          "QHeaderView,QProgressBar{font-size:13px;}"
+                                          "QGroupBox{font-size:13px;font-weight:bold;}"));
     content->setGeometry(0, TitleHeight, FrameWidth, FrameHeight - TitleHeight);
     auto *columns = new QHBoxLayout(content);
     columns->setContentsMargins(14, 10, 14, 12);
@@ -41,7 +43,8 @@ PermissionDialog::PermissionDialog(const QString &userIdText, const QString &use
     auto *left = new QVBoxLayout;
     auto *right = new QVBoxLayout;
     for (const PermissionLayout::Group &group : PermissionLayout::groups())
-        (group.kind == PermissionLayout::Kind::Function ? left : right)->addWidget(buildGroup(group, content));
+        (group.kind == PermissionLayout::Kind::Function ? left : right)
+            ->addWidget(buildGroup(group, content));
     left->addStretch(1);
     auto *apply = new QPushButton(tr("Apply"), content);
     apply->setObjectName(QStringLiteral("btnApply"));
@@ -130,10 +133,12 @@ void PermissionDialog::loadRights()
     for (const auto &list : lists) {
         const QVector<SvgCheckBox *> boxes = m_ports.value(list.first);
         for (int i = 0; i < boxes.size(); ++i)
-            boxes.at(i)->setChecked(PermissionLayout::storedOr(list.second, i, boxes.at(i)->isChecked()));
+            boxes.at(i)->setChecked(
+                PermissionLayout::storedOr(list.second, i, boxes.at(i)->isChecked()));
     }
     for (auto it = m_functions.begin(); it != m_functions.end(); ++it)
-        it.value()->setChecked(PermissionLayout::storedOr(stored.functions, it.key(), it.value()->isChecked()));
+        it.value()->setChecked(
+            PermissionLayout::storedOr(stored.functions, it.key(), it.value()->isChecked()));
 }
 
 PermissionRights PermissionDialog::rights() const
@@ -167,7 +172,8 @@ void PermissionDialog::closeDialog()
         reject();
         return;
     }
-    DialogConfirm3Btn confirm(this, tr("Quit Permission Management"), tr("Apply the latest changes?"));
+    DialogConfirm3Btn confirm(
+        this, tr("Quit Permission Management"), tr("Apply the latest changes?"));
     const int answer = Dialogs::run(m_runDialog, confirm);
     if (answer == DialogConfirm3Btn::Cancel)
         return;

@@ -18,9 +18,10 @@ class PermissionDialog : public FramelessDialog
     Q_OBJECT
 
 public:
-
-    PermissionDialog(const QString &userIdText, const QString &userName,
-                     PermissionStore *permissionStore, QWidget *parent = nullptr);
+    PermissionDialog(const QString &userIdText,
+                     const QString &userName,
+                     PermissionStore *permissionStore,
+                     QWidget *parent = nullptr);
 
     // Runs the close confirmation; tests answer it themselves.
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }

@@ -66,9 +66,9 @@ QWidget *Usermanagerdialog::buildUserList(QWidget *content)
 void Usermanagerdialog::buildForm()
 {
     auto *content = new QWidget(frame());
-    content->setStyleSheet(QStringLiteral(
-        "QLineEdit,QComboBox,QCheckBox,QRadioButton,QTableWidget,QHeaderView,QProgressBar{font-size:13px;}"
-        "QGroupBox{font-size:13px;font-weight:bold;}"));
+    content->setStyleSheet(QStringLiteral("QLineEdit,QComboBox,QCheckBox,QRadioButton,QTableWidget,"
+                                          "QHeaderView,QProgressBar{font-size:13px;}"
+                                          "QGroupBox{font-size:13px;font-weight:bold;}"));
     content->setGeometry(0, TitleHeight, FrameWidth, FrameHeight - TitleHeight);
     auto *layout = new QHBoxLayout(content);
     layout->setContentsMargins(16, 12, 16, 14);
@@ -92,7 +92,8 @@ void Usermanagerdialog::buildForm()
     m_edit = button(QStringLiteral("btnEdit"), tr("Edit"), false, content);
     m_del = button(QStringLiteral("btnDel"), tr("Delete"), false, content);
     m_save = button(QStringLiteral("btnSave"), tr("Save"), true, content);
-    m_permission = button(QStringLiteral("btnPermission"), tr("Permissions Management"), false, content);
+    m_permission =
+        button(QStringLiteral("btnPermission"), tr("Permissions Management"), false, content);
 
     right->addWidget(new QLabel(tr("UserName"), content), 0, 0);
     right->addWidget(m_name, 1, 0, 1, 3);
@@ -109,13 +110,15 @@ void Usermanagerdialog::buildForm()
     right->setRowStretch(10, 1);
     layout->addLayout(right, 1);
 
-    connect(m_table, &QTableWidget::currentCellChanged, this,
-            [this](int row) { currentRowChanged(row); });
+    connect(m_table, &QTableWidget::currentCellChanged, this, [this](int row) {
+        currentRowChanged(row);
+    });
     connect(m_add, &QPushButton::clicked, this, &Usermanagerdialog::on_btnAdd_clicked);
     connect(m_edit, &QPushButton::clicked, this, &Usermanagerdialog::on_btnEdit_clicked);
     connect(m_del, &QPushButton::clicked, this, &Usermanagerdialog::on_btnDel_clicked);
     connect(m_save, &QPushButton::clicked, this, &Usermanagerdialog::on_btnSave_clicked);
-    connect(m_permission, &QPushButton::clicked, this, &Usermanagerdialog::on_btnPermission_clicked);
+    connect(
+        m_permission, &QPushButton::clicked, this, &Usermanagerdialog::on_btnPermission_clicked);
 }
 
 void Usermanagerdialog::loadUsers()
@@ -147,7 +150,8 @@ void Usermanagerdialog::currentRowChanged(int row)
 
 void Usermanagerdialog::applyState()
 {
-    const UserManagerModel::Controls c = UserManagerModel::controlsFor(m_model.state(), m_name->text());
+    const UserManagerModel::Controls c =
+        UserManagerModel::controlsFor(m_model.state(), m_name->text());
     if (c.clearName)
         m_name->clear();
     if (c.clearPasswords) {
@@ -211,7 +215,8 @@ void Usermanagerdialog::on_btnPermission_clicked()
     const UserRow *user = m_model.selectedUser();
     if (!user)
         return;
-    PermissionDialog dialog(QString::number(user->id), user->username, m_model.permissionStore(), nullptr);
+    PermissionDialog dialog(
+        QString::number(user->id), user->username, m_model.permissionStore(), nullptr);
     Dialogs::run(m_runDialog, dialog);
 }
 

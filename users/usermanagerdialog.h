@@ -19,7 +19,6 @@ class Usermanagerdialog : public FramelessDialog
     Q_OBJECT
 
 public:
-
     explicit Usermanagerdialog(QWidget *parent = nullptr);
     void setPermissionStore(PermissionStore *store) { m_model.setPermissionStore(store); }
     // Runs the permission dialog; tests answer it themselves.

@@ -17,7 +17,8 @@ namespace {
 constexpr int FrameWidth = 420;
 constexpr int FrameHeight = 290;
 constexpr int BezelYDelayMs = 100;
-const char *const Names[8] = {"le_x1", "le_x2", "le_x3", "le_x4", "le_y1", "le_y2", "le_y3", "le_y4"};
+const char *const Names[8] = {
+    "le_x1", "le_x2", "le_x3", "le_x4", "le_y1", "le_y2", "le_y3", "le_y4"};
 } // namespace
 
 DialogBezel::DialogBezel(QWidget *parent)
@@ -32,8 +33,14 @@ DialogBezel::DialogBezel(QWidget *parent)
     layout->setContentsMargins(18, 14, 18, 14);
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
-    const QString labels[8] = {tr("Column 1 & 2"), tr("Column 2 & 3"), tr("Column 3 & 4"), tr("Column 4 & 5"),
-                               tr("Row 1 & 2"),    tr("Row 2 & 3"),    tr("Row 3 & 4"),    tr("Row 4 & 5")};
+    const QString labels[8] = {tr("Column 1 & 2"),
+                               tr("Column 2 & 3"),
+                               tr("Column 3 & 4"),
+                               tr("Column 4 & 5"),
+                               tr("Row 1 & 2"),
+                               tr("Row 2 & 3"),
+                               tr("Row 3 & 4"),
+                               tr("Row 4 & 5")};
     const BezelValues stored = DeviceState::instance()->bezel();
     for (int i = 0; i < 8; ++i) {
         auto *edit = new QLineEdit(body);

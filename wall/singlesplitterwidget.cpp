@@ -30,7 +30,8 @@ void SingleSplitterWidget::setLayout(int mode)
 QString SingleSplitterWidget::textFor(int input) const
 {
     const QString name = m_names ? m_names(input) : QString();
-    return QStringLiteral("[%1] %2").arg(input).arg(name.isEmpty() ? tr("Input %1").arg(input) : name);
+    return QStringLiteral("[%1] %2").arg(input).arg(name.isEmpty() ? tr("Input %1").arg(input)
+                                                                   : name);
 }
 
 void SingleSplitterWidget::refreshTexts()

@@ -1,6 +1,7 @@
 #include "tableitemsplicingrealscreen.h"
 
-TableItemSplicingRealScreen::TableItemSplicingRealScreen(int output, const QString &resolution,
+TableItemSplicingRealScreen::TableItemSplicingRealScreen(int output,
+                                                         const QString &resolution,
                                                          const QString &rotation)
     : m_output(output)
     , m_resolution(resolution)

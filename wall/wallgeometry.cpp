@@ -7,32 +7,45 @@ namespace WallGeometry {
 Grid wallGrid(int virMode)
 {
     switch (virMode) {
-    case 1: return Grid{1, 9};
-    case 2: return Grid{2, 4};
-    case 3: return Grid{4, 2};
-    default: return Grid{3, 3};
+    case 1:
+        return Grid{1, 9};
+    case 2:
+        return Grid{2, 4};
+    case 3:
+        return Grid{4, 2};
+    default:
+        return Grid{3, 3};
     }
 }
 
 QStringList layoutTexts()
 {
-    return {QStringLiteral("3x3"), QStringLiteral("1x9"), QStringLiteral("2x4"), QStringLiteral("4x2")};
+    return {
+        QStringLiteral("3x3"), QStringLiteral("1x9"), QStringLiteral("2x4"), QStringLiteral("4x2")};
 }
 
 QStringList resolutionTexts()
 {
-    return {QStringLiteral("800x600x60Hz"),   QStringLiteral("1024x768x60Hz"),
-            QStringLiteral("1280x720x60Hz"),  QStringLiteral("1280x768x60Hz"),
-            QStringLiteral("1280x800x60Hz"),  QStringLiteral("1280x960x60Hz"),
-            QStringLiteral("1280x1024x60Hz"), QStringLiteral("1360x768x60Hz"),
-            QStringLiteral("1440x900x60Hz"),  QStringLiteral("1600x900x60Hz"),
-            QStringLiteral("1600x1200x60Hz"), QStringLiteral("1920x1080x60Hz"),
+    return {QStringLiteral("800x600x60Hz"),
+            QStringLiteral("1024x768x60Hz"),
+            QStringLiteral("1280x720x60Hz"),
+            QStringLiteral("1280x768x60Hz"),
+            QStringLiteral("1280x800x60Hz"),
+            QStringLiteral("1280x960x60Hz"),
+            QStringLiteral("1280x1024x60Hz"),
+            QStringLiteral("1360x768x60Hz"),
+            QStringLiteral("1440x900x60Hz"),
+            QStringLiteral("1600x900x60Hz"),
+            QStringLiteral("1600x1200x60Hz"),
+            QStringLiteral("1920x1080x60Hz"),
             QStringLiteral("1920x1200x60Hz")};
 }
 
 QStringList rotationTexts()
 {
-    return {QStringLiteral("0\u00B0"), QStringLiteral("90\u00B0"), QStringLiteral("180\u00B0"),
+    return {QStringLiteral("0\u00B0"),
+            QStringLiteral("90\u00B0"),
+            QStringLiteral("180\u00B0"),
             QStringLiteral("270\u00B0")};
 }
 
@@ -83,16 +96,20 @@ QStringList layoutButtonIcons(int virMode)
 {
     switch (virMode) {
     case 1:
-        return {QStringLiteral(":/Images/2_unit_1x2.png"), QStringLiteral(":/Images/4_units_1x4.png"),
+        return {QStringLiteral(":/Images/2_unit_1x2.png"),
+                QStringLiteral(":/Images/4_units_1x4.png"),
                 QStringLiteral(":/Images/9_units_1x9.png")};
     case 2:
-        return {QStringLiteral(":/Images/1_unit.png"), QStringLiteral(":/Images/4_units.png"),
+        return {QStringLiteral(":/Images/1_unit.png"),
+                QStringLiteral(":/Images/4_units.png"),
                 QStringLiteral(":/Images/8_units_2x4.png")};
     case 3:
-        return {QStringLiteral(":/Images/1_unit.png"), QStringLiteral(":/Images/4_units.png"),
+        return {QStringLiteral(":/Images/1_unit.png"),
+                QStringLiteral(":/Images/4_units.png"),
                 QStringLiteral(":/Images/8_units_4x2.png")};
     default:
-        return {QStringLiteral(":/Images/1_unit.png"), QStringLiteral(":/Images/4_units.png"),
+        return {QStringLiteral(":/Images/1_unit.png"),
+                QStringLiteral(":/Images/4_units.png"),
                 QStringLiteral(":/Images/9_units.png")};
     }
 }

@@ -30,7 +30,9 @@ WidgetSplicingSetting::WidgetSplicingSetting(QWidget *parent, CommandSink sink)
     , m_sink(std::move(sink))
 {
     if (!m_sink)
-        m_sink = [](const QString &c) { MessageDistance::instance()->sendData(c); };
+        m_sink = [](const QString &c) {
+            MessageDistance::instance()->sendData(c);
+        };
     setAttribute(Qt::WA_TranslucentBackground);
     setObjectName(QStringLiteral("WidgetSplicingSetting"));
     resize(760 + 2 * Margin, 540 + 2 * Margin);
@@ -46,7 +48,8 @@ QFrame *WidgetSplicingSetting::buildFrame()
     frame->setObjectName(QStringLiteral("frame"));
     frame->setStyleSheet(QStringLiteral(
         "QFrame#frame{background:#ffffff;border-radius:6px;}"
-        "QFrame#titleBar{background:#338c56;border-top-left-radius:6px;border-top-right-radius:6px;}"
+        "QFrame#titleBar{background:#338c56;border-top-left-radius:6px;border-top-right-radius:6px;"
+        "}"
         "QLabel#lb_title{color:#ffffff;font-weight:bold;font-size:14px;}"
         "QPushButton#btn_close{border:none;color:#ffffff;font-size:16px;background:transparent;}"
         "QPushButton#btn_close:hover{background:#2a7447;}"
@@ -131,8 +134,14 @@ void WidgetSplicingSetting::buildForm()
     body->addLayout(content, 1);
 
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_grid, &QTableWidget::itemSelectionChanged, this, &WidgetSplicingSetting::selectionChanged);
-    connect(m_grid, &QTableWidget::customContextMenuRequested, this, &WidgetSplicingSetting::showGridMenu);
+    connect(m_grid,
+            &QTableWidget::itemSelectionChanged,
+            this,
+            &WidgetSplicingSetting::selectionChanged);
+    connect(m_grid,
+            &QTableWidget::customContextMenuRequested,
+            this,
+            &WidgetSplicingSetting::showGridMenu);
     connect(m_colourButton, &QToolButton::clicked, this, &WidgetSplicingSetting::pickColour);
     styleColourButton();
 }
@@ -180,9 +189,18 @@ void WidgetSplicingSetting::open()
     buildGrid(mode);
     m_resolution->setCurrentText(resolution);
     m_rotation->setCurrentIndex(m_currentRotation);
-    connect(m_layout, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &WidgetSplicingSetting::layoutChosen);
-    connect(m_resolution, &QComboBox::currentTextChanged, this, &WidgetSplicingSetting::resolutionChosen);
-    connect(m_rotation, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &WidgetSplicingSetting::rotationChosen);
+    connect(m_layout,
+            QOverload<int>::of(&QComboBox::currentIndexChanged),
+            this,
+            &WidgetSplicingSetting::layoutChosen);
+    connect(m_resolution,
+            &QComboBox::currentTextChanged,
+            this,
+            &WidgetSplicingSetting::resolutionChosen);
+    connect(m_rotation,
+            QOverload<int>::of(&QComboBox::currentIndexChanged),
+            this,
+            &WidgetSplicingSetting::rotationChosen);
 }
 
 void WidgetSplicingSetting::buildGrid(int virMode)
@@ -201,8 +219,12 @@ void WidgetSplicingSetting::buildGrid(int virMode)
     for (int r = 0; r < g.rows; ++r) {
         for (int c = 0; c < g.cols; ++c) {
             const int output = r * g.cols + c + 1;
-            m_grid->setItem(r, c, new TableItemSplicingRealScreen(
-                                      output, resolution, rotationTexts.at(WallGeometry::rotationOf(rotations, output))));
+            m_grid->setItem(r,
+                            c,
+                            new TableItemSplicingRealScreen(
+                                output,
+                                resolution,
+                                rotationTexts.at(WallGeometry::rotationOf(rotations, output))));
         }
     }
 }
@@ -325,9 +347,11 @@ bool WidgetSplicingSetting::readNoInputColour(const QString &text, QColor *colou
     if (at >= 0) {
         const int from = at + colourKey.size();
         const int close = text.indexOf(QLatin1Char('}'), from);
-        const QStringList parts = text.mid(from, close < 0 ? -1 : close - from).split(QLatin1Char(','));
+        const QStringList parts =
+            text.mid(from, close < 0 ? -1 : close - from).split(QLatin1Char(','));
         if (parts.size() == 3)
-            *colour = QColor(qBound(0, parts[0].toInt(), 255), qBound(0, parts[1].toInt(), 255),
+            *colour = QColor(qBound(0, parts[0].toInt(), 255),
+                             qBound(0, parts[1].toInt(), 255),
                              qBound(0, parts[2].toInt(), 255));
     }
     return true;

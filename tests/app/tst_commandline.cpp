@@ -20,16 +20,18 @@ void TestCommandLine::answersWithoutDisplay_data()
     QTest::addColumn<QStringList>("expected");
     QTest::addRow("zeldesk --help")
         << "zeldesk" << QStringList{"--help"}
-        << QStringList{"--data-dir <dir>", "--demo", "[MODEL]", "ZELDESK_DATA_DIR", "ZELDESK_UPLOAD_PORT"};
+        << QStringList{
+               "--data-dir <dir>", "--demo", "[MODEL]", "ZELDESK_DATA_DIR", "ZELDESK_UPLOAD_PORT"};
     QTest::addRow("zeldesk --help: first login and where the log goes")
         << "zeldesk" << QStringList{"--help"}
-        << QStringList{"user ADMIN, password tiger905", "User Management", "under the data directory"};
+        << QStringList{
+               "user ADMIN, password tiger905", "User Management", "under the data directory"};
     QTest::addRow("zeldesk --version") << "zeldesk" << QStringList{"--version"}
                                        << QStringList{"zeldesk " + CommandLine::version()};
-    QTest::addRow("help after a data dir") << "zeldesk" << QStringList{"--data-dir", "x", "-h"}
-                                           << QStringList{"--data-dir <dir>"};
-    QTest::addRow("zelsim --help") << "zelsim" << QStringList{"--help"}
-                                   << QStringList{"--model <model>", "--port <port>"};
+    QTest::addRow("help after a data dir")
+        << "zeldesk" << QStringList{"--data-dir", "x", "-h"} << QStringList{"--data-dir <dir>"};
+    QTest::addRow("zelsim --help")
+        << "zelsim" << QStringList{"--help"} << QStringList{"--model <model>", "--port <port>"};
 }
 
 void TestCommandLine::answersWithoutDisplay()

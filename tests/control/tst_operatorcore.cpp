@@ -192,8 +192,7 @@ void tst_OperatorCore::actingUserRightsBeatWindowAdministrator()
     web.rights.outputs = QVector<bool>(9, true);
     web.rights.outputs[1] = false; // output 2
     QList<PortRights::Warning> warnings;
-    const PortRights rights([web] { return web; },
-                            [&](PortRights::Warning w) { warnings << w; });
+    const PortRights rights([web] { return web; }, [&](PortRights::Warning w) { warnings << w; });
     QVERIFY(rights.portAllowed(1, PermissionStore::Output));
     QVERIFY(!rights.portAllowed(2, PermissionStore::Output));
     QVERIFY(!rights.outputsAllowed({1, 2}, true));
@@ -208,10 +207,14 @@ void tst_OperatorCore::dropRefusalOrder_data()
     QTest::addColumn<bool>("right");
     QTest::addColumn<QString>("reason");
     QTest::addColumn<bool>("noRight");
-    QTest::addRow("offline before all") << "offline" << false << true << false << "offline" << false;
-    QTest::addRow("no cell before lock") << "" << false << true << false << "There is no output here." << false;
-    QTest::addRow("lock before right") << "" << true << true << false << "Output 3 is locked." << false;
-    QTest::addRow("no right") << "" << true << false << false << "You have no right to switch output 3." << true;
+    QTest::addRow("offline before all")
+        << "offline" << false << true << false << "offline" << false;
+    QTest::addRow("no cell before lock")
+        << "" << false << true << false << "There is no output here." << false;
+    QTest::addRow("lock before right")
+        << "" << true << true << false << "Output 3 is locked." << false;
+    QTest::addRow("no right") << "" << true << false << false
+                              << "You have no right to switch output 3." << true;
     QTest::addRow("allowed") << "" << true << false << true << "" << false;
 }
 
@@ -223,8 +226,15 @@ void tst_OperatorCore::dropRefusalOrder()
     QFETCH(bool, right);
     int asked = 0;
     bool noRight = true; // reset by every call
-    const QString reason = DropRefusal::reason(3, offline, DropRefusal::Cell{exists, locked},
-                                               [&] { ++asked; return right; }, &noRight);
+    const QString reason = DropRefusal::reason(
+        3,
+        offline,
+        DropRefusal::Cell{exists, locked},
+        [&] {
+            ++asked;
+            return right;
+        },
+        &noRight);
     QTEST(reason, "reason");
     QTEST(noRight, "noRight");
     // The right is asked only when nothing refused before it.

@@ -37,7 +37,9 @@ public:
             if (failures.isEmpty() || m_clock.elapsed() - failures.last() > 300)
                 failures << m_clock.elapsed();
         });
-        connect(link, &MessageDistance::connectSuccessFulSig, this, [this] { connects << m_clock.elapsed(); });
+        connect(link, &MessageDistance::connectSuccessFulSig, this, [this] {
+            connects << m_clock.elapsed();
+        });
     }
     qint64 now() const { return m_clock.elapsed(); }
     QList<qint64> failures;
@@ -106,7 +108,8 @@ void TestLink::recordsReachTheirSignal_data()
         << QByteArrayList{"{broken,}{\"input1\":\"true\"}{\"c\":{\"d\":1}}{\"input3\":\"true\"}"}
         << QStringList{"input1", "input3"} << 2;
     QTest::addRow("repeated key beside an array is refused")
-        << QByteArrayList{"{\"input1\":[1],\"input1\":2}{\"input3\":\"true\"}"} << QStringList{"input3"} << 1;
+        << QByteArrayList{"{\"input1\":[1],\"input1\":2}{\"input3\":\"true\"}"}
+        << QStringList{"input3"} << 1;
     QTest::addRow("record after a flood without closing brace")
         << QByteArrayList{"{" + QByteArray(64 * 8192, 'x'), "{\"input5\":\"true\"}"}
         << QStringList{"input5"} << 0;
@@ -127,9 +130,10 @@ void TestLink::recordsReachTheirSignal()
     QFETCH(int, failed);
     QStringList keys;
     QObject guard;
-    connect(link(), &MessageDistance::receiveInputChannelStateSig, &guard, [&](const QJsonObject &o) {
-        keys << o.keys().join(',');
-    });
+    connect(link(),
+            &MessageDistance::receiveInputChannelStateSig,
+            &guard,
+            [&](const QJsonObject &o) { keys << o.keys().join(','); });
     const quint64 parsedBefore = link()->recordsParsed();
     const quint64 failedBefore = link()->recordsFailed();
     for (const QByteArray &read : qAsConst(reads)) {
@@ -150,18 +154,24 @@ void TestLink::eachKindHasItsSignalAndQuery_data()
     QTest::addColumn<QString>("signal");
     QTest::addColumn<QString>("query");
     QTest::addRow("version") << QByteArray(R"({"type":"t","MCU":"1","FPGA":"2","device":"d"})")
-                             << "receiveVersionSig" << "version";
+                             << "receiveVersionSig"
+                             << "version";
     QTest::addRow("routing") << QByteArray(R"({"video":"1","audio":"2","IR":"3"})")
-                             << "receiveVideoAudioIRMapSig" << "status";
+                             << "receiveVideoAudioIRMapSig"
+                             << "status";
     QTest::addRow("window status")
         << QByteArray("{window1:1,2,window2:3,4,window3:5,6,window4:7,8,VIR:1,AUDIO:2}")
-        << "receiveWindowStatusSig" << "status";
-    QTest::addRow("input presence") << QByteArray(R"({"input1":"true"})")
-                                    << "receiveInputChannelStateSig" << "inputinfo";
+        << "receiveWindowStatusSig"
+        << "status";
+    QTest::addRow("input presence")
+        << QByteArray(R"({"input1":"true"})") << "receiveInputChannelStateSig"
+        << "inputinfo";
     QTest::addRow("network") << QByteArray(R"({"ip":"1","gateway":"2","subnet":"3"})")
-                             << "receiveNetWorkImforamtionSig" << "netInfo";
+                             << "receiveNetWorkImforamtionSig"
+                             << "netInfo";
     QTest::addRow("resolutions") << QByteArray(R"({"in1":1920x1080,"out1":3840x2160})")
-                                 << "receiveInOutChannelResolutionMapSig" << "resolution";
+                                 << "receiveInOutChannelResolutionMapSig"
+                                 << "resolution";
     QTest::addRow("output link") << QByteArray(R"({"link1":1})") << "receiveOutputInfoSig"
                                  << "outputinfo";
     QTest::addRow("binding") << QByteArray(R"({"bind":"1","mode":"2"})") << "receiveBindInfoSig"
@@ -172,9 +182,11 @@ void TestLink::eachKindHasItsSignalAndQuery_data()
                              << "Get_Subtitle";
     QTest::addRow("rotation") << QByteArray(R"({"Angle":"1"})") << "receiveRotateAngleSig"
                               << "Get_Rotate";
-    QTest::addRow("hdcp") << QByteArray(R"({"hdcp_in":"1"})") << "receiveHDCPInfoSig" << "hdcpinfo";
-    QTest::addRow("change notice") << QByteArray("{Output_Lock_change=3}")
-                                   << "receiveChangedByOthersSig" << "";
+    QTest::addRow("hdcp") << QByteArray(R"({"hdcp_in":"1"})") << "receiveHDCPInfoSig"
+                          << "hdcpinfo";
+    QTest::addRow("change notice")
+        << QByteArray("{Output_Lock_change=3}") << "receiveChangedByOthersSig"
+        << "";
 }
 
 void TestLink::eachKindHasItsSignalAndQuery()
@@ -254,7 +266,8 @@ void TestLink::lostConnectionIsRetriedEveryTwoSeconds()
     QTRY_COMPARE_WITH_TIMEOUT(clock.connects.size(), 1, TestTimeouts::Medium);
     QTRY_VERIFY_WITH_TIMEOUT(m_device->hasPeer(), TestTimeouts::Short);
     link()->sendStatus();
-    QTRY_COMPARE_WITH_TIMEOUT(m_device->received(), QByteArray("{param=status}"), TestTimeouts::Short);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        m_device->received(), QByteArray("{param=status}"), TestTimeouts::Short);
     QCOMPARE(link()->port(), port);
     QVERIFY(!upload.hasPeer());
 

@@ -37,14 +37,19 @@ void TestReplyParser::repairs_data()
     QTest::addColumn<QByteArray>("record");
     QTest::addColumn<QByteArray>("expected");
     QTest::addRow("caption, direction not last")
-        << QByteArray("{\"Switch\":false,\"Speed\":1,\"Color\":1,2,3,\"Position_x\":4,\"Position_y\":5,"
-                      "\"Bg_switch\":true,\"Bg_Color\":6,7,8,\"Move_dir\":right,\"x\":1}")
-        << QByteArray("{\"Switch\":\"false\",\"Speed\":1,\"Color\":\"1,2,3\",\"Position_x\":4,\"Position_y\":5,"
-                      "\"Bg_switch\":\"true\",\"Bg_Color\":\"6,7,8\",\"Move_dir\":\"right\",\"x\":1}");
+        << QByteArray(
+               "{\"Switch\":false,\"Speed\":1,\"Color\":1,2,3,\"Position_x\":4,\"Position_y\":5,"
+               "\"Bg_switch\":true,\"Bg_Color\":6,7,8,\"Move_dir\":right,\"x\":1}")
+        << QByteArray(
+               "{\"Switch\":\"false\",\"Speed\":1,\"Color\":\"1,2,3\",\"Position_x\":4,\"Position_"
+               "y\":5,"
+               "\"Bg_switch\":\"true\",\"Bg_Color\":\"6,7,8\",\"Move_dir\":\"right\",\"x\":1}");
     QTest::addRow("window status quoted keys")
-        << QByteArray("{\"window1\":1,0,0,0,960,540,\"window2\":2,1,960,0,960,540,\"window3\":0,0,0,0,0,0,"
-                      "\"window4\":0,0,0,0,0,0,\"VIR\":0,\"AUDIO\":1}")
-        << QByteArray("{\"window1\":[1,0,0,0,960,540],\"window2\":[2,1,960,0,960,540],\"window3\":[0,0,0,0,0,0],"
+        << QByteArray(
+               "{\"window1\":1,0,0,0,960,540,\"window2\":2,1,960,0,960,540,\"window3\":0,0,0,0,0,0,"
+               "\"window4\":0,0,0,0,0,0,\"VIR\":0,\"AUDIO\":1}")
+        << QByteArray("{\"window1\":[1,0,0,0,960,540],\"window2\":[2,1,960,0,960,540],\"window3\":["
+                      "0,0,0,0,0,0],"
                       "\"window4\":[0,0,0,0,0,0],\"VIR\":[0],\"AUDIO\":[1]}");
     QTest::addRow("change notice naming in and out, no value quoting")
         << QByteArray("{input2_change=out3}") << QByteArray("{\"input2_change\":\"out3\"}");
@@ -64,14 +69,18 @@ void TestReplyParser::classify_data()
     using K = RecordKind;
     QTest::addColumn<QByteArray>("record");
     QTest::addColumn<QVector<RecordKind>>("kinds");
-    QTest::addRow("hdcp excludes resolution") << QByteArray("{\"hdcp_in\":[1],\"out\":1}") << QVector<K>{K::HDCPInfo};
-    QTest::addRow("link matches in too") << QByteArray("{\"link1\":\"1\"}") << QVector<K>{K::OutputInfo};
-    QTest::addRow("caption via Bg_switch") << QByteArray("{\"Bg_switch\":\"true\"}") << QVector<K>{K::TitleImf};
+    QTest::addRow("hdcp excludes resolution")
+        << QByteArray("{\"hdcp_in\":[1],\"out\":1}") << QVector<K>{K::HDCPInfo};
+    QTest::addRow("link matches in too")
+        << QByteArray("{\"link1\":\"1\"}") << QVector<K>{K::OutputInfo};
+    QTest::addRow("caption via Bg_switch")
+        << QByteArray("{\"Bg_switch\":\"true\"}") << QVector<K>{K::TitleImf};
     QTest::addRow("several signals")
         << QByteArray("{\"video\":1,\"audio\":2,\"IR\":3,\"Volume\":4,\"Angle\":5}")
         << QVector<K>{K::VideoAudioIRMap, K::VolumnImformation, K::RotateAngle};
-    QTest::addRow("change wins alone") << QByteArray("{\"video3_change\":\"1\",\"audio\":1,\"IR\":1}")
-                                       << QVector<K>{K::ChangedByOthers};
+    QTest::addRow("change wins alone")
+        << QByteArray("{\"video3_change\":\"1\",\"audio\":1,\"IR\":1}")
+        << QVector<K>{K::ChangedByOthers};
     QTest::addRow("nothing") << QByteArray("{\"x\":1}") << QVector<K>{};
 }
 
@@ -109,14 +118,16 @@ void TestReplyParser::repeatedKey_data()
     QTest::addRow("repeat after an array") << QByteArray("{\"v\":[1],\"b\":1,\"b\":2}") << true;
     QTest::addRow("repeat in a nested object") << QByteArray("{\"o\":{\"a\":[1],\"a\":2}") << true;
     QTest::addRow("escaped name") << QByteArray("{\"a\":[1],\"\\u0061\":2}") << true;
-    QTest::addRow("window status") << repairRecord("{window1:1,2,window2:3,4,window3:5,6,window4:7,8,VIR:1,AUDIO:2}")
-                                   << false;
-    QTest::addRow("same name in sibling objects") << QByteArray("{\"l\":[{\"a\":1},{\"a\":2}]}") << false;
+    QTest::addRow("window status")
+        << repairRecord("{window1:1,2,window2:3,4,window3:5,6,window4:7,8,VIR:1,AUDIO:2}") << false;
+    QTest::addRow("same name in sibling objects")
+        << QByteArray("{\"l\":[{\"a\":1},{\"a\":2}]}") << false;
     QTest::addRow("key text as a value") << QByteArray("{\"a\":[\"a\"],\"b\":\"a\"}") << false;
     // Without an array the parser keeps the last value and leaks nothing.
     QTest::addRow("no array") << QByteArray("{\"a\":1,\"a\":2}") << false;
     // The parser reads a name only up to a NUL byte, so these two are one name to it.
-    QTest::addRow("names equal up to a NUL") << QByteArray("{\"in\0x\":[1],\"in\0y\":2}", 21) << true;
+    QTest::addRow("names equal up to a NUL")
+        << QByteArray("{\"in\0x\":[1],\"in\0y\":2}", 21) << true;
 }
 
 void TestReplyParser::repeatedKey()
@@ -131,7 +142,8 @@ void TestReplyParser::valueText_data()
     QTest::addColumn<QByteArray>("record");
     QTest::addColumn<QString>("text");
     QTest::addRow("missing") << QByteArray("{}") << "";
-    QTest::addRow("largest 64-bit range") << QByteArray("{\"v\":-9223372036854775808}") << "-9223372036854775808";
+    QTest::addRow("largest 64-bit range")
+        << QByteArray("{\"v\":-9223372036854775808}") << "-9223372036854775808";
     QTest::addRow("beyond 64 bits") << QByteArray("{\"v\":1e19}") << QString();
     QTest::addRow("far beyond") << QByteArray("{\"v\":-1e300}") << QString();
 }
@@ -158,10 +170,11 @@ void TestReplyParser::raw_data()
         << QByteArray("{\"Chn\":1,\"Mode\":2,\"Color\":3}{\"Chn\":1,\"Scaler_Mode\":2}")
         << "{\"Chn\":1,\"Mode\":2,\"Color\":3}{\"Chn\":1,\"Scaler_Mode\":2}" << 2 << false;
     // Nothing forwarded, so no text is built.
-    QTest::addRow("http 200") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length:2OK") << QString() << 0 << true;
+    QTest::addRow("http 200") << QByteArray("HTTP/1.1 200 OK\r\nContent-Length:2OK") << QString()
+                              << 0 << true;
     static const char afterNul[] = "{\"Chn\":1,\"Scaler_Mode\":2}\0HTTP 200 Length:2OK";
-    QTest::addRow("after NUL ignored") << QByteArray(afterNul, sizeof afterNul - 1) << "{\"Chn\":1,\"Scaler_Mode\":2}"
-                                       << 1 << false;
+    QTest::addRow("after NUL ignored") << QByteArray(afterNul, sizeof afterNul - 1)
+                                       << "{\"Chn\":1,\"Scaler_Mode\":2}" << 1 << false;
 }
 
 void TestReplyParser::raw()

@@ -46,8 +46,9 @@ public:
             while (QTcpSocket *socket = m_server.nextPendingConnection()) {
                 // The first is the filler; the next is the client.
                 if (++m_accepted == 2)
-                    connect(socket, &QTcpSocket::readyRead, this,
-                            [this, socket] { m_received += socket->readAll(); });
+                    connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+                        m_received += socket->readAll();
+                    });
             }
         });
         m_server.setSocketDescriptor(m_fd);
@@ -156,17 +157,21 @@ void TestUpload::piecesFollowTheAnswers()
     const QByteArray data = fileBytes(size);
     QSignalSpy progress(link(), &MessageDistance::si_updateProgressVal);
     QSignalSpy finished(link(), &MessageDistance::si_osdUploadFinish);
-    link()->uploadData(QStringLiteral("{param=Update_EDID2}"), data, QStringLiteral("{param=Done}"));
-    QTRY_COMPARE_WITH_TIMEOUT(m_control->received(), QByteArray("{param=Update_EDID2}"), TestTimeouts::Short);
+    link()->uploadData(
+        QStringLiteral("{param=Update_EDID2}"), data, QStringLiteral("{param=Done}"));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        m_control->received(), QByteArray("{param=Update_EDID2}"), TestTimeouts::Short);
     const int pieces = (size + 499) / 500;
     for (int piece = 1; piece <= pieces; ++piece) {
-        QTRY_COMPARE_WITH_TIMEOUT(m_upload->received(), data.left(piece * 500), TestTimeouts::Short);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            m_upload->received(), data.left(piece * 500), TestTimeouts::Short);
         QCOMPARE(progress.count(), piece - 1);
         if (piece > 1)
             QCOMPARE(progress.last().at(0).toInt(), pieces - piece + 1); // entries still waiting
         m_upload->send("ok");
     }
-    QTRY_COMPARE_WITH_TIMEOUT(m_control->received(), QByteArray("{param=Update_EDID2}{param=Done}"), TestTimeouts::Short);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        m_control->received(), QByteArray("{param=Update_EDID2}{param=Done}"), TestTimeouts::Short);
     QCOMPARE(finished.count(), 1);
     QVERIFY(!link()->isUploadBusy());
     m_upload->send("<ACK_1>\r\n");
@@ -182,37 +187,46 @@ void TestUpload::secondUploadWaitsItsTurn()
     openUpload();
     const QByteArray first = fileBytes(600);
     const QByteArray second = QByteArray(300, 'B');
-    link()->uploadData(QStringLiteral("{param=Update_EDID1}"), first, QStringLiteral("{param=Done}"));
-    link()->uploadData(QStringLiteral("{param=Update_EDID2}"), second, QStringLiteral("{param=Done}"));
+    link()->uploadData(
+        QStringLiteral("{param=Update_EDID1}"), first, QStringLiteral("{param=Done}"));
+    link()->uploadData(
+        QStringLiteral("{param=Update_EDID2}"), second, QStringLiteral("{param=Done}"));
     QTRY_COMPARE_WITH_TIMEOUT(m_upload->received(), first.left(500), TestTimeouts::Short);
-    QTRY_COMPARE_WITH_TIMEOUT(m_control->received(), QByteArray("{param=Update_EDID1}"), TestTimeouts::Short);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        m_control->received(), QByteArray("{param=Update_EDID1}"), TestTimeouts::Short);
 
     m_upload->send("1");
     QTRY_COMPARE_WITH_TIMEOUT(m_upload->received(), first, TestTimeouts::Short);
     // Commands at the head of the queue go out together, up to the next piece.
     m_upload->send("2");
     QTRY_COMPARE_WITH_TIMEOUT(m_control->received(),
-                              QByteArray("{param=Update_EDID1}{param=Done}{param=Update_EDID2}"), TestTimeouts::Short);
+                              QByteArray("{param=Update_EDID1}{param=Done}{param=Update_EDID2}"),
+                              TestTimeouts::Short);
     QTRY_COMPARE_WITH_TIMEOUT(m_upload->received(), first + second, TestTimeouts::Short);
     m_upload->send("<ACK_1>\r\n");
-    QTRY_COMPARE_WITH_TIMEOUT(m_control->received(),
-                              QByteArray("{param=Update_EDID1}{param=Done}{param=Update_EDID2}{param=Done}"),
-                              TestTimeouts::Short);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        m_control->received(),
+        QByteArray("{param=Update_EDID1}{param=Done}{param=Update_EDID2}{param=Done}"),
+        TestTimeouts::Short);
     QVERIFY(m_failures.isEmpty());
 }
 
 void TestUpload::wrongAcknowledgementFailsOnlyThisTransfer()
 {
     openUpload();
-    link()->uploadData(QStringLiteral("{param=Update_EDID3}"), fileBytes(10), QStringLiteral("{param=Done}"));
+    link()->uploadData(
+        QStringLiteral("{param=Update_EDID3}"), fileBytes(10), QStringLiteral("{param=Done}"));
     QTRY_COMPARE_WITH_TIMEOUT(m_upload->received().size(), 10, TestTimeouts::Short);
     m_upload->send("ok");
-    QTRY_COMPARE_WITH_TIMEOUT(m_control->received(), QByteArray("{param=Update_EDID3}{param=Done}"), TestTimeouts::Short);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        m_control->received(), QByteArray("{param=Update_EDID3}{param=Done}"), TestTimeouts::Short);
     m_upload->send("<NAK>\r\n");
     QTRY_COMPARE_WITH_TIMEOUT(m_failures.size(), 1, TestTimeouts::Short);
-    QCOMPARE(m_failures.at(0), QStringLiteral("NetWork Error|传输文件过程网络发生错误！请重新上传"));
+    QCOMPARE(m_failures.at(0),
+             QStringLiteral("NetWork Error|传输文件过程网络发生错误！请重新上传"));
     // After the message: Done once more, upload socket gone, queue empty.
-    QTRY_COMPARE_WITH_TIMEOUT(m_control->received(), QByteArray("{param=Update_EDID3}{param=Done}{param=Done}"),
+    QTRY_COMPARE_WITH_TIMEOUT(m_control->received(),
+                              QByteArray("{param=Update_EDID3}{param=Done}{param=Done}"),
                               TestTimeouts::Short);
     QVERIFY(!link()->isUploadConnected());
     QCOMPARE(link()->uploadQueueSize(), 0);
@@ -221,7 +235,8 @@ void TestUpload::wrongAcknowledgementFailsOnlyThisTransfer()
     m_upload->take();
     openUpload();
     const QByteArray next = fileBytes(900);
-    link()->uploadData(QStringLiteral("{param=Update_EDID1}"), next, QStringLiteral("{param=Done}"));
+    link()->uploadData(
+        QStringLiteral("{param=Update_EDID1}"), next, QStringLiteral("{param=Done}"));
     QTRY_COMPARE_WITH_TIMEOUT(m_upload->received(), next.left(500), TestTimeouts::Short);
     m_upload->send("ok");
     QTRY_COMPARE_WITH_TIMEOUT(m_upload->received(), next, TestTimeouts::Short);
@@ -231,7 +246,8 @@ void TestUpload::wrongAcknowledgementFailsOnlyThisTransfer()
 void TestUpload::notConnectedReportsThePortFailure()
 {
     QVERIFY(!link()->isUploadConnected());
-    link()->uploadData(QStringLiteral("{param=Update_EDID1}"), fileBytes(900), QStringLiteral("{param=Done}"));
+    link()->uploadData(
+        QStringLiteral("{param=Update_EDID1}"), fileBytes(900), QStringLiteral("{param=Done}"));
     QCOMPARE(m_failures, QStringList{QStringLiteral("NetWork Error|传输文件端口连接发生错误！")});
     QCOMPARE(link()->uploadQueueSize(), 0);
     QVERIFY(!link()->isUploadBusy());
@@ -245,7 +261,8 @@ void TestUpload::queuedPieceGoesOutWhenTheUploadSocketReconnects()
 {
     openUpload();
     const QByteArray data = fileBytes(1600);
-    link()->uploadData(QStringLiteral("{param=Update_EDID2}"), data, QStringLiteral("{param=Done}"));
+    link()->uploadData(
+        QStringLiteral("{param=Update_EDID2}"), data, QStringLiteral("{param=Done}"));
     QTRY_COMPARE_WITH_TIMEOUT(m_upload->received(), data.left(500), TestTimeouts::Short);
     link()->openUploadSocket(false);
     QCOMPARE(link()->uploadQueueSize(), 4); // three pieces, Done
@@ -353,14 +370,16 @@ void TestUpload::openingWaitsWithoutBlocking()
         QVERIFY2(ms >= UploadChannel::ConnectTimeoutMs - 100, qPrintable(QString::number(ms)));
 
     const QByteArray data = fileBytes(700);
-    link()->uploadData(QStringLiteral("{param=Update_EDID2}"), data, QStringLiteral("{param=Done}"));
+    link()->uploadData(
+        QStringLiteral("{param=Update_EDID2}"), data, QStringLiteral("{param=Done}"));
     if (connected) {
         QTRY_COMPARE_WITH_TIMEOUT(late.received(), data.left(500), TestTimeouts::Short);
-        QTRY_COMPARE_WITH_TIMEOUT(m_control->received(), QByteArray("{param=Update_EDID2}"),
-                                  TestTimeouts::Short);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            m_control->received(), QByteArray("{param=Update_EDID2}"), TestTimeouts::Short);
         QVERIFY(m_failures.isEmpty());
     } else {
-        QCOMPARE(m_failures, QStringList{QStringLiteral("NetWork Error|传输文件端口连接发生错误！")});
+        QCOMPARE(m_failures,
+                 QStringList{QStringLiteral("NetWork Error|传输文件端口连接发生错误！")});
     }
 }
 

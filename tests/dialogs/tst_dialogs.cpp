@@ -43,10 +43,12 @@ struct ResizableWindow
     }
 
     // A left-button event at a screen position, as the pointer gives it to the widget under it.
-    static void send(QWidget *target, QEvent::Type type, const QPoint &global, Qt::MouseButtons buttons)
+    static void
+    send(QWidget *target, QEvent::Type type, const QPoint &global, Qt::MouseButtons buttons)
     {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, target->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
+        QMouseEvent event(
+            type, target->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
         QApplication::sendEvent(target, &event);
     }
 
@@ -120,9 +122,11 @@ QByteArray TestDialogs::wire()
 int TestDialogs::openOutputDialog(const QString &kind, const DialogRunner &runner)
 {
     if (kind == QLatin1String("scaling"))
-        return OutputDialogs::openScalingMode(nullptr, 4, &m_forwarder, &Forwarder::si_ForwardAnalysis, runner);
+        return OutputDialogs::openScalingMode(
+            nullptr, 4, &m_forwarder, &Forwarder::si_ForwardAnalysis, runner);
     if (kind == QLatin1String("nosignal"))
-        return OutputDialogs::openNoSignal(nullptr, 4, &m_forwarder, &Forwarder::si_ForwardAnalysis, runner);
+        return OutputDialogs::openNoSignal(
+            nullptr, 4, &m_forwarder, &Forwarder::si_ForwardAnalysis, runner);
     return OutputDialogs::openGraphicsTest(nullptr, 4, kind == QLatin1String("input"), runner);
 }
 
@@ -143,8 +147,9 @@ void TestDialogs::confirmResults()
     QFETCH(bool, three);
     QFETCH(QString, button);
     QFETCH(int, result);
-    QScopedPointer<QDialog> dialog(three ? static_cast<QDialog *>(new DialogConfirm3Btn(nullptr, "t", "x"))
-                                         : new DialogConfirm(nullptr, "t", "x"));
+    QScopedPointer<QDialog> dialog(
+        three ? static_cast<QDialog *>(new DialogConfirm3Btn(nullptr, "t", "x"))
+              : new DialogConfirm(nullptr, "t", "x"));
     dialog->setResult(-1);
     dialog->open();
     auto *b = dialog->findChild<QPushButton *>(button);
@@ -159,7 +164,8 @@ void TestDialogs::layoutIconsShowWhenChecked()
 {
     const QIcon shipped = LayoutIcons::checkable(QStringLiteral(":/Images/4_units.png"));
     // A picture in picture over a full area: the small one is drawn on top.
-    const QIcon drawn = LayoutIcons::areas({QRectF(0, 0, 1, 1), QRectF(0.5, 0.5, 0.5, 0.5)}, QSize(40, 24));
+    const QIcon drawn =
+        LayoutIcons::areas({QRectF(0, 0, 1, 1), QRectF(0.5, 0.5, 0.5, 0.5)}, QSize(40, 24));
     for (const QIcon &icon : {shipped, drawn}) {
         const QImage off = icon.pixmap(QSize(40, 40), QIcon::Normal, QIcon::Off).toImage();
         const QImage on = icon.pixmap(QSize(40, 40), QIcon::Normal, QIcon::On).toImage();
@@ -172,7 +178,7 @@ void TestDialogs::layoutIconsShowWhenChecked()
         QVERIFY2(white > 20, qPrintable(QString::number(white)));
     }
     const QImage picture = drawn.pixmap(QSize(40, 24), QIcon::Normal, QIcon::Off).toImage();
-    QCOMPARE(picture.pixelColor(30, 18), picture.pixelColor(10, 6)); // both areas filled alike
+    QCOMPARE(picture.pixelColor(30, 18), picture.pixelColor(10, 6));  // both areas filled alike
     QVERIFY(picture.pixelColor(20, 12) != picture.pixelColor(10, 6)); // the small one's outline
 }
 
@@ -184,7 +190,8 @@ void TestDialogs::confirmTextShowsWhole_data()
     const QString network = QStringLiteral(
         "Send these network settings to the device?\nIP: 192.168.1.188 → 192.168.10.200\n"
         "Gateway: 192.168.1.1 → 192.168.10.1\nSubnet mask: 255.255.255.0 (unchanged)\n"
-        "MAC: 00:11:22:33:44:55 (unchanged)\nThe device may become reachable only at the new address.");
+        "MAC: 00:11:22:33:44:55 (unchanged)\nThe device may become reachable only at the new "
+        "address.");
     QTest::addRow("short") << false << "Close all windows?" << false;
     QTest::addRow("network settings") << false << network << true;
     QTest::addRow("network settings, three buttons") << true << network << true;
@@ -196,8 +203,9 @@ void TestDialogs::confirmTextShowsWhole()
     QFETCH(bool, three);
     QFETCH(QString, text);
     QFETCH(bool, grows);
-    QScopedPointer<QDialog> dialog(three ? static_cast<QDialog *>(new DialogConfirm3Btn(nullptr, "t", text))
-                                         : new DialogConfirm(nullptr, "t", text));
+    QScopedPointer<QDialog> dialog(
+        three ? static_cast<QDialog *>(new DialogConfirm3Btn(nullptr, "t", text))
+              : new DialogConfirm(nullptr, "t", text));
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));
     auto *label = dialog->findChild<QLabel *>(QStringLiteral("lb_content"));
@@ -206,7 +214,8 @@ void TestDialogs::confirmTextShowsWhole()
         QVERIFY2(label->fontMetrics().horizontalAdvance(line) <= label->width(), qPrintable(line));
     auto *frame = label->parentWidget();
     QVERIFY(frame->rect().contains(label->geometry()));
-    for (QPushButton *b : frame->findChildren<QPushButton *>(QRegularExpression("^btn_(ok|yes|no|cancel)$"))) {
+    for (QPushButton *b :
+         frame->findChildren<QPushButton *>(QRegularExpression("^btn_(ok|yes|no|cancel)$"))) {
         QVERIFY(b->geometry().top() >= label->geometry().bottom());
         QVERIFY(frame->rect().contains(b->geometry()));
     }
@@ -249,7 +258,8 @@ void TestDialogs::uploadFailureShowsTheMessage()
         dialog->findChild<QPushButton *>("btnOk")->click();
     });
     // No upload connection: the port failure is shown and the queue stays empty.
-    MessageDistance::instance()->uploadData(QStringLiteral("{param=Update_EDID1}"), QByteArray(10, 'x'),
+    MessageDistance::instance()->uploadData(QStringLiteral("{param=Update_EDID1}"),
+                                            QByteArray(10, 'x'),
                                             QStringLiteral("{param=Done}"));
     QCOMPARE(shown, QStringLiteral("NetWork Error|传输文件端口连接发生错误！"));
     QCOMPARE(MessageDistance::instance()->uploadQueueSize(), 0);
@@ -273,7 +283,8 @@ void TestDialogs::volumeDialogSendsItsCommands()
     mute->click();
     dialog.findChild<QPushButton *>("btnApply")->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(wire(), QByteArray("{param=Get_Volume}{param=Volume3/0}{param=MuteOn3}{param=MuteOff3}"));
+    QCOMPARE(wire(),
+             QByteArray("{param=Get_Volume}{param=Volume3/0}{param=MuteOn3}{param=MuteOff3}"));
 }
 
 void TestDialogs::outputDialogs_data()
@@ -290,49 +301,68 @@ void TestDialogs::outputDialogs_data()
     const QByteArray getScaler("{param=Get_Scaler4}");
     const QByteArray getNoinput("{param=Get_Noinput4}");
     QTest::addRow("scaling: stored mode checked, OK sends it")
-        << "scaling" << 2 << "" << QStringList{"pushButton_2"} << getScaler + "{param=Scaler_Mode4/2}"
-        << "radioButton_black" << "" << 1;
+        << "scaling" << 2 << "" << QStringList{"pushButton_2"}
+        << getScaler + "{param=Scaler_Mode4/2}"
+        << "radioButton_black"
+        << "" << 1;
     QTest::addRow("scaling: the first mode (0) sent on OK")
         << "scaling" << 2 << "" << QStringList{"radioButton_full", "pushButton_2"}
-        << getScaler + "{param=Scaler_Mode4/0}" << "radioButton_full" << "" << 1;
+        << getScaler + "{param=Scaler_Mode4/0}"
+        << "radioButton_full"
+        << "" << 1;
     QTest::addRow("scaling: choice sent on OK")
         << "scaling" << 0 << "" << QStringList{"radioButton_tailor", "pushButton_2"}
-        << getScaler + "{param=Scaler_Mode4/3}" << "radioButton_tailor" << "" << 1;
+        << getScaler + "{param=Scaler_Mode4/3}"
+        << "radioButton_tailor"
+        << "" << 1;
     QTest::addRow("scaling: cancel sends nothing")
         << "scaling" << 0 << "" << QStringList{"radioButton_black", "pushButton"} << getScaler
-        << "radioButton_black" << "" << 0;
+        << "radioButton_black"
+        << "" << 0;
     QTest::addRow("scaling: own channel applied")
         << "scaling" << 0 << "{\"Chn\":4,\"Scaler_Mode\":3}" << QStringList{"btnClose"} << getScaler
-        << "radioButton_tailor" << "" << 0;
+        << "radioButton_tailor"
+        << "" << 0;
     QTest::addRow("scaling: its record after a no-signal record")
         << "scaling" << 0 << "{\"Chn\":4,\"Mode\":3,\"Color\":1,2,3}{\"Chn\":4,\"Scaler_Mode\":2}"
-        << QStringList{} << getScaler << "radioButton_black" << "" << 0;
+        << QStringList{} << getScaler << "radioButton_black"
+        << "" << 0;
 
     QTest::addRow("no-signal: checked button clicked again sends again")
-        << "nosignal" << 0 << "" << QStringList{"radioButton_WhiteGrid", "radioButton_WhiteGrid", "pushButton_2"}
-        << getNoinput + "{param=No_Signal4/8/0/0/0}{param=No_Signal4/8/0/0/0}" << "radioButton_WhiteGrid" << ""
-        << 1;
+        << "nosignal" << 0 << ""
+        << QStringList{"radioButton_WhiteGrid", "radioButton_WhiteGrid", "pushButton_2"}
+        << getNoinput + "{param=No_Signal4/8/0/0/0}{param=No_Signal4/8/0/0/0}"
+        << "radioButton_WhiteGrid"
+        << "" << 1;
     QTest::addRow("no-signal: picked colour sent and painted")
         << "nosignal" << 0 << "" << QStringList{"radioButton_SolidColor", "toolButton_ColorPalette"}
-        << getNoinput + "{param=No_Signal4/0/0/0/0}{param=No_Signal4/0/10/20/30}" << "radioButton_SolidColor"
+        << getNoinput + "{param=No_Signal4/0/0/0/0}{param=No_Signal4/0/10/20/30}"
+        << "radioButton_SolidColor"
         << "rgb(10, 20, 30)" << 0;
     QTest::addRow("no-signal: cancelled picker sends nothing, keeps the colour")
         << "nosignal" << 0 << "{\"Chn\":4,\"Mode\":0,\"Color\":255,128,0}"
-        << QStringList{"picker cancels", "toolButton_ColorPalette"} << getNoinput << "radioButton_SolidColor"
+        << QStringList{"picker cancels", "toolButton_ColorPalette"} << getNoinput
+        << "radioButton_SolidColor"
         << "rgb(255, 128, 0)" << 0;
     QTest::addRow("no-signal: reported colour painted")
-        << "nosignal" << 0 << "{\"Chn\":4,\"Mode\":0,\"Color\":255,128,0}" << QStringList{} << getNoinput
-        << "radioButton_SolidColor" << "rgb(255, 128, 0)" << 0;
+        << "nosignal" << 0 << "{\"Chn\":4,\"Mode\":0,\"Color\":255,128,0}" << QStringList{}
+        << getNoinput << "radioButton_SolidColor"
+        << "rgb(255, 128, 0)" << 0;
     QTest::addRow("no-signal: colour of two parts reads black")
-        << "nosignal" << 0 << "{\"Chn\":4,\"Mode\":0,\"Color\":255,128}" << QStringList{} << getNoinput
-        << "radioButton_SolidColor" << "rgb(0, 0, 0)" << 0;
+        << "nosignal" << 0 << "{\"Chn\":4,\"Mode\":0,\"Color\":255,128}" << QStringList{}
+        << getNoinput << "radioButton_SolidColor"
+        << "rgb(0, 0, 0)" << 0;
     QTest::addRow("no-signal: another output's record ignored")
-        << "nosignal" << 0 << "{\"Chn\":7,\"Mode\":0,\"Color\":255,0,0}" << QStringList{"radioButton_RGB_bars"}
-        << getNoinput + "{param=No_Signal4/1/0/0/0}" << "radioButton_RGB_bars" << "" << 0;
+        << "nosignal" << 0 << "{\"Chn\":7,\"Mode\":0,\"Color\":255,0,0}"
+        << QStringList{"radioButton_RGB_bars"} << getNoinput + "{param=No_Signal4/1/0/0/0}"
+        << "radioButton_RGB_bars"
+        << "" << 0;
 
     QTest::addRow("output pattern: by pass is 0, solid colour 11")
-        << "output" << 0 << "" << QStringList{"radioButton_Through", "radioButton_SolidColor", "btnApply"}
-        << QByteArray("{param=Out_Pattern4/0}{param=Out_Pattern4/11}") << "radioButton_SolidColor" << "" << 1;
+        << "output" << 0 << ""
+        << QStringList{"radioButton_Through", "radioButton_SolidColor", "btnApply"}
+        << QByteArray("{param=Out_Pattern4/0}{param=Out_Pattern4/11}") << "radioButton_SolidColor"
+        << "" << 1;
 }
 
 void TestDialogs::outputDialogs()
@@ -363,13 +393,16 @@ void TestDialogs::outputDialogs()
             button->click();
         }
         checked.clear();
-        for (QAbstractButton *b : dialog.findChildren<QAbstractButton *>(QRegularExpression("^radioButton")))
+        for (QAbstractButton *b :
+             dialog.findChildren<QAbstractButton *>(QRegularExpression("^radioButton")))
             if (b->isChecked())
                 checked = b->objectName();
         auto *palette = dialog.findChild<QToolButton *>(QStringLiteral("toolButton_ColorPalette"));
         colour = palette && palette->isVisibleTo(&dialog)
-            ? palette->styleSheet().section(QLatin1String("background-color: "), 1).section(';', 0, 0)
-            : QString();
+                     ? palette->styleSheet()
+                           .section(QLatin1String("background-color: "), 1)
+                           .section(';', 0, 0)
+                     : QString();
         return dialog.isVisible() ? 0 : dialog.result();
     });
     // The wire first, so a failed row leaves nothing for the next.
@@ -387,10 +420,12 @@ void TestDialogs::dialogsDragWithTheLeftButton()
     dialog.move(100, 100);
     const QPoint start = dialog.frameGeometry().topLeft();
     QTest::mousePress(&dialog, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
-    ResizableWindow::send(&dialog, QEvent::MouseMove, dialog.mapToGlobal(QPoint(40, 30)), Qt::LeftButton);
+    ResizableWindow::send(
+        &dialog, QEvent::MouseMove, dialog.mapToGlobal(QPoint(40, 30)), Qt::LeftButton);
     QTest::mouseRelease(&dialog, Qt::LeftButton, Qt::NoModifier, QPoint(40, 30));
     // A move with no button held after the release does nothing.
-    ResizableWindow::send(&dialog, QEvent::MouseMove, dialog.mapToGlobal(QPoint(90, 90)), Qt::NoButton);
+    ResizableWindow::send(
+        &dialog, QEvent::MouseMove, dialog.mapToGlobal(QPoint(90, 90)), Qt::NoButton);
     QCOMPARE(dialog.frameGeometry().topLeft() - start, QPoint(30, 20));
 }
 
@@ -402,10 +437,12 @@ void TestDialogs::framelessDrags_data()
     QTest::addRow("right edge") << QPoint(797, 300) << QPoint(50, 20) << QRect(100, 100, 850, 600);
     QTest::addRow("bottom-right corner resizes, does not move")
         << QPoint(798, 598) << QPoint(40, 30) << QRect(100, 100, 840, 630);
-    QTest::addRow("left edge keeps the right edge") << QPoint(2, 300) << QPoint(-30, 0) << QRect(70, 100, 830, 600);
+    QTest::addRow("left edge keeps the right edge")
+        << QPoint(2, 300) << QPoint(-30, 0) << QRect(70, 100, 830, 600);
     QTest::addRow("top-left stops at the minimum size")
         << QPoint(1, 1) << QPoint(600, 500) << QRect(500, 400, 400, 300);
-    QTest::addRow("inside: a move, not a resize") << QPoint(400, 300) << QPoint(30, 40) << QRect(130, 140, 800, 600);
+    QTest::addRow("inside: a move, not a resize")
+        << QPoint(400, 300) << QPoint(30, 40) << QRect(130, 140, 800, 600);
 }
 
 void TestDialogs::framelessDrags()
@@ -426,9 +463,15 @@ void TestDialogs::doubleClickOnTitleMaximisesAndRestores()
 {
     ResizableWindow w;
     QVERIFY(QTest::qWaitForWindowExposed(&w.window));
-    w.send(w.title, QEvent::MouseButtonDblClick, w.window.mapToGlobal(QPoint(300, 20)), Qt::LeftButton);
+    w.send(w.title,
+           QEvent::MouseButtonDblClick,
+           w.window.mapToGlobal(QPoint(300, 20)),
+           Qt::LeftButton);
     QCOMPARE(w.window.geometry(), w.window.screen()->availableGeometry());
-    w.send(w.title, QEvent::MouseButtonDblClick, w.window.mapToGlobal(QPoint(300, 20)), Qt::LeftButton);
+    w.send(w.title,
+           QEvent::MouseButtonDblClick,
+           w.window.mapToGlobal(QPoint(300, 20)),
+           Qt::LeftButton);
     QCOMPARE(w.window.geometry(), QRect(100, 100, 800, 600));
 }
 
@@ -444,14 +487,18 @@ void TestDialogs::screenshots()
         QVERIFY(translator.load(QStringLiteral(":/") + language));
         QCoreApplication::installTranslator(&translator);
         MsgDlg msg;
-        msg.setMessage(QCoreApplication::translate("MessageDistance", "NetWork Error"),
-                       QCoreApplication::translate("MessageDistance", "传输文件过程网络发生错误！请重新上传"));
+        msg.setMessage(
+            QCoreApplication::translate("MessageDistance", "NetWork Error"),
+            QCoreApplication::translate("MessageDistance", "传输文件过程网络发生错误！请重新上传"));
         DialogConfirm confirm(nullptr, QStringLiteral("Warning"), QStringLiteral("No Permission!"));
-        DialogConfirm3Btn three(nullptr, QStringLiteral("Save"), QStringLiteral("Save the changes to plan 3?"));
+        DialogConfirm3Btn three(
+            nullptr, QStringLiteral("Save"), QStringLiteral("Save the changes to plan 3?"));
         RenameDialog rename(QStringLiteral("Input 3"));
         VolumnSettingDialog volume(2);
-        const QList<QPair<QString, QWidget *>> shots{{"msgdlg", &msg}, {"confirm", &confirm},
-                                                     {"confirm3", &three}, {"rename", &rename},
+        const QList<QPair<QString, QWidget *>> shots{{"msgdlg", &msg},
+                                                     {"confirm", &confirm},
+                                                     {"confirm3", &three},
+                                                     {"rename", &rename},
                                                      {"volume", &volume}};
         for (const auto &shot : shots) {
             shot.second->show();
@@ -462,8 +509,8 @@ void TestDialogs::screenshots()
             openOutputDialog(kind, [&](QDialog &dialog) {
                 emit m_forwarder.si_ForwardAnalysis("{\"Chn\":4,\"Mode\":0,\"Color\":51,140,86}");
                 dialog.show();
-                return QTest::qWaitForWindowExposed(&dialog)
-                    && dialog.grab().save(QStringLiteral("%1/%2_%3.png").arg(dir, kind, language));
+                return QTest::qWaitForWindowExposed(&dialog) &&
+                       dialog.grab().save(QStringLiteral("%1/%2_%3.png").arg(dir, kind, language));
             });
         }
         QCoreApplication::removeTranslator(&translator);

@@ -60,8 +60,11 @@ public:
     {
         QMimeData data;
         data.setText(text);
-        QDropEvent event(visualRect(model()->index(row, column)).center(), Qt::CopyAction, &data,
-                         Qt::LeftButton, Qt::NoModifier);
+        QDropEvent event(visualRect(model()->index(row, column)).center(),
+                         Qt::CopyAction,
+                         &data,
+                         Qt::LeftButton,
+                         Qt::NoModifier);
         dropEvent(&event);
     }
 };
@@ -84,7 +87,8 @@ void tst_Grid::shapes()
     QFETCH(int, code);
     QFETCH(int, splice);
     const Shape s = shapeFor(Kind(kind), code, splice);
-    QTEST(QStringLiteral("%1x%2 %3").arg(s.columns).arg(s.rows).arg(s.visible ? "shown" : "hidden"), "shape");
+    QTEST(QStringLiteral("%1x%2 %3").arg(s.columns).arg(s.rows).arg(s.visible ? "shown" : "hidden"),
+          "shape");
 }
 
 void tst_Grid::dropRights_data()
@@ -110,8 +114,8 @@ void tst_Grid::dropRights()
     QFETCH(QList<int>, expected);
     const DropRights r = GridLayout::dropRights(kind, output, source);
     QVERIFY(r.checked);
-    QCOMPARE((QList<int>{r.outputPort, r.outputCategory, r.functionRight, r.sourcePort,
-                         r.sourceCategory}),
+    QCOMPARE((QList<int>{
+                 r.outputPort, r.outputCategory, r.functionRight, r.sourcePort, r.sourceCategory}),
              expected);
     QVERIFY(!GridLayout::dropRights(1, 1, 1).checked);
 }
@@ -157,7 +161,7 @@ void tst_Grid::signalListRefreshesReuseTheirIcons()
         return keys;
     };
     const QList<qint64> first = refresh();
-    QCOMPARE(first.at(0), first.at(9)); // audio 1 and input 2: both dark
+    QCOMPARE(first.at(0), first.at(9));  // audio 1 and input 2: both dark
     QVERIFY(first.at(8) != first.at(9)); // input 1 green
     QCOMPARE(refresh(), first);
 }
@@ -172,7 +176,8 @@ void tst_Grid::iconClicks_data()
     QTest::addRow("mute twice") << "muteIcon" << true << false << "" << QList<bool>{true, false};
     QTest::addRow("pause refused") << "pauseIcon" << false << false << "" << QList<bool>{};
     QTest::addRow("locked cell") << "muteIcon" << true << true << "" << QList<bool>{};
-    QTest::addRow("offline: put back") << "muteIcon" << true << false << "Not connected." << QList<bool>{};
+    QTest::addRow("offline: put back")
+        << "muteIcon" << true << false << "Not connected." << QList<bool>{};
 }
 
 void tst_Grid::iconClicks()
@@ -207,9 +212,12 @@ void tst_Grid::longNamesKeepTheirNumber_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shownStart");
     QTest::addColumn<bool>("shortened");
-    QTest::addRow("fits") << "[3] Lobby" << "[3] Lobby" << false;
-    QTest::addRow("long name") << "[12] Projector above the north entrance" << "[12] " << true;
-    QTest::addRow("no number") << "Projector above the north entrance hall" << "Proj" << true;
+    QTest::addRow("fits") << "[3] Lobby"
+                          << "[3] Lobby" << false;
+    QTest::addRow("long name") << "[12] Projector above the north entrance"
+                               << "[12] " << true;
+    QTest::addRow("no number") << "Projector above the north entrance hall"
+                               << "Proj" << true;
 }
 
 // A long name in a narrow cell is shortened at its end; the port number stays in sight.
@@ -228,7 +236,8 @@ void tst_Grid::longNamesKeepTheirNumber()
     QCOMPARE(cell.outputText(), text);
     QVERIFY2(label->shownText().startsWith(shownStart), qPrintable(label->shownText()));
     QCOMPARE(label->shownText().endsWith(QChar(0x2026)), shortened);
-    QVERIFY(label->fontMetrics().horizontalAdvance(label->shownText()) <= label->contentsRect().width());
+    QVERIFY(label->fontMetrics().horizontalAdvance(label->shownText()) <=
+            label->contentsRect().width());
 }
 
 void tst_Grid::gridCells_data()
@@ -275,19 +284,25 @@ void tst_Grid::drops_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("reason"); // the refusal told to the message line
 
-    QTest::addRow("input 3 on video 5") << 0 << true << "" << QPoint(0, 1) << "103" << QList<int>{3, 5}
-                                        << "[3] Input 3" << "";
-    QTest::addRow("input 3 on audio 2") << 2 << true << "" << QPoint(1, 0) << "103" << QList<int>{103, 2}
-                                        << "[3] Input 3" << "";
-    QTest::addRow("audio 3 on audio 2") << 2 << true << "" << QPoint(1, 0) << "3" << QList<int>{3, 2}
-                                        << "[3] Audio 3" << "";
+    QTest::addRow("input 3 on video 5")
+        << 0 << true << "" << QPoint(0, 1) << "103" << QList<int>{3, 5} << "[3] Input 3"
+        << "";
+    QTest::addRow("input 3 on audio 2")
+        << 2 << true << "" << QPoint(1, 0) << "103" << QList<int>{103, 2} << "[3] Input 3"
+        << "";
+    QTest::addRow("audio 3 on audio 2")
+        << 2 << true << "" << QPoint(1, 0) << "3" << QList<int>{3, 2} << "[3] Audio 3"
+        << "";
     QTest::addRow("refused") << 0 << false << "" << QPoint(0, 1) << "103" << QList<int>{} << ""
                              << "You have no right to switch output 5.";
-    QTest::addRow("empty fifth cell") << 0 << true << "" << QPoint(4, 0) << "103" << QList<int>{} << ""
-                                      << "There is no output here.";
-    QTest::addRow("not a number") << 0 << true << "" << QPoint(0, 1) << "x" << QList<int>{} << "" << "";
-    QTest::addRow("offline: the cell keeps its source") << 0 << true << "Not connected." << QPoint(0, 1)
-                                                        << "103" << QList<int>{} << "" << "Not connected.";
+    QTest::addRow("empty fifth cell")
+        << 0 << true << "" << QPoint(4, 0) << "103" << QList<int>{} << ""
+        << "There is no output here.";
+    QTest::addRow("not a number") << 0 << true << "" << QPoint(0, 1) << "x" << QList<int>{} << ""
+                                  << "";
+    QTest::addRow("offline: the cell keeps its source")
+        << 0 << true << "Not connected." << QPoint(0, 1) << "103" << QList<int>{} << ""
+        << "Not connected.";
 }
 
 void tst_Grid::drops()
@@ -305,7 +320,10 @@ void tst_Grid::drops()
     grid.setSourceNames([](int n) { return QStringLiteral("Audio %1").arg(n); },
                         [](int n) { return QStringLiteral("Input %1").arg(n); });
     GridLayout::DropRights asked;
-    grid.setDropCheck([&](const GridLayout::DropRights &r, int) { asked = r; return allowed; });
+    grid.setDropCheck([&](const GridLayout::DropRights &r, int) {
+        asked = r;
+        return allowed;
+    });
     grid.setGridShape(5, 2, 1);
     grid.setOfflineReason(offline);
     grid.show();

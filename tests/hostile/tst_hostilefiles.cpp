@@ -147,7 +147,8 @@ void tst_HostileFiles::brokenDatabase_data()
     QTest::addColumn<QString>("damage");
     QTest::addColumn<Verdict>("verdict");
     QTest::addColumn<Choice>("answer"); // the client comes up unless the user quits
-    QTest::addRow("random bytes, start fresh") << "random" << Verdict::Damaged << Choice::StartFresh;
+    QTest::addRow("random bytes, start fresh")
+        << "random" << Verdict::Damaged << Choice::StartFresh;
     QTest::addRow("random bytes, quit") << "random" << Verdict::Damaged << Choice::Quit;
     QTest::addRow("truncated, start fresh") << "truncate" << Verdict::Damaged << Choice::StartFresh;
     QTest::addRow("read-only comes up") << "readonly" << Verdict::ReadOnly << Choice::Continue;
@@ -175,11 +176,12 @@ void tst_HostileFiles::brokenDatabase()
     MessageLog log;
     QList<Verdict> asked;
     QString shown;
-    const bool up = ProjectDbCheck::resolve(m_db, [&](const QString &path, const ProjectDbCheck::Result &r) {
-        asked << r.verdict;
-        shown = DatabasePrompt::message(path, r);
-        return answer;
-    });
+    const bool up =
+        ProjectDbCheck::resolve(m_db, [&](const QString &path, const ProjectDbCheck::Result &r) {
+            asked << r.verdict;
+            shown = DatabasePrompt::message(path, r);
+            return answer;
+        });
     QCOMPARE(up, verdict == Verdict::Usable || answer != Choice::Quit);
     if (verdict == Verdict::Usable) {
         QVERIFY(asked.isEmpty());
@@ -218,12 +220,13 @@ void tst_HostileFiles::lockedDatabaseWaitsForItsOwner()
     MessageLog log;
 
     QList<Verdict> asked;
-    const bool up = ProjectDbCheck::resolve(m_db, [&](const QString &, const ProjectDbCheck::Result &r) {
-        asked << r.verdict;
-        holder.closeWriteChannel(); // the other program lets go; the user tries again
-        holder.waitForFinished(TestTimeouts::Medium);
-        return Choice::Retry;
-    });
+    const bool up =
+        ProjectDbCheck::resolve(m_db, [&](const QString &, const ProjectDbCheck::Result &r) {
+            asked << r.verdict;
+            holder.closeWriteChannel(); // the other program lets go; the user tries again
+            holder.waitForFinished(TestTimeouts::Medium);
+            return Choice::Retry;
+        });
     QVERIFY(up);
     QCOMPARE(asked, QList<Verdict>{Verdict::Locked});
     QVERIFY(!log.messages().filter(m_db).isEmpty());
@@ -240,11 +243,11 @@ void tst_HostileFiles::garbledSettings_data()
 
     const QByteArray huge(1 << 20, 'a');
     QTest::addRow("1 MiB address cut")
-        << "[NetWork]\nIp=" + huge + "\nPort=8080\n" << QString(AppSettings::MaxAddressLength, 'a')
-        << "ADMIN" << 8080 << "NetWork/Ip";
+        << "[NetWork]\nIp=" + huge + "\nPort=8080\n"
+        << QString(AppSettings::MaxAddressLength, 'a') << "ADMIN" << 8080 << "NetWork/Ip";
     QTest::addRow("1 MiB user name cut")
-        << "[User]\nUsername=" + huge + "\n" << "192.168.1.188"
-        << QString(AppSettings::MaxUsernameLength, 'a') << 80 << "User/Username";
+        << "[User]\nUsername=" + huge + "\n"
+        << "192.168.1.188" << QString(AppSettings::MaxUsernameLength, 'a') << 80 << "User/Username";
     QTest::addRow("long number ignored")
         << QByteArray("[NetWork]\nPort=0000000000000000000000000000008080\n") << "192.168.1.188"
         << "ADMIN" << 80 << "NetWork/Port";
@@ -256,7 +259,8 @@ void tst_HostileFiles::garbledSettings_data()
         << "ADMIN" << 80 << "NetWork/Ip";
     QTest::addRow("random bytes read as defaults")
         << randomBytes(4096).replace('\n', 'x').replace('[', 'x').replace('=', 'x')
-        << "192.168.1.188" << "ADMIN" << 80 << "";
+        << "192.168.1.188"
+        << "ADMIN" << 80 << "";
 }
 
 void tst_HostileFiles::garbledSettings()
@@ -342,7 +346,8 @@ void tst_HostileFiles::storesOnAHostileDatabase()
     QCOMPARE(UserStore::allUsers().size(), readable ? 2 : 0);
     QCOMPARE(UserStore::checkLogin(QStringLiteral("bob"), QStringLiteral("pw")), readable);
     QCOMPARE(UserStore::userType(QStringLiteral("ADMIN")), readable ? 0 : 1);
-    QCOMPARE(PortNameStore::loadPortNames(0).value(1), readable ? QStringLiteral("Camera") : QString());
+    QCOMPARE(PortNameStore::loadPortNames(0).value(1),
+             readable ? QStringLiteral("Camera") : QString());
     QCOMPARE(rights.hasPortRight(1, PermissionStore::Input), !readable);
     QCOMPARE(UserStore::loginModel(), 0);
     QVERIFY(CaptionStore::loadRows().isEmpty());

@@ -85,7 +85,8 @@ QByteArray TestLogging::readLog(const QString &name) const
 QByteArrayList TestLogging::todaysMessages() const
 {
     QByteArrayList messages;
-    for (const QByteArray &line : readLog(LogFile::fileNameFor(QDateTime::currentDateTime())).split('\n')) {
+    for (const QByteArray &line :
+         readLog(LogFile::fileNameFor(QDateTime::currentDateTime())).split('\n')) {
         if (!line.isEmpty())
             messages << line.mid(line.indexOf("]:", line.indexOf("Line:")) + 2).chopped(1);
     }
@@ -98,9 +99,11 @@ void TestLogging::lineFormat_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<int>("line");
     QTest::addColumn<QString>("expected");
-    QTest::addRow("full context") << "send: {param=version}" << QByteArray("device/messagedistance.cpp") << 42
-                                  << "[2026-12-07 09:05:03][File:device/messagedistance.cpp  Line:42]:send: {param=version}";
-    QTest::addRow("no context") << "hello" << QByteArray() << 0 << "[2026-12-07 09:05:03][File:  Line:0]:hello";
+    QTest::addRow("full context")
+        << "send: {param=version}" << QByteArray("device/messagedistance.cpp") << 42
+        << "[2026-12-07 09:05:03][File:device/messagedistance.cpp  Line:42]:send: {param=version}";
+    QTest::addRow("no context") << "hello" << QByteArray() << 0
+                                << "[2026-12-07 09:05:03][File:  Line:0]:hello";
     // The message must not be taken for a placeholder.
     QTest::addRow("percent signs") << "%1 %2 %3 %4" << QByteArray("a.cpp") << 1
                                    << "[2026-12-07 09:05:03][File:a.cpp  Line:1]:%1 %2 %3 %4";
@@ -113,7 +116,8 @@ void TestLogging::lineFormat()
     QFETCH(int, line);
     QFETCH(QString, expected);
     const QDateTime when(QDate(2026, 12, 7), QTime(9, 5, 3));
-    QCOMPARE(LogFile::formatLine(message, file.isEmpty() ? nullptr : file.constData(), line, when), expected);
+    QCOMPARE(LogFile::formatLine(message, file.isEmpty() ? nullptr : file.constData(), line, when),
+             expected);
 }
 
 void TestLogging::writesCrLfLinesToTheDailyFile()
@@ -123,10 +127,12 @@ void TestLogging::writesCrLfLinesToTheDailyFile()
     qWarning("first");
     qWarning() << QStringLiteral("第二 line");
     qInstallMessageHandler(nullptr);
-    const QList<QByteArray> lines = readLog(LogFile::fileNameFor(QDateTime::currentDateTime())).split('\n');
+    const QList<QByteArray> lines =
+        readLog(LogFile::fileNameFor(QDateTime::currentDateTime())).split('\n');
     QCOMPARE(lines.size(), 3);
     // Release builds too name the file and line.
-    QVERIFY(lines.at(0).endsWith("[File:" __FILE__ "  Line:" + QByteArray::number(firstLine) + "]:first\r"));
+    QVERIFY(lines.at(0).endsWith("[File:" __FILE__ "  Line:" + QByteArray::number(firstLine) +
+                                 "]:first\r"));
     QVERIFY(lines.at(1).endsWith(QStringLiteral("]:\"第二 line\"\r").toUtf8()));
 }
 
@@ -136,10 +142,14 @@ void TestLogging::logDirectory_data()
     QTest::addColumn<QString>("data"); // under the temporary directory
     QTest::addColumn<QString>("app");
     QTest::addColumn<bool>("inDataDir");
-    QTest::addRow("data dir elsewhere") << false << "data" << "bin" << true;
-    QTest::addRow("data dir is the application's") << false << "bin" << "bin" << false;
-    QTest::addRow("same directory spelt another way") << false << "bin/../bin/" << "bin" << false;
-    QTest::addRow("demo keeps the working directory") << true << "data" << "bin" << false;
+    QTest::addRow("data dir elsewhere") << false << "data"
+                                        << "bin" << true;
+    QTest::addRow("data dir is the application's") << false << "bin"
+                                                   << "bin" << false;
+    QTest::addRow("same directory spelt another way") << false << "bin/../bin/"
+                                                      << "bin" << false;
+    QTest::addRow("demo keeps the working directory") << true << "data"
+                                                      << "bin" << false;
 }
 
 // Outside the demo a data directory of its own takes the log; else the working directory.

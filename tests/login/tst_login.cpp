@@ -2,8 +2,8 @@
 #include "appsettings.h"
 #include "datadir.h"
 #include "devicestate.h"
-#include "loginflow.h"
 #include "logindialog.h"
+#include "loginflow.h"
 #include "loginsettingdialog.h"
 #include "svgwidgets.h"
 #include "tempdatadir.h"
@@ -99,7 +99,8 @@ void TestLogin::rememberedPassword()
     QVERIFY(!remembered || UserStore::setRememberedPassword(QStringLiteral("tiger905")));
     {
         LoginDialog dialog;
-        QCOMPARE(dialog.passwordEdit()->text(), remembered ? QStringLiteral("tiger905") : QString());
+        QCOMPARE(dialog.passwordEdit()->text(),
+                 remembered ? QStringLiteral("tiger905") : QString());
         dialog.open();
         dialog.rememberBox()->setChecked(tick);
         login(dialog, "ADMIN", "wrong'one");
@@ -116,11 +117,21 @@ void TestLogin::settingsRefuseBadAddressOrPort_data()
     QTest::addColumn<QString>("host");
     QTest::addColumn<QString>("port");
     QTest::addColumn<QString>("problem"); // empty: accepted
-    QTest::addRow("address and port") << "10.0.0.7" << "4001" << "";
-    QTest::addRow("number over 255") << "10.0.0.256" << "80" << "not an IPv4 address";
-    QTest::addRow("no host") << "" << "80" << "empty";
-    QTest::addRow("port 0") << "10.0.0.7" << "0" << "not a port";
-    QTest::addRow("port too high") << "10.0.0.7" << "65536" << "not a port";
+    QTest::addRow("address and port") << "10.0.0.7"
+                                      << "4001"
+                                      << "";
+    QTest::addRow("number over 255") << "10.0.0.256"
+                                     << "80"
+                                     << "not an IPv4 address";
+    QTest::addRow("no host") << ""
+                             << "80"
+                             << "empty";
+    QTest::addRow("port 0") << "10.0.0.7"
+                            << "0"
+                            << "not a port";
+    QTest::addRow("port too high") << "10.0.0.7"
+                                   << "65536"
+                                   << "not a port";
 }
 
 void TestLogin::settingsRefuseBadAddressOrPort()
@@ -152,7 +163,8 @@ void TestLogin::addressStates_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("state");
-    const int ok = QValidator::Acceptable, partial = QValidator::Intermediate, bad = QValidator::Invalid;
+    const int ok = QValidator::Acceptable, partial = QValidator::Intermediate,
+              bad = QValidator::Invalid;
     QTest::addRow("ip complete") << int(K::IPv4) << "192.168.1.10" << ok;
     QTest::addRow("ip half-typed") << int(K::IPv4) << "192.168.1." << partial;
     QTest::addRow("ip over 255") << int(K::IPv4) << "99.300.1.1" << bad;
@@ -177,9 +189,12 @@ void TestLogin::startUpOrder_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("answer");
     QTest::addColumn<LoginFlow::Outcome>("outcome");
-    QTest::addRow("mode 0, logged in") << 0 << int(QDialog::Accepted) << LoginFlow::Outcome::LoggedIn;
-    QTest::addRow("mode 0, cancelled") << 0 << int(QDialog::Rejected) << LoginFlow::Outcome::Cancelled;
-    QTest::addRow("mode 1, no dialog") << 1 << int(QDialog::Accepted) << LoginFlow::Outcome::Skipped;
+    QTest::addRow("mode 0, logged in")
+        << 0 << int(QDialog::Accepted) << LoginFlow::Outcome::LoggedIn;
+    QTest::addRow("mode 0, cancelled")
+        << 0 << int(QDialog::Rejected) << LoginFlow::Outcome::Cancelled;
+    QTest::addRow("mode 1, no dialog")
+        << 1 << int(QDialog::Accepted) << LoginFlow::Outcome::Skipped;
 }
 
 void TestLogin::startUpOrder()

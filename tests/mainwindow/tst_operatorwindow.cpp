@@ -50,7 +50,7 @@ private:
     bool open(const QString &model);
     // Space-separated keys to the focused widget: "3", "Enter", "S+Right", "C+Space", "C+Z".
     void type(const QString &keys);
-    template <typename T> T *child(const char *name) { return m_kit.child<T>(name); }
+    template<typename T> T *child(const char *name) { return m_kit.child<T>(name); }
     QString message() { return child<QLabel>("messageLine")->text(); }
 
     WindowKit m_kit;
@@ -66,9 +66,12 @@ bool tst_OperatorWindow::open(const QString &model)
 
 void tst_OperatorWindow::type(const QString &keys)
 {
-    static const QMap<QString, Qt::Key> names{{"Enter", Qt::Key_Return}, {"Right", Qt::Key_Right},
-                                              {"Down", Qt::Key_Down}, {"Space", Qt::Key_Space},
-                                              {"Z", Qt::Key_Z}, {"Esc", Qt::Key_Escape}};
+    static const QMap<QString, Qt::Key> names{{"Enter", Qt::Key_Return},
+                                              {"Right", Qt::Key_Right},
+                                              {"Down", Qt::Key_Down},
+                                              {"Space", Qt::Key_Space},
+                                              {"Z", Qt::Key_Z},
+                                              {"Esc", Qt::Key_Escape}};
     for (QString key : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         Qt::KeyboardModifiers modifiers;
         if (key.startsWith(QLatin1String("C+")))
@@ -77,7 +80,8 @@ void tst_OperatorWindow::type(const QString &keys)
             modifiers = Qt::ShiftModifier;
         key = key.mid(modifiers ? 2 : 0);
         const Qt::Key code = names.value(key, Qt::Key(Qt::Key_0 + key.toInt()));
-        QWidget *target = m_kit.window()->focusWidget() ? m_kit.window()->focusWidget() : m_kit.window();
+        QWidget *target =
+            m_kit.window()->focusWidget() ? m_kit.window()->focusWidget() : m_kit.window();
         QTest::keyClick(target, code, modifiers);
     }
 }
@@ -94,7 +98,8 @@ void tst_OperatorWindow::keysTake_data()
     QTest::addRow("Shift extends to the next output")
         << "2 Enter S+Right Enter" << 0 << QStringList{"{param=2VIDEO1}", "{param=2VIDEO2}"} << "";
     QTest::addRow("Ctrl picks outputs apart")
-        << "4 Enter C+Down C+Space Enter" << 0 << QStringList{"{param=4VIDEO1}", "{param=4VIDEO4}"} << "";
+        << "4 Enter C+Down C+Space Enter" << 0 << QStringList{"{param=4VIDEO1}", "{param=4VIDEO4}"}
+        << "";
     QTest::addRow("a locked output is left out and named")
         << "2 Enter S+Right Enter" << 2 << QStringList{"{param=2VIDEO1}"} << "Output 2 is locked.";
 }
@@ -106,7 +111,10 @@ void tst_OperatorWindow::keysTake()
     if (lockedOutput)
         child<TableWidget>("videoTableWidget")->cellForPort(lockedOutput)->setCellLocked(true);
     child<ListWidget>("listWidget")->setCurrentItem(nullptr);
-    type([] { QFETCH(QString, keys); return keys; }());
+    type([] {
+        QFETCH(QString, keys);
+        return keys;
+    }());
     QTEST(m_kit.sentBeforeMarker().filter(QStringLiteral("VIDEO")), "sent");
     QFETCH(QString, message);
     if (!message.isEmpty())
@@ -118,17 +126,22 @@ void tst_OperatorWindow::undoSendsPreviousSources_data()
     QTest::addColumn<QString>("model");
     // keys, or "wall" for the first wall-group preset ("wall from n": the device starts in group n)
     QTest::addColumn<QString>("take");
-    QTest::addColumn<QStringList>("undo"); // sent by Ctrl+Z; the simulator starts with input n on output n
+    QTest::addColumn<QStringList>(
+        "undo"); // sent by Ctrl+Z; the simulator starts with input n on output n
     QTest::addColumn<QString>("message");
-    QTest::addRow("one output") << "0809" << "5 Enter Enter" << QStringList{"{param=1VIDEO1}"}
+    QTest::addRow("one output") << "0809"
+                                << "5 Enter Enter" << QStringList{"{param=1VIDEO1}"}
                                 << "Undone: output 1 back to [1] Input 1.";
     QTest::addRow("a take to two outputs at once")
-        << "0809" << "5 Enter S+Right Enter" << QStringList{"{param=1VIDEO1}", "{param=2VIDEO2}"}
+        << "0809"
+        << "5 Enter S+Right Enter" << QStringList{"{param=1VIDEO1}", "{param=2VIDEO2}"}
         << "Undone: output 1 back to [1] Input 1; output 2 back to [2] Input 2.";
-    QTest::addRow("wall-group preset") << "0808-S" << "wall" << QStringList{"{param=mode0}"}
-                                       << "Undone: no wall group again.";
+    QTest::addRow("wall-group preset")
+        << "0808-S"
+        << "wall" << QStringList{"{param=mode0}"} << "Undone: no wall group again.";
     QTest::addRow("wall-group preset from the last group (all eight outputs)")
-        << "0808-S" << "wall from 5" << QStringList{"{param=mode5}"} << "Undone: wall group 5 again.";
+        << "0808-S"
+        << "wall from 5" << QStringList{"{param=mode5}"} << "Undone: wall group 5 again.";
 }
 
 void tst_OperatorWindow::undoSendsPreviousSources()
@@ -179,7 +192,8 @@ void tst_OperatorWindow::offlineRefusedUntilTheLinkIsBack()
                 a->trigger();
         }
     });
-    for (const QString action : {"C+Z", "Esc 7 Enter Enter", "menu:Freeze / Unfreeze", "menu:Clear", "drop"}) {
+    for (const QString action :
+         {"C+Z", "Esc 7 Enter Enter", "menu:Freeze / Unfreeze", "menu:Clear", "drop"}) {
         child<QLabel>("messageLine")->clear();
         entry = action.mid(5);
         if (action == QLatin1String("drop"))
@@ -196,7 +210,8 @@ void tst_OperatorWindow::offlineRefusedUntilTheLinkIsBack()
     QTRY_COMPARE_WITH_TIMEOUT(word->text(), QStringLiteral("Connected"), TestTimeouts::Long);
     QVERIFY(m_kit.waitForCommand(QStringLiteral("{param=version}")));
     const QStringList sent = m_kit.sentBeforeMarker();
-    QCOMPARE(sent.filter(QStringLiteral("VIDEO")) + sent.filter(QStringLiteral("Frozen")), QStringList());
+    QCOMPARE(sent.filter(QStringLiteral("VIDEO")) + sent.filter(QStringLiteral("Frozen")),
+             QStringList());
     type(QStringLiteral("C+Z"));
     QVERIFY(m_kit.waitForCommand(QStringLiteral("{param=1VIDEO1}")));
 }
@@ -207,12 +222,18 @@ void tst_OperatorWindow::languageSwitchRenamesDefaults_data()
     QTest::addColumn<int>("port");
     QTest::addColumn<QString>("chinese");
     QTest::addColumn<QString>("english");
-    QTest::addRow("signal list default") << "list" << 3 << "[3] 输入 3" << "[3] Input 3";
-    QTest::addRow("signal list, the user's name") << "list" << 2 << "[2] Lobby" << "[2] Lobby";
-    QTest::addRow("source in a cell") << "source" << 3 << "[3] 输入 3" << "[3] Input 3";
-    QTest::addRow("output name of a cell") << "output" << 3 << "[3] 输出 3" << "[3] Output 3";
-    QTest::addRow("title") << "title" << 0 << "IP地址:127.0.0.1" << "Ip:127.0.0.1";
-    QTest::addRow("the model's own tab") << "tab" << 1 << "多画面" << "Multiview";
+    QTest::addRow("signal list default") << "list" << 3 << "[3] 输入 3"
+                                         << "[3] Input 3";
+    QTest::addRow("signal list, the user's name") << "list" << 2 << "[2] Lobby"
+                                                  << "[2] Lobby";
+    QTest::addRow("source in a cell") << "source" << 3 << "[3] 输入 3"
+                                      << "[3] Input 3";
+    QTest::addRow("output name of a cell") << "output" << 3 << "[3] 输出 3"
+                                           << "[3] Output 3";
+    QTest::addRow("title") << "title" << 0 << "IP地址:127.0.0.1"
+                           << "Ip:127.0.0.1";
+    QTest::addRow("the model's own tab") << "tab" << 1 << "多画面"
+                                         << "Multiview";
 }
 
 // To Chinese and back: the default names follow, the user's stay.
@@ -236,9 +257,17 @@ void tst_OperatorWindow::languageSwitchRenamesDefaults()
     };
     auto *language = child<QComboBox>("languageComboBox");
     language->setCurrentIndex(0);
-    QVERIFY2(shown().contains([] { QFETCH(QString, chinese); return chinese; }()), qPrintable(shown()));
+    QVERIFY2(shown().contains([] {
+        QFETCH(QString, chinese);
+        return chinese;
+    }()),
+             qPrintable(shown()));
     language->setCurrentIndex(1);
-    QVERIFY2(shown().contains([] { QFETCH(QString, english); return english; }()), qPrintable(shown()));
+    QVERIFY2(shown().contains([] {
+        QFETCH(QString, english);
+        return english;
+    }()),
+             qPrintable(shown()));
 }
 
 // Half-typed values are refused before any question: they once went out as
@@ -263,8 +292,10 @@ void tst_OperatorWindow::networkValuesConfirmedBeforeSending()
     m_kit.answer = QDialog::Accepted;
     child<QPushButton>("netWorkConfirmBtn")->click();
     QVERIFY(m_kit.waitForCommand(QStringLiteral("{param=&ip,ip=%1,gateway=%2,subnet=%3,mac=%4}")
-                               .arg(child<QLineEdit>("IpEdit")->text(), child<QLineEdit>("GateWayEdit")->text(),
-                                    child<QLineEdit>("SubnetEdit")->text(), good)));
+                                     .arg(child<QLineEdit>("IpEdit")->text(),
+                                          child<QLineEdit>("GateWayEdit")->text(),
+                                          child<QLineEdit>("SubnetEdit")->text(),
+                                          good)));
     QTRY_COMPARE_WITH_TIMEOUT(m_kit.dialogs.size(), 3, TestTimeouts::Medium);
     QVERIFY(m_kit.dialogs.at(1).contains(QLatin1String("Send these network settings")));
     QVERIFY(m_kit.dialogs.last().contains(QLatin1String("please reboot the device immediately")));
@@ -346,12 +377,13 @@ void tst_OperatorWindow::reLoginKeepsTheAddressTheDeviceReports()
 {
     QVERIFY(m_kit.startDevice(QStringLiteral("0809")));
     m_kit.openWindow([](LoginDialog &dialog) {
-        dialog.findChild<QLineEdit *>(QStringLiteral("passwordEdit"))->setText(QStringLiteral("tiger905"));
+        dialog.findChild<QLineEdit *>(QStringLiteral("passwordEdit"))
+            ->setText(QStringLiteral("tiger905"));
         dialog.findChild<QPushButton *>(QStringLiteral("btnLogin"))->click();
         return dialog.result();
     });
-    QTRY_COMPARE_WITH_TIMEOUT(child<QLineEdit>("IpEdit")->text(), QStringLiteral("127.0.0.1"),
-                              TestTimeouts::Medium);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        child<QLineEdit>("IpEdit")->text(), QStringLiteral("127.0.0.1"), TestTimeouts::Medium);
     QVERIFY(m_kit.dialogs.isEmpty()); // the login-free start typed no password
     m_kit.device()->clearReceivedCommands();
     child<QPushButton>("btnReLogin")->click();

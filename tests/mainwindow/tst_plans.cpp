@@ -113,7 +113,8 @@ void tst_Plans::menuCommands_data()
     QTest::addRow("save plan 1") << -1 << true << 0 << "Save Plan 1" << QByteArray("{param=Save0}");
     QTest::addRow("save before login") << -1 << false << 0 << "Save Plan 1" << QByteArray();
     QTest::addRow("no plan right: no clear") << 11 << true << 0 << "Clear Plan 1" << QByteArray();
-    QTest::addRow("no video switching: no recall") << 22 << true << 0 << "Recall Plan 1" << QByteArray();
+    QTest::addRow("no video switching: no recall")
+        << 22 << true << 0 << "Recall Plan 1" << QByteArray();
 }
 
 void tst_Plans::menuCommands()
@@ -138,10 +139,12 @@ void tst_Plans::recallSequence_data()
     QTest::addColumn<bool>("joint");
     QTest::addColumn<bool>("gateOpen");
     QTest::addColumn<QByteArray>("sent");
-    QTest::addRow("0809 video page") << 1 << false << true
-                                     << QByteArray("{param=Recall2}{param=status}{param=bindinfo}");
-    QTest::addRow("0808-S has no bindings") << 3 << false << true << QByteArray("{param=Recall2}{param=status}");
-    QTest::addRow("multiview joint page") << 2 << true << true << QByteArray("{param=Recall2}{param=status}");
+    QTest::addRow("0809 video page")
+        << 1 << false << true << QByteArray("{param=Recall2}{param=status}{param=bindinfo}");
+    QTest::addRow("0808-S has no bindings")
+        << 3 << false << true << QByteArray("{param=Recall2}{param=status}");
+    QTest::addRow("multiview joint page")
+        << 2 << true << true << QByteArray("{param=Recall2}{param=status}");
     QTest::addRow("joint page check refuses") << 2 << true << false << QByteArray();
 }
 
@@ -169,7 +172,8 @@ void tst_Plans::recallSequence()
     }
     QTEST(wire(), "sent");
     // The double click did not also open the menu.
-    QVERIFY(!QTest::qWaitFor([&] { return single.count() > 0; }, QApplication::doubleClickInterval() + 50));
+    QVERIFY(!QTest::qWaitFor([&] { return single.count() > 0; },
+                             QApplication::doubleClickInterval() + 50));
 }
 
 // Names per device address, given through the rename dialog of the plan menu; an empty
@@ -218,8 +222,10 @@ void tst_Plans::screenshots()
         QScopedPointer<QMenu> menu(m_bar->buildMenu(0, m_page));
         menu->popup(m_page->mapToGlobal(QPoint(10, 40)));
         QVERIFY(QTest::qWaitForWindowExposed(menu.data()));
-        QVERIFY(menu->grab().save(QStringLiteral("%1/planmenu_%2.png").arg(dir, QLatin1String(language))));
-        QVERIFY(m_page->grab().save(QStringLiteral("%1/planbuttons_%2.png").arg(dir, QLatin1String(language))));
+        QVERIFY(menu->grab().save(
+            QStringLiteral("%1/planmenu_%2.png").arg(dir, QLatin1String(language))));
+        QVERIFY(m_page->grab().save(
+            QStringLiteral("%1/planbuttons_%2.png").arg(dir, QLatin1String(language))));
         QCoreApplication::removeTranslator(&translator);
     }
 }

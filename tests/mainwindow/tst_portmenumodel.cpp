@@ -40,8 +40,12 @@ const MenuEntry *find(const QVector<MenuEntry> &entries, const QStringList &path
 QVector<MenuEntry> menuFor(const QString &menu, int port, const PortMenuModel::Context &c)
 {
     using K = GridLayout::Kind;
-    const QMap<QString, K> grids{{"video", K::Video}, {"bound", K::Video}, {"locked", K::Video},
-                                 {"audio", K::Audio}, {"hdmi", K::HdmiAudio}, {"0808s", K::Audio0808S},
+    const QMap<QString, K> grids{{"video", K::Video},
+                                 {"bound", K::Video},
+                                 {"locked", K::Video},
+                                 {"audio", K::Audio},
+                                 {"hdmi", K::HdmiAudio},
+                                 {"0808s", K::Audio0808S},
                                  {"ir", K::Infrared}};
     if (grids.contains(menu))
         return PortMenuModel::gridMenu(grids.value(menu), port, menu == "locked", c);
@@ -93,11 +97,14 @@ void tst_PortMenuModel::menus_data()
             menu = menu.arg(flag);
         return menu;
     };
-    const QString video = "Splice%1|Rename(F2)+|Resolution%2|无信号输出%3|缩放模式%4|Graphics Test%5|"
-                          "清除%6|Switch Layout%7|Freeze / Unfreeze%8|No Signal Input%9";
-    auto v = [&](const char *flags) { return fill(video, flags); };
-    QTest::addRow("video, administrator, no dialogs yet") << "video" << 5 << 1 << -1 << -1 << false
-        << v("+ {+} - - - + {+} + {+}");
+    const QString video =
+        "Splice%1|Rename(F2)+|Resolution%2|无信号输出%3|缩放模式%4|Graphics Test%5|"
+        "清除%6|Switch Layout%7|Freeze / Unfreeze%8|No Signal Input%9";
+    auto v = [&](const char *flags) {
+        return fill(video, flags);
+    };
+    QTest::addRow("video, administrator, no dialogs yet")
+        << "video" << 5 << 1 << -1 << -1 << false << v("+ {+} - - - + {+} + {+}");
     QTest::addRow("video on 0808-S: no splicing")
         << "video" << 5 << 3 << -1 << -1 << true << v("- {+} + + + + {-} + {+}");
     QTest::addRow("video without right 22")
@@ -107,32 +114,46 @@ void tst_PortMenuModel::menus_data()
     QTest::addRow("video without the output")
         << "video" << 5 << 1 << -1 << 1 << true << v("- {-} - - - - {+} - {-}");
     QTest::addRow("video, locked cell") << "locked" << 9 << 4 << -1 << -1 << true << "";
-    QTest::addRow("video, bound output") << "bound" << 2 << 1 << -1 << -1 << true
+    QTest::addRow("video, bound output")
+        << "bound" << 2 << 1 << -1 << -1 << true
         << QString(v("+ {+} + + + + {+} + {+}")).replace("Splice+", "Unsplice+");
 
     const QString audio = QStringLiteral("清除%1|Rename(F2)+|音频模式{+}");
     QTest::addRow("audio") << "audio" << 3 << 1 << -1 << -1 << false << audio.arg('+');
-    QTest::addRow("audio without right 23") << "audio" << 3 << 1 << 23 << -1 << false << audio.arg('-');
-    QTest::addRow("audio asks the audio output") << "audio" << 3 << 1 << -1 << 3 << false
+    QTest::addRow("audio without right 23")
+        << "audio" << 3 << 1 << 23 << -1 << false << audio.arg('-');
+    QTest::addRow("audio asks the audio output")
+        << "audio" << 3 << 1 << -1 << 3 << false << QStringLiteral("清除-|Rename(F2)+|音频模式{-}");
+    QTest::addRow("HDMI audio without right 24")
+        << "hdmi" << 103 << 1 << 24 << -1 << false << audio.arg('-');
+    QTest::addRow("HDMI audio asks the video output")
+        << "hdmi" << 103 << 1 << -1 << 1 << false
         << QStringLiteral("清除-|Rename(F2)+|音频模式{-}");
-    QTest::addRow("HDMI audio without right 24") << "hdmi" << 103 << 1 << 24 << -1 << false << audio.arg('-');
-    QTest::addRow("HDMI audio asks the video output") << "hdmi" << 103 << 1 << -1 << 1 << false
-        << QStringLiteral("清除-|Rename(F2)+|音频模式{-}");
-    QTest::addRow("0808-S analogue without right 23") << "0808s" << 3 << 3 << 23 << -1 << false << audio.arg('-');
-    QTest::addRow("0808-S HDMI without right 24") << "0808s" << 103 << 3 << 24 << -1 << false << audio.arg('-');
-    QTest::addRow("infrared without right 25") << "ir" << 4 << 1 << 25 << -1 << false << "清除-|Rename(F2)+";
+    QTest::addRow("0808-S analogue without right 23")
+        << "0808s" << 3 << 3 << 23 << -1 << false << audio.arg('-');
+    QTest::addRow("0808-S HDMI without right 24")
+        << "0808s" << 103 << 3 << 24 << -1 << false << audio.arg('-');
+    QTest::addRow("infrared without right 25")
+        << "ir" << 4 << 1 << 25 << -1 << false << "清除-|Rename(F2)+";
 
     const QString input = "Rename(F2)+|GraphicsTest%1|OSD Setting%2|Edid%3|Volume Setting%4|"
                           "Resolution{+}|HDCP Setting%5";
-    auto in = [&](const char *flags) { return fill(input, flags); };
-    QTest::addRow("input, no dialogs yet") << "input" << 2 << 1 << -1 << -1 << false << in("- - - + {+}");
+    auto in = [&](const char *flags) {
+        return fill(input, flags);
+    };
+    QTest::addRow("input, no dialogs yet")
+        << "input" << 2 << 1 << -1 << -1 << false << in("- - - + {+}");
     QTest::addRow("input") << "input" << 2 << 1 << -1 << -1 << true << in("+ + + + {+}");
-    QTest::addRow("input without right 14") << "input" << 2 << 1 << 14 << -1 << true << in("- + + + {+}");
-    QTest::addRow("input without the input") << "input" << 2 << 1 << -1 << 0 << true << in("- - - + {-}");
-    QTest::addRow("input without its audio") << "input" << 2 << 1 << -1 << 2 << true << in("+ + + - {+}");
+    QTest::addRow("input without right 14")
+        << "input" << 2 << 1 << 14 << -1 << true << in("- + + + {+}");
+    QTest::addRow("input without the input")
+        << "input" << 2 << 1 << -1 << 0 << true << in("- - - + {-}");
+    QTest::addRow("input without its audio")
+        << "input" << 2 << 1 << -1 << 2 << true << in("+ + + - {+}");
     QTest::addRow("audio source without right 4")
         << "source" << 2 << 1 << 4 << -1 << true << "Rename(F2)+|Volume Setting-";
-    QTest::addRow("input on the infrared page") << "irpage" << 2 << 1 << -1 << -1 << true << "Rename(F2)+";
+    QTest::addRow("input on the infrared page")
+        << "irpage" << 2 << 1 << -1 << -1 << true << "Rename(F2)+";
 }
 
 void tst_PortMenuModel::menus()
@@ -146,10 +167,18 @@ void tst_PortMenuModel::menus()
     DeviceState::instance()->setDeviceType(code);
 
     PortMenuModel::Context c;
-    c.functionRight = [missingRight](int key) { return key != missingRight; };
-    c.portRight = [missingCategory](int, int category) { return category != missingCategory; };
-    c.isBound = [menu](int output) { return menu == QLatin1String("bound") && output <= 2; };
-    c.dialogAvailable = [dialogs](PortDialog) { return dialogs; };
+    c.functionRight = [missingRight](int key) {
+        return key != missingRight;
+    };
+    c.portRight = [missingCategory](int, int category) {
+        return category != missingCategory;
+    };
+    c.isBound = [menu](int output) {
+        return menu == QLatin1String("bound") && output <= 2;
+    };
+    c.dialogAvailable = [dialogs](PortDialog) {
+        return dialogs;
+    };
 
     QTEST(describe(menuFor(menu, port, c)), "expected");
 }
@@ -160,11 +189,16 @@ void tst_PortMenuModel::commands_data()
     QTest::addColumn<int>("port");
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("command");
-    QTest::addRow("no standby") << "video" << 4 << "No Signal Input>No Standby" << "{param=Output_Lock4/1}";
-    QTest::addRow("2 x 4") << "video" << 4 << "Switch Layout>2 x 4" << "{param=mode1}";
-    QTest::addRow("clear video") << "video" << 5 << "清除" << "{param=0VIDEO5}";
-    QTest::addRow("analogue audio") << "audio" << 3 << "音频模式>模拟音频" << "{param=Analog_sel3/1}";
-    QTest::addRow("clear infrared") << "ir" << 2 << "清除" << "{param=0IR2}";
+    QTest::addRow("no standby") << "video" << 4 << "No Signal Input>No Standby"
+                                << "{param=Output_Lock4/1}";
+    QTest::addRow("2 x 4") << "video" << 4 << "Switch Layout>2 x 4"
+                           << "{param=mode1}";
+    QTest::addRow("clear video") << "video" << 5 << "清除"
+                                 << "{param=0VIDEO5}";
+    QTest::addRow("analogue audio") << "audio" << 3 << "音频模式>模拟音频"
+                                    << "{param=Analog_sel3/1}";
+    QTest::addRow("clear infrared") << "ir" << 2 << "清除"
+                                    << "{param=0IR2}";
 }
 
 void tst_PortMenuModel::commands()

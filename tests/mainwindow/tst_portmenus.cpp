@@ -51,11 +51,17 @@ private slots:
     void screenshots();
 
 private:
-    bool openSettled(const QString &model = QStringLiteral("0809")) { return m_kit.openSettled(model) && hookMenus(); }
+    bool openSettled(const QString &model = QStringLiteral("0809"))
+    {
+        return m_kit.openSettled(model) && hookMenus();
+    }
     bool openShared() { return m_kit.openShared(QStringLiteral("0809")) && hookMenus(); }
     bool hookMenus();
     bool waitForCommand(const QString &command) { return m_kit.waitForCommand(command); }
-    TableWidget *grid(const QString &name) { return m_kit.window()->findChild<TableWidget *>(name); }
+    TableWidget *grid(const QString &name)
+    {
+        return m_kit.window()->findChild<TableWidget *>(name);
+    }
     ListWidget *list() { return m_kit.child<ListWidget>("listWidget"); }
     void openMenu(const QString &where, int port);
     static QAction *action(QMenu *menu, const QStringList &path);
@@ -74,9 +80,10 @@ void tst_PortMenus::init()
         if (auto *rename = qobject_cast<RenameDialog *>(&dialog)) {
             rename->lineEdit()->setText(QStringLiteral("Lobby"));
             rename->findChild<QPushButton *>(QStringLiteral("btnOk"))->click();
-        } else if (m_kit.dialogs.last().endsWith(QLatin1String("No Permission!"))
-                   && !qEnvironmentVariableIsEmpty("ZEL_SCREENSHOT_DIR")) {
-            dialog.grab().save(qEnvironmentVariable("ZEL_SCREENSHOT_DIR") + "/warning-no-permission.png");
+        } else if (m_kit.dialogs.last().endsWith(QLatin1String("No Permission!")) &&
+                   !qEnvironmentVariableIsEmpty("ZEL_SCREENSHOT_DIR")) {
+            dialog.grab().save(qEnvironmentVariable("ZEL_SCREENSHOT_DIR") +
+                               "/warning-no-permission.png");
         }
     };
 }
@@ -93,8 +100,11 @@ bool tst_PortMenus::hookMenus()
 // Right-clicks the port's cell (on its name) or input item, as the operator does.
 void tst_PortMenus::openMenu(const QString &where, int port)
 {
-    m_kit.window()->findChild<QTabWidget *>(QStringLiteral("tabWidget"))
-        ->setCurrentIndex(where == "AudioTable" ? 2 : where == "InfaredTable" ? 3 : 0);
+    m_kit.window()
+        ->findChild<QTabWidget *>(QStringLiteral("tabWidget"))
+        ->setCurrentIndex(where == "AudioTable"     ? 2
+                          : where == "InfaredTable" ? 3
+                                                    : 0);
     QWidget *target = list()->viewport();
     QPoint at = list()->visualItemRect(list()->item(7 + port)).center(); // inputs: rows 8-15
     if (where != QLatin1String("listWidget")) {
@@ -109,7 +119,8 @@ void tst_PortMenus::openMenu(const QString &where, int port)
 
 QAction *tst_PortMenus::action(QMenu *menu, const QStringList &path)
 {
-    const QString text = QCoreApplication::translate("PortMenus", path.first().toUtf8().constData());
+    const QString text =
+        QCoreApplication::translate("PortMenus", path.first().toUtf8().constData());
     for (QAction *a : menu->actions()) {
         if (a->text() != text)
             continue;
@@ -123,7 +134,13 @@ QAction *tst_PortMenus::action(QMenu *menu, const QStringList &path)
 // A grid cell's menu, a cell submenu and an input's submenu, each on the wire.
 void tst_PortMenus::entriesSend()
 {
-    struct Entry { const char *where; int port; const char *path; const char *command; };
+    struct Entry
+    {
+        const char *where;
+        int port;
+        const char *path;
+        const char *command;
+    };
     const Entry entries[] = {
         {"videoTableWidget", 5, "Resolution>1920x1080x60Hz", "{param=Port5/1920x1080x60Hz!}"},
         {"videoTableWidget", 4, "Freeze / Unfreeze", "{param=Frozen4/1}"},
@@ -164,7 +181,8 @@ void tst_PortMenus::doubleClickClears()
     QTest::mouseClick(video->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
     QTest::mouseDClick(video->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
     QCOMPARE(m_kit.sentBeforeMarker(), allowed ? QStringList{"{param=0VIDEO5}"} : QStringList());
-    QCOMPARE(video->cellForPort(5)->inputText(), allowed ? QString() : QStringLiteral("[5] Input 5"));
+    QCOMPARE(video->cellForPort(5)->inputText(),
+             allowed ? QString() : QStringLiteral("[5] Input 5"));
     QCOMPARE(m_kit.dialogs.size(), allowed ? 0 : 1);
     if (!allowed) {
         QVERIFY(m_kit.dialogs.first().contains(QLatin1String("does not have permission")));
@@ -185,15 +203,22 @@ void tst_PortMenus::dialogsAskTheRights_data()
     const QList<int> none;
     const QList<int> edid{PermissionStore::Edid};
     const QList<int> input3{3};
-    QTest::addRow("osd of an input without its right") << "guest" << none << input3 << "osd 3" << warning << "";
-    QTest::addRow("osd of another input")
-        << "guest" << none << input3 << "osd 4" << "OSD Setting [4] Input 4" << "{param=Get_OSD4}";
-    QTest::addRow("edid without the edid right") << "guest" << edid << none << "edid 2" << warning << "";
-    QTest::addRow("edid with the rights") << "guest" << none << none << "edid 2" << "EDID Setting [Input2]" << "";
-    QTest::addRow("caption button")
-        << "guest" << none << none << "caption" << "Caption Setting" << "{param=Get_Subtitle}";
-    QTest::addRow("administrator never refused")
-        << "ADMIN" << none << none << "osd 3" << "OSD Setting [3] Input 3" << "{param=Get_OSD3}";
+    QTest::addRow("osd of an input without its right")
+        << "guest" << none << input3 << "osd 3" << warning << "";
+    QTest::addRow("osd of another input") << "guest" << none << input3 << "osd 4"
+                                          << "OSD Setting [4] Input 4"
+                                          << "{param=Get_OSD4}";
+    QTest::addRow("edid without the edid right")
+        << "guest" << edid << none << "edid 2" << warning << "";
+    QTest::addRow("edid with the rights") << "guest" << none << none << "edid 2"
+                                          << "EDID Setting [Input2]"
+                                          << "";
+    QTest::addRow("caption button") << "guest" << none << none << "caption"
+                                    << "Caption Setting"
+                                    << "{param=Get_Subtitle}";
+    QTest::addRow("administrator never refused") << "ADMIN" << none << none << "osd 3"
+                                                 << "OSD Setting [3] Input 3"
+                                                 << "{param=Get_OSD3}";
 }
 
 void tst_PortMenus::dialogsAskTheRights()
@@ -230,7 +255,12 @@ void tst_PortMenus::spliceAsksTheOutputRights()
     QVERIFY(WindowKit::setRights(QStringLiteral("guest"), {}, {1}, {4}));
     QVERIFY(openSettled());
     TableWidget *video = grid(QStringLiteral("videoTableWidget"));
-    struct Step { QList<int> outputs; QStringList sent; bool warned; };
+    struct Step
+    {
+        QList<int> outputs;
+        QStringList sent;
+        bool warned;
+    };
     const Step steps[] = {{{1, 2}, {"{param=Bind1/2}"}, false}, {{3, 4}, {}, true}};
     for (const Step &step : steps) {
         m_kit.dialogs.clear();
@@ -267,10 +297,12 @@ void tst_PortMenus::renameFollowsEverywhere_data()
         << "listWidget" << 10 << "videoTableWidget" << 3 << "in:[3] Lobby" << 0;
     QTest::addRow("audio source 2 in the audio cells")
         << "listWidget" << 1 << "AudioTable" << 2 << "in:[2] Lobby" << 2;
-    QTest::addRow("audio output 2") << "AudioTable" << 2 << "AudioTable" << 2 << "out:[2] Lobby" << 3;
+    QTest::addRow("audio output 2")
+        << "AudioTable" << 2 << "AudioTable" << 2 << "out:[2] Lobby" << 3;
     QTest::addRow("HDMI audio 103 is output 3")
         << "audioHDMITable" << 103 << "videoTableWidget" << 3 << "out:[3] Lobby" << 1;
-    QTest::addRow("infrared output 5") << "InfaredTable" << 5 << "InfaredTable" << 5 << "out:[5] Lobby" << 4;
+    QTest::addRow("infrared output 5")
+        << "InfaredTable" << 5 << "InfaredTable" << 5 << "out:[5] Lobby" << 4;
 }
 
 void tst_PortMenus::renameFollowsEverywhere()
@@ -282,7 +314,8 @@ void tst_PortMenus::renameFollowsEverywhere()
     QFETCH(QString, shown);
     QFETCH(int, kind);
     QVERIFY(openShared());
-    QWidget *view = where == QLatin1String("listWidget") ? static_cast<QWidget *>(list()) : grid(where);
+    QWidget *view =
+        where == QLatin1String("listWidget") ? static_cast<QWidget *>(list()) : grid(where);
     if (auto *l = qobject_cast<ListWidget *>(view))
         l->setCurrentRow(row);
     else
@@ -290,12 +323,13 @@ void tst_PortMenus::renameFollowsEverywhere()
     QTest::keyClick(view, Qt::Key_F2);
     QCOMPARE(m_kit.dialogs.size(), 1);
 
-    const QMap<int, QString> stored = kind == 3 ? PortNameStore::loadOutAudioNames()
+    const QMap<int, QString> stored = kind == 3   ? PortNameStore::loadOutAudioNames()
                                       : kind == 4 ? PortNameStore::loadOutInfraredNames()
                                                   : PortNameStore::loadPortNames(kind);
     QCOMPARE(stored.value(port), QStringLiteral("Lobby"));
     TableItemWidget *cell = grid(shownIn)->cellForPort(port);
-    QCOMPARE(shown.startsWith("in:") ? "in:" + cell->inputText() : "out:" + cell->outputText(), shown);
+    QCOMPARE(shown.startsWith("in:") ? "in:" + cell->inputText() : "out:" + cell->outputText(),
+             shown);
     if (where == QLatin1String("listWidget"))
         QVERIFY(list()->item(row)->text().endsWith(QLatin1String("Lobby")));
 }
@@ -309,11 +343,16 @@ void tst_PortMenus::storedNamesShowAtStart()
     QVERIFY(PortNameStore::saveOutAudioName(2, QStringLiteral("Amp")));
     QVERIFY(PortNameStore::saveOutInfraredName(5, QStringLiteral("IR")));
     QVERIFY(openSettled());
-    QCOMPARE(grid(QStringLiteral("videoTableWidget"))->cellForPort(3)->inputText(), QStringLiteral("[3] Cam"));
-    QCOMPARE(grid(QStringLiteral("videoTableWidget"))->cellForPort(4)->outputText(), QStringLiteral("[4] Wall"));
-    QCOMPARE(grid(QStringLiteral("audioHDMITable"))->cellForPort(104)->outputText(), QStringLiteral("[4] Wall"));
-    QCOMPARE(grid(QStringLiteral("AudioTable"))->cellForPort(2)->outputText(), QStringLiteral("[2] Amp"));
-    QCOMPARE(grid(QStringLiteral("InfaredTable"))->cellForPort(5)->outputText(), QStringLiteral("[5] IR"));
+    QCOMPARE(grid(QStringLiteral("videoTableWidget"))->cellForPort(3)->inputText(),
+             QStringLiteral("[3] Cam"));
+    QCOMPARE(grid(QStringLiteral("videoTableWidget"))->cellForPort(4)->outputText(),
+             QStringLiteral("[4] Wall"));
+    QCOMPARE(grid(QStringLiteral("audioHDMITable"))->cellForPort(104)->outputText(),
+             QStringLiteral("[4] Wall"));
+    QCOMPARE(grid(QStringLiteral("AudioTable"))->cellForPort(2)->outputText(),
+             QStringLiteral("[2] Amp"));
+    QCOMPARE(grid(QStringLiteral("InfaredTable"))->cellForPort(5)->outputText(),
+             QStringLiteral("[5] IR"));
 }
 
 // The no-signal and OSD dialogs say which port they set, by its stored name.
@@ -332,7 +371,8 @@ void tst_PortMenus::titlesNameThePort()
     openMenu(QStringLiteral("videoTableWidget"), 5);
     m_kit.window()->dialogs()->openOsd(3);
     QCOMPARE(m_kit.dialogs.size(), 2);
-    QCOMPARE(m_kit.dialogs.at(0).section('|', 0, 0), QCoreApplication::translate("CDlgnosignaloutput", "无信号输出 %1").arg("[5] Stage"));
+    QCOMPARE(m_kit.dialogs.at(0).section('|', 0, 0),
+             QCoreApplication::translate("CDlgnosignaloutput", "无信号输出 %1").arg("[5] Stage"));
     QCOMPARE(m_kit.dialogs.at(1).section('|', 0, 0), QStringLiteral("OSD Setting [3] Lobby"));
 }
 
@@ -360,7 +400,9 @@ void tst_PortMenus::volumeShowsTheDevicesValue()
     m_kit.device()->setState(state);
     QVERIFY(openSettled(model));
     DeviceState::instance()->setVolume(QMap<int, int>()); // nothing known until the device answers
-    m_kit.window()->findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(row < 8 ? 2 : 0);
+    m_kit.window()
+        ->findChild<QTabWidget *>(QStringLiteral("tabWidget"))
+        ->setCurrentIndex(row < 8 ? 2 : 0);
     QString label;
     m_kit.onDialog = [&](QDialog &dialog) {
         auto *value = dialog.findChild<QLabel *>(QStringLiteral("volumnLabel"));
@@ -380,7 +422,8 @@ void tst_PortMenus::volumeShowsTheDevicesValue()
     // Apply sent nothing: the next command the device gets is this query.
     MessageDistance::instance()->sendGetRotate();
     QTRY_COMPARE_WITH_TIMEOUT(m_kit.device()->receivedCommands(),
-                              (QStringList{"{param=Get_Volume}", "{param=Get_Rotate}"}), TestTimeouts::Medium);
+                              (QStringList{"{param=Get_Volume}", "{param=Get_Rotate}"}),
+                              TestTimeouts::Medium);
 }
 
 // Each menu in both languages, written when ZEL_SCREENSHOT_DIR names a directory.
@@ -389,11 +432,19 @@ void tst_PortMenus::screenshots()
     const QString dir = qEnvironmentVariable("ZEL_SCREENSHOT_DIR");
     if (dir.isEmpty())
         QSKIP("set ZEL_SCREENSHOT_DIR to render the port menus");
-    struct Shot { const char *name; const char *where; int port; const char *submenu; };
+    struct Shot
+    {
+        const char *name;
+        const char *where;
+        int port;
+        const char *submenu;
+    };
     const Shot shots[] = {{"video", "videoTableWidget", 5, ""},
                           {"video-resolution", "videoTableWidget", 5, "Resolution"},
-                          {"audio", "AudioTable", 2, "音频模式"}, {"hdmi-audio", "audioHDMITable", 102, ""},
-                          {"infrared", "InfaredTable", 2, ""}, {"input", "listWidget", 2, ""},
+                          {"audio", "AudioTable", 2, "音频模式"},
+                          {"hdmi-audio", "audioHDMITable", 102, ""},
+                          {"infrared", "InfaredTable", 2, ""},
+                          {"input", "listWidget", 2, ""},
                           {"input-hdcp", "listWidget", 2, "HDCP Setting"}};
     QVERIFY(openShared());
     for (int language : {0, 1}) {
@@ -402,7 +453,8 @@ void tst_PortMenus::screenshots()
             const QString file = dir + "/menu-" + (language ? "en-" : "zh-") + shot.name + ".png";
             bool saved = false;
             m_onMenu = [&](QMenu &menu) {
-                QAction *submenu = *shot.submenu ? action(&menu, {QString::fromUtf8(shot.submenu)}) : nullptr;
+                QAction *submenu =
+                    *shot.submenu ? action(&menu, {QString::fromUtf8(shot.submenu)}) : nullptr;
                 QMenu *shown = *shot.submenu ? (submenu ? submenu->menu() : nullptr) : &menu;
                 if (!shown)
                     return;

@@ -61,7 +61,7 @@ private slots:
 private:
     bool openShared(const QString &model) { return m_kit.openShared(model); }
     bool waitForCommand(const QString &command) { return m_kit.waitForCommand(command); }
-    template <typename T> T *child(const char *name) { return m_kit.child<T>(name); }
+    template<typename T> T *child(const char *name) { return m_kit.child<T>(name); }
     SimDevice *device() { return m_kit.device(); }
     Widget *window() { return m_kit.window(); }
 
@@ -77,15 +77,20 @@ void tst_Widget::startUpPerModel_data()
     QTest::addColumn<bool>("videoEnabled");
     QTest::addColumn<int>("videoColumns");
     QTest::addColumn<int>("videoRows");
-    const QStringList common{"{param=version}", "{param=status}", "{param=inputinfo}",
-                             "{param=netInfo}", "{param=resolution}"};
-    const QStringList matrix = common + QStringList{"{param=hdcpinfo}", "{param=outputinfo}", "{param=bindinfo}"};
+    const QStringList common{"{param=version}",
+                             "{param=status}",
+                             "{param=inputinfo}",
+                             "{param=netInfo}",
+                             "{param=resolution}"};
+    const QStringList matrix =
+        common + QStringList{"{param=hdcpinfo}", "{param=outputinfo}", "{param=bindinfo}"};
     QTest::newRow("0808") << "0808" << matrix << "Splice" << false << true << 3 << 3;
-    QTest::newRow("0808-S") << "0808-S" << common + QStringList{"{param=hdcpinfo}", "{param=outputinfo}"}
+    QTest::newRow("0808-S") << "0808-S"
+                            << common + QStringList{"{param=hdcpinfo}", "{param=outputinfo}"}
                             << "Splice" << false << true << 4 << 2;
     QTest::newRow("0809-M") << "0809-M" << matrix << "Multiview" << true << true << 3 << 3;
-    QTest::newRow("0409-S") << "0409-S" << common + QStringList{"{param=Get_Rotate}"} << "Multiview" << true
-                            << false << 3 << 3;
+    QTest::newRow("0409-S") << "0409-S" << common + QStringList{"{param=Get_Rotate}"} << "Multiview"
+                            << true << false << 3 << 3;
 }
 
 // Login-free start: version on connection, then the schedule the version record names,
@@ -104,7 +109,10 @@ void tst_Widget::startUpPerModel()
     QTEST(tabs->isTabEnabled(1), "jointEnabled");
     QTEST(tabs->isTabEnabled(0), "videoEnabled");
     auto *video = child<VideoTableWidget>("videoTableWidget");
-    QTRY_COMPARE(video->columnCount(), [] { QFETCH(int, videoColumns); return videoColumns; }());
+    QTRY_COMPARE(video->columnCount(), [] {
+        QFETCH(int, videoColumns);
+        return videoColumns;
+    }());
     QTEST(video->rowCount(), "videoRows");
     QCOMPARE(child<QWidget>("widget_audio_0808S")->isHidden(), model != QLatin1String("0808-S"));
 }
@@ -124,7 +132,13 @@ void tst_Widget::videoDropRoutesBindGroup()
 // Drops on the audio, HDMI audio and infrared grids, each on the wire.
 void tst_Widget::audioDrops()
 {
-    struct Drop { const char *grid; int port; const char *text; const char *command; };
+    struct Drop
+    {
+        const char *grid;
+        int port;
+        const char *text;
+        const char *command;
+    };
     const Drop drops[] = {
         {"AudioTable", 2, "103", "{param=103AUDIO2}"},     // input onto audio
         {"audioHDMITable", 102, "3", "{param=3AUDIO102}"}, // audio onto HDMI audio
@@ -167,8 +181,11 @@ void tst_Widget::iconAndPlanClicksSend()
     TableItemWidget *cell = child<VideoTableWidget>("videoTableWidget")->cellForPort(3);
     for (const char *icon : {"pauseIcon", "pauseIcon", "muteIcon", "muteIcon"})
         QTest::mouseClick(cell->findChild<QLabel *>(QLatin1String(icon)), Qt::LeftButton);
-    QCOMPARE(m_kit.sentBeforeMarker(), QStringList({"{param=Frozen3/1}", "{param=Frozen3/0}",
-                                                    "{param=VideoMuteOn3}", "{param=VideoMuteOff3}"}));
+    QCOMPARE(m_kit.sentBeforeMarker(),
+             QStringList({"{param=Frozen3/1}",
+                          "{param=Frozen3/0}",
+                          "{param=VideoMuteOn3}",
+                          "{param=VideoMuteOff3}"}));
     QSignalSpy bindings(MessageDistance::instance(), &MessageDistance::receiveBindInfoSig);
     QTest::mouseDClick(child<PlanPushButton>("btn_plan3"), Qt::LeftButton);
     QVERIFY(waitForCommand(QStringLiteral("{param=Recall2}")));
@@ -202,10 +219,17 @@ void tst_Widget::hostileNoticesChangeNothingElse()
 {
     QVERIFY(openShared(QStringLiteral("0808-S")));
     const QList<QJsonObject> notices{
-        {{"mode_change", "99"}}, {{"video-4_change", "3"}}, {{"video2147483647_change", "-1"}},
-        {{"audio_change", ""}}, {{"Bind1_change", "1/99999/-3"}}, {{"Bind1_change", QJsonArray{1, 2}}},
-        {{"UnBind_change", QJsonObject{{"a", 1}}}}, {{"cmd_change", "Port/!"}}, {{"cmd_change", "Frozen"}},
-        {{"cmd_change", "MuteOn"}}, {{"Chn_change", "1"}, {"Mode_change", "x"}, {"Color_change", QJsonValue()}},
+        {{"mode_change", "99"}},
+        {{"video-4_change", "3"}},
+        {{"video2147483647_change", "-1"}},
+        {{"audio_change", ""}},
+        {{"Bind1_change", "1/99999/-3"}},
+        {{"Bind1_change", QJsonArray{1, 2}}},
+        {{"UnBind_change", QJsonObject{{"a", 1}}}},
+        {{"cmd_change", "Port/!"}},
+        {{"cmd_change", "Frozen"}},
+        {{"cmd_change", "MuteOn"}},
+        {{"Chn_change", "1"}, {"Mode_change", "x"}, {"Color_change", QJsonValue()}},
     };
     window()->bindManager()->setGroups({}); // what the shared window's earlier cases left
     DeviceState::instance()->setSpliceMode(0);
@@ -246,7 +270,8 @@ void tst_Widget::windowsOfAnotherClientAppear()
     for (int language = 0; !dir.isEmpty() && language < 2; ++language) {
         child<QComboBox>("languageComboBox")->setCurrentIndex(language);
         QCoreApplication::processEvents();
-        QVERIFY(window()->grab().save(dir + (language ? "/main-multiview-en.png" : "/main-multiview-zh.png")));
+        QVERIFY(window()->grab().save(
+            dir + (language ? "/main-multiview-en.png" : "/main-multiview-zh.png")));
     }
 }
 
@@ -326,9 +351,11 @@ void tst_Widget::multiviewCanvasFitsEachWall()
             const QSize wall = canvas->realResolution();
             const QRect placed(canvas->mapTo(area->viewport(), QPoint()), canvas->size());
             // The wall's shape, whole inside the view, without a scroll bar.
-            return qAbs(canvas->height() - double(canvas->width()) * wall.height() / wall.width()) <= 1
-                && area->viewport()->rect().contains(placed) && !area->horizontalScrollBar()->isVisible()
-                && !area->verticalScrollBar()->isVisible();
+            return qAbs(canvas->height() -
+                        double(canvas->width()) * wall.height() / wall.width()) <= 1 &&
+                   area->viewport()->rect().contains(placed) &&
+                   !area->horizontalScrollBar()->isVisible() &&
+                   !area->verticalScrollBar()->isVisible();
         };
         QTRY_VERIFY2_WITH_TIMEOUT(fitted(), qPrintable(QString::number(vir)), TestTimeouts::Short);
     }
@@ -345,7 +372,8 @@ void tst_Widget::zeroSizeWallSaysSoInTheMessageLine()
     data.setText(QStringLiteral("102"));
     QDropEvent drop(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     static_cast<QObject *>(canvas)->event(&drop);
-    QCOMPARE(child<QLabel>("messageLine")->text(), QStringLiteral("No window opened: the wall has no size yet"));
+    QCOMPARE(child<QLabel>("messageLine")->text(),
+             QStringLiteral("No window opened: the wall has no size yet"));
     QVERIFY(canvas->windows().isEmpty());
 }
 
@@ -393,7 +421,8 @@ void tst_Widget::screenshots_data()
     // Rows of one model in a row, so they share its window.
     for (const char *model : {"0808-S", "0409-S", "0809"}) {
         for (int language : {0, 1})
-            QTest::addRow("%s-%s", model, language ? "en" : "zh") << QString::fromLatin1(model) << language;
+            QTest::addRow("%s-%s", model, language ? "en" : "zh")
+                << QString::fromLatin1(model) << language;
     }
 }
 

@@ -9,8 +9,8 @@
 #include "messagedistance.h"
 #include "networkform.h"
 #include "replyrecords.h"
-#include "signalsearch.h"
 #include "sigmanager.h"
+#include "signalsearch.h"
 #include "splicemodes.h"
 #include "staletracker.h"
 #include "takehistory.h"
@@ -113,8 +113,8 @@ void tst_WindowRules::version()
     QFETCH(int, code);
     DeviceState *state = DeviceState::instance();
     state->setDeviceType(3); // what an unknown model keeps
-    const Version v = applyVersion(QJsonObject{{"device", device}, {"audio", true}, {"bezel_x", "1/2/3/4"},
-                                               {"bezel_y", "1/2/3"}});
+    const Version v = applyVersion(QJsonObject{
+        {"device", device}, {"audio", true}, {"bezel_x", "1/2/3/4"}, {"bezel_y", "1/2/3"}});
     QCOMPARE(v.code, code);
     QTEST(state->deviceType(), "storedType");
     QTEST(AppSettings::instance()->type(), "settingsType");
@@ -124,8 +124,8 @@ void tst_WindowRules::version()
 
 void tst_WindowRules::routingKeepsTheWallWindowsApart()
 {
-    const Routing r = applyRouting(QJsonObject{{"video900", "1/2/3/4"}, {"video2", 5}, {"audio3", "6"},
-                                               {"IR1", 7}, {"splice_mode", 9}});
+    const Routing r = applyRouting(QJsonObject{
+        {"video900", "1/2/3/4"}, {"video2", 5}, {"audio3", "6"}, {"IR1", 7}, {"splice_mode", 9}});
     QCOMPARE(r.wallWindows, (QMap<int, int>{{1, 1}, {2, 2}, {3, 3}, {4, 4}}));
     QCOMPARE(DeviceState::instance()->videoRouting(), (QMap<int, int>{{2, 5}}));
     QCOMPARE(DeviceState::instance()->audioRouting(), (QMap<int, int>{{3, 6}}));
@@ -148,8 +148,8 @@ void tst_WindowRules::windowStatus()
 {
     QFETCH(QJsonValue, audio);
     DeviceState::instance()->setAudioRouting(101, 999);
-    applyWindowAudio(QJsonObject{{"window1", QJsonArray{1, 0, 0, 0, 960, 540}}, {"VIR", QJsonArray{1}},
-                                 {"AUDIO", audio}});
+    applyWindowAudio(QJsonObject{
+        {"window1", QJsonArray{1, 0, 0, 0, 960, 540}}, {"VIR", QJsonArray{1}}, {"AUDIO", audio}});
     QTEST(DeviceState::instance()->audioRouting(101), "route");
 }
 
@@ -206,33 +206,43 @@ void tst_WindowRules::singleMember_data()
     QTest::addColumn<bool>("flag");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("video") << R"({"video3_change":"5"})" << 1 << Kind::Video << 3 << 5 << false << "";
-    QTest::newRow("splitter") << R"({"video902_change":"4"})" << 1 << Kind::Splitter << 2 << 4 << false << "";
-    QTest::newRow("audio") << R"({"audio102_change":"104"})" << 1 << Kind::Audio << 102 << 104 << false << "";
+    QTest::newRow("video") << R"({"video3_change":"5"})" << 1 << Kind::Video << 3 << 5 << false
+                           << "";
+    QTest::newRow("splitter") << R"({"video902_change":"4"})" << 1 << Kind::Splitter << 2 << 4
+                              << false << "";
+    QTest::newRow("audio") << R"({"audio102_change":"104"})" << 1 << Kind::Audio << 102 << 104
+                           << false << "";
     QTest::newRow("multiview audio 1")
         << R"({"audio1_change":"3"})" << 2 << Kind::Audio << 101 << 103 << false << "";
     QTest::newRow("multiview audio off")
         << R"({"audio1_change":"7"})" << 2 << Kind::Audio << 101 << 0 << false << "";
-    QTest::newRow("infrared") << R"({"IR7_change":"2"})" << 1 << Kind::Infrared << 7 << 2 << false << "";
-    QTest::newRow("link up") << R"({"link4_change":"true"})" << 1 << Kind::Link << 4 << 0 << true << "";
-    QTest::newRow("input") << R"({"input6_change":"true"})" << 1 << Kind::InputPresence << 6 << 0 << true << "";
-    QTest::newRow("mode") << R"({"mode_change":"3"})" << 3 << Kind::SpliceMode << 0 << 3 << false << "";
-    QTest::newRow("unbind") << R"({"UnBind5_change":"5"})" << 3 << Kind::Unbind << 5 << 0 << false << "";
+    QTest::newRow("infrared") << R"({"IR7_change":"2"})" << 1 << Kind::Infrared << 7 << 2 << false
+                              << "";
+    QTest::newRow("link up") << R"({"link4_change":"true"})" << 1 << Kind::Link << 4 << 0 << true
+                             << "";
+    QTest::newRow("input") << R"({"input6_change":"true"})" << 1 << Kind::InputPresence << 6 << 0
+                           << true << "";
+    QTest::newRow("mode") << R"({"mode_change":"3"})" << 3 << Kind::SpliceMode << 0 << 3 << false
+                          << "";
+    QTest::newRow("unbind") << R"({"UnBind5_change":"5"})" << 3 << Kind::Unbind << 5 << 0 << false
+                            << "";
     QTest::newRow("resolution") << R"({"cmd_change":"Port3/1920x1080x60Hz!"})" << 1
                                 << Kind::OutputResolution << 3 << 0 << false << "1920x1080x60Hz";
-    QTest::newRow("frozen") << R"({"cmd_change":"Frozen4/1"})" << 1 << Kind::Frozen << 4 << 0 << true << "";
+    QTest::newRow("frozen") << R"({"cmd_change":"Frozen4/1"})" << 1 << Kind::Frozen << 4 << 0
+                            << true << "";
     // The lock flag reads as this client's own lock command sends it: /1 locks.
-    QTest::newRow("locked")
-        << R"({"cmd_change":"Output_Lock2/1"})" << 1 << Kind::OutputLock << 2 << 0 << true << "";
-    QTest::newRow("hdcp") << R"({"cmd_change":"Input_HDCP3/2"})" << 1 << Kind::InputHdcp << 3 << 2 << false << "";
-    QTest::newRow("volume")
-        << R"({"cmd_change":"Volume103/40"})" << 1 << Kind::Volume << 103 << 40 << false << "";
+    QTest::newRow("locked") << R"({"cmd_change":"Output_Lock2/1"})" << 1 << Kind::OutputLock << 2
+                            << 0 << true << "";
+    QTest::newRow("hdcp") << R"({"cmd_change":"Input_HDCP3/2"})" << 1 << Kind::InputHdcp << 3 << 2
+                          << false << "";
+    QTest::newRow("volume") << R"({"cmd_change":"Volume103/40"})" << 1 << Kind::Volume << 103 << 40
+                            << false << "";
     QTest::newRow("multiview volume")
         << R"({"cmd_change":"Volume103/40"})" << 2 << Kind::Volume << 3 << 40 << false << "";
     QTest::newRow("multiview mute off")
         << R"({"cmd_change":"MuteOff102"})" << 2 << Kind::Mute << 2 << 0 << false << "";
-    QTest::newRow("scaling")
-        << R"({"cmd_change":"Scaler_Mode6/2"})" << 1 << Kind::ScalingMode << 6 << 2 << false << "";
+    QTest::newRow("scaling") << R"({"cmd_change":"Scaler_Mode6/2"})" << 1 << Kind::ScalingMode << 6
+                             << 2 << false << "";
 }
 
 void tst_WindowRules::singleMember()
@@ -240,7 +250,7 @@ void tst_WindowRules::singleMember()
     QFETCH(QString, json);
     QFETCH(int, deviceCode);
     const QList<ChangeNotice::Change> changes =
-            ChangeNotice::read(QJsonDocument::fromJson(json.toUtf8()).object(), deviceCode);
+        ChangeNotice::read(QJsonDocument::fromJson(json.toUtf8()).object(), deviceCode);
     QCOMPARE(changes.size(), 1);
     QTEST(changes.first().kind, "kind");
     QTEST(changes.first().port, "port");
@@ -254,10 +264,14 @@ void tst_WindowRules::singleMember()
 void tst_WindowRules::noticesDropped()
 {
     for (const char *notice : {R"({"Chn_change":"2","Mode_change":"1","Color_change":"0,0,255"})",
-                               R"({"cmd_change":"Analog_sel2/1"})", R"({"cmd_change":"Out_Pattern2/3"})",
-                               R"({"cmd_change":"VideoMuteOn4"})", R"({"videoX_change":"3"})",
-                               R"({"other":"thing"})", R"({"cmd_change":"Volume123456/5"})",
-                               R"({"IR1000_change":"2"})", R"({"video2000000_change":"3"})"})
+                               R"({"cmd_change":"Analog_sel2/1"})",
+                               R"({"cmd_change":"Out_Pattern2/3"})",
+                               R"({"cmd_change":"VideoMuteOn4"})",
+                               R"({"videoX_change":"3"})",
+                               R"({"other":"thing"})",
+                               R"({"cmd_change":"Volume123456/5"})",
+                               R"({"IR1000_change":"2"})",
+                               R"({"video2000000_change":"3"})"})
         QVERIFY2(ChangeNotice::read(json(notice), 1).isEmpty(), notice);
 }
 
@@ -287,7 +301,8 @@ void tst_WindowRules::bindGroups()
 {
     QFETCH(QString, value);
     QFETCH(QList<int>, outputs);
-    const QList<ChangeNotice::Change> changes = ChangeNotice::read(QJsonObject{{"Bind1_change", value}}, 3);
+    const QList<ChangeNotice::Change> changes =
+        ChangeNotice::read(QJsonObject{{"Bind1_change", value}}, 3);
     QCOMPARE(changes.size(), outputs.isEmpty() ? 0 : 1);
     if (!outputs.isEmpty())
         QCOMPARE(changes.first().outputs, outputs);
@@ -319,10 +334,12 @@ void tst_WindowRules::noticeSignals_data()
     QTest::addColumn<QByteArray>("notice");
     QTest::addColumn<QByteArray>("signal");
     QTest::addColumn<QVariantList>("arguments");
-    QTest::addRow("0808-S wall mode") << 3 << QByteArray(R"({"mode_change":"2"})")
-                                      << QByteArray(SIGNAL(wallModeChanged(int))) << QVariantList{2};
+    QTest::addRow("0808-S wall mode")
+        << 3 << QByteArray(R"({"mode_change":"2"})") << QByteArray(SIGNAL(wallModeChanged(int)))
+        << QVariantList{2};
     QTest::addRow("scaling forwarded")
-        << 1 << QByteArray(R"({"cmd_change":"Scaler_Mode4/2"})") << QByteArray(SIGNAL(forwarded(QString)))
+        << 1 << QByteArray(R"({"cmd_change":"Scaler_Mode4/2"})")
+        << QByteArray(SIGNAL(forwarded(QString)))
         << QVariantList{QStringLiteral("{\"Chn\":4,\"Scaler_Mode\":2}")};
 }
 
@@ -358,9 +375,11 @@ void tst_WindowRules::titleText_data()
     QTest::addColumn<int>("state");
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("expected");
-    QTest::addRow("connected") << 2 << "admin" << "ZELVantor  User:admin  Ip:10.0.0.5  Port:5000 connected";
+    QTest::addRow("connected") << 2 << "admin"
+                               << "ZELVantor  User:admin  Ip:10.0.0.5  Port:5000 connected";
     QTest::addRow("user holding placeholders stays as typed")
-        << 0 << "%1%2" << "ZELVantor  User:%1%2  Ip:10.0.0.5  Port:5000 disconnected";
+        << 0 << "%1%2"
+        << "ZELVantor  User:%1%2  Ip:10.0.0.5  Port:5000 disconnected";
 }
 
 void tst_WindowRules::titleText()
@@ -397,12 +416,18 @@ void tst_WindowRules::indicator_data()
 {
     QTest::addColumn<QString>("events");
     QTest::addColumn<QString>("word");
-    QTest::addRow("first attempt, reported twice") << "cc" << "Connecting";
-    QTest::addRow("connected") << "ccs" << "Connected";
-    QTest::addRow("two retries") << "ccfccfcc" << "Connecting, retry 2";
-    QTest::addRow("lost after connecting") << "csf" << "Disconnected";
-    QTest::addRow("retrying after a loss") << "csfcc" << "Connecting, retry 1";
-    QTest::addRow("back: count starts over") << "cfcsfc" << "Connecting, retry 1";
+    QTest::addRow("first attempt, reported twice") << "cc"
+                                                   << "Connecting";
+    QTest::addRow("connected") << "ccs"
+                               << "Connected";
+    QTest::addRow("two retries") << "ccfccfcc"
+                                 << "Connecting, retry 2";
+    QTest::addRow("lost after connecting") << "csf"
+                                           << "Disconnected";
+    QTest::addRow("retrying after a loss") << "csfcc"
+                                           << "Connecting, retry 1";
+    QTest::addRow("back: count starts over") << "cfcsfc"
+                                             << "Connecting, retry 1";
 }
 
 void tst_WindowRules::indicator()
@@ -440,7 +465,9 @@ void tst_WindowRules::staleAfterSilence()
     StaleTracker repeated(nullptr, 300);
     QSignalSpy marked(&repeated, &StaleTracker::staleChanged);
     QTimer again;
-    connect(&again, &QTimer::timeout, &repeated, [&repeated] { repeated.commandSent("{param=netInfo}"); });
+    connect(&again, &QTimer::timeout, &repeated, [&repeated] {
+        repeated.commandSent("{param=netInfo}");
+    });
     repeated.commandSent("{param=netInfo}");
     again.start(100);
     QVERIFY(marked.wait(TestTimeouts::Short));
@@ -457,7 +484,8 @@ void tst_WindowRules::activityNewestFirstAndBounded()
     for (int i = 0; i < ActivityLog::MaxEntries + 10; ++i)
         log.addSent(QStringLiteral("{param=%1VIDEO1}").arg(i));
     QCOMPARE(log.rowCount(), ActivityLog::MaxEntries);
-    QVERIFY(log.copyText({0}).endsWith(QStringLiteral("{param=%1VIDEO1}").arg(ActivityLog::MaxEntries + 9)));
+    QVERIFY(log.copyText({0}).endsWith(
+        QStringLiteral("{param=%1VIDEO1}").arg(ActivityLog::MaxEntries + 9)));
     log.addReceived(QString(5000, 'x'));
     QVERIFY(log.data(log.index(0)).toString().size() < 600);
 }
@@ -507,11 +535,20 @@ void tst_WindowRules::undoRestoresNewestFirst()
         restored << source;
         return true;
     };
-    hooks.applyPreset = [](int) { return true; };
-    hooks.refuseWhileOffline = [] { return false; };
-    hooks.message = [&messages](const QString &text) { messages << text; };
-    hooks.note = [](const QString &) {};
-    hooks.inputName = hooks.audioName = [](int) { return QString(); };
+    hooks.applyPreset = [](int) {
+        return true;
+    };
+    hooks.refuseWhileOffline = [] {
+        return false;
+    };
+    hooks.message = [&messages](const QString &text) {
+        messages << text;
+    };
+    hooks.note = [](const QString &) {
+    };
+    hooks.inputName = hooks.audioName = [](int) {
+        return QString();
+    };
     TakeHistory history(hooks, nullptr);
     for (int n = 1; n <= takes; ++n)
         history.recordSwitch(0, 0, 1, n, n + 1);
@@ -534,7 +571,8 @@ void tst_WindowRules::networkFieldsRefuseHalfTypedValues()
 
 void tst_WindowRules::networkConfirmationNamesOldAndNew()
 {
-    const NetworkForm::Values before{"192.168.1.188", "192.168.1.1", "255.255.255.0", "00:1A:2B:3C:4D:5E"};
+    const NetworkForm::Values before{
+        "192.168.1.188", "192.168.1.1", "255.255.255.0", "00:1A:2B:3C:4D:5E"};
     NetworkForm::Values after = before;
     after.ip = "10.0.0.5";
     const QString text = NetworkForm::confirmation(before, after);
@@ -547,11 +585,16 @@ void tst_WindowRules::signalSearch_data()
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("query");
     QTest::addColumn<bool>("shown");
-    QTest::addRow("number") << " [3] Camera" << "3" << true;
-    QTest::addRow("number is the port, not a digit in another") << " [13] Input 13" << "3" << false;
-    QTest::addRow("name, any case") << " [3] Camera" << "cam" << true;
-    QTest::addRow("a number is never a name") << " [1] Studio 3" << "3" << false;
-    QTest::addRow("empty") << " [3] Camera" << " " << true;
+    QTest::addRow("number") << " [3] Camera"
+                            << "3" << true;
+    QTest::addRow("number is the port, not a digit in another") << " [13] Input 13"
+                                                                << "3" << false;
+    QTest::addRow("name, any case") << " [3] Camera"
+                                    << "cam" << true;
+    QTest::addRow("a number is never a name") << " [1] Studio 3"
+                                              << "3" << false;
+    QTest::addRow("empty") << " [3] Camera"
+                           << " " << true;
 }
 
 void tst_WindowRules::signalSearch()

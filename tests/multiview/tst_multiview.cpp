@@ -109,10 +109,13 @@ Item *tst_Multiview::addCellWindow(int input, const QPoint &at)
 void tst_Multiview::drag(QWidget *target, const QPoint &from, const QPoint &to)
 {
     const QPoint offset = target == m_canvas.get() ? QPoint() : target->pos();
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease}) {
+    for (QEvent::Type type :
+         {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease}) {
         const QPoint local = (type == QEvent::MouseButtonPress ? from : to) - offset;
-        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, local, target->mapToGlobal(local), Qt::LeftButton, held, Qt::NoModifier);
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(
+            type, local, target->mapToGlobal(local), Qt::LeftButton, held, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &event);
     }
 }
@@ -123,7 +126,8 @@ void tst_Multiview::canvasMath_data()
     QTest::addColumn<QVariant>("result");
     QTest::addColumn<QVariant>("expected");
     const auto wall = [](int vir, const char *resolution, int rotation) {
-        return QVariant(WallGeometry::realResolution(vir, QString::fromLatin1(resolution), rotation));
+        return QVariant(
+            WallGeometry::realResolution(vir, QString::fromLatin1(resolution), rotation));
     };
     const auto view = [](int vir, int button) {
         const CanvasMath::Grid g = CanvasMath::viewGrid(CanvasMath::viewLayoutFor(vir, button, 6));
@@ -146,16 +150,18 @@ void tst_Multiview::canvasMath_data()
         return QVariant(CanvasMath::snapStart(start, size, cell));
     };
     const QMap<int, int> four{{1, 1}, {2, 2}, {3, 3}, {4, 4}};
-    QTest::addRow("wall: 3x3 at 90 degrees") << wall(0, "1920x1080x60Hz", 1) << QVariant(QSize(3240, 5760));
-    QTest::addRow("wall: 1x9 at 270 degrees") << wall(1, "1280x720x60Hz", 3) << QVariant(QSize(6480, 1280));
+    QTest::addRow("wall: 3x3 at 90 degrees")
+        << wall(0, "1920x1080x60Hz", 1) << QVariant(QSize(3240, 5760));
+    QTest::addRow("wall: 1x9 at 270 degrees")
+        << wall(1, "1280x720x60Hz", 3) << QVariant(QSize(6480, 1280));
     QTest::addRow("wall: no text uses 1080p") << wall(0, "", 0) << QVariant(fullWall);
     QTest::addRow("view: 2x2 of 2x4") << view(2, 1) << QVariant(QSize(2, 2));
     QTest::addRow("view: first button of 1x9 is 1x2") << view(1, 0) << QVariant(QSize(2, 1));
     QTest::addRow("view: button above 2 counts as 2") << view(1, 7) << QVariant(QSize(9, 1));
-    QTest::addRow("zoom: single screen") << zoom(false, QRect(2000, 1500, 500, 500))
-                                         << QVariant(QRect(1920, 1080, 1920, 1080));
-    QTest::addRow("zoom: occupied screens") << zoom(true, QRect(1800, 1000, 300, 200))
-                                            << QVariant(QRect(0, 0, 3840, 2160));
+    QTest::addRow("zoom: single screen")
+        << zoom(false, QRect(2000, 1500, 500, 500)) << QVariant(QRect(1920, 1080, 1920, 1080));
+    QTest::addRow("zoom: occupied screens")
+        << zoom(true, QRect(1800, 1000, 300, 200)) << QVariant(QRect(0, 0, 3840, 2160));
     QTest::addRow("zoom: occupied, edges on the screen borders")
         << zoom(true, QRect(1920, 1080, 1920, 1080)) << QVariant(QRect(1920, 1080, 1920, 1080));
     QTest::addRow("snap: 6 past a border") << snap(306, 100, 300) << QVariant(300.0);
@@ -163,19 +169,22 @@ void tst_Multiview::canvasMath_data()
     QTest::addRow("snap: right edge 6 past") << snap(126, 180, 300) << QVariant(120.0);
     QTest::addRow("snap: zero cell leaves it") << snap(306, 100, 0) << QVariant(306.0);
     QTest::addRow("resize: down to 50 pixels")
-        << QVariant(CanvasMath::resizeEdges(QRectF(100, 100, 80, 80), CanvasMath::Right, QPointF(150, 150)))
+        << QVariant(CanvasMath::resizeEdges(
+               QRectF(100, 100, 80, 80), CanvasMath::Right, QPointF(150, 150)))
         << QVariant(QRectF(100, 100, 50, 80));
     // The left edge would leave 40 pixels and stays; the top edge follows.
     QTest::addRow("resize: no edge below 50")
-        << QVariant(CanvasMath::resizeEdges(QRectF(100, 100, 80, 80), CanvasMath::Left | CanvasMath::Top,
-                                            QPointF(140, 60)))
+        << QVariant(CanvasMath::resizeEdges(
+               QRectF(100, 100, 80, 80), CanvasMath::Left | CanvasMath::Top, QPointF(140, 60)))
         << QVariant(QRectF(100, 60, 80, 120));
-    QTest::addRow("layers: to bottom from 3") << layers(WindowLayers::layerToBottom(four, 3))
-                                              << QVariant(QVariantList{2, 3, 1, 4});
+    QTest::addRow("layers: to bottom from 3")
+        << layers(WindowLayers::layerToBottom(four, 3)) << QVariant(QVariantList{2, 3, 1, 4});
     QTest::addRow("layers: up swaps with next above")
-        << layers(WindowLayers::layerUp({{1, 1}, {2, 2}, {3, 5}}, 2)) << QVariant(QVariantList{1, 5, 2});
+        << layers(WindowLayers::layerUp({{1, 1}, {2, 2}, {3, 5}}, 2))
+        << QVariant(QVariantList{1, 5, 2});
     QTest::addRow("layers: down from the bottom stays")
-        << layers(WindowLayers::layerDown({{1, 3}, {2, 1}, {3, 2}}, 2)) << QVariant(QVariantList{3, 1, 2});
+        << layers(WindowLayers::layerDown({{1, 3}, {2, 1}, {3, 2}}, 2))
+        << QVariant(QVariantList{3, 1, 2});
 }
 
 void tst_Multiview::canvasMath()
@@ -202,7 +211,8 @@ void tst_Multiview::dropOpensZoomsAndRestoresAWindow()
     QStringList texts;
     for (const QLabel *label : item->findChildren<QLabel *>())
         texts << label->text();
-    QVERIFY2(texts.join(QLatin1Char('|')).contains(QStringLiteral("[2] Lobby")), qPrintable(texts.join('|')));
+    QVERIFY2(texts.join(QLatin1Char('|')).contains(QStringLiteral("[2] Lobby")),
+             qPrintable(texts.join('|')));
     item->runAction(Item::Action::ZoomMaximum);
     QCOMPARE(m_sent.last(), QStringLiteral("{param=WindowResize1/0/0/5760/3240}"));
     item->restore();
@@ -252,7 +262,8 @@ void tst_Multiview::dragMovesUnlessLocked()
     const QRect before = item->geometry();
     drag(item, QPoint(150, 80), QPoint(190, 110));
     if (locked) {
-        for (Item::Action a : {Item::Action::Close, Item::Action::ZoomMaximum, Item::Action::LayerBottom})
+        for (Item::Action a :
+             {Item::Action::Close, Item::Action::ZoomMaximum, Item::Action::LayerBottom})
             item->runAction(a);
         item->restore();
         QCOMPARE(item->geometry(), before);
@@ -324,7 +335,8 @@ void tst_Multiview::zeroWallRefusesWithAReason()
     QVERIFY(m_sent.isEmpty());
     QVERIFY(m_dialogs.isEmpty());
     QCOMPARE(refused.size(), 2);
-    QCOMPARE(refused.last().first().toString(), QStringLiteral("No window opened: the wall has no size yet"));
+    QCOMPARE(refused.last().first().toString(),
+             QStringLiteral("No window opened: the wall has no size yet"));
 }
 
 void tst_Multiview::propertyDialog_data()
@@ -333,10 +345,13 @@ void tst_Multiview::propertyDialog_data()
     QTest::addColumn<int>("width"); // typed
     QTest::addColumn<QString>("sent");
     QTest::addColumn<QString>("shown"); // the fields afterwards: x, y, width, height
-    QTest::addRow("position only") << 0 << 1920 << "{param=WindowResize1/100/200/1920/1080}" << "100 200 1920 1080";
-    QTest::addRow("another input") << 2 << 1920 << "{param=WindowOpen1/3/1/100/200/1920/1080}" << "100 200 1920 1080";
+    QTest::addRow("position only") << 0 << 1920 << "{param=WindowResize1/100/200/1920/1080}"
+                                   << "100 200 1920 1080";
+    QTest::addRow("another input") << 2 << 1920 << "{param=WindowOpen1/3/1/100/200/1920/1080}"
+                                   << "100 200 1920 1080";
     QTest::addRow("wider than the wall shows the width sent")
-        << 0 << 9000 << "{param=WindowResize1/0/200/5760/1080}" << "0 200 5760 1080";
+        << 0 << 9000 << "{param=WindowResize1/0/200/5760/1080}"
+        << "0 200 5760 1080";
 }
 
 void tst_Multiview::propertyDialog()
@@ -376,8 +391,8 @@ void tst_Multiview::jointRecallWarning()
 void tst_Multiview::closedWindowStaysClosedOnLaterAnswers()
 {
     openCanvas();
-    DeviceState::instance()->setWindowStatus(
-        {{2, WindowGeometry{3, 2, 0, 0, 2880, 1620}}, {4, WindowGeometry{1, 1, 1920, 1080, 1920, 1080}}});
+    DeviceState::instance()->setWindowStatus({{2, WindowGeometry{3, 2, 0, 0, 2880, 1620}},
+                                              {4, WindowGeometry{1, 1, 1920, 1080, 1920, 1080}}});
     m_canvas->markResolutionReady();
     m_canvas->markRotationReady();
     QVERIFY(m_canvas->windows().isEmpty());
@@ -411,8 +426,10 @@ void tst_Multiview::screenshots()
             const int w = vir == 1 ? 2400 : 900;
             m_canvas->resize(w, qMin(1200, w * wall.height() / wall.width()));
             const int h = m_canvas->height();
-            const QRect rects[] = {{0, 0, w / 2, h / 2}, {w / 3, h / 4, w / 2, h / 2},
-                                   {w / 2 + 20, 10, w / 3, h / 3}, {20, h * 2 / 3, w / 3, h / 4}};
+            const QRect rects[] = {{0, 0, w / 2, h / 2},
+                                   {w / 3, h / 4, w / 2, h / 2},
+                                   {w / 2 + 20, 10, w / 3, h / 3},
+                                   {20, h * 2 / 3, w / 3, h / 4}};
             for (int i = 0; i < 4; ++i) {
                 OutputWidget0409::NewWindow window;
                 window.input = i + 1;
@@ -422,7 +439,8 @@ void tst_Multiview::screenshots()
             }
             m_canvas->window(3)->setLocked(true);
             QCoreApplication::processEvents();
-            const QString file = QStringLiteral("%1/canvas-vir%2-%3.png").arg(dir).arg(vir).arg(language);
+            const QString file =
+                QStringLiteral("%1/canvas-vir%2-%3.png").arg(dir).arg(vir).arg(language);
             QVERIFY(m_canvas->grab().save(file));
         }
         QCoreApplication::removeTranslator(&translator);

@@ -68,7 +68,8 @@ void TestResources::everyImageLoads()
         const QImage image = load(paths.at(i));
         QVERIFY2(drawsSomething(image), qPrintable(paths.at(i)));
         const QRect cell((i % 8) * 72 + 8, (i / 8) * 72 + 8, 56, 56);
-        painter.drawImage(cell, image.scaled(cell.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        painter.drawImage(cell,
+                          image.scaled(cell.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
     const QString dir = qEnvironmentVariable("ZEL_SCREENSHOT_DIR");
     if (!dir.isEmpty())
@@ -81,11 +82,14 @@ void TestResources::languageAtStartUp_data()
     QTest::addColumn<QLocale::Language>("system");
     QTest::addColumn<bool>("chinese");
     QTest::addColumn<QString>("stored");
-    QTest::addRow("0, English system") << "[Language]\nlanguage=0\n" << QLocale::English << true << "0";
-    QTest::addRow("1, Chinese system") << "[Language]\nlanguage=1\n" << QLocale::Chinese << false << "1";
+    QTest::addRow("0, English system") << "[Language]\nlanguage=0\n"
+                                       << QLocale::English << true << "0";
+    QTest::addRow("1, Chinese system") << "[Language]\nlanguage=1\n"
+                                       << QLocale::Chinese << false << "1";
     QTest::addRow("no file, Chinese system") << "" << QLocale::Chinese << true << "0";
     QTest::addRow("no file, other system") << "" << QLocale::French << false << "1";
-    QTest::addRow("garbage stored") << "[Language]\nlanguage=abc\n" << QLocale::Chinese << true << "0";
+    QTest::addRow("garbage stored") << "[Language]\nlanguage=abc\n"
+                                    << QLocale::Chinese << true << "0";
     QTest::addRow("other value") << "[Language]\nlanguage=5\n" << QLocale::Chinese << false << "5";
 }
 

@@ -1,6 +1,6 @@
 #include "rawclient.h"
-#include "simtestkit.h"
 #include "simrecords.h"
+#include "simtestkit.h"
 #include "tempdatadir.h"
 #include "testtimeouts.h"
 
@@ -161,7 +161,8 @@ void TestSim::commandsSplitAtEveryOffset()
         QTRY_VERIFY_WITH_TIMEOUT(device->receivedCommands().size() >= 2, TestTimeouts::Short);
         client.send(bytes.mid(cut));
         const QByteArray status = client.takeUntil("}");
-        QVERIFY2(status.contains(R"("video5":3,)"), qPrintable(QStringLiteral("cut at %1").arg(cut)));
+        QVERIFY2(status.contains(R"("video5":3,)"),
+                 qPrintable(QStringLiteral("cut at %1").arg(cut)));
         QVERIFY(device->state().frozen.value(5));
     }
 }
@@ -175,8 +176,14 @@ void TestSim::stateFileRoundTrip()
     QVERIFY(device);
     RawClient client;
     QVERIFY(client.connectTo(device->controlPort()));
-    for (const char *c : {"WindowOpen1/3/1/100/200/960/540", "VIR1", "Rotate2/3", "Save4",
-                          "Bezel_x9/8/7/6", "Font_Color1/2/3", "Input_HDCP4/2", "EDID_Sel2/3"})
+    for (const char *c : {"WindowOpen1/3/1/100/200/960/540",
+                          "VIR1",
+                          "Rotate2/3",
+                          "Save4",
+                          "Bezel_x9/8/7/6",
+                          "Font_Color1/2/3",
+                          "Input_HDCP4/2",
+                          "EDID_Sel2/3"})
         client.command(QString::fromLatin1(c));
     QVERIFY(!client.ask("status").isEmpty());
     QVERIFY(device->saveState(path));

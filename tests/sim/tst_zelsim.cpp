@@ -25,12 +25,13 @@ void TestZelsim::runsRemembersAndStopsOnSigterm()
     TempDataDir dir;
     const QString state = dir.filePath("demo.json");
     QProcess process;
-    process.start(QStringLiteral(ZELSIM_PATH),
-                  {"--model", "0808", "--port", "0", "--upload-port", "0", "--state", state, "--verbose"});
+    process.start(
+        QStringLiteral(ZELSIM_PATH),
+        {"--model", "0808", "--port", "0", "--upload-port", "0", "--state", state, "--verbose"});
     // The first line names the ports.
     QVERIFY(QTest::qWaitFor([&] { return process.canReadLine(); }, TestTimeouts::Medium));
-    const QRegularExpressionMatch ports =
-        QRegularExpression(R"(control (\d+) upload (\d+))").match(QString::fromUtf8(process.readLine()));
+    const QRegularExpressionMatch ports = QRegularExpression(R"(control (\d+) upload (\d+))")
+                                              .match(QString::fromUtf8(process.readLine()));
     QVERIFY(ports.hasMatch());
     {
         RawClient client;

@@ -1,6 +1,6 @@
-#include "rawclient.h"
 #include "jsonvalue.h"
 #include "linkharness.h"
+#include "rawclient.h"
 #include "testtimeouts.h"
 
 #include <QtTest>
@@ -83,7 +83,8 @@ void TestSimLink::recordReachesItsSignalOnly()
     for (const QString &setting : settings)
         link()->sendData("{param=" + setting + "}");
     const QString marker = query == QLatin1String("Get_Rotate") ? "version" : "rotate";
-    const QList<Emission> got = exchange([&] { link()->sendData("{param=" + query + "}"); }, marker);
+    const QList<Emission> got =
+        exchange([&] { link()->sendData("{param=" + query + "}"); }, marker);
     QCOMPARE(signalNames(got), raised);
     for (const QString &member : members) {
         const QString key = member.section('=', 0, 0);
@@ -97,7 +98,8 @@ void TestSimLink::inputAndLinkChangesReachThisClientToo()
     QVERIFY(start("0809"));
     m_device->setInputSignal(6, true);
     m_device->setOutputLink(7, false);
-    QTRY_COMPARE_WITH_TIMEOUT(m_collector->names(), (QStringList{"changed", "changed"}), TestTimeouts::Short);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        m_collector->names(), (QStringList{"changed", "changed"}), TestTimeouts::Short);
     QCOMPARE(valueText(m_collector->all.at(0).obj.value("input6_change")), QStringLiteral("true"));
     QCOMPARE(valueText(m_collector->all.at(1).obj.value("link7_change")), QStringLiteral("false"));
     const Emission e = only("input", [this] { link()->sendInputInfo(); });
@@ -162,7 +164,8 @@ void TestSimLink::recordsSurviveFaults()
         link()->sendGetNoinput(2);
         link()->sendGetSubtitle();
     });
-    got.erase(std::remove_if(got.begin(), got.end(), [](const Emission &e) { return e.signal == "forward"; }),
+    got.erase(std::remove_if(
+                  got.begin(), got.end(), [](const Emission &e) { return e.signal == "forward"; }),
               got.end());
     QCOMPARE(signalNames(got), (QStringList{"version", "title"}));
     QCOMPARE(valueText(got.at(0).obj.value("device")), QStringLiteral("0809"));

@@ -98,10 +98,20 @@ int TestStorageStores::ensureUser(const QString &name)
 void TestStorageStores::everyTableCreatedOnce()
 {
     QVERIFY(createProjectTables()); // every start runs them again
-    QCOMPARE(rawRows(QStringLiteral("select name from sqlite_master where type='table' order by name"), db()),
-             (QStringList{"CaptionOrOSDInfo", "InAudioName", "InPortName", "OutAudioPortName",
-                          "OutInfarePortName", "OutPortName", "PasswordTable", "PermissionInfo",
-                          "SplitPlanName", "loginmodel", "user"}));
+    QCOMPARE(
+        rawRows(QStringLiteral("select name from sqlite_master where type='table' order by name"),
+                db()),
+        (QStringList{"CaptionOrOSDInfo",
+                     "InAudioName",
+                     "InPortName",
+                     "OutAudioPortName",
+                     "OutInfarePortName",
+                     "OutPortName",
+                     "PasswordTable",
+                     "PermissionInfo",
+                     "SplitPlanName",
+                     "loginmodel",
+                     "user"}));
 }
 
 void TestStorageStores::adminSeededOnlyWhenMissing()
@@ -123,9 +133,12 @@ void TestStorageStores::addUser_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("password");
     QTest::addColumn<bool>("added");
-    QTest::addRow("duplicate name") << "ADMIN" << "other" << false;
-    QTest::addRow("name differs in case") << "admin" << "x" << true;
-    QTest::addRow("statement in both") << "x'); drop table user; --" << "'),('m','p',0); --" << true;
+    QTest::addRow("duplicate name") << "ADMIN"
+                                    << "other" << false;
+    QTest::addRow("name differs in case") << "admin"
+                                          << "x" << true;
+    QTest::addRow("statement in both") << "x'); drop table user; --"
+                                       << "'),('m','p',0); --" << true;
 }
 
 void TestStorageStores::addUser()
@@ -157,10 +170,14 @@ void TestStorageStores::checkLogin_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("password");
-    QTest::addRow("name in other case") << "admin" << "tiger905";
-    QTest::addRow("password in other case") << "ADMIN" << "TIGER905";
-    QTest::addRow("always-true password") << "ADMIN" << "' or '1'='1";
-    QTest::addRow("comment in name") << "ADMIN' --" << "";
+    QTest::addRow("name in other case") << "admin"
+                                        << "tiger905";
+    QTest::addRow("password in other case") << "ADMIN"
+                                            << "TIGER905";
+    QTest::addRow("always-true password") << "ADMIN"
+                                          << "' or '1'='1";
+    QTest::addRow("comment in name") << "ADMIN' --"
+                                     << "";
 }
 
 void TestStorageStores::checkLogin()
@@ -174,7 +191,8 @@ void TestStorageStores::loginModelTakesOnlyZeroOrOne()
 {
     QVERIFY(UserStore::setLoginModel(1));
     QVERIFY(!UserStore::setLoginModel(2));
-    QCOMPARE(rawRows(QStringLiteral("select model from loginmodel where id=1"), db()), QStringList{"1"});
+    QCOMPARE(rawRows(QStringLiteral("select model from loginmodel where id=1"), db()),
+             QStringList{"1"});
     QVERIFY(rawExec(QStringLiteral("update loginmodel set model=5"), db()));
     QCOMPARE(UserStore::loginModel(), 0); // a damaged row shows the login
 }
@@ -256,14 +274,16 @@ void TestStorageStores::newUserHasEveryRight()
     const Rights eight(8, true), nine(9, true);
     QCOMPARE(store.readRights(id), (PermissionRights{eight, nine, eight, nine, Rights(28, true)}));
     QVERIFY(!store.createDefaultRights(QStringLiteral("nobody")));
-    QCOMPARE(rawRows(QStringLiteral("select count(*) from PermissionInfo"), db()), QStringList{"1"});
+    QCOMPARE(rawRows(QStringLiteral("select count(*) from PermissionInfo"), db()),
+             QStringList{"1"});
 }
 
 void TestStorageStores::storedRowsRestrictOrdinaryUsers()
 {
     PermissionStore store;
     const int id = ensureUser(QStringLiteral("bob"));
-    QVERIFY(store.saveRights(id, {true, false}, {false, true}, {false}, {true, true, false}, {false}));
+    QVERIFY(
+        store.saveRights(id, {true, false}, {false, true}, {false}, {true, true, false}, {false}));
     store.loadForUser(QStringLiteral("bob"));
     QVERIFY(store.hasPortRight(1, PermissionStore::Input));
     QVERIFY(store.hasPortRight(3, PermissionStore::Input)); // beyond the list
@@ -291,9 +311,11 @@ void TestStorageStores::rightsRoundTripAndDelete()
     QVERIFY(store.saveRights(bob, rights));
     QVERIFY(store.createDefaultRights(QStringLiteral("eve")));
     QCOMPARE(store.readRights(bob), rights);
-    QCOMPARE(rawRows(QStringLiteral("select InputInfo, OutputInfo from PermissionInfo where Id=%1").arg(bob),
-                     db()),
-             QStringList{"1/0/1|"});
+    QCOMPARE(
+        rawRows(
+            QStringLiteral("select InputInfo, OutputInfo from PermissionInfo where Id=%1").arg(bob),
+            db()),
+        QStringList{"1/0/1|"});
     QVERIFY(store.deleteRights(bob));
     QCOMPARE(store.readRights(bob), PermissionRights());
     QCOMPARE(store.readRights(eve).functions, Rights(28, true));
@@ -308,7 +330,8 @@ void TestStorageStores::settingsRewrittenOnlyOnChange()
     const QString path = m_dir->filePath(QStringLiteral("config.ini"));
     const QDateTime old = QDateTime::fromSecsSinceEpoch(1000000000, Qt::UTC);
     QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(old, QFileDevice::FileModificationTime));
+    QVERIFY(file.open(QIODevice::ReadWrite) &&
+            file.setFileTime(old, QFileDevice::FileModificationTime));
     settings->setType(3);
     QCOMPARE(QFileInfo(path).lastModified(), old);
     settings->setType(2);
@@ -328,10 +351,13 @@ void TestStorageStores::failureLinesKeepTheirWording()
     QCOMPARE(lines.size(), 2);
     const QString execHead =
         QStringLiteral(" exe sqlstatement failure!\n detail:\ndbPath: \"%1\" \n error: \"").arg(db);
-    const QString execTail = QStringLiteral("\" \n sql statement: \"insert into nosuch values(1)\"");
+    const QString execTail =
+        QStringLiteral("\" \n sql statement: \"insert into nosuch values(1)\"");
     const QString queryHead = QString::fromUtf8("执行错误 \"%1\"  \"").arg(db);
-    QVERIFY2(lines.at(0).startsWith(execHead) && lines.at(0).endsWith(execTail), qPrintable(lines.at(0)));
-    QVERIFY2(lines.at(1).startsWith(queryHead) && lines.at(1).endsWith('"'), qPrintable(lines.at(1)));
+    QVERIFY2(lines.at(0).startsWith(execHead) && lines.at(0).endsWith(execTail),
+             qPrintable(lines.at(0)));
+    QVERIFY2(lines.at(1).startsWith(queryHead) && lines.at(1).endsWith('"'),
+             qPrintable(lines.at(1)));
     for (const QString &line : lines)
         QVERIFY2(line.contains(QStringLiteral("no such table: nosuch")), qPrintable(line));
 }
@@ -364,7 +390,8 @@ void TestStorageStores::twoThreadsUseTheirOwnConnections()
     int failures[2] = {-1, -1};
     std::unique_ptr<QThread> threads[2];
     for (int k = 0; k < 2; ++k) {
-        threads[k].reset(QThread::create([&, k] { failures[k] = work(k, rounds, &connections[k]); }));
+        threads[k].reset(
+            QThread::create([&, k] { failures[k] = work(k, rounds, &connections[k]); }));
         threads[k]->start();
     }
     for (auto &thread : threads)

@@ -1,8 +1,8 @@
 #include "linkharness.h"
 
-#include "simtestkit.h"
 #include "devicestate.h"
 #include "recordsignals.h"
+#include "simtestkit.h"
 #include "testtimeouts.h"
 
 #include <QtTest>

@@ -8,7 +8,8 @@
 
 // A simulated device on loopback with ephemeral ports, misbehaving as `faults` says;
 // null when it cannot listen.
-inline std::unique_ptr<SimDevice> startSim(const QString &model, const SimFaults &faults = SimFaults())
+inline std::unique_ptr<SimDevice> startSim(const QString &model,
+                                           const SimFaults &faults = SimFaults())
 {
     auto device = std::make_unique<SimDevice>(model);
     device->setFaults(faults);

@@ -9,7 +9,9 @@ WirePeer::WirePeer(QObject *parent)
     connect(&m_server, &QTcpServer::newConnection, this, [this] {
         QTcpSocket *socket = m_server.nextPendingConnection();
         m_peer = socket;
-        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { m_received += socket->readAll(); });
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+            m_received += socket->readAll();
+        });
     });
 }
 

@@ -252,7 +252,8 @@ void tst_Transcript::session()
     QVERIFY(settle());
     // A recall's queries leave on timers; their answers end it.
     if (device->receivedCommands().contains(QStringLiteral("{param=Recall2}")))
-        QTRY_VERIFY_WITH_TIMEOUT((!status.isEmpty() || !windows.isEmpty()) && (!bindings || !bound.isEmpty()),
+        QTRY_VERIFY_WITH_TIMEOUT((!status.isEmpty() || !windows.isEmpty()) &&
+                                     (!bindings || !bound.isEmpty()),
                                  TestTimeouts::Medium);
     QVERIFY(settle());
 

@@ -181,7 +181,8 @@ void TestUploadDialogs::renderedTextMatchesTheToolkitsConversion()
     const QRect bounds = QFontMetrics(font).boundingRect(' ' + words + ' ');
     QCOMPARE(text.size(), QSize(bounds.width() + 8, bounds.height() + 5));
     QImage indexed;
-    QVERIFY(indexed.loadFromData(encoded(text.convertToFormat(QImage::Format_Grayscale8), "BMP"), "BMP"));
+    QVERIFY(indexed.loadFromData(encoded(text.convertToFormat(QImage::Format_Grayscale8), "BMP"),
+                                 "BMP"));
     QVector<QRgb> table = indexed.colorTable();
     for (QRgb &c : table)
         c = c > 0xFF7F7F7F ? 0xFFFFFFFF : 0xFF000000;
@@ -206,14 +207,16 @@ void TestUploadDialogs::limitsAndProgress_data()
     };
     const QVariant none{QString()};
     QTest::addRow("osd at 4096 bytes goes") << refusal(4096, 3) << none;
-    QTest::addRow("osd at 4097 bytes refused") << refusal(4097, 3)
-                                               << QVariant("错误|台标字幕文件大小不能超过4K!");
+    QTest::addRow("osd at 4097 bytes refused")
+        << refusal(4097, 3) << QVariant("错误|台标字幕文件大小不能超过4K!");
     QTest::addRow("caption has no limit") << refusal(5000000, -1) << none;
     QTest::addRow("empty file") << refusal(0, -1) << QVariant("error|File is empty");
-    QTest::addRow("progress: two entries left") << QVariant(TitleOsdRules::progress(1200, 2)) << QVariant(16);
-    QTest::addRow("progress: more left than sent") << QVariant(TitleOsdRules::progress(1200, 3))
-                                                   << QVariant(0);
-    QTest::addRow("progress: capped at 100") << QVariant(TitleOsdRules::progress(400, 0)) << QVariant(100);
+    QTest::addRow("progress: two entries left")
+        << QVariant(TitleOsdRules::progress(1200, 2)) << QVariant(16);
+    QTest::addRow("progress: more left than sent")
+        << QVariant(TitleOsdRules::progress(1200, 3)) << QVariant(0);
+    QTest::addRow("progress: capped at 100")
+        << QVariant(TitleOsdRules::progress(400, 0)) << QVariant(100);
 }
 
 void TestUploadDialogs::limitsAndProgress()
@@ -224,10 +227,10 @@ void TestUploadDialogs::limitsAndProgress()
 
 void TestUploadDialogs::badFiles_data()
 {
-    QTest::addColumn<bool>("edid"); // read as an EDID, else as an image
-    QTest::addColumn<QString>("name"); // ending in "/": a directory
+    QTest::addColumn<bool>("edid");        // read as an EDID, else as an image
+    QTest::addColumn<QString>("name");     // ending in "/": a directory
     QTest::addColumn<QByteArray>("bytes"); // null: no file
-    QTest::addColumn<QString>("error"); // a word of the message; empty: the file is read
+    QTest::addColumn<QString>("error");    // a word of the message; empty: the file is read
     QImage picture(120, 80, QImage::Format_RGB32);
     picture.fill(Qt::darkCyan);
     const QByteArray png = encoded(picture, "PNG");
@@ -240,9 +243,11 @@ void TestUploadDialogs::badFiles_data()
     for (int i = 0; i < edid.size(); ++i)
         edid[i] = char(i * 7);
     QTest::addRow("png loads") << false << "ok.png" << png << "";
-    QTest::addRow("text is not an image") << false << "notes.png" << QByteArray("text") << "not an image";
+    QTest::addRow("text is not an image")
+        << false << "notes.png" << QByteArray("text") << "not an image";
     QTest::addRow("truncated png") << false << "cut.png" << png.left(png.size() / 2) << "damaged";
-    QTest::addRow("30000 x 30000 refused before decoding") << false << "huge.png" << huge << "30000 x 30000";
+    QTest::addRow("30000 x 30000 refused before decoding")
+        << false << "huge.png" << huge << "30000 x 30000";
     QTest::addRow("edid: 32 KiB is the most") << true << "edid.bin" << edid << "";
     QTest::addRow("edid: a byte more refused") << true << "big.bin" << edid + 'x' << "too large";
     QTest::addRow("edid: missing") << true << "missing.bin" << QByteArray() << "File is empty";
@@ -264,10 +269,12 @@ void TestUploadDialogs::badFiles()
     QString message;
     if (edid) {
         TitleOsdRules::Message refusal;
-        QCOMPARE(EdidRules::readFile(file.fileName(), &refusal), error.isEmpty() ? bytes : QByteArray());
+        QCOMPARE(EdidRules::readFile(file.fileName(), &refusal),
+                 error.isEmpty() ? bytes : QByteArray());
         message = refusal.text;
     } else {
-        QCOMPARE(CaptionBitmap::loadImageFile(file.fileName(), &message).isNull(), !error.isEmpty());
+        QCOMPARE(CaptionBitmap::loadImageFile(file.fileName(), &message).isNull(),
+                 !error.isEmpty());
     }
     QVERIFY2(message.contains(error) && message.isEmpty() == error.isEmpty(), qPrintable(message));
 }
@@ -276,7 +283,7 @@ void TestUploadDialogs::badFiles()
 void TestUploadDialogs::edidOutputsAndCommands()
 {
     AppSettings::instance()->setOutputNames({{3, QStringLiteral("Lobby")}});
-    QCOMPARE(EdidRules::outputLabels(3).size(), 8); // 0808-S
+    QCOMPARE(EdidRules::outputLabels(3).size(), 8);        // 0808-S
     const QStringList labels = EdidRules::outputLabels(4); // 0809-M
     QCOMPARE(labels.size(), 9);
     QCOMPARE(labels.at(2), QStringLiteral("[3] Lobby"));
@@ -289,15 +296,18 @@ void TestUploadDialogs::edidOutputsAndCommands()
 void TestUploadDialogs::captionUpload_data()
 {
     QTest::addColumn<int>("port");
-    QTest::addColumn<QString>("text"); // empty: an image is uploaded
+    QTest::addColumn<QString>("text");     // empty: an image is uploaded
     QTest::addColumn<QString>("announce"); // empty: refused, nothing sent
     QTest::addColumn<QString>("shown");
     // Quotes in the text must survive the caption store.
-    QTest::addRow("caption text to output 3") << -1 << "Say \"hi\" it's 'on'" << "{param=Upload_Subtitle3}"
+    QTest::addRow("caption text to output 3") << -1 << "Say \"hi\" it's 'on'"
+                                              << "{param=Upload_Subtitle3}"
                                               << "Caption Setting|Uploading Finished";
-    QTest::addRow("osd image of input 2") << 2 << "" << "{param=Upload_OSD2}"
+    QTest::addRow("osd image of input 2") << 2 << ""
+                                          << "{param=Upload_OSD2}"
                                           << "Caption Setting|Uploading Finished";
-    QTest::addRow("osd text over 4096 bytes") << 3 << "A logo far too wide for the device" << ""
+    QTest::addRow("osd text over 4096 bytes") << 3 << "A logo far too wide for the device"
+                                              << ""
                                               << "错误|台标字幕文件大小不能超过4K!";
 }
 
@@ -330,7 +340,8 @@ void TestUploadDialogs::captionUpload()
     if (announce.isEmpty()) {
         QCOMPARE(m_shown, QStringList{shown});
         link()->sendGetRotate();
-        QTRY_VERIFY_WITH_TIMEOUT(m_device->lastCommand() == "{param=Get_Rotate}", TestTimeouts::Short);
+        QTRY_VERIFY_WITH_TIMEOUT(m_device->lastCommand() == "{param=Get_Rotate}",
+                                 TestTimeouts::Short);
         QCOMPARE(uploadCommands(), QStringList());
         QCOMPARE(m_device->uploadConnectionCount(), 0);
         return;
@@ -342,7 +353,8 @@ void TestUploadDialogs::captionUpload()
     QCOMPARE(uploadCommands(), (QStringList{announce, "{param=Done}"}));
     QTRY_COMPARE_WITH_TIMEOUT(m_shown, QStringList{shown}, TestTimeouts::Medium);
     QCOMPARE(child<QProgressBar>(&dialog, "progressBar")->value(), 100);
-    QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>(&dialog, "uploadCharBtn")->isEnabled(), TestTimeouts::Medium);
+    QTRY_VERIFY_WITH_TIMEOUT(child<QPushButton>(&dialog, "uploadCharBtn")->isEnabled(),
+                             TestTimeouts::Medium);
     if (!text.isEmpty()) {
         TitleOrOsdDialog reopened(port);
         QCOMPARE(child<QLineEdit>(&reopened, "TextEdit")->text(), text);
@@ -356,7 +368,8 @@ void TestUploadDialogs::controlsSendTheirCommands_data()
     QTest::addRow("show on, off") << "IsShowCheck" << QStringList{"{param=Open}", "{param=Close}"};
     QTest::addRow("speed released") << "speedSplider" << QStringList{"{param=Speed7}"};
     QTest::addRow("position edited") << "PosXEdit" << QStringList{"{param=POS10/20}"};
-    QTest::addRow("erase") << "EraseBtn" << QStringList{"{param=EraseOSD}", "{param=EraseSubtitle}"};
+    QTest::addRow("erase") << "EraseBtn"
+                           << QStringList{"{param=EraseOSD}", "{param=EraseSubtitle}"};
 }
 
 void TestUploadDialogs::controlsSendTheirCommands()
@@ -393,7 +406,8 @@ void TestUploadDialogs::captionRecordFillsTheForm()
     TitleOrOsdDialog dialog(-1);
     m_device->clearReceivedCommands();
     link()->sendGetSubtitle();
-    QTRY_COMPARE_WITH_TIMEOUT(child<QSlider>(&dialog, "speedSplider")->value(), 6, TestTimeouts::Short);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        child<QSlider>(&dialog, "speedSplider")->value(), 6, TestTimeouts::Short);
     QVERIFY(child<QCheckBox>(&dialog, "IsShowCheck")->isChecked());
     QVERIFY(child<QRadioButton>(&dialog, "RightBtn")->isChecked());
     QCOMPARE(child<QLineEdit>(&dialog, "PosYEdit")->text(), QStringLiteral("34"));
@@ -420,7 +434,8 @@ void TestUploadDialogs::edidFileGoesInOnePiece()
     QCOMPARE(m_device->receivedUploads().first().data, edid);
     QCOMPARE(uploadCommands(), (QStringList{"{param=Update_EDID2}", "{param=Done}"}));
     QCOMPARE(m_collector->indexOf("progress"), -1);
-    QTRY_COMPARE_WITH_TIMEOUT(m_shown, QStringList{"EDID Setting [Input2]|Uploading Finished"}, TestTimeouts::Medium);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        m_shown, QStringList{"EDID Setting [Input2]|Uploading Finished"}, TestTimeouts::Medium);
     QCOMPARE(child<QLabel>(&dialog, "lb_status")->text(), QStringLiteral("Uploading Finished"));
 }
 
@@ -434,7 +449,8 @@ void TestUploadDialogs::edidCopyAndBuiltInSayWhatWasSent_data()
                           << "Sent: input 2 takes the EDID of %1"; // %1: the output's label
     QTest::addRow("built-in") << "btnAppInputEDID" << true << "{param=EDID_Sel2/2}"
                               << "Sent: input 2 takes the built-in EDID %1";
-    QTest::addRow("copy offline") << "btnCopy" << false << "" << "Not sent: the device is not connected";
+    QTest::addRow("copy offline") << "btnCopy" << false << ""
+                                  << "Not sent: the device is not connected";
 }
 
 void TestUploadDialogs::edidCopyAndBuiltInSayWhatWasSent()
@@ -455,9 +471,11 @@ void TestUploadDialogs::edidCopyAndBuiltInSayWhatWasSent()
     m_device->clearReceivedCommands();
     child<QPushButton>(&dialog, qPrintable(button))->click();
     const char *list = button == QLatin1String("btnCopy") ? "OutputList" : "EdidList";
-    QCOMPARE(child<QLabel>(&dialog, "lb_status")->text(), status.arg(child<QComboBox>(&dialog, list)->currentText()));
+    QCOMPARE(child<QLabel>(&dialog, "lb_status")->text(),
+             status.arg(child<QComboBox>(&dialog, list)->currentText()));
     if (online)
-        QTRY_COMPARE_WITH_TIMEOUT(m_device->receivedCommands(), QStringList{sent}, TestTimeouts::Short);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            m_device->receivedCommands(), QStringList{sent}, TestTimeouts::Short);
     else
         QCOMPARE(m_device->receivedCommands(), QStringList());
     QVERIFY(m_shown.isEmpty());
@@ -479,12 +497,13 @@ void TestUploadDialogs::screenshots()
         TitleOrOsdDialog osd(3);
         osd.setTitle(QStringLiteral("[Input3]"));
         EdidSettingDilog edid(3);
-        const QVector<QPair<QDialog *, const char *>> shots{{&caption, "caption"}, {&osd, "osd"},
-                                                            {&edid, "edid"}};
+        const QVector<QPair<QDialog *, const char *>> shots{
+            {&caption, "caption"}, {&osd, "osd"}, {&edid, "edid"}};
         for (const auto &shot : shots) {
             shot.first->show();
             QVERIFY(QTest::qWaitForWindowExposed(shot.first));
-            QVERIFY(shot.first->grab().save(QStringLiteral("%1/%2-%3.png").arg(dir, shot.second, language)));
+            QVERIFY(shot.first->grab().save(
+                QStringLiteral("%1/%2-%3.png").arg(dir, shot.second, language)));
         }
         QCoreApplication::removeTranslator(&translator);
     }

@@ -79,7 +79,8 @@ void TestUsers::run(Usermanagerdialog &dialog, const QString &script)
             const QMap<QString, QString> buttons{
                 {"add", "btnAdd"}, {"edit", "btnEdit"}, {"save", "btnSave"}, {"delete", "btnDel"}};
             // Slots directly: a disabled button must not stop the model's own rules.
-            QMetaObject::invokeMethod(&dialog, qPrintable("on_" + buttons.value(step) + "_clicked"));
+            QMetaObject::invokeMethod(&dialog,
+                                      qPrintable("on_" + buttons.value(step) + "_clicked"));
         }
     }
 }
@@ -105,9 +106,15 @@ void TestUsers::buttonStates_data()
     QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("enabled"); // add edit delete save permissions name passwords
     QTest::addColumn<QString>("name");
-    QTest::addRow("user selected") << "select bob" << "1110100" << "bob";
-    QTest::addRow("ADMIN selected") << "select ADMIN" << "1100000" << "ADMIN";
-    QTest::addRow("editing ADMIN keeps the name") << "select ADMIN; edit" << "0001001" << "ADMIN";
+    QTest::addRow("user selected") << "select bob"
+                                   << "1110100"
+                                   << "bob";
+    QTest::addRow("ADMIN selected") << "select ADMIN"
+                                    << "1100000"
+                                    << "ADMIN";
+    QTest::addRow("editing ADMIN keeps the name") << "select ADMIN; edit"
+                                                  << "0001001"
+                                                  << "ADMIN";
 }
 
 void TestUsers::buttonStates()
@@ -120,8 +127,13 @@ void TestUsers::buttonStates()
     dialog.loadUsers();
     run(dialog, script);
     QString seen;
-    for (const char *widget :
-         {"btnAdd", "btnEdit", "btnDel", "btnSave", "btnPermission", "usernameEdit", "passwordEdit"})
+    for (const char *widget : {"btnAdd",
+                               "btnEdit",
+                               "btnDel",
+                               "btnSave",
+                               "btnPermission",
+                               "usernameEdit",
+                               "passwordEdit"})
         seen += dialog.findChild<QWidget *>(widget)->isEnabled() ? '1' : '0';
     QCOMPARE(seen, enabled);
     QCOMPARE(dialog.findChild<QLineEdit *>("usernameEdit")->text(), name);
@@ -133,24 +145,32 @@ void TestUsers::editRules_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("stored");
     const QString before = "ADMIN:tiger905,bob:pw";
-    QTest::addRow("password empty") << "add; name carl; pw |; save" << "password empty!" << before;
-    QTest::addRow("passwords differ")
-        << "add; name carl; pw a|b; save" << "two password not equation!" << before;
+    QTest::addRow("password empty") << "add; name carl; pw |; save"
+                                    << "password empty!" << before;
+    QTest::addRow("passwords differ") << "add; name carl; pw a|b; save"
+                                      << "two password not equation!" << before;
     QTest::addRow("blanks around the confirm pass, stored as typed")
-        << "add; name carl; pw  pw|pw ; save" << "" << before + ",carl:pw ";
-    QTest::addRow("adding an existing name")
-        << "add; name bob; pw a|a; save" << "user have exsits!" << before;
-    QTest::addRow("empty name adds nothing, silently") << "add; pw |; save" << "" << before;
-    QTest::addRow("renaming to his own name")
-        << "select bob; edit; pw n|n; save" << "" << "ADMIN:tiger905,bob:n";
-    QTest::addRow("renaming to another's name")
-        << "select bob; edit; name ADMIN; pw n|n; save" << "user have exsits!" << before;
-    QTest::addRow("editing with an empty name")
-        << "select bob; edit; name ; pw n|n; save" << "username empty!" << before;
-    QTest::addRow("ADMIN changes only the password")
-        << "select ADMIN; edit; pw new|new; save" << "" << "ADMIN:new,bob:pw";
-    QTest::addRow("deleting a user and his rights") << "select bob; delete" << "" << "ADMIN:tiger905";
-    QTest::addRow("never ADMIN") << "select ADMIN; delete" << "" << before;
+        << "add; name carl; pw  pw|pw ; save"
+        << "" << before + ",carl:pw ";
+    QTest::addRow("adding an existing name") << "add; name bob; pw a|a; save"
+                                             << "user have exsits!" << before;
+    QTest::addRow("empty name adds nothing, silently") << "add; pw |; save"
+                                                       << "" << before;
+    QTest::addRow("renaming to his own name") << "select bob; edit; pw n|n; save"
+                                              << ""
+                                              << "ADMIN:tiger905,bob:n";
+    QTest::addRow("renaming to another's name") << "select bob; edit; name ADMIN; pw n|n; save"
+                                                << "user have exsits!" << before;
+    QTest::addRow("editing with an empty name") << "select bob; edit; name ; pw n|n; save"
+                                                << "username empty!" << before;
+    QTest::addRow("ADMIN changes only the password") << "select ADMIN; edit; pw new|new; save"
+                                                     << ""
+                                                     << "ADMIN:new,bob:pw";
+    QTest::addRow("deleting a user and his rights") << "select bob; delete"
+                                                    << ""
+                                                    << "ADMIN:tiger905";
+    QTest::addRow("never ADMIN") << "select ADMIN; delete"
+                                 << "" << before;
 }
 
 void TestUsers::editRules()
@@ -172,7 +192,7 @@ void TestUsers::editRules()
 
 void TestUsers::rightsDialogShowsTheRow_data()
 {
-    QTest::addColumn<QString>("listInfo"); // empty: no row at all
+    QTest::addColumn<QString>("listInfo");    // empty: no row at all
     QTest::addColumn<QStringList>("presses"); // select-all buttons
     QTest::addColumn<QString>("inputs");
     QTest::addColumn<QString>("functions"); // keys 0..27
@@ -180,15 +200,18 @@ void TestUsers::rightsDialogShowsTheRow_data()
     QTest::addRow("no row: all but the four switch keys")
         << "" << QStringList() << "11111111" << allButSwitching;
     QTest::addRow("short ListInfo leaves the rest as built")
-        << "0/0/0/0/0/0/0/0/0/0" << QStringList() << "01111111" << "0000000000111111111111000011";
-    QTest::addRow("stored switch rights shown") << QString("1/").repeated(23) + "0/1/1/1/1" << QStringList()
-                                                << "01111111" << "1111111111111111111111101111";
-    QTest::addRow("switch group starts unticked")
-        << "" << QStringList{"gb_matswi"} << "11111111" << "1111111111111111111111111111";
+        << "0/0/0/0/0/0/0/0/0/0" << QStringList() << "01111111"
+        << "0000000000111111111111000011";
+    QTest::addRow("stored switch rights shown")
+        << QString("1/").repeated(23) + "0/1/1/1/1" << QStringList() << "01111111"
+        << "1111111111111111111111101111";
+    QTest::addRow("switch group starts unticked") << "" << QStringList{"gb_matswi"} << "11111111"
+                                                  << "1111111111111111111111111111";
     QTest::addRow("switch group pressed again")
         << "" << QStringList{"gb_matswi", "gb_matswi"} << "11111111" << allButSwitching;
     QTest::addRow("matrix menu leaves the switch keys")
-        << "" << QStringList{"gb_matrix"} << "11111111" << "1111110000000011111111000000";
+        << "" << QStringList{"gb_matrix"} << "11111111"
+        << "1111110000000011111111000000";
 }
 
 void TestUsers::rightsDialogShowsTheRow()
@@ -199,7 +222,8 @@ void TestUsers::rightsDialogShowsTheRow()
     QFETCH(QString, functions);
     m_store->deleteRights(m_bob);
     if (!listInfo.isEmpty()) {
-        const QString insert = "insert into PermissionInfo(Id,InputInfo,ListInfo) values(%1,'0','%2')";
+        const QString insert =
+            "insert into PermissionInfo(Id,InputInfo,ListInfo) values(%1,'0','%2')";
         QVERIFY(rawExec(insert.arg(m_bob).arg(listInfo), m_dir->filePath("project.db")));
     }
     PermissionDialog dialog(QString::number(m_bob), "bob", m_store.get());
@@ -265,11 +289,13 @@ void TestUsers::screenshots()
         users.loadUsers();
         run(users, "select bob");
         PermissionDialog rights(QString::number(m_bob), "bob", m_store.get());
-        const QVector<QPair<QDialog *, const char *>> shots = {{&users, "users"}, {&rights, "rights"}};
+        const QVector<QPair<QDialog *, const char *>> shots = {{&users, "users"},
+                                                               {&rights, "rights"}};
         for (const auto &shot : shots) {
             shot.first->show();
             QVERIFY(QTest::qWaitForWindowExposed(shot.first));
-            QVERIFY(shot.first->grab().save(QStringLiteral("%1/%2-%3.png").arg(dir, shot.second, language)));
+            QVERIFY(shot.first->grab().save(
+                QStringLiteral("%1/%2-%3.png").arg(dir, shot.second, language)));
         }
         QCoreApplication::removeTranslator(&translator);
     }

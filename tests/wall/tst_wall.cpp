@@ -104,7 +104,8 @@ void tst_Wall::init()
 
 std::unique_ptr<WidgetSplicingSetting> tst_Wall::openSplicing()
 {
-    auto w = std::make_unique<WidgetSplicingSetting>(nullptr, [this](const QString &c) { m_sent << c; });
+    auto w =
+        std::make_unique<WidgetSplicingSetting>(nullptr, [this](const QString &c) { m_sent << c; });
     w->show();
     return w;
 }
@@ -113,7 +114,8 @@ QStringList tst_Wall::cellTexts(QTableWidget *grid, int row) const
 {
     QStringList out;
     for (int c = 0; c < grid->columnCount(); ++c)
-        out << QString::number(static_cast<TableItemSplicingRealScreen *>(grid->item(row, c))->output());
+        out << QString::number(
+            static_cast<TableItemSplicingRealScreen *>(grid->item(row, c))->output());
     return out;
 }
 
@@ -127,17 +129,21 @@ void tst_Wall::toggle_data()
     QTest::addRow("new group") << Groups{} << QList<int>{4, 5, 6} << false << Groups{{4, {4, 5, 6}}}
                                << "{param=Bind4/5/6}";
     QTest::addRow("overlap dissolves the old group, no unbind for two outputs")
-        << Groups{{1, {1, 2}}} << QList<int>{2, 3} << false << Groups{{2, {2, 3}}} << "{param=Bind2/3}";
+        << Groups{{1, {1, 2}}} << QList<int>{2, 3} << false << Groups{{2, {2, 3}}}
+        << "{param=Bind2/3}";
     QTest::addRow("one output leaves its group")
         << Groups{{1, {1, 2}}} << QList<int>{2} << true << Groups{} << "{param=UnBind1}";
     QTest::addRow("whole group in another order dissolves it")
-        << Groups{{1, {1, 2, 5, 6}}} << QList<int>{6, 5, 2, 1} << true << Groups{} << "{param=UnBind6}";
+        << Groups{{1, {1, 2, 5, 6}}} << QList<int>{6, 5, 2, 1} << true << Groups{}
+        << "{param=UnBind6}";
     QTest::addRow("single ungrouped output does nothing")
         << Groups{{1, {1, 2}}} << QList<int>{7} << true << Groups{{1, {1, 2}}} << "";
     QTest::addRow("part of a bigger group regroups")
-        << Groups{{1, {1, 2, 5}}} << QList<int>{1, 2} << false << Groups{{1, {1, 2}}} << "{param=Bind1/2}";
-    QTest::addRow("other groups stay") << Groups{{1, {1, 2}}, {5, {5, 6}}} << QList<int>{3, 4} << false
-                                       << Groups{{1, {1, 2}}, {3, {3, 4}}, {5, {5, 6}}} << "{param=Bind3/4}";
+        << Groups{{1, {1, 2, 5}}} << QList<int>{1, 2} << false << Groups{{1, {1, 2}}}
+        << "{param=Bind1/2}";
+    QTest::addRow("other groups stay")
+        << Groups{{1, {1, 2}}, {5, {5, 6}}} << QList<int>{3, 4} << false
+        << Groups{{1, {1, 2}}, {3, {3, 4}}, {5, {5, 6}}} << "{param=Bind3/4}";
 }
 
 void tst_Wall::toggle()
@@ -149,10 +155,15 @@ void tst_Wall::toggle()
     FakeGrid &grid = bench.grid;
     VideoSplitManager &manager = bench.manager;
     QStringList sent;
-    connect(&manager, &VideoSplitManager::si_sendNewBindMsg, this,
-            [&sent](int master, const QList<int> &outputs) { sent << Commands::bind(master, outputs); });
-    connect(&manager, &VideoSplitManager::si_sendUnBindMsg, this,
-            [&sent](int output) { sent << Commands::unBind(output); });
+    connect(&manager,
+            &VideoSplitManager::si_sendNewBindMsg,
+            this,
+            [&sent](int master, const QList<int> &outputs) {
+                sent << Commands::bind(master, outputs);
+            });
+    connect(&manager, &VideoSplitManager::si_sendUnBindMsg, this, [&sent](int output) {
+        sent << Commands::unBind(output);
+    });
     grid.selection = selection;
     QTEST(manager.selectionIsGroupOrSingle(), "unsplice");
     manager.toggleSelection(true);
@@ -214,19 +225,21 @@ void tst_Wall::splitterDropAndClear_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QPoint>("at"); // on a view of 800 x 450
+    QTest::addColumn<QPoint>("at");            // on a view of 800 x 450
     QTest::addColumn<QVariantList>("dropped"); // input, area
     QTest::addColumn<QVariantList>("cleared"); // by a double click
-    QTest::addRow("input 3 on area 2") << 1 << "103" << QPoint(600, 100) << QVariantList{3, 2}
-                                       << QVariantList{0, 2};
-    QTest::addRow("mode 2 centre is area 5") << 2 << "103" << QPoint(400, 225) << QVariantList{3, 5}
-                                             << QVariantList{0, 5};
+    QTest::addRow("input 3 on area 2")
+        << 1 << "103" << QPoint(600, 100) << QVariantList{3, 2} << QVariantList{0, 2};
+    QTest::addRow("mode 2 centre is area 5")
+        << 2 << "103" << QPoint(400, 225) << QVariantList{3, 5} << QVariantList{0, 5};
     QTest::addRow("mode 2 numbered row by row: top right is area 3")
         << 2 << "103" << QPoint(700, 50) << QVariantList{3, 3} << QVariantList{0, 3};
-    QTest::addRow("mode 6 corner is area 1") << 6 << "103" << QPoint(720, 405) << QVariantList{3, 1}
-                                             << QVariantList{0, 1};
-    QTest::addRow("audio text is ignored") << 1 << "7" << QPoint(600, 100) << QVariantList() << QVariantList{0, 2};
-    QTest::addRow("mode 0 takes nothing") << 0 << "103" << QPoint(100, 100) << QVariantList() << QVariantList();
+    QTest::addRow("mode 6 corner is area 1")
+        << 6 << "103" << QPoint(720, 405) << QVariantList{3, 1} << QVariantList{0, 1};
+    QTest::addRow("audio text is ignored")
+        << 1 << "7" << QPoint(600, 100) << QVariantList() << QVariantList{0, 2};
+    QTest::addRow("mode 0 takes nothing")
+        << 0 << "103" << QPoint(100, 100) << QVariantList() << QVariantList();
 }
 
 void tst_Wall::splitterDropAndClear()
@@ -246,7 +259,8 @@ void tst_Wall::splitterDropAndClear()
     static_cast<QObject *>(&view)->event(&drop); // dropEvent is protected
     QCOMPARE(drops.isEmpty() ? QVariantList() : drops.takeFirst(), dropped);
     if (view.hitTest(at) > 0)
-        QCOMPARE(view.areaText(view.hitTest(at)), dropped.isEmpty() ? QString() : QString("[3] Cam 3"));
+        QCOMPARE(view.areaText(view.hitTest(at)),
+                 dropped.isEmpty() ? QString() : QString("[3] Cam 3"));
     QTest::mouseDClick(&view, Qt::LeftButton, Qt::NoModifier, at);
     QTEST(drops.isEmpty() ? QVariantList() : drops.takeFirst(), "cleared");
 }
@@ -385,7 +399,8 @@ void tst_Wall::screenshots()
         view.refreshTexts();
         for (int mode = 0; mode < SplitterLayout::ModeCount; ++mode) {
             view.setLayout(mode);
-            const QString file = QStringLiteral("%1/splitter-%2-%3.png").arg(dir).arg(mode).arg(language);
+            const QString file =
+                QStringLiteral("%1/splitter-%2-%3.png").arg(dir).arg(mode).arg(language);
             QVERIFY(view.grab().save(file));
         }
         QCoreApplication::removeTranslator(&translator);

@@ -94,20 +94,20 @@ bool WindowKit::startDevice(const QString &model, const SimFaults &faults)
 void WindowKit::openWindow(LoginFlow::Runner login)
 {
     if (!login)
-        login = [](LoginDialog &) { return int(QDialog::Rejected); };
-    m_window = std::make_unique<Widget>(
-        nullptr, login,
-        [this](QDialog &dialog) {
-            QStringList texts{dialog.windowTitle()};
-            for (QLabel *label : dialog.findChildren<QLabel *>()) {
-                if (dialogLabels.isEmpty() || dialogLabels.contains(label->objectName()))
-                    texts << label->text();
-            }
-            dialogs << texts.join(QLatin1Char('|'));
-            if (onDialog)
-                onDialog(dialog);
-            return answer;
-        });
+        login = [](LoginDialog &) {
+            return int(QDialog::Rejected);
+        };
+    m_window = std::make_unique<Widget>(nullptr, login, [this](QDialog &dialog) {
+        QStringList texts{dialog.windowTitle()};
+        for (QLabel *label : dialog.findChildren<QLabel *>()) {
+            if (dialogLabels.isEmpty() || dialogLabels.contains(label->objectName()))
+                texts << label->text();
+        }
+        dialogs << texts.join(QLatin1Char('|'));
+        if (onDialog)
+            onDialog(dialog);
+        return answer;
+    });
     m_window->resize(1280, 800);
 }
 
@@ -156,7 +156,9 @@ QStringList WindowKit::sentBeforeMarker()
     const QString marker = QStringLiteral("{param=Get_Volume}");
     const int before = m_device->receivedCommands().count(marker);
     MessageDistance::instance()->sendGetVolume();
-    auto arrived = [&] { return m_device->receivedCommands().count(marker) > before; };
+    auto arrived = [&] {
+        return m_device->receivedCommands().count(marker) > before;
+    };
     if (!QTest::qWaitFor(arrived, TestTimeouts::Medium))
         return {QStringLiteral("(the marker never arrived)")};
     QStringList sent = m_device->receivedCommands();
@@ -164,7 +166,9 @@ QStringList WindowKit::sentBeforeMarker()
     return at < 0 ? sent : sent.mid(0, at);
 }
 
-bool WindowKit::setRights(const QString &user, const QList<int> &deniedKeys, const QList<int> &deniedInputs,
+bool WindowKit::setRights(const QString &user,
+                          const QList<int> &deniedKeys,
+                          const QList<int> &deniedInputs,
                           const QList<int> &deniedOutputs)
 {
     if (!UserStore::addUser(user, QStringLiteral("pw")))
@@ -194,7 +198,8 @@ bool WindowKit::dropOn(TableWidget *grid, int port, const QString &text)
         return false;
     QMimeData data;
     data.setText(text);
-    QDropEvent event(grid->visualItemRect(item).center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent event(
+        grid->visualItemRect(item).center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     void (TableWidget::*drop)(QDropEvent *) = &DropGrid::dropEvent;
     (grid->*drop)(&event);
     return true;

@@ -41,15 +41,17 @@ public:
 
     SimDevice *device() const { return m_device.get(); }
     Widget *window() const { return m_window.get(); }
-    template <typename T> T *child(const char *name) const
+    template<typename T> T *child(const char *name) const
     {
         return m_window->findChild<T *>(QLatin1String(name));
     }
 
     // Gives `user` default rights less the function keys, inputs and outputs (1-based)
     // named and makes them the logged-in user.
-    static bool setRights(const QString &user, const QList<int> &deniedKeys,
-                          const QList<int> &deniedInputs = {}, const QList<int> &deniedOutputs = {});
+    static bool setRights(const QString &user,
+                          const QList<int> &deniedKeys,
+                          const QList<int> &deniedInputs = {},
+                          const QList<int> &deniedOutputs = {});
     // A drop of `text` on the port's cell, as the drag manager delivers it.
     static bool dropOn(TableWidget *grid, int port, const QString &text);
 
