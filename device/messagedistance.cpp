@@ -386,21 +386,10 @@ bool MessageDistance::processRecord(const QByteArray &record, QVector<Emission> 
     return true;
 }
 
-// Worker side: queue the batch; wake the link's thread only when no delivery is
-// already on its way (each wake of the GUI thread costs more than a record).
+// Worker side: the link's thread is woken only when no delivery is on its way.
 void MessageDistance::post(QVector<Emission> &emissions)
 {
-    if (emissions.isEmpty())
-        return;
-    bool wake = false;
-    {
-        QMutexLocker locker(&m_outboxLock);
-        for (Emission &e : emissions)
-            m_outbox.push_back(std::move(e));
-        wake = !m_deliveryPosted;
-        m_deliveryPosted = true;
-    }
-    if (wake)
+    if (m_outbox.push(emissions))
         QMetaObject::invokeMethod(this, &MessageDistance::deliver, Qt::QueuedConnection);
 }
 
@@ -408,19 +397,9 @@ void MessageDistance::post(QVector<Emission> &emissions)
 // loop continues the same queue, so the order holds.
 void MessageDistance::deliver()
 {
-    for (;;) {
-        Emission e;
-        {
-            QMutexLocker locker(&m_outboxLock);
-            if (m_outbox.empty()) {
-                m_deliveryPosted = false;
-                return;
-            }
-            e = std::move(m_outbox.front());
-            m_outbox.pop_front();
-        }
+    Emission e;
+    while (m_outbox.take(e))
         emitOne(e);
-    }
 }
 
 void MessageDistance::emitOne(const Emission &e)

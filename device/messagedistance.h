@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commands.h"
+#include "linkoutbox.h"
 #include "replyparser.h"
 #include "uploadchannel.h"
 
@@ -14,7 +15,6 @@
 #include <QWaitCondition>
 
 #include <atomic>
-#include <deque>
 #include <functional>
 
 class QTcpSocket;
@@ -221,16 +221,7 @@ private:
     MessageDistance();
     void controlStateChanged(int state);
     void reconnectTick();
-    // A signal raised by the worker, emitted on this object's thread.
-    struct Emission
-    {
-        enum class Type { Record, Forward, Http200, Dhcp };
-        Type type = Type::Record;
-        ReplyParser::RecordKind kind = ReplyParser::RecordKind::Version;
-        QJsonObject obj;
-        QString text;
-        bool on = false;
-    };
+    using Emission = LinkOutbox::Emission;
     bool processRecord(const QByteArray &record, QVector<Emission> &out);
     void emitOne(const Emission &e);
     void post(QVector<Emission> &emissions);
@@ -253,9 +244,7 @@ private:
     quint64 m_appends = 0;             // reads appended so far, under the record lock
     quint64 m_appendsDone = 0;         // reads whose records a completed pass has handled
     QVector<QByteArray> m_passRecords; // worker only
-    QMutex m_outboxLock;
-    std::deque<Emission> m_outbox; // worker -> this thread, in order
-    bool m_deliveryPosted = false; // under the outbox lock
+    LinkOutbox m_outbox;               // worker -> this thread, in order
     QTimer *m_reconnectTimer = nullptr;
     bool m_stop = false;      // under the record lock
     const bool m_synchronous; // no worker: passes run in receiveDataSlot

@@ -1,0 +1,28 @@
+#include "linkoutbox.h"
+
+#include <QMutexLocker>
+
+bool LinkOutbox::push(QVector<Emission> &emissions)
+{
+    if (emissions.isEmpty())
+        return false;
+    QMutexLocker locker(&m_lock);
+    for (Emission &e : emissions)
+        m_queue.push_back(std::move(e));
+    // Each wake of the link's thread costs more than a record: one on its way is enough.
+    const bool wake = !m_wakePosted;
+    m_wakePosted = true;
+    return wake;
+}
+
+bool LinkOutbox::take(Emission &out)
+{
+    QMutexLocker locker(&m_lock);
+    if (m_queue.empty()) {
+        m_wakePosted = false;
+        return false;
+    }
+    out = std::move(m_queue.front());
+    m_queue.pop_front();
+    return true;
+}
