@@ -4,7 +4,7 @@
 
 #include <functional>
 
-class ActingUser;
+struct ActingUser;
 class BindGroups;
 
 // Whether a source may be dropped on (or cleared from) an output cell, in the order an
