@@ -1,5 +1,8 @@
 #include "droprefusal.h"
 
+#include "actinguser.h"
+#include "windowrules.h"
+
 #include <QCoreApplication>
 
 namespace DropRefusal {
@@ -26,6 +29,29 @@ QString reason(int output,
             .arg(output);
     }
     return QString();
+}
+
+QString splitterArea(const ActingUser &user,
+                     int input,
+                     const QString &offlineReason,
+                     const BindGroups *bind,
+                     bool *noRight)
+{
+    constexpr int Output = 9;
+    const auto kind = int(GridLayout::Kind::Video);
+    // The grid's video source: 100 + input; a clear asks for no source.
+    const int source = input > 0 ? input + 100 : 0;
+    // Output 9 is locked in the grid while split; its areas are not.
+    const Cell area{true, false};
+    return reason(
+        Output,
+        offlineReason,
+        area,
+        [&] {
+            return WindowRules::dropAllowed(
+                user, kind, Output, GridLayout::dropRights(kind, Output, source), bind);
+        },
+        noRight);
 }
 
 } // namespace DropRefusal

@@ -10,7 +10,7 @@ bool PortRights::portAllowed(int port, int category, bool warn) const
 {
     const bool allowed = user().portAllowed(port, category);
     if (!allowed && warn)
-        tell(Warning::NoPermission);
+        tell(Warning::NoPermission, {port, category});
     return allowed;
 }
 
@@ -18,7 +18,7 @@ bool PortRights::functionAllowed(int key, bool warn) const
 {
     const bool allowed = user().functionAllowed(key);
     if (!allowed && warn)
-        tell(Warning::NoPermission);
+        tell(Warning::NoPermission, {key, -1});
     return allowed;
 }
 
@@ -28,15 +28,15 @@ bool PortRights::outputsAllowed(const QList<int> &outputs, bool warn) const
     for (int o : outputs) {
         if (!acting.portAllowed(o, PermissionStore::Output)) {
             if (warn)
-                tell(Warning::PortsNotPermitted);
+                tell(Warning::PortsNotPermitted, {o, PermissionStore::Output});
             return false;
         }
     }
     return true;
 }
 
-void PortRights::tell(Warning warning) const
+void PortRights::tell(Warning warning, Refused refused) const
 {
     if (m_warn)
-        m_warn(warning);
+        m_warn(warning, refused);
 }

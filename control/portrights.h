@@ -12,7 +12,14 @@ class PortRights
 {
 public:
     enum class Warning { NoPermission, PortsNotPermitted };
-    using Warn = std::function<void(Warning)>;
+    // What was refused: port `number` of `category` (0..3), or function key `number` with
+    // category -1; a negative number names nothing.
+    struct Refused
+    {
+        int number = -1;
+        int category = -1;
+    };
+    using Warn = std::function<void(Warning, Refused)>;
     // The user acting now; unset: an administrator.
     using User = std::function<ActingUser()>;
 
@@ -27,7 +34,7 @@ public:
 
 private:
     ActingUser user() const { return m_user ? m_user() : ActingUser(); }
-    void tell(Warning warning) const;
+    void tell(Warning warning, Refused refused) const;
 
     User m_user;
     Warn m_warn;

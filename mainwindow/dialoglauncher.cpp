@@ -8,6 +8,7 @@
 #include "loginflow.h"
 #include "messagedistance.h"
 #include "msgdlg.h"
+#include "rightswarning.h"
 #include "titleorosddialog.h"
 #include "usermanagerdialog.h"
 #include "windowcontext.h"
@@ -57,11 +58,15 @@ void DialogLauncher::applyRights()
 bool DialogLauncher::allowed(int functionKey, int inputPort)
 {
     const PermissionStore &rights = m_context.permissions;
-    if (rights.hasFunctionRight(functionKey) &&
-        (inputPort <= 0 || rights.hasPortRight(inputPort, PermissionStore::Input)))
+    PortRights::Refused refused;
+    if (!rights.hasFunctionRight(functionKey))
+        refused = {functionKey, -1};
+    else if (inputPort > 0 && !rights.hasPortRight(inputPort, PermissionStore::Input))
+        refused = {inputPort, PermissionStore::Input};
+    else
         return true;
-    DialogConfirm warning(m_dialogParent, tr("Warning"), tr("No Permission!"));
-    m_context.run(warning);
+    RightsWarning::show(
+        PortRights::Warning::NoPermission, m_dialogParent, m_context.runDialog, refused);
     return false;
 }
 

@@ -17,7 +17,6 @@ LinkStatusView::LinkStatusView(QWidget *titleBar, QWidget *window, LinkWatch *wa
     , m_indicator(new LinkIndicator(this))
     , m_stale(new StaleTracker(this))
     , m_lamp(new QLabel(titleBar))
-    , m_word(new QLabel(titleBar))
     , m_strip(new QWidget(window))
     , m_stripText(new QLabel(m_strip))
     , m_refreshButton(new QPushButton(m_strip))
@@ -25,12 +24,11 @@ LinkStatusView::LinkStatusView(QWidget *titleBar, QWidget *window, LinkWatch *wa
     , m_messageTimer(new QTimer(this))
 {
     m_lamp->setObjectName(QStringLiteral("linkLamp"));
-    m_word->setObjectName(QStringLiteral("linkWord"));
     m_lamp->setFixedSize(14, 14);
     if (auto *title = qobject_cast<QBoxLayout *>(titleBar->layout())) {
-        // Right of the title text, before the spacer and the window buttons.
+        // Right of the title text, which already says the state in words; the retries
+        // are in the strip and the lamp's tip.
         title->insertWidget(1, m_lamp);
-        title->insertWidget(2, m_word);
     }
 
     m_strip->setObjectName(QStringLiteral("linkStrip"));
@@ -128,8 +126,7 @@ void LinkStatusView::update()
     const QString colour = m_indicator->colour();
     m_lamp->setStyleSheet(
         QStringLiteral("background:%1;border-radius:7px;border:1px solid white;").arg(colour));
-    m_word->setText(m_indicator->word());
-    m_word->setStyleSheet(QStringLiteral("color:white;font-weight:bold;font-size:15px;"));
+    m_lamp->setToolTip(m_indicator->word());
     m_refreshButton->setText(tr("Refresh"));
 
     QString text;

@@ -15,7 +15,7 @@ class StaleTracker;
 class TableWidget;
 
 // Shows the state of the link where an operator sees it from across the room: a
-// coloured indicator in the title bar, a strip under it that says when the window is
+// coloured lamp beside the title's state word, a strip under it that says when the window is
 // offline or its picture may be stale (with Refresh), and the self-clearing message
 // line for refusals. While offline the grids refuse drops and clicks and are greyed.
 // GUI thread.
@@ -48,7 +48,6 @@ private:
     LinkIndicator *m_indicator;
     StaleTracker *m_stale;
     QLabel *m_lamp;
-    QLabel *m_word;
     QWidget *m_strip;
     QLabel *m_stripText;
     QPushButton *m_refreshButton;

@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QListWidgetItem>
 #include <QMenu>
+#include <QTimer>
 
 namespace {
 
@@ -308,6 +309,9 @@ void PortMenus::switchLayout(int mode)
     if (VideoSplitManager *manager = m_host.bindManager ? m_host.bindManager() : nullptr)
         manager->setSpliceLayout(true, DeviceState::instance()->spliceMode());
     MessageDistance::instance()->sendMode(mode);
+    // The device binds the layout's outputs itself; ask for them once it has, as after a
+    // plan recall, so the grid shows the groups without a Refresh.
+    QTimer::singleShot(BindInfoDelayMs, this, [] { MessageDistance::instance()->sendBindInfo(); });
 }
 
 void PortMenus::openDialog(PortDialog dialog, int port, const QString &query)

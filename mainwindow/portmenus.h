@@ -29,6 +29,8 @@ class PortMenus : public QObject
     Q_OBJECT
 
 public:
+    // After a layout switch, the binding is asked for this much later.
+    static constexpr int BindInfoDelayMs = 100;
     struct Host
     {
         QWidget *window = nullptr;   // parent of dialogs and menus

@@ -1,56 +1,47 @@
 #include "rightswarning.h"
 
 #include "dialogconfirm.h"
+#include "permissionlayout.h"
 
 #include <QCoreApplication>
-#include <QLabel>
-#include <QPushButton>
-#include <QWidget>
-
-namespace {
-
-// The confirmation look, grown to three quarters of the main window.
-class WarningDialog : public DialogConfirm
-{
-public:
-    WarningDialog(QWidget *window, const QString &text)
-        : DialogConfirm(window, QCoreApplication::translate("PortMenus", "Warning"), text)
-    {
-        QSize size = window ? window->size() * 3 / 4 : QSize(340, 170);
-        size = size.expandedTo(QSize(340, 170));
-        setFrameSize(size);
-        m_content->setGeometry(18, 46, size.width() - 36, size.height() - 100);
-        m_content->setAlignment(Qt::AlignCenter);
-        m_content->setStyleSheet(QStringLiteral("font:16px \"Microsoft YaHei\";color:#2c3e50;"));
-        auto *ok = findChild<QPushButton *>(QStringLiteral("btn_ok"));
-        auto *cancel = findChild<QPushButton *>(QStringLiteral("btn_cancel"));
-        if (ok && cancel) {
-            cancel->move(size.width() - 18 - cancel->width(), size.height() - 46);
-            ok->move(cancel->x() - 8 - ok->width(), size.height() - 46);
-        }
-    }
-};
-
-} // namespace
 
 namespace RightsWarning {
 
-void show(PortRights::Warning warning, QWidget *window, const DialogRunner &run)
+QString refusedName(PortRights::Refused refused)
 {
-    const QString text = warning == PortRights::Warning::NoPermission
-                             ? QCoreApplication::translate("PortMenus", "No Permission!")
-                             : QCoreApplication::translate(
-                                   "PortMenus",
-                                   "The current operation involves one or more ports that the "
-                                   "current user does not have permission to use.");
-    WarningDialog dialog(window, text);
+    using Kind = PermissionLayout::Kind;
+    if (refused.number < 0)
+        return QString();
+    static const Kind kinds[] = {Kind::Input, Kind::Output, Kind::Audio, Kind::Analog};
+    const QString name = refused.category >= 0 && refused.category < 4
+                             ? PermissionLayout::portLabel(kinds[refused.category], refused.number)
+                             : PermissionLayout::functionLabel(refused.number);
+    // The rights dialog breaks its labels over two lines.
+    return name.simplified();
+}
+
+void show(PortRights::Warning warning,
+          QWidget *window,
+          const DialogRunner &run,
+          PortRights::Refused refused)
+{
+    QString text = warning == PortRights::Warning::NoPermission
+                       ? QCoreApplication::translate("PortMenus", "No Permission!")
+                       : QCoreApplication::translate(
+                             "PortMenus",
+                             "The current operation involves one or more ports that the "
+                             "current user does not have permission to use.");
+    const QString name = refusedName(refused);
+    if (!name.isEmpty())
+        text = QStringLiteral("%1\n%2").arg(text, name);
+    DialogConfirm dialog(window, QCoreApplication::translate("PortMenus", "Warning"), text);
     Dialogs::run(run, dialog);
 }
 
 PortRights::Warn shownOver(QWidget *window, DialogRunner run)
 {
-    return [window, run = std::move(run)](PortRights::Warning w) {
-        show(w, window, run);
+    return [window, run = std::move(run)](PortRights::Warning w, PortRights::Refused refused) {
+        show(w, window, run, refused);
     };
 }
 

@@ -70,6 +70,14 @@ WallPages::WallPages(Widget *window, Ui::Widget *ui, Hooks hooks)
 
     SingleSplitterWidget *view = ui->wid_ss;
     view->setInputNames(m_hooks.inputName);
+    view->setDropCheck(m_hooks.splitterRefusal);
+    connect(view, &SingleSplitterWidget::si_refused, this, [this](const QString &reason) {
+        if (m_hooks.message)
+            m_hooks.message(reason);
+    });
+    connect(view, &SingleSplitterWidget::si_showPermissionWarningDialog, this, [this] {
+        m_hooks.permissionWarning();
+    });
     connect(view, &SingleSplitterWidget::si_drop, this, [](int input, int area) {
         DeviceState::instance()->setSplitterRouting(area, input);
         MessageDistance::instance()->sendSwitch(input, 0, SplitterLayout::deviceOutput(area));

@@ -35,6 +35,8 @@ public:
         std::function<void()> permissionWarning;
         std::function<QString(int input)> inputName;
         std::function<void(const QString &)> message; // the window's message line
+        // The core's refusal of a splitter-area drop (input 0: a clear) for the acting user.
+        std::function<QString(int input, bool *noRight)> splitterRefusal;
     };
 
     WallPages(Widget *window, Ui::Widget *ui, Hooks hooks);

@@ -8,8 +8,10 @@
 #include "devicestate.h"
 #include "dialogconfirm.h"
 #include "dialoglauncher.h"
+#include "droprefusal.h"
 #include "gridwiring.h"
 #include "languagechoice.h"
+#include "linkindicator.h"
 #include "linkstatusview.h"
 #include "linkwatch.h"
 #include "listwidget.h"
@@ -123,6 +125,11 @@ void Widget::buildForm()
     wallHooks.message = [this](const QString &text) {
         if (m_status)
             m_status->showMessage(text);
+    };
+    wallHooks.splitterRefusal = [this](int input, bool *noRight) {
+        const QString offline = m_status ? m_status->indicator()->offlineReason() : QString();
+        return DropRefusal::splitterArea(
+            m_context.actingUser(), input, offline, m_context.bind, noRight);
     };
     m_wallPages = new WallPages(this, ui.get(), wallHooks);
 

@@ -112,6 +112,9 @@ void MultiviewPage::openSplicingSettings(QWidget *parent)
     canvas->resetPending();
     auto *settings = new WidgetSplicingSetting(parent, m_sink);
     m_splicing = settings;
+    settings->setLayoutConfirm([canvas](const QString &title, const QString &question) {
+        return canvas->mayCloseAllWindows(title, question);
+    });
     connect(settings, &WidgetSplicingSetting::si_orderToRecalculate, canvas, [canvas] {
         canvas->closeAllWindows(true);
         canvas->recalculate();

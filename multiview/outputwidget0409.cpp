@@ -365,6 +365,14 @@ void OutputWidget0409::closeAllWindows(bool withoutAsking)
     clearWindows();
 }
 
+bool OutputWidget0409::mayCloseAllWindows(const QString &title, const QString &question)
+{
+    if (m_windows.isEmpty())
+        return true;
+    DialogConfirm dialog(this, title, question);
+    return Dialogs::run(m_runDialog, dialog) == QDialog::Accepted;
+}
+
 void OutputWidget0409::clearWindows()
 {
     const auto items = m_windows;

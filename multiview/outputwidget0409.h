@@ -80,6 +80,8 @@ public slots:
     void setCurrentInput(int input);
     void setAllLocked(bool locked);
     void closeAllWindows(bool withoutAsking);
+    // True when no window is open or the operator agrees that all may close.
+    bool mayCloseAllWindows(const QString &title, const QString &question);
     // Deletes every window without telling the device (a reload or a new connection).
     void clearWindows();
     void resetPending();

@@ -78,9 +78,7 @@ void SingleSplitterWidget::mouseDoubleClickEvent(QMouseEvent *event)
     const int area = hitTest(event->localPos());
     if (area < 1)
         return;
-    m_texts.remove(area);
-    update();
-    emit si_drop(0, area);
+    take(0, area);
 }
 
 void SingleSplitterWidget::dragEnterEvent(QDragEnterEvent *event)
@@ -103,7 +101,23 @@ void SingleSplitterWidget::dropEvent(QDropEvent *event)
     const int area = hitTest(event->posF());
     if (area < 1)
         return;
-    m_texts.insert(area, textFor(input));
+    take(input, area);
+}
+
+void SingleSplitterWidget::take(int input, int area)
+{
+    bool noRight = false;
+    const QString refusal = m_dropCheck ? m_dropCheck(input, &noRight) : QString();
+    if (!refusal.isEmpty()) {
+        emit si_refused(refusal);
+        if (noRight)
+            emit si_showPermissionWarningDialog();
+        return;
+    }
+    if (input > 0)
+        m_texts.insert(area, textFor(input));
+    else
+        m_texts.remove(area);
     update();
     emit si_drop(input, area);
 }

@@ -22,6 +22,10 @@ public:
     QString areaText(int area) const { return m_texts.value(area); }
     // Input number to name, for the area texts.
     void setInputNames(std::function<QString(int)> names) { m_names = std::move(names); }
+    // Why a drop of `input` on an area (0: a clear) is refused, empty when it is not;
+    // sets *noRight when the user lacks the right. Unset: nothing is refused.
+    using DropCheck = std::function<QString(int input, bool *noRight)>;
+    void setDropCheck(DropCheck check) { m_dropCheck = std::move(check); }
 
     void setLayout(int mode);
     // Area texts from the splitter routing of the device-state store.
@@ -31,6 +35,8 @@ public:
 signals:
     void si_layout_change(int mode);
     void si_drop(int input, int output);
+    void si_refused(const QString &reason);
+    void si_showPermissionWarningDialog();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -42,10 +48,13 @@ protected:
 
 private:
     QString textFor(int input) const;
+    // Sends `input` (0: clear) to `area` unless refused; the text follows only a send.
+    void take(int input, int area);
 
     int m_mode = 0;
     QMap<int, QRectF> m_areas;
     QMap<int, QString> m_texts;
     int m_selected = -1;
     std::function<QString(int)> m_names;
+    DropCheck m_dropCheck;
 };

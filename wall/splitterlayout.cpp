@@ -64,7 +64,9 @@ QRectF scaled(const QRectF &f, const QSizeF &size)
 
 int hitTest(const QMap<int, QRectF> &areas, const QPointF &point, const QSizeF &size)
 {
-    for (auto it = areas.cbegin(); it != areas.cend(); ++it) {
+    // Areas are drawn in number order, so the highest number under the point is on top.
+    for (auto it = areas.cend(); it != areas.cbegin();) {
+        --it;
         if (it.key() > 0 && scaled(it.value(), size).contains(point))
             return it.key();
     }

@@ -233,6 +233,14 @@ void WidgetSplicingSetting::layoutChosen(int index)
 {
     if (index < 0 || index > 3)
         return;
+    if (m_layoutConfirm &&
+        !m_layoutConfirm(tr("Change Layout"),
+                         tr("Changing the wall layout closes every open window. Continue?"))) {
+        const QSignalBlocker blocker(m_layout);
+        const int mode = DeviceState::instance()->virMode();
+        m_layout->setCurrentIndex(mode >= 0 && mode <= 3 ? mode : 0);
+        return;
+    }
     m_sink(Commands::vir(index));
     DeviceState::instance()->setVirMode(index);
     emit si_update3BtnLayout();

@@ -26,6 +26,10 @@ public:
     using CommandSink = std::function<void(const QString &)>;
 
     explicit WidgetSplicingSetting(QWidget *parent = nullptr, CommandSink sink = CommandSink());
+    // Asked before a new layout is sent, as the device then closes every window; false
+    // keeps the layout. Unset: the layout is sent without asking.
+    using Confirm = std::function<bool(const QString &title, const QString &question)>;
+    void setLayoutConfirm(Confirm confirm) { m_layoutConfirm = std::move(confirm); }
 
     QColor noInputColour() const { return m_colour; }
     int currentRotation() const { return m_currentRotation; }
@@ -68,6 +72,7 @@ private:
     void setRotationQuietly(int index);
 
     CommandSink m_sink;
+    Confirm m_layoutConfirm;
     QLabel *m_title = nullptr;
     QLabel *m_labels[4] = {};
     QComboBox *m_layout = nullptr;

@@ -34,14 +34,6 @@
 <context>
     <name>DialogLauncher</name>
     <message>
-        <source>Warning</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
-        <source>No Permission!</source>
-        <translation>No Permission!</translation>
-    </message>
-    <message>
         <source>Caption Setting</source>
         <translation>Caption Setting</translation>
     </message>

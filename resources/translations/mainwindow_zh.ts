@@ -34,14 +34,6 @@
 <context>
     <name>DialogLauncher</name>
     <message>
-        <source>Warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
-        <source>No Permission!</source>
-        <translation>没有权限！</translation>
-    </message>
-    <message>
         <source>Caption Setting</source>
         <translation>字幕设置</translation>
     </message>

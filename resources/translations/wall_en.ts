@@ -85,5 +85,13 @@
         <source>Select Color</source>
         <translation>Select Color</translation>
     </message>
+    <message>
+        <source>Change Layout</source>
+        <translation>Change Layout</translation>
+    </message>
+    <message>
+        <source>Changing the wall layout closes every open window. Continue?</source>
+        <translation>Changing the wall layout closes every open window. Continue?</translation>
+    </message>
 </context>
 </TS>

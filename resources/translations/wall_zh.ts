@@ -85,5 +85,13 @@
         <source>Select Color</source>
         <translation>选择颜色</translation>
     </message>
+    <message>
+        <source>Change Layout</source>
+        <translation>更改布局</translation>
+    </message>
+    <message>
+        <source>Changing the wall layout closes every open window. Continue?</source>
+        <translation>更改拼接布局将关闭所有已打开的窗口。是否继续？</translation>
+    </message>
 </context>
 </TS>

@@ -192,11 +192,18 @@ void tst_OperatorCore::actingUserRightsBeatWindowAdministrator()
     web.rights.outputs = QVector<bool>(9, true);
     web.rights.outputs[1] = false; // output 2
     QList<PortRights::Warning> warnings;
-    const PortRights rights([web] { return web; }, [&](PortRights::Warning w) { warnings << w; });
+    QList<int> named;
+    const PortRights rights([web] { return web; },
+                            [&](PortRights::Warning w, PortRights::Refused refused) {
+                                warnings << w;
+                                named << refused.number << refused.category;
+                            });
     QVERIFY(rights.portAllowed(1, PermissionStore::Output));
     QVERIFY(!rights.portAllowed(2, PermissionStore::Output));
     QVERIFY(!rights.outputsAllowed({1, 2}, true));
     QCOMPARE(warnings, QList<PortRights::Warning>{PortRights::Warning::PortsNotPermitted});
+    // The warning names the first output refused.
+    QCOMPARE(named, (QList<int>{2, PermissionStore::Output}));
 }
 
 void tst_OperatorCore::dropRefusalOrder_data()

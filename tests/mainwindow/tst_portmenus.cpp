@@ -1,4 +1,5 @@
 #include "devicestate.h"
+#include "dialogconfirm.h"
 #include "dialoglauncher.h"
 #include "listwidget.h"
 #include "messagedistance.h"
@@ -9,6 +10,7 @@
 #include "simdevice.h"
 #include "tableitemwidget.h"
 #include "tablewidget.h"
+#include "videosplitmanager.h"
 #include "windowkit.h"
 #include "zelresources.h"
 
@@ -44,6 +46,7 @@ private slots:
     void dialogsAskTheRights_data();
     void dialogsAskTheRights();
     void spliceAsksTheOutputRights();
+    void switchLayoutShowsTheDevicesBinding();
     // One shared 0809 window.
     void entriesSend();
     void renameFollowsEverywhere_data();
@@ -80,7 +83,7 @@ void tst_PortMenus::init()
         if (auto *rename = qobject_cast<RenameDialog *>(&dialog)) {
             rename->lineEdit()->setText(QStringLiteral("Lobby"));
             rename->findChild<QPushButton *>(QStringLiteral("btnOk"))->click();
-        } else if (m_kit.dialogs.last().endsWith(QLatin1String("No Permission!")) &&
+        } else if (m_kit.dialogs.last().contains(QLatin1String("No Permission!")) &&
                    !qEnvironmentVariableIsEmpty("ZEL_SCREENSHOT_DIR")) {
             dialog.grab().save(qEnvironmentVariable("ZEL_SCREENSHOT_DIR") +
                                "/warning-no-permission.png");
@@ -129,6 +132,27 @@ QAction *tst_PortMenus::action(QMenu *menu, const QStringList &path)
         return a->menu() ? action(a->menu(), path.mid(1)) : nullptr;
     }
     return nullptr;
+}
+
+// After "2 x 4" the device binds outputs 1 and 2 by itself: the grid shows that group
+// from the device's own answer, without a Refresh.
+void tst_PortMenus::switchLayoutShowsTheDevicesBinding()
+{
+    QVERIFY(openSettled());
+    VideoSplitManager *bind = m_kit.window()->bindManager();
+    QVERIFY(bind->groupOf(2).isEmpty());
+    bool found = false;
+    m_onMenu = [&](QMenu &menu) {
+        QAction *a = action(&menu, {QStringLiteral("Switch Layout"), QStringLiteral("2 x 4")});
+        found = a && a->isEnabled();
+        if (found)
+            a->trigger();
+    };
+    openMenu(QStringLiteral("videoTableWidget"), 1);
+    QVERIFY(found);
+    QVERIFY(m_kit.waitForCommand(QStringLiteral("{param=mode1}")));
+    QVERIFY(m_kit.waitForCommand(QStringLiteral("{param=bindinfo}")));
+    QTRY_COMPARE_WITH_TIMEOUT(bind->groupOf(2), (QList<int>{1, 2}), TestTimeouts::Medium);
 }
 
 // A grid cell's menu, a cell submenu and an input's submenu, each on the wire.
@@ -186,8 +210,10 @@ void tst_PortMenus::doubleClickClears()
     QCOMPARE(m_kit.dialogs.size(), allowed ? 0 : 1);
     if (!allowed) {
         QVERIFY(m_kit.dialogs.first().contains(QLatin1String("does not have permission")));
-        // Three quarters of the main window, plus the shadow around the frame.
-        QCOMPARE(m_dialogSize, QSize(960 + 74, 600 + 74));
+        // As large as its text, not a share of the main window.
+        DialogConfirm fitted(
+            nullptr, QStringLiteral("Warning"), m_kit.dialogs.first().section('|', 1));
+        QCOMPARE(m_dialogSize, fitted.size());
     }
 }
 
@@ -199,17 +225,18 @@ void tst_PortMenus::dialogsAskTheRights_data()
     QTest::addColumn<QString>("operation");
     QTest::addColumn<QString>("shown");   // the first dialog run
     QTest::addColumn<QString>("command"); // sent to the device, or empty
-    const QString warning = QStringLiteral("Warning|No Permission!");
     const QList<int> none;
     const QList<int> edid{PermissionStore::Edid};
     const QList<int> input3{3};
-    QTest::addRow("osd of an input without its right")
-        << "guest" << none << input3 << "osd 3" << warning << "";
+    QTest::addRow("osd of an input without its right") << "guest" << none << input3 << "osd 3"
+                                                       << "Warning|No Permission!\nInput 3"
+                                                       << "";
     QTest::addRow("osd of another input") << "guest" << none << input3 << "osd 4"
                                           << "OSD Setting [4] Input 4"
                                           << "{param=Get_OSD4}";
-    QTest::addRow("edid without the edid right")
-        << "guest" << edid << none << "edid 2" << warning << "";
+    QTest::addRow("edid without the edid right") << "guest" << edid << none << "edid 2"
+                                                 << "Warning|No Permission!\nEDID"
+                                                 << "";
     QTest::addRow("edid with the rights") << "guest" << none << none << "edid 2"
                                           << "EDID Setting [Input2]"
                                           << "";
@@ -244,6 +271,11 @@ void tst_PortMenus::dialogsAskTheRights()
         m_kit.child<QPushButton>("CaptionBtn")->click();
     QVERIFY(!m_kit.dialogs.isEmpty());
     QCOMPARE(m_kit.dialogs.first().section('|', 0, shown.count('|')), shown);
+    if (shown.startsWith(QLatin1String("Warning|"))) {
+        // As large as its text, like any confirmation, not a share of the window.
+        DialogConfirm fitted(nullptr, QStringLiteral("Warning"), shown.section('|', 1));
+        QCOMPARE(m_dialogSize, fitted.size());
+    }
     // A refused operation asks nothing of the device.
     QCOMPARE(m_kit.sentBeforeMarker().value(0), command);
 }

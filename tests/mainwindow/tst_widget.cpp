@@ -44,6 +44,8 @@ private slots:
     void unansweredWindowStatusTimesOut();
     void jointRecallAfterTheStartUpLoad();
     void splitterLayoutAndDrop();
+    void splitterAreaRefusedAsOutput9_data();
+    void splitterAreaRefusedAsOutput9();
     void multiviewCanvasFitsEachWall();
     void zeroSizeWallSaysSoInTheMessageLine();
     // One window per model, shared in order.
@@ -335,6 +337,54 @@ void tst_Widget::splitterLayoutAndDrop()
     static_cast<QObject *>(view)->event(&drop); // dropEvent is protected
     QVERIFY(waitForCommand(QStringLiteral("{param=3VIDEO902}")));
     QCOMPARE(DeviceState::instance()->splitterRouting(2), 3);
+}
+
+void tst_Widget::splitterAreaRefusedAsOutput9_data()
+{
+    QTest::addColumn<bool>("offline");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("warned");
+    QTest::addRow("output 9 denied") << false << "You have no right to switch output 9." << true;
+    QTest::addRow("device gone") << true << "The device is not connected: nothing was sent."
+                                 << false;
+}
+
+// An area is part of output 9: a drop or a clear meets output 9's rights and the offline
+// refusal, and the area keeps the input the device has.
+void tst_Widget::splitterAreaRefusedAsOutput9()
+{
+    QFETCH(bool, offline);
+    if (!offline)
+        QVERIFY(WindowKit::setRights(QStringLiteral("guest"), {}, {}, {9}));
+    QVERIFY(m_kit.startDevice(QStringLiteral("0809-M")));
+    device()->applyPanelCommand(QStringLiteral("Splitter1"));
+    device()->applyPanelCommand(QStringLiteral("5VIDEO902"));
+    QVERIFY(m_kit.openSettled(QStringLiteral("0809-M")));
+    auto *view = child<SingleSplitterWidget>("wid_ss");
+    view->resize(800, 450);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        view->areaText(2).left(3), QStringLiteral("[5]"), TestTimeouts::Medium);
+    const QString before = view->areaText(2);
+    if (offline) {
+        device()->close();
+        QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>("linkLamp")->toolTip() != QLatin1String("Connected"),
+                                 TestTimeouts::Medium);
+    }
+    auto *line = child<QLabel>("messageLine");
+    QMimeData data;
+    data.setText(QStringLiteral("103"));
+    QDropEvent drop(QPoint(600, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    static_cast<QObject *>(view)->event(&drop); // dropEvent is protected
+    QTEST(line->text(), "message");
+    line->clear();
+    QTest::mouseDClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(600, 100));
+    QTEST(line->text(), "message");
+    QCOMPARE(view->areaText(2), before);
+    QCOMPARE(DeviceState::instance()->splitterRouting(2), 5);
+    QFETCH(bool, warned);
+    QCOMPARE(m_kit.dialogs.size(), warned ? 2 : 0);
+    if (!offline)
+        QCOMPARE(m_kit.sentBeforeMarker(), QStringList());
 }
 
 // After the wall's layout changes the canvas is fitted to the new wall: no scroll bar,

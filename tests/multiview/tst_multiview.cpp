@@ -42,6 +42,7 @@ private slots:
     void layerOrders_data();
     void layerOrders();
     void zeroWallRefusesWithAReason();
+    void closingAllWindowsAskedOnlyWhenOpen();
     void propertyDialog_data();
     void propertyDialog();
     void jointRecallWarning();
@@ -316,6 +317,24 @@ void tst_Multiview::layerOrders()
     for (const Item *item : m_canvas->windows())
         layers << item->layer();
     QTEST(layers, "layers");
+}
+
+// A wall layout change closes every window: asked only while one is open, and asking
+// sends nothing itself.
+void tst_Multiview::closingAllWindowsAskedOnlyWhenOpen()
+{
+    openCanvas();
+    QVERIFY(m_canvas->mayCloseAllWindows(QStringLiteral("T"), QStringLiteral("Q")));
+    QVERIFY(m_dialogs.isEmpty());
+    addCellWindow(1, QPoint(100, 100));
+    QCOMPARE(m_canvas->windows().size(), 1);
+    m_sent.clear();
+    QVERIFY(m_canvas->mayCloseAllWindows(QStringLiteral("T"), QStringLiteral("Q")));
+    QCOMPARE(m_dialogs.size(), 1);
+    QVERIFY(m_dialogs.first().startsWith(QLatin1String("T|")));
+    QVERIFY(m_dialogs.first().contains(QLatin1String("|Q")));
+    QVERIFY(m_sent.isEmpty());
+    QCOMPARE(m_canvas->windows().size(), 1);
 }
 
 // A resolution text without "x" leaves a wall of no size: nothing divides by zero,

@@ -226,20 +226,26 @@ void tst_Wall::splitterDropAndClear_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QPoint>("at");            // on a view of 800 x 450
+    QTest::addColumn<QString>("refusal");      // what the drop check answers
     QTest::addColumn<QVariantList>("dropped"); // input, area
     QTest::addColumn<QVariantList>("cleared"); // by a double click
     QTest::addRow("input 3 on area 2")
-        << 1 << "103" << QPoint(600, 100) << QVariantList{3, 2} << QVariantList{0, 2};
+        << 1 << "103" << QPoint(600, 100) << "" << QVariantList{3, 2} << QVariantList{0, 2};
     QTest::addRow("mode 2 centre is area 5")
-        << 2 << "103" << QPoint(400, 225) << QVariantList{3, 5} << QVariantList{0, 5};
+        << 2 << "103" << QPoint(400, 225) << "" << QVariantList{3, 5} << QVariantList{0, 5};
     QTest::addRow("mode 2 numbered row by row: top right is area 3")
-        << 2 << "103" << QPoint(700, 50) << QVariantList{3, 3} << QVariantList{0, 3};
-    QTest::addRow("mode 6 corner is area 1")
-        << 6 << "103" << QPoint(720, 405) << QVariantList{3, 1} << QVariantList{0, 1};
+        << 2 << "103" << QPoint(700, 50) << "" << QVariantList{3, 3} << QVariantList{0, 3};
+    QTest::addRow("mode 6 picture in picture is area 2 above area 1")
+        << 6 << "103" << QPoint(720, 405) << "" << QVariantList{3, 2} << QVariantList{0, 2};
+    QTest::addRow("mode 6 beside the small picture is area 1")
+        << 6 << "103" << QPoint(100, 100) << "" << QVariantList{3, 1} << QVariantList{0, 1};
+    QTest::addRow("refused drop and clear keep the area's input")
+        << 1 << "103" << QPoint(600, 100) << "Output 9 is refused." << QVariantList()
+        << QVariantList();
     QTest::addRow("audio text is ignored")
-        << 1 << "7" << QPoint(600, 100) << QVariantList() << QVariantList{0, 2};
+        << 1 << "7" << QPoint(600, 100) << "" << QVariantList() << QVariantList{0, 2};
     QTest::addRow("mode 0 takes nothing")
-        << 0 << "103" << QPoint(100, 100) << QVariantList() << QVariantList();
+        << 0 << "103" << QPoint(100, 100) << "" << QVariantList() << QVariantList();
 }
 
 void tst_Wall::splitterDropAndClear()
@@ -247,40 +253,76 @@ void tst_Wall::splitterDropAndClear()
     QFETCH(int, mode);
     QFETCH(QString, text);
     QFETCH(QPoint, at);
+    QFETCH(QString, refusal);
     QFETCH(QVariantList, dropped);
     SingleSplitterWidget view;
     view.resize(800, 450);
     view.setInputNames([](int input) { return QStringLiteral("Cam %1").arg(input); });
     view.setLayout(mode);
+    const int area = view.hitTest(at);
+    DeviceState::instance()->setSplitterRouting(area, 5);
+    view.refreshTexts();
+    QList<int> asked;
+    view.setDropCheck([&](int input, bool *noRight) {
+        asked << input;
+        *noRight = !refusal.isEmpty();
+        return refusal;
+    });
     QSignalSpy drops(&view, &SingleSplitterWidget::si_drop);
+    QSignalSpy refused(&view, &SingleSplitterWidget::si_refused);
+    QSignalSpy warned(&view, &SingleSplitterWidget::si_showPermissionWarningDialog);
     QMimeData data;
     data.setText(text);
     QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     static_cast<QObject *>(&view)->event(&drop); // dropEvent is protected
     QCOMPARE(drops.isEmpty() ? QVariantList() : drops.takeFirst(), dropped);
-    if (view.hitTest(at) > 0)
-        QCOMPARE(view.areaText(view.hitTest(at)),
-                 dropped.isEmpty() ? QString() : QString("[3] Cam 3"));
+    if (area > 0)
+        QCOMPARE(view.areaText(area),
+                 dropped.isEmpty() ? QString("[5] Cam 5") : QString("[3] Cam 3"));
     QTest::mouseDClick(&view, Qt::LeftButton, Qt::NoModifier, at);
     QTEST(drops.isEmpty() ? QVariantList() : drops.takeFirst(), "cleared");
+    // Both the drop and the clear were asked about; a refusal is told and warned each time.
+    if (area > 0 && text.toInt() > 100)
+        QCOMPARE(asked, (QList<int>{3, 0}));
+    QCOMPARE(refused.count(), refusal.isEmpty() ? 0 : 2);
+    QCOMPARE(warned.count(), refused.count());
+    if (!refusal.isEmpty())
+        QCOMPARE(view.areaText(area), QStringLiteral("[5] Cam 5"));
 }
 
 void tst_Wall::splicingLayout_data()
 {
     QTest::addColumn<int>("index");
+    QTest::addColumn<int>("answer"); // -1: nobody is asked
     QTest::addColumn<QStringList>("firstRow");
     QTest::addColumn<QStringList>("lastRow");
-    QTest::addRow("2x4") << 2 << QStringList{"1", "2", "3", "4"} << QStringList{"5", "6", "7", "8"};
-    QTest::addRow("4x2") << 3 << QStringList{"1", "2"} << QStringList{"7", "8"};
+    QTest::addRow("2x4") << 2 << -1 << QStringList{"1", "2", "3", "4"}
+                         << QStringList{"5", "6", "7", "8"};
+    QTest::addRow("4x2") << 3 << -1 << QStringList{"1", "2"} << QStringList{"7", "8"};
+    QTest::addRow("4x2 agreed to") << 3 << 1 << QStringList{"1", "2"} << QStringList{"7", "8"};
+    QTest::addRow("4x2 declined keeps 3x3")
+        << 3 << 0 << QStringList{"1", "2", "3"} << QStringList{"7", "8", "9"};
 }
 
 void tst_Wall::splicingLayout()
 {
     QFETCH(int, index);
+    QFETCH(int, answer);
     auto w = openSplicing();
-    w->findChild<QComboBox *>("cbb_layout")->setCurrentIndex(index);
-    QCOMPARE(m_sent, QStringList{QStringLiteral("{param=VIR%1}").arg(index)});
-    QCOMPARE(DeviceState::instance()->virMode(), index);
+    QStringList asked;
+    if (answer >= 0)
+        w->setLayoutConfirm([&](const QString &title, const QString &question) {
+            asked << title + '|' + question;
+            return answer == 1;
+        });
+    auto *layout = w->findChild<QComboBox *>("cbb_layout");
+    layout->setCurrentIndex(index);
+    const bool sent = answer != 0;
+    QCOMPARE(asked.size(), answer >= 0 ? 1 : 0);
+    QCOMPARE(m_sent,
+             sent ? QStringList{QStringLiteral("{param=VIR%1}").arg(index)} : QStringList());
+    QCOMPARE(DeviceState::instance()->virMode(), sent ? index : 0);
+    QCOMPARE(layout->currentIndex(), sent ? index : 0);
     auto *grid = w->findChild<QTableWidget *>("tw_real_screen");
     QTEST(cellTexts(grid, 0), "firstRow");
     QTEST(cellTexts(grid, grid->rowCount() - 1), "lastRow");
