@@ -74,6 +74,6 @@ void PlanPushButton::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::white, 1));
-    painter.setBrush(QColor(0x33, 0x8c, 0x56));
+    painter.setBrush(QColor(0xf0, 0xa3, 0x0a)); // amber: seen on the grey and the green face
     painter.drawEllipse(QRect(width() - Dot - Margin, Margin, Dot, Dot));
 }

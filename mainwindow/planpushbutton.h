@@ -4,7 +4,7 @@
 #include <QTimer>
 
 // A plan button: shows "[n]" or "[n]name" (elided to fit, the full name as tool tip),
-// and a green dot in its corner when this client saved the plan it holds.
+// and an amber dot in its corner when this client saved the plan it holds.
 // A single click is reported only once no second click followed, so a double click
 // recalls the plan without opening the plan menu first. GUI thread.
 class PlanPushButton : public QPushButton
