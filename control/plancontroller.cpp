@@ -2,6 +2,8 @@
 
 #include "devicestate.h"
 #include "messagedistance.h"
+#include "permissionstore.h"
+#include "planmarkstore.h"
 #include "plannamestore.h"
 
 #include <QTimer>
@@ -15,17 +17,60 @@ constexpr int Splicer0808S = 3;
 PlanController::PlanController(QObject *parent)
     : QObject(parent)
 {
+    // Queued connections and signal spies carry them.
+    qRegisterMetaType<PlanController::Action>();
+    qRegisterMetaType<PlanController::Page>();
 }
 
-void PlanController::save(int index)
+bool PlanController::permitted(const ActingUser &user, Action action) const
 {
-    if (m_available)
-        MessageDistance::instance()->sendSave(index);
+    const PortRights rights([user] { return user; }, m_hooks.warn);
+    if (!rights.functionAllowed(PermissionStore::PlanOperation, true))
+        return false;
+    return action != Action::Recall || rights.functionAllowed(PermissionStore::VideoSwitch, true);
 }
 
-void PlanController::clear(int index)
+bool PlanController::permittedOnline() const
 {
+    return !m_hooks.refuseWhileOffline || !m_hooks.refuseWhileOffline();
+}
+
+bool PlanController::confirmed(Action action, int index) const
+{
+    if (!permittedOnline())
+        return false;
+    return !isMarked(index) || !m_hooks.confirm || m_hooks.confirm(action, index);
+}
+
+bool PlanController::save(const ActingUser &user, int index)
+{
+    if (!m_available || !permitted(user, Action::Save) || !confirmed(Action::Save, index))
+        return false;
+    MessageDistance::instance()->sendSave(index);
+    setMarked(index, true);
+    emit done(Action::Save, index);
+    return true;
+}
+
+bool PlanController::clear(const ActingUser &user, int index)
+{
+    if (!permitted(user, Action::Clear) || !confirmed(Action::Clear, index))
+        return false;
     MessageDistance::instance()->sendClear(index);
+    setMarked(index, false);
+    emit done(Action::Clear, index);
+    return true;
+}
+
+void PlanController::setMarked(int index, bool marked)
+{
+    if (marked == isMarked(index))
+        return;
+    if (marked)
+        m_marks.insert(index);
+    else
+        m_marks.remove(index);
+    PlanMarkStore::setMarked(index, marked);
 }
 
 QVector<PlanController::FollowUp> PlanController::followUps(Page page, int deviceCode)
@@ -38,19 +83,24 @@ QVector<PlanController::FollowUp> PlanController::followUps(Page page, int devic
     return queries;
 }
 
-bool PlanController::recall(Page page, int index)
+bool PlanController::recall(const ActingUser &user, Page page, int index)
 {
-    if (!m_available || (m_gate && !m_gate(page, index)))
+    if (!m_available || !permitted(user, Action::Recall) || !permittedOnline())
+        return false;
+    if (m_gate && !m_gate(page, index))
         return false;
     MessageDistance::instance()->sendRecall(index);
+    emit recallSent(page, index);
     const QVector<FollowUp> queries = followUps(page, DeviceState::instance()->deviceType());
     for (int i = 0; i < queries.size(); ++i) {
         const bool last = i == queries.size() - 1;
         const QString command = queries.at(i).command;
         QTimer::singleShot(queries.at(i).delayMs, this, [this, command, last, index] {
             MessageDistance::instance()->sendData(command);
-            if (last)
-                emit si_recallDone(index);
+            if (last) {
+                emit recallDone(index);
+                emit done(Action::Recall, index);
+            }
         });
     }
     return true;
@@ -61,7 +111,8 @@ void PlanController::loadNames()
     if (!m_available)
         return;
     DeviceState::instance()->setPlanNames(PlanNameStore::loadPlanNames());
-    emit si_namesChanged();
+    m_marks = PlanMarkStore::loadMarks();
+    emit namesChanged();
 }
 
 QString PlanController::name(int index) const
@@ -75,7 +126,7 @@ bool PlanController::rename(int index, const QString &name)
         return false;
     DeviceState::instance()->setPlanNames(index, name);
     PlanNameStore::savePlanName(index, name);
-    emit si_namesChanged();
+    emit namesChanged();
     return true;
 }
 
@@ -88,29 +139,45 @@ QString PlanController::buttonText(int number, const QString &name)
 QVector<PlanController::MenuEntry>
 PlanController::menuEntries(int index, const std::function<bool(int right)> &allowed) const
 {
-    constexpr int PlanOperation = 11;
-    constexpr int VideoSwitch = 22;
-    const bool plans = allowed(PlanOperation);
+    const bool plans = allowed(PermissionStore::PlanOperation);
     const int number = index + 1;
-    return {{Action::Recall, tr("Recall Plan %1").arg(number), plans && allowed(VideoSwitch)},
+    return {{Action::Recall,
+             tr("Recall Plan %1").arg(number),
+             plans && allowed(PermissionStore::VideoSwitch)},
             {Action::Save, tr("Save Plan %1").arg(number), plans},
             {Action::Clear, tr("Clear Plan %1").arg(number), plans},
             {Action::Rename, tr("Rename Plan %1").arg(number), true}};
 }
 
-void PlanController::trigger(Action action, int index, Page page)
+void PlanController::trigger(const ActingUser &user, Action action, int index, Page page)
 {
     switch (action) {
     case Action::Recall:
-        recall(page, index);
+        recall(user, page, index);
         break;
     case Action::Save:
-        save(index);
+        save(user, index);
         break;
     case Action::Clear:
-        clear(index);
+        clear(user, index);
         break;
     case Action::Rename:
         break;
     }
+}
+
+QString PlanController::doneText(Action action, int index)
+{
+    const int number = index + 1;
+    switch (action) {
+    case Action::Recall:
+        return tr("Plan %1 recalled").arg(number);
+    case Action::Save:
+        return tr("Plan %1 saved").arg(number);
+    case Action::Clear:
+        return tr("Plan %1 cleared").arg(number);
+    case Action::Rename:
+        break;
+    }
+    return QString();
 }

@@ -1,5 +1,6 @@
 #include "planbar.h"
 
+#include "dialogconfirm.h"
 #include "planpushbutton.h"
 #include "renamedialog.h"
 
@@ -29,18 +30,21 @@ PlanBar::PlanBar(PlanController *plans,
     for (int i = 0; i < m_buttons.size(); ++i) {
         PlanPushButton *button = m_buttons.at(i);
         button->setNumber(i + 1);
-        connect(button, &PlanPushButton::si_singleClick, this, [this, i] { showMenu(i); });
+        connect(button, &PlanPushButton::singleClicked, this, [this, i] { showMenu(i); });
         connect(button, &PlanPushButton::si_doubleClick, this, [this, i] {
-            m_plans->recall(m_page, i);
+            m_plans->recall(user(), m_page, i);
         });
     }
-    connect(m_plans, &PlanController::si_namesChanged, this, &PlanBar::showNames);
+    connect(m_plans, &PlanController::namesChanged, this, &PlanBar::showNames);
+    connect(m_plans, &PlanController::done, this, &PlanBar::showNames);
 }
 
 void PlanBar::showNames()
 {
-    for (int i = 0; i < m_buttons.size(); ++i)
+    for (int i = 0; i < m_buttons.size(); ++i) {
         m_buttons.at(i)->setPlanName(m_plans->name(i));
+        m_buttons.at(i)->setMarked(m_plans->isMarked(i));
+    }
 }
 
 QMenu *PlanBar::buildMenu(int index, QWidget *parent)
@@ -51,7 +55,10 @@ QMenu *PlanBar::buildMenu(int index, QWidget *parent)
     menu->setAttribute(Qt::WA_TranslucentBackground);
     menu->setWindowFlags(menu->windowFlags() | Qt::FramelessWindowHint |
                          Qt::NoDropShadowWindowHint);
-    const Allowed allowed = m_allowed ? m_allowed : Allowed([](int) { return true; });
+    const ActingUser acting = user();
+    const auto allowed = [&acting](int right) {
+        return acting.functionAllowed(right);
+    };
     for (const PlanController::MenuEntry &entry : m_plans->menuEntries(index, allowed)) {
         QAction *action = menu->addAction(entry.text);
         action->setEnabled(entry.enabled);
@@ -60,7 +67,7 @@ QMenu *PlanBar::buildMenu(int index, QWidget *parent)
             if (what == PlanController::Action::Rename)
                 rename(index);
             else
-                m_plans->trigger(what, index, m_page);
+                m_plans->trigger(user(), what, index, m_page);
         });
     }
     return menu;
@@ -82,4 +89,18 @@ void PlanBar::rename(int index)
         m_plans->rename(index, name);
     });
     Dialogs::run(m_run, dialog);
+}
+
+bool PlanBar::confirm(PlanController::Action action,
+                      int index,
+                      QWidget *parent,
+                      const DialogRunner &run)
+{
+    const int number = index + 1;
+    const QString text =
+        action == PlanController::Action::Clear
+            ? tr("Plan %1 holds a plan saved from this client. Clear it?").arg(number)
+            : tr("Plan %1 holds a plan saved from this client. Overwrite it?").arg(number);
+    DialogConfirm dialog(parent, tr("Confirm"), text);
+    return Dialogs::run(run, dialog) == QDialog::Accepted;
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyle>
 
 PlanPushButton::PlanPushButton(QWidget *parent)
@@ -12,7 +13,7 @@ PlanPushButton::PlanPushButton(QWidget *parent)
     m_clickTimer.setSingleShot(true);
     m_clickTimer.setInterval(QApplication::doubleClickInterval());
     connect(this, &QPushButton::clicked, &m_clickTimer, QOverload<>::of(&QTimer::start));
-    connect(&m_clickTimer, &QTimer::timeout, this, &PlanPushButton::si_singleClick);
+    connect(&m_clickTimer, &QTimer::timeout, this, &PlanPushButton::singleClicked);
 }
 
 void PlanPushButton::setNumber(int number)
@@ -26,6 +27,14 @@ void PlanPushButton::setPlanName(const QString &name)
     m_name = name;
     setToolTip(name);
     updateText();
+}
+
+void PlanPushButton::setMarked(bool marked)
+{
+    if (marked == m_marked)
+        return;
+    m_marked = marked;
+    update();
 }
 
 QString PlanPushButton::fullText() const
@@ -53,4 +62,18 @@ void PlanPushButton::resizeEvent(QResizeEvent *event)
 {
     QPushButton::resizeEvent(event);
     updateText();
+}
+
+void PlanPushButton::paintEvent(QPaintEvent *event)
+{
+    QPushButton::paintEvent(event);
+    if (!m_marked)
+        return;
+    constexpr int Dot = 8;
+    constexpr int Margin = 3;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.setBrush(QColor(0xf0, 0xa3, 0x0a)); // amber: seen on the grey and the green face
+    painter.drawEllipse(QRect(width() - Dot - Margin, Margin, Dot, Dot));
 }

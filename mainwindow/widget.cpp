@@ -21,12 +21,14 @@
 #include "networkguard.h"
 #include "operatorcore.h"
 #include "outputdialogs.h"
+#include "outputwidget0409.h"
 #include "pageconfigurator.h"
 #include "planbar.h"
 #include "planpushbutton.h"
 #include "portmenus.h"
 #include "portnamestore.h"
 #include "projecttables.h"
+#include "rightswarning.h"
 #include "settingpage.h"
 #include "sigmanager.h"
 #include "signalsearch.h"
@@ -164,10 +166,25 @@ void Widget::buildPlanBars()
     m_plans->setRecallGate([this](PlanController::Page page, int) {
         return page != PlanController::Page::Joint || m_wallPages->jointRecallAllowed();
     });
+    PlanController::Hooks hooks;
+    hooks.warn = RightsWarning::shownOver(this, m_context.runDialog);
+    hooks.refuseWhileOffline = [this] {
+        return m_status->refuseWhileOffline();
+    };
+    hooks.confirm = [this](PlanController::Action action, int index) {
+        return PlanBar::confirm(action, index, this, m_context.runDialog);
+    };
+    m_plans->setHooks(hooks);
+    connect(m_plans, &PlanController::recallSent, this, [this](PlanController::Page page) {
+        if (page == PlanController::Page::Joint && DeviceState::instance()->deviceType() == 2)
+            m_wallPages->canvas()->reloadOnNextStatus();
+    });
+    connect(m_plans, &PlanController::done, this, [this](PlanController::Action action, int index) {
+        m_status->showNote(PlanController::doneText(action, index));
+    });
     for (PlanBar *bar : {new PlanBar(m_plans, PlanController::Page::Video, plans, this),
                          new PlanBar(m_plans, PlanController::Page::Joint, plans2, this)}) {
-        bar->setAllowed(
-            [this](int right) { return m_context.permissions.hasFunctionRight(right); });
+        bar->setActingUser([this] { return m_context.actingUser(); });
         bar->setDialogRunner([this](QDialog &dialog) { return m_context.run(dialog); });
     }
 }

@@ -289,6 +289,12 @@ void OutputWidget0409::resetReady()
     m_nextId = 1;
 }
 
+void OutputWidget0409::reloadOnNextStatus()
+{
+    m_windowsReady = false;
+    m_loaded = false;
+}
+
 void OutputWidget0409::startStatusTimer()
 {
     m_statusTimer->start();
@@ -331,6 +337,8 @@ void OutputWidget0409::loadWindowsFromDevice()
         return;
     }
     m_loaded = true;
+    // The device's answer is the whole picture: no window of an earlier load stays.
+    clearWindows();
     recalculate();
     const QMap<int, WindowGeometry> status = DeviceState::instance()->windowStatus();
     for (auto it = status.cbegin(); it != status.cend(); ++it) {

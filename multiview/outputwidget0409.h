@@ -91,6 +91,9 @@ public slots:
     void markWindowsReady();
     void markRotationReady();
     void loadWindowsFromDevice();
+    // A plan recall is the user asking for the plan's windows: the next window status
+    // answer replaces the canvas's windows, even those the user closed.
+    void reloadOnNextStatus();
     void zoomIn();
     void zoomOut();
 

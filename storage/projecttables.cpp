@@ -2,6 +2,7 @@
 
 #include "captionstore.h"
 #include "permissionstore.h"
+#include "planmarkstore.h"
 #include "plannamestore.h"
 #include "portnamestore.h"
 #include "userstore.h"
@@ -13,6 +14,7 @@ bool createProjectTables()
     ok = PortNameStore::createPortNameTables() && ok;
     ok = PermissionStore::createTable() && ok;
     ok = PlanNameStore::createTable() && ok;
+    ok = PlanMarkStore::createTable() && ok;
     ok = CaptionStore::createTable() && ok;
     return ok;
 }

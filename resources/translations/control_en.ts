@@ -127,6 +127,18 @@
         <source>Rename Plan %1</source>
         <translation>Rename Plan %1</translation>
     </message>
+    <message>
+        <source>Plan %1 recalled</source>
+        <translation>Plan %1 recalled</translation>
+    </message>
+    <message>
+        <source>Plan %1 saved</source>
+        <translation>Plan %1 saved</translation>
+    </message>
+    <message>
+        <source>Plan %1 cleared</source>
+        <translation>Plan %1 cleared</translation>
+    </message>
 </context>
 <context>
     <name>PortMenus</name>

@@ -127,6 +127,18 @@
         <source>Rename Plan %1</source>
         <translation>重命名预案 %1</translation>
     </message>
+    <message>
+        <source>Plan %1 recalled</source>
+        <translation>预案 %1 已调用</translation>
+    </message>
+    <message>
+        <source>Plan %1 saved</source>
+        <translation>预案 %1 已保存</translation>
+    </message>
+    <message>
+        <source>Plan %1 cleared</source>
+        <translation>预案 %1 已清除</translation>
+    </message>
 </context>
 <context>
     <name>PortMenus</name>

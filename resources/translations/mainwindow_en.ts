@@ -108,6 +108,21 @@
     </message>
 </context>
 <context>
+    <name>PlanBar</name>
+    <message>
+        <source>Plan %1 holds a plan saved from this client. Clear it?</source>
+        <translation>Plan %1 holds a plan saved from this client. Clear it?</translation>
+    </message>
+    <message>
+        <source>Plan %1 holds a plan saved from this client. Overwrite it?</source>
+        <translation>Plan %1 holds a plan saved from this client. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+</context>
+<context>
     <name>PortMenus</name>
     <message>
         <source>Not available in this version</source>

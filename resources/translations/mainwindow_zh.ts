@@ -108,6 +108,21 @@
     </message>
 </context>
 <context>
+    <name>PlanBar</name>
+    <message>
+        <source>Plan %1 holds a plan saved from this client. Clear it?</source>
+        <translation>预案 %1 是本客户端保存的。确定清除吗？</translation>
+    </message>
+    <message>
+        <source>Plan %1 holds a plan saved from this client. Overwrite it?</source>
+        <translation>预案 %1 是本客户端保存的。确定覆盖吗？</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确认</translation>
+    </message>
+</context>
+<context>
     <name>PortMenus</name>
     <message>
         <source>Not available in this version</source>

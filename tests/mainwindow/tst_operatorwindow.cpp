@@ -1,6 +1,10 @@
+#include "activitylog.h"
+#include "activityview.h"
 #include "appsettings.h"
 #include "listwidget.h"
 #include "logindialog.h"
+#include "planbar.h"
+#include "planpushbutton.h"
 #include "portmenus.h"
 #include "portnamestore.h"
 #include "tableitemwidget.h"
@@ -35,6 +39,9 @@ private slots:
     void undoSendsPreviousSources_data();
     void undoSendsPreviousSources();
     void offlineRefusedUntilTheLinkIsBack();
+    void planDoubleClickRefusals_data();
+    void planDoubleClickRefusals();
+    void planResultsInTheMessageLine();
     void staleMarkerAfterSilentPeer();
     void reLoginKeepsTheAddressTheDeviceReports();
     // One shared 0809 window.
@@ -216,6 +223,79 @@ void tst_OperatorWindow::offlineRefusedUntilTheLinkIsBack()
              QStringList());
     type(QStringLiteral("C+Z"));
     QVERIFY(m_kit.waitForCommand(QStringLiteral("{param=1VIDEO1}")));
+}
+
+// A double click on a plan button meets the checks the menu entries do: without the
+// rights the warning, offline the reason; the device gets nothing and the activity view
+// shows nothing sent.
+void tst_OperatorWindow::planDoubleClickRefusals_data()
+{
+    QTest::addColumn<QList<int>>("deniedKeys");
+    QTest::addColumn<bool>("offline");
+    QTest::addRow("no plan right") << QList<int>{PermissionStore::PlanOperation} << false;
+    QTest::addRow("no video switching") << QList<int>{PermissionStore::VideoSwitch} << false;
+    QTest::addRow("device gone") << QList<int>() << true;
+}
+
+void tst_OperatorWindow::planDoubleClickRefusals()
+{
+    QFETCH(QList<int>, deniedKeys);
+    QFETCH(bool, offline);
+    if (!deniedKeys.isEmpty())
+        QVERIFY(WindowKit::setRights(QStringLiteral("guest"), deniedKeys));
+    QVERIFY(open(QStringLiteral("0809")));
+    if (offline) {
+        m_kit.device()->close();
+        QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>("linkWord")->text() != QLatin1String("Connected"),
+                                 TestTimeouts::Medium);
+    }
+    QTest::mouseDClick(child<PlanPushButton>("btn_plan3"), Qt::LeftButton);
+    const QString activity = m_kit.window()->findChild<ActivityView *>()->log()->copyText();
+    QVERIFY2(!activity.contains(QLatin1String("Recall")), qPrintable(activity));
+    if (offline) {
+        QVERIFY(message().contains(QLatin1String("not connected")));
+        QCOMPARE(m_kit.dialogs, QStringList());
+        return;
+    }
+    QCOMPARE(m_kit.dialogs.size(), 1);
+    QVERIFY(m_kit.dialogs.first().contains(QLatin1String("No Permission!")));
+    QCOMPARE(m_kit.sentBeforeMarker(), QStringList());
+}
+
+// Each plan command says what it did; a saved plan's button is marked, and saving over
+// it or clearing it asks first (a "no" sends nothing).
+void tst_OperatorWindow::planResultsInTheMessageLine()
+{
+    QVERIFY(open(QStringLiteral("0809")));
+    auto *button = child<PlanPushButton>("btn_plan3");
+    PlanBar *bar = nullptr;
+    for (PlanBar *b : m_kit.window()->findChildren<PlanBar *>())
+        bar = bar ? bar : b; // the Video page's row comes first
+    QVERIFY(bar);
+    auto run = [&](const QString &text) {
+        QScopedPointer<QMenu> menu(bar->buildMenu(2, button));
+        for (QAction *a : menu->actions())
+            if (a->text() == text)
+                a->trigger();
+    };
+    run(QStringLiteral("Save Plan 3"));
+    QVERIFY(m_kit.waitForCommand(QStringLiteral("{param=Save2}")));
+    QCOMPARE(message(), QStringLiteral("Plan 3 saved"));
+    QVERIFY(button->isMarked());
+    m_kit.device()->clearReceivedCommands();
+    m_kit.answer = QDialog::Rejected;
+    run(QStringLiteral("Clear Plan 3"));
+    QCOMPARE(m_kit.dialogs.size(), 1);
+    QVERIFY(m_kit.dialogs.first().contains(QLatin1String("Clear it?")));
+    QCOMPARE(m_kit.sentBeforeMarker(), QStringList());
+    QVERIFY(button->isMarked());
+    m_kit.answer = QDialog::Accepted;
+    run(QStringLiteral("Clear Plan 3"));
+    QVERIFY(m_kit.waitForCommand(QStringLiteral("{param=Clear2}")));
+    QCOMPARE(message(), QStringLiteral("Plan 3 cleared"));
+    QVERIFY(!button->isMarked());
+    QTest::mouseDClick(button, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(message(), QStringLiteral("Plan 3 recalled"), TestTimeouts::Medium);
 }
 
 void tst_OperatorWindow::languageSwitchRenamesDefaults_data()

@@ -3,6 +3,7 @@
 #include "devicestate.h"
 #include "messagedistance.h"
 #include "planbar.h"
+#include "planmarkstore.h"
 #include "plannamestore.h"
 #include "planpushbutton.h"
 #include "renamedialog.h"
@@ -31,11 +32,16 @@ private slots:
     void menuCommands();
     void recallSequence_data();
     void recallSequence();
+    void refusedPlansSendNothing_data();
+    void refusedPlansSendNothing();
+    void marksAskBeforeOverwriteAndClear();
     void namesKeptPerAddress();
     void screenshots();
 
 private:
     QByteArray wire();
+    // An operator lacking function right `missing` (-1: none).
+    static ActingUser lacking(int missing);
     QAction *entry(QMenu *menu, const QString &text) const;
 
     WirePeer m_peer;
@@ -50,6 +56,7 @@ void tst_Plans::initTestCase()
 {
     DataDir::set(m_dir.path());
     QVERIFY(PlanNameStore::createTable());
+    QVERIFY(PlanMarkStore::createTable());
     QVERIFY(m_peer.listen());
     MessageDistance *link = MessageDistance::instance();
     QSignalSpy connected(link, &MessageDistance::connectSuccessFulSig);
@@ -94,6 +101,16 @@ QByteArray tst_Plans::wire()
     return m_peer.takeBefore("{param=version}", TestTimeouts::Short);
 }
 
+ActingUser tst_Plans::lacking(int missing)
+{
+    ActingUser user;
+    user.type = 1;
+    user.rights.functions = QVector<bool>(PermissionStore::FunctionKeyCount, true);
+    if (missing >= 0)
+        user.rights.functions[missing] = false;
+    return user;
+}
+
 QAction *tst_Plans::entry(QMenu *menu, const QString &text) const
 {
     for (QAction *a : menu->actions())
@@ -123,7 +140,7 @@ void tst_Plans::menuCommands()
     QFETCH(bool, available);
     QFETCH(int, index);
     QFETCH(QString, text);
-    m_bar->setAllowed([missing](int right) { return right != missing; });
+    m_bar->setActingUser([missing] { return lacking(missing); });
     m_plans->setAvailable(available);
     QScopedPointer<QMenu> menu(m_bar->buildMenu(index, m_page));
     QAction *action = entry(menu.data(), text);
@@ -162,8 +179,8 @@ void tst_Plans::recallSequence()
         asked << p;
         return gateOpen;
     });
-    QSignalSpy single(m_buttons.at(2), &PlanPushButton::si_singleClick);
-    QSignalSpy done(m_plans, &PlanController::si_recallDone);
+    QSignalSpy single(m_buttons.at(2), &PlanPushButton::singleClicked);
+    QSignalSpy done(m_plans, &PlanController::recallDone);
     QTest::mouseDClick(m_buttons.at(2), Qt::LeftButton);
     QCOMPARE(asked, QList<PlanController::Page>{page});
     if (gateOpen) {
@@ -174,6 +191,99 @@ void tst_Plans::recallSequence()
     // The double click did not also open the menu.
     QVERIFY(!QTest::qWaitFor([&] { return single.count() > 0; },
                              QApplication::doubleClickInterval() + 50));
+}
+
+// Every way in (a double click, the controller as a keyboard or web caller uses it)
+// checks the rights first, then the link; a refusal sends nothing and says why.
+void tst_Plans::refusedPlansSendNothing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("missing");
+    QTest::addColumn<bool>("online");
+    QTest::addColumn<QString>("told");
+    QTest::addRow("double click without plan right") << "double click" << 11 << true << "rights";
+    QTest::addRow("double click without video switching")
+        << "double click" << 22 << true << "rights";
+    QTest::addRow("save without plan right") << "save" << 11 << true << "rights";
+    QTest::addRow("clear without plan right") << "clear" << 11 << true << "rights";
+    QTest::addRow("save needs no video switching") << "save" << 22 << true << "";
+    QTest::addRow("double click offline") << "double click" << -1 << false << "offline";
+    QTest::addRow("clear offline") << "clear" << -1 << false << "offline";
+}
+
+void tst_Plans::refusedPlansSendNothing()
+{
+    QFETCH(QString, how);
+    QFETCH(int, missing);
+    QFETCH(bool, online);
+    QStringList heard;
+    PlanController::Hooks hooks;
+    hooks.warn = [&heard](PortRights::Warning w) {
+        heard << (w == PortRights::Warning::NoPermission ? "rights" : "ports");
+    };
+    hooks.refuseWhileOffline = [&heard, online] {
+        if (!online)
+            heard << QStringLiteral("offline");
+        return !online;
+    };
+    m_plans->setHooks(hooks);
+    m_bar->setActingUser([missing] { return lacking(missing); });
+    QSignalSpy done(m_plans, &PlanController::done);
+    if (how == QLatin1String("double click"))
+        QTest::mouseDClick(m_buttons.at(2), Qt::LeftButton);
+    else if (how == QLatin1String("save"))
+        m_plans->save(lacking(missing), 2);
+    else
+        m_plans->clear(lacking(missing), 2);
+    QFETCH(QString, told);
+    QCOMPARE(heard, told.isEmpty() ? QStringList() : QStringList{told});
+    QCOMPARE(wire().isEmpty(), !told.isEmpty());
+    QCOMPARE(done.count(), told.isEmpty() ? 1 : 0);
+}
+
+// A save marks the button and says so; saving over or clearing a marked plan asks
+// first, a "no" sends nothing; clearing removes the mark. Marks outlive the window
+// (the store, per device address).
+void tst_Plans::marksAskBeforeOverwriteAndClear()
+{
+    QStringList asked;
+    int answer = 0;
+    PlanController::Hooks hooks;
+    hooks.confirm = [&](PlanController::Action action, int index) {
+        asked << QStringLiteral("%1 %2").arg(int(action)).arg(index);
+        return answer == 1;
+    };
+    m_plans->setHooks(hooks);
+    QSignalSpy done(m_plans, &PlanController::done);
+    const ActingUser admin;
+    QVERIFY(m_plans->save(admin, 2));
+    QCOMPARE(asked, QStringList());
+    QVERIFY(m_buttons.at(2)->isMarked());
+    QVERIFY(!m_buttons.at(3)->isMarked());
+    QCOMPARE(PlanController::doneText(done.at(0).at(0).value<PlanController::Action>(),
+                                      done.at(0).at(1).toInt()),
+             QStringLiteral("Plan 3 saved"));
+    QVERIFY(!m_plans->save(admin, 2));
+    QVERIFY(!m_plans->clear(admin, 2));
+    QCOMPARE(asked, (QStringList{"1 2", "2 2"}));
+    QCOMPARE(wire(), QByteArray("{param=Save2}"));
+
+    PlanController reopened;
+    reopened.setAvailable(true);
+    reopened.loadNames();
+    QVERIFY(reopened.isMarked(2));
+    AppSettings::instance()->setNetwork(QStringLiteral("10.0.0.2"), 5000);
+    reopened.loadNames();
+    QVERIFY(!reopened.isMarked(2));
+    AppSettings::instance()->setNetwork(QStringLiteral("10.0.0.1"), 5000);
+
+    answer = 1;
+    QVERIFY(m_plans->clear(admin, 2));
+    QCOMPARE(wire(), QByteArray("{param=Clear2}"));
+    QVERIFY(!m_buttons.at(2)->isMarked());
+    QVERIFY(!PlanMarkStore::loadMarks().contains(2));
+    QCOMPARE(PlanController::doneText(PlanController::Action::Recall, 2),
+             QStringLiteral("Plan 3 recalled"));
 }
 
 // Names per device address, given through the rename dialog of the plan menu; an empty
@@ -214,7 +324,7 @@ void tst_Plans::screenshots()
         QSKIP("set ZEL_SCREENSHOT_DIR to render the plan menu");
     Q_INIT_RESOURCE(translations);
     m_plans->rename(0, QStringLiteral("Morning news"));
-    m_bar->setAllowed([](int right) { return right != 22; });
+    m_bar->setActingUser([] { return lacking(22); });
     for (const char *language : {"English", "Chinese"}) {
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral(":/") + QLatin1String(language)));

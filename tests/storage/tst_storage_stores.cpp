@@ -1,6 +1,7 @@
 #include "appsettings.h"
 #include "captionstore.h"
 #include "permissionstore.h"
+#include "planmarkstore.h"
 #include "plannamestore.h"
 #include "portnamestore.h"
 #include "projectdb.h"
@@ -42,6 +43,7 @@ private slots:
 
     void portNamesPerKind();
     void planNameReplacedAndQuoted();
+    void planMarksPerAddress();
     void captionRowRoundTrip();
 
     void rightsDecode_data();
@@ -109,6 +111,7 @@ void TestStorageStores::everyTableCreatedOnce()
                      "OutPortName",
                      "PasswordTable",
                      "PermissionInfo",
+                     "SavedPlan",
                      "SplitPlanName",
                      "loginmodel",
                      "user"}));
@@ -225,6 +228,20 @@ void TestStorageStores::planNameReplacedAndQuoted()
     QCOMPARE(PlanNameStore::loadPlanNames(ip),
              (Names{{4, "Bob's plan'); delete from SplitPlanName; --"}, {5, "other"}}));
     QCOMPARE(PlanNameStore::loadPlanNames(QStringLiteral("x' or '1'='1")), Names());
+}
+
+// Marks are kept per address; unmarking one leaves the others; a quote is only a value.
+void TestStorageStores::planMarksPerAddress()
+{
+    const QString ip = QStringLiteral("10.0.0.1");
+    QVERIFY(PlanMarkStore::setMarked(2, true, ip));
+    QVERIFY(PlanMarkStore::setMarked(2, true, ip)); // saved again: still one mark
+    QVERIFY(PlanMarkStore::setMarked(7, true, ip));
+    QVERIFY(PlanMarkStore::setMarked(2, true, QStringLiteral("10.0.0.2")));
+    QVERIFY(PlanMarkStore::setMarked(2, false, ip));
+    QCOMPARE(PlanMarkStore::loadMarks(ip), QSet<int>{7});
+    QCOMPARE(PlanMarkStore::loadMarks(QStringLiteral("10.0.0.2")), QSet<int>{2});
+    QCOMPARE(PlanMarkStore::loadMarks(QStringLiteral("x' or '1'='1")), QSet<int>());
 }
 
 void TestStorageStores::captionRowRoundTrip()
