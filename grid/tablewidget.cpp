@@ -159,7 +159,7 @@ void TableWidget::connectCell(TableItemWidget *cell, int port)
     connect(cell, &TableItemWidget::si_click_pause, this, [this, cell, port](bool on) {
         if (!m_offlineReason.isEmpty()) {
             cell->setFrozen(!on);
-            emit si_refused(m_offlineReason);
+            emit refused(m_offlineReason);
             return;
         }
         emit si_orderToPause(port, on);
@@ -170,7 +170,7 @@ void TableWidget::connectCell(TableItemWidget *cell, int port)
     connect(cell, &TableItemWidget::si_click_mute, this, [this, cell, port](bool on) {
         if (!m_offlineReason.isEmpty()) {
             cell->setMuted(!on);
-            emit si_refused(m_offlineReason);
+            emit refused(m_offlineReason);
             return;
         }
         emit si_orderToMute(port, on);
@@ -282,7 +282,7 @@ void TableWidget::dropEvent(QDropEvent *event)
     bool noRight = false;
     if (!it || !takeSource(it->data(PortRole).toInt(), source, &noRight).isEmpty()) {
         if (!it)
-            emit si_refused(refusalAt(event->pos(), 0));
+            emit refused(refusalAt(event->pos(), 0));
         if (noRight) {
             event->acceptProposedAction();
             emit si_showPermissionWarningDialog();
@@ -298,7 +298,7 @@ QString TableWidget::takeSource(int output, int source, bool *noRight)
 {
     QString refusal = refusalFor(output, source, noRight);
     if (!refusal.isEmpty()) {
-        emit si_refused(refusal);
+        emit refused(refusal);
         return refusal;
     }
     showSource(output, source);
@@ -311,7 +311,7 @@ bool TableWidget::clearRoute(int port)
     QTableWidgetItem *it = itemForPort(port);
     TableItemWidget *cell = cellForPort(port);
     if (!m_offlineReason.isEmpty()) {
-        emit si_refused(m_offlineReason);
+        emit refused(m_offlineReason);
         return false;
     }
     if (!it || !cell || cell->isCellLocked())

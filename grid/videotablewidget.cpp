@@ -53,7 +53,7 @@ QList<int> VideoTableWidget::selectedOutputs() const
 void VideoTableWidget::setSpliceLayoutMode(int mode)
 {
     rebuildForSpliceMode(mode);
-    emit si_spliceLayoutModeChanged(mode);
+    emit spliceLayoutModeChanged(mode);
 }
 
 void VideoTableWidget::setOutput9Locked(bool locked)

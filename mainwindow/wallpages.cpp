@@ -47,7 +47,7 @@ WallPages::WallPages(Widget *window, Ui::Widget *ui, Hooks hooks)
     connect(canvas, &OutputWidget0409::si_showPermissionWarningDialog, this, [this] {
         m_hooks.permissionWarning();
     });
-    connect(canvas, &OutputWidget0409::si_refused, this, [this](const QString &reason) {
+    connect(canvas, &OutputWidget0409::refused, this, [this](const QString &reason) {
         if (m_hooks.message)
             m_hooks.message(reason);
     });

@@ -399,7 +399,7 @@ void Widget::createBindManager()
     m_plans->setAvailable(true);
     m_context.bind->attachGrid(ui->videoTableWidget);
     m_core->createBindGroups(m_context.bind);
-    connect(ui->videoTableWidget, &VideoTableWidget::si_spliceLayoutModeChanged, this, [this] {
+    connect(ui->videoTableWidget, &VideoTableWidget::spliceLayoutModeChanged, this, [this] {
         ui->videoTableWidget->restyleCells();
     });
 }
@@ -586,7 +586,7 @@ void Widget::sl_Scalingmode(int output)
         this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog);
 }
 
-void Widget::sl_GraphicsTest(int port, bool isInput)
+void Widget::openGraphicsTest(int port, bool isInput)
 {
     OutputDialogs::openGraphicsTest(this, port, isInput, m_context.runDialog);
 }

@@ -83,7 +83,7 @@ public slots:
     // The output setting dialogs of the port menus; each asks the device first.
     void sl_NoSignalOut(int output, int mode = 2);
     void sl_Scalingmode(int output);
-    void sl_GraphicsTest(int port, bool isInput);
+    void openGraphicsTest(int port, bool isInput);
     void refrenshSignalSlot();
     void receiveVersionSlot(QJsonObject obj);
     void SingleSplitterButtonChangeSlot(int id);

@@ -195,7 +195,7 @@ void tst_Grid::iconClicks()
     cell->setCellLocked(cellLocked);
     QSignalSpy pause(&grid, &TableWidget::si_orderToPause);
     QSignalSpy mute(&grid, &TableWidget::si_orderToMute);
-    QSignalSpy refused(&grid, &TableWidget::si_refused);
+    QSignalSpy refused(&grid, &TableWidget::refused);
     QTest::mouseClick(cell->findChild<QLabel *>(icon), Qt::LeftButton);
     QCOMPARE(cell->isMuted(), mute.count() == 1);
     QTest::mouseClick(cell->findChild<QLabel *>(icon), Qt::LeftButton);
@@ -330,7 +330,7 @@ void tst_Grid::drops()
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
     QSignalSpy dropped(&grid, &TableWidget::dropPortToItemSig);
     QSignalSpy warned(&grid, &TableWidget::si_showPermissionWarningDialog);
-    QSignalSpy refused(&grid, &TableWidget::si_refused);
+    QSignalSpy refused(&grid, &TableWidget::refused);
     grid.dropText(cell.y(), cell.x(), text);
     if (reported.isEmpty()) {
         QCOMPARE(dropped.count(), 0);
