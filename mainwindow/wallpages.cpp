@@ -1,5 +1,6 @@
 #include "wallpages.h"
 
+#include "devicemodel.h"
 #include "devicestate.h"
 #include "dialogbezel.h"
 #include "dialogconfirm.h"
@@ -139,7 +140,8 @@ void WallPages::openBezel()
 bool WallPages::jointRecallAllowed()
 {
     const RecallCheck::Received received = canvas()->received();
-    if (DeviceState::instance()->deviceType() != 2 || RecallCheck::complete(received))
+    if (!DeviceModels::is(DeviceState::instance()->deviceType(), DeviceModel::Model0409S) ||
+        RecallCheck::complete(received))
         return true;
     DialogConfirm dialog(m_window, tr("Warning"), RecallCheck::warningText(received));
     dialog.resize(m_window->width() * 3 / 2, dialog.height());
