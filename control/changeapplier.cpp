@@ -1,10 +1,13 @@
 #include "changeapplier.h"
 
 #include "bindgroups.h"
+#include "devicemodel.h"
 #include "devicestate.h"
 #include "localrouting.h"
 
 #include <QDebug>
+
+using GridLayout::RefreshKind;
 
 ChangeApplier::ChangeApplier(DeviceState *state, QObject *parent)
     : QObject(parent)
@@ -25,7 +28,7 @@ void ChangeApplier::applyChange(const ChangeNotice::Change &c, int code)
     using ChangeNotice::Kind;
     switch (c.kind) {
     case Kind::SpliceMode:
-        if (code == 3) {
+        if (DeviceModels::fromCode(code) == DeviceModel::Model0808S) {
             emit wallModeChanged(LocalRouting::spliceModeOf(c.value));
         } else {
             m_state->setSpliceMode(c.value);
@@ -35,12 +38,13 @@ void ChangeApplier::applyChange(const ChangeNotice::Change &c, int code)
         break;
     case Kind::Audio:
         m_state->setAudioRouting(c.port, c.value);
-        for (int kind : {1, 4, 5})
+        for (RefreshKind kind :
+             {RefreshKind::Audio, RefreshKind::HdmiAudio, RefreshKind::Audio0808S})
             emit gridChanged(kind);
         break;
     case Kind::Infrared:
         m_state->setIrRouting(c.port, c.value);
-        emit gridChanged(3);
+        emit gridChanged(RefreshKind::Infrared);
         break;
     case Kind::Video:
         applyVideo(c.value, c.port);
@@ -65,6 +69,17 @@ void ChangeApplier::applyChange(const ChangeNotice::Change &c, int code)
         if (m_bind)
             m_bind->toggleGroup(c.outputs, false);
         break;
+    default:
+        applyPortSetting(c);
+        break;
+    }
+}
+
+// The port settings a notice echoes: stored, and the views of that port told.
+void ChangeApplier::applyPortSetting(const ChangeNotice::Change &c)
+{
+    using ChangeNotice::Kind;
+    switch (c.kind) {
     case Kind::OutputResolution:
         m_state->setOutputResolutions(c.port, c.text);
         emit outResolutionChanged(c.port, c.text);
@@ -93,6 +108,8 @@ void ChangeApplier::applyChange(const ChangeNotice::Change &c, int code)
         m_state->setScalingMode(c.port, c.value);
         emit forwarded(QStringLiteral("{\"Chn\":%1,\"Scaler_Mode\":%2}").arg(c.port).arg(c.value));
         break;
+    default:
+        break;
     }
 }
 
@@ -103,9 +120,9 @@ void ChangeApplier::applyVideo(int input, int output)
     const QList<int> touched = LocalRouting::applyVideoRoute(input, output, m_bind, follows, true);
     for (int o : touched)
         emit cellChanged(o);
-    emit gridChanged(0);
+    emit gridChanged(RefreshKind::Video);
     if (follows) {
-        emit gridChanged(5);
-        emit gridChanged(4);
+        emit gridChanged(RefreshKind::Audio0808S);
+        emit gridChanged(RefreshKind::HdmiAudio);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "changenotice.h"
+#include "gridlayout.h"
 
 #include <QJsonObject>
 #include <QObject>
@@ -25,11 +26,12 @@ public:
 
     void apply(const QJsonObject &notice);
     void applyChange(const ChangeNotice::Change &change, int deviceCode);
+    void applyPortSetting(const ChangeNotice::Change &change);
 
 signals:
     // 0808-S: the wall takes the splice mode as if recorded (store, groups, buttons).
     void wallModeChanged(int mode);
-    void gridChanged(int kind);
+    void gridChanged(GridLayout::RefreshKind kind);
     void cellChanged(int output);
     void inputsChanged();
     void volumesChanged();

@@ -1,6 +1,9 @@
 #include "changenotice.h"
 
+#include "devicemodel.h"
 #include "jsonvalue.h"
+
+#include <optional>
 
 namespace ChangeNotice {
 
@@ -31,10 +34,15 @@ Echo echoOf(const QString &text, const QString &word)
     return echo;
 }
 
+bool isMultiview(int deviceCode)
+{
+    return DeviceModels::fromCode(deviceCode) == DeviceModel::Model0409S;
+}
+
 // The multiview device numbers its input audio 101..104 in echoes.
 int audioPort(int port, int deviceCode)
 {
-    return deviceCode == 2 && port >= 101 && port <= 104 ? port - 100 : port;
+    return isMultiview(deviceCode) && port >= 101 && port <= 104 ? port - 100 : port;
 }
 
 enum class Read { Change, Skip, Stop };
@@ -43,27 +51,18 @@ enum class Read { Change, Skip, Stop };
 constexpr int MaxOutput = 9;
 constexpr int MaxPort = 999;
 
-Read readMember(const QString &key, const QString &value, int members, int deviceCode, Change *c)
+// Routing and link members, named by their key; none when the key is not one of them.
+std::optional<Read> readRoute(const QString &key, const QString &value, int deviceCode, Change *c)
 {
     auto keyHas = [&key](const char *word) {
         return key.contains(QLatin1String(word));
     };
-    auto valueHas = [&value](const char *word) {
-        return value.contains(QLatin1String(word));
-    };
 
-    if (keyHas("mode") && members == 1) {
-        c->kind = Kind::SpliceMode;
-        c->value = value.toInt();
-        return Read::Change;
-    }
-    if ((keyHas("Chn") || keyHas("Mode") || keyHas("Color")) && members == 3)
-        return Read::Skip; // the no-signal dialog reads it from the raw forward
     if (keyHas("audio")) {
         c->kind = Kind::Audio;
         c->port = keyPort(key, QStringLiteral("audio"));
         c->value = value.toInt();
-        if (deviceCode == 2) {
+        if (isMultiview(deviceCode)) {
             if (c->port != 1)
                 return Read::Stop;
             c->port = 101;
@@ -92,12 +91,18 @@ Read readMember(const QString &key, const QString &value, int members, int devic
         c->flag = value == QLatin1String("true");
         return Read::Change;
     }
-    if (keyHas("UnBind")) {
+    return std::nullopt;
+}
+
+// Bind and unbind members; none when the key is neither.
+std::optional<Read> readBind(const QString &key, const QString &value, Change *c)
+{
+    if (key.contains(QLatin1String("UnBind"))) {
         c->kind = Kind::Unbind;
         c->port = value.toInt();
         return Read::Change;
     }
-    if (keyHas("Bind")) {
+    if (key.contains(QLatin1String("Bind"))) {
         const QStringList parts = value.split(QLatin1Char('/'));
         if (parts.size() < 2)
             return Read::Skip;
@@ -111,8 +116,16 @@ Read readMember(const QString &key, const QString &value, int members, int devic
         // still be a group.
         return c->outputs.size() >= 2 ? Read::Change : Read::Skip;
     }
+    return std::nullopt;
+}
 
-    // Echoed commands, the words tested in this order. Analog_sel has no view here.
+// A member whose value echoes a command.
+Read readEcho(const QString &value, int deviceCode, Change *c)
+{
+    auto valueHas = [&value](const char *word) {
+        return value.contains(QLatin1String(word));
+    };
+    // The words tested in this order. Analog_sel has no view here.
     struct EchoWord
     {
         const char *word;
@@ -161,6 +174,26 @@ Read readMember(const QString &key, const QString &value, int members, int devic
         return Read::Change;
     }
     return Read::Skip;
+}
+
+Read readMember(const QString &key, const QString &value, int members, int deviceCode, Change *c)
+{
+    auto keyHas = [&key](const char *word) {
+        return key.contains(QLatin1String(word));
+    };
+
+    if (keyHas("mode") && members == 1) {
+        c->kind = Kind::SpliceMode;
+        c->value = value.toInt();
+        return Read::Change;
+    }
+    if ((keyHas("Chn") || keyHas("Mode") || keyHas("Color")) && members == 3)
+        return Read::Skip; // the no-signal dialog reads it from the raw forward
+    if (const std::optional<Read> r = readRoute(key, value, deviceCode, c))
+        return *r;
+    if (const std::optional<Read> r = readBind(key, value, c))
+        return *r;
+    return readEcho(value, deviceCode, c);
 }
 
 bool needsPort(Kind kind)

@@ -30,6 +30,23 @@ void audioSource(int source, DropRights *rights)
 
 } // namespace
 
+RefreshKind refreshKindOf(Kind kind)
+{
+    switch (kind) {
+    case Kind::Video:
+        return RefreshKind::Video;
+    case Kind::Audio:
+        return RefreshKind::Audio;
+    case Kind::HdmiAudio:
+        return RefreshKind::HdmiAudio;
+    case Kind::Infrared:
+        return RefreshKind::Infrared;
+    case Kind::Audio0808S:
+        break;
+    }
+    return RefreshKind::Audio0808S;
+}
+
 Shape shapeFor(Kind kind, int deviceCode, int spliceMode)
 {
     if (kind == Kind::Video) {

@@ -1,13 +1,21 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 
 // Layout and rights arithmetic of the routing grids. Device codes are DeviceModel
-// codes. Grid kinds: 0 video, 2 audio, 3 HDMI audio,
-// 4 infrared, 5 0808-S audio. Pure functions, any thread.
+// codes. Pure functions, any thread.
 namespace GridLayout {
 
+// A grid's kind for its shape, drop rights, menus and renames.
 enum class Kind { Video = 0, Audio = 2, HdmiAudio = 3, Infrared = 4, Audio0808S = 5 };
+
+// The same grids as the routing refresh numbers them: infrared and HDMI audio swap
+// places against Kind, and plain audio is 1.
+enum class RefreshKind { Video = 0, Audio = 1, Infrared = 3, HdmiAudio = 4, Audio0808S = 5 };
+
+// The one way between the two numberings.
+RefreshKind refreshKindOf(Kind kind);
 
 struct Shape
 {
@@ -44,3 +52,5 @@ struct DropRights
 DropRights dropRights(int kind, int output, int source);
 
 } // namespace GridLayout
+
+Q_DECLARE_METATYPE(GridLayout::RefreshKind)

@@ -2,6 +2,7 @@
 
 #include "bindgroups.h"
 #include "changeapplier.h"
+#include "devicemodel.h"
 #include "devicestate.h"
 #include "localrouting.h"
 #include "messagedistance.h"
@@ -61,12 +62,15 @@ void OperatorCore::createBindGroups(BindGroups *groups)
         return;
     m_bind = groups ? groups : new BindGroups(this);
     m_changes->setBindManager(m_bind);
-    connect(m_bind, &BindGroups::si_sendNewBindMsg, this, [this](int master, QList<int> outputs) {
-        const int input = m_state->videoRouting(master);
-        emit videoRouted(
-            LocalRouting::applyVideoRoute(input, master, m_bind, m_hdmiAudioFollowsVideo, false));
-        m_link->sendBind(master, outputs);
-    });
+    connect(m_bind,
+            &BindGroups::si_sendNewBindMsg,
+            this,
+            [this](int master, const QList<int> &outputs) {
+                const int input = m_state->videoRouting(master);
+                emit videoRouted(LocalRouting::applyVideoRoute(
+                    input, master, m_bind, m_hdmiAudioFollowsVideo, false));
+                m_link->sendBind(master, outputs);
+            });
     connect(m_bind, &BindGroups::si_sendUnBindMsg, this, [this](int output) {
         m_link->sendUnBind(output);
     });
@@ -79,7 +83,8 @@ void OperatorCore::receiveVersion(const QJsonObject &record)
     const int code = known ? version.code : 1;
     emit versionApplied(code, known);
     // The 0409-S has no HDMI audio to follow video.
-    m_hdmiAudioFollowsVideo = version.hdmiAudioFollowsVideo && code != 2;
+    m_hdmiAudioFollowsVideo =
+        version.hdmiAudioFollowsVideo && !DeviceModels::is(code, DeviceModel::Model0409S);
     emit hdmiAudioFollowsVideoChanged(m_hdmiAudioFollowsVideo);
     scheduleStartUpQueries(code);
 }

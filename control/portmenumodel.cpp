@@ -1,6 +1,7 @@
 #include "portmenumodel.h"
 
 #include "commands.h"
+#include "devicemodel.h"
 #include "devicestate.h"
 #include "permissionstore.h"
 
@@ -163,7 +164,7 @@ entryFor(const Row &row, int port, int category, int deviceCode, const PortMenuM
     e.text = QString::fromUtf8(row.text);
     e.enabled = functionAllowed(c, row.rights[0]) && functionAllowed(c, row.rights[1]) &&
                 (!row.portRight || portAllowed(c, port, category)) &&
-                !(row.notOnCode3 && deviceCode == 3);
+                !(row.notOnCode3 && DeviceModels::is(deviceCode, DeviceModel::Model0808S));
     if (row.dialog != NoDialog &&
         !(c.dialogAvailable && c.dialogAvailable(PortDialog(row.dialog)))) {
         e.enabled = false;
@@ -259,7 +260,7 @@ const QVector<QString> &PortMenuModel::resolutions()
 
 int PortMenuModel::volumePort(ListItem item, int port, int deviceCode)
 {
-    if (item == ListItem::Audio || deviceCode == 2)
+    if (item == ListItem::Audio || DeviceModels::is(deviceCode, DeviceModel::Model0409S))
         return port;
     return 100 + port;
 }
@@ -299,7 +300,8 @@ QVector<MenuEntry> PortMenuModel::videoMenu(int port, const Context &c)
                                      mode,
                                      (state->spliceMode() == 0) == (mode == 0),
                                      functionAllowed(c, PS::Splice) &&
-                                         functionAllowed(c, PS::SwitchLayout) && code != 3,
+                                         functionAllowed(c, PS::SwitchLayout) &&
+                                         !DeviceModels::is(code, DeviceModel::Model0808S),
                                      Commands::mode(mode));
             break;
         case MenuAction::Freeze:

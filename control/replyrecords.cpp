@@ -2,6 +2,7 @@
 
 #include "appsettings.h"
 #include "commands.h"
+#include "devicemodel.h"
 #include "devicestate.h"
 #include "jsonvalue.h"
 #include "sigmanager.h"
@@ -62,7 +63,7 @@ Version applyVersion(const QJsonObject &record)
     version.code = deviceCode(text(record, "device"));
     if (version.code >= 0) {
         state->setDeviceType(version.code);
-        if (version.code == 4)
+        if (DeviceModels::is(version.code, DeviceModel::Model0809M))
             state->setSplitterLayout(text(record, "Splitter").toInt());
     }
     AppSettings::instance()->setType(version.code >= 0 ? version.code : 1);
@@ -84,12 +85,12 @@ QList<QPair<int, QString>> startUpQueries(int code)
                                        {100, Commands::inputInfo()},
                                        {200, Commands::netInfo()},
                                        {300, Commands::resolution()}};
-    if (code == 2) {
+    if (DeviceModels::is(code, DeviceModel::Model0409S)) {
         queries << qMakePair(400, Commands::getRotate());
         return queries;
     }
     queries << qMakePair(400, Commands::hdcpInfo()) << qMakePair(425, Commands::outputInfo());
-    if (code != 3)
+    if (!DeviceModels::is(code, DeviceModel::Model0808S))
         queries << qMakePair(450, Commands::bindInfo());
     return queries;
 }

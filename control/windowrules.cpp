@@ -1,6 +1,7 @@
 #include "windowrules.h"
 
 #include "actinguser.h"
+#include "devicemodel.h"
 #include "devicestate.h"
 #include "localrouting.h"
 #include "permissionstore.h"
@@ -47,27 +48,30 @@ bool dropAllowed(const ActingUser &user,
     return true;
 }
 
-QMap<int, int> gridRoutes(int kind, const DeviceState &state)
+QMap<int, int> gridRoutes(GridLayout::RefreshKind kind, const DeviceState &state)
 {
+    using GridLayout::RefreshKind;
     QMap<int, int> shown;
     QMap<int, int> all;
     switch (kind) {
-    case 0:
-    case 3:
-        all = kind == 0 ? state.videoRouting() : state.irRouting();
+    case RefreshKind::Video:
+    case RefreshKind::Infrared:
+        all = kind == RefreshKind::Video ? state.videoRouting() : state.irRouting();
         for (auto it = all.cbegin(); it != all.cend(); ++it) {
             if (it.value() < 100)
                 shown.insert(it.key(), it.value());
         }
         break;
-    case 1:
-    case 4:
-    case 5:
+    case RefreshKind::Audio:
+    case RefreshKind::HdmiAudio:
+    case RefreshKind::Audio0808S:
         all = state.audioRouting();
         for (auto it = all.cbegin(); it != all.cend(); ++it) {
             // Output 100 shows on both audio grids, as it always has; the 0808-S grid
             // holds analogue output 1 and the HDMI audio outputs alike.
-            if (kind == 5 || (kind == 4 && it.key() >= 100) || (kind == 1 && it.key() <= 100))
+            if (kind == RefreshKind::Audio0808S ||
+                (kind == RefreshKind::HdmiAudio && it.key() >= 100) ||
+                (kind == RefreshKind::Audio && it.key() <= 100))
                 shown.insert(it.key(), it.value());
         }
         break;
@@ -77,9 +81,9 @@ QMap<int, int> gridRoutes(int kind, const DeviceState &state)
     return shown;
 }
 
-bool showsInput(int kind)
+bool showsInput(GridLayout::RefreshKind kind)
 {
-    return kind == 0 || kind == 3;
+    return kind == GridLayout::RefreshKind::Video || kind == GridLayout::RefreshKind::Infrared;
 }
 
 OutputNames outputNames(int deviceCode,
@@ -87,7 +91,7 @@ OutputNames outputNames(int deviceCode,
                         const QMap<int, QString> &storedInfrared,
                         const QMap<int, QString> &storedAudio)
 {
-    const int outputs = (deviceCode == 0 || deviceCode == 3) ? 8 : 9;
+    const int outputs = DeviceModels::outputCount(DeviceModels::fromCodeOr(deviceCode));
     OutputNames names;
     for (int n = 1; n <= outputs; ++n) {
         const QString fallback = windowText(QT_TRANSLATE_NOOP("Widget", "Output %1")).arg(n);

@@ -27,9 +27,9 @@ bool dropAllowed(const ActingUser &user,
 
 // The routes (output -> source) a grid of `kind` (0 video, 1 audio, 3 infrared,
 // 4 HDMI audio, 5 0808-S audio) shows; empty for other kinds.
-QMap<int, int> gridRoutes(int kind, const DeviceState &state);
+QMap<int, int> gridRoutes(GridLayout::RefreshKind kind, const DeviceState &state);
 // Video and infrared cells show the input itself, the others a source label.
-bool showsInput(int kind);
+bool showsInput(GridLayout::RefreshKind kind);
 
 struct OutputNames
 {

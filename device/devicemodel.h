@@ -32,6 +32,12 @@ constexpr std::optional<DeviceModel> fromCode(int code)
     return static_cast<DeviceModel>(code);
 }
 
+// Whether a code names that model.
+constexpr bool is(int code, DeviceModel model)
+{
+    return fromCode(code) == model;
+}
+
 constexpr DeviceModel fromCodeOr(int code, DeviceModel fallback = Fallback)
 {
     return fromCode(code).value_or(fallback);

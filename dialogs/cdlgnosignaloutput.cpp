@@ -123,7 +123,7 @@ void CDlgnosignaloutput::showColour(const QColor &colour)
                                  .arg(colour.blue()));
 }
 
-void CDlgnosignaloutput::sl_StateUpdate(QString text)
+void CDlgnosignaloutput::sl_StateUpdate(const QString &text)
 {
     // Another output's record says nothing about this one.
     const std::optional<ForwardedText::NoSignal> setting = ForwardedText::noSignal(text, m_port);

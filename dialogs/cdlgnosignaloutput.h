@@ -32,7 +32,7 @@ public:
     void setColorPicker(ColorPicker picker) { m_pickColour = std::move(picker); }
 
 public slots:
-    void sl_StateUpdate(QString text);
+    void sl_StateUpdate(const QString &text);
     void on_toolButton_ColorPalette_clicked();
     void on_btnClose_clicked();
     void on_pushButton_clicked();

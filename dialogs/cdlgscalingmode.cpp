@@ -67,7 +67,7 @@ void CDlgScalingmode::checkMode(int mode)
         b->setChecked(true);
 }
 
-void CDlgScalingmode::sl_StateUpdate(QString text)
+void CDlgScalingmode::sl_StateUpdate(const QString &text)
 {
     qCDebug(lcDialogs).noquote() << "------------------>>>>" << text;
     if (const std::optional<int> mode = ForwardedText::scalerMode(text, m_port))

@@ -21,7 +21,7 @@ public:
     int checkedMode() const;
 
 public slots:
-    void sl_StateUpdate(QString text);
+    void sl_StateUpdate(const QString &text);
     void on_pushButton_2_clicked();
     void on_pushButton_clicked();
     void on_btnClose_clicked();

@@ -1,5 +1,6 @@
 // Every reply handler of the main window applied to the device-state store with one
 // record, as if the device had sent it in answer to each query.
+#include "devicemodel.h"
 #include "devicestate.h"
 #include "fuzzsupport.h"
 #include "replyrecords.h"
@@ -38,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         int port = 0;
         ReplyRecords::portAfter(it.key(), QStringLiteral("video"), &port);
     }
-    if (state->deviceType() < 0 || state->deviceType() > 4)
-        FuzzSupport::fail("stored device type outside 0..4");
+    if (!DeviceModels::fromCode(state->deviceType()))
+        FuzzSupport::fail("stored device type names no model");
     if (state->virMode() < 0 || state->virMode() > 3)
         FuzzSupport::fail("multiview layout outside 0..3");
     return 0;

@@ -1,6 +1,7 @@
 // config.ini as any bytes: every value read back stays within its bounds.
 #include "appsettings.h"
 #include "datadir.h"
+#include "devicemodel.h"
 #include "fuzzsupport.h"
 
 #include <QDateTime>
@@ -39,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FuzzSupport::fail("user name beyond its bound");
     if (settings->port() < 1 || settings->port() > 65535)
         FuzzSupport::fail("port outside 1..65535");
-    if (settings->deviceType() < 0 || settings->deviceType() > 4)
-        FuzzSupport::fail("device type outside 0..4");
+    if (!DeviceModels::fromCode(settings->deviceType()))
+        FuzzSupport::fail("device type names no model");
     settings->language();
     // Back to an empty file: a run keeps nothing, so the leak check has nothing to
     // look for unless something really leaked.

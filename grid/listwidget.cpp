@@ -1,4 +1,5 @@
 #include "listwidget.h"
+#include "listroles.h"
 
 #include "devicemodel.h"
 
@@ -8,11 +9,6 @@
 #include <QPixmap>
 
 namespace {
-
-constexpr int PortRole = Qt::UserRole;
-constexpr int NameRole = Qt::UserRole + 1;
-constexpr int KindRole = Qt::UserRole + 2;
-constexpr int OffPageRole = Qt::UserRole + 3;
 
 // One icon per colour for the process. A fresh pixmap per call had a new cache key, so
 // every repaint after a refresh left another scaled copy in the pixmap cache.
@@ -53,9 +49,9 @@ void ListWidget::rebuild(const QMap<int, QString> &audioNames, const QMap<int, Q
             const QString name =
                 !stored.isEmpty() ? stored : (kind == 0 ? tr("Audio %1") : tr("Input %1")).arg(n);
             auto *item = new QListWidgetItem(QStringLiteral(" [%1] %2").arg(n).arg(name));
-            item->setData(PortRole, QString::number(n));
-            item->setData(NameRole, name);
-            item->setData(KindRole, kind);
+            item->setData(ListRoles::Port, QString::number(n));
+            item->setData(ListRoles::Name, name);
+            item->setData(ListRoles::Kind, kind);
             item->setSizeHint(QSize(0, 30));
             item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             item->setForeground(dark);
@@ -72,14 +68,14 @@ void ListWidget::setDisplayMode(DisplayMode mode, int deviceCode)
     const bool showAudio = mode == DisplayMode::Audio && model != DeviceModel::Model0409S &&
                            model != DeviceModel::Model0808S;
     for (int i = 0; i < count() && i < 8; ++i)
-        item(i)->setData(OffPageRole, !showAudio);
+        item(i)->setData(ListRoles::OffPage, !showAudio);
     applyVisibility();
 }
 
 void ListWidget::setOnPage(int row, bool onPage)
 {
     if (QListWidgetItem *it = item(row)) {
-        it->setData(OffPageRole, !onPage);
+        it->setData(ListRoles::OffPage, !onPage);
         it->setHidden(!onPage || (m_accepts && !m_accepts(it->text())));
     }
 }
@@ -94,7 +90,8 @@ void ListWidget::applyVisibility()
 {
     for (int i = 0; i < count(); ++i) {
         QListWidgetItem *it = item(i);
-        it->setHidden(it->data(OffPageRole).toBool() || (m_accepts && !m_accepts(it->text())));
+        it->setHidden(it->data(ListRoles::OffPage).toBool() ||
+                      (m_accepts && !m_accepts(it->text())));
     }
 }
 
@@ -102,8 +99,9 @@ void ListWidget::setInputPresence(const QMap<int, bool> &present)
 {
     for (int i = 8; i < count(); ++i) {
         QListWidgetItem *it = item(i);
-        const QColor colour(present.value(it->data(PortRole).toInt()) ? QStringLiteral("#338c56")
-                                                                      : QStringLiteral("#2c3e50"));
+        const QColor colour(present.value(it->data(ListRoles::Port).toInt())
+                                ? QStringLiteral("#338c56")
+                                : QStringLiteral("#2c3e50"));
         it->setForeground(colour);
         it->setIcon(roundIcon(colour));
     }
@@ -113,9 +111,9 @@ int ListWidget::sourceOf(const QListWidgetItem *item)
 {
     if (!item)
         return 0;
-    const int port = item->data(PortRole).toInt();
+    const int port = item->data(ListRoles::Port).toInt();
     // Inputs travel as 100 + n so audio grids can tell embedded audio from analogue.
-    return item->data(KindRole).toInt() == 1 ? port + 100 : port;
+    return item->data(ListRoles::Kind).toInt() == ListRoles::InputKind ? port + 100 : port;
 }
 
 QListWidgetItem *ListWidget::nextVisibleWithNumber(int number) const
@@ -123,7 +121,7 @@ QListWidgetItem *ListWidget::nextVisibleWithNumber(int number) const
     const int start = currentRow();
     for (int step = 1; step <= count(); ++step) {
         QListWidgetItem *it = item((start + step + count()) % count());
-        if (!it->isHidden() && it->data(PortRole).toInt() == number)
+        if (!it->isHidden() && it->data(ListRoles::Port).toInt() == number)
             return it;
     }
     return nullptr;
@@ -135,7 +133,7 @@ QMimeData *ListWidget::mimeData(const QList<QListWidgetItem *> items) const
     const QListWidgetItem *it = currentItem();
     if (!data || !it)
         return data;
-    if (it->data(KindRole).toInt() == 1)
+    if (it->data(ListRoles::Kind).toInt() == ListRoles::InputKind)
         data->setData(QStringLiteral("application/type"), QByteArrayLiteral("1"));
     data->setText(QString::number(sourceOf(it)));
     return data;

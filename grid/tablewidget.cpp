@@ -1,4 +1,5 @@
 #include "tablewidget.h"
+#include "listroles.h"
 
 #include "droprefusal.h"
 #include "tableitemwidget.h"
@@ -7,11 +8,6 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QMimeData>
-
-namespace {
-constexpr int PortRole = Qt::UserRole;
-constexpr int SourceRole = Qt::UserRole + 1;
-} // namespace
 
 TableWidget::TableWidget(QWidget *parent)
     : QTableWidget(parent)
@@ -66,7 +62,7 @@ QString TableWidget::refusalAt(const QPoint &pos, int source) const
     if (!m_offlineReason.isEmpty())
         return m_offlineReason;
     QTableWidgetItem *it = itemAt(pos);
-    return it ? refusalFor(it->data(PortRole).toInt(), source, nullptr)
+    return it ? refusalFor(it->data(ListRoles::Port).toInt(), source, nullptr)
               : tr("There is no output here.");
 }
 
@@ -134,8 +130,8 @@ void TableWidget::buildCells(int columns, int rows, int deviceCode)
                 continue; // the empty fifth cell of a 5 x 2 grid
             auto *item = new QTableWidgetItem(QString());
             item->setTextAlignment(Qt::AlignCenter);
-            item->setData(PortRole, port);
-            item->setData(SourceRole, 0);
+            item->setData(ListRoles::Port, port);
+            item->setData(ListRoles::Source, 0);
             setItem(row, column, item);
             if (!GridLayout::hasCellWidget(port, m_portBase, deviceCode))
                 continue;
@@ -159,7 +155,7 @@ void TableWidget::connectCell(TableItemWidget *cell, int port)
     connect(cell, &TableItemWidget::si_click_pause, this, [this, cell, port](bool on) {
         if (!m_offlineReason.isEmpty()) {
             cell->setFrozen(!on);
-            emit si_refused(m_offlineReason);
+            emit refused(m_offlineReason);
             return;
         }
         emit si_orderToPause(port, on);
@@ -170,7 +166,7 @@ void TableWidget::connectCell(TableItemWidget *cell, int port)
     connect(cell, &TableItemWidget::si_click_mute, this, [this, cell, port](bool on) {
         if (!m_offlineReason.isEmpty()) {
             cell->setMuted(!on);
-            emit si_refused(m_offlineReason);
+            emit refused(m_offlineReason);
             return;
         }
         emit si_orderToMute(port, on);
@@ -204,7 +200,7 @@ QTableWidgetItem *TableWidget::itemForPort(int port) const
     for (int row = 0; row < rowCount(); ++row) {
         for (int column = 0; column < columnCount(); ++column) {
             QTableWidgetItem *it = item(row, column);
-            if (it && it->data(PortRole).toInt() == port)
+            if (it && it->data(ListRoles::Port).toInt() == port)
                 return it;
         }
     }
@@ -233,7 +229,7 @@ void TableWidget::showSource(int port, int source)
     QTableWidgetItem *it = itemForPort(port);
     if (!it)
         return;
-    it->setData(SourceRole, source);
+    it->setData(ListRoles::Source, source);
     if (TableItemWidget *cell = cellForPort(port))
         cell->setInputText(sourceLabel(source));
 }
@@ -243,7 +239,7 @@ void TableWidget::showInput(int port, int input)
     QTableWidgetItem *it = itemForPort(port);
     if (!it)
         return;
-    it->setData(SourceRole, input);
+    it->setData(ListRoles::Source, input);
     if (TableItemWidget *cell = cellForPort(port))
         cell->setInputText(input > 0 ? QStringLiteral("[%1] %2").arg(input).arg(
                                            m_inputName ? m_inputName(input) : QString())
@@ -280,9 +276,9 @@ void TableWidget::dropEvent(QDropEvent *event)
     // Offline, no item (the empty fifth cell), no cell widget or a locked cell: nothing
     // to switch, and the cell must not show a source the device never got.
     bool noRight = false;
-    if (!it || !takeSource(it->data(PortRole).toInt(), source, &noRight).isEmpty()) {
+    if (!it || !takeSource(it->data(ListRoles::Port).toInt(), source, &noRight).isEmpty()) {
         if (!it)
-            emit si_refused(refusalAt(event->pos(), 0));
+            emit refused(refusalAt(event->pos(), 0));
         if (noRight) {
             event->acceptProposedAction();
             emit si_showPermissionWarningDialog();
@@ -298,7 +294,7 @@ QString TableWidget::takeSource(int output, int source, bool *noRight)
 {
     QString refusal = refusalFor(output, source, noRight);
     if (!refusal.isEmpty()) {
-        emit si_refused(refusal);
+        emit refused(refusal);
         return refusal;
     }
     showSource(output, source);
@@ -311,7 +307,7 @@ bool TableWidget::clearRoute(int port)
     QTableWidgetItem *it = itemForPort(port);
     TableItemWidget *cell = cellForPort(port);
     if (!m_offlineReason.isEmpty()) {
-        emit si_refused(m_offlineReason);
+        emit refused(m_offlineReason);
         return false;
     }
     if (!it || !cell || cell->isCellLocked())
@@ -322,7 +318,7 @@ bool TableWidget::clearRoute(int port)
     }
     emit dropPortToItemSig(0, port);
     it->setText(QString());
-    it->setData(SourceRole, 0);
+    it->setData(ListRoles::Source, 0);
     cell->setInputText(QString());
     return true;
 }

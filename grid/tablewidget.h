@@ -57,7 +57,7 @@ public:
     // when it may. `noRight` tells the rights refusal apart.
     QString refusalFor(int output, int source, bool *noRight) const;
     // Puts `source` (as the signal list sends it: n audio, 100 + n input) on `output`
-    // through the drop's checks: refused with si_refused and the reason returned, or
+    // through the drop's checks: refused with refused and the reason returned, or
     // shown and reported with dropPortToItemSig as a drop is.
     QString takeSource(int output, int source, bool *noRight = nullptr);
 
@@ -70,7 +70,7 @@ signals:
     void si_orderToPause(int port, bool isToPause);
     void si_orderToMute(int port, bool isToMute);
     // A drop or click that did nothing, with the reason for the message line.
-    void si_refused(const QString &reason);
+    void refused(const QString &reason);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;

@@ -1,11 +1,11 @@
 #include "tablewidgetaudiomix.h"
+#include "listroles.h"
 
 #include "tableitemwidget.h"
 
 #include <QHeaderView>
 
 namespace {
-constexpr int PortRole = Qt::UserRole;
 constexpr int Side = 3;
 } // namespace
 
@@ -40,7 +40,7 @@ void TableWidgetAudioMix::build()
         for (int column = 0; column < Side; ++column) {
             auto *item = new QTableWidgetItem(QString());
             item->setTextAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-            item->setData(PortRole, portAt(row, column));
+            item->setData(ListRoles::Port, portAt(row, column));
             setItem(row, column, item);
             auto *cell = new TableItemWidget;
             cell->setIconsVisible(false);

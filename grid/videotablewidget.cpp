@@ -1,13 +1,10 @@
 #include "videotablewidget.h"
+#include "listroles.h"
 
 #include "tableitemwidget.h"
 
 #include <QFrame>
 #include <QItemSelectionModel>
-
-namespace {
-constexpr int PortRole = Qt::UserRole;
-} // namespace
 
 VideoTableWidget::VideoTableWidget(QWidget *parent)
     : TableWidget(parent)
@@ -43,7 +40,7 @@ QList<int> VideoTableWidget::selectedOutputs() const
     const QModelIndexList indexes =
         selectionModel() ? selectionModel()->selectedIndexes() : QModelIndexList();
     for (const QModelIndex &index : indexes) {
-        const int port = index.data(PortRole).toInt();
+        const int port = index.data(ListRoles::Port).toInt();
         if (port > 0 && !outputs.contains(port))
             outputs << port;
     }
@@ -53,7 +50,7 @@ QList<int> VideoTableWidget::selectedOutputs() const
 void VideoTableWidget::setSpliceLayoutMode(int mode)
 {
     rebuildForSpliceMode(mode);
-    emit si_spliceLayoutModeChanged(mode);
+    emit spliceLayoutModeChanged(mode);
 }
 
 void VideoTableWidget::setOutput9Locked(bool locked)
@@ -90,7 +87,7 @@ void VideoTableWidget::restyleCells()
             QTableWidgetItem *it = item(row, column);
             if (!cell || !it || cell->isCellLocked())
                 continue;
-            const int port = it->data(PortRole).toInt();
+            const int port = it->data(ListRoles::Port).toInt();
             const QString top = colourOf.value(port, QStringLiteral("rgb(240,241,236)"));
             cell->applyColours(top,
                                QStringLiteral("#2c3e50"),

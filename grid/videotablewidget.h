@@ -36,7 +36,7 @@ public:
     void updateSelectionFrame();
 
 signals:
-    void si_spliceLayoutModeChanged(int mode);
+    void spliceLayoutModeChanged(int mode);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

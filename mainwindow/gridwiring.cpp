@@ -1,4 +1,5 @@
 #include "gridwiring.h"
+#include "listroles.h"
 #include "ui_widget.h"
 
 #include "appsettings.h"
@@ -18,18 +19,16 @@
 #include "windowcontext.h"
 #include "windowrules.h"
 
-namespace {
-constexpr int PortRole = Qt::UserRole;
-} // namespace
-
 GridWiring::GridWiring(WindowContext &context, QObject *parent)
     : QObject(parent)
     , m_context(context)
 {
 }
 
-void GridWiring::wireGrid(int refreshKind, TableWidget *grid)
+void GridWiring::wireGrid(TableWidget *grid)
 {
+    const GridLayout::RefreshKind refreshKind =
+        GridLayout::refreshKindOf(GridLayout::Kind(grid->gridKind()));
     if (m_grids.contains(refreshKind))
         return;
     m_grids.insert(refreshKind, grid);
@@ -47,16 +46,16 @@ void GridWiring::wireGrid(int refreshKind, TableWidget *grid)
     connect(
         grid, &TableWidget::si_showPermissionWarningDialog, this, &GridWiring::permissionWarning);
     connect(grid, &QTableWidget::itemDoubleClicked, this, [this, grid](QTableWidgetItem *item) {
-        emit cellDoubleClicked(grid, item->data(PortRole).toInt());
+        emit cellDoubleClicked(grid, item->data(ListRoles::Port).toInt());
     });
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid, &QWidget::customContextMenuRequested, this, [this, grid](const QPoint &pos) {
         if (QTableWidgetItem *item = grid->itemAt(pos))
             emit cellMenuRequested(
-                grid, item->data(PortRole).toInt(), grid->viewport()->mapToGlobal(pos));
+                grid, item->data(ListRoles::Port).toInt(), grid->viewport()->mapToGlobal(pos));
     });
     connect(grid, &TableWidget::layoutChangedSig, this, [this, refreshKind] {
-        if (refreshKind == 0)
+        if (refreshKind == GridLayout::RefreshKind::Video)
             updateVideoCells();
         refreshGrid(refreshKind);
     });
@@ -65,11 +64,11 @@ void GridWiring::wireGrid(int refreshKind, TableWidget *grid)
 void GridWiring::connectGrids()
 {
     Ui::Widget *ui = m_context.ui;
-    wireGrid(0, ui->videoTableWidget);
-    wireGrid(1, ui->AudioTable);
-    wireGrid(4, ui->audioHDMITable);
-    wireGrid(3, ui->InfaredTable);
-    wireGrid(5, ui->audioTable0808S);
+    wireGrid(ui->videoTableWidget);
+    wireGrid(ui->AudioTable);
+    wireGrid(ui->audioHDMITable);
+    wireGrid(ui->InfaredTable);
+    wireGrid(ui->audioTable0808S);
     connectDrops();
     connectIcons();
     connect(ui->videoTableWidget,
@@ -136,27 +135,28 @@ void GridWiring::connectDrops()
         const int previous = state->videoRouting(o);
         link->sendSwitch(i, 0, o);
         routeVideoLocally(i, o, true);
-        emit switched(0, 0, o, previous, i);
+        emit switched(int(GridLayout::RefreshKind::Video), 0, o, previous, i);
     });
-    for (int kind : {1, 4, 5}) {
+    using GridLayout::RefreshKind;
+    for (RefreshKind kind : {RefreshKind::Audio, RefreshKind::HdmiAudio, RefreshKind::Audio0808S}) {
         connect(m_grids.value(kind), &TableWidget::dropPortToItemSig, this, [=](int i, int o) {
             const int previous = state->audioRouting(o);
             link->sendSwitch(i, 1, o);
             state->setAudioRouting(o, i);
-            emit switched(kind, 1, o, previous, i);
+            emit switched(int(kind), 1, o, previous, i);
         });
     }
     connect(ui->InfaredTable, &TableWidget::dropPortToItemSig, this, [=](int i, int o) {
         const int previous = state->irRouting(o);
         link->sendSwitch(i, 2, o);
         state->setIrRouting(o, i);
-        emit switched(3, 2, o, previous, i);
+        emit switched(int(RefreshKind::Infrared), 2, o, previous, i);
     });
 }
 
 bool GridWiring::retake(int kind, int type, int output, int source)
 {
-    TableWidget *grid = m_grids.value(kind);
+    TableWidget *grid = m_grids.value(GridLayout::RefreshKind(kind));
     // The grids take sources as the signal list sends them: inputs as 100 + n.
     const int listSource = type == 1 || source > 100 ? source : source + 100;
     return grid && grid->takeSource(output, listSource).isEmpty();
@@ -193,7 +193,7 @@ void GridWiring::connectIcons()
     });
 }
 
-void GridWiring::refreshGrid(int kind)
+void GridWiring::refreshGrid(GridLayout::RefreshKind kind)
 {
     TableWidget *grid = m_grids.value(kind);
     if (!grid)
@@ -210,7 +210,12 @@ void GridWiring::refreshGrid(int kind)
 
 TableWidget *GridWiring::shownGrid() const
 {
-    for (int kind : {0, 1, 5, 4, 3}) {
+    using GridLayout::RefreshKind;
+    for (RefreshKind kind : {RefreshKind::Video,
+                             RefreshKind::Audio,
+                             RefreshKind::Audio0808S,
+                             RefreshKind::HdmiAudio,
+                             RefreshKind::Infrared}) {
         TableWidget *grid = m_grids.value(kind);
         if (grid && grid->isVisible())
             return grid;
@@ -220,7 +225,8 @@ TableWidget *GridWiring::shownGrid() const
 
 void GridWiring::refreshAllGrids()
 {
-    for (int kind : {0, 1, 4, 5, 3})
+    const QList<GridLayout::RefreshKind> kinds = m_grids.keys();
+    for (GridLayout::RefreshKind kind : kinds)
         refreshGrid(kind);
 }
 
@@ -235,10 +241,10 @@ void GridWiring::showVideoRoute(const QList<int> &outputs)
 {
     for (int o : outputs)
         updateVideoCell(o);
-    refreshGrid(0);
+    refreshGrid(GridLayout::RefreshKind::Video);
     if (m_context.core->hdmiAudioFollowsVideo()) {
-        refreshGrid(5);
-        refreshGrid(4);
+        refreshGrid(GridLayout::RefreshKind::Audio0808S);
+        refreshGrid(GridLayout::RefreshKind::HdmiAudio);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gridlayout.h"
+
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -23,15 +25,14 @@ public:
 
     QList<TableWidget *> grids() const { return m_grids.values(); }
     // Source names, drop check, permission warning, menu and double-click hooks, and
-    // the refresh by `refreshKind` (0 video, 1 audio, 3 infrared, 4 HDMI audio,
-    // 5 0808-S audio) after every rebuild.
-    void wireGrid(int refreshKind, TableWidget *grid);
+    // the refresh after every rebuild; the grid's kind is set before.
+    void wireGrid(TableWidget *grid);
     void connectGrids();
     // Keyboard routing on the signal list and the grids, and Ctrl+Z over the takes
     // (routes and wall-group presets) made from this client.
     void buildKeyRouting(WallControls *wall, LinkStatusView *status);
 
-    void refreshGrid(int kind);
+    void refreshGrid(GridLayout::RefreshKind kind);
     void refreshAllGrids();
     // The first grid on show (video, audio, HDMI audio, infrared), or none.
     TableWidget *shownGrid() const;
@@ -59,5 +60,5 @@ private:
     void updateCell(TableWidget *grid, int output);
 
     WindowContext &m_context;
-    QMap<int, TableWidget *> m_grids; // by refresh kind
+    QMap<GridLayout::RefreshKind, TableWidget *> m_grids;
 };

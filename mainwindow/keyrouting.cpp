@@ -1,4 +1,5 @@
 #include "keyrouting.h"
+#include "listroles.h"
 
 #include "listwidget.h"
 #include "tablewidget.h"
@@ -6,7 +7,6 @@
 #include <QKeyEvent>
 
 namespace {
-constexpr int PortRole = Qt::UserRole;
 
 bool isEnter(const QKeyEvent *key)
 {
@@ -46,9 +46,9 @@ QList<int> KeyRouting::pickedOutputs(TableWidget *grid) const
     QList<int> outputs;
     const QList<QTableWidgetItem *> selected = grid->selectedItems();
     for (const QTableWidgetItem *item : selected)
-        outputs << item->data(PortRole).toInt();
+        outputs << item->data(ListRoles::Port).toInt();
     if (outputs.isEmpty() && grid->currentItem())
-        outputs << grid->currentItem()->data(PortRole).toInt();
+        outputs << grid->currentItem()->data(ListRoles::Port).toInt();
     std::sort(outputs.begin(), outputs.end());
     outputs.erase(std::unique(outputs.begin(), outputs.end()), outputs.end());
     outputs.removeAll(0);

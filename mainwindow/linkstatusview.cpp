@@ -73,7 +73,7 @@ void LinkStatusView::setGrids(const QList<TableWidget *> &grids)
 {
     m_grids = grids;
     for (TableWidget *grid : grids)
-        connect(grid, &TableWidget::si_refused, this, &LinkStatusView::showMessage);
+        connect(grid, &TableWidget::refused, this, &LinkStatusView::showMessage);
     update();
 }
 

@@ -2,6 +2,7 @@
 #include "ui_widget.h"
 
 #include "appsettings.h"
+#include "devicemodel.h"
 #include "devicestate.h"
 #include "mainstyle.h"
 #include "operatorcore.h"
@@ -16,7 +17,8 @@ namespace {
 QString jointTabText(int code)
 {
     return QCoreApplication::translate("Widget",
-                                       (code == 4 || code == 2)
+                                       (DeviceModels::is(code, DeviceModel::Model0809M) ||
+                                        DeviceModels::is(code, DeviceModel::Model0409S))
                                            ? QT_TRANSLATE_NOOP("Widget", "Multiview")
                                            : QT_TRANSLATE_NOOP("Widget", "Splice"));
 }
@@ -30,7 +32,7 @@ PageConfigurator::PageConfigurator(WindowContext &context, QObject *parent)
 
 void PageConfigurator::configurePages()
 {
-    if (DeviceState::instance()->deviceType() == 2)
+    if (DeviceModels::is(DeviceState::instance()->deviceType(), DeviceModel::Model0409S))
         configureMultiview();
     else
         configureMatrix();
@@ -52,10 +54,10 @@ void PageConfigurator::configureMatrix()
 
     ui->tabWidget->setTabEnabled(VideoTab, true);
     ui->tabWidget->setTabEnabled(InfaredTab, true);
-    ui->tabWidget->setTabEnabled(JointTab, code == 4);
+    ui->tabWidget->setTabEnabled(JointTab, DeviceModels::is(code, DeviceModel::Model0809M));
 
     auto *bottom = qobject_cast<QGridLayout *>(ui->vtcWidBottomVideoTable->layout());
-    if (code == 3) {
+    if (DeviceModels::is(code, DeviceModel::Model0808S)) {
         for (int i = 0; i < 8; ++i)
             ui->listWidget->setOnPage(i, false);
         ui->widget_audio_normal->hide();
@@ -87,7 +89,7 @@ void PageConfigurator::configureMultiview()
     ui->subwidget_joint_not_0409->hide();
     ui->widget_audio_normal->show();
     ui->widget_audio_0808S->hide();
-    ui->tabWidget->setTabText(JointTab, jointTabText(2));
+    ui->tabWidget->setTabText(JointTab, jointTabText(DeviceModels::code(DeviceModel::Model0409S)));
     ui->tabWidget->setCurrentIndex(JointTab);
     applyHdmiAudioLayout();
 }
@@ -119,7 +121,7 @@ void PageConfigurator::rebuildOutputNamesAndGrids()
 
     ui->videoTableWidget->setDeviceCode(code);
     // The splitter view holds output 9 whenever a layout is set, also one the device reports.
-    ui->videoTableWidget->setOutput9Locked(code == 4 &&
+    ui->videoTableWidget->setOutput9Locked(DeviceModels::is(code, DeviceModel::Model0809M) &&
                                            DeviceState::instance()->splitterLayout() != 0);
     ui->videoTableWidget->rebuildForSpliceMode(DeviceState::instance()->spliceMode());
     for (TableWidget *grid : {ui->AudioTable, ui->audioHDMITable, ui->InfaredTable}) {
@@ -145,7 +147,7 @@ void PageConfigurator::refreshListDisplay()
         mode = ListWidget::DisplayMode::Infrared;
     ui->listWidget->setDisplayMode(mode, code);
     ui->listWidget->setInputPresence(DeviceState::instance()->inputPresent());
-    if (code == 2) {
+    if (DeviceModels::is(code, DeviceModel::Model0409S)) {
         // The multiview device has four inputs.
         for (int i = 12; i < ui->listWidget->count(); ++i)
             ui->listWidget->setOnPage(i, false);
@@ -157,7 +159,9 @@ void PageConfigurator::applyHdmiAudioLayout()
     Ui::Widget *ui = m_context.ui;
     const bool follows = m_context.core->hdmiAudioFollowsVideo();
     const int stretch = follows ? 4 : 1;
-    ui->wid_audioHdmi->setVisible(!follows || DeviceState::instance()->deviceType() == 2);
+    ui->wid_audioHdmi->setVisible(
+        !follows ||
+        DeviceModels::is(DeviceState::instance()->deviceType(), DeviceModel::Model0409S));
     auto *layout = qobject_cast<QGridLayout *>(ui->AudioWidget->layout());
     for (int row : {0, 1, 4})
         layout->setRowStretch(row, stretch);

@@ -1,4 +1,5 @@
 #include "portmenus.h"
+#include "listroles.h"
 
 #include "appsettings.h"
 #include "devicestate.h"
@@ -21,10 +22,6 @@
 #include <QTimer>
 
 namespace {
-
-constexpr int PortRole = Qt::UserRole;
-constexpr int NameRole = Qt::UserRole + 1;
-constexpr int KindRole = Qt::UserRole + 2;
 
 QString translated(const QString &text)
 {
@@ -106,10 +103,10 @@ void PortMenus::attachList(ListWidget *list)
     });
 }
 
-void PortMenus::setDialogOpener(PortDialog dialog, DialogOpener opener)
+void PortMenus::setDialogOpener(PortDialog dialog, const DialogOpener &opener)
 {
     if (opener)
-        m_openers.insert(int(dialog), std::move(opener));
+        m_openers.insert(int(dialog), opener);
     else
         m_openers.remove(int(dialog));
 }
@@ -153,8 +150,10 @@ void PortMenus::showListMenu(ListWidget *list, QListWidgetItem *item)
 {
     if (!list || !item)
         return;
-    const ListItem kind = item->data(KindRole).toInt() == 1 ? ListItem::Input : ListItem::Audio;
-    const int port = item->data(PortRole).toInt();
+    const ListItem kind = item->data(ListRoles::Kind).toInt() == ListRoles::InputKind
+                              ? ListItem::Input
+                              : ListItem::Audio;
+    const int port = item->data(ListRoles::Port).toInt();
     const bool infrared = m_host.infraredPage && m_host.infraredPage();
     const QVector<MenuEntry> entries = PortMenuModel::listMenu(kind, port, infrared, context());
     if (entries.isEmpty())
@@ -223,7 +222,6 @@ void PortMenus::trigger(
                        entry.action == MenuAction::InputResolution;
     if (!local && m_host.refuseWhileOffline && m_host.refuseWhileOffline())
         return;
-    DeviceState *state = DeviceState::instance();
     switch (entry.action) {
     case MenuAction::Splice:
         splice(port);
@@ -233,10 +231,6 @@ void PortMenus::trigger(
             renameGridPort(grid, port);
         else
             renameListItem(list, item);
-        break;
-    case MenuAction::Resolution:
-        send(entry.command);
-        state->setOutputResolutions(port, entry.text);
         break;
     case MenuAction::NoSignalOut:
     case MenuAction::ScalingMode:
@@ -251,6 +245,27 @@ void PortMenus::trigger(
         break;
     case MenuAction::SwitchLayout:
         switchLayout(entry.value);
+        break;
+    case MenuAction::Volume:
+        openVolume(item && item->data(ListRoles::Kind).toInt() == ListRoles::InputKind
+                       ? ListItem::Input
+                       : ListItem::Audio,
+                   port);
+        break;
+    default:
+        sendSetting(entry, port, grid);
+        break;
+    }
+}
+
+// The entries that send their command and keep what they set in the device state.
+void PortMenus::sendSetting(const MenuEntry &entry, int port, TableWidget *grid)
+{
+    DeviceState *state = DeviceState::instance();
+    switch (entry.action) {
+    case MenuAction::Resolution:
+        send(entry.command);
+        state->setOutputResolutions(port, entry.text);
         break;
     case MenuAction::Freeze: {
         const bool frozen = !state->outputFrozen(port);
@@ -269,16 +284,12 @@ void PortMenus::trigger(
     case MenuAction::AudioMode:
         send(entry.command);
         break;
-    case MenuAction::Volume:
-        openVolume(item && item->data(KindRole).toInt() == 1 ? ListItem::Input : ListItem::Audio,
-                   port);
-        break;
     case MenuAction::Hdcp:
         send(entry.command);
         state->setInputHdcp(port, entry.value);
         break;
-    case MenuAction::InputResolution:
-    case MenuAction::Submenu:
+    default:
+        // Submenus and the input resolution list do nothing themselves.
         break;
     }
 }
@@ -316,6 +327,7 @@ void PortMenus::switchLayout(int mode)
 
 void PortMenus::openDialog(PortDialog dialog, int port, const QString &query)
 {
+    // A copy: the opener may replace itself while its dialog runs.
     const DialogOpener opener = m_openers.value(int(dialog));
     if (!opener)
         return;
@@ -364,13 +376,13 @@ void PortMenus::renameListItem(ListWidget *list, QListWidgetItem *item)
 {
     if (!list || !item)
         return;
-    const int port = item->data(PortRole).toInt();
+    const int port = item->data(ListRoles::Port).toInt();
     if (port <= 0)
         return;
-    QString oldName = item->data(NameRole).toString();
+    QString oldName = item->data(ListRoles::Name).toString();
     if (oldName.isEmpty())
         oldName = item->text();
-    const bool input = item->data(KindRole).toInt() == 1;
+    const bool input = item->data(ListRoles::Kind).toInt() == ListRoles::InputKind;
     QString name;
     if (!askName(oldName, &name))
         return;
@@ -416,7 +428,7 @@ bool PortMenus::eventFilter(QObject *watched, QEvent *event)
         }
         auto *grid = qobject_cast<TableWidget *>(watched);
         if (grid && grid->currentItem()) {
-            renameGridPort(grid, grid->currentItem()->data(PortRole).toInt());
+            renameGridPort(grid, grid->currentItem()->data(ListRoles::Port).toInt());
             return true;
         }
     }

@@ -54,7 +54,7 @@ public:
     void attachList(ListWidget *list);
     // The opener shows the dialog for the port; the menu has already sent the dialog's
     // query (Get_Noinput, Get_Scaler, Get_OSD). Without an opener the entry is disabled.
-    void setDialogOpener(PortDialog dialog, DialogOpener opener);
+    void setDialogOpener(PortDialog dialog, const DialogOpener &opener);
     void setMenuRunner(MenuRunner runner) { m_runMenu = std::move(runner); }
 
     // Builds the menu of a grid cell or list item and runs it; nothing for a locked
@@ -87,6 +87,7 @@ private:
                  TableWidget *grid,
                  ListWidget *list,
                  QListWidgetItem *item);
+    void sendSetting(const MenuEntry &entry, int port, TableWidget *grid);
     void runMenu(QMenu &menu);
     void splice(int port);
     void switchLayout(int mode);

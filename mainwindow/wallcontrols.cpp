@@ -76,7 +76,7 @@ void WallControls::selectSplitterLayout(int id)
     DeviceState::instance()->selectSplitterLayout(id);
     MessageDistance::instance()->sendSplitter(id);
     m_context.ui->videoTableWidget->setOutput9Locked(id != 0);
-    m_grids->refreshGrid(0);
+    m_grids->refreshGrid(GridLayout::RefreshKind::Video);
     m_context.ui->videoTableWidget->restyleCells();
 }
 
@@ -100,7 +100,7 @@ void WallControls::applySpliceMode(int mode, bool send)
         for (int o : touched)
             m_grids->updateVideoCell(o);
         if (!touched.isEmpty())
-            m_grids->refreshGrid(0);
+            m_grids->refreshGrid(GridLayout::RefreshKind::Video);
     }
     if (QAbstractButton *b = m_wallGroup->button(mode))
         b->setChecked(true);

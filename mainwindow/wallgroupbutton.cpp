@@ -42,8 +42,9 @@ void WallGroupButton::paintEvent(QPaintEvent *)
     const qreal w = (area.width() - 3 * gap) / 4;
     const qreal h = (area.height() - gap) / 2;
     for (int i = 0; i < 8; ++i) {
-        const QRectF screen(
-            area.left() + (i % 4) * (w + gap), area.top() + (i / 4) * (h + gap), w, h);
+        const int row = i / 4;
+        const int column = i % 4;
+        const QRectF screen(area.left() + column * (w + gap), area.top() + row * (h + gap), w, h);
         const bool inGroup = m_outputs.contains(i + 1);
         p.fillRect(screen, inGroup ? accent : QColor(0xdd, 0xde, 0xdb));
     }

@@ -1,5 +1,6 @@
 #include "wallpages.h"
 
+#include "devicemodel.h"
 #include "devicestate.h"
 #include "dialogbezel.h"
 #include "dialogconfirm.h"
@@ -47,7 +48,7 @@ WallPages::WallPages(Widget *window, Ui::Widget *ui, Hooks hooks)
     connect(canvas, &OutputWidget0409::si_showPermissionWarningDialog, this, [this] {
         m_hooks.permissionWarning();
     });
-    connect(canvas, &OutputWidget0409::si_refused, this, [this](const QString &reason) {
+    connect(canvas, &OutputWidget0409::refused, this, [this](const QString &reason) {
         if (m_hooks.message)
             m_hooks.message(reason);
     });
@@ -147,7 +148,8 @@ void WallPages::openBezel()
 bool WallPages::jointRecallAllowed()
 {
     const RecallCheck::Received received = canvas()->received();
-    if (DeviceState::instance()->deviceType() != 2 || RecallCheck::complete(received))
+    if (!DeviceModels::is(DeviceState::instance()->deviceType(), DeviceModel::Model0409S) ||
+        RecallCheck::complete(received))
         return true;
     DialogConfirm dialog(m_window, tr("Warning"), RecallCheck::warningText(received));
     dialog.resize(m_window->width() * 3 / 2, dialog.height());

@@ -1,10 +1,12 @@
 #include "widget.h"
+#include "listroles.h"
 #include "ui_widget.h"
 
 #include "aboutpage.h"
 #include "activityview.h"
 #include "appsettings.h"
 #include "changeapplier.h"
+#include "devicemodel.h"
 #include "devicestate.h"
 #include "dialogconfirm.h"
 #include "dialoglauncher.h"
@@ -213,12 +215,15 @@ void Widget::connectLink()
     });
     connect(m_core, &OperatorCore::inputsChanged, this, [this] { m_pages->refreshListDisplay(); });
     connect(m_core, &OperatorCore::networkChanged, this, [this] { m_settingPage->showNetwork(); });
-    connect(m_core, &OperatorCore::routingApplied, this, [this](int mode, QMap<int, int> windows) {
-        if (mode >= 0)
-            applySpliceMode(LocalRouting::spliceModeOf(mode), false);
-        m_wallPages->applySplitterAreas(windows);
-        m_grids->refreshAllGrids();
-    });
+    connect(m_core,
+            &OperatorCore::routingApplied,
+            this,
+            [this](int mode, const QMap<int, int> &windows) {
+                if (mode >= 0)
+                    applySpliceMode(LocalRouting::spliceModeOf(mode), false);
+                m_wallPages->applySplitterAreas(windows);
+                m_grids->refreshAllGrids();
+            });
     connect(m_core, &OperatorCore::resolutionsChanged, this, [this] {
         m_pages->refreshListDisplay();
         emit si_map_out_resolu_ready();
@@ -226,11 +231,11 @@ void Widget::connectLink()
     connect(m_core, &OperatorCore::rotationChanged, this, &Widget::si_rotate_degree_ready);
     connect(m_core, &OperatorCore::windowStatusApplied, this, [this](const QJsonObject &obj) {
         m_wallPages->applyWindowStatus(obj);
-        m_grids->refreshGrid(4);
+        m_grids->refreshGrid(GridLayout::RefreshKind::HdmiAudio);
         emit si_windows_ready();
     });
     connect(m_core, &OperatorCore::bindApplied, this, [this] {
-        m_grids->refreshGrid(0);
+        m_grids->refreshGrid(GridLayout::RefreshKind::Video);
         updateVideoWidgetOutputInfo();
     });
     connect(m_core, &OperatorCore::videoRouted, m_grids, &GridWiring::showVideoRoute);
@@ -274,8 +279,8 @@ void Widget::connectControls()
     connect(
         ui->listWidget, &QListWidget::currentItemChanged, m_pages, [this](QListWidgetItem *item) {
             m_pages->refreshListDisplay();
-            const bool input = item && item->data(258).toInt() == 1;
-            m_wallPages->setCurrentInput(input ? item->data(256).toInt() : 0);
+            const bool input = item && item->data(ListRoles::Kind).toInt() == ListRoles::InputKind;
+            m_wallPages->setCurrentInput(input ? item->data(ListRoles::Port).toInt() : 0);
         });
     connect(
         ui->wid_ss, &SingleSplitterWidget::si_layout_change, this, &Widget::splitterLayoutChanged);
@@ -344,7 +349,12 @@ void Widget::connectPortMenus()
             m_portMenus,
             &PortMenus::outputResolutionChanged);
     connect(this, &Widget::si_hdcpChangedByOthers, m_portMenus, &PortMenus::hdcpChanged);
-    // The menu has sent the dialog's query already: the openers only show the dialog.
+    setPortDialogOpeners();
+}
+
+// The menu has sent the dialog's query already: the openers only show the dialog.
+void Widget::setPortDialogOpeners()
+{
     m_portMenus->setDialogOpener(PortDialog::ScalingMode, [this](int output) {
         OutputDialogs::showScalingMode(
             this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog);
@@ -423,7 +433,7 @@ void Widget::createBindManager()
     m_plans->setAvailable(true);
     m_context.bind->attachGrid(ui->videoTableWidget);
     m_core->createBindGroups(m_context.bind);
-    connect(ui->videoTableWidget, &VideoTableWidget::si_spliceLayoutModeChanged, this, [this] {
+    connect(ui->videoTableWidget, &VideoTableWidget::spliceLayoutModeChanged, this, [this] {
         ui->videoTableWidget->restyleCells();
     });
 }
@@ -541,7 +551,7 @@ void Widget::SingleSplitterButtonChangeSlot(int id)
 void Widget::splitterLayoutChanged(int mode)
 {
     ui->videoTableWidget->setOutput9Locked(mode != 0);
-    m_grids->refreshGrid(0);
+    m_grids->refreshGrid(GridLayout::RefreshKind::Video);
     ui->videoTableWidget->restyleCells();
 }
 
@@ -610,7 +620,7 @@ void Widget::sl_Scalingmode(int output)
         this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog);
 }
 
-void Widget::sl_GraphicsTest(int port, bool isInput)
+void Widget::openGraphicsTest(int port, bool isInput)
 {
     OutputDialogs::openGraphicsTest(this, port, isInput, m_context.runDialog);
 }
@@ -644,7 +654,7 @@ bool Widget::hdmiAudioFollowsVideo() const
     return m_core->hdmiAudioFollowsVideo();
 }
 
-void Widget::receiveVersionSlot(QJsonObject obj)
+void Widget::receiveVersionSlot(const QJsonObject &obj)
 {
     m_core->receiveVersion(obj);
 }
@@ -652,7 +662,7 @@ void Widget::receiveVersionSlot(QJsonObject obj)
 void Widget::showVersion(int code, bool known)
 {
     if (known) {
-        if (code == 4) {
+        if (DeviceModels::is(code, DeviceModel::Model0809M)) {
             const int layout = DeviceState::instance()->splitterLayout();
             ui->wid_ss->setLayout(layout);
             QButtonGroup *splitters = m_wall->splitterGroup();
@@ -661,7 +671,7 @@ void Widget::showVersion(int code, bool known)
                 b->setChecked(true);
         }
         configurePages();
-        if (code == 2)
+        if (DeviceModels::is(code, DeviceModel::Model0409S))
             m_wallPages->restartMultiview();
     } else {
         m_pages->rebuildOutputNamesAndGrids();
@@ -670,7 +680,7 @@ void Widget::showVersion(int code, bool known)
 }
 
 // The record slots hand their record to the core, which applies it and signals the views.
-void Widget::receiveChangedByOthersSlot(QJsonObject obj)
+void Widget::receiveChangedByOthersSlot(const QJsonObject &obj)
 {
     m_core->receiveChangedByOthers(obj);
 }

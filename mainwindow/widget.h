@@ -83,14 +83,14 @@ public slots:
     // The output setting dialogs of the port menus; each asks the device first.
     void sl_NoSignalOut(int output, int mode = 2);
     void sl_Scalingmode(int output);
-    void sl_GraphicsTest(int port, bool isInput);
+    void openGraphicsTest(int port, bool isInput);
     void refrenshSignalSlot();
-    void receiveVersionSlot(QJsonObject obj);
+    void receiveVersionSlot(const QJsonObject &obj);
     void SingleSplitterButtonChangeSlot(int id);
     void updateVideoWidgetOutputInfo();
     void updateVideoWidgetOutputInfoByPort(int output);
     void sl_spliceGroupBtnClicked(int id);
-    void receiveChangedByOthersSlot(QJsonObject obj);
+    void receiveChangedByOthersSlot(const QJsonObject &obj);
     void on_btn_RestoreOrMax_clicked();
     void on_refrenshBtn_clicked();
     void receiveNetWorkSuccessfulSlot();
@@ -117,6 +117,7 @@ private:
     void connectControls();
     void connectChanges();
     void connectPortMenus();
+    void setPortDialogOpeners();
     void logIn(const LoginFlow::Runner &login);
     void reLogin();
     void createBindManager();

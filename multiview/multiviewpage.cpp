@@ -83,25 +83,25 @@ void MultiviewPage::fitCanvas(int wallWidth, int wallHeight)
 
 void MultiviewPage::resolutionMapArrived()
 {
-    emit si_closeSplicing();
+    emit splicingClosed();
     m_c.canvas->markResolutionReady();
 }
 
 void MultiviewPage::windowsArrived()
 {
-    emit si_closeSplicing();
+    emit splicingClosed();
     m_c.canvas->markWindowsReady();
 }
 
 void MultiviewPage::rotationArrived()
 {
-    emit si_closeSplicing();
+    emit splicingClosed();
     m_c.canvas->markRotationReady();
 }
 
 void MultiviewPage::forwardText(const QString &text)
 {
-    emit si_forwardToSplicing(text);
+    emit forwardedToSplicing(text);
 }
 
 void MultiviewPage::openSplicingSettings(QWidget *parent)
@@ -123,14 +123,14 @@ void MultiviewPage::openSplicingSettings(QWidget *parent)
         updateLayoutButtonIcons();
         m_c.canvas->refreshLayout();
     });
-    connect(this, &MultiviewPage::si_closeSplicing, settings, &QWidget::close);
+    connect(this, &MultiviewPage::splicingClosed, settings, &QWidget::close);
     connect(this,
-            &MultiviewPage::si_forwardToSplicing,
+            &MultiviewPage::forwardedToSplicing,
             settings,
-            &WidgetSplicingSetting::sl_forwardAnalysis);
+            &WidgetSplicingSetting::forwardAnalysis);
     m_sink(Commands::getNoinput(1));
     QEventLoop loop;
-    connect(settings, &WidgetSplicingSetting::si_closed, &loop, &QEventLoop::quit);
+    connect(settings, &WidgetSplicingSetting::closed, &loop, &QEventLoop::quit);
     settings->show();
     loop.exec();
     delete settings;

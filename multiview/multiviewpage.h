@@ -53,8 +53,8 @@ public slots:
     void forwardText(const QString &text);
 
 signals:
-    void si_closeSplicing();
-    void si_forwardToSplicing(const QString &text);
+    void splicingClosed();
+    void forwardedToSplicing(const QString &text);
 
 private:
     void fitCanvas(int wallWidth, int wallHeight);

@@ -136,7 +136,7 @@ bool OutputWidget0409::addWindow(const NewWindow &request)
     }
     if (m_wall.isEmpty()) {
         qCWarning(lcMultiview) << "No window added: the wall has no size" << m_wall;
-        emit si_refused(tr("No window opened: the wall has no size yet"));
+        emit refused(tr("No window opened: the wall has no size yet"));
         return false;
     }
     int id = 0;
@@ -239,7 +239,7 @@ bool OutputWidget0409::zoomWindow(int id, bool occupied)
                              : zoomSingleScreen(from, m_wall, grid());
     if (!to) {
         qCWarning(lcMultiview) << "Zoom refused: the wall" << m_wall << "has no cell size";
-        emit si_refused(tr("Not zoomed: the wall has no size yet"));
+        emit refused(tr("Not zoomed: the wall has no size yet"));
         return false;
     }
     item->setDeviceRect(*to);
@@ -477,7 +477,7 @@ void OutputWidget0409::dropEvent(QDropEvent *event)
     }
     if (m_wall.isEmpty()) {
         qCWarning(lcMultiview) << "Drop refused: the wall" << m_wall << "has no cell size";
-        emit si_refused(tr("No window opened: the wall has no size yet"));
+        emit refused(tr("No window opened: the wall has no size yet"));
         return;
     }
     const auto cell = dropCell(event->posF(), size(), grid());

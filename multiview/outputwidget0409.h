@@ -103,7 +103,7 @@ signals:
     void si_orderToOptimiseSizeVis(int width, int height);
     void si_showPermissionWarningDialog();
     // Why an operator's action did nothing, for the window's message line.
-    void si_refused(const QString &reason);
+    void refused(const QString &reason);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -365,7 +365,7 @@ bool WidgetSplicingSetting::readNoInputColour(const QString &text, QColor *colou
     return true;
 }
 
-void WidgetSplicingSetting::sl_forwardAnalysis(const QString &text)
+void WidgetSplicingSetting::forwardAnalysis(const QString &text)
 {
     if (readNoInputColour(text, &m_colour))
         styleColourButton();
@@ -374,7 +374,7 @@ void WidgetSplicingSetting::sl_forwardAnalysis(const QString &text)
 void WidgetSplicingSetting::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
-    emit si_closed();
+    emit closed();
 }
 
 void WidgetSplicingSetting::mousePressEvent(QMouseEvent *event)

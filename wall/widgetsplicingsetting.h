@@ -42,10 +42,10 @@ public:
 signals:
     void si_orderToRecalculate();
     void si_update3BtnLayout();
-    void si_closed();
+    void closed();
 
 public slots:
-    void sl_forwardAnalysis(const QString &text);
+    void forwardAnalysis(const QString &text);
 
 protected:
     void showEvent(QShowEvent *event) override;

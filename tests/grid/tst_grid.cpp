@@ -1,4 +1,5 @@
 #include "gridlayout.h"
+#include "listroles.h"
 #include "listwidget.h"
 #include "portnamelabel.h"
 #include "tableitemwidget.h"
@@ -195,7 +196,7 @@ void tst_Grid::iconClicks()
     cell->setCellLocked(cellLocked);
     QSignalSpy pause(&grid, &TableWidget::si_orderToPause);
     QSignalSpy mute(&grid, &TableWidget::si_orderToMute);
-    QSignalSpy refused(&grid, &TableWidget::si_refused);
+    QSignalSpy refused(&grid, &TableWidget::refused);
     QTest::mouseClick(cell->findChild<QLabel *>(icon), Qt::LeftButton);
     QCOMPARE(cell->isMuted(), mute.count() == 1);
     QTest::mouseClick(cell->findChild<QLabel *>(icon), Qt::LeftButton);
@@ -265,7 +266,7 @@ void tst_Grid::gridCells()
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             if (qobject_cast<TableItemWidget *>(grid.cellWidget(r, c)))
-                ports << grid.item(r, c)->data(Qt::UserRole).toInt();
+                ports << grid.item(r, c)->data(ListRoles::Port).toInt();
         }
     }
     QTEST(ports, "cellPorts");
@@ -330,7 +331,7 @@ void tst_Grid::drops()
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
     QSignalSpy dropped(&grid, &TableWidget::dropPortToItemSig);
     QSignalSpy warned(&grid, &TableWidget::si_showPermissionWarningDialog);
-    QSignalSpy refused(&grid, &TableWidget::si_refused);
+    QSignalSpy refused(&grid, &TableWidget::refused);
     grid.dropText(cell.y(), cell.x(), text);
     if (reported.isEmpty()) {
         QCOMPARE(dropped.count(), 0);
@@ -338,7 +339,7 @@ void tst_Grid::drops()
     } else {
         QCOMPARE(dropped.count(), 1);
         QCOMPARE((QList<int>{dropped.at(0).at(0).toInt(), dropped.at(0).at(1).toInt()}), reported);
-        QCOMPARE(grid.itemForPort(reported.at(1))->data(Qt::UserRole + 1).toInt(), text.toInt());
+        QCOMPARE(grid.itemForPort(reported.at(1))->data(ListRoles::Source).toInt(), text.toInt());
         QTEST(grid.cellForPort(reported.at(1))->inputText(), "label");
     }
     QCOMPARE(warned.count(), allowed ? 0 : 1);
@@ -367,7 +368,7 @@ void tst_Grid::audioMixPortsAndLabels()
     openAudioMix();
     QList<int> ports;
     for (int cell = 0; cell < 9; ++cell)
-        ports << m_mix->item(cell / 3, cell % 3)->data(Qt::UserRole).toInt();
+        ports << m_mix->item(cell / 3, cell % 3)->data(ListRoles::Port).toInt();
     QCOMPARE(ports, (QList<int>{1, 101, 102, 103, 104, 105, 106, 107, 108}));
     QCOMPARE(mixCell(0)->outputText(), QStringLiteral("[1] Hall speakers"));
     QCOMPARE(mixCell(8)->outputText(), QStringLiteral("[8] Screen 8"));
@@ -430,7 +431,7 @@ void tst_Grid::audioMixSources()
     m_mix->showRoutes({{port, source}});
     const int index = port == 1 ? 0 : port - 100;
     QTEST(mixCell(index)->inputText(), "label");
-    QCOMPARE(m_mix->item(index / 3, index % 3)->data(Qt::UserRole + 1).toInt(), source);
+    QCOMPARE(m_mix->item(index / 3, index % 3)->data(ListRoles::Source).toInt(), source);
 }
 
 QTEST_MAIN(tst_Grid)

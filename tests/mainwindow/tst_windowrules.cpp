@@ -68,6 +68,8 @@ private slots:
     void titleText();
     void gridRoutes_data();
     void gridRoutes();
+    void refreshKindShowsOwnGrid_data();
+    void refreshKindShowsOwnGrid();
     // Operator logic
     void indicator_data();
     void indicator();
@@ -408,7 +410,30 @@ void tst_WindowRules::gridRoutes()
     state->setVideoRouting({{1, 3}, {2, 901}});
     state->setIrRouting({{4, 2}, {5, 100}});
     state->setAudioRouting({{2, 5}, {100, 1}, {103, 104}});
-    QTEST(WindowRules::gridRoutes(kind, *state).keys(), "outputs");
+    QTEST(WindowRules::gridRoutes(GridLayout::RefreshKind(kind), *state).keys(), "outputs");
+}
+
+// A grid refreshed under the other numbering's number shows another grid's routes.
+void tst_WindowRules::refreshKindShowsOwnGrid_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QList<int>>("outputs");
+    QTest::addRow("video") << int(GridLayout::Kind::Video) << QList<int>{1};
+    QTest::addRow("audio") << int(GridLayout::Kind::Audio) << QList<int>{2, 100};
+    QTest::addRow("HDMI audio") << int(GridLayout::Kind::HdmiAudio) << QList<int>{100, 103};
+    QTest::addRow("infrared") << int(GridLayout::Kind::Infrared) << QList<int>{4};
+    QTest::addRow("0808-S audio") << int(GridLayout::Kind::Audio0808S) << QList<int>{2, 100, 103};
+}
+
+void tst_WindowRules::refreshKindShowsOwnGrid()
+{
+    QFETCH(int, kind);
+    DeviceState *state = DeviceState::instance();
+    state->setVideoRouting({{1, 3}, {2, 901}});
+    state->setIrRouting({{4, 2}, {5, 100}});
+    state->setAudioRouting({{2, 5}, {100, 1}, {103, 104}});
+    const GridLayout::RefreshKind refresh = GridLayout::refreshKindOf(GridLayout::Kind(kind));
+    QTEST(WindowRules::gridRoutes(refresh, *state).keys(), "outputs");
 }
 
 // c: connecting, f: failed, s: connected

@@ -343,7 +343,7 @@ void tst_Multiview::zeroWallRefusesWithAReason()
 {
     openCanvas(0, QStringLiteral("1920"));
     QCOMPARE(m_canvas->realResolution(), QSize(0, 0));
-    QSignalSpy refused(m_canvas.get(), &OutputWidget0409::si_refused);
+    QSignalSpy refused(m_canvas.get(), &OutputWidget0409::refused);
     addCellWindow(1, QPoint(100, 100));
     OutputWidget0409::NewWindow w;
     w.input = 1;

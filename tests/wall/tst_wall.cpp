@@ -391,7 +391,7 @@ void tst_Wall::noInputColour()
 {
     QFETCH(QString, record);
     auto w = openSplicing();
-    w->sl_forwardAnalysis(record);
+    w->forwardAnalysis(record);
     QTEST(w->findChild<QToolButton *>("toolButton_ColorPalette")->styleSheet(), "style");
     w->applyPickedColour(QColor());
     QVERIFY(m_sent.isEmpty());
