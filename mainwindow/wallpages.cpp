@@ -72,7 +72,7 @@ WallPages::WallPages(Widget *window, Ui::Widget *ui, Hooks hooks)
     SingleSplitterWidget *view = ui->wid_ss;
     view->setInputNames(m_hooks.inputName);
     view->setDropCheck(m_hooks.splitterRefusal);
-    connect(view, &SingleSplitterWidget::si_refused, this, [this](const QString &reason) {
+    connect(view, &SingleSplitterWidget::refused, this, [this](const QString &reason) {
         if (m_hooks.message)
             m_hooks.message(reason);
     });

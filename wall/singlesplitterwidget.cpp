@@ -109,7 +109,7 @@ void SingleSplitterWidget::take(int input, int area)
     bool noRight = false;
     const QString refusal = m_dropCheck ? m_dropCheck(input, &noRight) : QString();
     if (!refusal.isEmpty()) {
-        emit si_refused(refusal);
+        emit refused(refusal);
         if (noRight)
             emit si_showPermissionWarningDialog();
         return;

@@ -35,7 +35,7 @@ public:
 signals:
     void si_layout_change(int mode);
     void si_drop(int input, int output);
-    void si_refused(const QString &reason);
+    void refused(const QString &reason);
     void si_showPermissionWarningDialog();
 
 protected:

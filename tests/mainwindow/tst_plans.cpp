@@ -218,7 +218,7 @@ void tst_Plans::refusedPlansSendNothing()
     QFETCH(bool, online);
     QStringList heard;
     PlanController::Hooks hooks;
-    hooks.warn = [&heard](PortRights::Warning w) {
+    hooks.warn = [&heard](PortRights::Warning w, PortRights::Refused) {
         heard << (w == PortRights::Warning::NoPermission ? "rights" : "ports");
     };
     hooks.refuseWhileOffline = [&heard, online] {

@@ -269,7 +269,7 @@ void tst_Wall::splitterDropAndClear()
         return refusal;
     });
     QSignalSpy drops(&view, &SingleSplitterWidget::si_drop);
-    QSignalSpy refused(&view, &SingleSplitterWidget::si_refused);
+    QSignalSpy refused(&view, &SingleSplitterWidget::refused);
     QSignalSpy warned(&view, &SingleSplitterWidget::si_showPermissionWarningDialog);
     QMimeData data;
     data.setText(text);
