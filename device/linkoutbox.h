@@ -25,13 +25,20 @@ public:
         bool on = false;
     };
 
-    // Queues the batch; true when the taker must be woken (no wake is on its way yet).
-    bool push(QVector<Emission> &emissions);
+    // The batch a pass is about to make belongs to this; read with what the pass takes.
+    quint64 generation() const;
+    // Queues the batch unless it belongs to a discarded generation; true when the taker
+    // must be woken (no wake is on its way yet).
+    bool push(QVector<Emission> &emissions, quint64 generation);
+    // Drops what waits and whatever a pass already under way pushes later: the
+    // connection those records came over is gone.
+    void discard();
     // The oldest emission; false when none is left, and the next push wakes again.
     bool take(Emission &out);
 
 private:
-    QMutex m_lock;
+    mutable QMutex m_lock;
     std::deque<Emission> m_queue;
+    quint64 m_generation = 0;  // under the lock
     bool m_wakePosted = false; // under the lock
 };

@@ -125,6 +125,9 @@ void MessageDistance::disconnectFromDevice()
     m_upload->reset();
     QMutexLocker locker(&m_recordLock);
     m_recordBuffer.clear();
+    // Records of this connection already parsed, or being parsed, must not reach the
+    // receivers of the next one.
+    m_outbox.discard();
     QMutexLocker rawLocker(&m_rawLock);
     m_rawBuffer.clear();
 }
@@ -322,15 +325,16 @@ bool MessageDistance::runPass(QMutexLocker &locker)
     }
     const bool more = m_passRecords.size() == MaxBatch;
     const int dropped = more ? 0 : m_recordBuffer.boundTail();
+    const quint64 generation = m_outbox.generation();
     locker.unlock();
-    handleBatch(raw, dropped);
+    handleBatch(raw, dropped, generation);
     locker.relock();
     if (!more)
         m_appendsDone = appends;
     return more;
 }
 
-void MessageDistance::handleBatch(const QByteArray &raw, int dropped)
+void MessageDistance::handleBatch(const QByteArray &raw, int dropped, quint64 generation)
 {
     if (dropped > 0) {
         m_bytesDropped += static_cast<quint64>(dropped);
@@ -346,7 +350,7 @@ void MessageDistance::handleBatch(const QByteArray &raw, int dropped)
         emissions.append({Emission::Type::Http200, {}, {}, {}, false});
     for (const QByteArray &record : qAsConst(m_passRecords))
         processRecord(record, emissions);
-    post(emissions);
+    post(emissions, generation);
 }
 
 bool MessageDistance::processRecord(const QByteArray &record, QVector<Emission> &out)
@@ -387,9 +391,9 @@ bool MessageDistance::processRecord(const QByteArray &record, QVector<Emission> 
 }
 
 // Worker side: the link's thread is woken only when no delivery is on its way.
-void MessageDistance::post(QVector<Emission> &emissions)
+void MessageDistance::post(QVector<Emission> &emissions, quint64 generation)
 {
-    if (m_outbox.push(emissions))
+    if (m_outbox.push(emissions, generation))
         QMetaObject::invokeMethod(this, &MessageDistance::deliver, Qt::QueuedConnection);
 }
 

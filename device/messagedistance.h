@@ -224,10 +224,10 @@ private:
     using Emission = LinkOutbox::Emission;
     bool processRecord(const QByteArray &record, QVector<Emission> &out);
     void emitOne(const Emission &e);
-    void post(QVector<Emission> &emissions);
+    void post(QVector<Emission> &emissions, quint64 generation);
     void deliver();
     bool runPass(QMutexLocker &locker);
-    void handleBatch(const QByteArray &raw, int dropped);
+    void handleBatch(const QByteArray &raw, int dropped, quint64 generation);
     void drainHere();
     bool waitForPasses(const std::function<bool()> &done, unsigned long timeoutMs);
 

@@ -65,6 +65,7 @@ private slots:
     void dialingAgainDoesNotPostponeTheRetry();
     void unansweredConnectIsRetried();
     void vanishedDeviceIsNoticed();
+    void recordsOfAClosedConnectionAreNotDelivered();
 
 private:
     MessageDistance *link() const { return MessageDistance::instance(); }
@@ -351,6 +352,24 @@ void TestLink::vanishedDeviceIsNoticed()
 #else
     QSKIP("the silent close needs Linux");
 #endif
+}
+
+// A record parsed before the disconnect, its delivery still queued, would reach the
+// next connection's receivers as if the new device had sent it.
+void TestLink::recordsOfAClosedConnectionAreNotDelivered()
+{
+    QStringList keys;
+    QObject guard;
+    connect(link(), &MessageDistance::receiveRotateAngleSig, &guard, [&](const QJsonObject &o) {
+        keys << o.keys().join(',');
+    });
+    link()->feedReceivedData(R"({"Angle1":0})");
+    QVERIFY(link()->waitUntilDrained(TestTimeouts::Medium));
+    link()->disconnectFromDevice();
+    // Deliveries keep their order, so a stale one would come first.
+    link()->feedReceivedData(R"({"Angle2":0})");
+    QTRY_VERIFY_WITH_TIMEOUT(!keys.isEmpty(), TestTimeouts::Medium);
+    QCOMPARE(keys, QStringList{"Angle2"});
 }
 
 QTEST_MAIN(TestLink)
