@@ -3,6 +3,7 @@
 #include "appsettings.h"
 #include "listwidget.h"
 #include "logindialog.h"
+#include "messagedistance.h"
 #include "planbar.h"
 #include "planpushbutton.h"
 #include "portmenus.h"
@@ -246,7 +247,7 @@ void tst_OperatorWindow::planDoubleClickRefusals()
     QVERIFY(open(QStringLiteral("0809")));
     if (offline) {
         m_kit.device()->close();
-        QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>("linkWord")->text() != QLatin1String("Connected"),
+        QTRY_VERIFY_WITH_TIMEOUT(!MessageDistance::instance()->isConnected(),
                                  TestTimeouts::Medium);
     }
     QTest::mouseDClick(child<PlanPushButton>("btn_plan3"), Qt::LeftButton);
