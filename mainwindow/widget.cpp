@@ -25,9 +25,10 @@
 #include "outputdialogs.h"
 #include "outputwidget0409.h"
 #include "pageconfigurator.h"
-#include "planbar.h"
-#include "planpushbutton.h"
+#include "plancontroller.h"
+#include "planwiring.h"
 #include "portmenus.h"
+#include "portmenuwiring.h"
 #include "portnamestore.h"
 #include "projecttables.h"
 #include "rightswarning.h"
@@ -80,7 +81,13 @@ Widget::Widget(QWidget *parent, LoginFlow::Runner login, DialogRunner dialogs)
     m_grids->connectGrids();
     m_status->setGrids(m_grids->grids());
     connectChanges();
-    connectPortMenus();
+    PortMenuWiring::Parts menuParts;
+    menuParts.grids = m_grids;
+    menuParts.status = m_status;
+    menuParts.dialogs = m_dialogs;
+    menuParts.tabs = ui->tabWidget;
+    menuParts.list = ui->listWidget;
+    m_portMenus = PortMenuWiring::build(this, m_context, menuParts);
     m_grids->buildKeyRouting(m_wall, m_status);
 
     ui->tabWidget->setCurrentIndex(PageConfigurator::VideoTab);
@@ -154,41 +161,7 @@ void Widget::buildForm()
         grid->setSelectionMode(QAbstractItemView::NoSelection);
     }
     m_wall = new WallControls(m_context, m_grids, this);
-    buildPlanBars();
-}
-
-void Widget::buildPlanBars()
-{
-    QList<PlanPushButton *> plans, plans2;
-    for (int i = 1; i <= 10; ++i) {
-        plans << findChild<PlanPushButton *>(QStringLiteral("btn_plan%1").arg(i));
-        plans2 << findChild<PlanPushButton *>(QStringLiteral("btn_plan%1_2").arg(i));
-    }
-    m_plans = new PlanController(this);
-    m_plans->setRecallGate([this](PlanController::Page page, int) {
-        return page != PlanController::Page::Joint || m_wallPages->jointRecallAllowed();
-    });
-    PlanController::Hooks hooks;
-    hooks.warn = RightsWarning::shownOver(this, m_context.runDialog);
-    hooks.refuseWhileOffline = [this] {
-        return m_status->refuseWhileOffline();
-    };
-    hooks.confirm = [this](PlanController::Action action, int index) {
-        return PlanBar::confirm(action, index, this, m_context.runDialog);
-    };
-    m_plans->setHooks(hooks);
-    connect(m_plans, &PlanController::recallSent, this, [this](PlanController::Page page) {
-        if (page == PlanController::Page::Joint && DeviceState::instance()->deviceType() == 2)
-            m_wallPages->canvas()->reloadOnNextStatus();
-    });
-    connect(m_plans, &PlanController::done, this, [this](PlanController::Action action, int index) {
-        m_status->showNote(PlanController::doneText(action, index));
-    });
-    for (PlanBar *bar : {new PlanBar(m_plans, PlanController::Page::Video, plans, this),
-                         new PlanBar(m_plans, PlanController::Page::Joint, plans2, this)}) {
-        bar->setActingUser([this] { return m_context.actingUser(); });
-        bar->setDialogRunner([this](QDialog &dialog) { return m_context.run(dialog); });
-    }
+    m_plans = PlanWiring::build(this, m_context, m_wallPages, m_status);
 }
 
 void Widget::buildLinkViews()
@@ -308,75 +281,6 @@ void Widget::connectChanges()
     connect(m_changes, &ChangeApplier::hdcpChanged, this, &Widget::si_hdcpChangedByOthers);
     connect(m_changes, &ChangeApplier::forwarded, this, &Widget::si_ForwardAnalysis);
     connect(m_changes, &ChangeApplier::splitterChanged, m_wallPages, &WallPages::refreshSplitter);
-}
-
-void Widget::connectPortMenus()
-{
-    PortMenus::Host host;
-    host.window = this;
-    host.runDialog = m_context.runDialog;
-    host.actingUser = [this] {
-        return m_context.actingUser();
-    };
-    host.bindManager = [this] {
-        return m_context.bind;
-    };
-    host.infraredPage = [this] {
-        return ui->tabWidget->currentIndex() == PageConfigurator::InfaredTab;
-    };
-    host.refreshList = [this] {
-        refrenshSignalSlot();
-    };
-    host.refreshSources = [this] {
-        m_grids->refreshAllGrids();
-    };
-    host.refuseWhileOffline = [this] {
-        return m_status->refuseWhileOffline();
-    };
-    m_portMenus = new PortMenus(host, this);
-    for (TableWidget *grid : m_grids->grids())
-        m_portMenus->attachGrid(grid);
-    m_portMenus->attachList(ui->listWidget);
-    connect(m_grids,
-            &GridWiring::cellMenuRequested,
-            m_portMenus,
-            [this](TableWidget *grid, int port) { m_portMenus->showGridMenu(grid, port); });
-    connect(m_grids, &GridWiring::cellDoubleClicked, m_portMenus, [](TableWidget *grid, int port) {
-        grid->clearRoute(port);
-    });
-    connect(this,
-            &Widget::si_outResoluChangedByOthers,
-            m_portMenus,
-            &PortMenus::outputResolutionChanged);
-    connect(this, &Widget::si_hdcpChangedByOthers, m_portMenus, &PortMenus::hdcpChanged);
-    setPortDialogOpeners();
-}
-
-// The menu has sent the dialog's query already: the openers only show the dialog.
-void Widget::setPortDialogOpeners()
-{
-    m_portMenus->setDialogOpener(PortDialog::ScalingMode, [this](int output) {
-        OutputDialogs::showScalingMode(
-            this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog);
-    });
-    m_portMenus->setDialogOpener(PortDialog::NoSignalOut, [this](int output) {
-        OutputDialogs::showNoSignal(this,
-                                    output,
-                                    this,
-                                    &Widget::si_ForwardAnalysis,
-                                    m_context.runDialog,
-                                    outputLabel(output));
-    });
-    m_portMenus->setDialogOpener(PortDialog::OutputGraphicsTest, [this](int output) {
-        OutputDialogs::openGraphicsTest(this, output, false, m_context.runDialog);
-    });
-    m_portMenus->setDialogOpener(PortDialog::InputGraphicsTest, [this](int input) {
-        OutputDialogs::openGraphicsTest(this, input, true, m_context.runDialog);
-    });
-    m_portMenus->setDialogOpener(PortDialog::Osd,
-                                 [this](int input) { m_dialogs->openOsd(input, false); });
-    m_portMenus->setDialogOpener(PortDialog::Edid,
-                                 [this](int input) { m_dialogs->openEdid(input); });
 }
 
 // ---- login ----------------------------------------------------------------------------
@@ -603,15 +507,12 @@ void Widget::sl_SetDhcpSwitch(bool on)
 void Widget::sl_NoSignalOut(int output, int mode)
 {
     Q_UNUSED(mode) // the one dialog serves every mode the menus name
-    OutputDialogs::openNoSignal(
-        this, output, this, &Widget::si_ForwardAnalysis, m_context.runDialog, outputLabel(output));
-}
-
-QString Widget::outputLabel(int output) const
-{
-    const QString name = AppSettings::instance()->outputNames().value(output);
-    return QStringLiteral("[%1] %2").arg(output).arg(name.isEmpty() ? tr("Output %1").arg(output)
-                                                                    : name);
+    OutputDialogs::openNoSignal(this,
+                                output,
+                                this,
+                                &Widget::si_ForwardAnalysis,
+                                m_context.runDialog,
+                                PortMenuWiring::outputLabel(output));
 }
 
 void Widget::sl_Scalingmode(int output)

@@ -109,15 +109,11 @@ protected:
 
 private:
     // "[3] Lobby": the output's number and name, for dialog titles.
-    QString outputLabel(int output) const;
     void buildForm();
-    void buildPlanBars();
     void buildLinkViews();
     void connectLink();
     void connectControls();
     void connectChanges();
-    void connectPortMenus();
-    void setPortDialogOpeners();
     void logIn(const LoginFlow::Runner &login);
     void reLogin();
     void createBindManager();

@@ -247,8 +247,7 @@ void tst_OperatorWindow::planDoubleClickRefusals()
     QVERIFY(open(QStringLiteral("0809")));
     if (offline) {
         m_kit.device()->close();
-        QTRY_VERIFY_WITH_TIMEOUT(!MessageDistance::instance()->isConnected(),
-                                 TestTimeouts::Medium);
+        QTRY_VERIFY_WITH_TIMEOUT(!MessageDistance::instance()->isConnected(), TestTimeouts::Medium);
     }
     QTest::mouseDClick(child<PlanPushButton>("btn_plan3"), Qt::LeftButton);
     const QString activity = m_kit.window()->findChild<ActivityView *>()->log()->copyText();
