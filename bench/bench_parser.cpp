@@ -41,6 +41,8 @@ QByteArray braced(QByteArray members)
 // One of each kind the device sends, in the shapes it sends them (one member per port).
 const QVector<QByteArray> &recordMix()
 {
+    // Adjacent literals join into one record on purpose.
+    // NOLINTBEGIN(bugprone-suspicious-missing-comma)
     static const QVector<QByteArray> mix = {
         "{\"type\":\"0809\",\"MCU\":\"V1.2\",\"FPGA\":\"V2.0\",\"device\":\"matrix\",\"audio\":1,"
         "\"bezel_x\":\"0/0/0/0\",\"bezel_y\":\"0/0/0/0\"}",
@@ -61,6 +63,7 @@ const QVector<QByteArray> &recordMix()
         "window4:4,3,1920,1080,1920,1080,VIR:0,AUDIO:1}",
         "{video3_change=5}",
     };
+    // NOLINTEND(bugprone-suspicious-missing-comma)
     return mix;
 }
 

@@ -38,13 +38,7 @@ LoginDialog::LoginDialog(QWidget *parent)
     closeButton()->setObjectName(QStringLiteral("btnClose"));
     setCloseAction([this] { on_btnClose_clicked(); });
 
-    auto *mini = new QPushButton(QStringLiteral("\u2013"), titleBar());
-    mini->setObjectName(QStringLiteral("mini"));
-    mini->setStyleSheet(QStringLiteral(
-        "QPushButton{border:none;color:#ffffff;font-size:16px;background:transparent;}"
-        "QPushButton:hover{background:#2a7447;}"));
-    mini->setGeometry(FrameWidth - 53, 6, 24, 24);
-    connect(mini, &QPushButton::clicked, this, &LoginDialog::on_mini_clicked);
+    addMinimizeButton();
 
     Ui::LoginDialog ui;
     ui.setupUi(frame());
@@ -92,6 +86,17 @@ LoginDialog::LoginDialog(QWidget *parent)
         m_password->setText(UserStore::rememberedPassword());
     }
     connectLink();
+}
+
+void LoginDialog::addMinimizeButton()
+{
+    auto *mini = new QPushButton(QStringLiteral("\u2013"), titleBar());
+    mini->setObjectName(QStringLiteral("mini"));
+    mini->setStyleSheet(QStringLiteral(
+        "QPushButton{border:none;color:#ffffff;font-size:16px;background:transparent;}"
+        "QPushButton:hover{background:#2a7447;}"));
+    mini->setGeometry(FrameWidth - 53, 6, 24, 24);
+    connect(mini, &QPushButton::clicked, this, &LoginDialog::on_mini_clicked);
 }
 
 // While the login is open, the link's outcome shows as its message.

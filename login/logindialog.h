@@ -39,6 +39,7 @@ private:
     void showMessage(const QString &text);
     void togglePasswordShown();
     void addPasswordToggle();
+    void addMinimizeButton();
     void connectLink();
 
     QLineEdit *m_user = nullptr;

@@ -395,7 +395,7 @@ void tst_PortMenus::titlesNameThePort()
     QVERIFY(PortNameStore::savePortName(5, QStringLiteral("Stage"), 1));
     QVERIFY(openSettled());
     m_kit.answer = QDialog::Rejected;
-    m_onMenu = [this](QMenu &menu) {
+    m_onMenu = [](QMenu &menu) {
         const QStringList path{QString::fromUtf8("无信号输出")};
         if (QAction *a = action(&menu, path))
             a->trigger();
