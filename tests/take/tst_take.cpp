@@ -194,21 +194,26 @@ void tst_Take::lockedByAnotherClientLeavesTheStage()
     QCOMPARE(m_kit.sentBeforeMarker(), QStringList{"{param=2VIDEO8}"});
 }
 
-// The simulator starts with input n on output n and audio n on audio output n.
+// The simulator starts with input n on output n, audio n on audio output n and input 1
+// on splitter area 1.
 void tst_Take::oneUndoRestoresTheWholeTake()
 {
-    QVERIFY(open(QStringLiteral("0809")));
+    QVERIFY(m_kit.startDevice(QStringLiteral("0809-M")));
+    m_kit.device()->applyPanelCommand(QStringLiteral("Splitter1"));
+    QVERIFY(open(QStringLiteral("0809-M")));
+    const int irBefore = m_kit.device()->state().ir.value(2);
     act(QStringLiteral("videoTableWidget 1 104"));
     act(QStringLiteral("InfaredTable 2 106"));
     act(QStringLiteral("AudioTable 3 5"));
+    act(QStringLiteral("area 1 107"));
     QVERIFY(takeAndWait());
     settle();
     QTest::keyClick(m_kit.window(), Qt::Key_Z, Qt::ControlModifier);
     QStringList undone = m_kit.sentBeforeMarker();
     undone.sort();
-    const int irBefore = m_kit.device()->state().ir.value(2);
     QCOMPARE(undone,
              (QStringList{"{param=1VIDEO1}",
+                          "{param=1VIDEO901}",
                           QStringLiteral("{param=%1IR2}").arg(irBefore),
                           "{param=3AUDIO3}"}));
     QTest::keyClick(m_kit.window(), Qt::Key_Z, Qt::ControlModifier);
