@@ -15,6 +15,7 @@ class Widget;
 class LinkStatusView;
 class WallControls;
 class TableWidget;
+class TakeHistory;
 class TakeWiring;
 
 // The routing grids of the main window: drops (rights checked, command sent, store
@@ -67,6 +68,7 @@ signals:
     void cellDoubleClicked(TableWidget *grid, int port);
 
 private:
+    void buildTake(TakeHistory *history, LinkStatusView *status, QWidget *window);
     void connectDrops();
     void showRoute(const Route &route, int previous, const QString &actor);
     void connectIcons();

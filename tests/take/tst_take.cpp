@@ -270,6 +270,7 @@ void tst_Take::screenshots_data()
             QTest::addRow("%s-%s", model, language ? "en" : "zh")
                 << QString::fromLatin1(model) << language;
     }
+    QTest::addRow("0809-M-en") << "0809-M" << 1;
 }
 
 // A stage on the video grid and on the 0808-S audio grid, when ZEL_SCREENSHOT_DIR names
@@ -280,6 +281,11 @@ void tst_Take::screenshots()
     if (dir.isEmpty())
         QSKIP("set ZEL_SCREENSHOT_DIR to render the stage");
     QFETCH(QString, model);
+    const bool splitter = model == QLatin1String("0809-M");
+    if (splitter) {
+        QVERIFY(m_kit.startDevice(model));
+        m_kit.device()->applyPanelCommand(QStringLiteral("Splitter1"));
+    }
     QVERIFY(open(model));
     QFETCH(int, language);
     child<QComboBox>("languageComboBox")->setCurrentIndex(language);
@@ -290,12 +296,17 @@ void tst_Take::screenshots()
         QCoreApplication::processEvents();
         act(QStringLiteral("audioTable0808S 1 103"));
         act(QStringLiteral("audioTable0808S 105 106"));
+    } else if (splitter) {
+        child<QTabWidget>("tabWidget")->setCurrentIndex(1);
+        QCoreApplication::processEvents();
+        act(QStringLiteral("area 1 107"));
+        act(QStringLiteral("videoTableWidget 2 105"));
     } else {
         act(QStringLiteral("videoTableWidget 2 105"));
         act(QStringLiteral("videoTableWidget 6 103"));
         act(QStringLiteral("clear videoTableWidget 4"));
     }
-    QCOMPARE(stage()->routes().size(), model == QLatin1String("0808-S") ? 2 : 3);
+    QCOMPARE(stage()->routes().size(), model == QLatin1String("0809") ? 3 : 2);
     QCoreApplication::processEvents();
     const QString file = dir + "/take-" + QTest::currentDataTag() + ".png";
     QVERIFY(m_kit.window()->grab().save(file));
