@@ -50,7 +50,8 @@ private slots:
 private:
     bool open(const QString &model);
     // "grid port text": a drop of the list's text ("103" input 3) on a grid cell; "area
-    // n text" on a splitter area; "clear grid port" a double click.
+    // n text" on a splitter area; "clear grid port" a double click; "keys n" source n to
+    // the first video cell from the keyboard.
     void act(const QString &step);
     bool takeAndWait();
     // Waits until everything sent so far has arrived, then forgets it.
@@ -88,6 +89,15 @@ void tst_Take::act(const QString &step)
         static_cast<QObject *>(view)->event(&drop);
         return;
     }
+    if (p.at(0) == QLatin1String("keys")) {
+        // The number picks the source, Enter goes to the grid on show, Enter takes.
+        auto *list = child<ListWidget>("listWidget");
+        list->setCurrentItem(nullptr);
+        QTest::keyClick(list, Qt::Key(Qt::Key_0 + p.at(1).toInt()));
+        QTest::keyClick(list, Qt::Key_Return);
+        QTest::keyClick(child<TableWidget>("videoTableWidget"), Qt::Key_Return);
+        return;
+    }
     if (p.at(0) == QLatin1String("clear")) {
         QVERIFY(child<TableWidget>(qPrintable(p.at(1)))->clearRoute(p.at(2).toInt()));
         return;
@@ -113,6 +123,9 @@ void tst_Take::stageSendsOnlyOnTake_data()
         << "0809"
         << QStringList{"videoTableWidget 2 103", "InfaredTable 4 105", "videoTableWidget 2 104"}
         << "videoTableWidget 2" << QStringList{"{param=4VIDEO2}", "{param=5IR4}"};
+    QTest::addRow("keyboard take")
+        << "0809" << QStringList{"keys 5", "InfaredTable 3 102"} << "videoTableWidget 1"
+        << QStringList{"{param=5VIDEO1}", "{param=2IR3}"};
     QTest::addRow("0808-S audio grid and a clear")
         << "0808-S" << QStringList{"audioTable0808S 1 102", "clear videoTableWidget 5"}
         << "audioTable0808S 1" << QStringList{"{param=102AUDIO1}", "{param=0VIDEO5}"};
