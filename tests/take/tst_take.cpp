@@ -197,6 +197,12 @@ void tst_Take::lockedByAnotherClientLeavesTheStage()
     QCOMPARE(stage()->routes().size(), 2);
     RawClient other;
     QVERIFY(other.connectTo(m_kit.device()->controlPort()));
+    // Another client's route shows live under the stage.
+    TableItemWidget *eight = child<TableWidget>("videoTableWidget")->cellForPort(8);
+    other.command(QStringLiteral("3VIDEO8"));
+    QTRY_VERIFY_WITH_TIMEOUT(eight->inputText().startsWith(QStringLiteral("[3]")),
+                             TestTimeouts::Medium);
+    QVERIFY(eight->pendingText().startsWith(QStringLiteral("→ [2]")));
     other.command(QStringLiteral("Splitter2"));
     QTRY_COMPARE_WITH_TIMEOUT(stage()->routes().size(), 1, TestTimeouts::Medium);
     QCOMPARE(stage()->routes().first().output, 8);
