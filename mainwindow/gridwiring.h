@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gridlayout.h"
+#include "portrights.h"
 #include "route.h"
 
 #include <QList>
@@ -60,7 +61,7 @@ public:
     static constexpr int SplitterUndoKind = -1;
 
 signals:
-    void permissionWarning();
+    void permissionWarning(PortRights::Refused refused);
     // A switch sent from this client: grid by refresh kind, switch type (0 video,
     // 1 audio, 2 infrared), the output and its source before and now.
     void switched(int kind, int type, int output, int previous, int source);
@@ -77,4 +78,5 @@ private:
     WindowContext &m_context;
     QMap<GridLayout::RefreshKind, TableWidget *> m_grids;
     TakeWiring *m_take = nullptr;
+    PortRights::Refused m_refused;
 };
