@@ -1,10 +1,12 @@
-#include "devicestate.h"
+#include "actinguser.h"
 #include "listwidget.h"
+#include "logindialog.h"
 #include "messagedistance.h"
-#include "permissionstore.h"
+#include "operatorcore.h"
 #include "portmenus.h"
 #include "rawclient.h"
 #include "route.h"
+#include "routeservice.h"
 #include "singlesplitterwidget.h"
 #include "tableitemwidget.h"
 #include "tablewidget.h"
@@ -17,6 +19,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -40,6 +43,7 @@ private slots:
     void stageSendsOnlyOnTake();
     void cancelSendsNothing();
     void takeOfflineKeepsTheStage();
+    void reLoginDropsTheStage();
     void lockedByAnotherClientLeavesTheStage();
     void oneUndoRestoresTheWholeTake();
     void fanoutSkipsLockedAndUnpermitted_data();
@@ -186,6 +190,28 @@ void tst_Take::takeOfflineKeepsTheStage()
     QCOMPARE(started.size(), 0);
     QCOMPARE(stage()->routes().size(), 1);
     QVERIFY(!message().isEmpty());
+}
+
+// The next user may not have the rights the stage was checked against.
+void tst_Take::reLoginDropsTheStage()
+{
+    QVERIFY(m_kit.startDevice(QStringLiteral("0809")));
+    m_kit.openWindow([](LoginDialog &dialog) {
+        dialog.findChild<QLineEdit *>(QStringLiteral("passwordEdit"))
+            ->setText(QStringLiteral("tiger905"));
+        dialog.findChild<QPushButton *>(QStringLiteral("btnLogin"))->click();
+        return dialog.result();
+    });
+    RouteService *routes = m_kit.window()->core()->routes();
+    QTRY_VERIFY_WITH_TIMEOUT(routes->check(ActingUser(), {RouteKind::Video, 3, 5}).ok(),
+                             TestTimeouts::Medium);
+    wiring()->bar()->modeButton()->click();
+    act(QStringLiteral("videoTableWidget 3 105"));
+    QCOMPARE(stage()->routes().size(), 1);
+    child<QPushButton>("btnReLogin")->click();
+    QVERIFY(stage()->isEmpty());
+    QVERIFY(child<TableWidget>("videoTableWidget")->cellForPort(3)->pendingText().isEmpty());
+    QVERIFY(!m_kit.sentBeforeMarker().contains(QStringLiteral("{param=5VIDEO3}")));
 }
 
 // A second client gives output 9 of the 0809-M to the splitter while it is staged.
