@@ -53,8 +53,11 @@ SalvoWiring::SalvoWiring(QWidget *window, WindowContext &context, GridWiring *gr
     m_button->setObjectName(QStringLiteral("btn_salvos"));
     m_button->setMinimumHeight(34);
     m_button->setCursor(Qt::PointingHandCursor);
-    if (auto *row = window->findChild<QHBoxLayout *>(QStringLiteral("planRow")))
+    // Set a little apart from the plan buttons: it opens a list, it recalls nothing.
+    if (auto *row = window->findChild<QHBoxLayout *>(QStringLiteral("planRow"))) {
+        row->addSpacing(12);
         row->addWidget(m_button);
+    }
     connect(m_button, &QPushButton::clicked, this, &SalvoWiring::open);
     auto *shortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+L")), window);
     connect(shortcut, &QShortcut::activated, this, &SalvoWiring::open);
