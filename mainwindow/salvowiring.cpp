@@ -72,6 +72,8 @@ void SalvoWiring::open()
         m_panel->setActingUser([this] { return m_context.actingUser(); });
         m_panel->setSelection([this] { return selectedCells(m_grids); });
         m_panel->setDialogRunner([this](QDialog &dialog) { return m_context.run(dialog); });
+        if (m_stage)
+            m_panel->setStage(m_stage);
     }
     // project.db may have become writable (or stopped being) since the last look.
     if (!m_salvos->isRecalling())
@@ -79,6 +81,13 @@ void SalvoWiring::open()
     m_panel->show();
     m_panel->raise();
     m_panel->activateWindow();
+}
+
+void SalvoWiring::setStage(std::function<QVector<Route>()> stage)
+{
+    m_stage = std::move(stage);
+    if (m_panel)
+        m_panel->setStage(m_stage);
 }
 
 bool SalvoWiring::eventFilter(QObject *watched, QEvent *event)

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "route.h"
+
 #include <QObject>
+#include <QVector>
+
+#include <functional>
 
 class GridWiring;
 class QPushButton;
@@ -24,6 +29,8 @@ public:
     SalvoPanel *panel() const { return m_panel; }
     QPushButton *button() const { return m_button; }
     void open();
+    // Where "New from stage" takes its routes (the take stage); unset hides it.
+    void setStage(std::function<QVector<Route>()> stage);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -37,4 +44,5 @@ private:
     SalvoController *m_salvos;
     SalvoPanel *m_panel = nullptr;
     QPushButton *m_button = nullptr;
+    std::function<QVector<Route>()> m_stage;
 };

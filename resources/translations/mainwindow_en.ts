@@ -265,6 +265,14 @@
         <source>Skipped: %1 (%2)</source>
         <translation>Skipped: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Select output cells in the grid first.</source>
+        <translation>Select output cells in the grid first.</translation>
+    </message>
+    <message>
+        <source>Salvo &quot;%1&quot;: nothing was sent.</source>
+        <translation>Salvo &quot;%1&quot;: nothing was sent.</translation>
+    </message>
 </context>
 <context>
     <name>SalvoWiring</name>

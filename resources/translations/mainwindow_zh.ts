@@ -263,6 +263,14 @@
         <source>Skipped: %1 (%2)</source>
         <translation>已跳过：%1（%2）</translation>
     </message>
+    <message>
+        <source>Select output cells in the grid first.</source>
+        <translation>请先在网格中选择输出单元格。</translation>
+    </message>
+    <message>
+        <source>Salvo &quot;%1&quot;: nothing was sent.</source>
+        <translation>切换组“%1”：未发送任何切换。</translation>
+    </message>
 </context>
 <context>
     <name>SalvoWiring</name>

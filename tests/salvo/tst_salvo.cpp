@@ -75,6 +75,7 @@ private slots:
     void cleanupTestCase() { m_kit.release(); }
 
     void verificationComparesTheWholeGroup();
+    void summaryKeepsTheNameAsTyped();
     void recallOnSlowDevice_data();
     void recallOnSlowDevice();
     void sendAgainCompletesWhatDidNotTake();
@@ -122,6 +123,18 @@ void TestSalvo::verificationComparesTheWholeGroup()
     state->setVideoRouting(3, 2);
     QCOMPARE(SalvoRoutes::notTaken({route}, *state, &groups), QVector<Route>{route});
     QVERIFY(SalvoRoutes::notTaken({route}, *state, nullptr).isEmpty());
+}
+
+void TestSalvo::summaryKeepsTheNameAsTyped()
+{
+    SalvoController::Report report;
+    report.name = QStringLiteral("50%2 off %1");
+    report.verified = true;
+    report.sent = {{RouteKind::Video, 1, 2}, {RouteKind::Video, 2, 3}, {RouteKind::Video, 3, 4}};
+    report.missing = {report.sent.at(1)};
+    const QString summary = SalvoPanel::summaryOf(report);
+    QVERIFY2(summary.contains(QStringLiteral("\"50%2 off %1\"")), qPrintable(summary));
+    QVERIFY2(summary.contains(QStringLiteral("1 of 3")), qPrintable(summary));
 }
 
 void TestSalvo::recallOnSlowDevice_data()
@@ -231,6 +244,22 @@ void TestSalvo::panelCreatesRecallsAndReports()
     panel->findChild<QPushButton *>("btn_salvoFromCurrent")->click();
     QVERIFY(panel->findChild<QLabel *>("lb_salvoSummary")->text().contains("Two cells"));
     QCOMPARE(salvos()->salvos().size(), stored.size());
+
+    // From the stage, as it stands when the button is pressed.
+    QVERIFY(panel->findChild<QPushButton *>("btn_salvoFromStage")->isHidden());
+    QVector<Route> stage{{RouteKind::Video, 1, 3}};
+    wiring()->setStage([&stage] { return stage; });
+    stage.append({RouteKind::HdmiAudio, 101, 104});
+    m_kit.onDialog = [](QDialog &dialog) {
+        dialog.findChild<QLineEdit *>()->setText(QStringLiteral("Staged"));
+    };
+    panel->findChild<QPushButton *>("btn_salvoFromStage")->click();
+    const QVector<Salvo> all = salvos()->salvos();
+    const auto staged = std::find_if(
+        all.cbegin(), all.cend(), [](const Salvo &s) { return s.name == QLatin1String("Staged"); });
+    QVERIFY(staged != all.cend());
+    QCOMPARE(staged->routes, SalvoRoutes::toStored(stage));
+    wiring()->setStage(nullptr);
 
     // Recalled all at once on a slow device: the report lists what did not take.
     const QVector<Route> routes = videoRoutesAwayFrom(sim, {2, 5, 7});
