@@ -2,6 +2,7 @@
 
 #include "dialogrunner.h"
 #include "gridwiring.h"
+#include "linkstatusview.h"
 #include "listroles.h"
 #include "operatorcore.h"
 #include "salvocontroller.h"
@@ -42,7 +43,10 @@ QVector<Route> selectedCells(const GridWiring *grids)
 
 } // namespace
 
-SalvoWiring::SalvoWiring(QWidget *window, WindowContext &context, GridWiring *grids)
+SalvoWiring::SalvoWiring(QWidget *window,
+                         WindowContext &context,
+                         GridWiring *grids,
+                         LinkStatusView *status)
     : QObject(window)
     , m_window(window)
     , m_context(context)
@@ -62,6 +66,16 @@ SalvoWiring::SalvoWiring(QWidget *window, WindowContext &context, GridWiring *gr
     auto *shortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+L")), window);
     connect(shortcut, &QShortcut::activated, this, &SalvoWiring::open);
     m_button->installEventFilter(this);
+    connect(m_salvos,
+            &SalvoController::recallFinished,
+            this,
+            [status](const SalvoController::Report &report) {
+                const QString text = SalvoPanel::summaryOf(report);
+                if (report.complete())
+                    status->showNote(text);
+                else
+                    status->showMessage(text);
+            });
     retranslate();
 }
 

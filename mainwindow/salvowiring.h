@@ -8,6 +8,7 @@
 #include <functional>
 
 class GridWiring;
+class LinkStatusView;
 class QPushButton;
 class SalvoController;
 class SalvoPanel;
@@ -16,13 +17,13 @@ struct WindowContext;
 
 // The salvos in the window: a "Salvos" button beside the video page's plans (and
 // Ctrl+Shift+L) opens the salvo panel for the logged-in user, fed with the selection of
-// the grid on show. GUI thread.
+// the grid on show; a recall's outcome also goes to the message line. GUI thread.
 class SalvoWiring : public QObject
 {
     Q_OBJECT
 
 public:
-    SalvoWiring(QWidget *window, WindowContext &context, GridWiring *grids);
+    SalvoWiring(QWidget *window, WindowContext &context, GridWiring *grids, LinkStatusView *status);
 
     SalvoController *controller() const { return m_salvos; }
     // Built when first opened.

@@ -1,6 +1,7 @@
 #include "bindgroups.h"
 #include "datadir.h"
 #include "devicestate.h"
+#include "linkstatusview.h"
 #include "operatorcore.h"
 #include "routepacer.h"
 #include "salvocontroller.h"
@@ -165,6 +166,9 @@ void TestSalvo::recallOnSlowDevice()
     QCOMPARE(report.missing, notOnDevice(routes, device()->state()));
     QCOMPARE(report.missing.isEmpty(), complete);
     QCOMPARE(report.complete(), complete);
+    // The window's message line says it too, the panel closed or not.
+    QCOMPARE(m_kit.window()->findChild<LinkStatusView *>()->message(),
+             SalvoPanel::summaryOf(report));
     salvos()->setSpacing(RoutePacer::DefaultSpacingMs);
 }
 
