@@ -173,7 +173,7 @@ void SalvoPanel::retranslate()
     m_delete->setText(tr("Delete"));
     m_recall->setText(tr("Recall"));
     m_sendAgain->setText(tr("Send again"));
-    m_notice->setText(m_salvos->unusableReason());
+    m_notice->setText(m_salvos->unavailableReason());
     if (!m_salvos->isRecalling())
         showReport(m_salvos->lastReport());
 }
@@ -194,16 +194,17 @@ void SalvoPanel::refresh()
         selectId(keep);
     }
     const bool usable = m_salvos->isUsable();
+    const bool applies = usable && m_salvos->appliesToDevice();
     const bool busy = m_salvos->isRecalling();
     const bool picked = currentId() != 0;
-    m_notice->setText(m_salvos->unusableReason());
-    m_notice->setVisible(!usable);
+    m_notice->setText(m_salvos->unavailableReason());
+    m_notice->setVisible(!applies);
     m_list->setEnabled(usable);
     for (QPushButton *b : {m_fromCurrent, m_fromSelected, m_fromStage})
-        b->setEnabled(usable);
+        b->setEnabled(applies);
     m_rename->setEnabled(usable && picked);
     m_delete->setEnabled(usable && picked && !busy);
-    m_recall->setEnabled(usable && picked && !busy);
+    m_recall->setEnabled(applies && picked && !busy);
     m_sendAgain->setEnabled(!busy && !m_salvos->lastReport().missing.isEmpty());
 }
 

@@ -281,6 +281,10 @@
         <source>The salvo could not be saved: %1</source>
         <translation>The salvo could not be saved: %1</translation>
     </message>
+    <message>
+        <source>Salvos hold routes of the routing grids; this model shows its inputs in multiview windows, which salvos leave out.</source>
+        <translation>Salvos hold routes of the routing grids; this model shows its inputs in multiview windows, which salvos leave out.</translation>
+    </message>
 </context>
 <context>
     <name>TableWidget</name>

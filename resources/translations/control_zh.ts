@@ -281,6 +281,10 @@
         <source>The salvo could not be saved: %1</source>
         <translation>无法保存切换组：%1</translation>
     </message>
+    <message>
+        <source>Salvos hold routes of the routing grids; this model shows its inputs in multiview windows, which salvos leave out.</source>
+        <translation>切换组保存的是路由网格的切换；此型号以多画面窗口显示输入，切换组不包含窗口。</translation>
+    </message>
 </context>
 <context>
     <name>TableWidget</name>
