@@ -30,4 +30,6 @@ set(zel_control_sources
     takestage.cpp takestage.h
     takeundo.cpp takeundo.h
     windowrules.cpp windowrules.h
+    salvocontroller.cpp salvocontroller.h
+    salvoroutes.cpp salvoroutes.h
 )
