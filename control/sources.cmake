@@ -19,6 +19,7 @@ set(zel_control_sources
     portrename.cpp portrename.h
     portrights.cpp portrights.h
     replyrecords.cpp replyrecords.h
+    showdocument.cpp showdocument.h showdocumentreader.cpp
     splicemodes.cpp splicemodes.h
     staletracker.cpp staletracker.h
     takehistory.cpp takehistory.h
