@@ -62,8 +62,9 @@ public:
     {
         if (!value.isString() || (!allowEmpty && value.toString().trimmed().isEmpty()))
             return outOfRange(where);
-        const QString text = value.toString();
-        if (text.size() > ShowDocument::MaxNameLength) {
+        // The salvo store keeps names trimmed; the same text must come back on export.
+        const QString text = allowEmpty ? value.toString() : value.toString().trimmed();
+        if (text.toUcs4().size() > ShowDocument::MaxNameLength) {
             return fail(tr("The name \"%1...\" at %2 is longer than %3 characters.")
                             .arg(text.left(20), where)
                             .arg(ShowDocument::MaxNameLength));

@@ -1,7 +1,9 @@
 #include "showlocalstore.h"
 
 #include "projectdb.h"
+#include "salvostore.h"
 
+#include <QHash>
 #include <QLoggingCategory>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -68,6 +70,12 @@ public:
             m_error = query.lastError().text();
         return done;
     }
+    bool fail(const QString &error)
+    {
+        if (m_error.isEmpty())
+            m_error = error.isEmpty() ? QStringLiteral("refused") : error;
+        return false;
+    }
     bool commit()
     {
         QSqlDatabase db = QSqlDatabase::database(kConnection, false);
@@ -105,42 +113,68 @@ bool writePlans(Transaction &t, const ShowDocument &doc, const QString &ip)
     return true;
 }
 
-} // namespace
-
-ShowLocalStore::ShowLocalStore(const QString &dbPath)
-    : m_dbPath(dbPath.isEmpty() ? projectDbPath() : dbPath)
+bool writeSalvos(Transaction &t, const ShowDocument &doc, const QString &ip)
 {
+    if (!t.ok())
+        return false;
+    SalvoStore store(kConnection);
+    if (!store.isUsable())
+        return t.fail(store.lastError());
+    QHash<QString, qint64> ids;
+    for (const Salvo &salvo : store.list(ip))
+        ids.insert(salvo.name, salvo.id);
+    for (const ShowSalvo &show : doc.salvos) {
+        Salvo salvo;
+        salvo.name = show.name;
+        for (const ShowRoute &route : show.routes)
+            salvo.routes.append({route.kind, route.output, route.source});
+        const qint64 id = ids.value(show.name.trimmed());
+        const bool done = id ? store.replaceRoutes(id, salvo.routes) : store.create(ip, salvo) != 0;
+        if (!done)
+            return t.fail(store.lastError());
+    }
+    return true;
 }
+
+} // namespace
 
 ShowDocument ShowLocalStore::load(const QString &ip) const
 {
     ShowDocument doc;
     for (const ShowDocument::Names kind : ShowDocument::nameKinds()) {
-        const SqlRows rows =
-            querySql(QStringLiteral("select Port,PortName from %1").arg(QLatin1String(tableOf(kind))),
-                     {},
-                     m_dbPath);
+        const SqlRows rows = querySql(
+            QStringLiteral("select Port,PortName from %1").arg(QLatin1String(tableOf(kind))), {});
         QMap<int, QString> names;
         for (const SqlRow &row : rows) {
             const int port = row.value(0).toInt();
             const QString name = row.value(1).toString();
             // A row the file format cannot carry stays out rather than spoil the export.
             if (port >= 1 && port <= ShowDocument::maxPort(kind) &&
-                name.size() <= ShowDocument::MaxNameLength)
+                name.toUcs4().size() <= ShowDocument::MaxNameLength)
                 names.insert(port, name);
         }
         if (!names.isEmpty())
             doc.names.insert(kind, names);
     }
-    const SqlRows plans = querySql(QStringLiteral("select Id,Name from SplitPlanName where Ip = ?"),
-                                   {textValue(ip)},
-                                   m_dbPath);
+    const SqlRows plans =
+        querySql(QStringLiteral("select Id,Name from SplitPlanName where Ip = ?"), {textValue(ip)});
     for (const SqlRow &row : plans) {
         const int index = row.value(0).toInt();
         const QString name = row.value(1).toString();
         if (index >= 0 && index < ShowDocument::PlanCount &&
-            name.size() <= ShowDocument::MaxNameLength)
+            name.toUcs4().size() <= ShowDocument::MaxNameLength)
             doc.planNames.insert(index, name);
+    }
+    const SalvoStore salvos;
+    for (const Salvo &salvo : salvos.list(ip)) {
+        ShowSalvo show{salvo.name, {}};
+        for (const SalvoRoute &route : salvo.routes) {
+            const ShowRoute r{route.kind, route.output, route.source};
+            if (ShowDocument::routeInRange(r))
+                show.routes.append(r);
+        }
+        if (salvo.name.toUcs4().size() <= ShowDocument::MaxNameLength)
+            doc.salvos.append(show);
     }
     return doc;
 }
@@ -150,13 +184,15 @@ bool ShowLocalStore::write(const ShowDocument &doc,
                            Parts parts,
                            QString *error) const
 {
-    Transaction t(m_dbPath);
+    Transaction t(projectDbPath());
     const bool ok = (!parts.names || writeNames(t, doc)) &&
-                    (!parts.plans || writePlans(t, doc, ip)) && t.commit();
+                    (!parts.plans || writePlans(t, doc, ip)) &&
+                    (!parts.salvos || writeSalvos(t, doc, ip)) && t.commit();
     if (!ok) {
-        qCWarning(lcShow) << "show import into" << m_dbPath << "rolled back:" << t.error();
+        qCWarning(lcShow) << "show import into" << projectDbPath() << "rolled back:" << t.error();
         if (error)
-            *error = tr("Nothing was imported: the project database refused it (%1).").arg(t.error());
+            *error =
+                tr("Nothing was imported: the project database refused it (%1).").arg(t.error());
     }
     return ok;
 }

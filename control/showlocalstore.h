@@ -19,8 +19,7 @@ public:
         bool salvos = false;
     };
 
-    // An empty dbPath means project.db of the data directory.
-    explicit ShowLocalStore(const QString &dbPath = QString());
+    ShowLocalStore() = default;
 
     // Names, plan names and salvos of `ip`, model left as the caller sets it.
     ShowDocument load(const QString &ip) const;
@@ -28,7 +27,4 @@ public:
     // replace the stored ones of the same port or index; a salvo replaces the routes of
     // the salvo of the same name. False with *error set.
     bool write(const ShowDocument &doc, const QString &ip, Parts parts, QString *error) const;
-
-private:
-    QString m_dbPath;
 };

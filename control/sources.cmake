@@ -20,6 +20,7 @@ set(zel_control_sources
     portrights.cpp portrights.h
     replyrecords.cpp replyrecords.h
     showdocument.cpp showdocument.h showdocumentreader.cpp
+    showlocalstore.cpp showlocalstore.h
     splicemodes.cpp splicemodes.h
     staletracker.cpp staletracker.h
     takehistory.cpp takehistory.h
