@@ -19,8 +19,13 @@ set(zel_control_sources
     portrename.cpp portrename.h
     portrights.cpp portrights.h
     replyrecords.cpp replyrecords.h
+    showdeviceapply.cpp showdeviceapply.h
     showdocument.cpp showdocument.h showdocumentreader.cpp
+    showexport.cpp showexport.h
+    showimport.cpp showimport.h
     showlocalstore.cpp showlocalstore.h
+    showpreview.cpp showpreview.h
+    showsnapshot.cpp showsnapshot.h
     splicemodes.cpp splicemodes.h
     staletracker.cpp staletracker.h
     takehistory.cpp takehistory.h
