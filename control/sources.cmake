@@ -19,6 +19,9 @@ set(zel_control_sources
     portrename.cpp portrename.h
     portrights.cpp portrights.h
     replyrecords.cpp replyrecords.h
+    route.cpp route.h
+    routepacer.cpp routepacer.h
+    routeservice.cpp routeservice.h
     showdeviceapply.cpp showdeviceapply.h
     showdocument.cpp showdocument.h showdocumentreader.cpp
     showexport.cpp showexport.h
@@ -27,6 +30,7 @@ set(zel_control_sources
     showpreview.cpp showpreview.h
     showsnapshot.cpp showsnapshot.h
     splicemodes.cpp splicemodes.h
+    splitterlayout.cpp splitterlayout.h
     staletracker.cpp staletracker.h
     takehistory.cpp takehistory.h
     takeundo.cpp takeundo.h
