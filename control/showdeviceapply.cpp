@@ -74,10 +74,14 @@ ShowDeviceApply::ShowDeviceApply(OperatorCore *core, QObject *parent)
         emit progress(m_done + sent, m_total);
     });
     connect(m_verifyTimer, &QTimer::timeout, this, [this] { verified(false); });
-    connect(core, &OperatorCore::routingApplied, this, [this] {
+    // The routing query is answered by the status record, on the multiview model by the
+    // window status record.
+    const auto answered = [this] {
         if (m_stage == Stage::Verify)
             verified(true);
-    });
+    };
+    connect(core, &OperatorCore::routingApplied, this, answered);
+    connect(core, &OperatorCore::windowStatusApplied, this, answered);
 }
 
 void ShowDeviceApply::setSpacing(int ms)

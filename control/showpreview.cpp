@@ -253,14 +253,21 @@ void Builder::routes(const ShowDeviceSnapshot &doc, const ShowDeviceSnapshot &li
             continue;
         }
         const QString key = routeKey(route);
-        if (now.contains(key) && now.value(key) == route.source)
+        const bool same = now.contains(key) && now.value(key) == route.source;
+        // Output 9 of the 0809-M is the splitter view's while a layout is set.
+        const bool held = isSplitterModel(m_code) && doc.splitterLayout != 0 &&
+                          route.kind == QLatin1String("video") && route.output == 9;
+        // Every other route goes out, not only the ones that differ now: a video route
+        // moves its bound outputs and, when HDMI audio follows video, their HDMI audio.
+        if (!(same && held))
+            m_preview.device.routes.append(route);
+        if (same)
             continue;
         s.changes << tr("%1 %2: source %3 becomes %4")
                          .arg(routeLabel(route.kind))
                          .arg(route.output)
                          .arg(now.value(key))
                          .arg(route.source);
-        m_preview.device.routes.append(route);
     }
     leftOut(ShowPart::Routes, dropped);
 }

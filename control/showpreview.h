@@ -2,12 +2,17 @@
 
 #include "showdocument.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <optional>
 
 // The parts of a show file an operator picks, local ones first.
 enum class ShowPart { Names, Plans, Salvos, Routes, OutputSettings, Wall, Windows };
+inline uint qHash(ShowPart part, uint seed = 0)
+{
+    return ::qHash(int(part), seed);
+}
 
 // Where a show file would go: the device address and model of config.ini, and the live
 // device's picture when connected.
@@ -18,7 +23,8 @@ struct ShowTarget
     std::optional<ShowDeviceSnapshot> live; // empty while offline
 };
 
-// What the device parts would change, cut to the target's model; only entries that differ.
+// What the device parts would send, cut to the target's model: every route of the file,
+// and of the settings only those that differ.
 struct ShowDeviceChanges
 {
     QVector<ShowRoute> routes;

@@ -29,6 +29,25 @@ bool windowValid(int id, const WindowGeometry &geometry)
     return true;
 }
 
+// Whether the store has heard of the cell at all: a route it never heard of (the
+// multiview model reports no video routing) is not written as "nothing routed".
+bool known(RouteKind kind, int output, const DeviceState &state)
+{
+    switch (kind) {
+    case RouteKind::Video:
+        return state.videoRouting().contains(output);
+    case RouteKind::Audio:
+    case RouteKind::HdmiAudio:
+    case RouteKind::Audio0808S:
+        return state.audioRouting().contains(output);
+    case RouteKind::Infrared:
+        return state.irRouting().contains(output);
+    case RouteKind::SplitterArea:
+        break;
+    }
+    return state.splitterRouting().contains(output);
+}
+
 } // namespace
 
 QVector<ShowRoute> ShowSnapshot::routes(const DeviceState &state, int deviceCode, int layout)
@@ -36,6 +55,8 @@ QVector<ShowRoute> ShowSnapshot::routes(const DeviceState &state, int deviceCode
     QVector<ShowRoute> routes;
     for (const RouteKind kind : RouteKinds::kindsOf(deviceCode)) {
         for (const int output : RouteKinds::outputs(kind, deviceCode, layout)) {
+            if (!known(kind, output, state))
+                continue;
             const ShowRoute route{
                 RouteKinds::key(kind), output, RouteKinds::liveSource(kind, output, state)};
             if (ShowDocument::routeInRange(route))

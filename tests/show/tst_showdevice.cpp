@@ -37,7 +37,8 @@ SimState scrambled(const QString &model)
         s.outputResolution[o] = o % 2 ? QStringLiteral("1280x720") : QStringLiteral("3840x2160");
         s.outputLock[o] = o == 2;
     }
-    s.audio[1] = 3;
+    // The 0808-S has no analogue audio inputs.
+    s.audio[1] = model == QLatin1String("0808-S") ? 103 : 3;
     s.audio[102] = 105;
     if (splitter) {
         s.splitterLayout = 2;
@@ -50,7 +51,11 @@ SimState scrambled(const QString &model)
         s.windows[0] = SimWindow{2, 1, 0, 0, 960, 540};
         s.windows[2] = SimWindow{4, 2, 960, 540, 960, 540};
     } else if (model != QLatin1String("0808-S")) {
+        // Splice mode 2 binds 1 and 5 on the device; a group of its own beside it.
+        s.spliceMode = 2;
+        s.bind({1, 5});
         s.bind({3, 4});
+        s.routeVideo(1, s.video.value(1));
         s.routeVideo(3, s.video.value(3));
     }
     s.bezel = {1, 2, 3, 4, 5, 6, 7, 8};
@@ -182,8 +187,11 @@ void tst_ShowDevice::devicePartReproducesSourceDevice()
 
     const SimState &a = source.state();
     const SimState &b = fresh.state();
-    QCOMPARE(b.video, a.video);
-    QCOMPARE(b.audio, a.audio);
+    // The multiview model reports windows, not routes.
+    if (!a.isMultiview()) {
+        QCOMPARE(b.video, a.video);
+        QCOMPARE(b.audio, a.audio);
+    }
     QCOMPARE(b.splitter, a.splitter);
     QCOMPARE(b.splitterLayout, a.splitterLayout);
     QCOMPARE(b.outputResolution, a.outputResolution);
