@@ -27,6 +27,7 @@
 #include "pageconfigurator.h"
 #include "plancontroller.h"
 #include "planwiring.h"
+#include "showwiring.h"
 #include "portmenus.h"
 #include "portmenuwiring.h"
 #include "portnamestore.h"
@@ -153,6 +154,7 @@ void Widget::buildForm()
     ui->videoTableWidget->setBindColours(m_bindColours);
     m_wall = new WallControls(m_context, m_grids, this);
     m_plans = PlanWiring::build(this, m_context, m_wallPages, m_status);
+    new ShowWiring(this, m_context, m_status, m_plans);
 }
 
 void Widget::buildLinkViews()
