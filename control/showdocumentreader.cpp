@@ -146,7 +146,7 @@ bool Reader::routes(const QJsonValue &value, const QString &where, QVector<ShowR
             return outOfRange(at);
         const QString key = route.kind + QLatin1Char('/') + QString::number(route.output);
         if (seen.contains(key))
-            return fail(tr("%1 routes an output that is routed before.").arg(at));
+            return fail(tr("%1 routes an output a second time.").arg(at));
         seen.insert(key);
         out->append(route);
     }

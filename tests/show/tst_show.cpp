@@ -169,7 +169,7 @@ void tst_Show::hostileDocumentsChangeNothing_data()
                                   << "device.routes[0]";
     QTest::addRow("output routed twice")
         << withValue({"device", "routes"}, QJsonArray{route("video", 1, 1), route("video", 1, 2)})
-        << "routed before";
+        << "a second time";
     QTest::addRow("fractional source")
         << withValue({"device", "routes"},
                      QJsonArray{QJsonObject{{"kind", "video"}, {"output", 1}, {"source", 1.5}}})
