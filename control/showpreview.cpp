@@ -368,11 +368,11 @@ void Builder::wall(const ShowDeviceSnapshot &doc, const ShowDeviceSnapshot &live
 
 void Builder::windows(const ShowDeviceSnapshot &doc, const ShowDeviceSnapshot &live)
 {
-    ShowPreview::Section &s = section(ShowPart::Windows);
     if (!isMultiview(m_code)) {
         leftOut(ShowPart::Windows, doc.windows.size());
         return;
     }
+    ShowPreview::Section &s = section(ShowPart::Windows);
     if (doc.windows == live.windows)
         return;
     for (int id = 1; id <= ShowDocument::WindowCount; ++id) {
@@ -401,8 +401,10 @@ ShowPreview Builder::run()
         return m_preview;
     if (!m_target.live) {
         for (const ShowPart part :
-             {ShowPart::Routes, ShowPart::OutputSettings, ShowPart::Wall, ShowPart::Windows})
-            section(part);
+             {ShowPart::Routes, ShowPart::OutputSettings, ShowPart::Wall, ShowPart::Windows}) {
+            if (ShowPreview::modelHas(part, m_code))
+                section(part);
+        }
         m_preview.notes << tr("The device parts wait until the device is connected; they are "
                               "offered again then.");
         return m_preview;
@@ -441,11 +443,11 @@ QString ShowPreview::title(ShowPart part)
 {
     switch (part) {
     case ShowPart::Names:
-        return tr("Port names");
+        return tr("Port names on this computer");
     case ShowPart::Plans:
-        return tr("Plan names");
+        return tr("Plan names on this computer");
     case ShowPart::Salvos:
-        return tr("Salvos");
+        return tr("Salvos on this computer");
     case ShowPart::Routes:
         return tr("Routes on the device");
     case ShowPart::OutputSettings:

@@ -45,14 +45,11 @@ ShowImportDialog::ShowImportDialog(const QString &fileName,
     for (const Part &part : parts) {
         auto *item = new QTreeWidgetItem(m_tree);
         item->setData(0, IdRole, part.id);
-        QString title = part.local ? tr("%1 (this computer)").arg(part.title)
-                                   : tr("%1 (the device)").arg(part.title);
+        QString title = tr("%1 (%2)").arg(part.title).arg(part.changes.size());
         if (!part.available)
             title = tr("%1: waits until the device is connected").arg(part.title);
         else if (part.changes.isEmpty())
             title = tr("%1: nothing changes").arg(part.title);
-        else
-            title = tr("%1: %2 changes").arg(title).arg(part.changes.size());
         item->setText(0, title);
         // A part that is offline still may be picked: it is sent once the device is back.
         const bool useful = !part.changes.isEmpty() || !part.available;

@@ -455,18 +455,6 @@
         <translation>The device parts wait until the device is connected; they are offered again then.</translation>
     </message>
     <message>
-        <source>Port names</source>
-        <translation>Port names</translation>
-    </message>
-    <message>
-        <source>Plan names</source>
-        <translation>Plan names</translation>
-    </message>
-    <message>
-        <source>Salvos</source>
-        <translation>Salvos</translation>
-    </message>
-    <message>
         <source>Routes on the device</source>
         <translation>Routes on the device</translation>
     </message>
@@ -481,6 +469,18 @@
     <message>
         <source>Multiview windows on the device</source>
         <translation>Multiview windows on the device</translation>
+    </message>
+    <message>
+        <source>Port names on this computer</source>
+        <translation>Port names on this computer</translation>
+    </message>
+    <message>
+        <source>Plan names on this computer</source>
+        <translation>Plan names on this computer</translation>
+    </message>
+    <message>
+        <source>Salvos on this computer</source>
+        <translation>Salvos on this computer</translation>
     </message>
 </context>
 <context>

@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>The salvo name &quot;%1&quot; is used twice.</source>
-        <translation>预案名称“%1”重复使用。</translation>
+        <translation>切换组名称“%1”重复使用。</translation>
     </message>
     <message>
         <source>The file is larger than 1 MiB; a show file is never that big.</source>
@@ -384,15 +384,15 @@
     </message>
     <message>
         <source>Salvo &quot;%1&quot;: %2 routes for ports the %3 does not have</source>
-        <translation>预案“%1”：%2 条切换属于 %3 没有的端口</translation>
+        <translation>切换组“%1”：%2 条切换属于 %3 没有的端口</translation>
     </message>
     <message>
         <source>Salvo &quot;%1&quot;: new, %2 routes</source>
-        <translation>预案“%1”：新建，%2 条切换</translation>
+        <translation>切换组“%1”：新建，%2 条切换</translation>
     </message>
     <message>
         <source>Salvo &quot;%1&quot;: its routes are replaced (%2 routes)</source>
-        <translation>预案“%1”：替换其切换（%2 条）</translation>
+        <translation>切换组“%1”：替换其切换（%2 条）</translation>
     </message>
     <message>
         <source>%1 %2: source %3 becomes %4</source>
@@ -455,18 +455,6 @@
         <translation>设备部分等待设备连接；连接后会再次提供。</translation>
     </message>
     <message>
-        <source>Port names</source>
-        <translation>端口名称</translation>
-    </message>
-    <message>
-        <source>Plan names</source>
-        <translation>预案名称</translation>
-    </message>
-    <message>
-        <source>Salvos</source>
-        <translation>预案组</translation>
-    </message>
-    <message>
         <source>Routes on the device</source>
         <translation>设备上的切换</translation>
     </message>
@@ -481,6 +469,18 @@
     <message>
         <source>Multiview windows on the device</source>
         <translation>设备上的多画面窗口</translation>
+    </message>
+    <message>
+        <source>Port names on this computer</source>
+        <translation>本电脑上的端口名称</translation>
+    </message>
+    <message>
+        <source>Plan names on this computer</source>
+        <translation>本电脑上的预案名称</translation>
+    </message>
+    <message>
+        <source>Salvos on this computer</source>
+        <translation>本电脑上的切换组</translation>
     </message>
 </context>
 <context>

@@ -189,24 +189,12 @@ Check the file&apos;s permissions and start again.</translation>
         <translation>What importing %1 would change. Pick the parts to apply.</translation>
     </message>
     <message>
-        <source>%1 (this computer)</source>
-        <translation>%1 (this computer)</translation>
-    </message>
-    <message>
-        <source>%1 (the device)</source>
-        <translation>%1 (the device)</translation>
-    </message>
-    <message>
         <source>%1: waits until the device is connected</source>
         <translation>%1: waits until the device is connected</translation>
     </message>
     <message>
         <source>%1: nothing changes</source>
         <translation>%1: nothing changes</translation>
-    </message>
-    <message>
-        <source>%1: %2 changes</source>
-        <translation>%1: %2 changes</translation>
     </message>
     <message>
         <source>Left out, because this device does not have them:
@@ -221,6 +209,10 @@ Check the file&apos;s permissions and start again.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -189,24 +189,12 @@ Check the file&apos;s permissions and start again.</source>
         <translation>导入 %1 将改变的内容。请选择要应用的部分。</translation>
     </message>
     <message>
-        <source>%1 (this computer)</source>
-        <translation>%1（本电脑）</translation>
-    </message>
-    <message>
-        <source>%1 (the device)</source>
-        <translation>%1（设备）</translation>
-    </message>
-    <message>
         <source>%1: waits until the device is connected</source>
         <translation>%1：等待设备连接</translation>
     </message>
     <message>
         <source>%1: nothing changes</source>
         <translation>%1：无变化</translation>
-    </message>
-    <message>
-        <source>%1: %2 changes</source>
-        <translation>%1：%2 处变化</translation>
     </message>
     <message>
         <source>Left out, because this device does not have them:
@@ -221,6 +209,10 @@ Check the file&apos;s permissions and start again.</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
     </message>
 </context>
 <context>
