@@ -5,6 +5,7 @@
 #include "salvostore.h"
 #include "showdocument.h"
 #include "showlocalstore.h"
+#include "showpreview.h"
 #include "storagetestkit.h"
 
 #include <QJsonArray>
@@ -90,6 +91,9 @@ private slots:
     void localPartsSurviveExportImportExport();
     void failureHalfwayLeavesDatabaseByteIdentical_data();
     void failureHalfwayLeavesDatabaseByteIdentical();
+    void previewFitsTheTargetModel_data();
+    void previewFitsTheTargetModel();
+    void previewListsOnlyWhatDiffers();
 
 private:
     // Names, plan names and salvos in the data directory now in use.
@@ -298,6 +302,96 @@ void tst_Show::failureHalfwayLeavesDatabaseByteIdentical()
     QVERIFY(!ShowLocalStore().write(doc, kIp, {true, true, true}, &error));
     QVERIFY2(error.contains("Nothing was imported"), qPrintable(error));
     QCOMPARE(fileBytes(projectDbPath()), before);
+}
+
+void tst_Show::previewFitsTheTargetModel_data()
+{
+    QTest::addColumn<int>("target");
+    QTest::addColumn<QStringList>("sent");
+    QTest::addColumn<QStringList>("salvoRoutes");
+    QTest::addColumn<int>("leftOut");
+    const QStringList all{"video/8", "video/9", "infrared/9", "hdmiAudio/109", "splitter/1"};
+    // Output 9, its HDMI audio and the splitter area are not on an 0808; the 0808-S has no
+    // infrared and no HDMI audio grid; only the 0809-M has splitter areas.
+    QTest::addRow("0809-M to 0809-M") << 4 << all << QStringList{"video/8", "video/9"} << 0;
+    QTest::addRow("0809-M to 0809")
+        << 1 << QStringList{"video/8", "video/9", "infrared/9", "hdmiAudio/109"}
+        << QStringList{"video/8", "video/9"} << 2;
+    QTest::addRow("0809-M to 0808") << 0 << QStringList{"video/8"} << QStringList{"video/8"} << 4;
+}
+
+void tst_Show::previewFitsTheTargetModel()
+{
+    QFETCH(int, target);
+    QFETCH(QStringList, sent);
+    QFETCH(QStringList, salvoRoutes);
+    QFETCH(int, leftOut);
+    ShowDocument doc;
+    doc.model = DeviceModel::Model0809M;
+    doc.salvos = {ShowSalvo{"All", {{"video", 8, 1}, {"video", 9, 2}}}};
+    ShowDeviceSnapshot device;
+    device.splitterLayout = 1;
+    device.routes = {{"video", 8, 1},
+                     {"video", 9, 2},
+                     {"infrared", 9, 3},
+                     {"hdmiAudio", 109, 104},
+                     {"splitter", 1, 5}};
+    device.resolution = {{9, "1280x720"}};
+    doc.device = device;
+    ShowTarget where;
+    where.deviceCode = target;
+    where.live = ShowDeviceSnapshot();
+    const ShowPreview preview = ShowPreview::build(doc, ShowDocument(), where);
+
+    QStringList routes;
+    for (const ShowRoute &route : preview.device.routes)
+        routes << route.kind + '/' + QString::number(route.output);
+    QCOMPARE(routes, sent);
+    QStringList kept;
+    for (const ShowRoute &route : preview.fitted.salvos.value(0).routes)
+        kept << route.kind + '/' + QString::number(route.output);
+    QCOMPARE(kept, salvoRoutes);
+    QCOMPARE(preview.device.resolution.contains(9), target != 0);
+    // One line per part that left something out (the splitter layout is the wall's), one
+    // for the salvo; a note on the model unless it is the same.
+    QCOMPARE(preview.leftOut.size(), leftOut);
+    QCOMPARE(preview.notes.size(), target == 4 ? 1 : 2);
+}
+
+void tst_Show::previewListsOnlyWhatDiffers()
+{
+    ShowDocument doc;
+    doc.names[ShowDocument::Names::VideoOutputs] = {{1, "Stage"}, {2, "Foyer"}};
+    doc.planNames = {{0, "Lobby"}, {1, ""}};
+    ShowDeviceSnapshot device;
+    device.routes = {{"video", 1, 1}, {"video", 2, 2}};
+    device.outputLock = {{1, true}, {2, false}};
+    doc.device = device;
+    ShowDocument local;
+    local.names[ShowDocument::Names::VideoOutputs] = {{1, "Stage"}};
+    local.planNames = {{0, "Lobby"}};
+    ShowTarget where;
+    where.live = device;
+    where.live->routes[1].source = 5;
+    where.live->outputLock[1] = false;
+    const ShowPreview preview = ShowPreview::build(doc, local, where);
+
+    // Port 2 had no name and plan 1 none: an empty name is still a change to be made.
+    QCOMPARE(preview.section(ShowPart::Names)->changes.size(), 1);
+    QCOMPARE(preview.section(ShowPart::Plans)->changes.size(), 1);
+    QCOMPARE(preview.section(ShowPart::Routes)->changes,
+             QStringList{"Video output 2: source 5 becomes 2"});
+    QCOMPARE(preview.section(ShowPart::OutputSettings)->changes,
+             QStringList{"Output 1: No Standby becomes on"});
+    QCOMPARE(preview.device.outputLock, (QMap<int, bool>{{1, true}}));
+    QVERIFY(preview.section(ShowPart::Wall)->changes.isEmpty());
+
+    // Offline, the device parts wait and are said to.
+    where.live.reset();
+    const ShowPreview offline = ShowPreview::build(doc, local, where);
+    QVERIFY(!offline.section(ShowPart::Routes)->available);
+    QVERIFY(offline.device.routes.isEmpty());
+    QVERIFY(offline.section(ShowPart::Names)->available);
 }
 
 QTEST_GUILESS_MAIN(tst_Show)

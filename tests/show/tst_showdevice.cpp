@@ -74,6 +74,7 @@ private slots:
     void cleanup();
     void devicePartReproducesSourceDevice_data();
     void devicePartReproducesSourceDevice();
+    void devicePartsWaitForTheConnection();
 
 private:
     // Connects the core to `device` and returns once its start-up picture is in.
@@ -213,6 +214,42 @@ void tst_ShowDevice::devicePartReproducesSourceDevice()
     disconnect();
     QVERIFY(connectTo(&fresh));
     QCOMPARE(ShowExport::collect(m_core.get(), true).toJson(), exported);
+}
+
+void tst_ShowDevice::devicePartsWaitForTheConnection()
+{
+    ScopedDataDir dir;
+    QVERIFY(createProjectTables());
+    AppSettings::instance()->setNetwork(kIp, 80);
+    AppSettings::instance()->setType(DeviceModels::code(DeviceModel::Model0809));
+    ShowDocument doc;
+    doc.names[ShowDocument::Names::VideoInputs] = {{2, QStringLiteral("Lectern")}};
+    ShowDeviceSnapshot device;
+    device.routes = {{"video", 5, 2}};
+    doc.device = device;
+    ShowImport import(m_core.get());
+    import.setDocument(doc);
+    QSignalSpy offered(&import, &ShowImport::devicePartsOffered);
+    QString error;
+    QVERIFY2(import.apply(ActingUser(), {ShowPart::Names, ShowPart::Routes}, &error),
+             qPrintable(error));
+    // Offline the names are in at once; the route waits.
+    QCOMPARE(AppSettings::instance()->inputName(2), QStringLiteral("Lectern"));
+    QCOMPARE(import.pendingDeviceParts(), QSet<ShowPart>{ShowPart::Routes});
+
+    SimDevice sim(QStringLiteral("0809"));
+    QVERIFY(sim.listen(QHostAddress::LocalHost, 0, 0));
+    QVERIFY(sim.state().video.value(5) != 2);
+    QVERIFY(connectTo(&sim));
+    QTRY_COMPARE_WITH_TIMEOUT(offered.count(), 1, TestTimeouts::Short);
+    QVERIFY(!sim.receivedCommands().contains(QStringLiteral("{param=2VIDEO5}")));
+    // Offered again, the operator applies the waiting part.
+    QSignalSpy finished(import.device(), &ShowDeviceApply::finished);
+    import.device()->setSpacing(0);
+    QVERIFY(import.apply(ActingUser(), import.pendingDeviceParts(), &error));
+    QVERIFY(finished.wait(TestTimeouts::Long));
+    QCOMPARE(sim.state().video.value(5), 2);
+    QVERIFY(import.pendingDeviceParts().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_ShowDevice)
