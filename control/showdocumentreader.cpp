@@ -268,7 +268,7 @@ bool Reader::wall(const QJsonObject &o, ShowDeviceSnapshot *d)
             qint64 value = 0;
             if (!integer(values.at(i), QStringLiteral("device.bezel.") + name, 0, 65535, &value))
                 return false;
-            d->bezel[size_t(axis * 4 + i)] = uint(value);
+            d->bezel[size_t(axis) * 4 + size_t(i)] = uint(value);
         }
     }
     const auto optionalInt = [this, &o](const char *key, int high, int *out) {

@@ -96,6 +96,11 @@ bool ShowImport::apply(const ActingUser &user, const QSet<ShowPart> &parts, QStr
             *error = problem;
         return false;
     }
+    if (m_device->isRunning()) {
+        if (error)
+            *error = tr("The last show import is still being sent to the device.");
+        return false;
+    }
     const ShowTarget where = target();
     const ShowPreview plan = ShowPreview::build(*m_doc, ShowLocalStore().load(where.ip), where);
     QSet<ShowPart> device;

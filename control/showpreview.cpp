@@ -460,6 +460,11 @@ QString ShowPreview::title(ShowPart part)
     return tr("Multiview windows on the device");
 }
 
+QString ShowPreview::cellText(const ShowRoute &route)
+{
+    return QStringLiteral("%1 %2").arg(routeLabel(route.kind)).arg(route.output);
+}
+
 bool ShowPreview::isLocal(ShowPart part)
 {
     return part == ShowPart::Names || part == ShowPart::Plans || part == ShowPart::Salvos;

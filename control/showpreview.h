@@ -70,6 +70,8 @@ public:
     const Section *section(ShowPart part) const;
     bool hasChanges() const;
     static QString title(ShowPart part);
+    // "Video output 2", "Splitter area 1": the cell a route goes to.
+    static QString cellText(const ShowRoute &route);
     static bool isLocal(ShowPart part);
     static QList<ShowPart> parts();
     // Whether the model has the part's settings at all.

@@ -96,7 +96,7 @@ ShowDeviceSnapshot ShowSnapshot::capture(const DeviceState &state, const BindGro
     const BezelValues bezel = state.bezel();
     for (int i = 0; i < 4; ++i) {
         d.bezel[size_t(i)] = qMin(bezel.x[size_t(i)], 65535u);
-        d.bezel[size_t(i + 4)] = qMin(bezel.y[size_t(i)], 65535u);
+        d.bezel[size_t(i) + 4] = qMin(bezel.y[size_t(i)], 65535u);
     }
     const QMap<int, WindowGeometry> windows = state.windowStatus();
     for (auto it = windows.cbegin(); it != windows.cend(); ++it) {

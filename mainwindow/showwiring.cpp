@@ -172,7 +172,7 @@ void ShowWiring::deviceFinished(const ShowDeviceApply::Report &report)
     }
     QStringList missing;
     for (const ShowRoute &route : report.missing)
-        missing << QStringLiteral("%1 %2").arg(route.kind).arg(route.output);
+        missing << ShowPreview::cellText(route);
     if (ask(tr("These routes did not take: %1. Send them again?").arg(missing.join(", "))))
         m_import->device()->resendMissing();
 }

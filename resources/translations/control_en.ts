@@ -324,6 +324,10 @@
         <source>No show file is open.</source>
         <translation>No show file is open.</translation>
     </message>
+    <message>
+        <source>The last show import is still being sent to the device.</source>
+        <translation>The last show import is still being sent to the device.</translation>
+    </message>
 </context>
 <context>
     <name>ShowLocalStore</name>

@@ -324,6 +324,10 @@
         <source>No show file is open.</source>
         <translation>没有打开的演出文件。</translation>
     </message>
+    <message>
+        <source>The last show import is still being sent to the device.</source>
+        <translation>上一次演出导入仍在发送到设备。</translation>
+    </message>
 </context>
 <context>
     <name>ShowLocalStore</name>
