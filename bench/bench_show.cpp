@@ -67,55 +67,41 @@ bool waitFor(Sender *sender, Signal signal, int timeoutMs)
     return loop.exec() == 0;
 }
 
-int runShowBench(const QStringList &)
+// The local part alone, into a data directory of its own; in ms.
+qint64 localImportMs(const ShowDocument &doc)
 {
-    // The link logs every record; the figures are the output.
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-    QTemporaryDir dir;
-    DataDir::set(dir.path());
+    QTemporaryDir localDir;
+    DataDir::set(localDir.path());
     createProjectTables();
-    SalvoStore::createTables();
-    AppSettings::instance()->setNetwork(QStringLiteral("127.0.0.1"), 80);
+    QElapsedTimer timer;
+    timer.start();
+    QString error;
+    ShowLocalStore().write(doc, QStringLiteral("127.0.0.1"), {true, true, true}, &error);
+    return timer.elapsed();
+}
 
-    SimDevice device(QStringLiteral("0809"));
-    if (!device.listen(QHostAddress::LocalHost, 0, 0))
-        return 1;
-    MessageDistance *link = MessageDistance::instance();
-    OperatorCore core(link, DeviceState::instance());
-    core.createBindGroups();
-    core.connectLink();
-    link->setUploadPort(device.uploadPort());
-    link->connectToDevice(QStringLiteral("127.0.0.1"), device.controlPort());
-    if (!waitFor(link, &MessageDistance::receiveBindInfoSig, 15000))
-        return 1;
-
-    const ShowDocument doc = fullDocument();
-    ShowImport import(&core);
+// Every part of `doc` onto the connected device until verified; in ms, -1 on failure.
+qint64 fullImportMs(OperatorCore *core, const ShowDocument &doc, ShowDeviceApply::Report *report)
+{
+    ShowImport import(core);
     import.setDocument(doc);
     QSet<ShowPart> all;
     for (const ShowPart part : ShowPreview::parts())
         all.insert(part);
-    ShowDeviceApply::Report report;
     QObject::connect(import.device(),
                      &ShowDeviceApply::finished,
-                     [&report](const ShowDeviceApply::Report &r) { report = r; });
+                     [report](const ShowDeviceApply::Report &r) { *report = r; });
     QElapsedTimer timer;
     timer.start();
     QString error;
     if (!import.apply(ActingUser(), all, &error) ||
         !waitFor(import.device(), &ShowDeviceApply::finished, 60000))
-        return 1;
-    const qint64 total = timer.elapsed();
+        return -1;
+    return timer.elapsed();
+}
 
-    // The local part alone, into a data directory of its own.
-    QTemporaryDir localDir;
-    DataDir::set(localDir.path());
-    createProjectTables();
-    timer.restart();
-    ShowLocalStore().write(doc, QStringLiteral("127.0.0.1"), {true, true, true}, &error);
-    const qint64 local = timer.elapsed();
-
+void printFigures(qint64 total, qint64 local, const ShowDeviceApply::Report &report)
+{
     printFigure(QStringLiteral("show_import_ms"), double(total), QStringLiteral("ms"));
     printFigure(QStringLiteral("show_import_local_ms"), double(local), QStringLiteral("ms"));
     printFigure(QStringLiteral("show_import_commands"),
@@ -127,10 +113,38 @@ int runShowBench(const QStringList &)
     printFigure(QStringLiteral("show_import_missing"),
                 double(report.missing.size() + report.refused.size()),
                 QStringLiteral("routes"));
+}
+
+int runShowBench(const QStringList &)
+{
+    // The link logs every record; the figures are the output.
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    QTemporaryDir dir;
+    DataDir::set(dir.path());
+    createProjectTables();
+    SalvoStore::createTables();
+    AppSettings::instance()->setNetwork(QStringLiteral("127.0.0.1"), 80);
+    SimDevice device(QStringLiteral("0809"));
+    MessageDistance *link = MessageDistance::instance();
+    OperatorCore core(link, DeviceState::instance());
+    core.createBindGroups();
+    core.connectLink();
+    if (!device.listen(QHostAddress::LocalHost, 0, 0))
+        return 1;
+    link->setUploadPort(device.uploadPort());
+    link->connectToDevice(QStringLiteral("127.0.0.1"), device.controlPort());
+    if (!waitFor(link, &MessageDistance::receiveBindInfoSig, 15000))
+        return 1;
+
+    const ShowDocument doc = fullDocument();
+    ShowDeviceApply::Report report;
+    const qint64 total = fullImportMs(&core, doc, &report);
+    printFigures(total, localImportMs(doc), report);
     link->disconnectFromDevice();
     DataDir::set(QString());
     qInstallMessageHandler(previous);
-    return report.verified ? 0 : 1;
+    return total >= 0 && report.verified ? 0 : 1;
 }
 
 const BenchRegistration

@@ -73,7 +73,7 @@ void tst_ShowWindow::importAppliesOnlyThePickedParts()
     const QString path = writeShow(QStringLiteral("zeldesk-show-pick.json"));
     QVERIFY(!path.isEmpty());
     const int wanted = m_kit.device()->state().video.value(2) % 8 + 1;
-    wiring()->setPathChooser([path](bool) { return path; });
+    wiring()->setPathChooser([path](bool) { return QString(path); });
     wiring()->import()->device()->setSpacing(0);
     QStringList shown;
     m_kit.onDialog = [&](QDialog &dialog) {
@@ -156,7 +156,7 @@ void tst_ShowWindow::screenshots()
         QSKIP("set ZEL_SCREENSHOT_DIR to render the import preview");
     QVERIFY(m_kit.openSettled(QStringLiteral("0809")));
     const QString path = writeShow(QStringLiteral("rehearsal.json"));
-    wiring()->setPathChooser([path](bool) { return path; });
+    wiring()->setPathChooser([path](bool) { return QString(path); });
     m_kit.answer = QDialog::Rejected;
     for (const int language : {1, 0}) {
         m_kit.child<QComboBox>("languageComboBox")->setCurrentIndex(language);
