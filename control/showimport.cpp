@@ -76,8 +76,22 @@ ShowPreview ShowImport::preview() const
 
 bool ShowImport::backUp(bool withDevice, QString *error)
 {
+    ShowDocument backup = ShowExport::collect(m_core, withDevice);
+    // A name the file gives where there was none comes back as an empty one, so importing
+    // the backup takes it away again.
+    for (auto kind = m_doc->names.cbegin(); kind != m_doc->names.cend(); ++kind) {
+        QMap<int, QString> &names = backup.names[kind.key()];
+        for (const int port : kind.value().keys()) {
+            if (!names.contains(port))
+                names.insert(port, QString());
+        }
+    }
+    for (const int index : m_doc->planNames.keys()) {
+        if (!backup.planNames.contains(index))
+            backup.planNames.insert(index, QString());
+    }
     const QString path = ShowExport::backupPath();
-    if (!ShowExport::write(m_core, withDevice, path, error))
+    if (!backup.writeFile(path, error))
         return false;
     m_backup = path;
     return true;

@@ -1,9 +1,13 @@
 #include "appsettings.h"
 #include "datadir.h"
+#include "devicestate.h"
+#include "messagedistance.h"
+#include "operatorcore.h"
 #include "projectdb.h"
 #include "projecttables.h"
 #include "salvostore.h"
 #include "showdocument.h"
+#include "showimport.h"
 #include "showlocalstore.h"
 #include "showpreview.h"
 #include "storagetestkit.h"
@@ -94,6 +98,7 @@ private slots:
     void previewFitsTheTargetModel_data();
     void previewFitsTheTargetModel();
     void previewListsOnlyWhatDiffers();
+    void importingTheBackupUndoesTheImport();
 
 private:
     // Names, plan names and salvos in the data directory now in use.
@@ -394,6 +399,37 @@ void tst_Show::previewListsOnlyWhatDiffers()
     QVERIFY(!offline.section(ShowPart::Routes)->available);
     QVERIFY(offline.device.routes.isEmpty());
     QVERIFY(offline.section(ShowPart::Names)->available);
+}
+
+void tst_Show::importingTheBackupUndoesTheImport()
+{
+    ScopedDataDir dir;
+    QVERIFY(createProjectTables());
+    AppSettings::instance()->setNetwork(kIp, 80);
+    QVERIFY(rawExec("insert into InPortName values(1,'Camera')", projectDbPath()));
+    QVERIFY(rawExec("insert into SplitPlanName values(0,'Lobby','" + kIp + "')", projectDbPath()));
+    const QStringList before = rawRows("select * from InPortName", projectDbPath()) +
+                               rawRows("select Id,Name from SplitPlanName", projectDbPath());
+
+    OperatorCore core(MessageDistance::instance(), DeviceState::instance());
+    ShowImport import(&core);
+    ShowDocument doc;
+    // Port 1 and plan 0 are renamed; port 3 and plan 4 had no name before.
+    doc.names[ShowDocument::Names::VideoInputs] = {{1, "Camera 1"}, {3, "Laptop"}};
+    doc.planNames = {{0, "Foyer"}, {4, "Finale"}};
+    import.setDocument(doc);
+    QString error;
+    QVERIFY2(import.apply(ActingUser(), {ShowPart::Names, ShowPart::Plans}, &error),
+             qPrintable(error));
+    QCOMPARE(AppSettings::instance()->inputName(3), QStringLiteral("Laptop"));
+
+    QVERIFY2(import.open(import.lastBackup(), &error), qPrintable(error));
+    QVERIFY(import.apply(ActingUser(), {ShowPart::Names, ShowPart::Plans}, &error));
+    // What had no name has an empty one again, which shows as the port's own name.
+    QCOMPARE(rawRows("select * from InPortName where PortName <> ''", projectDbPath()) +
+                 rawRows("select Id,Name from SplitPlanName where Name <> ''", projectDbPath()),
+             before);
+    QCOMPARE(AppSettings::instance()->inputName(3), QStringLiteral("Input 3"));
 }
 
 QTEST_GUILESS_MAIN(tst_Show)
