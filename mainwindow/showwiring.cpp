@@ -1,11 +1,13 @@
 #include "showwiring.h"
 
 #include "dialogconfirm.h"
+#include "gridlayout.h"
 #include "linkstatusview.h"
 #include "plancontroller.h"
 #include "showexport.h"
 #include "showimport.h"
 #include "showimportdialog.h"
+#include "tablewidget.h"
 #include "ui_widget.h"
 #include "windowcontext.h"
 
@@ -78,11 +80,45 @@ ShowWiring::ShowWiring(QWidget *window,
     connect(m_import, &ShowImport::localApplied, this, [this](const QSet<ShowPart> &parts) {
         if (parts.contains(ShowPart::Plans) && m_plans)
             m_plans->loadNames();
+        if (parts.contains(ShowPart::Names))
+            showOutputNames();
     });
     connect(m_import, &ShowImport::devicePartsOffered, this, [this] {
         previewAndApply(tr("the waiting show file"));
     });
     refreshActions();
+}
+
+void ShowWiring::showOutputNames()
+{
+    using Kind = GridLayout::Kind;
+    using Names = ShowDocument::Names;
+    if (!m_import->document())
+        return;
+    const auto &names = m_import->document()->names;
+    // The grid kinds that show each kind of output name, and the offset of their ports.
+    const struct
+    {
+        Names names;
+        Kind grid;
+        int base;
+    } shows[] = {
+        {Names::VideoOutputs, Kind::Video, 0},
+        {Names::VideoOutputs, Kind::HdmiAudio, 100},
+        {Names::VideoOutputs, Kind::Audio0808S, 100},
+        {Names::AudioOutputs, Kind::Audio, 0},
+        {Names::AudioOutputs, Kind::Audio0808S, 0},
+        {Names::InfraredOutputs, Kind::Infrared, 0},
+    };
+    for (TableWidget *grid : m_window->findChildren<TableWidget *>()) {
+        for (const auto &show : shows) {
+            if (Kind(grid->gridKind()) != show.grid)
+                continue;
+            const QMap<int, QString> map = names.value(show.names);
+            for (auto it = map.cbegin(); it != map.cend(); ++it)
+                grid->setPortName(show.base + it.key(), it.value());
+        }
+    }
 }
 
 void ShowWiring::refreshActions()

@@ -41,6 +41,8 @@ public:
 
 private:
     void refreshActions();
+    // Output names the import wrote, on the grids that show them.
+    void showOutputNames();
     void deviceFinished(const ShowDeviceApply::Report &report);
     bool ask(const QString &text);
 

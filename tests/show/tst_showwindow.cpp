@@ -6,6 +6,8 @@
 #include "showimport.h"
 #include "showimportdialog.h"
 #include "showwiring.h"
+#include "tableitemwidget.h"
+#include "tablewidget.h"
 #include "windowkit.h"
 
 #include <QComboBox>
@@ -44,6 +46,7 @@ QString tst_ShowWindow::writeShow(const QString &name) const
     ShowDocument doc;
     doc.model = DeviceModel::Model0809;
     doc.names[ShowDocument::Names::VideoInputs] = {{1, QStringLiteral("Camera left")}};
+    doc.names[ShowDocument::Names::VideoOutputs] = {{3, QStringLiteral("Stage")}};
     doc.planNames = {{0, QStringLiteral("Opening")}};
     doc.salvos = {ShowSalvo{QStringLiteral("Finale"), {{"video", 1, 3}, {"video", 2, 4}}}};
     ShowDeviceSnapshot device;
@@ -91,7 +94,7 @@ void tst_ShowWindow::importAppliesOnlyThePickedParts()
     // The preview says what changes: the name, the plan, the new salvo, one route, one
     // resolution; an 0809 has no multiview windows to offer.
     QVERIFY2(shown.size() == 6, qPrintable(shown.join('\n')));
-    QCOMPARE(shown.first(), QStringLiteral("Port names on this computer (1)"));
+    QCOMPARE(shown.first(), QStringLiteral("Port names on this computer (2)"));
     if (device) {
         QVERIFY(finished.wait(TestTimeouts::Long));
         QVERIFY(m_kit.waitForCommand(QStringLiteral("{param=%1VIDEO2}").arg(wanted)));
@@ -100,6 +103,10 @@ void tst_ShowWindow::importAppliesOnlyThePickedParts()
     QCOMPARE(wire.contains(QStringLiteral("{param=Port1/1280x720!}")), device);
     QCOMPARE(m_kit.device()->state().video.value(2) == wanted, device);
     QCOMPARE(AppSettings::instance()->inputName(1) == QStringLiteral("Camera left"), local);
+    // The video grid shows the imported output name at once.
+    QCOMPARE(m_kit.child<TableWidget>("videoTableWidget")->cellForPort(3)->outputText() ==
+                 QStringLiteral("[3] Stage"),
+             local);
     QCOMPARE(SalvoStore().list(AppSettings::instance()->ip()).size(), local ? 1 : 0);
     // Whatever was picked, the state before it is in a backup first.
     const auto backup = ShowDocument::readFile(wiring()->import()->lastBackup(), nullptr);
