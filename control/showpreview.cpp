@@ -124,7 +124,7 @@ private:
     void leftOut(ShowPart part, int count)
     {
         if (count > 0) {
-            m_preview.leftOut << tr("%1: %2 entries for ports or settings the %3 does not have")
+            m_preview.leftOut << tr("%1: %2 left out (ports or settings the %3 does not have)")
                                      .arg(ShowPreview::title(part))
                                      .arg(count)
                                      .arg(modelName(m_code));
@@ -228,6 +228,9 @@ void Builder::salvos()
                                      .arg(dropped)
                                      .arg(modelName(m_code));
         }
+        // A salvo with nothing left for this model is not made at all.
+        if (kept.routes.isEmpty() && !salvo.routes.isEmpty())
+            continue;
         if (!stored.contains(salvo.name)) {
             s.changes << tr("Salvo \"%1\": new, %2 routes").arg(salvo.name).arg(kept.routes.size());
         } else if (stored.value(salvo.name) != kept.routes) {

@@ -339,10 +339,6 @@
 <context>
     <name>ShowPreview</name>
     <message>
-        <source>%1: %2 entries for ports or settings the %3 does not have</source>
-        <translation>%1: %2 entries for ports or settings the %3 does not have</translation>
-    </message>
-    <message>
         <source>Input</source>
         <translation>Input</translation>
     </message>
@@ -485,6 +481,10 @@
     <message>
         <source>Salvos on this computer</source>
         <translation>Salvos on this computer</translation>
+    </message>
+    <message>
+        <source>%1: %2 left out (ports or settings the %3 does not have)</source>
+        <translation>%1: %2 left out (ports or settings the %3 does not have)</translation>
     </message>
 </context>
 <context>

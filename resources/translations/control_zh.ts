@@ -339,10 +339,6 @@
 <context>
     <name>ShowPreview</name>
     <message>
-        <source>%1: %2 entries for ports or settings the %3 does not have</source>
-        <translation>%1：%2 项属于 %3 没有的端口或设置</translation>
-    </message>
-    <message>
         <source>Input</source>
         <translation>输入</translation>
     </message>
@@ -485,6 +481,10 @@
     <message>
         <source>Salvos on this computer</source>
         <translation>本电脑上的切换组</translation>
+    </message>
+    <message>
+        <source>%1: %2 left out (ports or settings the %3 does not have)</source>
+        <translation>%1：略过 %2 项（%3 没有的端口或设置）</translation>
     </message>
 </context>
 <context>

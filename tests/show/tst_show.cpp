@@ -323,8 +323,8 @@ void tst_Show::previewFitsTheTargetModel_data()
     QTest::addRow("0809-M to 0809-M") << 4 << all << QStringList{"video/8", "video/9"} << 0;
     QTest::addRow("0809-M to 0809")
         << 1 << QStringList{"video/8", "video/9", "infrared/9", "hdmiAudio/109"}
-        << QStringList{"video/8", "video/9"} << 2;
-    QTest::addRow("0809-M to 0808") << 0 << QStringList{"video/8"} << QStringList{"video/8"} << 4;
+        << QStringList{"video/8", "video/9"} << 3;
+    QTest::addRow("0809-M to 0808") << 0 << QStringList{"video/8"} << QStringList{"video/8"} << 5;
 }
 
 void tst_Show::previewFitsTheTargetModel()
@@ -335,7 +335,8 @@ void tst_Show::previewFitsTheTargetModel()
     QFETCH(int, leftOut);
     ShowDocument doc;
     doc.model = DeviceModel::Model0809M;
-    doc.salvos = {ShowSalvo{"All", {{"video", 8, 1}, {"video", 9, 2}}}};
+    doc.salvos = {ShowSalvo{"All", {{"video", 8, 1}, {"video", 9, 2}}},
+                  ShowSalvo{"Splitter only", {{"splitter", 2, 3}}}};
     ShowDeviceSnapshot device;
     device.splitterLayout = 1;
     device.routes = {{"video", 8, 1},
@@ -358,6 +359,8 @@ void tst_Show::previewFitsTheTargetModel()
     for (const ShowRoute &route : preview.fitted.salvos.value(0).routes)
         kept << route.kind + '/' + QString::number(route.output);
     QCOMPARE(kept, salvoRoutes);
+    // A salvo with nothing left for the model is not made.
+    QCOMPARE(preview.fitted.salvos.size(), target == 4 ? 2 : 1);
     QCOMPARE(preview.device.resolution.contains(9), target != 0);
     // One line per part that left something out (the splitter layout is the wall's), one
     // for the salvo; a note on the model unless it is the same.

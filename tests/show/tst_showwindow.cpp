@@ -183,6 +183,40 @@ void tst_ShowWindow::screenshots()
         QVERIFY(saved);
     }
     QFile::remove(path);
+
+    // A file of an 0809-M on an 0808: what does not fit is named.
+    m_kit.cleanup();
+    QVERIFY(m_kit.init());
+    QVERIFY(m_kit.openSettled(QStringLiteral("0808")));
+    ShowDocument other;
+    other.model = DeviceModel::Model0809M;
+    other.salvos = {ShowSalvo{QStringLiteral("Split"), {{"video", 9, 1}, {"splitter", 2, 3}}}};
+    ShowDeviceSnapshot device;
+    device.splitterLayout = 2;
+    device.routes = {{"video", 1, 4}, {"video", 9, 2}, {"splitter", 1, 5}};
+    device.resolution = {{9, QStringLiteral("1280x720")}};
+    other.device = device;
+    const QString otherPath = QDir(QDir::tempPath()).filePath("from-0809-M.json");
+    QVERIFY(other.writeFile(otherPath, nullptr));
+    wiring()->setPathChooser([otherPath](bool) { return QString(otherPath); });
+    for (const int language : {1, 0}) {
+        m_kit.child<QComboBox>("languageComboBox")->setCurrentIndex(language);
+        QCoreApplication::processEvents();
+        bool saved = false;
+        m_kit.onDialog = [&](QDialog &dialog) {
+            auto *preview = qobject_cast<ShowImportDialog *>(&dialog);
+            if (!preview)
+                return;
+            preview->tree()->expandAll();
+            preview->show();
+            QVERIFY(QTest::qWaitForWindowExposed(preview));
+            saved = preview->grab().save(
+                QStringLiteral("%1/show-leftout-%2.png").arg(dir, language ? "en" : "zh"));
+        };
+        wiring()->importShow();
+        QVERIFY(saved);
+    }
+    QFile::remove(otherPath);
 }
 
 QTEST_MAIN(tst_ShowWindow)
