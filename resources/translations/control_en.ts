@@ -256,6 +256,48 @@
     </message>
 </context>
 <context>
+    <name>RouteFanout</name>
+    <message>
+        <source>Pick an output cell first.</source>
+        <translation>Pick an output cell first.</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Skipped: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SalvoController</name>
+    <message>
+        <source>Salvos are unavailable: the project database cannot be changed (it is read-only or damaged).</source>
+        <translation>Salvos are unavailable: the project database cannot be changed (it is read-only or damaged).</translation>
+    </message>
+    <message>
+        <source>Salvos hold routes of the routing grids; this model shows its inputs in multiview windows, which salvos leave out.</source>
+        <translation>Salvos hold routes of the routing grids; this model shows its inputs in multiview windows, which salvos leave out.</translation>
+    </message>
+    <message>
+        <source>A salvo needs a name.</source>
+        <translation>A salvo needs a name.</translation>
+    </message>
+    <message>
+        <source>A salvo name has at most %1 characters.</source>
+        <translation>A salvo name has at most %1 characters.</translation>
+    </message>
+    <message>
+        <source>There is already a salvo called &quot;%1&quot;.</source>
+        <translation>There is already a salvo called &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>That salvo no longer exists.</source>
+        <translation>That salvo no longer exists.</translation>
+    </message>
+    <message>
+        <source>The salvo could not be saved: %1</source>
+        <translation>The salvo could not be saved: %1</translation>
+    </message>
+</context>
+<context>
     <name>ShowDocument</name>
     <message>
         <source>Could not write %1: %2</source>
@@ -268,6 +310,10 @@
     <message>
         <source>The name &quot;%1...&quot; at %2 is longer than %3 characters.</source>
         <translation>The name &quot;%1...&quot; at %2 is longer than %3 characters.</translation>
+    </message>
+    <message>
+        <source>%1 routes an output a second time.</source>
+        <translation>%1 routes an output a second time.</translation>
     </message>
     <message>
         <source>The file is not a show file.</source>
@@ -300,10 +346,6 @@
     <message>
         <source>Could not read %1: %2</source>
         <translation>Could not read %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 routes an output a second time.</source>
-        <translation>%1 routes an output a second time.</translation>
     </message>
 </context>
 <context>
@@ -338,6 +380,10 @@
 </context>
 <context>
     <name>ShowPreview</name>
+    <message>
+        <source>%1: %2 left out (ports or settings the %3 does not have)</source>
+        <translation>%1: %2 left out (ports or settings the %3 does not have)</translation>
+    </message>
     <message>
         <source>Input</source>
         <translation>Input</translation>
@@ -455,6 +501,18 @@
         <translation>The device parts wait until the device is connected; they are offered again then.</translation>
     </message>
     <message>
+        <source>Port names on this computer</source>
+        <translation>Port names on this computer</translation>
+    </message>
+    <message>
+        <source>Plan names on this computer</source>
+        <translation>Plan names on this computer</translation>
+    </message>
+    <message>
+        <source>Salvos on this computer</source>
+        <translation>Salvos on this computer</translation>
+    </message>
+    <message>
         <source>Routes on the device</source>
         <translation>Routes on the device</translation>
     </message>
@@ -469,22 +527,6 @@
     <message>
         <source>Multiview windows on the device</source>
         <translation>Multiview windows on the device</translation>
-    </message>
-    <message>
-        <source>Port names on this computer</source>
-        <translation>Port names on this computer</translation>
-    </message>
-    <message>
-        <source>Plan names on this computer</source>
-        <translation>Plan names on this computer</translation>
-    </message>
-    <message>
-        <source>Salvos on this computer</source>
-        <translation>Salvos on this computer</translation>
-    </message>
-    <message>
-        <source>%1: %2 left out (ports or settings the %3 does not have)</source>
-        <translation>%1: %2 left out (ports or settings the %3 does not have)</translation>
     </message>
 </context>
 <context>
@@ -523,6 +565,17 @@
     <message>
         <source>Undone: %1.</source>
         <translation>Undone: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TakeStage</name>
+    <message>
+        <source>The previous take is still being sent.</source>
+        <translation>The previous take is still being sent.</translation>
+    </message>
+    <message>
+        <source>Nothing is staged.</source>
+        <translation>Nothing is staged.</translation>
     </message>
 </context>
 <context>

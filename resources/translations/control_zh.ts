@@ -256,6 +256,48 @@
     </message>
 </context>
 <context>
+    <name>RouteFanout</name>
+    <message>
+        <source>Pick an output cell first.</source>
+        <translation>请先选择输出单元格。</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>已跳过：%1</translation>
+    </message>
+</context>
+<context>
+    <name>SalvoController</name>
+    <message>
+        <source>Salvos are unavailable: the project database cannot be changed (it is read-only or damaged).</source>
+        <translation>切换组不可用：工程数据库无法修改（只读或已损坏）。</translation>
+    </message>
+    <message>
+        <source>Salvos hold routes of the routing grids; this model shows its inputs in multiview windows, which salvos leave out.</source>
+        <translation>切换组保存的是路由网格的切换；此型号以多画面窗口显示输入，切换组不包含窗口。</translation>
+    </message>
+    <message>
+        <source>A salvo needs a name.</source>
+        <translation>切换组需要一个名称。</translation>
+    </message>
+    <message>
+        <source>A salvo name has at most %1 characters.</source>
+        <translation>切换组名称最多 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>There is already a salvo called &quot;%1&quot;.</source>
+        <translation>已有名为“%1”的切换组。</translation>
+    </message>
+    <message>
+        <source>That salvo no longer exists.</source>
+        <translation>该切换组已不存在。</translation>
+    </message>
+    <message>
+        <source>The salvo could not be saved: %1</source>
+        <translation>无法保存切换组：%1</translation>
+    </message>
+</context>
+<context>
     <name>ShowDocument</name>
     <message>
         <source>Could not write %1: %2</source>
@@ -268,6 +310,10 @@
     <message>
         <source>The name &quot;%1...&quot; at %2 is longer than %3 characters.</source>
         <translation>%2 处的名称“%1...”超过 %3 个字符。</translation>
+    </message>
+    <message>
+        <source>%1 routes an output a second time.</source>
+        <translation>%1 再次切换了同一个输出。</translation>
     </message>
     <message>
         <source>The file is not a show file.</source>
@@ -300,10 +346,6 @@
     <message>
         <source>Could not read %1: %2</source>
         <translation>无法读取 %1：%2</translation>
-    </message>
-    <message>
-        <source>%1 routes an output a second time.</source>
-        <translation>%1 再次切换了同一个输出。</translation>
     </message>
 </context>
 <context>
@@ -338,6 +380,10 @@
 </context>
 <context>
     <name>ShowPreview</name>
+    <message>
+        <source>%1: %2 left out (ports or settings the %3 does not have)</source>
+        <translation>%1：略过 %2 项（%3 没有的端口或设置）</translation>
+    </message>
     <message>
         <source>Input</source>
         <translation>输入</translation>
@@ -455,6 +501,18 @@
         <translation>设备部分等待设备连接；连接后会再次提供。</translation>
     </message>
     <message>
+        <source>Port names on this computer</source>
+        <translation>本电脑上的端口名称</translation>
+    </message>
+    <message>
+        <source>Plan names on this computer</source>
+        <translation>本电脑上的预案名称</translation>
+    </message>
+    <message>
+        <source>Salvos on this computer</source>
+        <translation>本电脑上的切换组</translation>
+    </message>
+    <message>
         <source>Routes on the device</source>
         <translation>设备上的切换</translation>
     </message>
@@ -469,22 +527,6 @@
     <message>
         <source>Multiview windows on the device</source>
         <translation>设备上的多画面窗口</translation>
-    </message>
-    <message>
-        <source>Port names on this computer</source>
-        <translation>本电脑上的端口名称</translation>
-    </message>
-    <message>
-        <source>Plan names on this computer</source>
-        <translation>本电脑上的预案名称</translation>
-    </message>
-    <message>
-        <source>Salvos on this computer</source>
-        <translation>本电脑上的切换组</translation>
-    </message>
-    <message>
-        <source>%1: %2 left out (ports or settings the %3 does not have)</source>
-        <translation>%1：略过 %2 项（%3 没有的端口或设置）</translation>
     </message>
 </context>
 <context>
@@ -523,6 +565,17 @@
     <message>
         <source>Undone: %1.</source>
         <translation>已撤销：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>TakeStage</name>
+    <message>
+        <source>The previous take is still being sent.</source>
+        <translation>上一次切换仍在发送中。</translation>
+    </message>
+    <message>
+        <source>Nothing is staged.</source>
+        <translation>没有待切换的更改。</translation>
     </message>
 </context>
 <context>
