@@ -4,6 +4,8 @@
 #include "gridlayout.h"
 #include "linkstatusview.h"
 #include "plancontroller.h"
+#include "salvocontroller.h"
+#include "salvowiring.h"
 #include "showexport.h"
 #include "showimport.h"
 #include "showimportdialog.h"
@@ -82,6 +84,10 @@ ShowWiring::ShowWiring(QWidget *window,
             m_plans->loadNames();
         if (parts.contains(ShowPart::Names))
             showOutputNames();
+        // The salvo list shows the imported salvos.
+        auto *salvos = m_window->findChild<SalvoWiring *>();
+        if (parts.contains(ShowPart::Salvos) && salvos)
+            salvos->controller()->reload();
     });
     connect(m_import, &ShowImport::devicePartsOffered, this, [this] {
         previewAndApply(tr("the waiting show file"));
