@@ -41,11 +41,14 @@ void GridWiring::wireGrid(TableWidget *grid)
     };
     grid->setSourceNames(audioName, inputName);
     grid->setDropCheck([this, grid](const GridLayout::DropRights &rights, int output) {
-        return WindowRules::dropAllowed(
+        // The warning that follows a refusal names the right that was missing.
+        m_refused = WindowRules::dropRefusedBy(
             m_context.actingUser(), grid->gridKind(), output, rights, m_context.bind);
+        return m_refused.number < 0;
     });
-    connect(
-        grid, &TableWidget::si_showPermissionWarningDialog, this, &GridWiring::permissionWarning);
+    connect(grid, &TableWidget::si_showPermissionWarningDialog, this, [this] {
+        emit permissionWarning(m_refused);
+    });
     connect(grid, &QTableWidget::itemDoubleClicked, this, [this, grid](QTableWidgetItem *item) {
         emit cellDoubleClicked(grid, item->data(ListRoles::Port).toInt());
     });

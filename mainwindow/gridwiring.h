@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gridlayout.h"
+#include "portrights.h"
 #include "route.h"
 
 #include <QList>
@@ -54,7 +55,7 @@ public:
     bool retake(int kind, int type, int output, int source);
 
 signals:
-    void permissionWarning();
+    void permissionWarning(PortRights::Refused refused);
     // A switch sent from this client: grid by refresh kind, switch type (0 video,
     // 1 audio, 2 infrared), the output and its source before and now.
     void switched(int kind, int type, int output, int previous, int source);
@@ -69,4 +70,5 @@ private:
 
     WindowContext &m_context;
     QMap<GridLayout::RefreshKind, TableWidget *> m_grids;
+    PortRights::Refused m_refused;
 };

@@ -5,6 +5,7 @@
 #include "gridwiring.h"
 #include "layouticons.h"
 #include "messagedistance.h"
+#include "operatorcore.h"
 #include "splicemodes.h"
 #include "splitterlayout.h"
 #include "videosplitmanager.h"
@@ -83,25 +84,18 @@ void WallControls::selectSplitterLayout(int id)
 void WallControls::applySpliceMode(int mode, bool send)
 {
     DeviceState *state = DeviceState::instance();
-    if (send) {
-        const QList<int> asked = SpliceModes::outputsAsked(mode, m_context.bind);
-        if (!WindowRules::outputsPermitted(m_context.actingUser(), asked)) {
-            emit permissionWarning();
-            if (QAbstractButton *b = m_wallGroup->button(state->spliceMode()))
-                b->setChecked(true);
-            return;
-        }
-        MessageDistance::instance()->sendMode(mode);
-    }
     const int previous = state->spliceMode();
-    SpliceModes::apply(mode, *state, m_context.bind);
-    if (send) {
-        const QList<int> touched = SpliceModes::resetWallOutputs(mode, *state);
-        for (int o : touched)
-            m_grids->updateVideoCell(o);
-        if (!touched.isEmpty())
-            m_grids->refreshGrid(GridLayout::RefreshKind::Video);
+    QList<int> touched;
+    if (!m_context.core->applySpliceMode(m_context.actingUser(), mode, send, &touched)) {
+        emit permissionWarning();
+        if (QAbstractButton *b = m_wallGroup->button(previous))
+            b->setChecked(true);
+        return;
     }
+    for (int o : touched)
+        m_grids->updateVideoCell(o);
+    if (!touched.isEmpty())
+        m_grids->refreshGrid(GridLayout::RefreshKind::Video);
     if (QAbstractButton *b = m_wallGroup->button(mode))
         b->setChecked(true);
     if (send)

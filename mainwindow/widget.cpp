@@ -238,7 +238,7 @@ void Widget::connectControls()
             this,
             &Widget::SingleSplitterButtonChangeSlot);
     connect(m_wall->wallGroup(), &QButtonGroup::idClicked, this, &Widget::sl_spliceGroupBtnClicked);
-    connect(m_wall, &WallControls::permissionWarning, this, &Widget::showPermissionWarning);
+    connect(m_wall, &WallControls::permissionWarning, this, [this] { showPermissionWarning(); });
     connect(ui->tabWidget, &QTabWidget::currentChanged, m_pages, &PageConfigurator::onTabChanged);
     connect(
         ui->listWidget, &QListWidget::currentItemChanged, m_pages, [this](QListWidgetItem *item) {
@@ -357,9 +357,9 @@ void Widget::applyPermissions()
     m_grids->applyIconRights();
 }
 
-void Widget::showPermissionWarning()
+void Widget::showPermissionWarning(PortRights::Refused refused)
 {
-    RightsWarning::show(PortRights::Warning::PortsNotPermitted, this, m_context.runDialog);
+    RightsWarning::show(PortRights::Warning::PortsNotPermitted, this, m_context.runDialog, refused);
 }
 
 // ---- title, language ------------------------------------------------------------------
