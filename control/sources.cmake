@@ -28,4 +28,6 @@ set(zel_control_sources
     takehistory.cpp takehistory.h
     takeundo.cpp takeundo.h
     windowrules.cpp windowrules.h
+    salvocontroller.cpp salvocontroller.h
+    salvoroutes.cpp salvoroutes.h
 )

@@ -33,6 +33,7 @@
 #include "projecttables.h"
 #include "rightswarning.h"
 #include "routeservice.h"
+#include "salvowiring.h"
 #include "settingpage.h"
 #include "sigmanager.h"
 #include "signalsearch.h"
@@ -90,6 +91,7 @@ Widget::Widget(QWidget *parent, LoginFlow::Runner login, DialogRunner dialogs)
     menuParts.list = ui->listWidget;
     m_portMenus = PortMenuWiring::build(this, m_context, menuParts);
     m_grids->buildKeyRouting(m_wall, m_status);
+    new SalvoWiring(this, m_context, m_grids);
 
     ui->tabWidget->setCurrentIndex(PageConfigurator::VideoTab);
     DeviceState::instance()->setDeviceType(AppSettings::instance()->deviceType());

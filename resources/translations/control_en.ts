@@ -256,6 +256,33 @@
     </message>
 </context>
 <context>
+    <name>SalvoController</name>
+    <message>
+        <source>Salvos are unavailable: the project database cannot be changed (it is read-only or damaged).</source>
+        <translation>Salvos are unavailable: the project database cannot be changed (it is read-only or damaged).</translation>
+    </message>
+    <message>
+        <source>A salvo needs a name.</source>
+        <translation>A salvo needs a name.</translation>
+    </message>
+    <message>
+        <source>A salvo name has at most %1 characters.</source>
+        <translation>A salvo name has at most %1 characters.</translation>
+    </message>
+    <message>
+        <source>There is already a salvo called &quot;%1&quot;.</source>
+        <translation>There is already a salvo called &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>That salvo no longer exists.</source>
+        <translation>That salvo no longer exists.</translation>
+    </message>
+    <message>
+        <source>The salvo could not be saved: %1</source>
+        <translation>The salvo could not be saved: %1</translation>
+    </message>
+</context>
+<context>
     <name>TableWidget</name>
     <message>
         <source>There is no output here.</source>
