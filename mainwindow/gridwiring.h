@@ -16,6 +16,7 @@ class Widget;
 class LinkStatusView;
 class WallControls;
 class TableWidget;
+class TakeWiring;
 
 // The routing grids of the main window: drops (rights checked, command sent, store
 // updated), the cells' icon clicks, and showing the store's routes by grid kind.
@@ -39,6 +40,8 @@ public:
     // Keyboard routing on the signal list and the grids, and Ctrl+Z over the takes
     // (routes and wall-group presets) made from this client.
     void buildKeyRouting(WallControls *wall, LinkStatusView *status);
+    // Take mode and one source to many; null before buildKeyRouting.
+    TakeWiring *take() const { return m_take; }
 
     void refreshGrid(GridLayout::RefreshKind kind);
     void refreshAllGrids();
@@ -51,8 +54,10 @@ public:
     void updateVideoCell(int output);
     void applyIconRights();
     // Sends `source` (as switched reports it) to `output` of the grid of refresh kind
-    // `kind` through the drop's checks; false when refused.
-    bool retake(int kind, int type, int output, int source);
+    // `kind` through the route service's checks; false (and why) when refused.
+    bool retake(int kind, int type, int output, int source, QString *refusal = nullptr);
+    // The kind undo records a splitter-area route under; the grids use refresh kinds.
+    static constexpr int SplitterUndoKind = -1;
 
 signals:
     void permissionWarning(PortRights::Refused refused);
@@ -71,4 +76,5 @@ private:
     WindowContext &m_context;
     QMap<GridLayout::RefreshKind, TableWidget *> m_grids;
     PortRights::Refused m_refused;
+    TakeWiring *m_take = nullptr;
 };

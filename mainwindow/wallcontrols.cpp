@@ -1,11 +1,13 @@
 #include "wallcontrols.h"
 #include "ui_widget.h"
 
+#include "changeapplier.h"
 #include "devicestate.h"
 #include "gridwiring.h"
 #include "layouticons.h"
 #include "messagedistance.h"
 #include "operatorcore.h"
+#include "singlesplitterwidget.h"
 #include "splicemodes.h"
 #include "splitterlayout.h"
 #include "videosplitmanager.h"
@@ -65,6 +67,14 @@ WallControls::WallControls(WindowContext &context, GridWiring *grids, QWidget *w
         m_wallGroup->addButton(walls[i], i);
     }
     ui->btn_spliceMode0->setChecked(true);
+
+    // Another client's layout: shown and locked here too, without a word back.
+    connect(m_context.core->changes(), &ChangeApplier::splitterLayoutChanged, this, [this](int id) {
+        m_context.ui->wid_ss->setLayout(id);
+        const QSignalBlocker blocker(m_splitterGroup);
+        if (QAbstractButton *b = m_splitterGroup->button(id))
+            b->setChecked(true);
+    });
 }
 
 QList<QAbstractButton *> WallControls::planButtons() const

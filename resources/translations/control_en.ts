@@ -283,6 +283,17 @@
     </message>
 </context>
 <context>
+    <name>RouteFanout</name>
+    <message>
+        <source>Pick an output cell first.</source>
+        <translation>Pick an output cell first.</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Skipped: %1</translation>
+    </message>
+</context>
+<context>
     <name>TableWidget</name>
     <message>
         <source>There is no output here.</source>
@@ -318,6 +329,17 @@
     <message>
         <source>Undone: %1.</source>
         <translation>Undone: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TakeStage</name>
+    <message>
+        <source>The previous take is still being sent.</source>
+        <translation>The previous take is still being sent.</translation>
+    </message>
+    <message>
+        <source>Nothing is staged.</source>
+        <translation>Nothing is staged.</translation>
     </message>
 </context>
 <context>

@@ -283,6 +283,17 @@
     </message>
 </context>
 <context>
+    <name>RouteFanout</name>
+    <message>
+        <source>Pick an output cell first.</source>
+        <translation>请先选择输出单元格。</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>已跳过：%1</translation>
+    </message>
+</context>
+<context>
     <name>TableWidget</name>
     <message>
         <source>There is no output here.</source>
@@ -318,6 +329,17 @@
     <message>
         <source>Undone: %1.</source>
         <translation>已撤销：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>TakeStage</name>
+    <message>
+        <source>The previous take is still being sent.</source>
+        <translation>上一次切换仍在发送中。</translation>
+    </message>
+    <message>
+        <source>Nothing is staged.</source>
+        <translation>没有待切换的更改。</translation>
     </message>
 </context>
 <context>

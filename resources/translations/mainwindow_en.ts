@@ -285,6 +285,72 @@
     </message>
 </context>
 <context>
+    <name>TakeBar</name>
+    <message>
+        <source>Staged: %1</source>
+        <translation>Staged: %1</translation>
+    </message>
+    <message>
+        <source>Take mode</source>
+        <translation>Take mode</translation>
+    </message>
+    <message>
+        <source>Take mode (%1): drops, Enter, double clicks and one-to-many routes are staged and sent together with Take. Off: every change goes out at once.</source>
+        <translation>Take mode (%1): drops, Enter, double clicks and one-to-many routes are staged and sent together with Take. Off: every change goes out at once.</translation>
+    </message>
+    <message>
+        <source>Take</source>
+        <translation>Take</translation>
+    </message>
+    <message>
+        <source>Send every staged change (%1 or %2); Ctrl+Z undoes it in one step.</source>
+        <translation>Send every staged change (%1 or %2); Ctrl+Z undoes it in one step.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Drop the staged changes without sending anything (%1).</source>
+        <translation>Drop the staged changes without sending anything (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>TakeWiring</name>
+    <message>
+        <source>Route to all outputs</source>
+        <translation>Route to all outputs</translation>
+    </message>
+    <message>
+        <source>Route to selected outputs</source>
+        <translation>Route to selected outputs</translation>
+    </message>
+    <message>
+        <source>Left the stage: %1</source>
+        <translation>Left the stage: %1</translation>
+    </message>
+    <message>
+        <source>Taken: %1 change(s).</source>
+        <translation>Taken: %1 change(s).</translation>
+    </message>
+    <message>
+        <source>Take mode: changes are staged until Take.</source>
+        <translation>Take mode: changes are staged until Take.</translation>
+    </message>
+    <message>
+        <source>Direct mode: every change goes out at once.</source>
+        <translation>Direct mode: every change goes out at once.</translation>
+    </message>
+    <message>
+        <source>The previous take is still being sent.</source>
+        <translation>The previous take is still being sent.</translation>
+    </message>
+    <message>
+        <source>Pick a source in the signal list first.</source>
+        <translation>Pick a source in the signal list first.</translation>
+    </message>
+</context>
+<context>
     <name>WallGroupButton</name>
     <message>
         <source>Outputs %1</source>

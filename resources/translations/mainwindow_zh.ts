@@ -283,6 +283,72 @@
     </message>
 </context>
 <context>
+    <name>TakeBar</name>
+    <message>
+        <source>Staged: %1</source>
+        <translation>待切换：%1</translation>
+    </message>
+    <message>
+        <source>Take mode</source>
+        <translation>预选模式</translation>
+    </message>
+    <message>
+        <source>Take mode (%1): drops, Enter, double clicks and one-to-many routes are staged and sent together with Take. Off: every change goes out at once.</source>
+        <translation>预选模式（%1）：拖放、回车、双击清除和一对多切换先被暂存，按“切换”后一起发送。关闭时每个更改立即发送。</translation>
+    </message>
+    <message>
+        <source>Take</source>
+        <translation>切换</translation>
+    </message>
+    <message>
+        <source>Send every staged change (%1 or %2); Ctrl+Z undoes it in one step.</source>
+        <translation>发送所有暂存的更改（%1 或 %2）；Ctrl+Z 一步撤销。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Drop the staged changes without sending anything (%1).</source>
+        <translation>丢弃暂存的更改，不发送任何内容（%1）。</translation>
+    </message>
+</context>
+<context>
+    <name>TakeWiring</name>
+    <message>
+        <source>Route to all outputs</source>
+        <translation>切换到所有输出</translation>
+    </message>
+    <message>
+        <source>Route to selected outputs</source>
+        <translation>切换到选中的输出</translation>
+    </message>
+    <message>
+        <source>Left the stage: %1</source>
+        <translation>已移出暂存：%1</translation>
+    </message>
+    <message>
+        <source>Taken: %1 change(s).</source>
+        <translation>已切换：%1 项更改。</translation>
+    </message>
+    <message>
+        <source>Take mode: changes are staged until Take.</source>
+        <translation>预选模式：更改将暂存，直到按“切换”。</translation>
+    </message>
+    <message>
+        <source>Direct mode: every change goes out at once.</source>
+        <translation>直接模式：每个更改立即发送。</translation>
+    </message>
+    <message>
+        <source>The previous take is still being sent.</source>
+        <translation>上一次切换仍在发送中。</translation>
+    </message>
+    <message>
+        <source>Pick a source in the signal list first.</source>
+        <translation>请先在信号列表中选择信号源。</translation>
+    </message>
+</context>
+<context>
     <name>WallGroupButton</name>
     <message>
         <source>Outputs %1</source>
