@@ -57,7 +57,7 @@ ApiRouter::ApiRouter(const RemoteContext &context, EventHub *hub)
     : m_context(context)
     , m_hub(hub)
     , m_rights(std::make_unique<PermissionStore>())
-    , m_actions(std::make_unique<ApiActions>(context, m_texts))
+    , m_actions(std::make_unique<ApiActions>(context, m_texts, hub))
 {
 }
 
@@ -218,10 +218,11 @@ bool ApiRouter::userStillValid(WebSession *session, ActingUser *user)
 
 void ApiRouter::endSessions(const QVector<QByteArray> &tokens)
 {
-    if (!m_hub)
-        return;
-    for (const QByteArray &token : tokens)
-        m_hub->closeOwner(token.toStdString());
+    for (const QByteArray &token : tokens) {
+        m_actions->dropSession(token);
+        if (m_hub)
+            m_hub->closeOwner(token.toStdString());
+    }
 }
 
 int ApiRouter::expireSessions()

@@ -256,6 +256,17 @@
     </message>
 </context>
 <context>
+    <name>RouteFanout</name>
+    <message>
+        <source>Pick an output cell first.</source>
+        <translation>Pick an output cell first.</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Skipped: %1</translation>
+    </message>
+</context>
+<context>
     <name>SalvoController</name>
     <message>
         <source>Salvos are unavailable: the project database cannot be changed (it is read-only or damaged).</source>
@@ -280,17 +291,6 @@
     <message>
         <source>The salvo could not be saved: %1</source>
         <translation>The salvo could not be saved: %1</translation>
-    </message>
-</context>
-<context>
-    <name>RouteFanout</name>
-    <message>
-        <source>Pick an output cell first.</source>
-        <translation>Pick an output cell first.</translation>
-    </message>
-    <message>
-        <source>Skipped: %1</source>
-        <translation>Skipped: %1</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "loginlimiter.h"
 #include "permissionstore.h"
 #include "remotefixture.h"
+#include "salvocontroller.h"
 #include "staletracker.h"
 #include "testtimeouts.h"
 #include "userstore.h"
@@ -87,6 +88,8 @@ private slots:
     void routeReachesDevice_data();
     void routeReachesDevice();
     void sessionsSeeEachOthersChanges();
+    void takeSendsOnlyOnTake();
+    void salvoRecallReachesDevice();
     void webUserRightsNotWindowRights_data();
     void webUserRightsNotWindowRights();
     void errorStatuses_data();
@@ -199,6 +202,57 @@ void tst_Remote::sessionsSeeEachOthersChanges()
     m_fx.device->applyPanelCommand(QStringLiteral("8VIDEO1"));
     QTRY_VERIFY_WITH_TIMEOUT(browserEvents.contains(sseEvent("route", routeBody("video", 1, 8))),
                              TestTimeouts::Medium);
+}
+
+void tst_Remote::takeSendsOnlyOnTake()
+{
+    WebClient client(m_fx.port());
+    QCOMPARE(client.login(Admin, AdminPassword).status, 200);
+    const int commands = m_fx.device->receivedCommands().size();
+    QCOMPARE(client.post("/api/v1/stage", routeBody("video", 2, 6)).status, 200);
+    const WebReply staged = client.post("/api/v1/stage", routeBody("video", 3, 7));
+    QCOMPARE(staged.status, 200);
+    QCOMPARE(staged.json().value("staged").toArray().size(), 2);
+    // Another session's stage is its own.
+    WebClient other(m_fx.port());
+    QCOMPARE(other.login(Admin, AdminPassword).status, 200);
+    QCOMPARE(other.get("/api/v1/device")
+                 .json()
+                 .value("take")
+                 .toObject()
+                 .value("staged")
+                 .toArray()
+                 .size(),
+             0);
+    QCOMPARE(other.post("/api/v1/take").status, 409);
+    QCOMPARE(changes(*m_fx.device, commands), QStringList());
+
+    const WebReply take = client.post("/api/v1/take");
+    QCOMPARE(take.status, 200);
+    QCOMPARE(take.json().value("sent").toInt(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(m_fx.device->state().video.value(2), 6, TestTimeouts::Short);
+    QTRY_COMPARE_WITH_TIMEOUT(m_fx.device->state().video.value(3), 7, TestTimeouts::Short);
+}
+
+void tst_Remote::salvoRecallReachesDevice()
+{
+    SalvoController *salvos = m_fx.core->context().salvos;
+    const qint64 id = salvos->create(
+        QStringLiteral("Morning"), {Route{RouteKind::Video, 4, 8}, Route{RouteKind::Video, 5, 7}});
+    QVERIFY(id > 0);
+    WebClient client(m_fx.port());
+    QCOMPARE(client.login(Admin, AdminPassword).status, 200);
+    EventReader events(m_fx.port(), client);
+    QTRY_VERIFY_WITH_TIMEOUT(events.contains("event: hello"), TestTimeouts::Short);
+    QVERIFY(client.get("/api/v1/device").body.contains("\"Morning\""));
+    QCOMPARE(client.post("/api/v1/salvos/" + QByteArray::number(id + 1000) + "/recall").status,
+             404);
+    const WebReply reply = client.post("/api/v1/salvos/" + QByteArray::number(id) + "/recall");
+    QCOMPARE(reply.status, 200);
+    QTRY_COMPARE_WITH_TIMEOUT(m_fx.device->state().video.value(4), 8, TestTimeouts::Medium);
+    QTRY_COMPARE_WITH_TIMEOUT(m_fx.device->state().video.value(5), 7, TestTimeouts::Medium);
+    QTRY_VERIFY_WITH_TIMEOUT(events.contains("event: salvo"), TestTimeouts::Long);
+    QVERIFY(events.received().contains("\"complete\":true"));
 }
 
 void tst_Remote::webUserRightsNotWindowRights_data()
