@@ -193,6 +193,8 @@ bool RemoteServer::listen(const QHostAddress &address, quint16 port, QString *er
     server.set_read_timeout(ReadTimeoutS, 0);
     server.set_write_timeout(ReadTimeoutS, 0);
     server.set_keep_alive_timeout(KeepAliveS);
+    // Small answers and events go out at once, not after the peer's delayed ACK.
+    server.set_tcp_nodelay(true);
     server.set_payload_max_length(ApiRouter::MaxBodyBytes);
     server.set_pre_routing_handler([](const httplib::Request &req, httplib::Response &res) {
         if (t_overLimit) {
