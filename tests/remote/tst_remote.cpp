@@ -319,36 +319,39 @@ void tst_Remote::errorStatuses_data()
     QTest::addColumn<QByteArray>("path");
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<bool>("withSession");
-    QTest::addColumn<bool>("withCsrf");
+    QTest::addColumn<QByteArray>("csrf"); // "session": the session's own token
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("error");
     const QByteArray route = R"({"kind":"video","output":2,"source":5})";
     QTest::addRow("no session") << QByteArray("POST") << QByteArray("/api/v1/route") << route
-                                << false << false << 401 << "not_logged_in";
+                                << false << QByteArray() << 401 << "not_logged_in";
     QTest::addRow("device without session")
-        << QByteArray("GET") << QByteArray("/api/v1/device") << QByteArray() << false << false
-        << 401 << "not_logged_in";
+        << QByteArray("GET") << QByteArray("/api/v1/device") << QByteArray() << false
+        << QByteArray() << 401 << "not_logged_in";
     QTest::addRow("no CSRF token") << QByteArray("POST") << QByteArray("/api/v1/route") << route
-                                   << true << false << 403 << "forbidden";
+                                   << true << QByteArray() << 403 << "forbidden";
+    QTest::addRow("wrong CSRF token") << QByteArray("POST") << QByteArray("/api/v1/route") << route
+                                      << true << QByteArray(32, 'f') << 403 << "forbidden";
     QTest::addRow("too large") << QByteArray("POST") << QByteArray("/api/v1/route")
-                               << QByteArray(64 * 1024 + 1, ' ') << true << true << 413
-                               << "too_large";
+                               << QByteArray(64 * 1024 + 1, ' ') << true << QByteArray("session")
+                               << 413 << "too_large";
     QTest::addRow("input the model lacks")
         << QByteArray("POST") << QByteArray("/api/v1/route")
-        << QByteArray(R"({"kind":"video","output":2,"source":9})") << true << true << 400
-        << "bad_request";
+        << QByteArray(R"({"kind":"video","output":2,"source":9})") << true << QByteArray("session")
+        << 400 << "bad_request";
     QTest::addRow("kind the model lacks")
         << QByteArray("POST") << QByteArray("/api/v1/route")
-        << QByteArray(R"({"kind":"splitter","output":1,"source":1})") << true << true << 400
-        << "bad_request";
+        << QByteArray(R"({"kind":"splitter","output":1,"source":1})") << true
+        << QByteArray("session") << 400 << "bad_request";
     QTest::addRow("0809-M output 9 held by the splitter")
         << QByteArray("POST") << QByteArray("/api/v1/route")
-        << QByteArray(R"({"kind":"video","output":9,"source":1})") << true << true << 409
-        << "locked";
+        << QByteArray(R"({"kind":"video","output":9,"source":1})") << true << QByteArray("session")
+        << 409 << "locked";
     QTest::addRow("plan 11") << QByteArray("POST") << QByteArray("/api/v1/plans/11/recall")
-                             << QByteArray() << true << true << 404 << "not_found";
+                             << QByteArray() << true << QByteArray("session") << 404 << "not_found";
     QTest::addRow("unknown call") << QByteArray("GET") << QByteArray("/api/v1/nothing")
-                                  << QByteArray() << true << true << 404 << "not_found";
+                                  << QByteArray() << true << QByteArray("session") << 404
+                                  << "not_found";
 }
 
 void tst_Remote::errorStatuses()
@@ -357,15 +360,15 @@ void tst_Remote::errorStatuses()
     QFETCH(QByteArray, path);
     QFETCH(QByteArray, body);
     QFETCH(bool, withSession);
-    QFETCH(bool, withCsrf);
+    QFETCH(QByteArray, csrf);
     QFETCH(int, status);
     QFETCH(QString, error);
     WebClient client(m_fx.port());
     if (withSession)
         QCOMPARE(client.login(Admin, AdminPassword).status, 200);
     QList<QPair<QByteArray, QByteArray>> headers{{"Content-Type", "application/json"}};
-    if (withCsrf)
-        headers.append({"X-CSRF-Token", client.csrf});
+    if (!csrf.isEmpty())
+        headers.append({"X-CSRF-Token", csrf == "session" ? client.csrf : csrf});
     const int commands = m_fx.device->receivedCommands().size();
     const WebReply reply = client.request(method, path, body, headers);
     QCOMPARE(reply.status, status);
