@@ -93,6 +93,13 @@ ApiResponse TakeActions::stage(const std::string &body, const WebCaller &caller)
                          "RemoteApi",
                          QT_TRANSLATE_NOOP("RemoteApi", "Too many routes staged.")));
     const QString reason = stage->stage(caller.user, route);
+    qCInfo(lcRemote).noquote() << QStringLiteral("%1 at %2: stage %3 output %4 <- %5: %6")
+                                      .arg(caller.session.userName,
+                                           caller.address,
+                                           RouteKinds::key(route.kind))
+                                      .arg(route.output)
+                                      .arg(route.source)
+                                      .arg(reason.isEmpty() ? QStringLiteral("staged") : reason);
     if (!reason.isEmpty())
         return ApiErrors::make(ApiError::Forbidden, reason);
     tell(caller.session.token);
@@ -139,6 +146,8 @@ ApiResponse TakeActions::cancel(const WebCaller &caller)
 {
     if (const auto stage = m_stages.value(caller.session.token))
         stage->cancel();
+    qCInfo(lcRemote).noquote()
+        << QStringLiteral("%1 at %2: stage cancelled").arg(caller.session.userName, caller.address);
     tell(caller.session.token);
     return ApiRouter::json(QJsonObject());
 }
