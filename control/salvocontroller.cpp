@@ -1,6 +1,7 @@
 #include "salvocontroller.h"
 
 #include "appsettings.h"
+#include "devicestate.h"
 #include "linkindicator.h"
 #include "messagedistance.h"
 #include "operatorcore.h"
@@ -64,6 +65,21 @@ QString SalvoController::unusableReason() const
               "read-only or damaged).");
 }
 
+bool SalvoController::appliesToDevice() const
+{
+    return SalvoRoutes::appliesTo(m_core->state()->deviceType());
+}
+
+QString SalvoController::unavailableReason() const
+{
+    if (!isUsable())
+        return unusableReason();
+    if (!appliesToDevice())
+        return tr("Salvos hold routes of the routing grids; this model shows its inputs in "
+                  "multiview windows, which salvos leave out.");
+    return QString();
+}
+
 QVector<Salvo> SalvoController::salvos() const
 {
     return m_store->list(deviceIp());
@@ -109,7 +125,7 @@ bool SalvoController::recall(const ActingUser &user, qint64 id, const QString &a
     const QVector<Salvo> all = salvos();
     const auto it =
         std::find_if(all.cbegin(), all.cend(), [id](const Salvo &s) { return s.id == id; });
-    if (it == all.cend() || isRecalling())
+    if (it == all.cend() || isRecalling() || !appliesToDevice())
         return false;
     QVector<Route> routes;
     for (const SalvoRoute &stored : it->routes) {
@@ -125,7 +141,7 @@ bool SalvoController::recall(const ActingUser &user, qint64 id, const QString &a
 
 bool SalvoController::resendMissing(const ActingUser &user, const QString &actor)
 {
-    if (isRecalling() || m_report.missing.isEmpty())
+    if (isRecalling() || m_report.missing.isEmpty() || !appliesToDevice())
         return false;
     return start(user, m_report.name, m_report.missing, actor);
 }

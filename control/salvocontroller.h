@@ -54,6 +54,11 @@ public:
     // What went wrong with the last create, rename or remove, for the operator.
     QString lastError() const { return m_lastError; }
 
+    // False on the multiview model: its picture is windows, which salvos leave out.
+    bool appliesToDevice() const;
+    // Why salvos cannot be used now (the database or the model), for the operator.
+    QString unavailableReason() const;
+
     // The salvos of the device now addressed, by name.
     QVector<Salvo> salvos() const;
     // The routes the device picture holds; with `cells`, only those cells.
@@ -67,8 +72,8 @@ public:
     int spacing() const;
     bool isRecalling() const { return m_phase != Phase::Idle; }
 
-    // Sends salvo `id` for `user`; false (nothing sent) while a recall is running or when
-    // there is no such salvo. recallFinished follows.
+    // Sends salvo `id` for `user`; false (nothing sent) while a recall is running, when
+    // there is no such salvo or salvos do not apply to the device. recallFinished follows.
     bool recall(const ActingUser &user, qint64 id, const QString &actor = QString());
     // Sends the routes the last report found missing, and verifies again.
     bool resendMissing(const ActingUser &user, const QString &actor = QString());

@@ -1,5 +1,6 @@
 #include "salvoroutes.h"
 
+#include "devicemodel.h"
 #include "devicestate.h"
 #include "localrouting.h"
 
@@ -32,17 +33,28 @@ QVector<SalvoRoute> toStored(const QVector<Route> &routes)
     return stored;
 }
 
+bool appliesTo(int deviceCode)
+{
+    return !DeviceModels::is(deviceCode, DeviceModel::Model0409S);
+}
+
 QVector<Route> current(const DeviceState &state, const QVector<Route> &cells)
 {
     QVector<Route> routes;
     const int code = state.deviceType();
+    if (!appliesTo(code))
+        return routes;
     for (const RouteKind kind : RouteKinds::kindsOf(code)) {
+        const QList<int> sources = RouteKinds::sources(kind, code);
         for (const int output : RouteKinds::outputs(kind, code, state.splitterLayout())) {
             const Route route{kind, output, RouteKinds::liveSource(kind, output, state)};
             const bool picked = std::any_of(cells.cbegin(), cells.cend(), [&](const Route &c) {
                 return c.kind == kind && c.output == output;
             });
-            if (cells.isEmpty() || picked)
+            // A source the grids cannot route (the 0808-S analogue output's own) could never
+            // be recalled, so it is not kept.
+            const bool routable = route.source == 0 || sources.contains(route.source);
+            if ((cells.isEmpty() || picked) && routable)
                 routes.append(route);
         }
     }

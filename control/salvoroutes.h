@@ -18,8 +18,13 @@ SalvoRoute toStored(const Route &route);
 bool fromStored(const SalvoRoute &stored, Route *route);
 QVector<SalvoRoute> toStored(const QVector<Route> &routes);
 
+// Whether the model's routes make salvos: not the multiview model, whose picture is its
+// windows (which salvos leave out) and whose routing query answers with them.
+bool appliesTo(int deviceCode);
+
 // Every cell of every grid the model has (splitter areas only while a layout is set), with
-// what the store holds for it; with `cells` given, only those (kind and output) of them.
+// what the store holds for it (cells holding a source the grids cannot route left out);
+// with `cells` given, only those (kind and output) of them.
 QVector<Route> current(const DeviceState &state, const QVector<Route> &cells = {});
 
 // The routes in page order (video first, so audio that follows video is set after it), one

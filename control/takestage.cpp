@@ -91,9 +91,10 @@ QString TakeStage::take(const ActingUser &user)
         if (outcome.refusal == RouteService::Refusal::Offline)
             return outcome.reason;
     }
-    revalidate(user);
+    // What left the stage just now says why nothing goes.
+    const Refused gone = revalidate(user);
     if (m_routes.isEmpty())
-        return tr("Nothing is staged.");
+        return gone.isEmpty() ? tr("Nothing is staged.") : gone.first().second;
     const QVector<Route> sending = m_routes;
     m_routes.clear();
     emit changed();

@@ -51,13 +51,7 @@ TableItemWidget::TableItemWidget(QWidget *parent)
     auto *topLayout = new QVBoxLayout(top);
     topLayout->setContentsMargins(2, 2, 2, 2);
     topLayout->addWidget(m_inputName);
-    m_pendingName = new PortNameLabel(top);
-    m_pendingName->setObjectName(QStringLiteral("PendingName"));
-    m_pendingName->setAlignment(Qt::AlignCenter);
-    m_pendingName->setStyleSheet(
-        QStringLiteral("QLabel#PendingName{color:#b36b00;font-weight:bold;background:#fff3d6;}"));
-    m_pendingName->hide();
-    topLayout->addWidget(m_pendingName);
+    buildPending(top, topLayout);
 
     auto *bottom = new QWidget(this);
     bottom->setObjectName(QStringLiteral("outportWidget"));
@@ -96,14 +90,6 @@ TableItemWidget::TableItemWidget(QWidget *parent)
     layout->addWidget(top);
     layout->addWidget(bottom);
 
-    // Drawn over the whole cell, so the outline reads on every grid's colours.
-    m_pendingFrame = new QFrame(this);
-    m_pendingFrame->setObjectName(QStringLiteral("pendingFrame"));
-    m_pendingFrame->setStyleSheet(
-        QStringLiteral("QFrame#pendingFrame{border:3px solid #f0a000;background:transparent;}"));
-    m_pendingFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_pendingFrame->hide();
-
     m_pauseIcon->installEventFilter(this);
     m_muteIcon->installEventFilter(this);
     setFrozen(false);
@@ -131,6 +117,24 @@ QString TableItemWidget::outputText() const
 QString TableItemWidget::inputText() const
 {
     return m_inputName->text();
+}
+
+void TableItemWidget::buildPending(QWidget *top, QVBoxLayout *topLayout)
+{
+    m_pendingName = new PortNameLabel(top);
+    m_pendingName->setObjectName(QStringLiteral("PendingName"));
+    m_pendingName->setAlignment(Qt::AlignCenter);
+    m_pendingName->setStyleSheet(
+        QStringLiteral("QLabel#PendingName{color:#b36b00;font-weight:bold;background:#fff3d6;}"));
+    m_pendingName->hide();
+    topLayout->addWidget(m_pendingName);
+    // Drawn over the whole cell, so the outline reads on every grid's colours.
+    m_pendingFrame = new QFrame(this);
+    m_pendingFrame->setObjectName(QStringLiteral("pendingFrame"));
+    m_pendingFrame->setStyleSheet(
+        QStringLiteral("QFrame#pendingFrame{border:3px solid #f0a000;background:transparent;}"));
+    m_pendingFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_pendingFrame->hide();
 }
 
 void TableItemWidget::setPendingText(const QString &text)

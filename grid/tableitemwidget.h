@@ -4,6 +4,7 @@
 
 class QFrame;
 class QLabel;
+class QVBoxLayout;
 
 // One output cell of a routing grid: output name on top, routed source below, and the
 // frozen / lock / HDMI link / mute icons. A locked cell is disabled as a whole.
@@ -59,6 +60,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildPending(QWidget *top, QVBoxLayout *topLayout);
+
     QLabel *m_outputName = nullptr;
     QLabel *m_inputName = nullptr;
     QLabel *m_pendingName = nullptr;

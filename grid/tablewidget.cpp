@@ -257,7 +257,7 @@ void TableWidget::clearAllPending()
 
 QString TableWidget::stage(int output, int source)
 {
-    const QString refusal = m_stageHook(output, source);
+    QString refusal = m_stageHook(output, source);
     if (!refusal.isEmpty())
         emit refused(refusal);
     return refusal;

@@ -152,12 +152,18 @@ void GridWiring::buildKeyRouting(WallControls *wall, LinkStatusView *status)
     auto *routing = new KeyRouting(m_context.ui->listWidget, keys, window);
     for (TableWidget *grid : qAsConst(m_grids))
         routing->attachGrid(grid);
+    buildTake(history, status, window);
+}
 
+void GridWiring::buildTake(TakeHistory *history, LinkStatusView *status, QWidget *window)
+{
     TakeWiring::Parts take;
     take.grids = this;
     take.status = status;
     take.history = history;
-    take.shownGrid = keys.shownGrid;
+    take.shownGrid = [this] {
+        return shownGrid();
+    };
     m_take = new TakeWiring(m_context, take, window);
     // The splitter areas have no grid of their own; undo knows them by a kind of theirs.
     connect(m_context.core->routes(),

@@ -16,6 +16,7 @@ class Widget;
 class LinkStatusView;
 class WallControls;
 class TableWidget;
+class TakeHistory;
 class TakeWiring;
 
 // The routing grids of the main window: drops (rights checked, command sent, store
@@ -68,6 +69,7 @@ signals:
     void cellDoubleClicked(TableWidget *grid, int port);
 
 private:
+    void buildTake(TakeHistory *history, LinkStatusView *status, QWidget *window);
     void connectDrops();
     void showRoute(const Route &route, int previous, const QString &actor);
     void connectIcons();
@@ -75,6 +77,6 @@ private:
 
     WindowContext &m_context;
     QMap<GridLayout::RefreshKind, TableWidget *> m_grids;
-    PortRights::Refused m_refused;
     TakeWiring *m_take = nullptr;
+    PortRights::Refused m_refused;
 };

@@ -86,7 +86,9 @@ SalvoPanel::SalvoPanel(SalvoController *salvos, QWidget *parent)
     });
     connect(m_fromSelected, &QPushButton::clicked, this, [this] {
         const QVector<Route> cells = m_selection ? m_selection() : QVector<Route>();
-        if (!cells.isEmpty())
+        if (cells.isEmpty())
+            m_summary->setText(tr("Select output cells in the grid first."));
+        else
             createFrom(m_salvos->currentRoutes(cells));
     });
     connect(m_fromStage, &QPushButton::clicked, this, [this] {
@@ -171,7 +173,7 @@ void SalvoPanel::retranslate()
     m_delete->setText(tr("Delete"));
     m_recall->setText(tr("Recall"));
     m_sendAgain->setText(tr("Send again"));
-    m_notice->setText(m_salvos->unusableReason());
+    m_notice->setText(m_salvos->unavailableReason());
     if (!m_salvos->isRecalling())
         showReport(m_salvos->lastReport());
 }
@@ -192,16 +194,17 @@ void SalvoPanel::refresh()
         selectId(keep);
     }
     const bool usable = m_salvos->isUsable();
+    const bool applies = usable && m_salvos->appliesToDevice();
     const bool busy = m_salvos->isRecalling();
     const bool picked = currentId() != 0;
-    m_notice->setText(m_salvos->unusableReason());
-    m_notice->setVisible(!usable);
+    m_notice->setText(m_salvos->unavailableReason());
+    m_notice->setVisible(!applies);
     m_list->setEnabled(usable);
     for (QPushButton *b : {m_fromCurrent, m_fromSelected, m_fromStage})
-        b->setEnabled(usable);
+        b->setEnabled(applies);
     m_rename->setEnabled(usable && picked);
     m_delete->setEnabled(usable && picked && !busy);
-    m_recall->setEnabled(usable && picked && !busy);
+    m_recall->setEnabled(applies && picked && !busy);
     m_sendAgain->setEnabled(!busy && !m_salvos->lastReport().missing.isEmpty());
 }
 
@@ -300,29 +303,34 @@ void SalvoPanel::showProgress(int done, int total)
     refresh();
 }
 
+QString SalvoPanel::summaryOf(const SalvoController::Report &report)
+{
+    // Counts go in with the name in one arg() call, so a "%2" in a name stays as typed.
+    const QString sent = QString::number(report.sent.size());
+    QString summary;
+    if (report.sent.isEmpty())
+        summary = tr("Salvo \"%1\": nothing was sent.").arg(report.name);
+    else if (!report.verified)
+        summary = tr("Salvo \"%1\": %2 route(s) sent, but the device did not answer; "
+                     "they may not have taken.")
+                      .arg(report.name, sent);
+    else if (report.missing.isEmpty())
+        summary = tr("Salvo \"%1\": all %2 route(s) sent took.").arg(report.name, sent);
+    else
+        summary = tr("Salvo \"%1\": %2 of %3 route(s) did not take.")
+                      .arg(report.name, QString::number(report.missing.size()), sent);
+    if (!report.skipped.isEmpty())
+        summary += QLatin1Char(' ') + tr("%1 skipped.").arg(report.skipped.size());
+    return summary;
+}
+
 void SalvoPanel::showReport(const SalvoController::Report &report)
 {
     m_report->clear();
     refresh();
     if (report.sent.isEmpty() && report.skipped.isEmpty())
         return;
-    QString summary;
-    if (!report.verified && !report.sent.isEmpty())
-        summary = tr("Salvo \"%1\": %2 route(s) sent, but the device did not answer; "
-                     "they may not have taken.")
-                      .arg(report.name)
-                      .arg(report.sent.size());
-    else if (report.missing.isEmpty())
-        summary =
-            tr("Salvo \"%1\": all %2 route(s) sent took.").arg(report.name).arg(report.sent.size());
-    else
-        summary = tr("Salvo \"%1\": %2 of %3 route(s) did not take.")
-                      .arg(report.name)
-                      .arg(report.missing.size())
-                      .arg(report.sent.size());
-    if (!report.skipped.isEmpty())
-        summary += QLatin1Char(' ') + tr("%1 skipped.").arg(report.skipped.size());
-    m_summary->setText(summary);
+    m_summary->setText(summaryOf(report));
     for (const Route &route : report.missing)
         new QListWidgetItem(tr("Did not take: %1").arg(routeText(route)), m_report);
     for (const SalvoController::Skipped &skipped : report.skipped)

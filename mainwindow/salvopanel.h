@@ -41,6 +41,8 @@ public:
 
     // "Video output 3 <- Input 2", with the names the operator gave the ports.
     static QString routeText(const Route &route);
+    // The report's first line: how many routes took, failed or were skipped.
+    static QString summaryOf(const SalvoController::Report &report);
 
 protected:
     void changeEvent(QEvent *event) override;

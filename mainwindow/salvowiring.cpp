@@ -2,6 +2,7 @@
 
 #include "dialogrunner.h"
 #include "gridwiring.h"
+#include "linkstatusview.h"
 #include "listroles.h"
 #include "operatorcore.h"
 #include "salvocontroller.h"
@@ -42,7 +43,10 @@ QVector<Route> selectedCells(const GridWiring *grids)
 
 } // namespace
 
-SalvoWiring::SalvoWiring(QWidget *window, WindowContext &context, GridWiring *grids)
+SalvoWiring::SalvoWiring(QWidget *window,
+                         WindowContext &context,
+                         GridWiring *grids,
+                         LinkStatusView *status)
     : QObject(window)
     , m_window(window)
     , m_context(context)
@@ -62,6 +66,16 @@ SalvoWiring::SalvoWiring(QWidget *window, WindowContext &context, GridWiring *gr
     auto *shortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+L")), window);
     connect(shortcut, &QShortcut::activated, this, &SalvoWiring::open);
     m_button->installEventFilter(this);
+    connect(m_salvos,
+            &SalvoController::recallFinished,
+            this,
+            [status](const SalvoController::Report &report) {
+                const QString text = SalvoPanel::summaryOf(report);
+                if (report.complete())
+                    status->showNote(text);
+                else
+                    status->showMessage(text);
+            });
     retranslate();
 }
 
@@ -72,6 +86,8 @@ void SalvoWiring::open()
         m_panel->setActingUser([this] { return m_context.actingUser(); });
         m_panel->setSelection([this] { return selectedCells(m_grids); });
         m_panel->setDialogRunner([this](QDialog &dialog) { return m_context.run(dialog); });
+        if (m_stage)
+            m_panel->setStage(m_stage);
     }
     // project.db may have become writable (or stopped being) since the last look.
     if (!m_salvos->isRecalling())
@@ -79,6 +95,13 @@ void SalvoWiring::open()
     m_panel->show();
     m_panel->raise();
     m_panel->activateWindow();
+}
+
+void SalvoWiring::setStage(std::function<QVector<Route>()> stage)
+{
+    m_stage = std::move(stage);
+    if (m_panel)
+        m_panel->setStage(m_stage);
 }
 
 bool SalvoWiring::eventFilter(QObject *watched, QEvent *event)

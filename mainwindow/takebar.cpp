@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeySequence>
-#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -19,11 +18,10 @@ const QKeySequence CancelKey(Qt::CTRL + Qt::Key_Backspace);
 
 const char *const BarStyle =
     "QPushButton{font:13px \"Microsoft YaHei\";color:#2c3e50;background:#f0f1ec;"
-    "border:1px solid #9f9f9f;border-radius:3px;padding:3px 10px;}"
+    "border:1px solid #9f9f9f;border-radius:3px;padding:3px 8px;}"
     "QPushButton:checked{background:#f0a000;color:#ffffff;border-color:#b36b00;}"
     "QPushButton#takeButton:enabled{background:#338c56;color:#ffffff;}"
-    "QPushButton:disabled{color:#a9aea6;}"
-    "QLabel{font:13px \"Microsoft YaHei\";color:#b36b00;}";
+    "QPushButton:disabled{color:#a9aea6;}";
 
 } // namespace
 
@@ -38,11 +36,8 @@ TakeBar::TakeBar(QWidget *window)
     m_take->setObjectName(QStringLiteral("takeButton"));
     m_cancel = new QPushButton(this);
     m_cancel->setObjectName(QStringLiteral("cancelStageButton"));
-    m_count = new QLabel(this);
-    m_count->setObjectName(QStringLiteral("stageCount"));
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 0, 4, 2);
-    layout->addWidget(m_count);
     layout->addWidget(m_mode);
     layout->addWidget(m_take);
     layout->addWidget(m_cancel);
@@ -85,7 +80,6 @@ void TakeBar::showMode(bool takeMode)
     }
     m_take->setVisible(takeMode);
     m_cancel->setVisible(takeMode);
-    m_count->setVisible(takeMode);
 }
 
 void TakeBar::showCount(int staged)
@@ -93,7 +87,8 @@ void TakeBar::showCount(int staged)
     m_staged = staged;
     m_take->setEnabled(staged > 0);
     m_cancel->setEnabled(staged > 0);
-    m_count->setText(tr("Staged: %1").arg(staged));
+    // The count rides on the button: the tabs beside the bar need the room.
+    m_take->setText(tr("Take (%1)").arg(staged));
 }
 
 void TakeBar::changeEvent(QEvent *event)
@@ -110,7 +105,6 @@ void TakeBar::retranslate()
         tr("Take mode (%1): drops, Enter, double clicks and one-to-many routes are staged "
            "and sent together with Take. Off: every change goes out at once.")
             .arg(ToggleKey.toString(QKeySequence::NativeText)));
-    m_take->setText(tr("Take"));
     m_take->setToolTip(tr("Send every staged change (%1 or %2); Ctrl+Z undoes it in one step.")
                            .arg(TakeKey.toString(QKeySequence::NativeText),
                                 TakeKey2.toString(QKeySequence::NativeText)));

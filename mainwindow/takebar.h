@@ -2,11 +2,10 @@
 
 #include <QWidget>
 
-class QLabel;
 class QPushButton;
 
-// The take-mode controls beside the routing pages: the mode toggle, Take and Cancel with
-// their shortcuts, and how many changes are staged. It only shows and reports; the stage
+// The take-mode controls beside the routing pages: the mode toggle, Take (with how many
+// changes are staged) and Cancel, and their shortcuts. It only shows and reports; the stage
 // decides. GUI thread.
 class TakeBar : public QWidget
 {
@@ -37,6 +36,5 @@ private:
     QPushButton *m_mode = nullptr;
     QPushButton *m_take = nullptr;
     QPushButton *m_cancel = nullptr;
-    QLabel *m_count = nullptr;
     int m_staged = 0;
 };

@@ -40,6 +40,8 @@
 #include "singlesplitterwidget.h"
 #include "svgwidgets.h"
 #include "tablewidget.h"
+#include "takestage.h"
+#include "takewiring.h"
 #include "titlebar.h"
 #include "userstore.h"
 #include "videosplitmanager.h"
@@ -91,7 +93,9 @@ Widget::Widget(QWidget *parent, LoginFlow::Runner login, DialogRunner dialogs)
     menuParts.list = ui->listWidget;
     m_portMenus = PortMenuWiring::build(this, m_context, menuParts);
     m_grids->buildKeyRouting(m_wall, m_status);
-    new SalvoWiring(this, m_context, m_grids);
+    auto *salvos = new SalvoWiring(this, m_context, m_grids, m_status);
+    TakeStage *stage = m_grids->take()->stage();
+    salvos->setStage([stage] { return stage->routes(); });
 
     ui->tabWidget->setCurrentIndex(PageConfigurator::VideoTab);
     DeviceState::instance()->setDeviceType(AppSettings::instance()->deviceType());

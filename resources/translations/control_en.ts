@@ -273,6 +273,10 @@
         <translation>Salvos are unavailable: the project database cannot be changed (it is read-only or damaged).</translation>
     </message>
     <message>
+        <source>Salvos hold routes of the routing grids; this model shows its inputs in multiview windows, which salvos leave out.</source>
+        <translation>Salvos hold routes of the routing grids; this model shows its inputs in multiview windows, which salvos leave out.</translation>
+    </message>
+    <message>
         <source>A salvo needs a name.</source>
         <translation>A salvo needs a name.</translation>
     </message>

@@ -273,6 +273,10 @@
         <translation>切换组不可用：工程数据库无法修改（只读或已损坏）。</translation>
     </message>
     <message>
+        <source>Salvos hold routes of the routing grids; this model shows its inputs in multiview windows, which salvos leave out.</source>
+        <translation>切换组保存的是路由网格的切换；此型号以多画面窗口显示输入，切换组不包含窗口。</translation>
+    </message>
+    <message>
         <source>A salvo needs a name.</source>
         <translation>切换组需要一个名称。</translation>
     </message>

@@ -265,6 +265,14 @@
         <source>Skipped: %1 (%2)</source>
         <translation>Skipped: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Select output cells in the grid first.</source>
+        <translation>Select output cells in the grid first.</translation>
+    </message>
+    <message>
+        <source>Salvo &quot;%1&quot;: nothing was sent.</source>
+        <translation>Salvo &quot;%1&quot;: nothing was sent.</translation>
+    </message>
 </context>
 <context>
     <name>SalvoWiring</name>
@@ -287,20 +295,12 @@
 <context>
     <name>TakeBar</name>
     <message>
-        <source>Staged: %1</source>
-        <translation>Staged: %1</translation>
-    </message>
-    <message>
         <source>Take mode</source>
         <translation>Take mode</translation>
     </message>
     <message>
         <source>Take mode (%1): drops, Enter, double clicks and one-to-many routes are staged and sent together with Take. Off: every change goes out at once.</source>
         <translation>Take mode (%1): drops, Enter, double clicks and one-to-many routes are staged and sent together with Take. Off: every change goes out at once.</translation>
-    </message>
-    <message>
-        <source>Take</source>
-        <translation>Take</translation>
     </message>
     <message>
         <source>Send every staged change (%1 or %2); Ctrl+Z undoes it in one step.</source>
@@ -313,6 +313,10 @@
     <message>
         <source>Drop the staged changes without sending anything (%1).</source>
         <translation>Drop the staged changes without sending anything (%1).</translation>
+    </message>
+    <message>
+        <source>Take (%1)</source>
+        <translation>Take (%1)</translation>
     </message>
 </context>
 <context>

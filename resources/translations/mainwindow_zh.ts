@@ -263,6 +263,14 @@
         <source>Skipped: %1 (%2)</source>
         <translation>已跳过：%1（%2）</translation>
     </message>
+    <message>
+        <source>Select output cells in the grid first.</source>
+        <translation>请先在网格中选择输出单元格。</translation>
+    </message>
+    <message>
+        <source>Salvo &quot;%1&quot;: nothing was sent.</source>
+        <translation>切换组“%1”：未发送任何切换。</translation>
+    </message>
 </context>
 <context>
     <name>SalvoWiring</name>
@@ -285,20 +293,12 @@
 <context>
     <name>TakeBar</name>
     <message>
-        <source>Staged: %1</source>
-        <translation>待切换：%1</translation>
-    </message>
-    <message>
         <source>Take mode</source>
         <translation>预选模式</translation>
     </message>
     <message>
         <source>Take mode (%1): drops, Enter, double clicks and one-to-many routes are staged and sent together with Take. Off: every change goes out at once.</source>
         <translation>预选模式（%1）：拖放、回车、双击清除和一对多切换先被暂存，按“切换”后一起发送。关闭时每个更改立即发送。</translation>
-    </message>
-    <message>
-        <source>Take</source>
-        <translation>切换</translation>
     </message>
     <message>
         <source>Send every staged change (%1 or %2); Ctrl+Z undoes it in one step.</source>
@@ -311,6 +311,10 @@
     <message>
         <source>Drop the staged changes without sending anything (%1).</source>
         <translation>丢弃暂存的更改，不发送任何内容（%1）。</translation>
+    </message>
+    <message>
+        <source>Take (%1)</source>
+        <translation>切换 (%1)</translation>
     </message>
 </context>
 <context>

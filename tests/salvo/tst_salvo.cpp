@@ -1,6 +1,7 @@
 #include "bindgroups.h"
 #include "datadir.h"
 #include "devicestate.h"
+#include "linkstatusview.h"
 #include "operatorcore.h"
 #include "routepacer.h"
 #include "salvocontroller.h"
@@ -41,6 +42,24 @@ QVector<Route> notOnDevice(const QVector<Route> &routes, const SimState &state)
     return missing;
 }
 
+// What the simulated device holds for a cell.
+int simSource(const SimState &state, const Route &route)
+{
+    switch (route.kind) {
+    case RouteKind::Video:
+        return state.video.value(route.output);
+    case RouteKind::Infrared:
+        return state.ir.value(route.output);
+    case RouteKind::SplitterArea:
+        return state.splitter.value(route.output);
+    case RouteKind::Audio:
+    case RouteKind::HdmiAudio:
+    case RouteKind::Audio0808S:
+        break;
+    }
+    return state.audio.value(route.output);
+}
+
 int videoSwitches(const QStringList &commands)
 {
     return int(std::count_if(commands.cbegin(), commands.cend(), [](const QString &command) {
@@ -75,6 +94,7 @@ private slots:
     void cleanupTestCase() { m_kit.release(); }
 
     void verificationComparesTheWholeGroup();
+    void summaryKeepsTheNameAsTyped();
     void recallOnSlowDevice_data();
     void recallOnSlowDevice();
     void sendAgainCompletesWhatDidNotTake();
@@ -82,6 +102,8 @@ private slots:
     void panelCreatesRecallsAndReports();
     void unchangeableDatabaseTurnsThePanelOff();
     void screenshots();
+    void everyGridComesBack_data();
+    void everyGridComesBack();
     void rightsAndLocksSkippedAndNamed();
 
 private:
@@ -124,6 +146,18 @@ void TestSalvo::verificationComparesTheWholeGroup()
     QVERIFY(SalvoRoutes::notTaken({route}, *state, nullptr).isEmpty());
 }
 
+void TestSalvo::summaryKeepsTheNameAsTyped()
+{
+    SalvoController::Report report;
+    report.name = QStringLiteral("50%2 off %1");
+    report.verified = true;
+    report.sent = {{RouteKind::Video, 1, 2}, {RouteKind::Video, 2, 3}, {RouteKind::Video, 3, 4}};
+    report.missing = {report.sent.at(1)};
+    const QString summary = SalvoPanel::summaryOf(report);
+    QVERIFY2(summary.contains(QStringLiteral("\"50%2 off %1\"")), qPrintable(summary));
+    QVERIFY2(summary.contains(QStringLiteral("1 of 3")), qPrintable(summary));
+}
+
 void TestSalvo::recallOnSlowDevice_data()
 {
     QTest::addColumn<int>("spacingMs");
@@ -152,6 +186,9 @@ void TestSalvo::recallOnSlowDevice()
     QCOMPARE(report.missing, notOnDevice(routes, device()->state()));
     QCOMPARE(report.missing.isEmpty(), complete);
     QCOMPARE(report.complete(), complete);
+    // The window's message line says it too, the panel closed or not.
+    QCOMPARE(m_kit.window()->findChild<LinkStatusView *>()->message(),
+             SalvoPanel::summaryOf(report));
     salvos()->setSpacing(RoutePacer::DefaultSpacingMs);
 }
 
@@ -232,6 +269,22 @@ void TestSalvo::panelCreatesRecallsAndReports()
     QVERIFY(panel->findChild<QLabel *>("lb_salvoSummary")->text().contains("Two cells"));
     QCOMPARE(salvos()->salvos().size(), stored.size());
 
+    // From the stage, as it stands when the button is pressed; the window offers its own.
+    QVERIFY(!panel->findChild<QPushButton *>("btn_salvoFromStage")->isHidden());
+    QVector<Route> stage{{RouteKind::Video, 1, 3}};
+    wiring()->setStage([&stage] { return stage; });
+    stage.append({RouteKind::HdmiAudio, 101, 104});
+    m_kit.onDialog = [](QDialog &dialog) {
+        dialog.findChild<QLineEdit *>()->setText(QStringLiteral("Staged"));
+    };
+    panel->findChild<QPushButton *>("btn_salvoFromStage")->click();
+    const QVector<Salvo> all = salvos()->salvos();
+    const auto staged = std::find_if(
+        all.cbegin(), all.cend(), [](const Salvo &s) { return s.name == QLatin1String("Staged"); });
+    QVERIFY(staged != all.cend());
+    QCOMPARE(staged->routes, SalvoRoutes::toStored(stage));
+    wiring()->setStage(nullptr);
+
     // Recalled all at once on a slow device: the report lists what did not take.
     const QVector<Route> routes = videoRoutesAwayFrom(sim, {2, 5, 7});
     const qint64 away = salvos()->create(QStringLiteral("Away"), routes);
@@ -308,6 +361,52 @@ void TestSalvo::screenshots()
             QStringLiteral("%1/salvo-window-%2.png").arg(dir, language ? "en" : "zh")));
     }
     panel->hide();
+}
+
+void TestSalvo::everyGridComesBack_data()
+{
+    QTest::addColumn<QString>("model");
+    for (const QString &model : SimDevice::models())
+        QTest::addRow("%s", qPrintable(model)) << model;
+}
+
+// A salvo of the current routes of every grid brings each cell back after other sources
+// were routed everywhere.
+void TestSalvo::everyGridComesBack()
+{
+    QFETCH(QString, model);
+    QVERIFY(m_kit.openShared(model));
+    device()->setFaults(SimFaults());
+    salvos()->setSpacing(0);
+    const QVector<Route> before = salvos()->currentRoutes();
+    if (model == QLatin1String("0409-S")) {
+        // Its picture is multiview windows, which salvos leave out: nothing to keep or send.
+        QVERIFY(before.isEmpty());
+        const qint64 id = salvos()->create(model, {{RouteKind::Video, 1, 2}});
+        QVERIFY(!salvos()->recall(ActingUser(), id));
+        wiring()->open();
+        QVERIFY(!wiring()->panel()->findChild<QLabel *>("lb_salvoNotice")->isHidden());
+        QVERIFY(!wiring()->panel()->findChild<QPushButton *>("btn_salvoFromCurrent")->isEnabled());
+        wiring()->panel()->hide();
+        return;
+    }
+    QVERIFY(!before.isEmpty());
+    QVector<Route> away = before;
+    const int code = SimDevice::models().indexOf(model);
+    for (Route &route : away) {
+        const QList<int> sources = RouteKinds::sources(route.kind, code);
+        route.source = sources.at((sources.indexOf(route.source) + 1) % sources.size());
+    }
+    const qint64 original = salvos()->create(model, before);
+    const SalvoController::Report moved =
+        recall(salvos()->create(model + QStringLiteral(" away"), away));
+    QVERIFY2(moved.complete(), describe(moved));
+    const SalvoController::Report report = recall(original);
+    salvos()->setSpacing(RoutePacer::DefaultSpacingMs);
+    QVERIFY2(report.complete(), describe(report));
+    for (const Route &route : before)
+        QVERIFY2(simSource(device()->state(), route) == route.source,
+                 qPrintable(SalvoPanel::routeText(route)));
 }
 
 void TestSalvo::rightsAndLocksSkippedAndNamed()

@@ -1,10 +1,12 @@
-#include "devicestate.h"
+#include "actinguser.h"
 #include "listwidget.h"
+#include "logindialog.h"
 #include "messagedistance.h"
-#include "permissionstore.h"
+#include "operatorcore.h"
 #include "portmenus.h"
 #include "rawclient.h"
 #include "route.h"
+#include "routeservice.h"
 #include "singlesplitterwidget.h"
 #include "tableitemwidget.h"
 #include "tablewidget.h"
@@ -17,6 +19,7 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
@@ -40,6 +43,7 @@ private slots:
     void stageSendsOnlyOnTake();
     void cancelSendsNothing();
     void takeOfflineKeepsTheStage();
+    void reLoginDropsTheStage();
     void lockedByAnotherClientLeavesTheStage();
     void oneUndoRestoresTheWholeTake();
     void fanoutSkipsLockedAndUnpermitted_data();
@@ -50,7 +54,8 @@ private slots:
 private:
     bool open(const QString &model);
     // "grid port text": a drop of the list's text ("103" input 3) on a grid cell; "area
-    // n text" on a splitter area; "clear grid port" a double click.
+    // n text" on a splitter area; "clear grid port" a double click; "keys n" source n to
+    // the first video cell from the keyboard.
     void act(const QString &step);
     bool takeAndWait();
     // Waits until everything sent so far has arrived, then forgets it.
@@ -88,6 +93,15 @@ void tst_Take::act(const QString &step)
         static_cast<QObject *>(view)->event(&drop);
         return;
     }
+    if (p.at(0) == QLatin1String("keys")) {
+        // The number picks the source, Enter goes to the grid on show, Enter takes.
+        auto *list = child<ListWidget>("listWidget");
+        list->setCurrentItem(nullptr);
+        QTest::keyClick(list, Qt::Key(Qt::Key_0 + p.at(1).toInt()));
+        QTest::keyClick(list, Qt::Key_Return);
+        QTest::keyClick(child<TableWidget>("videoTableWidget"), Qt::Key_Return);
+        return;
+    }
     if (p.at(0) == QLatin1String("clear")) {
         QVERIFY(child<TableWidget>(qPrintable(p.at(1)))->clearRoute(p.at(2).toInt()));
         return;
@@ -113,6 +127,9 @@ void tst_Take::stageSendsOnlyOnTake_data()
         << "0809"
         << QStringList{"videoTableWidget 2 103", "InfaredTable 4 105", "videoTableWidget 2 104"}
         << "videoTableWidget 2" << QStringList{"{param=4VIDEO2}", "{param=5IR4}"};
+    QTest::addRow("keyboard take")
+        << "0809" << QStringList{"keys 5", "InfaredTable 3 102"} << "videoTableWidget 1"
+        << QStringList{"{param=5VIDEO1}", "{param=2IR3}"};
     QTest::addRow("0808-S audio grid and a clear")
         << "0808-S" << QStringList{"audioTable0808S 1 102", "clear videoTableWidget 5"}
         << "audioTable0808S 1" << QStringList{"{param=102AUDIO1}", "{param=0VIDEO5}"};
@@ -175,6 +192,28 @@ void tst_Take::takeOfflineKeepsTheStage()
     QVERIFY(!message().isEmpty());
 }
 
+// The next user may not have the rights the stage was checked against.
+void tst_Take::reLoginDropsTheStage()
+{
+    QVERIFY(m_kit.startDevice(QStringLiteral("0809")));
+    m_kit.openWindow([](LoginDialog &dialog) {
+        dialog.findChild<QLineEdit *>(QStringLiteral("passwordEdit"))
+            ->setText(QStringLiteral("tiger905"));
+        dialog.findChild<QPushButton *>(QStringLiteral("btnLogin"))->click();
+        return dialog.result();
+    });
+    RouteService *routes = m_kit.window()->core()->routes();
+    QTRY_VERIFY_WITH_TIMEOUT(routes->check(ActingUser(), {RouteKind::Video, 3, 5}).ok(),
+                             TestTimeouts::Medium);
+    wiring()->bar()->modeButton()->click();
+    act(QStringLiteral("videoTableWidget 3 105"));
+    QCOMPARE(stage()->routes().size(), 1);
+    child<QPushButton>("btnReLogin")->click();
+    QVERIFY(stage()->isEmpty());
+    QVERIFY(child<TableWidget>("videoTableWidget")->cellForPort(3)->pendingText().isEmpty());
+    QVERIFY(!m_kit.sentBeforeMarker().contains(QStringLiteral("{param=5VIDEO3}")));
+}
+
 // A second client gives output 9 of the 0809-M to the splitter while it is staged.
 void tst_Take::lockedByAnotherClientLeavesTheStage()
 {
@@ -184,6 +223,12 @@ void tst_Take::lockedByAnotherClientLeavesTheStage()
     QCOMPARE(stage()->routes().size(), 2);
     RawClient other;
     QVERIFY(other.connectTo(m_kit.device()->controlPort()));
+    // Another client's route shows live under the stage.
+    TableItemWidget *eight = child<TableWidget>("videoTableWidget")->cellForPort(8);
+    other.command(QStringLiteral("3VIDEO8"));
+    QTRY_VERIFY_WITH_TIMEOUT(eight->inputText().startsWith(QStringLiteral("[3]")),
+                             TestTimeouts::Medium);
+    QVERIFY(eight->pendingText().startsWith(QStringLiteral("→ [2]")));
     other.command(QStringLiteral("Splitter2"));
     QTRY_COMPARE_WITH_TIMEOUT(stage()->routes().size(), 1, TestTimeouts::Medium);
     QCOMPARE(stage()->routes().first().output, 8);
@@ -270,6 +315,7 @@ void tst_Take::screenshots_data()
             QTest::addRow("%s-%s", model, language ? "en" : "zh")
                 << QString::fromLatin1(model) << language;
     }
+    QTest::addRow("0809-M-en") << "0809-M" << 1;
 }
 
 // A stage on the video grid and on the 0808-S audio grid, when ZEL_SCREENSHOT_DIR names
@@ -280,6 +326,11 @@ void tst_Take::screenshots()
     if (dir.isEmpty())
         QSKIP("set ZEL_SCREENSHOT_DIR to render the stage");
     QFETCH(QString, model);
+    const bool splitter = model == QLatin1String("0809-M");
+    if (splitter) {
+        QVERIFY(m_kit.startDevice(model));
+        m_kit.device()->applyPanelCommand(QStringLiteral("Splitter1"));
+    }
     QVERIFY(open(model));
     QFETCH(int, language);
     child<QComboBox>("languageComboBox")->setCurrentIndex(language);
@@ -290,12 +341,17 @@ void tst_Take::screenshots()
         QCoreApplication::processEvents();
         act(QStringLiteral("audioTable0808S 1 103"));
         act(QStringLiteral("audioTable0808S 105 106"));
+    } else if (splitter) {
+        child<QTabWidget>("tabWidget")->setCurrentIndex(1);
+        QCoreApplication::processEvents();
+        act(QStringLiteral("area 1 107"));
+        act(QStringLiteral("videoTableWidget 2 105"));
     } else {
         act(QStringLiteral("videoTableWidget 2 105"));
         act(QStringLiteral("videoTableWidget 6 103"));
         act(QStringLiteral("clear videoTableWidget 4"));
     }
-    QCOMPARE(stage()->routes().size(), model == QLatin1String("0808-S") ? 2 : 3);
+    QCOMPARE(stage()->routes().size(), model == QLatin1String("0809") ? 3 : 2);
     QCoreApplication::processEvents();
     const QString file = dir + "/take-" + QTest::currentDataTag() + ".png";
     QVERIFY(m_kit.window()->grab().save(file));
