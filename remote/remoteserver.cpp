@@ -19,7 +19,6 @@ namespace {
 constexpr int ExpiryCheckMs = 60 * 1000;
 // Connections beyond the limit are still taken by a spare thread, to be told "busy".
 constexpr int SpareThreads = 8;
-constexpr int MaxConnections = RemoteServer::MaxClients + EventHub::MaxStreams;
 constexpr std::size_t MaxPathBytes = 2048;
 constexpr auto StreamWait = std::chrono::milliseconds(500);
 constexpr int PingEveryWaits = 30; // 15 s
@@ -36,15 +35,16 @@ const char BadRequestBody[] = R"({"error":"bad_request","message":"The request i
 class CountingPool : public httplib::TaskQueue
 {
 public:
-    CountingPool()
-        : m_pool(MaxConnections + SpareThreads)
+    explicit CountingPool(int limit)
+        : m_pool(static_cast<std::size_t>(limit + SpareThreads))
+        , m_limit(limit)
     {
     }
 
     void enqueue(std::function<void()> fn) override
     {
         m_pool.enqueue([this, fn = std::move(fn)] {
-            t_overLimit = ++m_active > MaxConnections;
+            t_overLimit = ++m_active > m_limit;
             fn();
             --m_active;
         });
@@ -53,6 +53,7 @@ public:
 
 private:
     httplib::ThreadPool m_pool;
+    const int m_limit;
     std::atomic<int> m_active{0};
 };
 
@@ -104,10 +105,10 @@ void writeStream(httplib::Response &res, const std::shared_ptr<EventStream> &str
 }
 
 // Timeouts, limits and the answers the library gives by itself (busy, too large).
-void configureLimits(httplib::Server &server)
+void configureLimits(httplib::Server &server, int connections)
 {
-    server.new_task_queue = [] {
-        return new CountingPool;
+    server.new_task_queue = [connections] {
+        return new CountingPool(connections);
     };
     server.set_read_timeout(RemoteServer::ReadTimeoutS, 0);
     server.set_write_timeout(RemoteServer::ReadTimeoutS, 0);
@@ -143,9 +144,9 @@ void configureLimits(httplib::Server &server)
 }
 
 // Every method and path goes to the router on the core's thread.
-void configure(httplib::Server &server, CoreGate *gate, ApiRouter *router)
+void configure(httplib::Server &server, CoreGate *gate, ApiRouter *router, int connections)
 {
-    configureLimits(server);
+    configureLimits(server, connections);
     const auto handler = [gate, router](const httplib::Request &req, httplib::Response &res) {
         ApiRequest request = toApi(req);
         ApiResponse answer;
@@ -216,6 +217,11 @@ void RemoteServer::setSessionIdleMs(qint64 idleMs)
     m_expiry->setInterval(int(qBound<qint64>(50, idleMs / 4, ExpiryCheckMs)));
 }
 
+void RemoteServer::setConnectionLimit(int connections)
+{
+    m_connectionLimit = qMax(1, connections);
+}
+
 void RemoteServer::setAllowedHosts(const QStringList &names)
 {
     m_allowedHosts = names;
@@ -256,7 +262,7 @@ bool RemoteServer::listen(const QHostAddress &address, quint16 port, QString *er
     }
     http->gate = std::make_unique<CoreGate>(this);
     httplib::Server &server = *http->server;
-    configure(server, http->gate.get(), m_router.get());
+    configure(server, http->gate.get(), m_router.get(), m_connectionLimit);
 
     const std::string host = address.toString().toStdString();
     int bound = port;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "eventhub.h"
 #include "remotecontext.h"
 
 #include <QHostAddress>
@@ -10,7 +11,6 @@
 
 class ApiRouter;
 class EventFeed;
-class EventHub;
 class QTimer;
 
 // The HTTP server of the remote page and API. The library's pool threads accept, read
@@ -26,6 +26,8 @@ public:
     static constexpr quint16 DefaultPort = 8790;
     // Concurrent connections for ordinary requests, and event streams on top.
     static constexpr int MaxClients = 64;
+    // Connections served at once: the clients and the event streams.
+    static constexpr int MaxConnections = MaxClients + EventHub::MaxStreams;
     // How long a pool thread waits for the core's thread before answering 503.
     static constexpr int CoreWaitMs = 2000;
     // Seconds a connection may take to send its headers or stay idle between requests.
@@ -42,6 +44,10 @@ public:
     bool isListening() const;
     QHostAddress address() const { return m_address; }
     quint16 port() const { return m_port; }
+
+    // Connections served at once beyond which a new one is told "busy"; takes effect on the
+    // next listen().
+    void setConnectionLimit(int connections);
 
     // Host names besides IP literals and "localhost" that requests may name.
     void setAllowedHosts(const QStringList &names);
@@ -73,6 +79,7 @@ private:
     QTimer *m_expiry;
     QHostAddress m_address;
     quint16 m_port = 0;
+    int m_connectionLimit = MaxConnections;
     QStringList m_allowedHosts;
     QString m_certificate;
     QString m_key;

@@ -542,14 +542,17 @@ void tst_Remote::idleSessionExpires()
 
 void tst_Remote::busyBeyondClientLimit()
 {
+    // A small limit, so the connections are held well within the idle timeout.
+    const int limit = 3;
+    m_fx.server->setConnectionLimit(limit);
+    QString error;
+    QVERIFY2(m_fx.server->listen(QHostAddress::LocalHost, 0, &error), qPrintable(error));
     // Each connection keeps one of the server's threads while it stays open; one answered
     // request shows the server took it.
     const QByteArray request =
         "GET /api/v1/texts HTTP/1.1\r\nHost: 127.0.0.1:" + QByteArray::number(m_fx.port()) +
         "\r\n\r\n";
     std::vector<std::unique_ptr<QTcpSocket>> held;
-    const int limit = RemoteServer::MaxClients + EventHub::MaxStreams;
-    // One by one: the listen queue is short, and a refused connect would be retried late.
     for (int i = 0; i < limit; ++i) {
         held.push_back(std::make_unique<QTcpSocket>());
         QTcpSocket *socket = held.back().get();
