@@ -23,6 +23,13 @@ set(zel_control_sources
     route.cpp route.h
     routepacer.cpp routepacer.h
     routeservice.cpp routeservice.h
+    showdeviceapply.cpp showdeviceapply.h
+    showdocument.cpp showdocument.h showdocumentreader.cpp
+    showexport.cpp showexport.h
+    showimport.cpp showimport.h
+    showlocalstore.cpp showlocalstore.h
+    showpreview.cpp showpreview.h
+    showsnapshot.cpp showsnapshot.h
     splicemodes.cpp splicemodes.h
     splitterlayout.cpp splitterlayout.h
     staletracker.cpp staletracker.h

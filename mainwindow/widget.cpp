@@ -35,6 +35,7 @@
 #include "routeservice.h"
 #include "salvowiring.h"
 #include "settingpage.h"
+#include "showwiring.h"
 #include "sigmanager.h"
 #include "signalsearch.h"
 #include "singlesplitterwidget.h"
@@ -159,6 +160,7 @@ void Widget::buildForm()
     ui->videoTableWidget->setBindColours(m_bindColours);
     m_wall = new WallControls(m_context, m_grids, this);
     m_plans = PlanWiring::build(this, m_context, m_wallPages, m_status);
+    new ShowWiring(this, m_context, m_status, m_plans);
 }
 
 void Widget::buildLinkViews()

@@ -298,6 +298,238 @@
     </message>
 </context>
 <context>
+    <name>ShowDocument</name>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Could not write %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is missing or out of range.</source>
+        <translation>%1 is missing or out of range.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1...&quot; at %2 is longer than %3 characters.</source>
+        <translation>The name &quot;%1...&quot; at %2 is longer than %3 characters.</translation>
+    </message>
+    <message>
+        <source>%1 routes an output a second time.</source>
+        <translation>%1 routes an output a second time.</translation>
+    </message>
+    <message>
+        <source>The file is not a show file.</source>
+        <translation>The file is not a show file.</translation>
+    </message>
+    <message>
+        <source>The file gives no valid format version.</source>
+        <translation>The file gives no valid format version.</translation>
+    </message>
+    <message>
+        <source>The file has format version %1; this client reads version %2.</source>
+        <translation>The file has format version %1; this client reads version %2.</translation>
+    </message>
+    <message>
+        <source>The file names no known device model.</source>
+        <translation>The file names no known device model.</translation>
+    </message>
+    <message>
+        <source>The salvo name &quot;%1&quot; is used twice.</source>
+        <translation>The salvo name &quot;%1&quot; is used twice.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB; a show file is never that big.</source>
+        <translation>The file is larger than 1 MiB; a show file is never that big.</translation>
+    </message>
+    <message>
+        <source>The file is not a show file (not JSON: %1 at byte %2).</source>
+        <translation>The file is not a show file (not JSON: %1 at byte %2).</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>Could not read %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ShowImport</name>
+    <message>
+        <source>The project database is read-only: show files cannot be imported.</source>
+        <translation>The project database is read-only: show files cannot be imported.</translation>
+    </message>
+    <message>
+        <source>Another program holds the project database: show files cannot be imported.</source>
+        <translation>Another program holds the project database: show files cannot be imported.</translation>
+    </message>
+    <message>
+        <source>The project database is damaged: show files cannot be imported.</source>
+        <translation>The project database is damaged: show files cannot be imported.</translation>
+    </message>
+    <message>
+        <source>No show file is open.</source>
+        <translation>No show file is open.</translation>
+    </message>
+    <message>
+        <source>The last show import is still being sent to the device.</source>
+        <translation>The last show import is still being sent to the device.</translation>
+    </message>
+</context>
+<context>
+    <name>ShowLocalStore</name>
+    <message>
+        <source>Nothing was imported: the project database refused it (%1).</source>
+        <translation>Nothing was imported: the project database refused it (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPreview</name>
+    <message>
+        <source>%1: %2 left out (ports or settings the %3 does not have)</source>
+        <translation>%1: %2 left out (ports or settings the %3 does not have)</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Audio input</source>
+        <translation>Audio input</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Audio output</source>
+        <translation>Audio output</translation>
+    </message>
+    <message>
+        <source>Infrared output</source>
+        <translation>Infrared output</translation>
+    </message>
+    <message>
+        <source>HDMI audio output</source>
+        <translation>HDMI audio output</translation>
+    </message>
+    <message>
+        <source>Splitter area</source>
+        <translation>Splitter area</translation>
+    </message>
+    <message>
+        <source>Video output</source>
+        <translation>Video output</translation>
+    </message>
+    <message>
+        <source>%1 %2: &quot;%3&quot; becomes &quot;%4&quot;</source>
+        <translation>%1 %2: &quot;%3&quot; becomes &quot;%4&quot;</translation>
+    </message>
+    <message>
+        <source>Port names are kept for every device alike: they apply to all devices this computer controls.</source>
+        <translation>Port names are kept for every device alike: they apply to all devices this computer controls.</translation>
+    </message>
+    <message>
+        <source>Plan %1: &quot;%2&quot; becomes &quot;%3&quot;</source>
+        <translation>Plan %1: &quot;%2&quot; becomes &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>Salvo &quot;%1&quot;: %2 routes for ports the %3 does not have</source>
+        <translation>Salvo &quot;%1&quot;: %2 routes for ports the %3 does not have</translation>
+    </message>
+    <message>
+        <source>Salvo &quot;%1&quot;: new, %2 routes</source>
+        <translation>Salvo &quot;%1&quot;: new, %2 routes</translation>
+    </message>
+    <message>
+        <source>Salvo &quot;%1&quot;: its routes are replaced (%2 routes)</source>
+        <translation>Salvo &quot;%1&quot;: its routes are replaced (%2 routes)</translation>
+    </message>
+    <message>
+        <source>%1 %2: source %3 becomes %4</source>
+        <translation>%1 %2: source %3 becomes %4</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Output %1: No Standby becomes %2</source>
+        <translation>Output %1: No Standby becomes %2</translation>
+    </message>
+    <message>
+        <source>Output %1: resolution %2 becomes %3</source>
+        <translation>Output %1: resolution %2 becomes %3</translation>
+    </message>
+    <message>
+        <source>Output %1: scaling mode becomes %2</source>
+        <translation>Output %1: scaling mode becomes %2</translation>
+    </message>
+    <message>
+        <source>Wall layout %1 becomes %2</source>
+        <translation>Wall layout %1 becomes %2</translation>
+    </message>
+    <message>
+        <source>Wall groups %1 become %2</source>
+        <translation>Wall groups %1 become %2</translation>
+    </message>
+    <message>
+        <source>Bezel compensation %1 becomes %2</source>
+        <translation>Bezel compensation %1 becomes %2</translation>
+    </message>
+    <message>
+        <source>Multiview layout %1 becomes %2</source>
+        <translation>Multiview layout %1 becomes %2</translation>
+    </message>
+    <message>
+        <source>Output %1: rotation becomes %2</source>
+        <translation>Output %1: rotation becomes %2</translation>
+    </message>
+    <message>
+        <source>Splitter layout %1 becomes %2</source>
+        <translation>Splitter layout %1 becomes %2</translation>
+    </message>
+    <message>
+        <source>Window %1: %2 becomes %3</source>
+        <translation>Window %1: %2 becomes %3</translation>
+    </message>
+    <message>
+        <source>The file was written for a %1; this device is a %2. Only what fits is applied.</source>
+        <translation>The file was written for a %1; this device is a %2. Only what fits is applied.</translation>
+    </message>
+    <message>
+        <source>The device parts wait until the device is connected; they are offered again then.</source>
+        <translation>The device parts wait until the device is connected; they are offered again then.</translation>
+    </message>
+    <message>
+        <source>Port names on this computer</source>
+        <translation>Port names on this computer</translation>
+    </message>
+    <message>
+        <source>Plan names on this computer</source>
+        <translation>Plan names on this computer</translation>
+    </message>
+    <message>
+        <source>Salvos on this computer</source>
+        <translation>Salvos on this computer</translation>
+    </message>
+    <message>
+        <source>Routes on the device</source>
+        <translation>Routes on the device</translation>
+    </message>
+    <message>
+        <source>Output settings on the device</source>
+        <translation>Output settings on the device</translation>
+    </message>
+    <message>
+        <source>Wall settings on the device</source>
+        <translation>Wall settings on the device</translation>
+    </message>
+    <message>
+        <source>Multiview windows on the device</source>
+        <translation>Multiview windows on the device</translation>
+    </message>
+</context>
+<context>
     <name>TableWidget</name>
     <message>
         <source>There is no output here.</source>

@@ -298,6 +298,238 @@
     </message>
 </context>
 <context>
+    <name>ShowDocument</name>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is missing or out of range.</source>
+        <translation>%1 缺失或超出范围。</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1...&quot; at %2 is longer than %3 characters.</source>
+        <translation>%2 处的名称“%1...”超过 %3 个字符。</translation>
+    </message>
+    <message>
+        <source>%1 routes an output a second time.</source>
+        <translation>%1 再次切换了同一个输出。</translation>
+    </message>
+    <message>
+        <source>The file is not a show file.</source>
+        <translation>该文件不是演出文件。</translation>
+    </message>
+    <message>
+        <source>The file gives no valid format version.</source>
+        <translation>该文件没有有效的格式版本。</translation>
+    </message>
+    <message>
+        <source>The file has format version %1; this client reads version %2.</source>
+        <translation>该文件的格式版本为 %1；本客户端只能读取版本 %2。</translation>
+    </message>
+    <message>
+        <source>The file names no known device model.</source>
+        <translation>该文件未指明已知的设备型号。</translation>
+    </message>
+    <message>
+        <source>The salvo name &quot;%1&quot; is used twice.</source>
+        <translation>切换组名称“%1”重复使用。</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB; a show file is never that big.</source>
+        <translation>文件大于 1 MiB；演出文件不会这么大。</translation>
+    </message>
+    <message>
+        <source>The file is not a show file (not JSON: %1 at byte %2).</source>
+        <translation>该文件不是演出文件（不是 JSON：第 %2 字节处 %1）。</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>ShowImport</name>
+    <message>
+        <source>The project database is read-only: show files cannot be imported.</source>
+        <translation>项目数据库为只读：无法导入演出文件。</translation>
+    </message>
+    <message>
+        <source>Another program holds the project database: show files cannot be imported.</source>
+        <translation>其他程序正在占用项目数据库：无法导入演出文件。</translation>
+    </message>
+    <message>
+        <source>The project database is damaged: show files cannot be imported.</source>
+        <translation>项目数据库已损坏：无法导入演出文件。</translation>
+    </message>
+    <message>
+        <source>No show file is open.</source>
+        <translation>没有打开的演出文件。</translation>
+    </message>
+    <message>
+        <source>The last show import is still being sent to the device.</source>
+        <translation>上一次演出导入仍在发送到设备。</translation>
+    </message>
+</context>
+<context>
+    <name>ShowLocalStore</name>
+    <message>
+        <source>Nothing was imported: the project database refused it (%1).</source>
+        <translation>未导入任何内容：项目数据库拒绝写入（%1）。</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPreview</name>
+    <message>
+        <source>%1: %2 left out (ports or settings the %3 does not have)</source>
+        <translation>%1：略过 %2 项（%3 没有的端口或设置）</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <translation>输入</translation>
+    </message>
+    <message>
+        <source>Audio input</source>
+        <translation>音频输入</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>输出</translation>
+    </message>
+    <message>
+        <source>Audio output</source>
+        <translation>音频输出</translation>
+    </message>
+    <message>
+        <source>Infrared output</source>
+        <translation>红外输出</translation>
+    </message>
+    <message>
+        <source>HDMI audio output</source>
+        <translation>HDMI 音频输出</translation>
+    </message>
+    <message>
+        <source>Splitter area</source>
+        <translation>分屏区域</translation>
+    </message>
+    <message>
+        <source>Video output</source>
+        <translation>视频输出</translation>
+    </message>
+    <message>
+        <source>%1 %2: &quot;%3&quot; becomes &quot;%4&quot;</source>
+        <translation>%1 %2：“%3”改为“%4”</translation>
+    </message>
+    <message>
+        <source>Port names are kept for every device alike: they apply to all devices this computer controls.</source>
+        <translation>端口名称对所有设备通用：适用于本电脑控制的所有设备。</translation>
+    </message>
+    <message>
+        <source>Plan %1: &quot;%2&quot; becomes &quot;%3&quot;</source>
+        <translation>预案 %1：“%2”改为“%3”</translation>
+    </message>
+    <message>
+        <source>Salvo &quot;%1&quot;: %2 routes for ports the %3 does not have</source>
+        <translation>切换组“%1”：%2 条切换属于 %3 没有的端口</translation>
+    </message>
+    <message>
+        <source>Salvo &quot;%1&quot;: new, %2 routes</source>
+        <translation>切换组“%1”：新建，%2 条切换</translation>
+    </message>
+    <message>
+        <source>Salvo &quot;%1&quot;: its routes are replaced (%2 routes)</source>
+        <translation>切换组“%1”：替换其切换（%2 条）</translation>
+    </message>
+    <message>
+        <source>%1 %2: source %3 becomes %4</source>
+        <translation>%1 %2：信号源 %3 改为 %4</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>开</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>关</translation>
+    </message>
+    <message>
+        <source>Output %1: No Standby becomes %2</source>
+        <translation>输出 %1：不待机改为%2</translation>
+    </message>
+    <message>
+        <source>Output %1: resolution %2 becomes %3</source>
+        <translation>输出 %1：分辨率 %2 改为 %3</translation>
+    </message>
+    <message>
+        <source>Output %1: scaling mode becomes %2</source>
+        <translation>输出 %1：缩放模式改为 %2</translation>
+    </message>
+    <message>
+        <source>Wall layout %1 becomes %2</source>
+        <translation>拼接布局 %1 改为 %2</translation>
+    </message>
+    <message>
+        <source>Wall groups %1 become %2</source>
+        <translation>拼接组 %1 改为 %2</translation>
+    </message>
+    <message>
+        <source>Bezel compensation %1 becomes %2</source>
+        <translation>边框补偿 %1 改为 %2</translation>
+    </message>
+    <message>
+        <source>Multiview layout %1 becomes %2</source>
+        <translation>多画面布局 %1 改为 %2</translation>
+    </message>
+    <message>
+        <source>Output %1: rotation becomes %2</source>
+        <translation>输出 %1：旋转改为 %2</translation>
+    </message>
+    <message>
+        <source>Splitter layout %1 becomes %2</source>
+        <translation>分屏布局 %1 改为 %2</translation>
+    </message>
+    <message>
+        <source>Window %1: %2 becomes %3</source>
+        <translation>窗口 %1：%2 改为 %3</translation>
+    </message>
+    <message>
+        <source>The file was written for a %1; this device is a %2. Only what fits is applied.</source>
+        <translation>该文件为 %1 编写；本设备是 %2。只应用适用的部分。</translation>
+    </message>
+    <message>
+        <source>The device parts wait until the device is connected; they are offered again then.</source>
+        <translation>设备部分等待设备连接；连接后会再次提供。</translation>
+    </message>
+    <message>
+        <source>Port names on this computer</source>
+        <translation>本电脑上的端口名称</translation>
+    </message>
+    <message>
+        <source>Plan names on this computer</source>
+        <translation>本电脑上的预案名称</translation>
+    </message>
+    <message>
+        <source>Salvos on this computer</source>
+        <translation>本电脑上的切换组</translation>
+    </message>
+    <message>
+        <source>Routes on the device</source>
+        <translation>设备上的切换</translation>
+    </message>
+    <message>
+        <source>Output settings on the device</source>
+        <translation>设备上的输出设置</translation>
+    </message>
+    <message>
+        <source>Wall settings on the device</source>
+        <translation>设备上的拼接设置</translation>
+    </message>
+    <message>
+        <source>Multiview windows on the device</source>
+        <translation>设备上的多画面窗口</translation>
+    </message>
+</context>
+<context>
     <name>TableWidget</name>
     <message>
         <source>There is no output here.</source>

@@ -179,6 +179,43 @@ Check the file&apos;s permissions and start again.</translation>
     </message>
 </context>
 <context>
+    <name>ShowImportDialog</name>
+    <message>
+        <source>Import show</source>
+        <translation>Import show</translation>
+    </message>
+    <message>
+        <source>What importing %1 would change. Pick the parts to apply.</source>
+        <translation>What importing %1 would change. Pick the parts to apply.</translation>
+    </message>
+    <message>
+        <source>%1: waits until the device is connected</source>
+        <translation>%1: waits until the device is connected</translation>
+    </message>
+    <message>
+        <source>%1: nothing changes</source>
+        <translation>%1: nothing changes</translation>
+    </message>
+    <message>
+        <source>Left out, because this device does not have them:
+%1</source>
+        <translation>Left out, because this device does not have them:
+%1</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>VolumnSettingDialog</name>
     <message>
         <source>Volumn Setting</source>

@@ -179,6 +179,43 @@ Check the file&apos;s permissions and start again.</source>
     </message>
 </context>
 <context>
+    <name>ShowImportDialog</name>
+    <message>
+        <source>Import show</source>
+        <translation>导入演出</translation>
+    </message>
+    <message>
+        <source>What importing %1 would change. Pick the parts to apply.</source>
+        <translation>导入 %1 将改变的内容。请选择要应用的部分。</translation>
+    </message>
+    <message>
+        <source>%1: waits until the device is connected</source>
+        <translation>%1：等待设备连接</translation>
+    </message>
+    <message>
+        <source>%1: nothing changes</source>
+        <translation>%1：无变化</translation>
+    </message>
+    <message>
+        <source>Left out, because this device does not have them:
+%1</source>
+        <translation>已略过，因为本设备没有这些：
+%1</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+</context>
+<context>
     <name>VolumnSettingDialog</name>
     <message>
         <source>Volumn Setting</source>

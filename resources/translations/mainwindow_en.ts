@@ -286,6 +286,77 @@
     </message>
 </context>
 <context>
+    <name>ShowWiring</name>
+    <message>
+        <source>Show File</source>
+        <translation>Show File</translation>
+    </message>
+    <message>
+        <source>Export show...</source>
+        <translation>Export show...</translation>
+    </message>
+    <message>
+        <source>Export show with device state...</source>
+        <translation>Export show with device state...</translation>
+    </message>
+    <message>
+        <source>Import show...</source>
+        <translation>Import show...</translation>
+    </message>
+    <message>
+        <source>Show files (*.json)</source>
+        <translation>Show files (*.json)</translation>
+    </message>
+    <message>
+        <source>Export show</source>
+        <translation>Export show</translation>
+    </message>
+    <message>
+        <source>Import show</source>
+        <translation>Import show</translation>
+    </message>
+    <message>
+        <source>Show import: %1 of %2 commands sent</source>
+        <translation>Show import: %1 of %2 commands sent</translation>
+    </message>
+    <message>
+        <source>the waiting show file</source>
+        <translation>the waiting show file</translation>
+    </message>
+    <message>
+        <source>The device is not connected: its state cannot be exported.</source>
+        <translation>The device is not connected: its state cannot be exported.</translation>
+    </message>
+    <message>
+        <source>Show exported to %1</source>
+        <translation>Show exported to %1</translation>
+    </message>
+    <message>
+        <source>Show imported. To undo, import %1.</source>
+        <translation>Show imported. To undo, import %1.</translation>
+    </message>
+    <message>
+        <source>Show imported; the device parts wait for the device. To undo, import %1.</source>
+        <translation>Show imported; the device parts wait for the device. To undo, import %1.</translation>
+    </message>
+    <message>
+        <source>Show import sent; the device did not confirm the routes.</source>
+        <translation>Show import sent; the device did not confirm the routes.</translation>
+    </message>
+    <message>
+        <source>Show import applied on the device.</source>
+        <translation>Show import applied on the device.</translation>
+    </message>
+    <message>
+        <source>Show import applied; skipped: %1</source>
+        <translation>Show import applied; skipped: %1</translation>
+    </message>
+    <message>
+        <source>These routes did not take: %1. Send them again?</source>
+        <translation>These routes did not take: %1. Send them again?</translation>
+    </message>
+</context>
+<context>
     <name>SignalSearch</name>
     <message>
         <source>Search by number or name</source>

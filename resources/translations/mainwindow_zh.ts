@@ -284,6 +284,77 @@
     </message>
 </context>
 <context>
+    <name>ShowWiring</name>
+    <message>
+        <source>Show File</source>
+        <translation>演出文件</translation>
+    </message>
+    <message>
+        <source>Export show...</source>
+        <translation>导出演出...</translation>
+    </message>
+    <message>
+        <source>Export show with device state...</source>
+        <translation>导出演出及设备状态...</translation>
+    </message>
+    <message>
+        <source>Import show...</source>
+        <translation>导入演出...</translation>
+    </message>
+    <message>
+        <source>Show files (*.json)</source>
+        <translation>演出文件 (*.json)</translation>
+    </message>
+    <message>
+        <source>Export show</source>
+        <translation>导出演出</translation>
+    </message>
+    <message>
+        <source>Import show</source>
+        <translation>导入演出</translation>
+    </message>
+    <message>
+        <source>Show import: %1 of %2 commands sent</source>
+        <translation>演出导入：已发送 %1/%2 条命令</translation>
+    </message>
+    <message>
+        <source>the waiting show file</source>
+        <translation>等待中的演出文件</translation>
+    </message>
+    <message>
+        <source>The device is not connected: its state cannot be exported.</source>
+        <translation>设备未连接：无法导出其状态。</translation>
+    </message>
+    <message>
+        <source>Show exported to %1</source>
+        <translation>演出已导出到 %1</translation>
+    </message>
+    <message>
+        <source>Show imported. To undo, import %1.</source>
+        <translation>演出已导入。如需撤销，请导入 %1。</translation>
+    </message>
+    <message>
+        <source>Show imported; the device parts wait for the device. To undo, import %1.</source>
+        <translation>演出已导入；设备部分等待设备连接。如需撤销，请导入 %1。</translation>
+    </message>
+    <message>
+        <source>Show import sent; the device did not confirm the routes.</source>
+        <translation>演出导入已发送；设备未确认切换。</translation>
+    </message>
+    <message>
+        <source>Show import applied on the device.</source>
+        <translation>演出导入已应用到设备。</translation>
+    </message>
+    <message>
+        <source>Show import applied; skipped: %1</source>
+        <translation>演出导入已应用；已跳过：%1</translation>
+    </message>
+    <message>
+        <source>These routes did not take: %1. Send them again?</source>
+        <translation>以下切换未生效：%1。是否重新发送？</translation>
+    </message>
+</context>
+<context>
     <name>SignalSearch</name>
     <message>
         <source>Search by number or name</source>
