@@ -11,7 +11,7 @@ top="$(cd "$(dirname "$0")/.." && pwd)"
 src="$top/resources/translations"
 out="${1:-$src}"
 lupdate="${LUPDATE:-$(command -v lupdate || echo /usr/lib/qt5/bin/lupdate)}"
-for d in app control device dialogs grid login mainwindow multiview storage upload users wall resources/forms; do
+for d in app control device dialogs grid login mainwindow multiview remote storage upload users wall resources/forms; do
     [ -d "$top/$d" ] || continue
     name="$(basename "$d")"
     for lang in zh en; do

@@ -75,7 +75,7 @@
       });
     } catch (e) {
       showLost(true);
-      throw new ApiError(0, { error: 'network', message: tr('The server is not answering. Reconnecting…') });
+      throw new ApiError(0, { error: 'network', message: tr('The server is not answering. Reconnecting...') });
     }
     let data = null;
     try {
@@ -128,7 +128,7 @@
       $('login-password').value = '';
       await start(session);
     } catch (e) {
-      $('login-error').textContent = e.status === 0 ? tr('The server is not answering. Reconnecting…') : e.message;
+      $('login-error').textContent = e.status === 0 ? tr('The server is not answering. Reconnecting...') : e.message;
     } finally {
       $('login-button').disabled = false;
     }
