@@ -15,6 +15,9 @@ packages=(
     fonts-wqy-microhei   # a CJK font, so Chinese renders offscreen
     clang-format         # make format-check
     clang-tidy           # make lint
+    chromium             # the browser test of the web page (headless)
+    chromium-driver
+    python3-selenium
 )
 
 missing=()
