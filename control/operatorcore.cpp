@@ -4,8 +4,12 @@
 #include "changeapplier.h"
 #include "devicemodel.h"
 #include "devicestate.h"
+#include "linkindicator.h"
+#include "linkwatch.h"
 #include "localrouting.h"
 #include "messagedistance.h"
+#include "routeservice.h"
+#include "staletracker.h"
 
 #include <QTimer>
 
@@ -14,7 +18,20 @@ OperatorCore::OperatorCore(MessageDistance *link, DeviceState *state, QObject *p
     , m_link(link)
     , m_state(state)
     , m_changes(new ChangeApplier(state, this))
+    , m_indicator(new LinkIndicator(this))
+    , m_watch(new LinkWatch(this))
+    , m_stale(new StaleTracker(this))
+    , m_routes(new RouteService(this, this))
 {
+    connect(link, &MessageDistance::connectingSig, m_indicator, &LinkIndicator::linkConnecting);
+    connect(
+        link, &MessageDistance::connectSuccessFulSig, m_indicator, &LinkIndicator::linkConnected);
+    connect(link, &MessageDistance::connectFailureSig, m_indicator, &LinkIndicator::linkFailed);
+    connect(link, &MessageDistance::connectFailureSig, m_stale, &StaleTracker::reset);
+    connect(m_watch, &LinkWatch::commandSent, m_stale, &StaleTracker::commandSent);
+    connect(m_watch, &LinkWatch::recordReceived, m_stale, [this](const QString &query) {
+        m_stale->recordReceived(query);
+    });
     m_changes->setHdmiAudioFollowsVideo([this] { return m_hdmiAudioFollowsVideo; });
 }
 

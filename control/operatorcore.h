@@ -10,7 +10,11 @@
 class BindGroups;
 class ChangeApplier;
 class DeviceState;
+class LinkIndicator;
+class LinkWatch;
 class MessageDistance;
+class RouteService;
+class StaleTracker;
 
 // The operator's model of the device: takes every record and change notice of the link
 // into the device-state store and the bind groups, schedules the start-up queries after
@@ -30,6 +34,14 @@ public:
     DeviceState *state() const { return m_state; }
     MessageDistance *link() const { return m_link; }
     ChangeApplier *changes() const { return m_changes; }
+    // Whether the link is up (and why a command is refused while it is not).
+    LinkIndicator *indicator() const { return m_indicator; }
+    // Commands written and records received, for the stale marker and the activity view.
+    LinkWatch *watch() const { return m_watch; }
+    // Whether the picture may be out of date: a query went unanswered.
+    StaleTracker *stale() const { return m_stale; }
+    // Every route, whoever makes it, goes through here.
+    RouteService *routes() const { return m_routes; }
     // Null until createBindGroups.
     BindGroups *bindGroups() const { return m_bind; }
     // Takes `groups` (a view's, which draws them) or, when null, groups of its own. The
@@ -80,6 +92,10 @@ private:
     MessageDistance *m_link;
     DeviceState *m_state;
     ChangeApplier *m_changes;
+    LinkIndicator *m_indicator;
+    LinkWatch *m_watch;
+    StaleTracker *m_stale;
+    RouteService *m_routes;
     BindGroups *m_bind = nullptr;
     bool m_hdmiAudioFollowsVideo = false;
 };

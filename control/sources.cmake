@@ -19,7 +19,11 @@ set(zel_control_sources
     portrename.cpp portrename.h
     portrights.cpp portrights.h
     replyrecords.cpp replyrecords.h
+    route.cpp route.h
+    routepacer.cpp routepacer.h
+    routeservice.cpp routeservice.h
     splicemodes.cpp splicemodes.h
+    splitterlayout.cpp splitterlayout.h
     staletracker.cpp staletracker.h
     takehistory.cpp takehistory.h
     takeundo.cpp takeundo.h

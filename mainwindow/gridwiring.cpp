@@ -10,6 +10,7 @@
 #include "localrouting.h"
 #include "messagedistance.h"
 #include "operatorcore.h"
+#include "routeservice.h"
 #include "tableitemwidget.h"
 #include "tablewidget.h"
 #include "takehistory.h"
@@ -59,6 +60,25 @@ void GridWiring::wireGrid(TableWidget *grid)
             updateVideoCells();
         refreshGrid(refreshKind);
     });
+}
+
+void GridWiring::configureGrids(Ui::Widget *ui)
+{
+    ui->AudioTable->setReduceHdmiSource(false);
+    ui->audioHDMITable->setReduceHdmiSource(false);
+    ui->audioTable0808S->setReduceHdmiSource(false);
+    ui->audioHDMITable->setPortBase(100);
+    ui->videoTableWidget->setGridKind(int(GridLayout::Kind::Video));
+    ui->AudioTable->setGridKind(int(GridLayout::Kind::Audio));
+    ui->audioHDMITable->setGridKind(int(GridLayout::Kind::HdmiAudio));
+    ui->InfaredTable->setGridKind(int(GridLayout::Kind::Infrared));
+    ui->audioTable0808S->setGridKind(int(GridLayout::Kind::Audio0808S));
+    for (TableWidget *grid : {ui->InfaredTable,
+                              ui->AudioTable,
+                              ui->audioHDMITable,
+                              static_cast<TableWidget *>(ui->audioTable0808S)}) {
+        grid->setSelectionMode(QAbstractItemView::NoSelection);
+    }
 }
 
 void GridWiring::connectGrids()
@@ -129,29 +149,41 @@ void GridWiring::buildKeyRouting(WallControls *wall, LinkStatusView *status)
 void GridWiring::connectDrops()
 {
     Ui::Widget *ui = m_context.ui;
-    MessageDistance *link = MessageDistance::instance();
-    DeviceState *state = DeviceState::instance();
-    connect(ui->videoTableWidget, &TableWidget::dropPortToItemSig, this, [=](int i, int o) {
-        const int previous = state->videoRouting(o);
-        link->sendSwitch(i, 0, o);
-        routeVideoLocally(i, o, true);
-        emit switched(int(GridLayout::RefreshKind::Video), 0, o, previous, i);
-    });
-    using GridLayout::RefreshKind;
-    for (RefreshKind kind : {RefreshKind::Audio, RefreshKind::HdmiAudio, RefreshKind::Audio0808S}) {
-        connect(m_grids.value(kind), &TableWidget::dropPortToItemSig, this, [=](int i, int o) {
-            const int previous = state->audioRouting(o);
-            link->sendSwitch(i, 1, o);
-            state->setAudioRouting(o, i);
-            emit switched(int(kind), 1, o, previous, i);
-        });
+    const QPair<TableWidget *, RouteKind> grids[] = {
+        {ui->videoTableWidget, RouteKind::Video},
+        {ui->AudioTable, RouteKind::Audio},
+        {ui->audioHDMITable, RouteKind::HdmiAudio},
+        {ui->audioTable0808S, RouteKind::Audio0808S},
+        {ui->InfaredTable, RouteKind::Infrared},
+    };
+    RouteService *routes = m_context.core->routes();
+    for (const auto &grid : grids) {
+        const RouteKind kind = grid.second;
+        connect(
+            grid.first, &TableWidget::dropPortToItemSig, this, [this, routes, kind](int i, int o) {
+                routes->route(m_context.actingUser(), Route{kind, o, i});
+            });
     }
-    connect(ui->InfaredTable, &TableWidget::dropPortToItemSig, this, [=](int i, int o) {
-        const int previous = state->irRouting(o);
-        link->sendSwitch(i, 2, o);
-        state->setIrRouting(o, i);
-        emit switched(int(RefreshKind::Infrared), 2, o, previous, i);
-    });
+    connect(routes, &RouteService::routed, this, &GridWiring::showRoute);
+}
+
+void GridWiring::showRoute(const Route &route, int previous, const QString &actor)
+{
+    if (route.kind == RouteKind::SplitterArea)
+        return;
+    const auto refreshKind =
+        GridLayout::refreshKindOf(GridLayout::Kind(RouteKinds::gridKind(route.kind)));
+    if (route.kind == RouteKind::Video)
+        showVideoRoute(LocalRouting::outputsReached(route.output, m_context.bind));
+    else
+        refreshGrid(refreshKind);
+    // Ctrl+Z undoes this window's own takes only.
+    if (actor.isEmpty())
+        emit switched(int(refreshKind),
+                      RouteKinds::switchType(route.kind),
+                      route.output,
+                      previous,
+                      route.source);
 }
 
 bool GridWiring::retake(int kind, int type, int output, int source)

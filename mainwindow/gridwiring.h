@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gridlayout.h"
+#include "route.h"
 
 #include <QList>
 #include <QMap>
@@ -8,6 +9,9 @@
 #include <QPoint>
 
 struct WindowContext;
+namespace Ui {
+class Widget;
+}
 class LinkStatusView;
 class WallControls;
 class TableWidget;
@@ -27,6 +31,9 @@ public:
     // Source names, drop check, permission warning, menu and double-click hooks, and
     // the refresh after every rebuild; the grid's kind is set before.
     void wireGrid(TableWidget *grid);
+    // Kinds, port bases and source numbering of the window's grids, before anything
+    // shows them.
+    static void configureGrids(Ui::Widget *ui);
     void connectGrids();
     // Keyboard routing on the signal list and the grids, and Ctrl+Z over the takes
     // (routes and wall-group presets) made from this client.
@@ -56,6 +63,7 @@ signals:
 
 private:
     void connectDrops();
+    void showRoute(const Route &route, int previous, const QString &actor);
     void connectIcons();
     void updateCell(TableWidget *grid, int output);
 

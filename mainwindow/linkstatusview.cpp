@@ -12,10 +12,13 @@
 #include <QPushButton>
 #include <QTimer>
 
-LinkStatusView::LinkStatusView(QWidget *titleBar, QWidget *window, LinkWatch *watch)
+LinkStatusView::LinkStatusView(QWidget *titleBar,
+                               QWidget *window,
+                               LinkIndicator *indicator,
+                               StaleTracker *stale)
     : QObject(window)
-    , m_indicator(new LinkIndicator(this))
-    , m_stale(new StaleTracker(this))
+    , m_indicator(indicator)
+    , m_stale(stale)
     , m_lamp(new QLabel(titleBar))
     , m_strip(new QWidget(window))
     , m_stripText(new QLabel(m_strip))
@@ -53,17 +56,6 @@ LinkStatusView::LinkStatusView(QWidget *titleBar, QWidget *window, LinkWatch *wa
             m_refresh();
     });
 
-    MessageDistance *link = MessageDistance::instance();
-    connect(link, &MessageDistance::connectingSig, m_indicator, &LinkIndicator::linkConnecting);
-    connect(
-        link, &MessageDistance::connectSuccessFulSig, m_indicator, &LinkIndicator::linkConnected);
-    connect(link, &MessageDistance::connectFailureSig, m_indicator, &LinkIndicator::linkFailed);
-    connect(link, &MessageDistance::connectFailureSig, m_stale, &StaleTracker::reset);
-    connect(watch, &LinkWatch::commandSent, m_stale, &StaleTracker::commandSent);
-    connect(watch,
-            &LinkWatch::recordReceived,
-            m_stale,
-            [this](const QString &query, const QString &) { m_stale->recordReceived(query); });
     connect(m_indicator, &LinkIndicator::changed, this, &LinkStatusView::update);
     connect(m_stale, &StaleTracker::staleChanged, this, &LinkStatusView::update);
     update();

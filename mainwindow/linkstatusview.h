@@ -6,12 +6,11 @@
 #include <functional>
 
 class LinkIndicator;
-class LinkWatch;
+class StaleTracker;
 class QLabel;
 class QPushButton;
 class QTimer;
 class QWidget;
-class StaleTracker;
 class TableWidget;
 
 // Shows the state of the link where an operator sees it from across the room: a
@@ -26,7 +25,10 @@ class LinkStatusView : public QObject
 public:
     static constexpr int MessageMs = 2000;
 
-    LinkStatusView(QWidget *titleBar, QWidget *window, LinkWatch *watch);
+    LinkStatusView(QWidget *titleBar,
+                   QWidget *window,
+                   LinkIndicator *indicator,
+                   StaleTracker *stale);
 
     void setGrids(const QList<TableWidget *> &grids);
     void setRefresh(std::function<void()> refresh) { m_refresh = std::move(refresh); }

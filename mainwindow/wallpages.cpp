@@ -79,9 +79,8 @@ WallPages::WallPages(Widget *window, Ui::Widget *ui, Hooks hooks)
     connect(view, &SingleSplitterWidget::si_showPermissionWarningDialog, this, [this] {
         m_hooks.permissionWarning();
     });
-    connect(view, &SingleSplitterWidget::si_drop, this, [](int input, int area) {
-        DeviceState::instance()->setSplitterRouting(area, input);
-        MessageDistance::instance()->sendSwitch(input, 0, SplitterLayout::deviceOutput(area));
+    connect(view, &SingleSplitterWidget::si_drop, this, [this](int input, int area) {
+        m_hooks.routeArea(input, area);
     });
 }
 

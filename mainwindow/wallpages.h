@@ -37,6 +37,8 @@ public:
         std::function<void(const QString &)> message; // the window's message line
         // The core's refusal of a splitter-area drop (input 0: a clear) for the acting user.
         std::function<QString(int input, bool *noRight)> splitterRefusal;
+        // Sends input (0: a clear) to a splitter area through the core.
+        std::function<void(int input, int area)> routeArea;
     };
 
     WallPages(Widget *window, Ui::Widget *ui, Hooks hooks);

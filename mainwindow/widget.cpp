@@ -32,6 +32,7 @@
 #include "portnamestore.h"
 #include "projecttables.h"
 #include "rightswarning.h"
+#include "routeservice.h"
 #include "settingpage.h"
 #include "sigmanager.h"
 #include "signalsearch.h"
@@ -134,40 +135,30 @@ void Widget::buildForm()
         return AppSettings::instance()->inputNames().value(input);
     };
     wallHooks.message = [this](const QString &text) {
-        if (m_status)
-            m_status->showMessage(text);
+        m_status->showMessage(text);
     };
     wallHooks.splitterRefusal = [this](int input, bool *noRight) {
-        const QString offline = m_status ? m_status->indicator()->offlineReason() : QString();
-        return DropRefusal::splitterArea(
-            m_context.actingUser(), input, offline, m_context.bind, noRight);
+        return DropRefusal::splitterArea(m_context.actingUser(),
+                                         input,
+                                         m_core->indicator()->offlineReason(),
+                                         m_context.bind,
+                                         noRight);
+    };
+    wallHooks.routeArea = [this](int input, int area) {
+        m_core->routes()->route(m_context.actingUser(), {RouteKind::SplitterArea, area, input});
     };
     m_wallPages = new WallPages(this, ui.get(), wallHooks);
 
-    ui->AudioTable->setReduceHdmiSource(false);
-    ui->audioHDMITable->setReduceHdmiSource(false);
-    ui->audioTable0808S->setReduceHdmiSource(false);
-    ui->audioHDMITable->setPortBase(100);
-    ui->videoTableWidget->setGridKind(int(GridLayout::Kind::Video));
-    ui->AudioTable->setGridKind(int(GridLayout::Kind::Audio));
-    ui->audioHDMITable->setGridKind(int(GridLayout::Kind::HdmiAudio));
-    ui->InfaredTable->setGridKind(int(GridLayout::Kind::Infrared));
-    ui->audioTable0808S->setGridKind(int(GridLayout::Kind::Audio0808S));
+    GridWiring::configureGrids(ui.get());
     ui->videoTableWidget->setBindColours(m_bindColours);
-    for (TableWidget *grid : {ui->InfaredTable,
-                              ui->AudioTable,
-                              ui->audioHDMITable,
-                              static_cast<TableWidget *>(ui->audioTable0808S)}) {
-        grid->setSelectionMode(QAbstractItemView::NoSelection);
-    }
     m_wall = new WallControls(m_context, m_grids, this);
     m_plans = PlanWiring::build(this, m_context, m_wallPages, m_status);
 }
 
 void Widget::buildLinkViews()
 {
-    m_watch = new LinkWatch(this);
-    m_status = new LinkStatusView(ui->titleBar, this, m_watch);
+    m_watch = m_core->watch();
+    m_status = new LinkStatusView(ui->titleBar, this, m_core->indicator(), m_core->stale());
     m_status->setRefresh([] { MessageDistance::instance()->sendVersion(); });
     NetworkGuard *guard = m_settingPage->guard();
     guard->setRefusal([this] { return m_status->refuseWhileOffline(); });
