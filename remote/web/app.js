@@ -106,6 +106,8 @@
 
   function showLogin(message) {
     closeEvents();
+    // It answered, so it is not lost: it only wants a login again.
+    showLost(false);
     state.session = null;
     state.device = null;
     $('app').hidden = true;

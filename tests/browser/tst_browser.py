@@ -4,6 +4,8 @@
 An administrator taps a source and an output: the cell changes and the simulator gets the
 command. A change made by another client of the device shows on the page. A user without
 the right on that output taps it: the page shows the refusal and the device gets nothing.
+When the server goes away the page says so, and when it is back the page recovers by
+itself.
 
 Run by CTest with --zeldesk and --zelsim; exits 77 (skipped) only when Chromium or its
 driver is missing. With ZEL_WEB_SHOTS=DIR it also saves the page at tablet and phone
@@ -176,6 +178,16 @@ def check_refusal(page, sim):
     page.log_out()
 
 
+def check_server_lost(page, restart):
+    page.log_in("ADMIN", "tiger905")
+    restart(lambda: page.until(lambda: page.css("#lost").is_displayed(),
+                               "the page never said the server was lost"))
+    # Back: the page asks for a login again or carries on, without a reload.
+    page.until(lambda: not page.css("#lost").is_displayed(), "the lost banner stayed")
+    page.until(lambda: page.css("#login-user").is_displayed()
+               or page.css("#outputs .cell").is_displayed(), "the page did not recover")
+
+
 def save_shots(page, folder):
     os.makedirs(folder, exist_ok=True)
     for lang in ("en", "zh"):
@@ -210,12 +222,15 @@ def main():
 
         env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "QT_QPA_PLATFORM")}
         data = os.path.join(work, "data")
-        server = Process([args.zeldesk, "--serve", "--data-dir", data,
-                          "--device", "127.0.0.1:%d" % control_port,
-                          "--listen", "127.0.0.1:0"], env=env)
-        procs.append(server)
-        line = server.lines[server.wait_for("serving on")]
-        base = line.split("serving on ")[1].split()[0].rstrip("/")
+
+        def serve(listen):
+            server = Process([args.zeldesk, "--serve", "--data-dir", data,
+                              "--device", "127.0.0.1:%d" % control_port, "--listen", listen], env=env)
+            procs.append(server)
+            line = server.lines[server.wait_for("serving on")]
+            return server, line.split("serving on ")[1].split()[0].rstrip("/")
+
+        server, base = serve("127.0.0.1:0")
         # Video output 2 is the one OPER may not route.
         add_user(os.path.join(data, "project.db"), "OPER", "oper-pass-1", [1, 0, 1, 1, 1, 1, 1, 1, 1])
 
@@ -230,9 +245,16 @@ def main():
 
         check_routing(page, sim, control_port)
         check_refusal(page, sim)
+
+        def restart(while_down):
+            server.stop()
+            while_down()
+            serve(base.split("//")[1])
+
+        check_server_lost(page, restart)
         if os.environ.get("ZEL_WEB_SHOTS"):
             save_shots(page, os.environ["ZEL_WEB_SHOTS"])
-        print("PASS: route, another client's change, refusal")
+        print("PASS: route, another client's change, refusal, server lost and back")
         return 0
     finally:
         if driver is not None:
