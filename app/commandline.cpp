@@ -39,6 +39,41 @@ void CommandLine::describe(QCommandLineParser &parser)
                           "Run against a simulated device on loopback, with a data directory of "
                           "its own. MODEL after it: 0808, 0809 (default), 0409-S, 0808-S or "
                           "0809-M.")});
+    parser.addOption({QStringLiteral("serve"),
+                      QCoreApplication::translate(
+                          "CommandLine",
+                          "Run without a window: connect to the device and serve the remote page "
+                          "and HTTP API (see --listen). Needs no display.")});
+    parser.addOption(
+        {QStringLiteral("listen"),
+         QCoreApplication::translate(
+             "CommandLine",
+             "With --serve: listen on <address:port> (default 127.0.0.1:8790, this computer "
+             "only). An address beyond loopback, such as 0.0.0.0:8790, opens the server to the "
+             "network, and is refused while an account still has the default password."),
+         QStringLiteral("address:port")});
+    parser.addOption({QStringLiteral("device"),
+                      QCoreApplication::translate(
+                          "CommandLine",
+                          "With --serve: the device at <host:port> instead of the one in "
+                          "config.ini."),
+                      QStringLiteral("host:port")});
+    parser.addOption({QStringLiteral("allow-host"),
+                      QCoreApplication::translate(
+                          "CommandLine",
+                          "With --serve: a host name browsers may use for this server besides "
+                          "its IP addresses and localhost (repeatable)."),
+                      QStringLiteral("name")});
+    parser.addOption({QStringLiteral("tls-cert"),
+                      QCoreApplication::translate(
+                          "CommandLine",
+                          "With --serve: serve HTTPS with this PEM certificate (and --tls-key). "
+                          "Without it passwords cross the network in the clear."),
+                      QStringLiteral("file")});
+    parser.addOption(
+        {QStringLiteral("tls-key"),
+         QCoreApplication::translate("CommandLine", "With --serve: the PEM key of --tls-cert."),
+         QStringLiteral("file")});
     parser.addPositionalArgument(
         QStringLiteral("MODEL"),
         QCoreApplication::translate("CommandLine", "The model for --demo."),

@@ -7,6 +7,7 @@
 #include "logmessagehandler.h"
 #include "projectdb.h"
 #include "projectdbcheck.h"
+#include "servemode.h"
 #include "widget.h"
 #include "zelresources.h"
 
@@ -64,6 +65,9 @@ int main(int argc, char *argv[])
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     if (CommandLine::asksHelpOrVersion(argc, argv))
         CommandLine::answer(argc, argv);
+    // No QApplication: serving needs no display.
+    if (ServeMode::requested(argc, argv))
+        return ServeMode::run(argc, argv);
     auto app = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zeldesk"));
     QApplication::setApplicationVersion(CommandLine::version());

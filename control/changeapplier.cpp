@@ -108,6 +108,10 @@ void ChangeApplier::applyPortSetting(const ChangeNotice::Change &c)
         m_state->setScalingMode(c.port, c.value);
         emit forwarded(QStringLiteral("{\"Chn\":%1,\"Scaler_Mode\":%2}").arg(c.port).arg(c.value));
         break;
+    case Kind::SplitterLayout:
+        m_state->selectSplitterLayout(c.value);
+        emit splitterLayoutChanged(m_state->splitterLayout());
+        break;
     default:
         break;
     }

@@ -39,6 +39,8 @@ signals:
     void hdcpChanged(int port);
     void forwarded(QString text);
     void splitterChanged();
+    // Another client chose a splitter layout: output 9 is locked while it is not 0.
+    void splitterLayoutChanged(int layout);
 
 private:
     void applyVideo(int input, int output);

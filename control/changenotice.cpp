@@ -142,6 +142,7 @@ Read readEcho(const QString &value, int deviceCode, Change *c)
         {"MuteOn", Kind::Mute, true},
         {"MuteOff", Kind::Mute, true},
         {"Scaler_Mode", Kind::ScalingMode, true},
+        {"Splitter", Kind::SplitterLayout, true},
     };
     for (const EchoWord &w : words) {
         if (!valueHas(w.word))
@@ -166,6 +167,11 @@ Read readEcho(const QString &value, int deviceCode, Change *c)
         case Kind::Mute:
             c->port = audioPort(e.port, deviceCode);
             c->flag = w.word == QLatin1String("MuteOn");
+            break;
+        case Kind::SplitterLayout:
+            // "Splitter2": the number is the layout, not a port.
+            c->port = 0;
+            c->value = e.port;
             break;
         default:
             c->value = e.value.toInt();
@@ -198,7 +204,7 @@ Read readMember(const QString &key, const QString &value, int members, int devic
 
 bool needsPort(Kind kind)
 {
-    return kind != Kind::SpliceMode && kind != Kind::Bind;
+    return kind != Kind::SpliceMode && kind != Kind::Bind && kind != Kind::SplitterLayout;
 }
 
 } // namespace

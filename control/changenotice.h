@@ -26,6 +26,7 @@ enum class Kind {
     Volume,           // port, value
     Mute,             // port, flag (on)
     ScalingMode,      // port, value
+    SplitterLayout,   // value: the 0809-M splitter layout
 };
 
 struct Change

@@ -9,7 +9,9 @@
 #include "localrouting.h"
 #include "messagedistance.h"
 #include "routeservice.h"
+#include "splicemodes.h"
 #include "staletracker.h"
+#include "windowrules.h"
 
 #include <QTimer>
 
@@ -71,6 +73,19 @@ void OperatorCore::connectLink()
     });
     connect(link, &MessageDistance::connectingSig, this, &OperatorCore::linkConnecting);
     connect(link, &MessageDistance::connectFailureSig, this, &OperatorCore::linkLost);
+}
+
+bool OperatorCore::applySpliceMode(const ActingUser &user, int mode, bool send, QList<int> *touched)
+{
+    if (send) {
+        if (!WindowRules::outputsPermitted(user, SpliceModes::outputsAsked(mode, m_bind)))
+            return false;
+        m_link->sendMode(mode);
+    }
+    SpliceModes::apply(mode, *m_state, m_bind);
+    if (send)
+        *touched = SpliceModes::resetWallOutputs(mode, *m_state);
+    return true;
 }
 
 void OperatorCore::createBindGroups(BindGroups *groups)

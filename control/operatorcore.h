@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QObject>
 
+struct ActingUser;
 class BindGroups;
 class ChangeApplier;
 class DeviceState;
@@ -50,6 +51,11 @@ public:
 
     bool hdmiAudioFollowsVideo() const { return m_hdmiAudioFollowsVideo; }
     void setHdmiAudioFollowsVideo(bool follows) { m_hdmiAudioFollowsVideo = follows; }
+
+    // Sets an 0808-S wall mode for `user` (send false: the device reported it, nothing
+    // goes out and no rights are asked). False, and nothing changed, when a right is
+    // missing. `touched` gets the outputs whose picture a sent mode reset.
+    bool applySpliceMode(const ActingUser &user, int mode, bool send, QList<int> *touched);
 
     // The record entry points; the link's signals arrive here.
     void receiveVersion(const QJsonObject &record);

@@ -121,6 +121,7 @@ QList<int> outputs(RouteKind kind, int deviceCode, int splitterLayout)
         return {};
     QList<int> ports;
     if (kind == RouteKind::SplitterArea) {
+        // Layout 0 leaves output 9 whole: no area to route to.
         if (splitterLayout == 0)
             return {};
         return SplitterLayout::areas(splitterLayout).keys();

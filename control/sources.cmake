@@ -19,6 +19,7 @@ set(zel_control_sources
     portrename.cpp portrename.h
     portrights.cpp portrights.h
     replyrecords.cpp replyrecords.h
+    routefanout.cpp routefanout.h
     route.cpp route.h
     routepacer.cpp routepacer.h
     routeservice.cpp routeservice.h
@@ -26,6 +27,9 @@ set(zel_control_sources
     splitterlayout.cpp splitterlayout.h
     staletracker.cpp staletracker.h
     takehistory.cpp takehistory.h
+    takestage.cpp takestage.h
     takeundo.cpp takeundo.h
     windowrules.cpp windowrules.h
+    salvocontroller.cpp salvocontroller.h
+    salvoroutes.cpp salvoroutes.h
 )

@@ -12,14 +12,13 @@ void TakeHistory::beginTake()
 {
     m_batching = true;
     m_pending.clear();
-    m_pendingGrid = -1;
 }
 
 void TakeHistory::endTake()
 {
     m_batching = false;
     if (!m_pending.isEmpty())
-        m_undo.recordRoute(m_pendingType, m_pending, m_pendingGrid);
+        m_undo.recordSwitches(m_pending);
     m_pending.clear();
 }
 
@@ -27,13 +26,11 @@ void TakeHistory::recordSwitch(int grid, int type, int output, int previous, int
 {
     if (m_undoing)
         return;
-    const TakeUndo::Switch change{output, previous, source};
+    const TakeUndo::Switch change{output, previous, source, type, grid};
     if (!m_batching) {
-        m_undo.recordRoute(type, {change}, grid);
+        m_undo.recordSwitches({change});
         return;
     }
-    m_pendingGrid = grid;
-    m_pendingType = type;
     m_pending << change;
 }
 
@@ -72,10 +69,10 @@ bool TakeHistory::undoRoute(const TakeUndo::Take &take)
 {
     QStringList restored;
     for (const TakeUndo::Switch &s : take.switches) {
-        if (m_hooks.retake(take.grid, take.type, s.output, s.previousSource))
+        if (m_hooks.retake(s.grid, s.type, s.output, s.previousSource))
             restored << tr("output %1 back to %2")
                             .arg(s.output)
-                            .arg(sourceText(take.type, s.previousSource));
+                            .arg(sourceText(s.type, s.previousSource));
     }
     // A refusal has said why in the message line already.
     if (restored.isEmpty())

@@ -30,7 +30,7 @@ public:
 
     TakeHistory(Hooks hooks, QObject *parent);
 
-    // Switches between the two make one take.
+    // Switches between the two make one take, whatever grids they were made on.
     void beginTake();
     void endTake();
     int size() const { return m_undo.size(); }
@@ -48,8 +48,6 @@ private:
     Hooks m_hooks;
     TakeUndo m_undo;
     QVector<TakeUndo::Switch> m_pending;
-    int m_pendingGrid = -1;
-    int m_pendingType = 0;
     bool m_batching = false;
     bool m_undoing = false;
 };

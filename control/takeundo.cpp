@@ -2,10 +2,18 @@
 
 void TakeUndo::recordRoute(int type, const QVector<Switch> &switches, int grid)
 {
+    QVector<Switch> named = switches;
+    for (Switch &s : named) {
+        s.type = type;
+        s.grid = grid;
+    }
+    recordSwitches(named);
+}
+
+void TakeUndo::recordSwitches(const QVector<Switch> &switches)
+{
     Take take;
     take.kind = Kind::Route;
-    take.type = type;
-    take.grid = grid;
     for (const Switch &s : switches) {
         // A switch to what was already there changed nothing worth undoing.
         if (s.previousSource != s.newSource && s.previousSource > 0)

@@ -16,18 +16,21 @@ public:
         int output = 0;
         int previousSource = 0; // 0: nothing was routed, nothing to send back
         int newSource = 0;
+        int type = 0; // switch type: 0 video, 1 audio, 2 infrared
+        int grid = 0; // the grid it was made on, by its refresh kind
     };
     struct Take
     {
         Kind kind = Kind::Route;
-        int type = 0;             // switch type: 0 video, 1 audio, 2 infrared
-        int grid = 0;             // the grid the take was made on, by its refresh kind
-        QVector<Switch> switches; // Route
+        QVector<Switch> switches; // Route; one take may span several grids
         int previousMode = -1;    // WallPreset
         int newMode = -1;
     };
 
+    // Switches of one grid: each takes `type` and `grid`.
     void recordRoute(int type, const QVector<Switch> &switches, int grid = 0);
+    // Switches that name their own grid and type, undone as one step.
+    void recordSwitches(const QVector<Switch> &switches);
     void recordWallPreset(int previousMode, int newMode);
     bool canUndo() const { return !m_takes.isEmpty(); }
     int size() const { return m_takes.size(); }

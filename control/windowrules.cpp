@@ -29,23 +29,38 @@ bool outputsPermitted(const ActingUser &user, const QList<int> &outputs)
     return true;
 }
 
+PortRights::Refused dropRefusedBy(const ActingUser &user,
+                                  int kind,
+                                  int output,
+                                  const GridLayout::DropRights &asked,
+                                  const BindGroups *bind)
+{
+    using Refused = PortRights::Refused;
+    if (!asked.checked)
+        return {};
+    if (asked.outputPort > 0 && !user.portAllowed(asked.outputPort, asked.outputCategory))
+        return Refused{asked.outputPort, asked.outputCategory};
+    if (asked.functionRight > 0 && !user.functionAllowed(asked.functionRight))
+        return Refused{asked.functionRight, -1};
+    if (asked.sourcePort > 0 && !user.portAllowed(asked.sourcePort, asked.sourceCategory))
+        return Refused{asked.sourcePort, asked.sourceCategory};
+    if (kind == int(GridLayout::Kind::Video)) {
+        const QList<int> reached = LocalRouting::outputsReached(output, bind);
+        for (int o : reached) {
+            if (!user.portAllowed(o, PermissionStore::Output))
+                return Refused{o, PermissionStore::Output};
+        }
+    }
+    return {};
+}
+
 bool dropAllowed(const ActingUser &user,
                  int kind,
                  int output,
                  const GridLayout::DropRights &asked,
                  const BindGroups *bind)
 {
-    if (!asked.checked)
-        return true;
-    if (asked.outputPort > 0 && !user.portAllowed(asked.outputPort, asked.outputCategory))
-        return false;
-    if (asked.functionRight > 0 && !user.functionAllowed(asked.functionRight))
-        return false;
-    if (asked.sourcePort > 0 && !user.portAllowed(asked.sourcePort, asked.sourceCategory))
-        return false;
-    if (kind == int(GridLayout::Kind::Video))
-        return outputsPermitted(user, LocalRouting::outputsReached(output, bind));
-    return true;
+    return dropRefusedBy(user, kind, output, asked, bind).number < 0;
 }
 
 QMap<int, int> gridRoutes(GridLayout::RefreshKind kind, const DeviceState &state)

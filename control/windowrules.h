@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gridlayout.h"
+#include "portrights.h"
 
 #include <QList>
 #include <QMap>
@@ -16,6 +17,14 @@ namespace WindowRules {
 
 // Every output has the output right.
 bool outputsPermitted(const ActingUser &user, const QList<int> &outputs);
+
+// The first right a drop on `output` of a grid of `kind` lacks, in the order they are
+// asked (number -1: none lacks). Category -1 names a function right.
+PortRights::Refused dropRefusedBy(const ActingUser &user,
+                                  int kind,
+                                  int output,
+                                  const GridLayout::DropRights &asked,
+                                  const BindGroups *bind);
 
 // A drop on `output` of a grid of `kind`: the rights it asks for, and for video every
 // output of the bind group.

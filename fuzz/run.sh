@@ -9,7 +9,7 @@ build="$1"
 seconds="$2"
 shift 2
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(link notice replies rights settings)
+[ ${#targets[@]} -eq 0 ] && targets=(link notice replies rights settings router)
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-halt_on_error=1:detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}"

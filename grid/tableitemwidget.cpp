@@ -3,6 +3,7 @@
 #include "portnamelabel.h"
 
 #include <QEvent>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QHash>
 #include <QIcon>
@@ -50,6 +51,13 @@ TableItemWidget::TableItemWidget(QWidget *parent)
     auto *topLayout = new QVBoxLayout(top);
     topLayout->setContentsMargins(2, 2, 2, 2);
     topLayout->addWidget(m_inputName);
+    m_pendingName = new PortNameLabel(top);
+    m_pendingName->setObjectName(QStringLiteral("PendingName"));
+    m_pendingName->setAlignment(Qt::AlignCenter);
+    m_pendingName->setStyleSheet(
+        QStringLiteral("QLabel#PendingName{color:#b36b00;font-weight:bold;background:#fff3d6;}"));
+    m_pendingName->hide();
+    topLayout->addWidget(m_pendingName);
 
     auto *bottom = new QWidget(this);
     bottom->setObjectName(QStringLiteral("outportWidget"));
@@ -88,6 +96,14 @@ TableItemWidget::TableItemWidget(QWidget *parent)
     layout->addWidget(top);
     layout->addWidget(bottom);
 
+    // Drawn over the whole cell, so the outline reads on every grid's colours.
+    m_pendingFrame = new QFrame(this);
+    m_pendingFrame->setObjectName(QStringLiteral("pendingFrame"));
+    m_pendingFrame->setStyleSheet(
+        QStringLiteral("QFrame#pendingFrame{border:3px solid #f0a000;background:transparent;}"));
+    m_pendingFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_pendingFrame->hide();
+
     m_pauseIcon->installEventFilter(this);
     m_muteIcon->installEventFilter(this);
     setFrozen(false);
@@ -115,6 +131,26 @@ QString TableItemWidget::outputText() const
 QString TableItemWidget::inputText() const
 {
     return m_inputName->text();
+}
+
+void TableItemWidget::setPendingText(const QString &text)
+{
+    m_pendingName->setText(text);
+    m_pendingName->setVisible(!text.isEmpty());
+    m_pendingFrame->setVisible(!text.isEmpty());
+    m_pendingFrame->setGeometry(rect());
+    m_pendingFrame->raise();
+}
+
+QString TableItemWidget::pendingText() const
+{
+    return m_pendingName->text();
+}
+
+void TableItemWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_pendingFrame->setGeometry(rect());
 }
 
 void TableItemWidget::setFrozen(bool frozen)

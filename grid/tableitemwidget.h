@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QFrame;
 class QLabel;
 
 // One output cell of a routing grid: output name on top, routed source below, and the
@@ -18,6 +19,10 @@ public:
     void setInputText(const QString &text);
     QString outputText() const;
     QString inputText() const;
+    // A staged source waiting for Take: an amber outline and a line under the live
+    // source; empty hides both.
+    void setPendingText(const QString &text);
+    QString pendingText() const;
 
     void setFrozen(bool frozen);
     void setOutputLock(bool locked) { m_outputLock = locked; }
@@ -50,11 +55,14 @@ signals:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QLabel *m_outputName = nullptr;
     QLabel *m_inputName = nullptr;
+    QLabel *m_pendingName = nullptr;
+    QFrame *m_pendingFrame = nullptr;
     QLabel *m_pauseIcon = nullptr;
     QLabel *m_lockIcon = nullptr;
     QLabel *m_hdmiIcon = nullptr;

@@ -224,6 +224,45 @@ QString TableWidget::sourceLabel(int source) const
     return QStringLiteral("[%1] %2").arg(input).arg(m_inputName ? m_inputName(input) : QString());
 }
 
+QString TableWidget::pendingLabel(int source) const
+{
+    if (source <= 0)
+        return tr("→ nothing");
+    // Video and infrared grids stage the input itself; audio grids n or 100 + n.
+    const int listSource = m_reduceHdmiSource ? source + 100 : source;
+    return tr("→ %1").arg(sourceLabel(listSource));
+}
+
+void TableWidget::showPending(int port, int source)
+{
+    if (TableItemWidget *cell = cellForPort(port))
+        cell->setPendingText(pendingLabel(source));
+}
+
+void TableWidget::clearPending(int port)
+{
+    if (TableItemWidget *cell = cellForPort(port))
+        cell->setPendingText(QString());
+}
+
+void TableWidget::clearAllPending()
+{
+    for (int row = 0; row < rowCount(); ++row) {
+        for (int column = 0; column < columnCount(); ++column) {
+            if (auto *cell = qobject_cast<TableItemWidget *>(cellWidget(row, column)))
+                cell->setPendingText(QString());
+        }
+    }
+}
+
+QString TableWidget::stage(int output, int source)
+{
+    const QString refusal = m_stageHook(output, source);
+    if (!refusal.isEmpty())
+        emit refused(refusal);
+    return refusal;
+}
+
 void TableWidget::showSource(int port, int source)
 {
     QTableWidgetItem *it = itemForPort(port);
@@ -292,6 +331,9 @@ void TableWidget::dropEvent(QDropEvent *event)
 
 QString TableWidget::takeSource(int output, int source, bool *noRight)
 {
+    // The stage checks the route itself; the live label stays until the take.
+    if (m_stageHook)
+        return stage(output, GridLayout::reportedSource(source, m_reduceHdmiSource));
     QString refusal = refusalFor(output, source, noRight);
     if (!refusal.isEmpty()) {
         emit refused(refusal);
@@ -306,6 +348,8 @@ bool TableWidget::clearRoute(int port)
 {
     QTableWidgetItem *it = itemForPort(port);
     TableItemWidget *cell = cellForPort(port);
+    if (m_stageHook)
+        return it && cell && stage(port, 0).isEmpty();
     if (!m_offlineReason.isEmpty()) {
         emit refused(m_offlineReason);
         return false;

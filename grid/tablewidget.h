@@ -22,6 +22,9 @@ public:
     // Answers whether the drop may happen; unset lets every drop through.
     using DropCheck = std::function<bool(const GridLayout::DropRights &, int output)>;
     using NameLookup = std::function<QString(int port)>;
+    // Take mode: stages `source` (as reported by dropPortToItemSig; 0 a clear) for
+    // `output` instead of sending it. Returns the refusal, empty when staged.
+    using StageHook = std::function<QString(int output, int source)>;
 
     explicit TableWidget(QWidget *parent = nullptr);
 
@@ -30,6 +33,9 @@ public:
     void setPortBase(int base) { m_portBase = base; }
     void setReduceHdmiSource(bool reduce) { m_reduceHdmiSource = reduce; }
     void setDropCheck(DropCheck check) { m_dropCheck = std::move(check); }
+    // Set while take mode is on; unset, drops and clears go out at once.
+    void setStageHook(StageHook hook) { m_stageHook = std::move(hook); }
+    bool isStaging() const { return bool(m_stageHook); }
     // Names of audio sources and of inputs, for the source labels.
     void setSourceNames(NameLookup audioName, NameLookup inputName);
 
@@ -45,6 +51,11 @@ public:
     // Video and infrared grids: the routed input itself; 0 clears the label.
     void showInput(int port, int input);
     virtual void fitCells();
+    // Shows the staged source of `port` (in dropPortToItemSig's numbering, 0 a clear)
+    // beside the live one; clearPending hides it.
+    void showPending(int port, int source);
+    void clearPending(int port);
+    void clearAllPending();
     // Routes nothing to the port (the double click and "Clear"): a locked cell stays
     // as it is, a refused check warns, offline it is refused. False when nothing was cleared.
     bool clearRoute(int port);
@@ -85,6 +96,8 @@ protected:
 
 private:
     QString sourceLabel(int source) const;
+    QString pendingLabel(int source) const;
+    QString stage(int output, int source);
     void connectCell(TableItemWidget *cell, int port);
     void markDropTarget(const QPoint &pos, int source);
     void markSelection();
@@ -96,6 +109,7 @@ private:
     QMap<int, QString> m_names;
     QVector<int> m_shape; // columns, rows, device code, port base of the cells built
     DropCheck m_dropCheck;
+    StageHook m_stageHook;
     NameLookup m_audioName;
     NameLookup m_inputName;
     QString m_offlineReason;

@@ -14,6 +14,7 @@
 #include "tableitemwidget.h"
 #include "tablewidget.h"
 #include "takehistory.h"
+#include "takewiring.h"
 #include "videosplitmanager.h"
 #include "videotablewidget.h"
 #include "wallcontrols.h"
@@ -41,11 +42,14 @@ void GridWiring::wireGrid(TableWidget *grid)
     };
     grid->setSourceNames(audioName, inputName);
     grid->setDropCheck([this, grid](const GridLayout::DropRights &rights, int output) {
-        return WindowRules::dropAllowed(
+        // The warning that follows a refusal names the right that was missing.
+        m_refused = WindowRules::dropRefusedBy(
             m_context.actingUser(), grid->gridKind(), output, rights, m_context.bind);
+        return m_refused.number < 0;
     });
-    connect(
-        grid, &TableWidget::si_showPermissionWarningDialog, this, &GridWiring::permissionWarning);
+    connect(grid, &TableWidget::si_showPermissionWarningDialog, this, [this] {
+        emit permissionWarning(m_refused);
+    });
     connect(grid, &QTableWidget::itemDoubleClicked, this, [this, grid](QTableWidgetItem *item) {
         emit cellDoubleClicked(grid, item->data(ListRoles::Port).toInt());
     });
@@ -100,8 +104,12 @@ void GridWiring::connectGrids()
 void GridWiring::buildKeyRouting(WallControls *wall, LinkStatusView *status)
 {
     TakeHistory::Hooks undo;
-    undo.retake = [this](int grid, int type, int output, int source) {
-        return retake(grid, type, output, source);
+    undo.retake = [this, status](int grid, int type, int output, int source) {
+        QString refusal;
+        const bool done = retake(grid, type, output, source, &refusal);
+        if (!done && !refusal.isEmpty())
+            status->showMessage(refusal);
+        return done;
     };
     undo.applyPreset = [wall](int mode) {
         wall->applySpliceMode(mode, true);
@@ -144,6 +152,22 @@ void GridWiring::buildKeyRouting(WallControls *wall, LinkStatusView *status)
     auto *routing = new KeyRouting(m_context.ui->listWidget, keys, window);
     for (TableWidget *grid : qAsConst(m_grids))
         routing->attachGrid(grid);
+
+    TakeWiring::Parts take;
+    take.grids = this;
+    take.status = status;
+    take.history = history;
+    take.shownGrid = keys.shownGrid;
+    m_take = new TakeWiring(m_context, take, window);
+    // The splitter areas have no grid of their own; undo knows them by a kind of theirs.
+    connect(m_context.core->routes(),
+            &RouteService::routed,
+            history,
+            [history](const Route &route, int previous, const QString &actor) {
+                if (route.kind == RouteKind::SplitterArea && actor.isEmpty())
+                    history->recordSwitch(
+                        SplitterUndoKind, 0, route.output, previous, route.source);
+            });
 }
 
 void GridWiring::connectDrops()
@@ -186,12 +210,22 @@ void GridWiring::showRoute(const Route &route, int previous, const QString &acto
                       route.source);
 }
 
-bool GridWiring::retake(int kind, int type, int output, int source)
+bool GridWiring::retake(int kind, int type, int output, int source, QString *refusal)
 {
-    TableWidget *grid = m_grids.value(GridLayout::RefreshKind(kind));
-    // The grids take sources as the signal list sends them: inputs as 100 + n.
-    const int listSource = type == 1 || source > 100 ? source : source + 100;
-    return grid && grid->takeSource(output, listSource).isEmpty();
+    Q_UNUSED(type) // the kind names the grid, and the grid its switch type
+    Route route{RouteKind::SplitterArea, output, source};
+    if (kind != SplitterUndoKind) {
+        TableWidget *grid = m_grids.value(GridLayout::RefreshKind(kind));
+        if (!grid)
+            return false;
+        route.kind = TakeWiring::routeKindOf(grid);
+    }
+    // Straight to the device even in take mode: an undo is never staged.
+    const RouteService::Outcome outcome =
+        m_context.core->routes()->route(m_context.actingUser(), route);
+    if (refusal)
+        *refusal = outcome.reason;
+    return outcome.ok();
 }
 
 void GridWiring::connectIcons()

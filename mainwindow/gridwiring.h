@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gridlayout.h"
+#include "portrights.h"
 #include "route.h"
 
 #include <QList>
@@ -15,6 +16,7 @@ class Widget;
 class LinkStatusView;
 class WallControls;
 class TableWidget;
+class TakeWiring;
 
 // The routing grids of the main window: drops (rights checked, command sent, store
 // updated), the cells' icon clicks, and showing the store's routes by grid kind.
@@ -38,6 +40,8 @@ public:
     // Keyboard routing on the signal list and the grids, and Ctrl+Z over the takes
     // (routes and wall-group presets) made from this client.
     void buildKeyRouting(WallControls *wall, LinkStatusView *status);
+    // Take mode and one source to many; null before buildKeyRouting.
+    TakeWiring *take() const { return m_take; }
 
     void refreshGrid(GridLayout::RefreshKind kind);
     void refreshAllGrids();
@@ -50,11 +54,13 @@ public:
     void updateVideoCell(int output);
     void applyIconRights();
     // Sends `source` (as switched reports it) to `output` of the grid of refresh kind
-    // `kind` through the drop's checks; false when refused.
-    bool retake(int kind, int type, int output, int source);
+    // `kind` through the route service's checks; false (and why) when refused.
+    bool retake(int kind, int type, int output, int source, QString *refusal = nullptr);
+    // The kind undo records a splitter-area route under; the grids use refresh kinds.
+    static constexpr int SplitterUndoKind = -1;
 
 signals:
-    void permissionWarning();
+    void permissionWarning(PortRights::Refused refused);
     // A switch sent from this client: grid by refresh kind, switch type (0 video,
     // 1 audio, 2 infrared), the output and its source before and now.
     void switched(int kind, int type, int output, int previous, int source);
@@ -69,4 +75,6 @@ private:
 
     WindowContext &m_context;
     QMap<GridLayout::RefreshKind, TableWidget *> m_grids;
+    PortRights::Refused m_refused;
+    TakeWiring *m_take = nullptr;
 };

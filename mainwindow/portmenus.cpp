@@ -156,10 +156,12 @@ void PortMenus::showListMenu(ListWidget *list, QListWidgetItem *item)
     const int port = item->data(ListRoles::Port).toInt();
     const bool infrared = m_host.infraredPage && m_host.infraredPage();
     const QVector<MenuEntry> entries = PortMenuModel::listMenu(kind, port, infrared, context());
-    if (entries.isEmpty())
+    if (entries.isEmpty() && !m_listExtras)
         return;
     QMenu menu(m_host.window);
     addEntries(&menu, entries, port, nullptr, list, item);
+    if (m_listExtras)
+        m_listExtras(&menu, ListWidget::sourceOf(item));
     runMenu(menu);
 }
 

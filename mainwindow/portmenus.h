@@ -56,6 +56,9 @@ public:
     // query (Get_Noinput, Get_Scaler, Get_OSD). Without an opener the entry is disabled.
     void setDialogOpener(PortDialog dialog, const DialogOpener &opener);
     void setMenuRunner(MenuRunner runner) { m_runMenu = std::move(runner); }
+    // Adds actions for the source (n audio, 100 + n input) at the end of the list's menu.
+    using ListExtras = std::function<void(QMenu *menu, int source)>;
+    void setListExtras(ListExtras extras) { m_listExtras = std::move(extras); }
 
     // Builds the menu of a grid cell or list item and runs it; nothing for a locked
     // cell or a missing item.
@@ -100,6 +103,7 @@ private:
     Host m_host;
     PortRights m_rights;
     MenuRunner m_runMenu;
+    ListExtras m_listExtras;
     QHash<int, DialogOpener> m_openers;
     QList<TableWidget *> m_grids;
     // While a menu is open: its port and the checkable entries others may change.

@@ -1,10 +1,13 @@
 #include "wallcontrols.h"
 #include "ui_widget.h"
 
+#include "changeapplier.h"
 #include "devicestate.h"
 #include "gridwiring.h"
 #include "layouticons.h"
 #include "messagedistance.h"
+#include "operatorcore.h"
+#include "singlesplitterwidget.h"
 #include "splicemodes.h"
 #include "splitterlayout.h"
 #include "videosplitmanager.h"
@@ -64,6 +67,14 @@ WallControls::WallControls(WindowContext &context, GridWiring *grids, QWidget *w
         m_wallGroup->addButton(walls[i], i);
     }
     ui->btn_spliceMode0->setChecked(true);
+
+    // Another client's layout: shown and locked here too, without a word back.
+    connect(m_context.core->changes(), &ChangeApplier::splitterLayoutChanged, this, [this](int id) {
+        m_context.ui->wid_ss->setLayout(id);
+        const QSignalBlocker blocker(m_splitterGroup);
+        if (QAbstractButton *b = m_splitterGroup->button(id))
+            b->setChecked(true);
+    });
 }
 
 QList<QAbstractButton *> WallControls::planButtons() const
@@ -83,25 +94,18 @@ void WallControls::selectSplitterLayout(int id)
 void WallControls::applySpliceMode(int mode, bool send)
 {
     DeviceState *state = DeviceState::instance();
-    if (send) {
-        const QList<int> asked = SpliceModes::outputsAsked(mode, m_context.bind);
-        if (!WindowRules::outputsPermitted(m_context.actingUser(), asked)) {
-            emit permissionWarning();
-            if (QAbstractButton *b = m_wallGroup->button(state->spliceMode()))
-                b->setChecked(true);
-            return;
-        }
-        MessageDistance::instance()->sendMode(mode);
-    }
     const int previous = state->spliceMode();
-    SpliceModes::apply(mode, *state, m_context.bind);
-    if (send) {
-        const QList<int> touched = SpliceModes::resetWallOutputs(mode, *state);
-        for (int o : touched)
-            m_grids->updateVideoCell(o);
-        if (!touched.isEmpty())
-            m_grids->refreshGrid(GridLayout::RefreshKind::Video);
+    QList<int> touched;
+    if (!m_context.core->applySpliceMode(m_context.actingUser(), mode, send, &touched)) {
+        emit permissionWarning();
+        if (QAbstractButton *b = m_wallGroup->button(previous))
+            b->setChecked(true);
+        return;
     }
+    for (int o : touched)
+        m_grids->updateVideoCell(o);
+    if (!touched.isEmpty())
+        m_grids->refreshGrid(GridLayout::RefreshKind::Video);
     if (QAbstractButton *b = m_wallGroup->button(mode))
         b->setChecked(true);
     if (send)

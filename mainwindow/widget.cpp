@@ -33,6 +33,7 @@
 #include "projecttables.h"
 #include "rightswarning.h"
 #include "routeservice.h"
+#include "salvowiring.h"
 #include "settingpage.h"
 #include "sigmanager.h"
 #include "signalsearch.h"
@@ -90,6 +91,7 @@ Widget::Widget(QWidget *parent, LoginFlow::Runner login, DialogRunner dialogs)
     menuParts.list = ui->listWidget;
     m_portMenus = PortMenuWiring::build(this, m_context, menuParts);
     m_grids->buildKeyRouting(m_wall, m_status);
+    new SalvoWiring(this, m_context, m_grids);
 
     ui->tabWidget->setCurrentIndex(PageConfigurator::VideoTab);
     DeviceState::instance()->setDeviceType(AppSettings::instance()->deviceType());
@@ -238,7 +240,7 @@ void Widget::connectControls()
             this,
             &Widget::SingleSplitterButtonChangeSlot);
     connect(m_wall->wallGroup(), &QButtonGroup::idClicked, this, &Widget::sl_spliceGroupBtnClicked);
-    connect(m_wall, &WallControls::permissionWarning, this, &Widget::showPermissionWarning);
+    connect(m_wall, &WallControls::permissionWarning, this, [this] { showPermissionWarning(); });
     connect(ui->tabWidget, &QTabWidget::currentChanged, m_pages, &PageConfigurator::onTabChanged);
     connect(
         ui->listWidget, &QListWidget::currentItemChanged, m_pages, [this](QListWidgetItem *item) {
@@ -357,9 +359,9 @@ void Widget::applyPermissions()
     m_grids->applyIconRights();
 }
 
-void Widget::showPermissionWarning()
+void Widget::showPermissionWarning(PortRights::Refused refused)
 {
-    RightsWarning::show(PortRights::Warning::PortsNotPermitted, this, m_context.runDialog);
+    RightsWarning::show(PortRights::Warning::PortsNotPermitted, this, m_context.runDialog, refused);
 }
 
 // ---- title, language ------------------------------------------------------------------

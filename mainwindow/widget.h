@@ -4,6 +4,7 @@
 #include "gridlayout.h"
 #include "loginflow.h"
 #include "permissionstore.h"
+#include "portrights.h"
 #include "windowcontext.h"
 
 #include <QJsonObject>
@@ -120,7 +121,7 @@ private:
 
     void configurePages();
     void applyPermissions();
-    void showPermissionWarning();
+    void showPermissionWarning(PortRights::Refused refused = {});
     void splitterLayoutChanged(int mode);
     void retranslate();
     void showVersion(int code, bool known);

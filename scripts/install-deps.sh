@@ -15,6 +15,8 @@ packages=(
     fonts-wqy-microhei   # a CJK font, so Chinese renders offscreen
     clang-format         # make format-check
     clang-tidy           # make lint
+    pkg-config           # finds cpp-httplib
+    libcpp-httplib-dev   # the remote server's HTTP library (a shared library)
     chromium             # the browser test of the web page (headless)
     chromium-driver
     python3-selenium

@@ -111,6 +111,10 @@ void addOptions(QCommandLineParser &parser)
         {{"reply-delay-ms", "delay"}, "Hold every answer back N milliseconds.", "ms"},
         {{"fragment", "split"}, "Write answers in pieces of N bytes, a moment apart.", "N"},
         {"garbage-every", "Put unframed bytes before every Nth answer.", "N"},
+        {{"min-gap-ms", "slow"},
+         "Ignore a setting command arriving sooner than N milliseconds after the last one "
+         "carried out (a slow device); queries are still answered.",
+         "ms"},
         {"garbage", "Put unframed bytes before every answer (--garbage-every 1)."},
         {"refuse-upload", "Refuse connections on the upload port."},
         {"no-ack", "Answer the end of an upload with something other than the acknowledgement."},
@@ -124,7 +128,8 @@ bool readFaults(const QCommandLineParser &parser, SimFaults *faults)
     if (!readCount(parser, "drop-every", &faults->dropAfterCommands) ||
         !readCount(parser, "reply-delay-ms", &faults->replyDelayMs) ||
         !readCount(parser, "fragment", &faults->splitReplyBytes) ||
-        !readCount(parser, "garbage-every", &faults->garbageEvery)) {
+        !readCount(parser, "garbage-every", &faults->garbageEvery) ||
+        !readCount(parser, "min-gap-ms", &faults->minCommandGapMs)) {
         return false;
     }
     if (parser.isSet("garbage"))
@@ -165,6 +170,9 @@ void printActivity(SimDevice &device, QCoreApplication &app)
         &device, &SimDevice::commandReceived, &app, [](int id, const QString &command) {
             out() << "client " << id << ": " << command << Qt::endl;
         });
+    QObject::connect(&device, &SimDevice::commandIgnored, &app, [](int id, const QString &command) {
+        out() << "client " << id << ": ignored (busy) " << command << Qt::endl;
+    });
     QObject::connect(&device, &SimDevice::uploadReceived, &app, [](const SimUpload &upload) {
         out() << "upload "
               << (upload.kind.isEmpty() ? QStringLiteral("(unannounced)") : upload.kind) << " port "

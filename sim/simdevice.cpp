@@ -240,8 +240,15 @@ void SimDevice::handleCommand(SimClient *from, const QString &command)
         m_commands.removeFirst();
     emit commandReceived(from ? from->id() : 0, text);
 
+    if (busyIgnores(from, command)) {
+        qCDebug(lcSim) << "busy: ignored" << text.left(80);
+        emit commandIgnored(from->id(), text);
+        return;
+    }
     const SimEffect effect =
         SimCommands::apply(m_state, command, from ? from->localAddress() : QString());
+    if (m_faults.minCommandGapMs > 0 && effect.query.isEmpty())
+        m_busyClock.start();
     if (!effect.recognised)
         qCDebug(lcSim) << "unknown command" << text.left(80);
 
@@ -265,6 +272,16 @@ void SimDevice::handleCommand(SimClient *from, const QString &command)
     if (from && m_faults.dropAfterCommands > 0 &&
         from->commandCount() >= m_faults.dropAfterCommands)
         from->closeWhenFlushed();
+}
+
+bool SimDevice::busyIgnores(SimClient *from, const QString &command) const
+{
+    if (!from || m_faults.minCommandGapMs <= 0 || !m_busyClock.isValid() ||
+        m_busyClock.elapsed() >= m_faults.minCommandGapMs)
+        return false;
+    // Whether it is a query shows only in its effect; a copy keeps the state as it is.
+    SimState scratch = m_state;
+    return SimCommands::apply(scratch, command, from->localAddress()).query.isEmpty();
 }
 
 void SimDevice::broadcast(const QVector<QByteArray> &notices, const SimClient *except)

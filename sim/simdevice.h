@@ -4,6 +4,7 @@
 #include "simstate.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
@@ -87,6 +88,8 @@ signals:
     void clientConnected(int clientId, const QString &peer);
     void clientDisconnected(int clientId);
     void commandReceived(int clientId, const QString &command);
+    // A setting command the busy-device fault left undone (after commandReceived).
+    void commandIgnored(int clientId, const QString &command);
     void uploadConnected(const QString &peer);
     void uploadReceived(const SimUpload &upload);
     void stateChanged();
@@ -99,6 +102,7 @@ private:
     void finishUpload();
     void markChanged();
     void applyRefuseUpload();
+    bool busyIgnores(SimClient *from, const QString &command) const;
 
     SimState m_state;
     SimFaults m_faults;
@@ -116,6 +120,7 @@ private:
     int m_uploadTarget = 0;
     QString m_stateFile;
     QTimer *m_saveTimer;
+    QElapsedTimer m_busyClock; // started at the last setting command carried out
 };
 
 Q_DECLARE_METATYPE(SimUpload)

@@ -19,6 +19,10 @@ struct SimFaults
     bool refuseUpload = false;
     // Answer "{param=Done}" with something other than the acknowledgement.
     bool withholdAck = false;
+    // A busy device: a setting command arriving sooner than this many milliseconds after the
+    // last one it carried out (from any client) is ignored, as a slow device drops what comes
+    // while it switches. Queries are always answered (0: off).
+    int minCommandGapMs = 0;
     // Queries left unanswered, by name: "status", "Get_Rotate", "Get_Noinput", ...
     QSet<QString> ignoredQueries;
 

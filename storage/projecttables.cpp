@@ -5,6 +5,7 @@
 #include "planmarkstore.h"
 #include "plannamestore.h"
 #include "portnamestore.h"
+#include "salvostore.h"
 #include "userstore.h"
 
 bool createProjectTables()
@@ -16,5 +17,6 @@ bool createProjectTables()
     ok = PlanNameStore::createTable() && ok;
     ok = PlanMarkStore::createTable() && ok;
     ok = CaptionStore::createTable() && ok;
+    ok = SalvoStore::createTables() && ok;
     return ok;
 }

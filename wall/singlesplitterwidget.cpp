@@ -45,6 +45,20 @@ void SingleSplitterWidget::refreshTexts()
     update();
 }
 
+void SingleSplitterWidget::setPending(const QMap<int, int> &pending)
+{
+    m_pending = pending;
+    update();
+}
+
+QString SingleSplitterWidget::pendingText(int area) const
+{
+    if (!m_pending.contains(area))
+        return QString();
+    const int input = m_pending.value(area);
+    return input > 0 ? tr("→ %1").arg(textFor(input)) : tr("→ nothing");
+}
+
 int SingleSplitterWidget::hitTest(const QPointF &point) const
 {
     return SplitterLayout::hitTest(m_areas, point, size());
@@ -63,7 +77,21 @@ void SingleSplitterWidget::paintEvent(QPaintEvent *)
         p.setBrush(it.key() == m_selected ? QColor(201, 202, 202) : QColor(240, 241, 236));
         p.drawRect(r);
         p.setPen(QColor(44, 62, 80));
-        p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, m_texts.value(it.key()));
+        const QString pending = pendingText(it.key());
+        if (pending.isEmpty()) {
+            p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, m_texts.value(it.key()));
+            continue;
+        }
+        // Staged: the live input stays on top, the pending one in amber below.
+        const QRectF top(r.left(), r.top(), r.width(), r.height() / 2);
+        const QRectF bottom(r.left(), r.center().y(), r.width(), r.height() / 2);
+        p.drawText(
+            top, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, m_texts.value(it.key()));
+        p.setPen(QColor(179, 107, 0));
+        p.drawText(bottom, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, pending);
+        p.setPen(QPen(QColor(240, 160, 0), 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(1, 1, -1, -1));
     }
 }
 
@@ -106,6 +134,12 @@ void SingleSplitterWidget::dropEvent(QDropEvent *event)
 
 void SingleSplitterWidget::take(int input, int area)
 {
+    if (m_stageHook) {
+        const QString refusal = m_stageHook(input, area);
+        if (!refusal.isEmpty())
+            emit refused(refusal);
+        return;
+    }
     bool noRight = false;
     const QString refusal = m_dropCheck ? m_dropCheck(input, &noRight) : QString();
     if (!refusal.isEmpty()) {

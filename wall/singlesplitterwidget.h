@@ -26,6 +26,13 @@ public:
     // sets *noRight when the user lacks the right. Unset: nothing is refused.
     using DropCheck = std::function<QString(int input, bool *noRight)>;
     void setDropCheck(DropCheck check) { m_dropCheck = std::move(check); }
+    // Take mode: stages `input` (0: a clear) for `area` instead of sending it; returns
+    // the refusal, empty when staged. Unset, drops go out at once.
+    using StageHook = std::function<QString(int input, int area)>;
+    void setStageHook(StageHook hook) { m_stageHook = std::move(hook); }
+    // Staged inputs by area (0: a staged clear), drawn beside the live ones.
+    void setPending(const QMap<int, int> &pending);
+    QString pendingText(int area) const;
 
     void setLayout(int mode);
     // Area texts from the splitter routing of the device-state store.
@@ -57,4 +64,6 @@ private:
     int m_selected = -1;
     std::function<QString(int)> m_names;
     DropCheck m_dropCheck;
+    StageHook m_stageHook;
+    QMap<int, int> m_pending;
 };

@@ -256,6 +256,44 @@
     </message>
 </context>
 <context>
+    <name>RouteFanout</name>
+    <message>
+        <source>Pick an output cell first.</source>
+        <translation>Pick an output cell first.</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Skipped: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SalvoController</name>
+    <message>
+        <source>Salvos are unavailable: the project database cannot be changed (it is read-only or damaged).</source>
+        <translation>Salvos are unavailable: the project database cannot be changed (it is read-only or damaged).</translation>
+    </message>
+    <message>
+        <source>A salvo needs a name.</source>
+        <translation>A salvo needs a name.</translation>
+    </message>
+    <message>
+        <source>A salvo name has at most %1 characters.</source>
+        <translation>A salvo name has at most %1 characters.</translation>
+    </message>
+    <message>
+        <source>There is already a salvo called &quot;%1&quot;.</source>
+        <translation>There is already a salvo called &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>That salvo no longer exists.</source>
+        <translation>That salvo no longer exists.</translation>
+    </message>
+    <message>
+        <source>The salvo could not be saved: %1</source>
+        <translation>The salvo could not be saved: %1</translation>
+    </message>
+</context>
+<context>
     <name>TableWidget</name>
     <message>
         <source>There is no output here.</source>
@@ -291,6 +329,17 @@
     <message>
         <source>Undone: %1.</source>
         <translation>Undone: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TakeStage</name>
+    <message>
+        <source>The previous take is still being sent.</source>
+        <translation>The previous take is still being sent.</translation>
+    </message>
+    <message>
+        <source>Nothing is staged.</source>
+        <translation>Nothing is staged.</translation>
     </message>
 </context>
 <context>

@@ -256,6 +256,44 @@
     </message>
 </context>
 <context>
+    <name>RouteFanout</name>
+    <message>
+        <source>Pick an output cell first.</source>
+        <translation>请先选择输出单元格。</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>已跳过：%1</translation>
+    </message>
+</context>
+<context>
+    <name>SalvoController</name>
+    <message>
+        <source>Salvos are unavailable: the project database cannot be changed (it is read-only or damaged).</source>
+        <translation>切换组不可用：工程数据库无法修改（只读或已损坏）。</translation>
+    </message>
+    <message>
+        <source>A salvo needs a name.</source>
+        <translation>切换组需要一个名称。</translation>
+    </message>
+    <message>
+        <source>A salvo name has at most %1 characters.</source>
+        <translation>切换组名称最多 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>There is already a salvo called &quot;%1&quot;.</source>
+        <translation>已有名为“%1”的切换组。</translation>
+    </message>
+    <message>
+        <source>That salvo no longer exists.</source>
+        <translation>该切换组已不存在。</translation>
+    </message>
+    <message>
+        <source>The salvo could not be saved: %1</source>
+        <translation>无法保存切换组：%1</translation>
+    </message>
+</context>
+<context>
     <name>TableWidget</name>
     <message>
         <source>There is no output here.</source>
@@ -291,6 +329,17 @@
     <message>
         <source>Undone: %1.</source>
         <translation>已撤销：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>TakeStage</name>
+    <message>
+        <source>The previous take is still being sent.</source>
+        <translation>上一次切换仍在发送中。</translation>
+    </message>
+    <message>
+        <source>Nothing is staged.</source>
+        <translation>没有待切换的更改。</translation>
     </message>
 </context>
 <context>

@@ -45,5 +45,13 @@
         <source>There is no output here.</source>
         <translation>There is no output here.</translation>
     </message>
+    <message>
+        <source>→ nothing</source>
+        <translation>→ nothing</translation>
+    </message>
+    <message>
+        <source>→ %1</source>
+        <translation>→ %1</translation>
+    </message>
 </context>
 </TS>

@@ -45,5 +45,13 @@
         <source>There is no output here.</source>
         <translation>此处没有输出口。</translation>
     </message>
+    <message>
+        <source>→ nothing</source>
+        <translation>→ 无</translation>
+    </message>
+    <message>
+        <source>→ %1</source>
+        <translation>→ %1</translation>
+    </message>
 </context>
 </TS>

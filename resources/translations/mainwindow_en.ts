@@ -169,10 +169,212 @@
     </message>
 </context>
 <context>
+    <name>SalvoPanel</name>
+    <message>
+        <source>Video %1</source>
+        <translation>Video %1</translation>
+    </message>
+    <message>
+        <source>Infrared output %1</source>
+        <translation>Infrared output %1</translation>
+    </message>
+    <message>
+        <source>Splitter area %1</source>
+        <translation>Splitter area %1</translation>
+    </message>
+    <message>
+        <source>HDMI audio of %1</source>
+        <translation>HDMI audio of %1</translation>
+    </message>
+    <message>
+        <source>Audio output %1</source>
+        <translation>Audio output %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nothing</translation>
+    </message>
+    <message>
+        <source>audio of %1</source>
+        <translation>audio of %1</translation>
+    </message>
+    <message>
+        <source>Salvos</source>
+        <translation>Salvos</translation>
+    </message>
+    <message>
+        <source>New from current routes</source>
+        <translation>New from current routes</translation>
+    </message>
+    <message>
+        <source>New from selected outputs</source>
+        <translation>New from selected outputs</translation>
+    </message>
+    <message>
+        <source>New from stage</source>
+        <translation>New from stage</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Recall</source>
+        <translation>Recall</translation>
+    </message>
+    <message>
+        <source>Send again</source>
+        <translation>Send again</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  (%n route(s))</source>
+        <translation>
+            <numerusform>%1  (%n route)</numerusform>
+            <numerusform>%1  (%n routes)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 ← %2</source>
+        <translation>%1 ← %2</translation>
+    </message>
+    <message>
+        <source>New salvo</source>
+        <translation>New salvo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Salvo &quot;%1&quot; saved with %n route(s).</source>
+        <translation>
+            <numerusform>Salvo &quot;%1&quot; saved with %n route.</numerusform>
+            <numerusform>Salvo &quot;%1&quot; saved with %n routes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename salvo</source>
+        <translation>Rename salvo</translation>
+    </message>
+    <message>
+        <source>Delete salvo</source>
+        <translation>Delete salvo</translation>
+    </message>
+    <message>
+        <source>Delete salvo &quot;%1&quot;?</source>
+        <translation>Delete salvo &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Sending %1 of %2…</source>
+        <translation>Sending %1 of %2…</translation>
+    </message>
+    <message>
+        <source>Salvo &quot;%1&quot;: %2 route(s) sent, but the device did not answer; they may not have taken.</source>
+        <translation>Salvo &quot;%1&quot;: %2 route(s) sent, but the device did not answer; they may not have taken.</translation>
+    </message>
+    <message>
+        <source>Salvo &quot;%1&quot;: all %2 route(s) sent took.</source>
+        <translation>Salvo &quot;%1&quot;: all %2 route(s) sent took.</translation>
+    </message>
+    <message>
+        <source>Salvo &quot;%1&quot;: %2 of %3 route(s) did not take.</source>
+        <translation>Salvo &quot;%1&quot;: %2 of %3 route(s) did not take.</translation>
+    </message>
+    <message>
+        <source>%1 skipped.</source>
+        <translation>%1 skipped.</translation>
+    </message>
+    <message>
+        <source>Did not take: %1</source>
+        <translation>Did not take: %1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (%2)</source>
+        <translation>Skipped: %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>SalvoWiring</name>
+    <message>
+        <source>Salvos…</source>
+        <translation>Salvos…</translation>
+    </message>
+    <message>
+        <source>Named sets of routes kept by this client (Ctrl+Shift+L)</source>
+        <translation>Named sets of routes kept by this client (Ctrl+Shift+L)</translation>
+    </message>
+</context>
+<context>
     <name>SignalSearch</name>
     <message>
         <source>Search by number or name</source>
         <translation>Search by number or name</translation>
+    </message>
+</context>
+<context>
+    <name>TakeBar</name>
+    <message>
+        <source>Staged: %1</source>
+        <translation>Staged: %1</translation>
+    </message>
+    <message>
+        <source>Take mode</source>
+        <translation>Take mode</translation>
+    </message>
+    <message>
+        <source>Take mode (%1): drops, Enter, double clicks and one-to-many routes are staged and sent together with Take. Off: every change goes out at once.</source>
+        <translation>Take mode (%1): drops, Enter, double clicks and one-to-many routes are staged and sent together with Take. Off: every change goes out at once.</translation>
+    </message>
+    <message>
+        <source>Take</source>
+        <translation>Take</translation>
+    </message>
+    <message>
+        <source>Send every staged change (%1 or %2); Ctrl+Z undoes it in one step.</source>
+        <translation>Send every staged change (%1 or %2); Ctrl+Z undoes it in one step.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Drop the staged changes without sending anything (%1).</source>
+        <translation>Drop the staged changes without sending anything (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>TakeWiring</name>
+    <message>
+        <source>Route to all outputs</source>
+        <translation>Route to all outputs</translation>
+    </message>
+    <message>
+        <source>Route to selected outputs</source>
+        <translation>Route to selected outputs</translation>
+    </message>
+    <message>
+        <source>Left the stage: %1</source>
+        <translation>Left the stage: %1</translation>
+    </message>
+    <message>
+        <source>Taken: %1 change(s).</source>
+        <translation>Taken: %1 change(s).</translation>
+    </message>
+    <message>
+        <source>Take mode: changes are staged until Take.</source>
+        <translation>Take mode: changes are staged until Take.</translation>
+    </message>
+    <message>
+        <source>Direct mode: every change goes out at once.</source>
+        <translation>Direct mode: every change goes out at once.</translation>
+    </message>
+    <message>
+        <source>The previous take is still being sent.</source>
+        <translation>The previous take is still being sent.</translation>
+    </message>
+    <message>
+        <source>Pick a source in the signal list first.</source>
+        <translation>Pick a source in the signal list first.</translation>
     </message>
 </context>
 <context>

@@ -169,10 +169,210 @@
     </message>
 </context>
 <context>
+    <name>SalvoPanel</name>
+    <message>
+        <source>Video %1</source>
+        <translation>视频 %1</translation>
+    </message>
+    <message>
+        <source>Infrared output %1</source>
+        <translation>红外输出 %1</translation>
+    </message>
+    <message>
+        <source>Splitter area %1</source>
+        <translation>分屏区域 %1</translation>
+    </message>
+    <message>
+        <source>HDMI audio of %1</source>
+        <translation>%1 的 HDMI 音频</translation>
+    </message>
+    <message>
+        <source>Audio output %1</source>
+        <translation>音频输出 %1</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>audio of %1</source>
+        <translation>%1 的音频</translation>
+    </message>
+    <message>
+        <source>Salvos</source>
+        <translation>切换组</translation>
+    </message>
+    <message>
+        <source>New from current routes</source>
+        <translation>由当前切换新建</translation>
+    </message>
+    <message>
+        <source>New from selected outputs</source>
+        <translation>由选中的输出新建</translation>
+    </message>
+    <message>
+        <source>New from stage</source>
+        <translation>由暂存新建</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Recall</source>
+        <translation>调用</translation>
+    </message>
+    <message>
+        <source>Send again</source>
+        <translation>重新发送</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  (%n route(s))</source>
+        <translation>
+            <numerusform>%1  （%n 路）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 ← %2</source>
+        <translation>%1 ← %2</translation>
+    </message>
+    <message>
+        <source>New salvo</source>
+        <translation>新建切换组</translation>
+    </message>
+    <message numerus="yes">
+        <source>Salvo &quot;%1&quot; saved with %n route(s).</source>
+        <translation>
+            <numerusform>切换组“%1”已保存，共 %n 路。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Rename salvo</source>
+        <translation>重命名切换组</translation>
+    </message>
+    <message>
+        <source>Delete salvo</source>
+        <translation>删除切换组</translation>
+    </message>
+    <message>
+        <source>Delete salvo &quot;%1&quot;?</source>
+        <translation>确定删除切换组“%1”吗？</translation>
+    </message>
+    <message>
+        <source>Sending %1 of %2…</source>
+        <translation>正在发送第 %1 路，共 %2 路…</translation>
+    </message>
+    <message>
+        <source>Salvo &quot;%1&quot;: %2 route(s) sent, but the device did not answer; they may not have taken.</source>
+        <translation>切换组“%1”：已发送 %2 路，但设备未应答，可能未生效。</translation>
+    </message>
+    <message>
+        <source>Salvo &quot;%1&quot;: all %2 route(s) sent took.</source>
+        <translation>切换组“%1”：已发送的 %2 路全部生效。</translation>
+    </message>
+    <message>
+        <source>Salvo &quot;%1&quot;: %2 of %3 route(s) did not take.</source>
+        <translation>切换组“%1”：%3 路中有 %2 路未生效。</translation>
+    </message>
+    <message>
+        <source>%1 skipped.</source>
+        <translation>跳过 %1 路。</translation>
+    </message>
+    <message>
+        <source>Did not take: %1</source>
+        <translation>未生效：%1</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (%2)</source>
+        <translation>已跳过：%1（%2）</translation>
+    </message>
+</context>
+<context>
+    <name>SalvoWiring</name>
+    <message>
+        <source>Salvos…</source>
+        <translation>切换组…</translation>
+    </message>
+    <message>
+        <source>Named sets of routes kept by this client (Ctrl+Shift+L)</source>
+        <translation>本客户端保存的命名切换组合（Ctrl+Shift+L）</translation>
+    </message>
+</context>
+<context>
     <name>SignalSearch</name>
     <message>
         <source>Search by number or name</source>
         <translation>按编号或名称搜索</translation>
+    </message>
+</context>
+<context>
+    <name>TakeBar</name>
+    <message>
+        <source>Staged: %1</source>
+        <translation>待切换：%1</translation>
+    </message>
+    <message>
+        <source>Take mode</source>
+        <translation>预选模式</translation>
+    </message>
+    <message>
+        <source>Take mode (%1): drops, Enter, double clicks and one-to-many routes are staged and sent together with Take. Off: every change goes out at once.</source>
+        <translation>预选模式（%1）：拖放、回车、双击清除和一对多切换先被暂存，按“切换”后一起发送。关闭时每个更改立即发送。</translation>
+    </message>
+    <message>
+        <source>Take</source>
+        <translation>切换</translation>
+    </message>
+    <message>
+        <source>Send every staged change (%1 or %2); Ctrl+Z undoes it in one step.</source>
+        <translation>发送所有暂存的更改（%1 或 %2）；Ctrl+Z 一步撤销。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Drop the staged changes without sending anything (%1).</source>
+        <translation>丢弃暂存的更改，不发送任何内容（%1）。</translation>
+    </message>
+</context>
+<context>
+    <name>TakeWiring</name>
+    <message>
+        <source>Route to all outputs</source>
+        <translation>切换到所有输出</translation>
+    </message>
+    <message>
+        <source>Route to selected outputs</source>
+        <translation>切换到选中的输出</translation>
+    </message>
+    <message>
+        <source>Left the stage: %1</source>
+        <translation>已移出暂存：%1</translation>
+    </message>
+    <message>
+        <source>Taken: %1 change(s).</source>
+        <translation>已切换：%1 项更改。</translation>
+    </message>
+    <message>
+        <source>Take mode: changes are staged until Take.</source>
+        <translation>预选模式：更改将暂存，直到按“切换”。</translation>
+    </message>
+    <message>
+        <source>Direct mode: every change goes out at once.</source>
+        <translation>直接模式：每个更改立即发送。</translation>
+    </message>
+    <message>
+        <source>The previous take is still being sent.</source>
+        <translation>上一次切换仍在发送中。</translation>
+    </message>
+    <message>
+        <source>Pick a source in the signal list first.</source>
+        <translation>请先在信号列表中选择信号源。</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,14 @@
         <source>Input %1</source>
         <translation>Input %1</translation>
     </message>
+    <message>
+        <source>→ %1</source>
+        <translation>→ %1</translation>
+    </message>
+    <message>
+        <source>→ nothing</source>
+        <translation>→ nothing</translation>
+    </message>
 </context>
 <context>
     <name>WidgetSplicingSetting</name>

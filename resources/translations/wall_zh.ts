@@ -54,6 +54,14 @@
         <source>Input %1</source>
         <translation>输入 %1</translation>
     </message>
+    <message>
+        <source>→ %1</source>
+        <translation>→ %1</translation>
+    </message>
+    <message>
+        <source>→ nothing</source>
+        <translation>→ 无</translation>
+    </message>
 </context>
 <context>
     <name>WidgetSplicingSetting</name>

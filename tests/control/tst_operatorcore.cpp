@@ -9,6 +9,7 @@
 #include "operatorcore.h"
 #include "portrights.h"
 #include "simdevice.h"
+#include "splicemodes.h"
 #include "tempdatadir.h"
 #include "testtimeouts.h"
 
@@ -72,6 +73,7 @@ private slots:
     void actingUserRightsBeatWindowAdministrator();
     void dropRefusalOrder_data();
     void dropRefusalOrder();
+    void spliceModeAsksEveryOutputOfItsPreset();
 
 private:
     bool startUp(const QString &model);
@@ -246,6 +248,28 @@ void tst_OperatorCore::dropRefusalOrder()
     QTEST(noRight, "noRight");
     // The right is asked only when nothing refused before it.
     QCOMPARE(asked, offline.isEmpty() && exists && !locked ? 1 : 0);
+}
+
+void tst_OperatorCore::spliceModeAsksEveryOutputOfItsPreset()
+{
+    QVERIFY(startUp(QStringLiteral("0808-S")));
+    const int mode = 3;
+    const QList<int> asked = SpliceModes::outputsAsked(mode, m_core->bindGroups());
+    QVERIFY(asked.size() > 1);
+    ActingUser user;
+    user.type = 1;
+    user.rights.outputs = QVector<bool>(9, true);
+    user.rights.outputs[asked.last() - 1] = false;
+    const int before = m_core->state()->spliceMode();
+    QList<int> touched;
+    QVERIFY(!m_core->applySpliceMode(user, mode, true, &touched));
+    QCOMPARE(m_core->state()->spliceMode(), before);
+    QVERIFY(touched.isEmpty());
+
+    user.rights.outputs[asked.last() - 1] = true;
+    QVERIFY(m_core->applySpliceMode(user, mode, true, &touched));
+    QCOMPARE(m_core->state()->spliceMode(), mode);
+    QTRY_COMPARE_WITH_TIMEOUT(m_device->state().spliceMode, mode, TestTimeouts::Short);
 }
 
 QTEST_GUILESS_MAIN(tst_OperatorCore)

@@ -153,6 +153,8 @@ void tst_Routes::refusals_data()
         << "0809" << 0 << RouteKind::Video << 2 << 9 << true << R::NoPort;
     QTest::addRow("kind the model lacks")
         << "0809" << 0 << RouteKind::Audio0808S << 101 << 101 << true << R::NoPort;
+    QTest::addRow("no area without a layout")
+        << "0809-M" << 0 << RouteKind::SplitterArea << 1 << 2 << true << R::NoPort;
     QTest::addRow("output 9 held by the splitter")
         << "0809-M" << 3 << RouteKind::Video << 9 << 1 << true << R::Locked;
     QTest::addRow("output 9 free without a layout")

@@ -43,6 +43,8 @@ private slots:
     void planDoubleClickRefusals_data();
     void planDoubleClickRefusals();
     void planResultsInTheMessageLine();
+    void gridRightsWarningNamesTheMissingRight_data();
+    void gridRightsWarningNamesTheMissingRight();
     void staleMarkerAfterSilentPeer();
     void reLoginKeepsTheAddressTheDeviceReports();
     // One shared 0809 window.
@@ -259,6 +261,35 @@ void tst_OperatorWindow::planDoubleClickRefusals()
     }
     QCOMPARE(m_kit.dialogs.size(), 1);
     QVERIFY(m_kit.dialogs.first().contains(QLatin1String("No Permission!")));
+    QCOMPARE(m_kit.sentBeforeMarker(), QStringList());
+}
+
+// A refused drop's warning names the right the user lacks, in the order they are asked:
+// the output, then the switching right, then the source.
+void tst_OperatorWindow::gridRightsWarningNamesTheMissingRight_data()
+{
+    QTest::addColumn<QList<int>>("deniedKeys");
+    QTest::addColumn<QList<int>>("deniedInputs");
+    QTest::addColumn<QList<int>>("deniedOutputs");
+    QTest::addColumn<QString>("named");
+    QTest::addRow("output") << QList<int>{} << QList<int>{3} << QList<int>{5} << "Output 5";
+    QTest::addRow("switching") << QList<int>{PermissionStore::VideoSwitch} << QList<int>{3}
+                               << QList<int>{} << "Video Switch";
+    QTest::addRow("source") << QList<int>{} << QList<int>{3} << QList<int>{} << "Input 3";
+}
+
+void tst_OperatorWindow::gridRightsWarningNamesTheMissingRight()
+{
+    QFETCH(QList<int>, deniedKeys);
+    QFETCH(QList<int>, deniedInputs);
+    QFETCH(QList<int>, deniedOutputs);
+    QFETCH(QString, named);
+    QVERIFY(WindowKit::setRights(QStringLiteral("guest"), deniedKeys, deniedInputs, deniedOutputs));
+    QVERIFY(open(QStringLiteral("0809")));
+    auto *video = child<TableWidget>("videoTableWidget");
+    WindowKit::dropOn(video, 5, QStringLiteral("103"));
+    QCOMPARE(m_kit.dialogs.size(), 1);
+    QVERIFY2(m_kit.dialogs.first().endsWith(named), qPrintable(m_kit.dialogs.first()));
     QCOMPARE(m_kit.sentBeforeMarker(), QStringList());
 }
 

@@ -245,6 +245,8 @@ void tst_WindowRules::singleMember_data()
         << R"({"cmd_change":"MuteOff102"})" << 2 << Kind::Mute << 2 << 0 << false << "";
     QTest::newRow("scaling") << R"({"cmd_change":"Scaler_Mode6/2"})" << 1 << Kind::ScalingMode << 6
                              << 2 << false << "";
+    QTest::newRow("splitter layout: the number is no port")
+        << R"({"cmd_change":"Splitter2"})" << 4 << Kind::SplitterLayout << 0 << 2 << false << "";
 }
 
 void tst_WindowRules::singleMember()

@@ -4,6 +4,7 @@
 #include "tempdatadir.h"
 #include "testtimeouts.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QtTest>
 
@@ -23,6 +24,7 @@ private slots:
     void stateFileOfAnotherModelIsRefused();
     void faultDropAfterCommands();
     void faultWithholdAck();
+    void faultBusyIgnoresSettingsTooSoon();
 };
 
 // clang-format off
@@ -255,6 +257,34 @@ void TestSim::faultWithholdAck()
     control.command("Done");
     QCOMPARE(uploader.takeUntil("\r\n"), QByteArray("<NAK_1>\r\n"));
     QCOMPARE(device->receivedUploads().size(), 1);
+}
+
+void TestSim::faultBusyIgnoresSettingsTooSoon()
+{
+    SimFaults faults;
+    faults.minCommandGapMs = 300;
+    auto device = startSim("0809", faults);
+    QVERIFY(device);
+    QSignalSpy ignored(device.get(), &SimDevice::commandIgnored);
+    RawClient client;
+    RawClient other;
+    QVERIFY(client.connectTo(device->controlPort()));
+    QVERIFY(other.connectTo(device->controlPort()));
+    QElapsedTimer clock;
+    clock.start();
+    // The query between the settings is answered; the second setting is dropped.
+    client.send("{param=3VIDEO1}{param=version}{param=4VIDEO2}");
+    QCOMPARE(client.takeUntil("}"), SimRecords::version(device->state()));
+    QTRY_COMPARE_WITH_TIMEOUT(ignored.count(), 1, TestTimeouts::Short);
+    QCOMPARE(ignored.first().at(1).toString(), QStringLiteral("{param=4VIDEO2}"));
+    QCOMPARE(device->state().video.value(1), 3);
+    QCOMPARE(device->state().video.value(2), 2);
+    // Another client finds the device just as busy; once the gap has passed it is obeyed.
+    QTRY_VERIFY_WITH_TIMEOUT((other.command("5VIDEO3"), device->state().video.value(3) == 5),
+                             TestTimeouts::Short);
+    QVERIFY(clock.elapsed() >= faults.minCommandGapMs);
+    QVERIFY(ignored.count() >= 2);
+    QCOMPARE(device->receivedCommands().first(), QStringLiteral("{param=3VIDEO1}"));
 }
 
 QTEST_GUILESS_MAIN(TestSim)

@@ -111,9 +111,12 @@ void TestStorageStores::everyTableCreatedOnce()
                      "OutPortName",
                      "PasswordTable",
                      "PermissionInfo",
+                     "Salvo",
+                     "SalvoRoute",
                      "SavedPlan",
                      "SplitPlanName",
                      "loginmodel",
+                     "sqlite_sequence",
                      "user"}));
 }
 

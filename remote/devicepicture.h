@@ -1,0 +1,31 @@
+#pragma once
+
+#include "route.h"
+
+#include <QJsonObject>
+#include <QString>
+
+struct ActingUser;
+struct RemoteContext;
+class RemoteTexts;
+
+// The device as the API shows it: model, connection, and per kind of grid the outputs
+// (name, lock, whether this user may route them), the sources and the routes; plans.
+// Names as the client shows them. Core's thread.
+namespace DevicePicture {
+
+QJsonObject build(const RemoteContext &context,
+                  const ActingUser &user,
+                  const RemoteTexts &texts,
+                  const QString &language);
+
+// {"connection": "connected"|"connecting"|"disconnected", "stale": bool}
+QJsonObject connection(const RemoteContext &context);
+QJsonArray plans(const RemoteContext &context);
+
+// The right that routing on `output` of `kind` needs, as the window checks it.
+bool outputPermitted(const ActingUser &user, RouteKind kind, int output);
+QString sourceName(RouteKind kind, int source);
+QString outputName(RouteKind kind, int output);
+
+} // namespace DevicePicture
