@@ -48,6 +48,7 @@ const char *const pageTexts[] = {
     QT_TRANSLATE_NOOP("WebPage", "Tap a salvo twice to recall it."),
     QT_TRANSLATE_NOOP("WebPage", "Tap again to recall"),
     QT_TRANSLATE_NOOP("WebPage", "%1 recalled"),
+    QT_TRANSLATE_NOOP("WebPage", "Plan %1"),
     QT_TRANSLATE_NOOP("WebPage", "No plans saved"),
     QT_TRANSLATE_NOOP("WebPage", "No salvos saved"),
 };

@@ -391,7 +391,8 @@
       return;
     }
     items.forEach((item) => {
-      const el = button('cell recall', item.name || String(idOf(item)), '', () => tapRecall(key, item, el, pathOf));
+      const label = item.name || (key === 'plans' ? tr('Plan %1', idOf(item)) : String(idOf(item)));
+      const el = button('cell recall', label, '', () => tapRecall(key, item, el, pathOf));
       el.dataset.id = String(idOf(item));
       box.appendChild(el);
     });
@@ -467,7 +468,7 @@
     disarm();
     try {
       await call('POST', pathOf(item), {});
-      say(tr('%1 recalled', item.name || String(key)));
+      say(tr('%1 recalled', el.querySelector('.name').textContent));
     } catch (e) {
       say(e.message, true);
     }

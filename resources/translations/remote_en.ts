@@ -265,5 +265,9 @@
         <source>No salvos saved</source>
         <translation>No salvos saved</translation>
     </message>
+    <message>
+        <source>Plan %1</source>
+        <translation>Plan %1</translation>
+    </message>
 </context>
 </TS>

@@ -265,5 +265,9 @@
         <source>No salvos saved</source>
         <translation>没有已保存的批量切换</translation>
     </message>
+    <message>
+        <source>Plan %1</source>
+        <translation>预案 %1</translation>
+    </message>
 </context>
 </TS>

@@ -1,13 +1,23 @@
+#include "remoteaccess.h"
 #include "remoteaccessswitch.h"
+#include "remoteserver.h"
+#include "storagetestkit.h"
 #include "svgwidgets.h"
+#include "testtimeouts.h"
+#include "userstore.h"
 #include "zelresources.h"
 
 #include <QLabel>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QSpinBox>
+#include <QTcpSocket>
 #include <QtTest>
 
 // The Setting page's "Remote access" switch with a stand-in server: who may touch it,
-// what port it starts, and what it shows when the server will not start.
+// what port it starts, and what it shows when the server will not start. Then the
+// window's server itself: closed while the default password works, and once opened it
+// serves the page and its texts.
 class TestRemoteAccess : public QObject
 {
     Q_OBJECT
@@ -19,6 +29,8 @@ private slots:
     void turningOnServesThePortBesideIt();
     void aServerThatCannotStartLeavesTheSwitchOff();
     void turningOffStopsOnceAndFreesThePort();
+    void theDefaultPasswordKeepsTheNetworkOut();
+    void theWindowsServerServesThePageAndItsTexts();
 };
 
 namespace {
@@ -124,6 +136,61 @@ void TestRemoteAccess::turningOffStopsOnceAndFreesThePort()
     QVERIFY(row.portBox()->isEnabled());
     row.turnOff(); // the window closing with the switch already off
     QCOMPARE(server.stopped, 1);
+}
+
+namespace {
+
+QByteArray get(QNetworkAccessManager &network, quint16 port, const QString &path, int *status)
+{
+    QNetworkRequest request(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path)));
+    QNetworkReply *reply = network.get(request);
+    QSignalSpy finished(reply, &QNetworkReply::finished);
+    if (!reply->isFinished() && !finished.wait(TestTimeouts::Medium))
+        return QByteArray();
+    *status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    reply->deleteLater();
+    return reply->readAll();
+}
+
+} // namespace
+
+void TestRemoteAccess::theDefaultPasswordKeepsTheNetworkOut()
+{
+    ScopedDataDir dir;
+    QVERIFY(UserStore::initTables());
+    QObject window;
+    RemoteAccess access(&window);
+    QString error;
+    QVERIFY(!access.start(nullptr, 0, &error));
+    QVERIFY2(error.contains(QLatin1String("ADMIN")), qPrintable(error));
+    QVERIFY(!access.server());
+}
+
+void TestRemoteAccess::theWindowsServerServesThePageAndItsTexts()
+{
+    ScopedDataDir dir;
+    QVERIFY(UserStore::initTables());
+    QObject window;
+    RemoteAccess access(&window);
+    QString error;
+    QVERIFY2(access.start(nullptr, 0, &error, QHostAddress(QHostAddress::LocalHost)),
+             qPrintable(error));
+    const quint16 port = access.server()->port();
+    QVERIFY(port != 0);
+
+    QNetworkAccessManager network;
+    int status = 0;
+    const QByteArray page = get(network, port, QStringLiteral("/"), &status);
+    QCOMPARE(status, 200);
+    QVERIFY(page.contains("/static/app.js"));
+    const QByteArray texts = get(network, port, QStringLiteral("/api/v1/texts?lang=zh"), &status);
+    QCOMPARE(status, 200);
+    QVERIFY2(QString::fromUtf8(texts).contains(QStringLiteral("登录")), texts.constData());
+
+    access.stop();
+    QTcpSocket probe;
+    probe.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(!probe.waitForConnected(TestTimeouts::Short));
 }
 
 QTEST_MAIN(TestRemoteAccess)
