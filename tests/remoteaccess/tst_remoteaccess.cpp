@@ -1,3 +1,4 @@
+#include "appsettings.h"
 #include "remoteaccess.h"
 #include "remoteaccessswitch.h"
 #include "remoteserver.h"
@@ -5,12 +6,16 @@
 #include "svgwidgets.h"
 #include "testtimeouts.h"
 #include "userstore.h"
+#include "widget.h"
+#include "windowkit.h"
 #include "zelresources.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTcpSocket>
 #include <QtTest>
 
@@ -31,6 +36,12 @@ private slots:
     void turningOffStopsOnceAndFreesThePort();
     void theDefaultPasswordKeepsTheNetworkOut();
     void theWindowsServerServesThePageAndItsTexts();
+    void theSettingPageOffersItToAdministratorsOnly_data();
+    void theSettingPageOffersItToAdministratorsOnly();
+    void cleanup() { m_kit.cleanup(); }
+
+private:
+    WindowKit m_kit;
 };
 
 namespace {
@@ -191,6 +202,52 @@ void TestRemoteAccess::theWindowsServerServesThePageAndItsTexts()
     QTcpSocket probe;
     probe.connectToHost(QHostAddress::LocalHost, port);
     QVERIFY(!probe.waitForConnected(TestTimeouts::Short));
+}
+
+void TestRemoteAccess::theSettingPageOffersItToAdministratorsOnly_data()
+{
+    QTest::addColumn<int>("userType");
+    QTest::addColumn<int>("language");
+    QTest::newRow("administrator") << 0 << 1;
+    QTest::newRow("ordinary user") << 1 << 1;
+    QTest::newRow("administrator, Chinese") << 0 << 0;
+}
+
+// The row sits on the window's Setting page, off, and follows who is logged in.
+void TestRemoteAccess::theSettingPageOffersItToAdministratorsOnly()
+{
+    QFETCH(int, userType);
+    QFETCH(int, language);
+    QVERIFY(m_kit.init());
+    // Login-free start as the remembered user.
+    const QString user = userType == 0 ? QStringLiteral("ADMIN") : QStringLiteral("OPER");
+    QVERIFY(UserStore::initTables());
+    if (userType != 0)
+        QVERIFY(UserStore::addUser(user, QStringLiteral("oper-pass-1")));
+    QVERIFY(UserStore::setLoginModel(1));
+    AppSettings::instance()->setUsername(user);
+    QVERIFY(m_kit.openSettled(QStringLiteral("0809")));
+    Widget *window = m_kit.window();
+    auto *row = window->findChild<RemoteAccessSwitch *>();
+    QVERIFY(row);
+    QVERIFY(!row->isOn());
+    QCOMPARE(row->switchBox()->isEnabled(), userType == 0);
+    QCOMPARE(row->portBox()->isEnabled(), userType == 0);
+
+    auto *languages = window->findChild<QComboBox *>(QStringLiteral("languageComboBox"));
+    languages->setCurrentIndex(1 - language);
+    languages->setCurrentIndex(language);
+    QTRY_COMPARE(row->title()->text(),
+                 language == 0 ? QStringLiteral("远程访问") : QStringLiteral("Remote access"));
+    const QString dir = qEnvironmentVariable("ZEL_SCREENSHOT_DIR");
+    if (!dir.isEmpty() && userType == 0) {
+        auto *tabs = window->findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+        tabs->setCurrentWidget(
+            row->window()->findChild<QWidget *>(QStringLiteral("SettingTabWidget")));
+        QCoreApplication::processEvents();
+        QVERIFY(window->grab().save(
+            dir + QStringLiteral("/remote-access-%1.png").arg(language == 0 ? "zh" : "en")));
+    }
 }
 
 QTEST_MAIN(TestRemoteAccess)
