@@ -2,8 +2,9 @@
 """The web page in a real browser: headless Chromium against `zeldesk --serve` and zelsim.
 
 An administrator taps a source and an output: the cell changes and the simulator gets the
-command. A change made by another client of the device shows on the page. A user without
+command; in take mode it gets it only on Take. A change made by another client of the device shows on the page. A user without
 the right on that output taps it: the page shows the refusal and the device gets nothing.
+A browser asking for Chinese gets the client's Chinese texts.
 When the server goes away the page says so, and when it is back the page recovers by
 itself.
 
@@ -160,6 +161,25 @@ def check_routing(page, sim, control_port):
     page.log_out()
 
 
+def check_take(page, sim):
+    """Take mode stages on the page and sends only on Take."""
+    page.log_in("ADMIN", "tiger905")
+    mark = sim.mark()
+    page.css("#take-mode").click()
+    page.tap("sources", 7)
+    page.tap("outputs", 5)
+    page.until(lambda: "staged" in page.css('#outputs .cell[data-port="5"]').get_attribute("class"),
+               "output 5 never showed the staged source")
+    assert page.source_of(5) != "7", "a staged route showed as live"
+    page.css("#take").click()
+    page.until(lambda: page.source_of(5) == "7", "output 5 never showed input 7 after Take")
+    sim.wait_for("7VIDEO5", mark)
+    page.until(lambda: not page.d.find_elements(page.By.CSS_SELECTOR, "#outputs .staged"),
+               "the stage stayed after Take")
+    page.css("#take-mode").click()
+    page.log_out()
+
+
 def check_refusal(page, sim):
     page.log_in("OPER", "oper-pass-1")
     before = page.source_of(2)
@@ -175,6 +195,16 @@ def check_refusal(page, sim):
     sent = [line for line in sim.since(mark)[: end - mark] if "VIDEO2" in line]
     assert not sent, "the device got the refused route: %s" % sent
     assert page.source_of(2) == before, "the refused output changed on the page"
+    page.log_out()
+
+
+def check_chinese(page):
+    """The page's texts come from the client's Chinese catalogue when the browser asks."""
+    page.d.delete_all_cookies()
+    page.d.get(page.base + "/?lang=zh")
+    page.until(lambda: page.css("#login-button").text == "\u767b\u5f55", "no Chinese login button")
+    page.log_in("ADMIN", "tiger905", "zh")
+    page.until(lambda: page.css('.tab[data-page="video"]').text == "\u89c6\u9891", "no Chinese tab")
     page.log_out()
 
 
@@ -244,7 +274,9 @@ def main():
         page.size(1024, 768)
 
         check_routing(page, sim, control_port)
+        check_take(page, sim)
         check_refusal(page, sim)
+        check_chinese(page)
 
         def restart(while_down):
             server.stop()
@@ -254,7 +286,7 @@ def main():
         check_server_lost(page, restart)
         if os.environ.get("ZEL_WEB_SHOTS"):
             save_shots(page, os.environ["ZEL_WEB_SHOTS"])
-        print("PASS: route, another client's change, refusal, server lost and back")
+        print("PASS: route, another client's change, take, refusal, Chinese, server lost and back")
         return 0
     finally:
         if driver is not None:
