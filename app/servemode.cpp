@@ -56,6 +56,51 @@ int fail(const QString &text, int code = 2)
     return code;
 }
 
+// The data directory, made owner-only before DataDir would make it with the default mode;
+// 0, or the exit code after saying why.
+int serviceDir(const QCommandLineParser &parser)
+{
+    QString dir = parser.value(QStringLiteral("data-dir"));
+    if (dir.isEmpty())
+        dir = qEnvironmentVariable("ZELDESK_DATA_DIR");
+    QString error;
+    return dir.isEmpty() || ServeMode::prepareDataDir(dir, &error) ? 0 : fail(error);
+}
+
+// Where to listen: --listen or the default, checked; 0, or the exit code after saying why.
+int listenAddress(const QCommandLineParser &parser, QHostAddress *address, quint16 *port)
+{
+    ServeMode::Endpoint listen;
+    ServeMode::parseEndpoint(QString::fromLatin1(ServeMode::DefaultListen), &listen);
+    if (parser.isSet(QStringLiteral("listen")) &&
+        !ServeMode::parseEndpoint(parser.value(QStringLiteral("listen")), &listen, true))
+        return fail(QStringLiteral("--listen wants ADDRESS:PORT, got \"%1\"")
+                        .arg(parser.value(QStringLiteral("listen"))));
+    *address = QHostAddress(listen.host);
+    *port = listen.port;
+    if (address->isNull())
+        return fail(QStringLiteral("--listen wants an IP address, got \"%1\"").arg(listen.host));
+    const QString refusal = ServeMode::refusalToListen(*address);
+    return refusal.isEmpty() ? 0 : fail(refusal, 3);
+}
+
+// The line scripts and the service manager wait for, and the warning beyond loopback.
+void announce(const QHostAddress &address, quint16 port, bool tls)
+{
+    if (!address.isLoopback())
+        qWarning().noquote() << "Serve: open to the network on" << address.toString()
+                             << "- anyone who can reach this port can try to log in";
+    std::fprintf(stdout,
+                 "zeldesk serving on %s://%s:%u%s\n",
+                 tls ? "https" : "http",
+                 qPrintable(address.protocol() == QAbstractSocket::IPv6Protocol
+                                ? QStringLiteral("[%1]").arg(address.toString())
+                                : address.toString()),
+                 port,
+                 address.isLoopback() ? "" : " (open to the network)");
+    std::fflush(stdout);
+}
+
 } // namespace
 
 bool ServeMode::requested(int argc, char *argv[])
@@ -127,15 +172,8 @@ int ServeMode::run(int argc, char *argv[])
 
     bool demo = false;
     const QString model = DemoMode::requestedModel(app.arguments(), &demo);
-    if (!demo) {
-        // Before DataDir makes it with the default mode.
-        QString dir = parser.value(QStringLiteral("data-dir"));
-        if (dir.isEmpty())
-            dir = qEnvironmentVariable("ZELDESK_DATA_DIR");
-        QString error;
-        if (!dir.isEmpty() && !prepareDataDir(dir, &error))
-            return fail(error);
-    }
+    if (const int code = demo ? 0 : serviceDir(parser))
+        return code;
     DataDir::applyCommandLine(app.arguments());
     const QString logDir =
         LogFile::directoryFor(demo, DataDir::path(), QCoreApplication::applicationDirPath());
@@ -154,18 +192,10 @@ int ServeMode::run(int argc, char *argv[])
     UserStore::initTables();
     PermissionStore::createTable();
 
-    Endpoint listen;
-    parseEndpoint(QString::fromLatin1(DefaultListen), &listen);
-    if (parser.isSet(QStringLiteral("listen")) &&
-        !parseEndpoint(parser.value(QStringLiteral("listen")), &listen, true))
-        return fail(QStringLiteral("--listen wants ADDRESS:PORT, got \"%1\"")
-                        .arg(parser.value(QStringLiteral("listen"))));
-    const QHostAddress address(listen.host);
-    if (address.isNull())
-        return fail(QStringLiteral("--listen wants an IP address, got \"%1\"").arg(listen.host));
-    const QString refusal = refusalToListen(address);
-    if (!refusal.isEmpty())
-        return fail(refusal, 3);
+    QHostAddress address;
+    quint16 port = 0;
+    if (const int code = listenAddress(parser, &address, &port))
+        return code;
 
     Endpoint device;
     if (parser.isSet(QStringLiteral("device")) &&
@@ -180,20 +210,9 @@ int ServeMode::run(int argc, char *argv[])
     server.setTls(parser.value(QStringLiteral("tls-cert")),
                   parser.value(QStringLiteral("tls-key")));
     QString error;
-    if (!server.listen(address, listen.port, &error))
+    if (!server.listen(address, port, &error))
         return fail(error);
-    if (!address.isLoopback())
-        qWarning().noquote() << "Serve: open to the network on" << address.toString()
-                             << "- anyone who can reach this port can try to log in";
-    std::fprintf(stdout,
-                 "zeldesk serving on %s://%s:%u%s\n",
-                 parser.isSet(QStringLiteral("tls-cert")) ? "https" : "http",
-                 qPrintable(address.protocol() == QAbstractSocket::IPv6Protocol
-                                ? QStringLiteral("[%1]").arg(address.toString())
-                                : address.toString()),
-                 server.port(),
-                 address.isLoopback() ? "" : " (open to the network)");
-    std::fflush(stdout);
+    announce(address, server.port(), parser.isSet(QStringLiteral("tls-cert")));
     core.start(device.host, device.port);
     quitOnSignals();
     const int code = QCoreApplication::exec();

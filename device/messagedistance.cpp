@@ -174,6 +174,8 @@ void MessageDistance::controlStateChanged(int state)
         // A device that vanishes without closing is noticed in seconds, not hours.
         if (!KeepAlive::shorten(m_socket->socketDescriptor()))
             qCDebug(lcLink) << "short keep-alive timings not available here";
+        // A command goes out at once, not after the device's delayed ACK of the last one.
+        m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         emit connectSuccessFulSig();
         break;
     case QAbstractSocket::UnconnectedState:

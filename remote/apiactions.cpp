@@ -10,6 +10,8 @@
 #include "remotelog.h"
 #include "remotetexts.h"
 #include "routeservice.h"
+#include "salvoactions.h"
+#include "takeactions.h"
 #include "webcaller.h"
 
 #include <QJsonArray>
@@ -42,10 +44,19 @@ QJsonObject routeJson(const Route &route)
 
 } // namespace
 
-ApiActions::ApiActions(const RemoteContext &context, const RemoteTexts &texts)
+ApiActions::ApiActions(const RemoteContext &context, const RemoteTexts &texts, EventHub *hub)
     : m_context(context)
     , m_texts(texts)
+    , m_take(std::make_unique<TakeActions>(context, texts, hub))
+    , m_salvos(std::make_unique<SalvoActions>(context, texts, hub))
 {
+}
+
+ApiActions::~ApiActions() = default;
+
+void ApiActions::dropSession(const QByteArray &token)
+{
+    m_take->drop(token);
 }
 
 bool ApiActions::online() const
@@ -65,6 +76,7 @@ bool ApiActions::handle(const std::string &method,
                         ApiResponse *response)
 {
     static const QRegularExpression planPath(QStringLiteral("^/plans/(\\d{1,3})/recall$"));
+    static const QRegularExpression salvoPath(QStringLiteral("^/salvos/(\\d{1,15})/recall$"));
     if (route == "/device" && method == "GET") {
         *response = ApiRouter::json(device(caller));
         return true;
@@ -73,43 +85,82 @@ bool ApiActions::handle(const std::string &method,
         *response = routeAction(body, caller);
         return true;
     }
-    const QRegularExpressionMatch plan = planPath.match(QString::fromStdString(route));
-    if (plan.hasMatch() && method == "POST") {
+    if (method != "POST")
+        return false;
+    if (route == "/stage")
+        *response = m_take->stage(body, caller);
+    else if (route == "/take")
+        *response = m_take->take(caller);
+    else if (route == "/stage/cancel")
+        *response = m_take->cancel(caller);
+    else if (const auto plan = planPath.match(QString::fromStdString(route)); plan.hasMatch())
         *response = recallPlan(plan.captured(1).toInt(), caller);
-        return true;
-    }
-    return false;
+    else if (const auto salvo = salvoPath.match(QString::fromStdString(route)); salvo.hasMatch())
+        *response = m_salvos->recall(salvo.captured(1).toLongLong(), caller);
+    else
+        return false;
+    return true;
 }
 
 QJsonObject ApiActions::device(const WebCaller &caller) const
 {
-    return DevicePicture::build(m_context, caller.user, m_texts, caller.session.language);
+    QJsonObject picture =
+        DevicePicture::build(m_context, caller.user, m_texts, caller.session.language);
+    picture.insert(QStringLiteral("salvos"), m_salvos->list());
+    picture.insert(QStringLiteral("take"),
+                   QJsonObject{{QStringLiteral("staged"), m_take->staged(caller)}});
+    return picture;
+}
+
+bool ApiActions::parseRoute(const std::string &body,
+                            const RemoteContext &context,
+                            const RemoteTexts &texts,
+                            const WebCaller &caller,
+                            Route *route,
+                            ApiResponse *refusal)
+{
+    const QString &language = caller.session.language;
+    QJsonObject request;
+    if (!ApiRouter::parseObject(body, &request) ||
+        !RouteKinds::fromKey(request.value(QStringLiteral("kind")).toString(), &route->kind) ||
+        !intField(request, QStringLiteral("output"), &route->output) ||
+        !intField(request, QStringLiteral("source"), &route->source)) {
+        *refusal = ApiErrors::make(
+            ApiError::BadRequest,
+            texts.text(
+                language, Context, QT_TRANSLATE_NOOP("RemoteApi", "The request is not valid.")));
+        return false;
+    }
+    if (!context.core || !context.routes) {
+        *refusal = ApiErrors::make(
+            ApiError::Offline,
+            texts.text(
+                language, Context, QT_TRANSLATE_NOOP("RemoteApi", "The device is not connected.")));
+        return false;
+    }
+    const DeviceState *state = context.core->state();
+    const int code = state->deviceType();
+    if (!RouteKinds::kindsOf(code).contains(route->kind) ||
+        !RouteKinds::outputs(route->kind, code, state->splitterLayout()).contains(route->output) ||
+        (route->source != 0 && !RouteKinds::sources(route->kind, code).contains(route->source))) {
+        *refusal = ApiErrors::make(
+            ApiError::BadRequest,
+            texts.text(language,
+                       Context,
+                       QT_TRANSLATE_NOOP("RemoteApi", "This device has no such port.")));
+        return false;
+    }
+    return true;
 }
 
 ApiResponse ApiActions::routeAction(const std::string &body, const WebCaller &caller)
 {
-    QJsonObject request;
     Route route;
-    if (!ApiRouter::parseObject(body, &request) ||
-        !RouteKinds::fromKey(request.value(QStringLiteral("kind")).toString(), &route.kind) ||
-        !intField(request, QStringLiteral("output"), &route.output) ||
-        !intField(request, QStringLiteral("source"), &route.source))
-        return refuse(ApiError::BadRequest,
-                      QT_TRANSLATE_NOOP("RemoteApi", "The request is not valid."),
-                      caller);
-    if (!m_context.core || !m_context.routes)
-        return refuse(ApiError::Offline,
-                      QT_TRANSLATE_NOOP("RemoteApi", "The device is not connected."),
-                      caller);
+    ApiResponse refused;
+    if (!parseRoute(body, m_context, m_texts, caller, &route, &refused))
+        return refused;
     RouteService *routes = m_context.routes;
     const DeviceState *state = m_context.core->state();
-    const int code = state->deviceType();
-    if (!RouteKinds::kindsOf(code).contains(route.kind) ||
-        !RouteKinds::outputs(route.kind, code, state->splitterLayout()).contains(route.output) ||
-        (route.source != 0 && !RouteKinds::sources(route.kind, code).contains(route.source)))
-        return refuse(ApiError::BadRequest,
-                      QT_TRANSLATE_NOOP("RemoteApi", "This device has no such port."),
-                      caller);
     const int previous = RouteKinds::liveSource(route.kind, route.output, *state);
     const RouteService::Outcome outcome =
         routes->route(caller.user, route, caller.session.userName);
@@ -121,29 +172,31 @@ ApiResponse ApiActions::routeAction(const std::string &body, const WebCaller &ca
                                       .arg(route.source)
                                       .arg(outcome.ok() ? QStringLiteral("sent") : outcome.reason);
     if (!outcome.ok())
-        return refusal(outcome.refusal, route, caller);
+        return refusal(outcome.refusal, route, m_texts, caller);
     return ApiRouter::json(
         {{QStringLiteral("route"), routeJson(route)}, {QStringLiteral("previous"), previous}});
 }
 
 ApiResponse ApiActions::refusal(RouteService::Refusal refusal,
                                 const Route &route,
-                                const WebCaller &caller) const
+                                const RemoteTexts &texts,
+                                const WebCaller &caller)
 {
+    const auto refuse = [&](ApiError error, const char *source) {
+        return ApiErrors::make(error, texts.text(caller.session.language, Context, source));
+    };
     const QString &language = caller.session.language;
     switch (refusal) {
     case RouteService::Refusal::Offline:
         return refuse(ApiError::Offline,
-                      QT_TRANSLATE_NOOP("RemoteApi", "The device is not connected."),
-                      caller);
+                      QT_TRANSLATE_NOOP("RemoteApi", "The device is not connected."));
     case RouteService::Refusal::NoPort:
         return refuse(ApiError::BadRequest,
-                      QT_TRANSLATE_NOOP("RemoteApi", "This device has no such port."),
-                      caller);
+                      QT_TRANSLATE_NOOP("RemoteApi", "This device has no such port."));
     case RouteService::Refusal::Locked:
         return ApiErrors::make(
             ApiError::Locked,
-            m_texts.text(language, Context, QT_TRANSLATE_NOOP("RemoteApi", "%1 is locked."))
+            texts.text(language, Context, QT_TRANSLATE_NOOP("RemoteApi", "%1 is locked."))
                 .arg(DevicePicture::outputName(route.kind, route.output)));
     case RouteService::Refusal::NoRight:
     case RouteService::Refusal::None:
@@ -153,11 +206,11 @@ ApiResponse ApiActions::refusal(RouteService::Refusal refusal,
     QString text;
     if (!DevicePicture::outputPermitted(caller.user, route.kind, route.output))
         text =
-            m_texts.text(language, Context, QT_TRANSLATE_NOOP("RemoteApi", "No permission for %1."))
+            texts.text(language, Context, QT_TRANSLATE_NOOP("RemoteApi", "No permission for %1."))
                 .arg(DevicePicture::outputName(route.kind, route.output));
     else
         text =
-            m_texts.text(language, Context, QT_TRANSLATE_NOOP("RemoteApi", "No permission for %1."))
+            texts.text(language, Context, QT_TRANSLATE_NOOP("RemoteApi", "No permission for %1."))
                 .arg(DevicePicture::sourceName(route.kind, route.source));
     return ApiErrors::make(ApiError::Forbidden, text);
 }

@@ -57,7 +57,7 @@ ApiRouter::ApiRouter(const RemoteContext &context, EventHub *hub)
     : m_context(context)
     , m_hub(hub)
     , m_rights(std::make_unique<PermissionStore>())
-    , m_actions(std::make_unique<ApiActions>(context, m_texts))
+    , m_actions(std::make_unique<ApiActions>(context, m_texts, hub))
 {
 }
 
@@ -218,10 +218,11 @@ bool ApiRouter::userStillValid(WebSession *session, ActingUser *user)
 
 void ApiRouter::endSessions(const QVector<QByteArray> &tokens)
 {
-    if (!m_hub)
-        return;
-    for (const QByteArray &token : tokens)
-        m_hub->closeOwner(token.toStdString());
+    for (const QByteArray &token : tokens) {
+        m_actions->dropSession(token);
+        if (m_hub)
+            m_hub->closeOwner(token.toStdString());
+    }
 }
 
 int ApiRouter::expireSessions()
@@ -270,33 +271,40 @@ ApiResponse ApiRouter::login(const ApiRequest &request)
                      language);
     }
     m_limiter.succeeded(user);
-    WebSession fresh;
-    fresh.bearer = bearer;
-    fresh.userId = row->id;
-    fresh.userName = row->username;
-    fresh.passwordDigest = digestOf(row->password);
-    fresh.language =
+    const QString chosen =
         body.value(QStringLiteral("language")).isString()
             ? RemoteTexts::languageOf(body.value(QStringLiteral("language")).toString())
             : language;
+    return openSession(*row, bearer, chosen, address);
+}
+
+ApiResponse ApiRouter::openSession(const UserRow &row,
+                                   bool bearer,
+                                   const QString &language,
+                                   const QString &address)
+{
+    WebSession fresh;
+    fresh.bearer = bearer;
+    fresh.userId = row.id;
+    fresh.userName = row.username;
+    fresh.passwordDigest = digestOf(row.password);
+    fresh.language = language;
     fresh.clientAddress = address;
     const WebSession &session = m_sessions.create(fresh);
     qCInfo(lcRemote).noquote() << "Login of" << session.userName << "from" << address
                                << (bearer ? "(bearer token)" : "(browser)");
     QJsonObject answer{{QStringLiteral("user"), session.userName},
-                       {QStringLiteral("type"), row->type},
+                       {QStringLiteral("type"), row.type},
                        {QStringLiteral("language"), session.language}};
-    ApiResponse response;
     if (bearer) {
         answer.insert(QStringLiteral("token"), QString::fromLatin1(session.token));
-        response = json(answer);
-    } else {
-        answer.insert(QStringLiteral("csrf"), QString::fromLatin1(session.csrf));
-        response = json(answer);
-        response.setHeader("Set-Cookie",
-                           std::string(Cookie) + "=" + session.token.toStdString() +
-                               "; HttpOnly; SameSite=Strict; Path=/");
+        return json(answer);
     }
+    answer.insert(QStringLiteral("csrf"), QString::fromLatin1(session.csrf));
+    ApiResponse response = json(answer);
+    response.setHeader("Set-Cookie",
+                       std::string(Cookie) + "=" + session.token.toStdString() +
+                           "; HttpOnly; SameSite=Strict; Path=/");
     return response;
 }
 

@@ -17,6 +17,7 @@
 class ApiActions;
 class EventHub;
 class PermissionStore;
+struct UserRow;
 struct ActingUser;
 
 // The whole HTTP API as a function: method, path, headers, body and client address in,
@@ -54,6 +55,8 @@ private:
     struct Caller;
     ApiResponse handleApi(const ApiRequest &request, const std::string &route);
     ApiResponse login(const ApiRequest &request);
+    ApiResponse
+    openSession(const UserRow &row, bool bearer, const QString &language, const QString &address);
     ApiResponse texts(const ApiRequest &request);
     ApiResponse logout(const Caller &caller);
     ApiResponse session(const Caller &caller);

@@ -23,6 +23,16 @@ void EventHub::publish(const std::string &name, const std::string &data)
     prune();
 }
 
+void EventHub::publishTo(const std::string &owner, const std::string &name, const std::string &data)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (const auto &stream : m_streams) {
+        if (stream->owner() == owner)
+            stream->push(name, data);
+    }
+    prune();
+}
+
 void EventHub::closeOwner(const std::string &owner)
 {
     std::lock_guard<std::mutex> lock(m_mutex);

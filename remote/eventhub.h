@@ -18,6 +18,8 @@ public:
     std::shared_ptr<EventStream> open(const std::string &owner);
     // Queues the event on every open stream; a stream that is full is dropped.
     void publish(const std::string &name, const std::string &data);
+    // Queues the event on the streams of one session only.
+    void publishTo(const std::string &owner, const std::string &name, const std::string &data);
     // Ends the streams of one session (logout, expiry) or all of them (shutdown).
     void closeOwner(const std::string &owner);
     void closeAll();

@@ -5,6 +5,7 @@
 #include "messagedistance.h"
 #include "operatorcore.h"
 #include "plancontroller.h"
+#include "salvocontroller.h"
 
 HeadlessCore::HeadlessCore(QObject *parent)
     : QObject(parent)
@@ -12,7 +13,7 @@ HeadlessCore::HeadlessCore(QObject *parent)
     auto *core = new OperatorCore(MessageDistance::instance(), DeviceState::instance(), this);
     core->connectLink();
     core->createBindGroups();
-    m_context = RemoteContext::of(core, new PlanController(this));
+    m_context = RemoteContext::of(core, new PlanController(this), new SalvoController(core, this));
     m_context.plans->setAvailable(true);
     m_context.plans->loadNames();
 }

@@ -77,7 +77,7 @@ ApiRequest toApi(const httplib::Request &req)
     return request;
 }
 
-void writeStream(httplib::Response &res, std::shared_ptr<EventStream> stream)
+void writeStream(httplib::Response &res, const std::shared_ptr<EventStream> &stream)
 {
     auto idle = std::make_shared<int>(0);
     res.set_header("X-Accel-Buffering", "no");
@@ -101,6 +101,75 @@ void writeStream(httplib::Response &res, std::shared_ptr<EventStream> stream)
             return false;
         },
         [stream](bool) { stream->close(); });
+}
+
+// Timeouts, limits and the answers the library gives by itself (busy, too large).
+void configureLimits(httplib::Server &server)
+{
+    server.new_task_queue = [] {
+        return new CountingPool;
+    };
+    server.set_read_timeout(RemoteServer::ReadTimeoutS, 0);
+    server.set_write_timeout(RemoteServer::ReadTimeoutS, 0);
+    server.set_keep_alive_timeout(RemoteServer::KeepAliveS);
+    // Small answers and events go out at once, not after the peer's delayed ACK.
+    server.set_tcp_nodelay(true);
+    server.set_payload_max_length(ApiRouter::MaxBodyBytes);
+    server.set_pre_routing_handler([](const httplib::Request &req, httplib::Response &res) {
+        if (t_overLimit) {
+            setBody(res, 503, BusyBody);
+            res.set_header("Connection", "close");
+            return httplib::Server::HandlerResponse::Handled;
+        }
+        // Keeps the library's pattern matching off long paths.
+        if (req.path.size() > MaxPathBytes) {
+            setBody(res, 404, NotFoundBody);
+            return httplib::Server::HandlerResponse::Handled;
+        }
+        return httplib::Server::HandlerResponse::Unhandled;
+    });
+    server.set_error_handler([](const httplib::Request &, httplib::Response &res) {
+        if (res.status == 413)
+            setBody(res, 413, TooLargeBody);
+        else if (res.status == 404)
+            setBody(res, 404, NotFoundBody);
+        else if (res.status >= 400 && res.status < 500 && res.body.empty())
+            setBody(res, res.status, BadRequestBody);
+    });
+    server.set_exception_handler(
+        [](const httplib::Request &, httplib::Response &res, const std::exception_ptr &) {
+            setBody(res, 400, BadRequestBody);
+        });
+}
+
+// Every method and path goes to the router on the core's thread.
+void configure(httplib::Server &server, CoreGate *gate, ApiRouter *router)
+{
+    configureLimits(server);
+    const auto handler = [gate, router](const httplib::Request &req, httplib::Response &res) {
+        ApiRequest request = toApi(req);
+        ApiResponse answer;
+        if (!gate->call([router, request] { return router->handle(request); },
+                        &answer,
+                        RemoteServer::CoreWaitMs)) {
+            setBody(res, 503, BusyBody);
+            return;
+        }
+        res.status = answer.status;
+        for (const auto &header : answer.headers)
+            res.set_header(header.first, header.second);
+        if (answer.stream)
+            writeStream(res, answer.stream);
+        else
+            res.set_content(answer.body, answer.contentType);
+    };
+    const std::string all = ".*";
+    server.Get(all, handler);
+    server.Post(all, handler);
+    server.Put(all, handler);
+    server.Patch(all, handler);
+    server.Delete(all, handler);
+    server.Options(all, handler);
 }
 
 } // namespace
@@ -187,62 +256,7 @@ bool RemoteServer::listen(const QHostAddress &address, quint16 port, QString *er
     }
     http->gate = std::make_unique<CoreGate>(this);
     httplib::Server &server = *http->server;
-    server.new_task_queue = [] {
-        return new CountingPool;
-    };
-    server.set_read_timeout(ReadTimeoutS, 0);
-    server.set_write_timeout(ReadTimeoutS, 0);
-    server.set_keep_alive_timeout(KeepAliveS);
-    server.set_payload_max_length(ApiRouter::MaxBodyBytes);
-    server.set_pre_routing_handler([](const httplib::Request &req, httplib::Response &res) {
-        if (t_overLimit) {
-            setBody(res, 503, BusyBody);
-            res.set_header("Connection", "close");
-            return httplib::Server::HandlerResponse::Handled;
-        }
-        // Keeps the library's pattern matching off long paths.
-        if (req.path.size() > MaxPathBytes) {
-            setBody(res, 404, NotFoundBody);
-            return httplib::Server::HandlerResponse::Handled;
-        }
-        return httplib::Server::HandlerResponse::Unhandled;
-    });
-    server.set_error_handler([](const httplib::Request &, httplib::Response &res) {
-        if (res.status == 413)
-            setBody(res, 413, TooLargeBody);
-        else if (res.status == 404)
-            setBody(res, 404, NotFoundBody);
-        else if (res.status >= 400 && res.status < 500 && res.body.empty())
-            setBody(res, res.status, BadRequestBody);
-    });
-    server.set_exception_handler([](const httplib::Request &,
-                                    httplib::Response &res,
-                                    std::exception_ptr) { setBody(res, 400, BadRequestBody); });
-    CoreGate *gate = http->gate.get();
-    ApiRouter *router = m_router.get();
-    const auto handler = [gate, router](const httplib::Request &req, httplib::Response &res) {
-        ApiRequest request = toApi(req);
-        ApiResponse answer;
-        if (!gate->call(
-                [router, request] { return router->handle(request); }, &answer, CoreWaitMs)) {
-            setBody(res, 503, BusyBody);
-            return;
-        }
-        res.status = answer.status;
-        for (const auto &header : answer.headers)
-            res.set_header(header.first, header.second);
-        if (answer.stream)
-            writeStream(res, answer.stream);
-        else
-            res.set_content(answer.body, answer.contentType);
-    };
-    const std::string all = ".*";
-    server.Get(all, handler);
-    server.Post(all, handler);
-    server.Put(all, handler);
-    server.Patch(all, handler);
-    server.Delete(all, handler);
-    server.Options(all, handler);
+    configure(server, http->gate.get(), m_router.get());
 
     const std::string host = address.toString().toStdString();
     int bound = port;
@@ -260,16 +274,22 @@ bool RemoteServer::listen(const QHostAddress &address, quint16 port, QString *er
     http->thread = std::thread([&server] { server.listen_after_bind(); });
     m_http = std::move(http);
     m_expiry->start();
-    qCInfo(lcRemote).noquote()
-        << QStringLiteral("Remote access on %1://%2:%3%4")
-               .arg(m_certificate.isEmpty() ? QStringLiteral("http") : QStringLiteral("https"))
-               .arg(address.protocol() == QAbstractSocket::IPv6Protocol
-                        ? QStringLiteral("[%1]").arg(address.toString())
-                        : address.toString())
-               .arg(m_port)
-               .arg(address.isLoopback() ? QString() : QStringLiteral(" (open to the network)"));
+    logListening();
     emit listeningChanged(true);
     return true;
+}
+
+void RemoteServer::logListening() const
+{
+    const QString host = m_address.protocol() == QAbstractSocket::IPv6Protocol
+                             ? QStringLiteral("[%1]").arg(m_address.toString())
+                             : m_address.toString();
+    qCInfo(lcRemote).noquote()
+        << QStringLiteral("Remote access on %1://%2:%3%4")
+               .arg(m_certificate.isEmpty() ? QStringLiteral("http") : QStringLiteral("https"),
+                    host)
+               .arg(m_port)
+               .arg(m_address.isLoopback() ? QString() : QStringLiteral(" (open to the network)"));
 }
 
 void RemoteServer::close()

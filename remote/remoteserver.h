@@ -64,6 +64,7 @@ signals:
 
 private:
     struct Http;
+    void logListening() const;
 
     std::unique_ptr<EventHub> m_hub;
     std::unique_ptr<ApiRouter> m_router;

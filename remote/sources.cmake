@@ -13,8 +13,10 @@ set(zel_remote_router_sources
     remotecontext.cpp remotecontext.h
     remotelog.h
     remotetexts.cpp remotetexts.h
+    salvoactions.cpp salvoactions.h
     sessionstore.cpp sessionstore.h
     staticfiles.cpp staticfiles.h
+    takeactions.cpp takeactions.h
     webcaller.h
     websession.h
 )

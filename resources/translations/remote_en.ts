@@ -91,6 +91,18 @@
         <source>Splitter</source>
         <translation>Splitter</translation>
     </message>
+    <message>
+        <source>No such salvo.</source>
+        <translation>No such salvo.</translation>
+    </message>
+    <message>
+        <source>Another salvo is being recalled.</source>
+        <translation>Another salvo is being recalled.</translation>
+    </message>
+    <message>
+        <source>Too many routes staged.</source>
+        <translation>Too many routes staged.</translation>
+    </message>
 </context>
 <context>
     <name>RemoteServer</name>

@@ -91,6 +91,18 @@
         <source>Splitter</source>
         <translation>分屏</translation>
     </message>
+    <message>
+        <source>No such salvo.</source>
+        <translation>没有该切换组。</translation>
+    </message>
+    <message>
+        <source>Another salvo is being recalled.</source>
+        <translation>另一个切换组正在调用中。</translation>
+    </message>
+    <message>
+        <source>Too many routes staged.</source>
+        <translation>预备的路由过多。</translation>
+    </message>
 </context>
 <context>
     <name>RemoteServer</name>

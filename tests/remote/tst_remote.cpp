@@ -8,12 +8,17 @@
 #include "loginlimiter.h"
 #include "permissionstore.h"
 #include "remotefixture.h"
+#include "salvocontroller.h"
 #include "staletracker.h"
+#include "tempdatadir.h"
 #include "testtimeouts.h"
 #include "userstore.h"
 #include "webclient.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTcpSocket>
 #include <QtTest>
 
@@ -87,10 +92,13 @@ private slots:
     void routeReachesDevice_data();
     void routeReachesDevice();
     void sessionsSeeEachOthersChanges();
+    void takeSendsOnlyOnTake();
+    void salvoRecallReachesDevice();
     void webUserRightsNotWindowRights_data();
     void webUserRightsNotWindowRights();
     void errorStatuses_data();
     void errorStatuses();
+    void loginLimitedAfterFailures();
     void offlineWhileDeviceGone();
     void hostileRequests_data();
     void hostileRequests();
@@ -99,6 +107,11 @@ private slots:
     void sessionEnds();
     void idleSessionExpires();
     void busyBeyondClientLimit();
+
+    void staticFiles_data();
+    void staticFiles();
+    void serveCommand_data();
+    void serveCommand();
 
     void hostCheck_data();
     void hostCheck();
@@ -113,7 +126,8 @@ private:
 void tst_Remote::init()
 {
     // The pure cases need no device.
-    static const QStringList pure{"hostCheck", "loginLimits", "streamDropsReaderThatFallsBehind"};
+    static const QStringList pure{
+        "hostCheck", "loginLimits", "streamDropsReaderThatFallsBehind", "serveCommand"};
     if (pure.contains(QLatin1String(QTest::currentTestFunction())))
         return;
     const bool splitter =
@@ -201,6 +215,57 @@ void tst_Remote::sessionsSeeEachOthersChanges()
                              TestTimeouts::Medium);
 }
 
+void tst_Remote::takeSendsOnlyOnTake()
+{
+    WebClient client(m_fx.port());
+    QCOMPARE(client.login(Admin, AdminPassword).status, 200);
+    const int commands = m_fx.device->receivedCommands().size();
+    QCOMPARE(client.post("/api/v1/stage", routeBody("video", 2, 6)).status, 200);
+    const WebReply staged = client.post("/api/v1/stage", routeBody("video", 3, 7));
+    QCOMPARE(staged.status, 200);
+    QCOMPARE(staged.json().value("staged").toArray().size(), 2);
+    // Another session's stage is its own.
+    WebClient other(m_fx.port());
+    QCOMPARE(other.login(Admin, AdminPassword).status, 200);
+    QCOMPARE(other.get("/api/v1/device")
+                 .json()
+                 .value("take")
+                 .toObject()
+                 .value("staged")
+                 .toArray()
+                 .size(),
+             0);
+    QCOMPARE(other.post("/api/v1/take").status, 409);
+    QCOMPARE(changes(*m_fx.device, commands), QStringList());
+
+    const WebReply take = client.post("/api/v1/take");
+    QCOMPARE(take.status, 200);
+    QCOMPARE(take.json().value("sent").toInt(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(m_fx.device->state().video.value(2), 6, TestTimeouts::Short);
+    QTRY_COMPARE_WITH_TIMEOUT(m_fx.device->state().video.value(3), 7, TestTimeouts::Short);
+}
+
+void tst_Remote::salvoRecallReachesDevice()
+{
+    SalvoController *salvos = m_fx.core->context().salvos;
+    const qint64 id = salvos->create(
+        QStringLiteral("Morning"), {Route{RouteKind::Video, 4, 8}, Route{RouteKind::Video, 5, 7}});
+    QVERIFY(id > 0);
+    WebClient client(m_fx.port());
+    QCOMPARE(client.login(Admin, AdminPassword).status, 200);
+    EventReader events(m_fx.port(), client);
+    QTRY_VERIFY_WITH_TIMEOUT(events.contains("event: hello"), TestTimeouts::Short);
+    QVERIFY(client.get("/api/v1/device").body.contains("\"Morning\""));
+    QCOMPARE(client.post("/api/v1/salvos/" + QByteArray::number(id + 1000) + "/recall").status,
+             404);
+    const WebReply reply = client.post("/api/v1/salvos/" + QByteArray::number(id) + "/recall");
+    QCOMPARE(reply.status, 200);
+    QTRY_COMPARE_WITH_TIMEOUT(m_fx.device->state().video.value(4), 8, TestTimeouts::Medium);
+    QTRY_COMPARE_WITH_TIMEOUT(m_fx.device->state().video.value(5), 7, TestTimeouts::Medium);
+    QTRY_VERIFY_WITH_TIMEOUT(events.contains("event: salvo"), TestTimeouts::Long);
+    QVERIFY(events.received().contains("\"complete\":true"));
+}
+
 void tst_Remote::webUserRightsNotWindowRights_data()
 {
     QTest::addColumn<int>("deniedFunction"); // -1: none
@@ -276,6 +341,10 @@ void tst_Remote::errorStatuses_data()
         << QByteArray("POST") << QByteArray("/api/v1/route")
         << QByteArray(R"({"kind":"splitter","output":1,"source":1})") << true << true << 400
         << "bad_request";
+    QTest::addRow("0809-M output 9 held by the splitter")
+        << QByteArray("POST") << QByteArray("/api/v1/route")
+        << QByteArray(R"({"kind":"video","output":9,"source":1})") << true << true << 409
+        << "locked";
     QTest::addRow("plan 11") << QByteArray("POST") << QByteArray("/api/v1/plans/11/recall")
                              << QByteArray() << true << true << 404 << "not_found";
     QTest::addRow("unknown call") << QByteArray("GET") << QByteArray("/api/v1/nothing")
@@ -303,6 +372,31 @@ void tst_Remote::errorStatuses()
     QCOMPARE(reply.error(), error);
     QCOMPARE(reply.header("Cache-Control"), QByteArray("no-store"));
     QCOMPARE(changes(*m_fx.device, commands), QStringList());
+}
+
+void tst_Remote::loginLimitedAfterFailures()
+{
+    static QStringList logged;
+    logged.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &text) { logged.append(text); });
+    const auto restore = qScopeGuard([previous] { qInstallMessageHandler(previous); });
+    WebClient client(m_fx.port());
+    for (int i = 0; i < LoginLimiter::MaxPerUser; ++i) {
+        const WebReply wrong = client.login(Admin, QStringLiteral("guess%1").arg(i));
+        QCOMPARE(wrong.status, 401);
+        QVERIFY(!wrong.body.contains("guess")); // a password is never sent back
+    }
+    // From now on not even the right password gets in.
+    const WebReply limited = client.login(Admin, AdminPassword);
+    QCOMPARE(limited.status, 429);
+    QCOMPARE(limited.error(), QStringLiteral("too_many_attempts"));
+    QVERIFY(limited.header("Set-Cookie").isEmpty());
+    // Each attempt is logged, with its user and address, and no password.
+    QVERIFY(logged.filter(QStringLiteral("Login failed for ADMIN from 127.0.0.1")).size() >=
+            LoginLimiter::MaxPerUser);
+    QCOMPARE(logged.filter(QStringLiteral("guess")), QStringList());
+    QCOMPARE(logged.filter(AdminPassword), QStringList());
 }
 
 void tst_Remote::offlineWhileDeviceGone()
@@ -463,6 +557,90 @@ void tst_Remote::busyBeyondClientLimit()
     QCOMPARE(rawStatus(m_fx.port(), request), 503);
     held.clear();
     QTRY_COMPARE_WITH_TIMEOUT(rawStatus(m_fx.port(), request), 200, TestTimeouts::Long);
+}
+
+void tst_Remote::staticFiles_data()
+{
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("type");
+    QTest::addRow("the page") << QByteArray("/") << 200 << QByteArray("text/html; charset=utf-8");
+    QTest::addRow("a style sheet")
+        << QByteArray("/static/probe.css") << 200 << QByteArray("text/css; charset=utf-8");
+    QTest::addRow("missing file") << QByteArray("/static/none.js") << 404 << QByteArray();
+    QTest::addRow("hidden name") << QByteArray("/static/.probe.css") << 404 << QByteArray();
+    QTest::addRow("another resource")
+        << QByteArray("/static/../Images/logo.png") << 404 << QByteArray();
+}
+
+void tst_Remote::staticFiles()
+{
+    QFETCH(QByteArray, path);
+    QFETCH(int, status);
+    QFETCH(QByteArray, type);
+    WebClient client(m_fx.port());
+    const WebReply reply = client.get(path);
+    QCOMPARE(reply.status, status);
+    if (status != 200)
+        return;
+    QCOMPARE(reply.header("Content-Type"), type);
+    QCOMPARE(reply.header("Content-Security-Policy"),
+             QByteArray("default-src 'self'; frame-ancestors 'none'"));
+    QVERIFY(!reply.body.isEmpty());
+}
+
+void tst_Remote::serveCommand_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode"); // -1: serves until stopped
+    QTest::addColumn<QString>("says");
+    QTest::addRow("loopback, no display")
+        << QStringList{"--demo", "0809", "--listen", "127.0.0.1:0"} << -1
+        << "zeldesk serving on http://127.0.0.1:";
+    QTest::addRow("beyond loopback with the default password")
+        << QStringList{"--listen", "0.0.0.0:0"} << 3 << "default password";
+    QTest::addRow("listen without a port")
+        << QStringList{"--listen", "127.0.0.1"} << 2 << "--listen";
+    QTest::addRow("device without a port")
+        << QStringList{"--device", "10.0.0.5"} << 2 << "--device";
+}
+
+void tst_Remote::serveCommand()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, says);
+    TempDataDir dir;
+    const QString data = dir.filePath(QStringLiteral("service"));
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.insert("QT_QPA_PLATFORM", "xcb"); // would abort if a GUI were started
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(dir.path());
+    process.start(QCoreApplication::applicationDirPath() + "/zeldesk",
+                  QStringList{"--serve", "--data-dir", data} + args);
+    QByteArray out;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (out += process.readAllStandardOutput() + process.readAllStandardError(),
+         out.contains(says.toUtf8())),
+        TestTimeouts::Long);
+    if (exitCode >= 0) {
+        QTRY_COMPARE_WITH_TIMEOUT(process.state(), QProcess::NotRunning, TestTimeouts::Medium);
+        QCOMPARE(process.exitCode(), exitCode);
+        if (exitCode == 3) // the service's directory is its own
+            QCOMPARE(QFileInfo(data).permissions() & 0x0077, QFileDevice::Permissions());
+        return;
+    }
+    const quint16 port = quint16(out.mid(out.lastIndexOf(':') + 1).trimmed().toUInt());
+    WebClient client(port);
+    QCOMPARE(client.get("/api/v1/texts?lang=zh").json().value("lang").toString(),
+             QStringLiteral("zh"));
+    process.terminate();
+    QTRY_COMPARE_WITH_TIMEOUT(process.state(), QProcess::NotRunning, TestTimeouts::Medium);
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
 }
 
 void tst_Remote::hostCheck_data()
