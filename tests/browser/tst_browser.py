@@ -225,6 +225,18 @@ def save_shots(page, folder):
             page.size(width, height)
             page.log_in("ADMIN", "tiger905", lang)
             page.d.save_screenshot(os.path.join(folder, "web-%s-%dx%d.png" % (lang, width, height)))
+            if width == 1024:
+                page.css("#take-mode").click()
+                page.tap("sources", 2)
+                page.tap("outputs", 6)
+                page.until(lambda: page.d.find_elements(page.By.CSS_SELECTOR, "#outputs .staged"),
+                           "nothing staged")
+                page.d.save_screenshot(os.path.join(folder, "web-take-%s-%dx%d.png" % (lang, width, height)))
+                page.css("#cancel").click()
+                page.css("#take-mode").click()
+                page.css('.tab[data-page="plans"]').click()
+                page.css("#plans .cell").click()
+                page.d.save_screenshot(os.path.join(folder, "web-plans-%s-%dx%d.png" % (lang, width, height)))
             page.log_out()
 
 
