@@ -8,6 +8,8 @@
 #include "permissionstore.h"
 #include "remoteserver.h"
 #include "userstore.h"
+#include "webpage.h"
+#include "webtexts.h"
 #include "zelresources.h"
 
 #include <QCommandLineParser>
@@ -179,6 +181,7 @@ int ServeMode::run(int argc, char *argv[])
     QDir(logDir.isEmpty() ? QDir::currentPath() : logDir).mkpath(QStringLiteral("log"));
     qInstallMessageHandler(logMessageHandler);
     initZelResources();
+    initWebPage();
 
     DemoMode demoMode;
     if (demo) {
@@ -202,6 +205,7 @@ int ServeMode::run(int argc, char *argv[])
 
     HeadlessCore core;
     RemoteServer server(core.context());
+    server.setPageTexts(WebTexts::sources());
     server.setAllowedHosts(parser.values(QStringLiteral("allow-host")));
     server.setTls(parser.value(QStringLiteral("tls-cert")),
                   parser.value(QStringLiteral("tls-key")));

@@ -1,5 +1,6 @@
-# `make package`: one .deb with zeldesk, zelsim, the desktop entry, the icon and the
-# compiled catalogues (also embedded in zeldesk; installed for translators and tools).
+# `make package`: one .deb with zeldesk, zelsim, the desktop entry, the icon, the
+# remote-access service and the compiled catalogues (also embedded in zeldesk; installed
+# for translators and tools).
 include(GNUInstallDirs)
 # `make package` builds first; cpack then installs only what is listed here.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
@@ -11,6 +12,9 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/images/applogo.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps RENAME zeldesk.png)
 install(FILES ${CMAKE_BINARY_DIR}/resources/zeldesk_zh.qm ${CMAKE_BINARY_DIR}/resources/zeldesk_en.qm
         DESTINATION ${CMAKE_INSTALL_DATADIR}/zeldesk/translations)
+# Remote access as a service: the unit (disabled; the package never enables it) and the
+# scripts that create its system user.
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/zeldesk-remote.service DESTINATION lib/systemd/system)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zeldesk)
@@ -25,4 +29,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded as plugins, so the library scan cannot see them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite, libqt5svg5")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
+    ${CMAKE_SOURCE_DIR}/packaging/postinst ${CMAKE_SOURCE_DIR}/packaging/prerm
+    ${CMAKE_SOURCE_DIR}/packaging/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -6,6 +6,8 @@
 #include "dialogconfirm.h"
 #include "messagedistance.h"
 #include "networkguard.h"
+#include "remoteaccess.h"
+#include "remoteaccessswitch.h"
 #include "userstore.h"
 #include "windowcontext.h"
 
@@ -26,6 +28,15 @@ SettingPage::SettingPage(WindowContext &context, QWidget *dialogParent)
 {
     setUpFields();
     m_guard = new NetworkGuard(context, dialogParent, this);
+    // The server belongs to the window, so it stops when the window goes, before the core.
+    auto *remote = new RemoteAccess(dialogParent);
+    m_remote = new RemoteAccessSwitch(
+        [this, remote](quint16 port, QString *error) {
+            return remote->start(m_context.core, port, error);
+        },
+        [remote] { remote->stop(); },
+        context.ui->gb_general);
+    context.ui->generalForm->insertRow(3, m_remote->title(), m_remote);
 }
 
 void SettingPage::setUpFields()
@@ -81,6 +92,7 @@ void SettingPage::applyRights()
     ui->netWorkConfirmBtn->setEnabled(rights.hasFunctionRight(PermissionStore::NetWork));
     ui->DhcpSwitchCheck->setEnabled(rights.hasFunctionRight(PermissionStore::Dhcp));
     ui->IsNotNeedLoginCheck->setEnabled(rights.hasFunctionRight(PermissionStore::LoginFreeOption));
+    m_remote->applyRights(m_context.actingUser().isAdministrator());
     m_guard->applyDhcp(ui->DhcpSwitchCheck->isChecked());
 }
 

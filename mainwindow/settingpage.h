@@ -3,11 +3,12 @@
 #include <QObject>
 
 class NetworkGuard;
+class RemoteAccessSwitch;
 struct WindowContext;
 
-// The network and setting page: address fields, DHCP and login-free switches, factory
-// reset. A network change waits for the device's HTTP 200 before telling the user to
-// reboot; an acknowledgement nobody asked for shows nothing. GUI thread.
+// The network and setting page: address fields, DHCP, login-free and remote-access
+// switches, factory reset. A network change waits for the device's HTTP 200 before telling the user
+// to reboot; an acknowledgement nobody asked for shows nothing. GUI thread.
 class SettingPage : public QObject
 {
     Q_OBJECT
@@ -31,4 +32,5 @@ private:
     QWidget *m_dialogParent;
     bool m_networkChangePending = false;
     NetworkGuard *m_guard = nullptr;
+    RemoteAccessSwitch *m_remote = nullptr;
 };

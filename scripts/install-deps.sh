@@ -17,6 +17,9 @@ packages=(
     clang-tidy           # make lint
     pkg-config           # finds cpp-httplib
     libcpp-httplib-dev   # the remote server's HTTP library (a shared library)
+    chromium             # the browser test of the web page (headless)
+    chromium-driver
+    python3-selenium
 )
 
 missing=()

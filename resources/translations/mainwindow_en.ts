@@ -142,6 +142,33 @@
     </message>
 </context>
 <context>
+    <name>RemoteAccessSwitch</name>
+    <message>
+        <source>Remote access</source>
+        <translation>Remote access</translation>
+    </message>
+    <message>
+        <source>Port </source>
+        <translation>Port </translation>
+    </message>
+    <message>
+        <source>The port tablets and phones connect to.</source>
+        <translation>The port tablets and phones connect to.</translation>
+    </message>
+    <message>
+        <source>Open %1 in a browser on the same network. Anyone who can reach this port can try to log in.</source>
+        <translation>Open %1 in a browser on the same network. Anyone who can reach this port can try to log in.</translation>
+    </message>
+    <message>
+        <source>Remote access did not start: %1</source>
+        <translation>Remote access did not start: %1</translation>
+    </message>
+    <message>
+        <source>Off. Tablets and phones can route through a browser when it is on.</source>
+        <translation>Off. Tablets and phones can route through a browser when it is on.</translation>
+    </message>
+</context>
+<context>
     <name>SalvoPanel</name>
     <message>
         <source>Video %1</source>

@@ -142,6 +142,33 @@
     </message>
 </context>
 <context>
+    <name>RemoteAccessSwitch</name>
+    <message>
+        <source>Remote access</source>
+        <translation>远程访问</translation>
+    </message>
+    <message>
+        <source>Port </source>
+        <translation>端口 </translation>
+    </message>
+    <message>
+        <source>The port tablets and phones connect to.</source>
+        <translation>平板和手机连接的端口。</translation>
+    </message>
+    <message>
+        <source>Open %1 in a browser on the same network. Anyone who can reach this port can try to log in.</source>
+        <translation>在同一网络中用浏览器打开 %1。能访问此端口的任何人都可以尝试登录。</translation>
+    </message>
+    <message>
+        <source>Remote access did not start: %1</source>
+        <translation>远程访问未能启动：%1</translation>
+    </message>
+    <message>
+        <source>Off. Tablets and phones can route through a browser when it is on.</source>
+        <translation>已关闭。开启后，平板和手机可以通过浏览器切换信号。</translation>
+    </message>
+</context>
+<context>
     <name>SalvoPanel</name>
     <message>
         <source>Video %1</source>

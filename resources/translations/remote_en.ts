@@ -115,4 +115,171 @@
         <translation>Cannot listen on %1 port %2.</translation>
     </message>
 </context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>The server is not answering. Reconnecting...</source>
+        <translation>The server is not answering. Reconnecting...</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Log in</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>Log out</source>
+        <translation>Log out</translation>
+    </message>
+    <message>
+        <source>Stale</source>
+        <translation>Stale</translation>
+    </message>
+    <message>
+        <source>Sources</source>
+        <translation>Sources</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>Video</source>
+        <translation>Video</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>HDMI Audio</source>
+        <translation>HDMI Audio</translation>
+    </message>
+    <message>
+        <source>Infrared</source>
+        <translation>Infrared</translation>
+    </message>
+    <message>
+        <source>Audio Matrix</source>
+        <translation>Audio Matrix</translation>
+    </message>
+    <message>
+        <source>Splitter Areas</source>
+        <translation>Splitter Areas</translation>
+    </message>
+    <message>
+        <source>Plans</source>
+        <translation>Plans</translation>
+    </message>
+    <message>
+        <source>Salvos</source>
+        <translation>Salvos</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Connecting</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Disconnected</translation>
+    </message>
+    <message>
+        <source>Nothing</source>
+        <translation>Nothing</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Locked</translation>
+    </message>
+    <message>
+        <source>No right</source>
+        <translation>No right</translation>
+    </message>
+    <message>
+        <source>Take mode</source>
+        <translation>Take mode</translation>
+    </message>
+    <message>
+        <source>Take</source>
+        <translation>Take</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 staged</source>
+        <translation>%1 staged</translation>
+    </message>
+    <message>
+        <source>%1 (staged)</source>
+        <translation>%1 (staged)</translation>
+    </message>
+    <message>
+        <source>%1 staged for %2</source>
+        <translation>%1 staged for %2</translation>
+    </message>
+    <message>
+        <source>%1 now shows %2</source>
+        <translation>%1 now shows %2</translation>
+    </message>
+    <message>
+        <source>%1 cleared</source>
+        <translation>%1 cleared</translation>
+    </message>
+    <message>
+        <source>%1 sent</source>
+        <translation>%1 sent</translation>
+    </message>
+    <message>
+        <source>%1 sent, %2 refused: %3</source>
+        <translation>%1 sent, %2 refused: %3</translation>
+    </message>
+    <message>
+        <source>Tap a source first, then one or more outputs.</source>
+        <translation>Tap a source first, then one or more outputs.</translation>
+    </message>
+    <message>
+        <source>Tap a plan twice to recall it.</source>
+        <translation>Tap a plan twice to recall it.</translation>
+    </message>
+    <message>
+        <source>Tap a salvo twice to recall it.</source>
+        <translation>Tap a salvo twice to recall it.</translation>
+    </message>
+    <message>
+        <source>Tap again to recall</source>
+        <translation>Tap again to recall</translation>
+    </message>
+    <message>
+        <source>%1 recalled</source>
+        <translation>%1 recalled</translation>
+    </message>
+    <message>
+        <source>No plans saved</source>
+        <translation>No plans saved</translation>
+    </message>
+    <message>
+        <source>No salvos saved</source>
+        <translation>No salvos saved</translation>
+    </message>
+    <message>
+        <source>Plan %1</source>
+        <translation>Plan %1</translation>
+    </message>
+</context>
 </TS>
