@@ -197,7 +197,7 @@ ApiResponse ApiActions::refusal(RouteService::Refusal refusal,
         return ApiErrors::make(
             ApiError::Locked,
             texts.text(language, Context, QT_TRANSLATE_NOOP("RemoteApi", "%1 is locked."))
-                .arg(DevicePicture::outputName(route.kind, route.output)));
+                .arg(DevicePicture::outputName(route.kind, route.output, texts, language)));
     case RouteService::Refusal::NoRight:
     case RouteService::Refusal::None:
         break;
@@ -207,11 +207,11 @@ ApiResponse ApiActions::refusal(RouteService::Refusal refusal,
     if (!DevicePicture::outputPermitted(caller.user, route.kind, route.output))
         text =
             texts.text(language, Context, QT_TRANSLATE_NOOP("RemoteApi", "No permission for %1."))
-                .arg(DevicePicture::outputName(route.kind, route.output));
+                .arg(DevicePicture::outputName(route.kind, route.output, texts, language));
     else
         text =
             texts.text(language, Context, QT_TRANSLATE_NOOP("RemoteApi", "No permission for %1."))
-                .arg(DevicePicture::sourceName(route.kind, route.source));
+                .arg(DevicePicture::sourceName(route.kind, route.source, texts, language));
     return ApiErrors::make(ApiError::Forbidden, text);
 }
 

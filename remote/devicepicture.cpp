@@ -68,6 +68,23 @@ const KindEntry &entryOf(RouteKind kind)
     return Kinds[0];
 }
 
+// The default names of ports nobody named, as the client's own lists have them.
+const char *const InputName = QT_TRANSLATE_NOOP("RemoteApi", "Input %1");
+const char *const OutputName = QT_TRANSLATE_NOOP("RemoteApi", "Output %1");
+const char *const AudioName = QT_TRANSLATE_NOOP("RemoteApi", "Audio %1");
+const char *const AudioOutName = QT_TRANSLATE_NOOP("RemoteApi", "Audio Out %1");
+const char *const AreaName = QT_TRANSLATE_NOOP("RemoteApi", "Area %1");
+
+struct Speaker
+{
+    const RemoteTexts &texts;
+    const QString &language;
+    QString operator()(const char *source) const
+    {
+        return texts.text(language, "RemoteApi", source);
+    }
+};
+
 QString named(const QMap<int, QString> &names, int port, const QString &fallback)
 {
     const QString name = names.value(port).trimmed();
@@ -97,8 +114,10 @@ QString connectionWord(const LinkIndicator *link)
 QJsonObject kindPicture(const RemoteContext &context,
                         const ActingUser &user,
                         RouteKind kind,
-                        const QString &title)
+                        const RemoteTexts &texts,
+                        const QString &language)
 {
+    const QString title = texts.text(language, "RemoteApi", entryOf(kind).title);
     const DeviceState *state = context.core->state();
     const int code = state->deviceType();
     RouteService *routes = context.routes;
@@ -107,16 +126,16 @@ QJsonObject kindPicture(const RemoteContext &context,
     for (int output : RouteKinds::outputs(kind, code, state->splitterLayout())) {
         outputs.append(QJsonObject{
             {QStringLiteral("port"), output},
-            {QStringLiteral("name"), DevicePicture::outputName(kind, output)},
+            {QStringLiteral("name"), DevicePicture::outputName(kind, output, texts, language)},
             {QStringLiteral("locked"), routes && routes->isLocked(kind, output)},
             {QStringLiteral("permitted"), DevicePicture::outputPermitted(user, kind, output)}});
         live.insert(QString::number(output), RouteKinds::liveSource(kind, output, *state));
     }
     QJsonArray sources;
     for (int source : RouteKinds::sources(kind, code)) {
-        sources.append(
-            QJsonObject{{QStringLiteral("port"), source},
-                        {QStringLiteral("name"), DevicePicture::sourceName(kind, source)}});
+        sources.append(QJsonObject{
+            {QStringLiteral("port"), source},
+            {QStringLiteral("name"), DevicePicture::sourceName(kind, source, texts, language)}});
     }
     return {{QStringLiteral("kind"), RouteKinds::key(kind)},
             {QStringLiteral("title"), title},
@@ -138,43 +157,48 @@ bool DevicePicture::outputPermitted(const ActingUser &user, RouteKind kind, int 
     return user.functionAllowed(entry.function) && user.portAllowed(port, entry.outputCategory);
 }
 
-QString DevicePicture::sourceName(RouteKind kind, int source)
+QString DevicePicture::sourceName(RouteKind kind,
+                                  int source,
+                                  const RemoteTexts &texts,
+                                  const QString &language)
 {
+    const Speaker say{texts, language};
     const QMap<int, QString> inputs = PortNameStore::loadPortNames(PortNameStore::InputVideo);
     if (isAudioKind(kind)) {
         if (source > EmbeddedAudio)
-            return named(inputs, source - EmbeddedAudio, QStringLiteral("Input %1")) +
+            return named(inputs, source - EmbeddedAudio, say(InputName)) +
                    QStringLiteral(" (HDMI)");
-        return named(PortNameStore::loadPortNames(PortNameStore::InputAudio),
-                     source,
-                     QStringLiteral("Audio %1"));
+        return named(
+            PortNameStore::loadPortNames(PortNameStore::InputAudio), source, say(AudioName));
     }
-    return named(inputs, source, QStringLiteral("Input %1"));
+    return named(inputs, source, say(InputName));
 }
 
-QString DevicePicture::outputName(RouteKind kind, int output)
+QString DevicePicture::outputName(RouteKind kind,
+                                  int output,
+                                  const RemoteTexts &texts,
+                                  const QString &language)
 {
+    const Speaker say{texts, language};
     switch (kind) {
     case RouteKind::Audio:
     case RouteKind::Audio0808S:
         if (output > EmbeddedAudio)
             return named(PortNameStore::loadPortNames(PortNameStore::OutputVideo),
                          output - EmbeddedAudio,
-                         QStringLiteral("Output %1"));
-        return named(PortNameStore::loadOutAudioNames(), output, QStringLiteral("Audio Out %1"));
+                         say(OutputName));
+        return named(PortNameStore::loadOutAudioNames(), output, say(AudioOutName));
     case RouteKind::Infrared:
-        return named(PortNameStore::loadOutInfraredNames(), output, QStringLiteral("Output %1"));
+        return named(PortNameStore::loadOutInfraredNames(), output, say(OutputName));
     case RouteKind::SplitterArea:
-        return QStringLiteral("Area %1").arg(output);
+        return say(AreaName).arg(output);
     case RouteKind::HdmiAudio:
         output -= EmbeddedAudio;
         break;
     case RouteKind::Video:
         break;
     }
-    return named(PortNameStore::loadPortNames(PortNameStore::OutputVideo),
-                 output,
-                 QStringLiteral("Output %1"));
+    return named(PortNameStore::loadPortNames(PortNameStore::OutputVideo), output, say(OutputName));
 }
 
 QJsonObject DevicePicture::connection(const RemoteContext &context)
@@ -207,8 +231,7 @@ QJsonObject DevicePicture::build(const RemoteContext &context,
     const int code = state->deviceType();
     QJsonArray kinds;
     for (RouteKind kind : RouteKinds::kindsOf(code))
-        kinds.append(kindPicture(
-            context, user, kind, texts.text(language, "RemoteApi", entryOf(kind).title)));
+        kinds.append(kindPicture(context, user, kind, texts, language));
     picture.insert(QStringLiteral("model"), QString::fromLatin1(ModelNames[code]));
     picture.insert(QStringLiteral("code"), code);
     picture.insert(QStringLiteral("kinds"), kinds);

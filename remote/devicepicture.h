@@ -25,7 +25,8 @@ QJsonArray plans(const RemoteContext &context);
 
 // The right that routing on `output` of `kind` needs, as the window checks it.
 bool outputPermitted(const ActingUser &user, RouteKind kind, int output);
-QString sourceName(RouteKind kind, int source);
-QString outputName(RouteKind kind, int output);
+// A port without a stored name gets the client's default name in `language`.
+QString sourceName(RouteKind kind, int source, const RemoteTexts &texts, const QString &language);
+QString outputName(RouteKind kind, int output, const RemoteTexts &texts, const QString &language);
 
 } // namespace DevicePicture

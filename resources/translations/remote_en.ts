@@ -103,6 +103,26 @@
         <source>Too many routes staged.</source>
         <translation>Too many routes staged.</translation>
     </message>
+    <message>
+        <source>Input %1</source>
+        <translation>Input %1</translation>
+    </message>
+    <message>
+        <source>Output %1</source>
+        <translation>Output %1</translation>
+    </message>
+    <message>
+        <source>Audio %1</source>
+        <translation>Audio %1</translation>
+    </message>
+    <message>
+        <source>Audio Out %1</source>
+        <translation>Audio Out %1</translation>
+    </message>
+    <message>
+        <source>Area %1</source>
+        <translation>Area %1</translation>
+    </message>
 </context>
 <context>
     <name>RemoteServer</name>

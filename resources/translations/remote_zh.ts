@@ -103,6 +103,26 @@
         <source>Too many routes staged.</source>
         <translation>预备的路由过多。</translation>
     </message>
+    <message>
+        <source>Input %1</source>
+        <translation>输入 %1</translation>
+    </message>
+    <message>
+        <source>Output %1</source>
+        <translation>输出 %1</translation>
+    </message>
+    <message>
+        <source>Audio %1</source>
+        <translation>音频 %1</translation>
+    </message>
+    <message>
+        <source>Audio Out %1</source>
+        <translation>音频输出 %1</translation>
+    </message>
+    <message>
+        <source>Area %1</source>
+        <translation>区域 %1</translation>
+    </message>
 </context>
 <context>
     <name>RemoteServer</name>

@@ -1,7 +1,12 @@
+#include "datadir.h"
+#include "devicepicture.h"
 #include "eventstream.h"
 #include "hostcheck.h"
 #include "loginlimiter.h"
+#include "portnamestore.h"
+#include "remotetexts.h"
 #include "tempdatadir.h"
+#include "zelresources.h"
 #include "testtimeouts.h"
 #include "webclient.h"
 
@@ -23,6 +28,8 @@ private slots:
     void loginLimits_data();
     void loginLimits();
     void streamDropsReaderThatFallsBehind();
+    void defaultNamesSpeakTheSessionLanguage_data();
+    void defaultNamesSpeakTheSessionLanguage();
 };
 
 void RemoteRules::serveCommand_data()
@@ -160,3 +167,34 @@ int runRemoteRules(int argc, char *argv[])
 }
 
 #include "remoterules.moc"
+
+void RemoteRules::defaultNamesSpeakTheSessionLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("isOutput");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QString>("name");
+    QTest::addRow("unnamed output") << "zh" << true << 2 << "输出 2";
+    QTest::addRow("embedded audio") << "zh" << false << 103 << "输入 3 (HDMI)";
+    QTest::addRow("same port in English") << "en" << false << 103 << "Input 3 (HDMI)";
+    QTest::addRow("a stored name stays") << "zh" << true << 5 << "Lobby";
+}
+
+void RemoteRules::defaultNamesSpeakTheSessionLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, isOutput);
+    QFETCH(int, port);
+    TempDataDir dir;
+    QVERIFY(dir.isValid());
+    DataDir::set(dir.path());
+    QVERIFY(PortNameStore::createPortNameTables());
+    QVERIFY(PortNameStore::savePortName(5, QStringLiteral("Lobby"), PortNameStore::OutputVideo));
+    initZelResources(); // the catalogues
+    const RemoteTexts texts;
+    const QString name = isOutput
+                             ? DevicePicture::outputName(RouteKind::Video, port, texts, language)
+                             : DevicePicture::sourceName(RouteKind::Audio, port, texts, language);
+    DataDir::set(QString());
+    QTEST(name, "name");
+}
