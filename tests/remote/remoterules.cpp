@@ -6,9 +6,9 @@
 #include "portnamestore.h"
 #include "remotetexts.h"
 #include "tempdatadir.h"
-#include "zelresources.h"
 #include "testtimeouts.h"
 #include "webclient.h"
+#include "zelresources.h"
 
 #include <QFileInfo>
 #include <QProcess>
