@@ -1,7 +1,9 @@
 #include "logmessagehandler.h"
 
+#include "datadir.h"
 #include "logbatch.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -209,6 +211,14 @@ void setClockForTesting(QDateTime (*clock)())
     s_clock.store(clock, std::memory_order_release);
     // A test may move to another working directory within the same second.
     state().checkedSecond = std::numeric_limits<qint64>::min();
+}
+
+void install(bool demo)
+{
+    const QString dir = directoryFor(demo, DataDir::path(), QCoreApplication::applicationDirPath());
+    setDirectory(dir);
+    QDir(dir.isEmpty() ? QDir::currentPath() : dir).mkpath(QStringLiteral("log"));
+    qInstallMessageHandler(logMessageHandler);
 }
 
 } // namespace LogFile

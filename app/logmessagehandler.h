@@ -21,6 +21,9 @@ QString fileNameFor(const QDateTime &when);
 QString directoryFor(bool demo, const QString &dataDir, const QString &appDir);
 // Set before the handler is installed; empty means the working directory.
 void setDirectory(const QString &dir);
+// Picks the directory for this run (directoryFor with DataDir's path), makes its log/
+// and installs the handler: the window and the service start their logs alike.
+void install(bool demo);
 // Tests only: a fixed clock, so the midnight case can be shown. Null restores the real
 // one. Either way the next line looks at the working directory again.
 void setClockForTesting(QDateTime (*clock)());

@@ -78,11 +78,7 @@ int main(int argc, char *argv[])
     DataDir::applyCommandLine(args);
     bool demo = false;
     const QString model = DemoMode::requestedModel(args, &demo);
-    const QString logDir =
-        LogFile::directoryFor(demo, DataDir::path(), QCoreApplication::applicationDirPath());
-    LogFile::setDirectory(logDir);
-    QDir(logDir.isEmpty() ? QDir::currentPath() : logDir).mkpath(QStringLiteral("log"));
-    qInstallMessageHandler(logMessageHandler);
+    LogFile::install(demo);
     initZelResources();
     DemoMode demoMode;
     if (demo) {

@@ -175,11 +175,7 @@ int ServeMode::run(int argc, char *argv[])
     if (const int code = demo ? 0 : serviceDir(parser))
         return code;
     DataDir::applyCommandLine(app.arguments());
-    const QString logDir =
-        LogFile::directoryFor(demo, DataDir::path(), QCoreApplication::applicationDirPath());
-    LogFile::setDirectory(logDir);
-    QDir(logDir.isEmpty() ? QDir::currentPath() : logDir).mkpath(QStringLiteral("log"));
-    qInstallMessageHandler(logMessageHandler);
+    LogFile::install(demo);
     initZelResources();
     initWebPage();
 

@@ -165,23 +165,27 @@ void tst_ShowWindow::screenshots()
     const QString path = writeShow(QStringLiteral("rehearsal.json"));
     wiring()->setPathChooser([path](bool) { return QString(path); });
     m_kit.answer = QDialog::Rejected;
-    for (const int language : {1, 0}) {
-        m_kit.child<QComboBox>("languageComboBox")->setCurrentIndex(language);
-        QCoreApplication::processEvents();
-        bool saved = false;
-        m_kit.onDialog = [&](QDialog &dialog) {
-            auto *preview = qobject_cast<ShowImportDialog *>(&dialog);
-            if (!preview)
-                return;
-            preview->tree()->expandAll();
-            preview->show();
-            QVERIFY(QTest::qWaitForWindowExposed(preview));
-            saved = preview->grab().save(
-                QStringLiteral("%1/show-%2.png").arg(dir, language ? "en" : "zh"));
-        };
-        wiring()->importShow();
-        QVERIFY(saved);
-    }
+    // The preview of an import, in English and Chinese, saved as <stem>-<language>.png.
+    auto shoot = [this, &dir](const QString &stem) {
+        for (const int language : {1, 0}) {
+            m_kit.child<QComboBox>("languageComboBox")->setCurrentIndex(language);
+            QCoreApplication::processEvents();
+            bool saved = false;
+            m_kit.onDialog = [&](QDialog &dialog) {
+                auto *preview = qobject_cast<ShowImportDialog *>(&dialog);
+                if (!preview)
+                    return;
+                preview->tree()->expandAll();
+                preview->show();
+                QVERIFY(QTest::qWaitForWindowExposed(preview));
+                saved = preview->grab().save(
+                    QStringLiteral("%1/%2-%3.png").arg(dir, stem, language ? "en" : "zh"));
+            };
+            wiring()->importShow();
+            QVERIFY(saved);
+        }
+    };
+    shoot(QStringLiteral("show"));
     QFile::remove(path);
 
     // A file of an 0809-M on an 0808: what does not fit is named.
@@ -199,23 +203,7 @@ void tst_ShowWindow::screenshots()
     const QString otherPath = QDir(QDir::tempPath()).filePath("from-0809-M.json");
     QVERIFY(other.writeFile(otherPath, nullptr));
     wiring()->setPathChooser([otherPath](bool) { return QString(otherPath); });
-    for (const int language : {1, 0}) {
-        m_kit.child<QComboBox>("languageComboBox")->setCurrentIndex(language);
-        QCoreApplication::processEvents();
-        bool saved = false;
-        m_kit.onDialog = [&](QDialog &dialog) {
-            auto *preview = qobject_cast<ShowImportDialog *>(&dialog);
-            if (!preview)
-                return;
-            preview->tree()->expandAll();
-            preview->show();
-            QVERIFY(QTest::qWaitForWindowExposed(preview));
-            saved = preview->grab().save(
-                QStringLiteral("%1/show-leftout-%2.png").arg(dir, language ? "en" : "zh"));
-        };
-        wiring()->importShow();
-        QVERIFY(saved);
-    }
+    shoot(QStringLiteral("show-leftout"));
     QFile::remove(otherPath);
 }
 
