@@ -3,6 +3,7 @@
 #include "activitycolors.h"
 #include "activitylog.h"
 #include "linkwatch.h"
+#include "routeservice.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -41,6 +42,19 @@ ActivityView::ActivityView(LinkWatch *watch, QWidget *parent)
     connect(m_copy, &QPushButton::clicked, this, &ActivityView::copy);
     connect(m_clear, &QPushButton::clicked, m_log, &ActivityLog::clear);
     retranslate();
+}
+
+void ActivityView::followRoutes(RouteService *routes)
+{
+    connect(
+        routes, &RouteService::routed, this, [this](const Route &route, int, const QString &actor) {
+            if (actor.isEmpty())
+                return;
+            m_log->addSent(tr("%1 routed %2 output %3 to source %4")
+                               .arg(actor, RouteKinds::key(route.kind))
+                               .arg(route.output)
+                               .arg(route.source));
+        });
 }
 
 void ActivityView::copy()

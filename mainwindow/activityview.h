@@ -4,6 +4,7 @@
 
 class ActivityLog;
 class LinkWatch;
+class RouteService;
 class QListView;
 class QPushButton;
 
@@ -17,6 +18,9 @@ public:
     ActivityView(LinkWatch *watch, QWidget *parent);
 
     ActivityLog *log() const { return m_log; }
+    // Routes someone else made through this client (a web user, a control system) get a
+    // line naming them beside the command.
+    void followRoutes(RouteService *routes);
     void copy();
     void retranslate();
 

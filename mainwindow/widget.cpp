@@ -172,6 +172,7 @@ void Widget::buildLinkViews()
     guard->setRefusal([this] { return m_status->refuseWhileOffline(); });
     guard->setMessage([this](const QString &text) { m_status->showMessage(text); });
     m_activity = new ActivityView(m_watch, ui->SettingTabWidget);
+    m_activity->followRoutes(m_core->routes());
     ui->settingLayout->addWidget(m_activity, 1);
     m_search = new SignalSearch(ui->listWidget);
 }

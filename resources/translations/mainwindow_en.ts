@@ -30,6 +30,10 @@
         <source>Copy the selected lines, or all when none is selected</source>
         <translation>Copy the selected lines, or all when none is selected</translation>
     </message>
+    <message>
+        <source>%1 routed %2 output %3 to source %4</source>
+        <translation>%1 routed %2 output %3 to source %4</translation>
+    </message>
 </context>
 <context>
     <name>DialogLauncher</name>

@@ -30,6 +30,10 @@
         <source>Copy the selected lines, or all when none is selected</source>
         <translation>复制选中的行；未选中时复制全部</translation>
     </message>
+    <message>
+        <source>%1 routed %2 output %3 to source %4</source>
+        <translation>%1 将 %2 输出 %3 切换到信号源 %4</translation>
+    </message>
 </context>
 <context>
     <name>DialogLauncher</name>

@@ -1,13 +1,16 @@
+#include "actinguser.h"
 #include "activitylog.h"
 #include "activityview.h"
 #include "appsettings.h"
 #include "listwidget.h"
 #include "logindialog.h"
 #include "messagedistance.h"
+#include "operatorcore.h"
 #include "planbar.h"
 #include "planpushbutton.h"
 #include "portmenus.h"
 #include "portnamestore.h"
+#include "routeservice.h"
 #include "tableitemwidget.h"
 #include "videotablewidget.h"
 #include "windowkit.h"
@@ -43,6 +46,7 @@ private slots:
     void planDoubleClickRefusals_data();
     void planDoubleClickRefusals();
     void planResultsInTheMessageLine();
+    void othersRoutesNamedInTheActivity();
     void gridRightsWarningNamesTheMissingRight_data();
     void gridRightsWarningNamesTheMissingRight();
     void staleMarkerAfterSilentPeer();
@@ -262,6 +266,22 @@ void tst_OperatorWindow::planDoubleClickRefusals()
     QCOMPARE(m_kit.dialogs.size(), 1);
     QVERIFY(m_kit.dialogs.first().contains(QLatin1String("No Permission!")));
     QCOMPARE(m_kit.sentBeforeMarker(), QStringList());
+}
+
+// A route a web user makes through this client shows in the grid and names the user in
+// the activity view; the window's own routes add no such line.
+void tst_OperatorWindow::othersRoutesNamedInTheActivity()
+{
+    QVERIFY(open(QStringLiteral("0809")));
+    RouteService *routes = m_kit.window()->core()->routes();
+    QVERIFY(routes->route(ActingUser(), {RouteKind::Video, 3, 5}, QStringLiteral("alice")).ok());
+    QVERIFY(routes->route(ActingUser(), {RouteKind::Video, 4, 6}).ok());
+    QCOMPARE(child<TableWidget>("videoTableWidget")->cellForPort(3)->inputText(),
+             QStringLiteral("[5] Input 5"));
+    const QString activity = m_kit.window()->findChild<ActivityView *>()->log()->copyText();
+    QVERIFY2(activity.contains(QLatin1String("alice routed video output 3 to source 5")),
+             qPrintable(activity));
+    QCOMPARE(activity.count(QLatin1String(" routed ")), 1);
 }
 
 // A refused drop's warning names the right the user lacks, in the order they are asked:
