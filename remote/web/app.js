@@ -122,11 +122,14 @@
     $('login-error').textContent = '';
     $('login-button').disabled = true;
     try {
-      const session = await call('POST', '/login', {
+      const body = {
         user: $('login-user').value.trim(),
         password: $('login-password').value,
         bearer: false,
-      });
+      };
+      // A language picked in the address also names the ports and refusals.
+      if (pageLanguage()) body.language = pageLanguage();
+      const session = await call('POST', '/login', body);
       $('login-password').value = '';
       await start(session);
     } catch (e) {

@@ -205,6 +205,9 @@ def check_chinese(page):
     page.until(lambda: page.css("#login-button").text == "\u767b\u5f55", "no Chinese login button")
     page.log_in("ADMIN", "tiger905", "zh")
     page.until(lambda: page.css('.tab[data-page="video"]').text == "\u89c6\u9891", "no Chinese tab")
+    # Ports nobody named carry the client's Chinese default names ("输出 1").
+    page.until(lambda: page.css("#outputs .cell").text.startswith("\u8f93\u51fa 1"),
+               "unnamed outputs not named in Chinese")
     page.log_out()
 
 
