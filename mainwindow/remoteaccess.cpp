@@ -1,4 +1,5 @@
 #include "remoteaccess.h"
+#include "salvocontroller.h"
 
 #include "plancontroller.h"
 #include "remotecontext.h"
@@ -29,7 +30,8 @@ bool RemoteAccess::start(OperatorCore *core,
     }
     initWebPage();
     auto *plans = parent() ? parent()->findChild<PlanController *>() : nullptr;
-    m_server = std::make_unique<RemoteServer>(RemoteContext::of(core, plans));
+    auto *salvos = parent() ? parent()->findChild<SalvoController *>() : nullptr;
+    m_server = std::make_unique<RemoteServer>(RemoteContext::of(core, plans, salvos));
     m_server->setPageTexts(WebTexts::sources());
     if (m_server->listen(address, port, error))
         return true;

@@ -1,7 +1,10 @@
 #include "appsettings.h"
+#include "operatorcore.h"
 #include "remoteaccess.h"
 #include "remoteaccessswitch.h"
 #include "remoteserver.h"
+#include "route.h"
+#include "salvocontroller.h"
 #include "storagetestkit.h"
 #include "svgwidgets.h"
 #include "testtimeouts.h"
@@ -36,6 +39,7 @@ private slots:
     void turningOffStopsOnceAndFreesThePort();
     void theDefaultPasswordKeepsTheNetworkOut();
     void theWindowsServerServesThePageAndItsTexts();
+    void theWindowsServerSharesItsSalvos();
     void theSettingPageOffersItToAdministratorsOnly_data();
     void theSettingPageOffersItToAdministratorsOnly();
     void cleanup() { m_kit.cleanup(); }
@@ -163,6 +167,19 @@ QByteArray get(QNetworkAccessManager &network, quint16 port, const QString &path
     return reply->readAll();
 }
 
+QByteArray
+post(QNetworkAccessManager &network, quint16 port, const QString &path, const QByteArray &body)
+{
+    QNetworkRequest request(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port).arg(path)));
+    request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
+    QNetworkReply *reply = network.post(request, body);
+    QSignalSpy finished(reply, &QNetworkReply::finished);
+    if (!reply->isFinished() && !finished.wait(TestTimeouts::Medium))
+        return QByteArray();
+    reply->deleteLater();
+    return reply->readAll();
+}
+
 } // namespace
 
 void TestRemoteAccess::theDefaultPasswordKeepsTheNetworkOut()
@@ -248,6 +265,32 @@ void TestRemoteAccess::theSettingPageOffersItToAdministratorsOnly()
         QVERIFY(window->grab().save(
             dir + QStringLiteral("/remote-access-%1.png").arg(language == 0 ? "zh" : "en")));
     }
+}
+
+// The window's server works on the window's own salvos, so a tablet lists and recalls
+// what the operator saved at the desk.
+void TestRemoteAccess::theWindowsServerSharesItsSalvos()
+{
+    QVERIFY(m_kit.init());
+    QVERIFY(m_kit.openSettled(QStringLiteral("0809")));
+    auto *salvos = m_kit.window()->findChild<SalvoController *>();
+    QVERIFY(salvos);
+    QVERIFY(salvos->create(QStringLiteral("Desk salvo"), {{RouteKind::Video, 2, 3}}) > 0);
+    auto *access = m_kit.window()->findChild<RemoteAccess *>();
+    QVERIFY(access);
+    QString error;
+    QVERIFY2(
+        access->start(m_kit.window()->core(), 0, &error, QHostAddress(QHostAddress::LocalHost)),
+        qPrintable(error));
+    const quint16 port = access->server()->port();
+    QNetworkAccessManager network;
+    QVERIFY(post(network, port, "/api/v1/login", R"({"user":"ADMIN","password":"tiger905"})")
+                .contains("ADMIN"));
+    int status = 0;
+    const QByteArray device = get(network, port, QStringLiteral("/api/v1/device"), &status);
+    QCOMPARE(status, 200);
+    QVERIFY2(device.contains("Desk salvo"), device.constData());
+    access->stop();
 }
 
 QTEST_MAIN(TestRemoteAccess)
